@@ -1,0 +1,12 @@
+#include <CLI/CLI.hpp>
+
+#include "app/cli/commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Brevanta: portfolio performance from the command line"};
+    app.require_subcommand(1);
+    int exit_code = 0;
+    brevanta::cli::AddInitCommand(app, exit_code);
+    CLI11_PARSE(app, argc, argv);
+    return exit_code;
+}

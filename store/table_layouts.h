@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/table_engine.h"
+
+namespace brevanta {
+
+// File names of the five tables in the data directory, with their exact capitalisation.
+inline constexpr const char* kPortfolioTableFile = "port.dbf";
+inline constexpr const char* kHoldingTableFile = "holding.dbf";
+inline constexpr const char* kTransactionTableFile = "Trans.dbf";
+inline constexpr const char* kValueTableFile = "value.dbf";
+inline constexpr const char* kSettingsTableFile = "sys.dbf";
+
+// Widths chosen for the stored forms (see doc/table_format.md).
+inline constexpr int kIdWidth = 10;          // whole numbers, no decimals
+inline constexpr int kAmountWidth = 16;      // two decimals
+inline constexpr int kAmountDecimals = 2;
+inline constexpr int kFigureWidth = 21;      // float-to-text, e.g. -1.40129846432482E-45
+inline constexpr int kNameWidth = 75;
+inline constexpr int kDescriptionWidth = 201;
+inline constexpr int kTypeWidth = 2;
+inline constexpr int kSettingWidth = 20;     // Key and Val1..Val4
+
+// Figure field names, in stored order. Portfolios also have INCD before INCANND.
+inline const std::vector<std::string> kHoldingFigureFields = {
+    "MONTH", "QTR", "YTD", "THYR", "FIYR", "TEYR", "INC",
+    "INCANN", "QTRD", "YTDD", "THYRD", "FIYRD", "TEYRD", "INCANND"};
+inline const std::vector<std::string> kPortfolioFigureFields = {
+    "MONTH", "QTR", "YTD", "THYR", "FIYR", "TEYR", "INC", "INCANN",
+    "QTRD", "YTDD", "THYRD", "FIYRD", "TEYRD", "INCD", "INCANND"};
+
+std::vector<FieldSpec> PortfolioTableLayout();
+std::vector<FieldSpec> HoldingTableLayout();
+std::vector<FieldSpec> TransactionTableLayout();
+std::vector<FieldSpec> ValueTableLayout();
+std::vector<FieldSpec> SettingsTableLayout();
+
+}  // namespace brevanta
