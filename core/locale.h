@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace brevanta {
+
+// The regional settings that number and date patterns follow. The GUI builds one from
+// the system locale; everything below it receives one explicitly.
+struct Locale {
+    char decimal_separator = '.';
+    char thousand_separator = ',';
+    char date_separator = '/';
+    // Short date format in the pattern letters of core/date_format.h, e.g. "m/d/yyyy".
+    std::string short_date_format = "m/d/yyyy";
+
+    static Locale EnUs() { return Locale(); }
+};
+
+}  // namespace brevanta
