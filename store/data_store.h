@@ -1,0 +1,170 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/date.h"
+#include "core/status.h"
+#include "store/records.h"
+#include "store/store_result.h"
+
+namespace brevanta {
+
+// Shown (by the GUI) when the tables cannot be loaded; the application then ends.
+inline constexpr const char* DataUnavailableMessage =
+    "Your data files are currently in use or corrupted.\r\nDue to this the application is "
+    "unable to be run\r\nand will stopped.";
+
+// The one object through which all stored data is read and changed. It holds every row of
+// the five tables of one data directory in memory; every change is written to its table at
+// once (the table is opened for that operation and closed at its end), then the affected
+// list is reloaded where noted. There is no save step and no undo.
+//
+// Ownership: every list and record handed out is a copy owned by the caller; it stays valid
+// but stops following the store once the store changes. Keep identifiers, not records,
+// across store calls and look records up again afterwards.
+//
+// Failures come back as Status values naming the table, the row number (1 first), the field
+// and the reason. After a failed load every writing operation refuses to run (returns the
+// load failure) until Load() succeeds, so a store that read a damaged table writes nothing.
+//
+// Single-threaded: call from one thread only.
+class DataStore {
+  public:
+    // The tables are <data_directory>/port.dbf, holding.dbf, Trans.dbf, value.dbf, sys.dbf.
+    // Nothing is read until Load().
+    explicit DataStore(const std::string& data_directory);
+    ~DataStore();
+    DataStore(const DataStore&) = delete;
+    DataStore& operator=(const DataStore&) = delete;
+
+    // Loads everything in this order, stopping at the first failure: portfolios, holdings,
+    // transactions, values, columns, settings. Each load packs its table first. On failure
+    // the caller shows DataUnavailableMessage (the status says which table failed and why).
+    Status Load();
+
+    // --- Portfolios (sorted by Name, compared byte by byte) ---
+    Status LoadPortfolios();
+    std::vector<PortfolioRecord> AllPortfolios() const;
+    // The first portfolio in list order with that Id, or nullopt.
+    std::optional<PortfolioRecord> FindPortfolio(float id) const;
+    // PNAME of the first row of port.dbf (not the list) with that PID; "" when none or when
+    // the table cannot be read.
+    std::string PortfolioName(float id);
+    // Largest PID in port.dbf plus one (1 for an empty table); packs the table first.
+    StoreResult<int> NextPortfolioId();
+    // Appends a not-calculated portfolio and reloads; returns its new PID. A failure here is
+    // what the GUI answers with DataUnavailableMessage and closing the main window.
+    StoreResult<int> InsertPortfolio(const std::string& name, const std::string& description);
+    // Rows changed; reloads when at least one changed.
+    StoreResult<int> RenamePortfolio(float id, const std::string& name,
+                                     const std::string& description);
+    // Writes PERFDATE and the 14 figures (INCD is left as it is); reloads when a row changed.
+    StoreResult<int> StorePortfolioFigures(float id, const PerformanceFigures& figures);
+    // Deletes the portfolio, its investments, their transactions and values, table by table,
+    // reloading each list that lost rows. Stops at the first table that fails.
+    Status DeletePortfolio(float id);
+
+    // --- Investments (sorted by PortfolioId, then Name byte by byte) ---
+    Status LoadHoldings();
+    std::vector<HoldingRecord> HoldingsOfPortfolio(float portfolio_id) const;
+    std::optional<HoldingRecord> FindHolding(float id) const;
+    std::optional<HoldingRecord> FindHoldingIn(float portfolio_id, float id) const;
+    // Largest HID in holding.dbf plus one (1 for an empty table); packs the table first.
+    StoreResult<int> NextHoldingId();
+    // Appends the investment (figures not calculated, whatever the record holds) and
+    // reloads; returns its new HID.
+    StoreResult<int> InsertHolding(const HoldingRecord& record);
+    // Writes Name and Description unless UnchangedText, and always InceptionDate and
+    // InitialAmount; reloads when a row changed. Returns rows changed.
+    StoreResult<int> UpdateHolding(float id, const HoldingRecord& record);
+    StoreResult<int> StoreHoldingFigures(float id, const PerformanceFigures& figures);
+    // Deletes the investment with its transactions and values; the portfolio's figures stay.
+    Status DeleteHolding(float id);
+    // Copies the investment with its figures, transactions and values (all with new
+    // identifiers) into the portfolio; returns the copy. The source is left unchanged.
+    StoreResult<HoldingRecord> CopyHolding(float id, float portfolio_id);
+    // CopyHolding, then DeleteHolding of the source once the copy is complete.
+    StoreResult<HoldingRecord> MoveHolding(float id, float portfolio_id);
+
+    // --- Transactions and historical values ---
+    // Also sets the next transaction identifier to the largest TID plus one.
+    Status LoadTransactions();
+    Status LoadValues();
+    // The investment's OpeningContribution first, then its transactions in the order asked.
+    // Empty when there is no such investment. Costs in proportion to the investment's rows.
+    std::vector<TransactionRecord> TransactionsOfHolding(
+        float holding_id, TransactionOrder order = TransactionOrder::Plain) const;
+    // The investment's OpeningValue first, then its values in the order asked. Right after a
+    // load, values of one date come smaller value first.
+    std::vector<ValueRecord> ValuesOfHolding(float holding_id,
+                                             ValueOrder order = ValueOrder::Plain) const;
+    // An OpeningContribution per investment of the portfolio plus its transactions, by date.
+    std::vector<TransactionRecord> TransactionsOfPortfolio(float portfolio_id) const;
+    std::optional<TransactionRecord> FindTransaction(int32_t id) const;
+    std::optional<ValueRecord> FindValue(int32_t id) const;
+
+    // Appends the row with the next transaction identifier. Not reloaded: call
+    // LoadTransactions() when finished adding.
+    Status InsertTransaction(const TransactionRecord& record);
+    // Writes Date and Description, Type unless UnchangedText, Amount unless UnchangedAmount.
+    // Not reloaded. Returns rows changed.
+    StoreResult<int> UpdateTransaction(int32_t id, const TransactionRecord& record);
+    // ids are decimal identifier texts. Marks the rows deleted without packing (the next
+    // load packs) and returns how many; the caller reloads.
+    StoreResult<int> DeleteTransactions(const std::vector<std::string>& ids);
+    // Largest VID in value.dbf plus one (1 for an empty table); packs the table first.
+    StoreResult<int> NextValueId();
+    // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
+    Status InsertValue(const ValueRecord& record);
+    // Writes Date and Value; reloads when a row changed. Returns rows changed.
+    StoreResult<int> UpdateHistoricalValue(int32_t id, const ValueRecord& record);
+    StoreResult<int> DeleteHistoricalValues(const std::vector<std::string>& ids);
+
+    // Sum of Amount over TransactionsOfHolding(plain) with that Type, so "CC" includes the
+    // initial amount.
+    double TypeTotal(float holding_id, const std::string& code) const;
+    // Sum of Amount over TransactionsOfPortfolio with that Type dated after `from` and on
+    // or before `to`.
+    double PortfolioTypeTotal(float portfolio_id, Date from, Date to,
+                              const std::string& code) const;
+    // The latest value on or before the date (the opening value counts) plus the later flows
+    // up to the date; nothing when that value is 0. Never negative.
+    double InvestmentValueAt(float holding_id, Date date) const;
+    // The unclipped per-investment market values summed; never negative.
+    double PortfolioValueAt(float portfolio_id, Date date) const;
+
+    // --- Settings and list columns (sys.dbf) ---
+    Status LoadSettings();
+    Status LoadColumns();
+    // The first settings row (column rows included) whose Key equals key exactly.
+    std::optional<SettingRecord> FindSetting(const std::string& key) const;
+    // Writes Val1..Val4 unless UnchangedText into every row with that Key; reloads settings.
+    StoreResult<int> UpdateSetting(const SettingRecord& record);
+    // Columns by Position ascending.
+    std::vector<ColumnRecord> VisibleColumns() const;
+    std::vector<ColumnRecord> HiddenColumns() const;
+    std::optional<ColumnRecord> FindColumn(const std::string& name) const;
+    // Writes Visible, Width, Position unless UnchangedNumber; reloads columns.
+    StoreResult<int> UpdateColumn(const std::string& name, const ColumnRecord& record);
+
+    // "LOG_AUDIT": on unless Val1 is exactly "0"; off when the row is missing.
+    bool AuditLoggingOn() const;
+    // "NUM_DEC": a single digit 0 to 6; 2 for anything else or a missing row.
+    int NumberOfDecimals() const;
+
+  private:
+    struct Lists;
+    struct Paths {
+        std::string portfolios, holdings, transactions, values, settings;
+    };
+
+    Paths paths_;
+    std::unique_ptr<Lists> lists_;
+    int32_t next_transaction_id_ = 1;
+    Status load_failure_;  // sticky until Load() succeeds; refuses writes meanwhile
+};
+
+}  // namespace brevanta
