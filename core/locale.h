@@ -10,7 +10,8 @@ struct Locale {
     char decimal_separator = '.';
     char thousand_separator = ',';
     char date_separator = '/';
-    // Short date format in the pattern letters of core/date_format.h, e.g. "m/d/yyyy".
+    // Short date format in the pattern letters of core/date_format.h (d, dd, m, mm, yy, yyyy;
+    // '/' for the date separator), e.g. "m/d/yyyy". WithShortDateFormat builds it from Qt's.
     std::string short_date_format = "m/d/yyyy";
 
     static Locale EnUs() { return Locale(); }
