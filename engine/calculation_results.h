@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "core/date.h"
+#include "engine/reporting_period.h"
+
+namespace brevanta {
+
+// One monthly compounding period as the audit viewer and the log show it. ror is the
+// period's ratio, except in the "Month" list where it is the percent return.
+struct SubPeriodRecord {
+    Date start;
+    Date end;
+    float bmv = 0;
+    float emv = 0;
+    float soc = 0;
+    float ror = 0;
+};
+
+// The fifteen figures, in the order of the stored fields. INCD is never calculated.
+enum class Figure {
+    Month,
+    Qtr,
+    Ytd,
+    ThYr,
+    FiYr,
+    TeYr,
+    Inc,
+    IncAnn,
+    QtrD,
+    YtdD,
+    ThYrD,
+    FiYrD,
+    TeYrD,
+    IncD,
+    IncAnnD
+};
+inline constexpr int kFigureCount = 15;
+
+// A figure whose period was not calculated.
+inline constexpr float kNotCalculatedFigure = 999999.0f;
+
+// The figures and the monthly audit lists of the last calculation of one mode.
+struct CalculationResults {
+    std::array<float, kFigureCount> figures;
+    std::array<std::vector<SubPeriodRecord>, kReportingPeriodCount> audit;
+
+    CalculationResults() { Reset(); }
+
+    void Reset() {
+        figures.fill(kNotCalculatedFigure);
+        for (auto& list : audit) list.clear();
+    }
+    float figure(Figure which) const { return figures[static_cast<size_t>(which)]; }
+    void set(Figure which, double value) {
+        figures[static_cast<size_t>(which)] = static_cast<float>(value);
+    }
+    const std::vector<SubPeriodRecord>& audit_list(ReportingPeriod period) const {
+        return audit[static_cast<size_t>(period)];
+    }
+    std::vector<SubPeriodRecord>& audit_list(ReportingPeriod period) {
+        return audit[static_cast<size_t>(period)];
+    }
+};
+
+}  // namespace brevanta

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/date.h"
+#include "engine/calculation_results.h"
+#include "engine/dollar_weighted.h"
+#include "engine/market_valuation.h"
+#include "engine/transaction_timeline.h"
+
+namespace brevanta {
+
+// Computes every period of one investment or portfolio as of a performance date, in the
+// order Inception, Month, QTR, 1, 3, 5 and 10 Year, stopping at the first period the
+// history is too young for; later periods keep the not-calculated marker.
+class PeriodCalculator {
+  public:
+    // valuation and cash_flows must outlive the calculator. REQUIRES: cash_flows is not
+    // empty; its first entry's date is the first transaction date.
+    PeriodCalculator(const MarketValuation& valuation, const TransactionTimeline& cash_flows,
+                     Date performance_date);
+
+    // Fills results (reset first); overwrites yearly_flows only when the inception dollar-weighted
+    // rate was computed.
+    void Run(CalculationResults& results, YearlyFlows& yearly_flows) const;
+
+  private:
+    bool Inception(CalculationResults& results, YearlyFlows& yearly_flows) const;
+    bool Month(CalculationResults& results) const;
+    bool TrailingPeriod(ReportingPeriod period, CalculationResults& results) const;
+
+    // The product of the monthly ratios of the last `months` months; one audit entry each.
+    double LinkedProduct(int months, std::vector<SubPeriodRecord>& audit) const;
+    double NetCashFlow(Date from, Date to) const;
+
+    const MarketValuation& valuation_;
+    const TransactionTimeline& cash_flows_;
+    Date performance_date_;
+    Date first_transaction_;
+};
+
+}  // namespace brevanta
