@@ -10,6 +10,8 @@
 
 namespace brevanta {
 
+class Clock;
+
 // Field kinds of a dBASE III table.
 enum class FieldKind : char { Character = 'C', Numeric = 'N', Date = 'D' };
 
@@ -22,12 +24,12 @@ struct FieldSpec {
 
 // A handle to one field of an open table, found by name. Invalid when the name is unknown.
 class FieldHandle {
-public:
+  public:
     FieldHandle() = default;
     bool valid() const { return index_ >= 0; }
     int index() const { return index_; }
 
-private:
+  private:
     friend class Table;
     explicit FieldHandle(int index) : index_(index) {}
     int index_ = -1;
@@ -46,18 +48,24 @@ private:
 //
 // Every operation on a table that is not open returns a non-ok Status (reads yield
 // empty text); none of them crash.
+//
+// The header's last-update date comes from `clock` (the system clock when null), which
+// must outlive the table.
 class Table {
-public:
-    Table();
+  public:
+    explicit Table(const Clock* clock = nullptr);
     ~Table();  // closes, saving a pending row change
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
-    // Creates a new, empty table file. Fails when the file exists or the layout is invalid.
-    static Status Create(const std::string& path, const std::vector<FieldSpec>& fields);
+    // Creates a new, empty table file, whole or not at all. Fails when the file exists
+    // (IoError) or the layout is invalid (InvalidArgument).
+    static Status Create(const std::string& path, const std::vector<FieldSpec>& fields,
+                         const Clock* clock = nullptr);
 
-    // Opens by full path. Missing, unreadable, truncated or malformed files fail with
-    // NotFound, IoError or Corruption and leave the table closed.
+    // Opens by full path, reading only the header. Missing, unreadable, truncated or
+    // malformed files fail with NotFound, IoError or Corruption and leave the table closed.
+    // An open table has no current row (Eof) until Top.
     Status Open(const std::string& path);
     bool is_open() const;
 
@@ -65,35 +73,42 @@ public:
     // Field names match without regard to letter case, as dBASE does.
     FieldHandle Field(std::string_view name) const;
 
-    Status Pack();  // removes rows marked deleted (a no-op when there are none)
+    // Removes rows marked deleted (a no-op when there are none) and leaves no current row.
+    Status Pack();
     Status Top();
-    Status Skip();  // one row forward
-    bool Eof() const;
-    int32_t RecordCount() const;
-    bool Deleted() const;  // the current row carries the deletion flag
+    Status Skip();                // one row forward; past the last row the table is at Eof
+    bool Eof() const;             // no current row
+    int32_t RecordCount() const;  // rows in the file, deleted ones included
+    bool Deleted() const;         // the current row carries the deletion flag
 
+    // Starts preparing a new row: blank and not deleted (xBase would copy the current row,
+    // deletion flag included; callers' Recall and Blank keep working either way). Moving or
+    // closing before Append discards it.
     Status AppendStart();
     Status Recall();  // the row being prepared, or the current row, is not marked deleted
-    Status Blank();   // every field of the row being prepared becomes blank
-    Status Append();
-    Status Delete();  // marks the current row deleted
+    Status Blank();   // every field of the row being prepared (or the current row) is blank
+    Status Append();  // the prepared row is added at the end and becomes the current row
+    Status Delete();  // marks the current row (or the row being prepared) deleted
 
-    // A POSIX advisory lock on the whole file, held until Close.
+    // An exclusive advisory lock (flock) on the whole file, held until Close; waits while
+    // another process holds it. REQUIRES: no other Table of this process holds it.
     Status LockAll();
     Status Close();
 
     // Field contents as stored: text padded with blanks, numbers right-aligned in their
-    // decimal form, dates as "yyyymmdd".
+    // decimal form, dates as "yyyymmdd"; all blanks at Eof; empty for an invalid handle.
     std::string FieldText(FieldHandle field) const;
     // Text is cut or blank-padded to the field's width.
     Status AssignText(FieldHandle field, std::string_view text);
-    // Written right-aligned in the field's width and decimals; a number that does not fit
-    // is refused (InvalidArgument) and the field keeps its contents.
+    // Written right-aligned in the field's width and decimals; a number that does not fit,
+    // is not finite, or goes to a date field is refused (InvalidArgument) and the field
+    // keeps its contents.
     Status AssignNumber(FieldHandle field, double value);
 
-private:
+  private:
     class Impl;
-    std::unique_ptr<Impl> impl_;
+    const Clock* clock_;
+    std::unique_ptr<Impl> impl_;  // null while closed
 };
 
 }  // namespace brevanta

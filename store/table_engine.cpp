@@ -1,0 +1,676 @@
+#include "store/table_engine.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+#include "core/clock.h"
+#include "store/table_format.h"
+
+namespace brevanta {
+
+namespace {
+
+using namespace dbf;
+
+// Rows are read in blocks of about this many bytes, so a scan costs few system calls.
+constexpr size_t kReadBlockBytes = 256 * 1024;
+// Pack and create stream their output through a buffer of this size.
+constexpr size_t kWriteBufferBytes = 1024 * 1024;
+
+uint16_t GetU16(const char* p) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(p[0]) | static_cast<uint8_t>(p[1]) << 8);
+}
+uint32_t GetU32(const char* p) {
+    return static_cast<uint32_t>(GetU16(p)) | static_cast<uint32_t>(GetU16(p + 2)) << 16;
+}
+void PutU16(char* p, uint32_t value) {
+    p[0] = static_cast<char>(value & 0xFF);
+    p[1] = static_cast<char>((value >> 8) & 0xFF);
+}
+void PutU32(char* p, uint32_t value) {
+    PutU16(p, value & 0xFFFF);
+    PutU16(p + 2, value >> 16);
+}
+
+std::string ErrnoText() { return std::strerror(errno); }
+
+bool ReadAt(int fd, char* data, size_t size, uint64_t offset) {
+    while (size > 0) {
+        const ssize_t n = pread(fd, data, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+        offset += static_cast<uint64_t>(n);
+    }
+    return true;
+}
+
+bool WriteAt(int fd, const char* data, size_t size, uint64_t offset) {
+    while (size > 0) {
+        const ssize_t n = pwrite(fd, data, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+        offset += static_cast<uint64_t>(n);
+    }
+    return true;
+}
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+// The rules a field must follow, both in a layout to create and in a file to open.
+std::string FieldProblem(const FieldSpec& field) {
+    if (field.name.empty() || field.name.size() > kFieldNameSize) return "bad field name";
+    for (char c : field.name) {
+        if (c <= ' ' || c > '~') return "bad field name";
+    }
+    switch (field.kind) {
+        case FieldKind::Character:
+            if (field.width < 1 || field.width > kMaxFieldWidth || field.decimals != 0)
+                return "bad character field " + field.name;
+            break;
+        case FieldKind::Numeric:
+            if (field.width < 1 || field.width > kMaxFieldWidth || field.decimals < 0 ||
+                (field.decimals > 0 && field.decimals + 2 > field.width))
+                return "bad numeric field " + field.name;
+            break;
+        case FieldKind::Date:
+            if (field.width != kDateWidth || field.decimals != 0)
+                return "bad date field " + field.name;
+            break;
+        default:
+            return "unknown field type";
+    }
+    return {};
+}
+
+std::string LayoutProblem(const std::vector<FieldSpec>& fields) {
+    if (fields.empty()) return "no fields";
+    size_t record_length = 1;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (std::string problem = FieldProblem(fields[i]); !problem.empty()) return problem;
+        for (size_t j = 0; j < i; ++j) {
+            if (SameName(fields[i].name, fields[j].name))
+                return "field " + fields[i].name + " appears twice";
+        }
+        record_length += static_cast<size_t>(fields[i].width);
+    }
+    if (record_length > kMaxRecordLength) return "record too long";
+    return {};
+}
+
+const Clock& ClockOrSystem(const Clock* clock) {
+    static const SystemClock system_clock;
+    return clock ? *clock : system_clock;
+}
+
+void PutUpdateDate(char* header, const Clock& clock) {
+    const Date today = clock.Today();
+    header[kUpdateDateOffset] = static_cast<char>(std::clamp(today.year() - 1900, 0, 255));
+    header[kUpdateDateOffset + 1] = static_cast<char>(today.month());
+    header[kUpdateDateOffset + 2] = static_cast<char>(today.day());
+}
+
+// The header and descriptors of a new, empty table.
+std::string NewHeader(const std::vector<FieldSpec>& fields, const Clock& clock) {
+    const size_t header_length = kHeaderSize + fields.size() * kDescriptorSize + 1;
+    std::string header(header_length, '\0');
+    uint32_t record_length = 1;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        char* descriptor = header.data() + kHeaderSize + i * kDescriptorSize;
+        for (size_t c = 0; c < fields[i].name.size(); ++c)
+            descriptor[kFieldNameOffset + c] = Upper(fields[i].name[c]);
+        descriptor[kFieldTypeOffset] = static_cast<char>(fields[i].kind);
+        descriptor[kFieldWidthOffset] = static_cast<char>(fields[i].width);
+        descriptor[kFieldDecimalsOffset] = static_cast<char>(fields[i].decimals);
+        record_length += static_cast<uint32_t>(fields[i].width);
+    }
+    header[kVersionOffset] = static_cast<char>(kVersion);
+    PutUpdateDate(header.data(), clock);
+    PutU32(header.data() + kRecordCountOffset, 0);
+    PutU16(header.data() + kHeaderLengthOffset, static_cast<uint32_t>(header_length));
+    PutU16(header.data() + kRecordLengthOffset, record_length);
+    header[header_length - 1] = kHeaderTerminator;
+    return header;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a rename or link in the directory survive a power loss.
+void SyncDirectoryOf(const std::string& path) {
+    const int fd = open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+// A new file beside `path`, so that renaming or linking it there stays on one file system.
+int CreateTempBeside(const std::string& path, std::string& temp_path) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp_path = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        const int fd = open(temp_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Sequential writes to a file through one buffer; the first failure sticks.
+class FileWriter {
+  public:
+    explicit FileWriter(int fd) : fd_(fd) { buffer_.reserve(kWriteBufferBytes); }
+    void Add(const char* data, size_t size) {
+        if (buffer_.size() + size > kWriteBufferBytes) Flush();
+        buffer_.insert(buffer_.end(), data, data + size);
+    }
+    bool Finish() {
+        Flush();
+        return ok_ && fsync(fd_) == 0;
+    }
+
+  private:
+    void Flush() {
+        if (ok_ && !WriteAt(fd_, buffer_.data(), buffer_.size(), offset_)) ok_ = false;
+        offset_ += buffer_.size();
+        buffer_.clear();
+    }
+    int fd_;
+    std::vector<char> buffer_;
+    uint64_t offset_ = 0;
+    bool ok_ = true;
+};
+
+// The decimal form of a number with `decimals` decimals, when it fits in `width`.
+std::optional<std::string> NumberText(double value, int width, int decimals) {
+    if (!std::isfinite(value)) return std::nullopt;
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (error != std::errc()) return std::nullopt;
+    std::string text(buffer, end);
+    // A negative number rounded to zero is written as zero, never "-0.00".
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    if (text.size() > static_cast<size_t>(width)) return std::nullopt;
+    return text;
+}
+
+Status NotOpen() { return Status::InvalidArgument("The table is not open."); }
+
+}  // namespace
+
+class Table::Impl {
+  public:
+    Impl(const Clock& clock, int fd, std::string path)
+        : clock_(clock), fd_(fd), path_(std::move(path)) {}
+    ~Impl() { close(fd_); }  // also releases the lock
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    Status ReadHeader();
+    Status Pack();
+    Status Top();
+    Status Skip();
+    Status AppendStart();
+    Status Append();
+    Status LockAll();
+    Status Close();
+
+    // Field operations act on the current row or on the row being prepared.
+    bool Deleted() const { return HasRow() && record_[0] == kDeletedFlag; }
+    Status SetDeletionFlag(char flag);
+    Status Blank();
+    // REQUIRES: field is a valid index; text is at most the field's width.
+    Status AssignField(int field, std::string_view text, bool right_aligned);
+
+    const std::vector<FieldSpec>& fields() const { return fields_; }
+    bool IsField(FieldHandle field) const {
+        return field.valid() && static_cast<size_t>(field.index()) < fields_.size();
+    }
+    size_t OffsetOf(int field) const { return offsets_[static_cast<size_t>(field)]; }
+    std::string_view FieldBytes(int field) const {
+        return {record_.data() + OffsetOf(field),
+                static_cast<size_t>(fields_[static_cast<size_t>(field)].width)};
+    }
+    int32_t count() const { return static_cast<int32_t>(count_); }
+    bool eof() const { return row_ < 0; }
+
+  private:
+    bool HasRow() const { return appending_ || row_ >= 0; }
+    Status CheckRow() const {
+        return HasRow() ? Status::Ok() : Status::InvalidArgument(path_ + ": no current row.");
+    }
+    void MarkChanged() {
+        if (!appending_) changed_ = true;
+    }
+    uint64_t RowOffset(int64_t row) const {
+        return header_length_ + static_cast<uint64_t>(row) * record_length_;
+    }
+    Status Corrupt(const std::string& what) const {
+        return Status::Corruption(path_ + ": " + what + ".");
+    }
+    Status IoFailure(const std::string& what) const {
+        return Status::IoError(path_ + ": " + what + ": " + ErrnoText());
+    }
+    Status ReadDescriptors(const std::string& header);
+    Status LoadRow(int64_t row);
+    Status FlushRow();
+    Status WriteHeaderCountAndDate();
+    Status FindDeleted(bool& found);
+    Status WritePacked(int temp_fd, uint32_t& live_rows);
+    void ClearRow();
+
+    const Clock& clock_;
+    int fd_;
+    std::string path_;
+    std::vector<FieldSpec> fields_;
+    std::vector<size_t> offsets_;  // of each field within a record
+    uint32_t header_length_ = 0;
+    uint32_t record_length_ = 0;
+    uint32_t count_ = 0;
+    std::string header_bytes_;  // as read, so a pack copies foreign headers faithfully
+
+    int64_t row_ = -1;  // the current row, or -1 for none (Eof)
+    std::vector<char> record_;
+    bool changed_ = false;    // the current row differs from the file
+    bool appending_ = false;  // record_ is a row being prepared, not row_
+    bool modified_ = false;   // the file was written: refresh the update date at close
+    bool locked_ = false;
+
+    // Rows [block_first_, block_first_ + block_rows_) as read from the file.
+    std::vector<char> block_;
+    int64_t block_first_ = 0;
+    int64_t block_rows_ = 0;
+};
+
+Status Table::Impl::ReadHeader() {
+    struct stat info {};
+    if (fstat(fd_, &info) != 0) return IoFailure("cannot read");
+    if (!S_ISREG(info.st_mode)) return Corrupt("not a regular file");
+    const uint64_t file_size = static_cast<uint64_t>(info.st_size);
+    if (file_size < kHeaderSize) return Corrupt("shorter than a table header");
+
+    std::string header(kHeaderSize, '\0');
+    if (!ReadAt(fd_, header.data(), kHeaderSize, 0)) return IoFailure("cannot read the header");
+    if (static_cast<uint8_t>(header[kVersionOffset]) != kVersion)
+        return Corrupt("not a dBASE III table");
+    count_ = GetU32(header.data() + kRecordCountOffset);
+    header_length_ = GetU16(header.data() + kHeaderLengthOffset);
+    record_length_ = GetU16(header.data() + kRecordLengthOffset);
+    if (header_length_ < kHeaderSize + kDescriptorSize + 1 || header_length_ > file_size)
+        return Corrupt("bad header length");
+    if (count_ > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
+        return Corrupt("bad row count");
+
+    header.resize(header_length_);
+    if (!ReadAt(fd_, header.data() + kHeaderSize, header_length_ - kHeaderSize, kHeaderSize))
+        return IoFailure("cannot read the header");
+    if (Status status = ReadDescriptors(header); !status.ok()) return status;
+    if (file_size < RowOffset(count_)) return Corrupt("truncated: fewer rows than the header says");
+    header_bytes_ = std::move(header);
+    record_.assign(record_length_, ' ');
+    return Status::Ok();
+}
+
+Status Table::Impl::ReadDescriptors(const std::string& header) {
+    size_t at = kHeaderSize;
+    size_t record_length = 1;
+    while (at < header.size() && header[at] != kHeaderTerminator) {
+        if (at + kDescriptorSize >= header.size()) return Corrupt("bad field descriptors");
+        const char* descriptor = header.data() + at;
+        FieldSpec field;
+        const char* name = descriptor + kFieldNameOffset;
+        field.name.assign(name, strnlen(name, kFieldNameSize));
+        const char type = descriptor[kFieldTypeOffset];
+        // 'F' is the floating-point numeric type of later dBASE versions; same text form.
+        field.kind = type == 'F' ? FieldKind::Numeric : static_cast<FieldKind>(type);
+        field.width = static_cast<uint8_t>(descriptor[kFieldWidthOffset]);
+        field.decimals = static_cast<uint8_t>(descriptor[kFieldDecimalsOffset]);
+        if (type != 'C' && type != 'N' && type != 'F' && type != 'D')
+            return Corrupt("unsupported field type in field " + field.name);
+        offsets_.push_back(record_length);
+        record_length += static_cast<size_t>(field.width);
+        fields_.push_back(std::move(field));
+        at += kDescriptorSize;
+    }
+    if (at >= header.size()) return Corrupt("no end of field descriptors");
+    if (std::string problem = LayoutProblem(fields_); !problem.empty()) return Corrupt(problem);
+    if (record_length != record_length_) return Corrupt("record length does not match the fields");
+    return Status::Ok();
+}
+
+void Table::Impl::ClearRow() {
+    row_ = -1;
+    appending_ = false;
+    changed_ = false;
+    std::fill(record_.begin(), record_.end(), ' ');
+}
+
+Status Table::Impl::LoadRow(int64_t row) {
+    if (row < block_first_ || row >= block_first_ + block_rows_) {
+        const int64_t rows_per_block = std::max<int64_t>(1, kReadBlockBytes / record_length_);
+        block_rows_ = std::min<int64_t>(rows_per_block, count_ - row);
+        block_first_ = row;
+        block_.resize(static_cast<size_t>(block_rows_) * record_length_);
+        if (!ReadAt(fd_, block_.data(), block_.size(), RowOffset(row))) {
+            block_rows_ = 0;
+            ClearRow();
+            return IoFailure("cannot read rows");
+        }
+    }
+    const char* source = block_.data() + static_cast<size_t>(row - block_first_) * record_length_;
+    std::copy(source, source + record_length_, record_.begin());
+    row_ = row;
+    appending_ = false;
+    changed_ = false;
+    return Status::Ok();
+}
+
+// A row rewrite goes in place: one write of one record.
+Status Table::Impl::FlushRow() {
+    if (!changed_ || row_ < 0) return Status::Ok();
+    changed_ = false;
+    if (!WriteAt(fd_, record_.data(), record_length_, RowOffset(row_)))
+        return IoFailure("cannot write a row");
+    modified_ = true;
+    if (row_ >= block_first_ && row_ < block_first_ + block_rows_) {
+        std::copy(record_.begin(), record_.end(),
+                  block_.begin() + static_cast<ptrdiff_t>((row_ - block_first_) * record_length_));
+    }
+    return Status::Ok();
+}
+
+Status Table::Impl::WriteHeaderCountAndDate() {
+    char patch[kHeaderLengthOffset];
+    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
+    PutUpdateDate(patch, clock_);
+    PutU32(patch + kRecordCountOffset, count_);
+    if (!WriteAt(fd_, patch + kUpdateDateOffset, kHeaderLengthOffset - kUpdateDateOffset,
+                 kUpdateDateOffset))
+        return IoFailure("cannot write the header");
+    std::copy(patch, patch + kHeaderLengthOffset, header_bytes_.begin());
+    return Status::Ok();
+}
+
+Status Table::Impl::Top() {
+    Status status = FlushRow();
+    ClearRow();
+    if (count_ == 0 || !status.ok()) return status;
+    return LoadRow(0);
+}
+
+Status Table::Impl::Skip() {
+    Status status = FlushRow();
+    const int64_t next = row_ < 0 ? -1 : row_ + 1;
+    ClearRow();
+    if (next < 0 || next >= count_ || !status.ok()) return status;
+    return LoadRow(next);
+}
+
+Status Table::Impl::AppendStart() {
+    Status status = FlushRow();
+    appending_ = true;
+    std::fill(record_.begin(), record_.end(), ' ');
+    return status;
+}
+
+// The row and the end-of-file marker are written before the count is raised, so a process
+// killed in between leaves a table whose count still covers only complete rows.
+Status Table::Impl::Append() {
+    if (!appending_) return Status::InvalidArgument("Append without AppendStart.");
+    if (count_ == static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
+        return Status::InvalidArgument(path_ + ": the table is full.");
+    std::vector<char> bytes(record_);
+    bytes.push_back(kEndOfFile);
+    modified_ = true;
+    if (!WriteAt(fd_, bytes.data(), bytes.size(), RowOffset(count_)))
+        return IoFailure("cannot append a row");
+    ++count_;
+    if (Status status = WriteHeaderCountAndDate(); !status.ok()) {
+        --count_;
+        return status;
+    }
+    row_ = count_ - 1;
+    appending_ = false;
+    return Status::Ok();
+}
+
+Status Table::Impl::FindDeleted(bool& found) {
+    found = false;
+    for (int64_t row = 0; row < count_ && !found; ++row) {
+        if (Status status = LoadRow(row); !status.ok()) return status;
+        found = record_[0] == kDeletedFlag;
+    }
+    return Status::Ok();
+}
+
+Status Table::Impl::WritePacked(int temp_fd, uint32_t& live_rows) {
+    FileWriter writer(temp_fd);
+    writer.Add(header_bytes_.data(), header_bytes_.size());
+    live_rows = 0;
+    for (int64_t row = 0; row < count_; ++row) {
+        if (Status status = LoadRow(row); !status.ok()) return status;
+        if (record_[0] == kDeletedFlag) continue;
+        writer.Add(record_.data(), record_.size());
+        ++live_rows;
+    }
+    writer.Add(&kEndOfFile, 1);
+    char patch[kHeaderLengthOffset];
+    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
+    PutUpdateDate(patch, clock_);
+    PutU32(patch + kRecordCountOffset, live_rows);
+    if (!writer.Finish() || !WriteAt(temp_fd, patch, kHeaderLengthOffset, 0) || fsync(temp_fd) != 0)
+        return IoFailure("cannot write the packed table");
+    return Status::Ok();
+}
+
+// The packed table is written beside the original and renamed over it, so a process killed
+// at any point leaves either the old table or the new one, whole.
+Status Table::Impl::Pack() {
+    Status status = FlushRow();
+    ClearRow();
+    bool any_deleted = false;
+    if (status.ok()) status = FindDeleted(any_deleted);
+    ClearRow();
+    if (!status.ok() || !any_deleted) return status;
+
+    std::string temp_path;
+    const int temp_fd = CreateTempBeside(path_, temp_path);
+    if (temp_fd < 0) return IoFailure("cannot create a file beside the table");
+    uint32_t live_rows = 0;
+    status = WritePacked(temp_fd, live_rows);
+    ClearRow();
+    struct stat info {};
+    if (status.ok() && (fstat(fd_, &info) != 0 || fchmod(temp_fd, info.st_mode & 07777) != 0))
+        status = IoFailure("cannot copy the table's permissions");
+    // The lock moves to the new file before it takes the table's name.
+    if (status.ok() && locked_ && flock(temp_fd, LOCK_EX) != 0)
+        status = IoFailure("cannot lock the packed table");
+    if (status.ok() && rename(temp_path.c_str(), path_.c_str()) != 0)
+        status = IoFailure("cannot replace the table by its packed copy");
+    if (!status.ok()) {
+        close(temp_fd);
+        unlink(temp_path.c_str());
+        return status;
+    }
+    SyncDirectoryOf(path_);
+    close(fd_);
+    fd_ = temp_fd;
+    count_ = live_rows;
+    PutU32(header_bytes_.data() + kRecordCountOffset, live_rows);
+    block_rows_ = 0;
+    modified_ = false;
+    return Status::Ok();
+}
+
+Status Table::Impl::SetDeletionFlag(char flag) {
+    if (Status status = CheckRow(); !status.ok()) return status;
+    record_[0] = flag;
+    MarkChanged();
+    return Status::Ok();
+}
+
+Status Table::Impl::Blank() {
+    if (Status status = CheckRow(); !status.ok()) return status;
+    std::fill(record_.begin() + 1, record_.end(), ' ');
+    MarkChanged();
+    return Status::Ok();
+}
+
+Status Table::Impl::AssignField(int field, std::string_view text, bool right_aligned) {
+    if (Status status = CheckRow(); !status.ok()) return status;
+    char* start = record_.data() + OffsetOf(field);
+    const size_t width = static_cast<size_t>(fields_[static_cast<size_t>(field)].width);
+    const size_t padding = width - text.size();
+    char* text_start = right_aligned ? start + padding : start;
+    std::fill(start, start + width, ' ');
+    std::copy(text.begin(), text.end(), text_start);
+    MarkChanged();
+    return Status::Ok();
+}
+
+Status Table::Impl::LockAll() {
+    while (flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR) return IoFailure("cannot lock");
+    }
+    locked_ = true;
+    return Status::Ok();
+}
+
+Status Table::Impl::Close() {
+    Status status = FlushRow();
+    if (modified_ && status.ok()) status = WriteHeaderCountAndDate();
+    return status;
+}
+
+Table::Table(const Clock* clock) : clock_(clock) {}
+
+Table::~Table() { Close(); }
+
+Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fields,
+                     const Clock* clock) {
+    if (std::string problem = LayoutProblem(fields); !problem.empty())
+        return Status::InvalidArgument(path + ": " + problem + ".");
+    for (const FieldSpec& field : fields) {
+        if (field.name.size() > kMaxFieldNameLength)
+            return Status::InvalidArgument(path + ": field name " + field.name + " is too long.");
+    }
+    std::string temp_path;
+    const int fd = CreateTempBeside(path, temp_path);
+    if (fd < 0) return Status::IoError(path + ": cannot create: " + ErrnoText());
+    FileWriter writer(fd);
+    const std::string header = NewHeader(fields, ClockOrSystem(clock));
+    writer.Add(header.data(), header.size());
+    writer.Add(&kEndOfFile, 1);
+    Status status;
+    if (!writer.Finish()) status = Status::IoError(path + ": cannot write: " + ErrnoText());
+    // A link, unlike a rename, never replaces a file that is already there.
+    if (status.ok() && link(temp_path.c_str(), path.c_str()) != 0) {
+        status = errno == EEXIST ? Status::IoError(path + ": the file already exists.")
+                                 : Status::IoError(path + ": cannot create: " + ErrnoText());
+    }
+    close(fd);
+    unlink(temp_path.c_str());
+    if (status.ok()) SyncDirectoryOf(path);
+    return status;
+}
+
+Status Table::Open(const std::string& path) {
+    Close();
+    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && (errno == EACCES || errno == EROFS))
+        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const std::string message = path + ": cannot open: " + ErrnoText();
+        return errno == ENOENT ? Status::NotFound(message) : Status::IoError(message);
+    }
+    auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fd, path);
+    if (Status status = impl->ReadHeader(); !status.ok()) return status;
+    impl_ = std::move(impl);
+    return Status::Ok();
+}
+
+bool Table::is_open() const { return impl_ != nullptr; }
+
+const std::vector<FieldSpec>& Table::fields() const {
+    static const std::vector<FieldSpec> none;
+    return impl_ ? impl_->fields() : none;
+}
+
+FieldHandle Table::Field(std::string_view name) const {
+    const std::vector<FieldSpec>& all = fields();
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (SameName(all[i].name, name)) return FieldHandle(static_cast<int>(i));
+    }
+    return FieldHandle();
+}
+
+Status Table::Pack() { return impl_ ? impl_->Pack() : NotOpen(); }
+Status Table::Top() { return impl_ ? impl_->Top() : NotOpen(); }
+Status Table::Skip() { return impl_ ? impl_->Skip() : NotOpen(); }
+bool Table::Eof() const { return !impl_ || impl_->eof(); }
+int32_t Table::RecordCount() const { return impl_ ? impl_->count() : 0; }
+bool Table::Deleted() const { return impl_ && impl_->Deleted(); }
+
+Status Table::AppendStart() { return impl_ ? impl_->AppendStart() : NotOpen(); }
+Status Table::Append() { return impl_ ? impl_->Append() : NotOpen(); }
+Status Table::LockAll() { return impl_ ? impl_->LockAll() : NotOpen(); }
+Status Table::Recall() { return impl_ ? impl_->SetDeletionFlag(kLiveFlag) : NotOpen(); }
+Status Table::Delete() { return impl_ ? impl_->SetDeletionFlag(kDeletedFlag) : NotOpen(); }
+Status Table::Blank() { return impl_ ? impl_->Blank() : NotOpen(); }
+
+std::string Table::FieldText(FieldHandle field) const {
+    if (!impl_ || !impl_->IsField(field)) return {};
+    return std::string(impl_->FieldBytes(field.index()));
+}
+
+Status Table::AssignText(FieldHandle field, std::string_view text) {
+    if (!impl_) return NotOpen();
+    if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
+    const size_t width = static_cast<size_t>(impl_->fields()[field.index()].width);
+    return impl_->AssignField(field.index(), text.substr(0, width), false);
+}
+
+Status Table::AssignNumber(FieldHandle field, double value) {
+    if (!impl_) return NotOpen();
+    if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
+    const FieldSpec& spec = impl_->fields()[field.index()];
+    if (spec.kind == FieldKind::Date)
+        return Status::InvalidArgument("A number cannot go into date field " + spec.name + ".");
+    std::optional<std::string> text = NumberText(value, spec.width, spec.decimals);
+    if (!text) {
+        return Status::InvalidArgument("The number " + std::to_string(value) +
+                                       " does not fit field " + spec.name + ".");
+    }
+    return impl_->AssignField(field.index(), *text, true);
+}
+
+Status Table::Close() {
+    if (!impl_) return NotOpen();
+    Status status = impl_->Close();
+    impl_.reset();
+    return status;
+}
+
+}  // namespace brevanta
