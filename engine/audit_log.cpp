@@ -1,0 +1,132 @@
+#include "engine/audit_log.h"
+
+#include <fstream>
+#include <string_view>
+
+#include "core/date_format.h"
+#include "core/float_text.h"
+#include "core/number_format.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+const std::string kSeparator(80, '-');
+const std::string kSectionRule = "   " + std::string(60, '-');
+
+std::string Line(std::string_view text) { return std::string(text) + std::string(kEol); }
+
+std::string LegendHeader() {
+    std::string text = Line("") + Line(kSeparator) + Line("");
+    text += Line("  Brevanta - Performance Calculation Audit Log") + Line("");
+    for (const char* line : {
+             "     Time 1    Starting date for the compounding period.",
+             "     Time 2    Ending date for the compounding period.",
+             "     BMV       Beginning Market Value for the time period.",
+             "     EMV       Ending Market Value for the time period.",
+             "     SOC       Sum Of Cash flows (total dollars contributed and withdrawn) for the",
+             "               time period.",
+             "     ROR*      Rate Of Return for the period.",
+             "",
+             "     * These Rates Of Return are geometrically linked to calculate the final ROR ",
+             "       for the entire time period. 3 Year, 5 Year and 10 Year returns are "
+             "annualized.",
+             "       From inception returns are annualized only if they are older than 1 Year.",
+         }) {
+        text += Line(line);
+    }
+    return text + Line("") + Line("") + Line(kSeparator);
+}
+
+// The logged periods in log order, with the title word and the figure printed after them.
+struct LoggedPeriod {
+    ReportingPeriod period;
+    std::string_view title;
+    Figure figure;
+};
+
+constexpr LoggedPeriod kLoggedPeriods[] = {
+    {ReportingPeriod::Quarter, "Quarter", Figure::Qtr},
+    {ReportingPeriod::OneYear, "1 Year", Figure::Ytd},
+    {ReportingPeriod::ThreeYear, "3 Year", Figure::ThYr},
+    {ReportingPeriod::FiveYear, "5 Year", Figure::FiYr},
+    {ReportingPeriod::TenYear, "10 Year", Figure::TeYr},
+    {ReportingPeriod::Inception, "From Inception", Figure::IncAnn},
+};
+
+template <typename Numbers>
+std::string JoinAsText(const Numbers& numbers) {
+    std::string text;
+    for (double number : numbers) {
+        if (!text.empty()) text += ", ";
+        text += FloatToText(number);
+    }
+    return text;
+}
+
+}  // namespace
+
+AuditLog::AuditLog(std::filesystem::path file, const Clock& clock, Locale locale)
+    : file_(std::move(file)), clock_(clock), locale_(std::move(locale)) {}
+
+Status AuditLog::Append(const Subject& subject, const CalculationResults& results,
+                        const YearlyFlows& flows) const {
+    std::error_code error;
+    const bool is_new = !std::filesystem::exists(file_, error);
+    std::ofstream out(file_, std::ios::binary | std::ios::app);
+    if (!out) return Status::IoError("Cannot open " + file_.string());
+    if (is_new) out << LegendHeader();
+    out << Block(subject, results, flows);
+    out.close();
+    if (!out) return Status::IoError("Cannot write " + file_.string());
+    return Status::Ok();
+}
+
+std::string AuditLog::Timestamp() const {
+    return FormatDate(clock_.Today(), "m/dd/yyyy", locale_) + " at " +
+           FormatTime(clock_.Now(), "h:n:s am/pm") + "....";
+}
+
+std::string AuditLog::Block(const Subject& subject, const CalculationResults& results,
+                            const YearlyFlows& flows) const {
+    std::string text = Line("*** Starting calculation on " + Timestamp()) + Line("");
+    text += Line("   Portfolio: " + subject.portfolio_name);
+    text += Line("   Investment: " +
+                 subject.investment_name.value_or("n/a (Calculating for the entire portfolio)"));
+    text += Line("");
+
+    for (const LoggedPeriod& logged : kLoggedPeriods) {
+        const std::vector<SubPeriodRecord>& records = results.audit_list(logged.period);
+        if (records.empty()) continue;
+        text += Line(kSectionRule);
+        text +=
+            Line("      Numbers used to calculate " + std::string(logged.title) + " Performance");
+        text += Line(kSectionRule) + Line("");
+        text +=
+            Line("   Time1, Time2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC") + Line(kSectionRule);
+        for (const SubPeriodRecord& record : records) {
+            text += Line("   " + FormatDate(record.start, "mm/dd/yyyy", locale_) + ", " +
+                         FormatDate(record.end, "mm/dd/yyyy", locale_) + ", " +
+                         FormatNumber(record.bmv, "0.##", locale_) + ", " +
+                         FormatNumber(record.emv, "0.##", locale_) + ", " +
+                         FormatNumber(record.soc, "0.##", locale_) + ", " +
+                         FormatNumber(record.ror, "0.######", locale_));
+        }
+        text += Line("") +
+                Line("   " + std::string(logged.title) +
+                     " ROR = " + FormatNumber(results.figure(logged.figure), "0.0000%", locale_)) +
+                Line("");
+    }
+
+    text += Line("") + Line("bmv, emv, nummonths");
+    text += Line(FloatToText(flows.bmv) + ", " + FloatToText(flows.emv) + ", " +
+                 FloatToText(flows.nummonths));
+    text += Line("socs[50]") + Line(JoinAsText(flows.socs));
+    text += Line("pwrs[50]") + Line(JoinAsText(flows.pwrs)) + Line("");
+
+    text += Line("*** Finished calculation on " + Timestamp()) + Line(kSeparator);
+    return text;
+}
+
+}  // namespace brevanta

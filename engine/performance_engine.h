@@ -1,0 +1,77 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "core/clock.h"
+#include "core/date.h"
+#include "core/locale.h"
+#include "core/status.h"
+#include "engine/audit_log.h"
+#include "engine/calculation_results.h"
+#include "engine/dollar_weighted.h"
+#include "engine/holding_history.h"
+#include "store/data_store.h"
+
+namespace brevanta {
+
+// Calculates the performance of an investment or a whole portfolio as of a performance
+// date, stores the figures on its row, keeps the monthly audit lists of the last
+// calculation of each mode for the audit viewer, and appends to the audit log when
+// LOG_AUDIT is on. Also values a single investment at a date.
+class PerformanceEngine {
+  public:
+    // Results of CalculateInvestment and CalculatePortfolio. On every code but kCalculated
+    // the row keeps its previous figures.
+    enum Code : int {
+        kCalculated = 0,
+        kNoTransactions = -1,
+        kFirstNotContribution = -2,  // the first transaction is not a cash contribution
+        kNotStored = -3,             // the store refused the figures; see status()
+    };
+
+    // For calculations. Reads LOG_AUDIT once, now; the log is calclog.txt in log_directory.
+    // store and clock must outlive the engine.
+    PerformanceEngine(DataStore& store, const Clock& clock, std::filesystem::path log_directory,
+                      Locale locale = Locale::EnUs());
+
+    // For value look-ups of one investment (see SetHolding); never logs.
+    PerformanceEngine(DataStore& store, float holding_id);
+
+    PerformanceEngine(const PerformanceEngine&) = delete;
+    PerformanceEngine& operator=(const PerformanceEngine&) = delete;
+
+    int CalculateInvestment(float holding_id, Date performance_date);
+    int CalculatePortfolio(float portfolio_id, Date performance_date);
+
+    // The investment that MarketValueAt values.
+    void SetHolding(float holding_id) { holding_id_ = holding_id; }
+    // The investment's latest value on or before d plus its later flows; never negative.
+    double MarketValueAt(Date d) const;
+
+    // The last calculation of each mode, for the audit viewer.
+    const CalculationResults& investment_results() const { return investment_results_; }
+    const CalculationResults& portfolio_results() const { return portfolio_results_; }
+    // The last inception dollar-weighted working numbers, of either mode.
+    const YearlyFlows& yearly_flows() const { return yearly_flows_; }
+
+    bool logging() const { return log_.has_value(); }
+    // The first store failure met by this engine, or ok.
+    const Status& status() const { return status_; }
+
+  private:
+    HoldingHistory HistoryOf(float holding_id) const;
+    // After a calculation: the store's answer becomes the code; the block is logged.
+    int Conclude(const StoreResult<int>& stored, const AuditLog::Subject& subject,
+                 const CalculationResults& results);
+
+    DataStore& store_;
+    std::optional<AuditLog> log_;
+    float holding_id_ = 0;
+    CalculationResults investment_results_;
+    CalculationResults portfolio_results_;
+    YearlyFlows yearly_flows_;
+    Status status_;
+};
+
+}  // namespace brevanta
