@@ -1,0 +1,86 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/locale.h"
+#include "core/status.h"
+
+namespace brevanta {
+
+class DataStore;
+
+// Reads transactions and historical values of one investment from comma-separated text, and
+// writes an investment's transactions or values, or a portfolio's stored figures, as such
+// text (lines end in CR LF). One engine per operation: run it, then read Count() and
+// ResultMessage(), which describe the last operation, failures included.
+//
+// Imports read dates in the locale's short date format and numbers with its decimal
+// separator; exports write dates "mm/dd/yyyy", amounts "0.00" and figures "0.######".
+class ImportExportEngine {
+  public:
+    // REQUIRES: store outlives the engine.
+    explicit ImportExportEngine(DataStore& store, Locale locale = Locale::EnUs());
+
+    // Adds every line "date, CC|DI|WI, amount above 0" as a transaction of the investment
+    // (with an empty description), skips every other line, then reloads the transactions.
+    // Fails when the file cannot be read or the store refuses a row (rows added before stay).
+    Status ImportTransactions(float portfolio_id, float holding_id,
+                              const std::filesystem::path& path);
+    Status ImportTransactions(float portfolio_id, float holding_id, std::istream& in);
+
+    // The same for lines "date, value above 0", added as historical values.
+    Status ImportHistoricalValues(float portfolio_id, float holding_id,
+                                  const std::filesystem::path& path);
+    Status ImportHistoricalValues(float portfolio_id, float holding_id, std::istream& in);
+
+    // The file forms replace the file only when every byte was written. On failure (also an
+    // unknown investment or portfolio) nothing is counted and the message says why. The
+    // stream forms name `destination` in their messages.
+    Status ExportTransactions(float portfolio_id, float holding_id,
+                              const std::filesystem::path& path);
+    Status ExportTransactions(float portfolio_id, float holding_id, std::ostream& out,
+                              std::string_view destination);
+    Status ExportHistoricalValues(float portfolio_id, float holding_id,
+                                  const std::filesystem::path& path);
+    Status ExportHistoricalValues(float portfolio_id, float holding_id, std::ostream& out,
+                                  std::string_view destination);
+    // A line per investment of the portfolio, then a total line.
+    Status ExportPerformance(float portfolio_id, const std::filesystem::path& path);
+    Status ExportPerformance(float portfolio_id, std::ostream& out, std::string_view destination);
+
+    // Records imported, or data lines written, by the last operation.
+    int Count() const { return count_; }
+    const std::string& ResultMessage() const { return message_; }
+
+  private:
+    // The text of an export, built whole before anything is written.
+    struct ExportText {
+        Status status;
+        std::vector<std::string> lines;
+        int records = 0;  // data lines among `lines`
+    };
+    // Hands a writer a stream to the destination and reports how that went.
+    using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
+
+    ExportText TransactionsText(float portfolio_id, float holding_id) const;
+    ExportText ValuesText(float portfolio_id, float holding_id) const;
+    ExportText PerformanceText(float portfolio_id) const;
+    std::vector<std::string> HeaderLines(float portfolio_id, float holding_id,
+                                         Status& status) const;
+
+    // Writes the text through sink; the message is the count followed by done_message.
+    Status Export(const ExportText& text, const Sink& sink, const std::string& done_message);
+
+    DataStore& store_;
+    Locale locale_;
+    int count_ = 0;
+    std::string message_;
+};
+
+}  // namespace brevanta

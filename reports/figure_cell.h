@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/locale.h"
+#include "store/records.h"
+
+namespace brevanta {
+
+// The figure a column or period key names ("QTR", "1 Year", ..., "Inception$"; "Month" and
+// "Inc" too), as an index into HoldingRecord::Figures; nullopt for any other name.
+std::optional<FigureIndex> FigureOfColumn(std::string_view column);
+
+// A stored figure as text: "n/a" for NotCalculated, else formatted with the number pattern.
+std::string FigureText(float figure, std::string_view pattern, const Locale& locale);
+
+// The text of one investment-list cell (every column but "Recent Value"): a figure by
+// FigureText, "Inception Date" in the short date format ("n/a" for NoDate), any other
+// column "n/a".
+std::string HoldingCell(const HoldingRecord& holding, std::string_view column,
+                        std::string_view pattern, const Locale& locale = Locale::EnUs());
+
+// The same for the portfolio's total line; "Inception Date" is a single blank there.
+std::string PortfolioCell(const PortfolioRecord& portfolio, std::string_view column,
+                          std::string_view pattern, const Locale& locale = Locale::EnUs());
+
+}  // namespace brevanta

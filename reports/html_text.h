@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brevanta {
+
+// A stored text made safe to stand in a page: & < > " ' become character references;
+// every other character is kept, so a text without them comes back unchanged.
+std::string EscapeHtml(std::string_view text);
+
+}  // namespace brevanta

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/status.h"
+
+namespace brevanta {
+
+class ReportWriter;
+
+// Which parts of the investment detail page a report shows.
+struct DetailSections {
+    bool time_weighted = true;    // the time-weighted return table
+    bool dollar_weighted = true;  // the dollar-weighted return table
+    bool lists = true;            // the transactions and historical values
+};
+
+// Fills the writer's page with the investment detail page: title, header block, the return
+// tables asked for, the lists. NotFound, with the page left empty, when the investment is
+// not in the portfolio.
+Status BuildInvestmentDetailPage(ReportWriter& writer, float portfolio_id, float holding_id,
+                                 DetailSections sections);
+
+}  // namespace brevanta

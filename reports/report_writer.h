@@ -1,0 +1,83 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/locale.h"
+#include "core/status.h"
+
+namespace brevanta {
+
+class DataStore;
+
+// Report codes. Portfolio reports: performance with both kinds of rows, dollar-weighted
+// rows, time-weighted rows; market values and cash flows. Investment reports: the detail
+// page with both return tables, the dollar-weighted or the time-weighted table, each with
+// the transaction and value lists (3x) or without them (4x); the lists alone (50).
+enum ReportCode : int {
+    kPortfolioPerformanceReport = 10,
+    kPortfolioDollarWeightedReport = 11,
+    kPortfolioTimeWeightedReport = 12,
+    kMarketValuesReport = 20,
+    kInvestmentDetailReport = 30,
+    kInvestmentDetailDollarWeightedReport = 31,
+    kInvestmentDetailTimeWeightedReport = 32,
+    kInvestmentReturnsReport = 40,
+    kInvestmentDollarWeightedReport = 41,
+    kInvestmentTimeWeightedReport = 42,
+    kInvestmentListsReport = 50,
+};
+
+bool IsPortfolioReport(int code);
+bool IsInvestmentReport(int code);
+
+// Builds one HTML page line by line in memory and saves it in the report directory (the
+// data directory, beside the four bar images the pages refer to). One writer per report
+// command. A run saves nothing when building fails, and reports a failed save with the file
+// and the reason; opening the saved page in a browser is the caller's business.
+class ReportWriter {
+  public:
+    // REQUIRES: store outlives the writer.
+    ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale = Locale::EnUs());
+
+    // A portfolio report (code 10, 11, 12 or 20) saved as report<pid>_.html.
+    Status RunPortfolioReport(float portfolio_id, int code);
+    // An investment report (code 30, 31, 32, 40, 41, 42 or 50) saved as
+    // report<pid>_<hid>.html. Fails when the investment is not in the portfolio.
+    Status RunInvestmentReport(float portfolio_id, float holding_id, int code);
+    // The full investment detail page, the same as code 30.
+    Status RunInvestmentDetail(float portfolio_id, float holding_id);
+    // The file the last successful run saved.
+    const std::filesystem::path& SavedPath() const { return saved_path_; }
+
+    static std::string PortfolioFileName(float portfolio_id);
+    static std::string InvestmentFileName(float portfolio_id, float holding_id);
+
+    // --- For the page builders ---
+    DataStore& store() const { return store_; }
+    const Locale& locale() const { return locale_; }
+    const std::string& font_face() const { return font_face_; }
+    // Clears the page and adds the comment block and the opening of the frame, up to <BODY>.
+    void BeginPage();
+    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    const std::vector<std::string>& PageLines() const { return lines_; }
+
+    // Writes the page lines, each ended by CR LF.
+    Status WritePage(std::ostream& out) const;
+    // Writes the page to the file, replacing it only when every byte was written.
+    Status SavePage(const std::filesystem::path& file) const;
+
+  private:
+    Status Save(const std::string& file_name, const Status& built);
+
+    DataStore& store_;
+    std::filesystem::path directory_;
+    Locale locale_;
+    std::string font_face_ = "Arial";
+    std::vector<std::string> lines_;
+    std::filesystem::path saved_path_;
+};
+
+}  // namespace brevanta
