@@ -1,87 +1,278 @@
 #include "store/data_store.h"
 
+#include "core/float_text.h"
+#include "store/data_store_lists.h"
+#include "store/table_layouts.h"
+#include "store/table_rows.h"
+
 namespace brevanta {
 
-// Placeholder until the store lands: every operation answers "nothing".
-struct DataStore::Lists {};
-
 namespace {
-Status NotBuilt() { return Status::IoError("the data store is not built yet"); }
+
+TableFile InDirectory(const std::string& directory, const char* name) {
+    return {directory + "/" + name, name};
+}
+
 }  // namespace
 
-DataStore::DataStore(const std::string& data_directory) : lists_(std::make_unique<Lists>()) {
-    paths_.portfolios = data_directory + "/port.dbf";
-}
+DataStore::DataStore(const std::string& data_directory)
+    : portfolio_table_(InDirectory(data_directory, kPortfolioTableFile)),
+      holding_table_(InDirectory(data_directory, kHoldingTableFile)),
+      transaction_table_(InDirectory(data_directory, kTransactionTableFile)),
+      value_table_(InDirectory(data_directory, kValueTableFile)),
+      settings_table_(InDirectory(data_directory, kSettingsTableFile)),
+      lists_(std::make_unique<Lists>()) {}
+
 DataStore::~DataStore() = default;
 
-Status DataStore::Load() { return NotBuilt(); }
-Status DataStore::LoadPortfolios() { return NotBuilt(); }
-std::vector<PortfolioRecord> DataStore::AllPortfolios() const { return {}; }
-std::optional<PortfolioRecord> DataStore::FindPortfolio(float) const { return {}; }
-std::string DataStore::PortfolioName(float) { return {}; }
-StoreResult<int> DataStore::NextPortfolioId() { return NotBuilt(); }
-StoreResult<int> DataStore::InsertPortfolio(const std::string&, const std::string&) {
-    return NotBuilt();
+Status DataStore::Load() {
+    load_failure_ = Status::Ok();
+    for (Status (DataStore::*load)() :
+         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadTransactions,
+          &DataStore::LoadValues, &DataStore::LoadColumns, &DataStore::LoadSettings}) {
+        Status status = (this->*load)();
+        if (!status.ok()) return status;
+    }
+    return Status::Ok();
 }
-StoreResult<int> DataStore::RenamePortfolio(float, const std::string&, const std::string&) {
-    return NotBuilt();
+
+StoreResult<int> DataStore::ReloadedIfChanged(StoreResult<int> changed,
+                                              Status (DataStore::*reload)()) {
+    if (changed.ok() && changed.value() > 0) {
+        Status reloaded = (this->*reload)();
+        if (!reloaded.ok()) return reloaded;
+    }
+    return changed;
 }
-StoreResult<int> DataStore::StorePortfolioFigures(float, const PerformanceFigures&) {
-    return NotBuilt();
+
+Status DataStore::Loaded(Status status) {
+    if (!status.ok()) load_failure_ = status;
+    return status;
 }
-Status DataStore::DeletePortfolio(float) { return NotBuilt(); }
-Status DataStore::LoadHoldings() { return NotBuilt(); }
-std::vector<HoldingRecord> DataStore::HoldingsOfPortfolio(float) const { return {}; }
-std::optional<HoldingRecord> DataStore::FindHolding(float) const { return {}; }
-std::optional<HoldingRecord> DataStore::FindHoldingIn(float, float) const { return {}; }
-StoreResult<int> DataStore::NextHoldingId() { return NotBuilt(); }
-StoreResult<int> DataStore::InsertHolding(const HoldingRecord&) { return NotBuilt(); }
-StoreResult<int> DataStore::UpdateHolding(float, const HoldingRecord&) { return NotBuilt(); }
-StoreResult<int> DataStore::StoreHoldingFigures(float, const PerformanceFigures&) {
-    return NotBuilt();
+
+// --- Portfolios ---
+
+Status DataStore::LoadPortfolios() {
+    std::vector<PortfolioRecord> rows;
+    PortfolioRows fields;
+    Status status = ReadEveryRow(portfolio_table_, fields, [&](PortfolioRows& f, RowReader& r) {
+        rows.push_back(f.Read(r));
+    });
+    if (!status.ok()) rows.clear();
+    lists_->portfolios.Assign(std::move(rows));
+    return Loaded(std::move(status));
 }
-Status DataStore::DeleteHolding(float) { return NotBuilt(); }
-StoreResult<HoldingRecord> DataStore::CopyHolding(float, float) { return NotBuilt(); }
-StoreResult<HoldingRecord> DataStore::MoveHolding(float, float) { return NotBuilt(); }
-Status DataStore::LoadTransactions() { return NotBuilt(); }
-Status DataStore::LoadValues() { return NotBuilt(); }
-std::vector<TransactionRecord> DataStore::TransactionsOfHolding(float, TransactionOrder) const {
-    return {};
+
+std::vector<PortfolioRecord> DataStore::AllPortfolios() const { return lists_->portfolios.all(); }
+
+std::optional<PortfolioRecord> DataStore::FindPortfolio(float id) const {
+    const PortfolioRecord* found = lists_->portfolios.Find(id);
+    if (!found) return std::nullopt;
+    return *found;
 }
-std::vector<ValueRecord> DataStore::ValuesOfHolding(float, ValueOrder) const { return {}; }
-std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(float) const { return {}; }
-std::optional<TransactionRecord> DataStore::FindTransaction(int32_t) const { return {}; }
-std::optional<ValueRecord> DataStore::FindValue(int32_t) const { return {}; }
-Status DataStore::InsertTransaction(const TransactionRecord&) { return NotBuilt(); }
-StoreResult<int> DataStore::UpdateTransaction(int32_t, const TransactionRecord&) {
-    return NotBuilt();
+
+std::string DataStore::PortfolioName(float id) {
+    PortfolioRows fields;
+    std::optional<std::string> name;
+    const StoreResult<int> visited =
+        VisitRows(portfolio_table_, Locking::AllRows, fields,
+                  [&](PortfolioRows& f, RowReader& reader, RowWriter&) {
+                      if (!name && SameIdentifier(reader, f.id, id)) name = reader.Text(f.name);
+                      return false;
+                  });
+    return visited.ok() ? name.value_or("") : "";
 }
-StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>&) {
-    return NotBuilt();
+
+StoreResult<int> DataStore::NextPortfolioId() { return NextIdentifier(portfolio_table_, "PID"); }
+
+StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
+                                            const std::string& description) {
+    if (!load_failure_.ok()) return load_failure_;
+    const StoreResult<int> id = NextPortfolioId();
+    if (!id.ok()) return id;
+    Status status = AppendOneRow<PortfolioRows>(
+        portfolio_table_, AppendStart::FromTop, [&](const PortfolioRows& f, RowWriter& writer) {
+            f.WriteNew(writer, id.value(), name, description);
+        });
+    if (status.ok()) status = LoadPortfolios();
+    if (!status.ok()) return status;
+    return id;
 }
-StoreResult<int> DataStore::NextValueId() { return NotBuilt(); }
-Status DataStore::InsertValue(const ValueRecord&) { return NotBuilt(); }
-StoreResult<int> DataStore::UpdateHistoricalValue(int32_t, const ValueRecord&) {
-    return NotBuilt();
+
+StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
+                                            const std::string& description) {
+    if (!load_failure_.ok()) return load_failure_;
+    return ReloadedIfChanged(
+        RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
+                                   [&](const PortfolioRows& f, RowWriter& writer) {
+                                       f.WriteNames(writer, name, description);
+                                   }),
+        &DataStore::LoadPortfolios);
 }
-StoreResult<int> DataStore::DeleteHistoricalValues(const std::vector<std::string>&) {
-    return NotBuilt();
+
+StoreResult<int> DataStore::StorePortfolioFigures(float id, const PerformanceFigures& figures) {
+    if (!load_failure_.ok()) return load_failure_;
+    return ReloadedIfChanged(
+        RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
+                                   [&](const PortfolioRows& f, RowWriter& writer) {
+                                       f.figures.WriteFigures(writer, figures);
+                                   }),
+        &DataStore::LoadPortfolios);
 }
-double DataStore::TypeTotal(float, const std::string&) const { return 0; }
-double DataStore::PortfolioTypeTotal(float, Date, Date, const std::string&) const { return 0; }
-double DataStore::InvestmentValueAt(float, Date) const { return 0; }
-double DataStore::PortfolioValueAt(float, Date) const { return 0; }
-Status DataStore::LoadSettings() { return NotBuilt(); }
-Status DataStore::LoadColumns() { return NotBuilt(); }
-std::optional<SettingRecord> DataStore::FindSetting(const std::string&) const { return {}; }
-StoreResult<int> DataStore::UpdateSetting(const SettingRecord&) { return NotBuilt(); }
-std::vector<ColumnRecord> DataStore::VisibleColumns() const { return {}; }
-std::vector<ColumnRecord> DataStore::HiddenColumns() const { return {}; }
-std::optional<ColumnRecord> DataStore::FindColumn(const std::string&) const { return {}; }
-StoreResult<int> DataStore::UpdateColumn(const std::string&, const ColumnRecord&) {
-    return NotBuilt();
+
+Status DataStore::DeletePortfolio(float id) { return DeleteCascade("PID", id, true); }
+
+// --- Investments ---
+
+Status DataStore::LoadHoldings() {
+    std::vector<HoldingRecord> rows;
+    HoldingRows fields;
+    Status status = ReadEveryRow(holding_table_, fields,
+                                 [&](HoldingRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    if (!status.ok()) rows.clear();
+    lists_->holdings.Assign(std::move(rows));
+    return Loaded(std::move(status));
 }
-bool DataStore::AuditLoggingOn() const { return false; }
-int DataStore::NumberOfDecimals() const { return 2; }
+
+std::vector<HoldingRecord> DataStore::HoldingsOfPortfolio(float portfolio_id) const {
+    const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
+    return {holdings.begin(), holdings.end()};
+}
+
+std::optional<HoldingRecord> DataStore::FindHolding(float id) const {
+    const HoldingRecord* found = lists_->holdings.Find(id);
+    if (!found) return std::nullopt;
+    return *found;
+}
+
+std::optional<HoldingRecord> DataStore::FindHoldingIn(float portfolio_id, float id) const {
+    const HoldingRecord* found = lists_->holdings.FindIn(portfolio_id, id);
+    if (!found) return std::nullopt;
+    return *found;
+}
+
+StoreResult<int> DataStore::NextHoldingId() { return NextIdentifier(holding_table_, "HID"); }
+
+StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    const StoreResult<int> id = NextHoldingId();
+    if (!id.ok()) return id;
+    Status status = AppendOneRow<HoldingRows>(
+        holding_table_, AppendStart::FromTop,
+        [&](const HoldingRows& f, RowWriter& writer) { f.WriteNew(writer, id.value(), record); });
+    if (status.ok()) status = LoadHoldings();
+    if (!status.ok()) return status;
+    return id;
+}
+
+StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
+                                                      [&](const HoldingRows& f, RowWriter& writer) {
+                                                          f.WriteDetails(writer, record);
+                                                      }),
+                             &DataStore::LoadHoldings);
+}
+
+StoreResult<int> DataStore::StoreHoldingFigures(float id, const PerformanceFigures& figures) {
+    if (!load_failure_.ok()) return load_failure_;
+    return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
+                                                      [&](const HoldingRows& f, RowWriter& writer) {
+                                                          f.figures.WriteFigures(writer, figures);
+                                                      }),
+                             &DataStore::LoadHoldings);
+}
+
+Status DataStore::DeleteHolding(float id) { return DeleteCascade("HID", id, false); }
+
+StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_field, float id) {
+    IdentifierField field{id_field, {}};
+    return DeleteMatchingRows(
+        file, Packing::AfterDelete, field,
+        [&](IdentifierField& f, RowReader& reader) { return SameIdentifier(reader, f.id, id); });
+}
+
+Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfolios) {
+    if (!load_failure_.ok()) return load_failure_;
+    struct Step {
+        const TableFile* file;
+        Status (DataStore::*reload)();
+    };
+    std::vector<Step> steps = {{&holding_table_, &DataStore::LoadHoldings},
+                               {&transaction_table_, &DataStore::LoadTransactions},
+                               {&value_table_, &DataStore::LoadValues}};
+    if (from_portfolios)
+        steps.insert(steps.begin(), {&portfolio_table_, &DataStore::LoadPortfolios});
+    for (const Step& step : steps) {
+        const StoreResult<int> deleted = DeleteRowsOf(*step.file, id_field, id);
+        if (!deleted.ok()) return deleted.status();
+        if (deleted.value() > 0) {
+            const Status reloaded = (this->*step.reload)();
+            if (!reloaded.ok()) return reloaded;
+        }
+    }
+    return Status::Ok();
+}
+
+StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) {
+    if (!load_failure_.ok()) return load_failure_;
+    const std::optional<HoldingRecord> source = FindHolding(id);
+    if (!source) return Status::NotFound("there is no investment " + FloatToText(id));
+    const std::vector<TransactionRecord> transactions = TransactionsOfHolding(id);
+    const std::vector<ValueRecord> values = ValuesOfHolding(id);
+
+    // Open both history tables before anything is written, so that a table in use stops the
+    // copy before it starts.
+    const StoreResult<int> first_value_id = NextValueId();
+    if (!first_value_id.ok()) return first_value_id.status();
+    RowAppender<TransactionRows> transaction_rows(transaction_table_, AppendStart::Here);
+    RowAppender<ValueRows> value_rows(value_table_, AppendStart::Here);
+    Status status = transaction_rows.Open();
+    if (status.ok()) status = value_rows.Open();
+    if (!status.ok()) return status;
+
+    HoldingRecord copy = *source;
+    copy.PortfolioId = portfolio_id;
+    const StoreResult<int> new_id = InsertHolding(copy);
+    if (!new_id.ok()) return new_id.status();
+    copy.Id = static_cast<float>(new_id.value());
+    const StoreResult<int> stored = StoreHoldingFigures(copy.Id, FiguresOf(copy));
+    if (!stored.ok()) return stored.status();
+
+    // The opening entries lead both lists and are not rows.
+    for (size_t i = 1; status.ok() && i < transactions.size(); ++i) {
+        TransactionRecord transaction = transactions[i];
+        transaction.PortfolioId = portfolio_id;
+        transaction.HoldingId = copy.Id;
+        status = transaction_rows.Append([&](const TransactionRows& f, RowWriter& writer) {
+            f.WriteNew(writer, next_transaction_id_, transaction);
+        });
+        if (status.ok()) ++next_transaction_id_;
+    }
+    int32_t value_id = first_value_id.value();
+    for (size_t i = 1; status.ok() && i < values.size(); ++i) {
+        ValueRecord value = values[i];
+        value.PortfolioId = portfolio_id;
+        value.HoldingId = copy.Id;
+        status = value_rows.Append(
+            [&](const ValueRows& f, RowWriter& writer) { f.WriteNew(writer, value_id++, value); });
+    }
+    if (status.ok()) status = transaction_rows.Close();
+    if (status.ok()) status = value_rows.Close();
+    if (status.ok()) status = LoadTransactions();
+    if (status.ok()) status = LoadValues();
+    if (!status.ok()) return status;
+    const std::optional<HoldingRecord> result = FindHolding(copy.Id);
+    if (!result) return Status::Corruption(holding_table_.name + ": the copy did not load");
+    return *result;
+}
+
+StoreResult<HoldingRecord> DataStore::MoveHolding(float id, float portfolio_id) {
+    const StoreResult<HoldingRecord> copy = CopyHolding(id, portfolio_id);
+    if (!copy.ok()) return copy;
+    const Status deleted = DeleteHolding(id);
+    if (!deleted.ok()) return deleted;
+    return copy;
+}
 
 }  // namespace brevanta

@@ -9,6 +9,7 @@
 #include "core/status.h"
 #include "store/records.h"
 #include "store/store_result.h"
+#include "store/table_access.h"
 
 namespace brevanta {
 
@@ -157,14 +158,30 @@ class DataStore {
 
   private:
     struct Lists;
-    struct Paths {
-        std::string portfolios, holdings, transactions, values, settings;
-    };
 
-    Paths paths_;
+    // Remembers a failed load, so that writes refuse to run until Load() succeeds.
+    Status Loaded(Status status);
+    // V + Flows of the market value rule: the latest value on or before the date (the
+    // opening value counts), plus the later flows only when that value is above 0.
+    double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
+    // Reloads through `reload` when at least one row changed.
+    StoreResult<int> ReloadedIfChanged(StoreResult<int> changed, Status (DataStore::*reload)());
+    // DeleteTransactions and DeleteHistoricalValues: marks the listed rows, no pack.
+    StoreResult<int> DeleteListed(const TableFile& file, const char* id_field,
+                                  const std::vector<std::string>& ids);
+    StoreResult<int> DeleteRowsOf(const TableFile& file, const char* id_field, float id);
+    // DeletePortfolio and DeleteHolding: by PID or HID through the given tables, reloading
+    // each list that lost rows.
+    Status DeleteCascade(const char* id_field, float id, bool from_portfolios);
+
+    TableFile portfolio_table_;
+    TableFile holding_table_;
+    TableFile transaction_table_;
+    TableFile value_table_;
+    TableFile settings_table_;
     std::unique_ptr<Lists> lists_;
     int32_t next_transaction_id_ = 1;
-    Status load_failure_;  // sticky until Load() succeeds; refuses writes meanwhile
+    Status load_failure_;  // sticky until Load() succeeds
 };
 
 }  // namespace brevanta

@@ -1,0 +1,286 @@
+// Transactions, historical values and the totals and market values built on them.
+#include <algorithm>
+#include <functional>
+#include <unordered_set>
+
+#include "core/blanks.h"
+#include "store/data_store.h"
+#include "store/data_store_lists.h"
+#include "store/table_rows.h"
+
+namespace brevanta {
+
+namespace {
+
+// Sorts the entries after the opening one by the order's key; ties keep date order.
+template <typename Record, typename Key>
+void SortAfterOpening(std::vector<Record>& list, Key key, bool descending) {
+    if (list.size() < 3) return;
+    if (descending) {
+        std::stable_sort(list.begin() + 1, list.end(),
+                         [&](const Record& a, const Record& b) { return key(b) < key(a); });
+    } else {
+        std::stable_sort(list.begin() + 1, list.end(),
+                         [&](const Record& a, const Record& b) { return key(a) < key(b); });
+    }
+}
+
+void Sort(std::vector<TransactionRecord>& list, TransactionOrder order) {
+    const auto by_date = [](const TransactionRecord& t) { return t.Date; };
+    const auto by_amount = [](const TransactionRecord& t) { return t.Amount; };
+    const auto by_type = [](const TransactionRecord& t) -> const std::string& { return t.Type; };
+    switch (order) {
+        case TransactionOrder::Plain:
+        case TransactionOrder::DateAscending:
+            return;  // the store keeps each investment's entries by date
+        case TransactionOrder::DateDescending:
+            return SortAfterOpening(list, by_date, true);
+        case TransactionOrder::AmountAscending:
+            return SortAfterOpening(list, by_amount, false);
+        case TransactionOrder::AmountDescending:
+            return SortAfterOpening(list, by_amount, true);
+        case TransactionOrder::TypeAscending:
+            return SortAfterOpening(list, by_type, false);
+        case TransactionOrder::TypeDescending:
+            return SortAfterOpening(list, by_type, true);
+    }
+}
+
+void Sort(std::vector<ValueRecord>& list, ValueOrder order) {
+    const auto by_date = [](const ValueRecord& v) { return v.Date; };
+    const auto by_value = [](const ValueRecord& v) { return v.Value; };
+    switch (order) {
+        case ValueOrder::Plain:
+        case ValueOrder::DateAscending:
+            return;
+        case ValueOrder::DateDescending:
+            return SortAfterOpening(list, by_date, true);
+        case ValueOrder::ValueAscending:
+            return SortAfterOpening(list, by_value, false);
+        case ValueOrder::ValueDescending:
+            return SortAfterOpening(list, by_value, true);
+    }
+}
+
+template <typename Record>
+std::vector<Record> LedBy(Record opening, std::span<const Record> rows) {
+    std::vector<Record> list;
+    list.reserve(rows.size() + 1);
+    list.push_back(std::move(opening));
+    list.insert(list.end(), rows.begin(), rows.end());
+    return list;
+}
+
+// The signed effect of a flow on market value: contributions and reinvested dividends add,
+// withdrawals subtract, unknown codes count nothing.
+double FlowEffect(const std::string& type, double amount) {
+    if (type == CashContributionCode || type == DividendReinvestedCode) return amount;
+    if (type == WithdrawalCode) return -amount;
+    return 0;
+}
+
+}  // namespace
+
+// --- Loading ---
+
+Status DataStore::LoadTransactions() {
+    std::vector<TransactionRecord> rows;
+    TransactionRows fields;
+    int32_t largest = 0;
+    Status status = ReadEveryRow(transaction_table_, fields, [&](TransactionRows& f, RowReader& r) {
+        rows.push_back(f.Read(r));
+        largest = std::max(largest, rows.back().Id);
+    });
+    if (!status.ok()) rows.clear();
+    next_transaction_id_ = largest + 1;
+    lists_->transactions.Assign(std::move(rows));
+    return Loaded(std::move(status));
+}
+
+Status DataStore::LoadValues() {
+    std::vector<ValueRecord> rows;
+    ValueRows fields;
+    Status status = ReadEveryRow(value_table_, fields,
+                                 [&](ValueRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    if (!status.ok()) rows.clear();
+    lists_->values.Assign(std::move(rows));
+    return Loaded(std::move(status));
+}
+
+// --- Lists and lookups ---
+
+std::vector<TransactionRecord> DataStore::TransactionsOfHolding(float holding_id,
+                                                                TransactionOrder order) const {
+    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
+    if (!holding) return {};
+    std::vector<TransactionRecord> list =
+        LedBy(OpeningContribution(*holding), lists_->transactions.OfHolding(holding_id));
+    Sort(list, order);
+    return list;
+}
+
+std::vector<ValueRecord> DataStore::ValuesOfHolding(float holding_id, ValueOrder order) const {
+    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
+    if (!holding) return {};
+    std::vector<ValueRecord> list =
+        LedBy(OpeningValue(*holding), lists_->values.OfHolding(holding_id));
+    Sort(list, order);
+    return list;
+}
+
+std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(float portfolio_id) const {
+    const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
+    const std::span<const uint32_t> rows = lists_->transactions.OfPortfolio(portfolio_id);
+    std::vector<TransactionRecord> list;
+    list.reserve(holdings.size() + rows.size());
+    for (const HoldingRecord& holding : holdings) {
+        list.push_back(OpeningContribution(holding));
+        list.back().PortfolioId = portfolio_id;
+    }
+    for (uint32_t row : rows) list.push_back(lists_->transactions.at(row));
+    std::stable_sort(
+        list.begin(), list.end(),
+        [](const TransactionRecord& a, const TransactionRecord& b) { return a.Date < b.Date; });
+    return list;
+}
+
+std::optional<TransactionRecord> DataStore::FindTransaction(int32_t id) const {
+    const TransactionRecord* found = lists_->transactions.Find(id);
+    if (!found) return std::nullopt;
+    return *found;
+}
+
+std::optional<ValueRecord> DataStore::FindValue(int32_t id) const {
+    const ValueRecord* found = lists_->values.Find(id);
+    if (!found) return std::nullopt;
+    return *found;
+}
+
+// --- Changes ---
+
+Status DataStore::InsertTransaction(const TransactionRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    const Status status = AppendOneRow<TransactionRows>(
+        transaction_table_, AppendStart::Here, [&](const TransactionRows& f, RowWriter& writer) {
+            f.WriteNew(writer, next_transaction_id_, record);
+        });
+    if (status.ok()) ++next_transaction_id_;
+    return status;
+}
+
+StoreResult<int> DataStore::UpdateTransaction(int32_t id, const TransactionRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    return RewriteById<TransactionRows>(
+        transaction_table_, Locking::AllRows, id,
+        [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });
+}
+
+StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& ids) {
+    return DeleteListed(transaction_table_, "TID", ids);
+}
+
+StoreResult<int> DataStore::NextValueId() { return NextIdentifier(value_table_, "VID"); }
+
+Status DataStore::InsertValue(const ValueRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    const StoreResult<int> id = NextValueId();
+    if (!id.ok()) return id.status();
+    return AppendOneRow<ValueRows>(
+        value_table_, AppendStart::Here,
+        [&](const ValueRows& f, RowWriter& writer) { f.WriteNew(writer, id.value(), record); });
+}
+
+StoreResult<int> DataStore::UpdateHistoricalValue(int32_t id, const ValueRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    return ReloadedIfChanged(RewriteById<ValueRows>(value_table_, Locking::None, id,
+                                                    [&](const ValueRows& f, RowWriter& writer) {
+                                                        f.WriteChanges(writer, record);
+                                                    }),
+                             &DataStore::LoadValues);
+}
+
+StoreResult<int> DataStore::DeleteHistoricalValues(const std::vector<std::string>& ids) {
+    return DeleteListed(value_table_, "VID", ids);
+}
+
+StoreResult<int> DataStore::DeleteListed(const TableFile& file, const char* id_field,
+                                         const std::vector<std::string>& ids) {
+    if (!load_failure_.ok()) return load_failure_;
+    if (ids.empty()) return 0;
+    const std::unordered_set<std::string_view> listed(ids.begin(), ids.end());
+    IdentifierField field{id_field, {}};
+    return DeleteMatchingRows(file, Packing::None, field,
+                              [&](IdentifierField& f, RowReader& reader) {
+                                  return listed.contains(TrimBlanks(reader.Text(f.id)));
+                              });
+}
+
+// --- Totals and market values ---
+
+double DataStore::TypeTotal(float holding_id, const std::string& code) const {
+    double total = 0;
+    for (const TransactionRecord& transaction : TransactionsOfHolding(holding_id)) {
+        if (transaction.Type == code) total += transaction.Amount;
+    }
+    return total;
+}
+
+double DataStore::PortfolioTypeTotal(float portfolio_id, Date from, Date to,
+                                     const std::string& code) const {
+    double total = 0;
+    for (const TransactionRecord& transaction : TransactionsOfPortfolio(portfolio_id)) {
+        if (transaction.Type == code && transaction.Date > from && transaction.Date <= to) {
+            total += transaction.Amount;
+        }
+    }
+    return total;
+}
+
+double DataStore::UnclippedValueAt(const HoldingRecord& holding, Date date) const {
+    // The latest entry on or before the date wins; the opening value leads the list, so it
+    // counts only when no stored value is dated on or before the date.
+    const std::span<const ValueRecord> values = lists_->values.OfHolding(holding.Id);
+    const auto after_date = std::partition_point(
+        values.begin(), values.end(), [&](const ValueRecord& v) { return v.Date <= date; });
+    double value = 0;
+    Date value_date;
+    if (after_date != values.begin()) {
+        value = std::prev(after_date)->Value;
+        value_date = std::prev(after_date)->Date;
+    } else if (holding.InceptionDate <= date) {
+        value = holding.InitialAmount;
+        value_date = holding.InceptionDate;
+    }
+    if (!(value > 0)) return value;
+
+    // Flows dated after that value and on or before the date, in list order.
+    double flows = 0;
+    if (holding.InceptionDate > value_date && holding.InceptionDate <= date) {
+        flows += holding.InitialAmount;
+    }
+    const std::span<const TransactionRecord> transactions =
+        lists_->transactions.OfHolding(holding.Id);
+    const auto first =
+        std::partition_point(transactions.begin(), transactions.end(),
+                             [&](const TransactionRecord& t) { return t.Date <= value_date; });
+    for (auto t = first; t != transactions.end() && t->Date <= date; ++t) {
+        flows += FlowEffect(t->Type, t->Amount);
+    }
+    return value + flows;
+}
+
+double DataStore::InvestmentValueAt(float holding_id, Date date) const {
+    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
+    if (!holding) return 0;
+    return std::max(0.0, UnclippedValueAt(*holding, date));
+}
+
+double DataStore::PortfolioValueAt(float portfolio_id, Date date) const {
+    double total = 0;
+    for (const HoldingRecord& holding : lists_->holdings.OfPortfolio(portfolio_id)) {
+        total += UnclippedValueAt(holding, date);
+    }
+    return std::max(0.0, total);
+}
+
+}  // namespace brevanta

@@ -1,0 +1,121 @@
+// The settings and list-column rows of sys.dbf.
+#include <algorithm>
+
+#include "store/data_store.h"
+#include "store/data_store_lists.h"
+#include "store/table_rows.h"
+
+namespace brevanta {
+
+namespace {
+
+template <typename Record>
+std::optional<Record> FirstWith(const std::vector<Record>& list, const std::string& text,
+                                std::string Record::*member) {
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const Record& record) { return record.*member == text; });
+    if (found == list.end()) return std::nullopt;
+    return *found;
+}
+
+std::vector<ColumnRecord> ColumnsShown(const std::vector<ColumnRecord>& columns, bool shown) {
+    std::vector<ColumnRecord> list;
+    std::copy_if(columns.begin(), columns.end(), std::back_inserter(list),
+                 [&](const ColumnRecord& column) { return (column.Visible != 0) == shown; });
+    return list;
+}
+
+}  // namespace
+
+Status DataStore::LoadSettings() {
+    std::vector<SettingRecord> rows;
+    SettingRows fields;
+    Status status = ReadEveryRow(settings_table_, fields,
+                                 [&](SettingRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    if (!status.ok()) rows.clear();
+    lists_->settings = std::move(rows);
+    return Loaded(std::move(status));
+}
+
+Status DataStore::LoadColumns() {
+    std::vector<ColumnRecord> rows;
+    SettingRows fields;
+    Status status = ReadEveryRow(settings_table_, fields, [&](SettingRows& f, RowReader& r) {
+        if (r.Text(f.key) != ColumnKey) return;
+        ColumnRecord column;
+        column.Name = r.Text(f.values[0]);
+        column.Visible = r.Integer(f.values[1]);
+        column.Width = r.Integer(f.values[2]);
+        column.Position = r.Integer(f.values[3]);
+        rows.push_back(std::move(column));
+    });
+    if (!status.ok()) rows.clear();
+    std::stable_sort(rows.begin(), rows.end(), [](const ColumnRecord& a, const ColumnRecord& b) {
+        return a.Position < b.Position;
+    });
+    lists_->columns = std::move(rows);
+    return Loaded(std::move(status));
+}
+
+std::optional<SettingRecord> DataStore::FindSetting(const std::string& key) const {
+    return FirstWith(lists_->settings, key, &SettingRecord::Key);
+}
+
+StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    SettingRows fields;
+    const StoreResult<int> changed =
+        VisitRows(settings_table_, Locking::None, fields,
+                  [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
+                      if (reader.Text(f.key) != record.Key) return false;
+                      f.WriteValues(writer, record);
+                      return true;
+                  });
+    if (!changed.ok()) return changed;
+    const Status reloaded = LoadSettings();
+    if (!reloaded.ok()) return reloaded;
+    return changed;
+}
+
+std::vector<ColumnRecord> DataStore::VisibleColumns() const {
+    return ColumnsShown(lists_->columns, true);
+}
+
+std::vector<ColumnRecord> DataStore::HiddenColumns() const {
+    return ColumnsShown(lists_->columns, false);
+}
+
+std::optional<ColumnRecord> DataStore::FindColumn(const std::string& name) const {
+    return FirstWith(lists_->columns, name, &ColumnRecord::Name);
+}
+
+StoreResult<int> DataStore::UpdateColumn(const std::string& name, const ColumnRecord& record) {
+    if (!load_failure_.ok()) return load_failure_;
+    SettingRows fields;
+    const StoreResult<int> changed =
+        VisitRows(settings_table_, Locking::None, fields,
+                  [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
+                      if (reader.Text(f.key) != ColumnKey || reader.Text(f.values[0]) != name)
+                          return false;
+                      f.WriteColumn(writer, record);
+                      return true;
+                  });
+    if (!changed.ok()) return changed;
+    const Status reloaded = LoadColumns();
+    if (!reloaded.ok()) return reloaded;
+    return changed;
+}
+
+bool DataStore::AuditLoggingOn() const {
+    const std::optional<SettingRecord> setting = FindSetting(LogAuditKey);
+    return setting && setting->Val1 != "0";
+}
+
+int DataStore::NumberOfDecimals() const {
+    const std::optional<SettingRecord> setting = FindSetting(NumDecKey);
+    if (!setting || setting->Val1.size() != 1) return 2;
+    const char digit = setting->Val1[0];
+    return digit >= '0' && digit <= '6' ? digit - '0' : 2;
+}
+
+}  // namespace brevanta

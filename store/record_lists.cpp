@@ -1,0 +1,61 @@
+#include "store/record_lists.h"
+
+namespace brevanta {
+
+namespace {
+
+template <typename Record>
+std::unordered_map<float, uint32_t> FirstPositions(const std::vector<Record>& rows) {
+    std::unordered_map<float, uint32_t> first;
+    first.reserve(rows.size());
+    for (uint32_t i = 0; i < rows.size(); ++i) first.try_emplace(rows[i].Id, i);
+    return first;
+}
+
+template <typename Record>
+const Record* At(const std::vector<Record>& rows, const std::unordered_map<float, uint32_t>& first,
+                 float id) {
+    const auto found = first.find(id);
+    return found == first.end() ? nullptr : &rows[found->second];
+}
+
+}  // namespace
+
+void PortfolioList::Assign(std::vector<PortfolioRecord> rows) {
+    std::stable_sort(
+        rows.begin(), rows.end(),
+        [](const PortfolioRecord& a, const PortfolioRecord& b) { return a.Name < b.Name; });
+    rows_ = std::move(rows);
+    first_by_id_ = FirstPositions(rows_);
+}
+
+const PortfolioRecord* PortfolioList::Find(float id) const { return At(rows_, first_by_id_, id); }
+
+void HoldingList::Assign(std::vector<HoldingRecord> rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const HoldingRecord& a, const HoldingRecord& b) {
+        if (a.PortfolioId != b.PortfolioId) return a.PortfolioId < b.PortfolioId;
+        return a.Name < b.Name;
+    });
+    rows_ = std::move(rows);
+    first_by_id_ = FirstPositions(rows_);
+}
+
+std::span<const HoldingRecord> HoldingList::OfPortfolio(float portfolio_id) const {
+    const auto first =
+        std::partition_point(rows_.begin(), rows_.end(),
+                             [&](const HoldingRecord& h) { return h.PortfolioId < portfolio_id; });
+    const auto last = std::partition_point(
+        first, rows_.end(), [&](const HoldingRecord& h) { return h.PortfolioId == portfolio_id; });
+    return {first, last};
+}
+
+const HoldingRecord* HoldingList::Find(float id) const { return At(rows_, first_by_id_, id); }
+
+const HoldingRecord* HoldingList::FindIn(float portfolio_id, float id) const {
+    for (const HoldingRecord& holding : OfPortfolio(portfolio_id)) {
+        if (holding.Id == id) return &holding;
+    }
+    return nullptr;
+}
+
+}  // namespace brevanta

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "store/records.h"
+
+namespace brevanta {
+
+// The in-memory lists of the store, each indexed so that a lookup by identifier, and a
+// query for one portfolio or one investment, costs in proportion to its own rows. Every
+// Assign replaces the whole list, and with it every pointer and span handed out before.
+
+// Portfolios sorted by Name (byte by byte; equal names keep table order).
+class PortfolioList {
+  public:
+    void Assign(std::vector<PortfolioRecord> rows);
+    const std::vector<PortfolioRecord>& all() const { return rows_; }
+    // The first portfolio in list order with that Id, or null.
+    const PortfolioRecord* Find(float id) const;
+
+  private:
+    std::vector<PortfolioRecord> rows_;
+    std::unordered_map<float, uint32_t> first_by_id_;
+};
+
+// Investments sorted by PortfolioId, then Name (equal keys keep table order).
+class HoldingList {
+  public:
+    void Assign(std::vector<HoldingRecord> rows);
+    std::span<const HoldingRecord> OfPortfolio(float portfolio_id) const;
+    const HoldingRecord* Find(float id) const;
+    const HoldingRecord* FindIn(float portfolio_id, float id) const;
+
+  private:
+    std::vector<HoldingRecord> rows_;
+    std::unordered_map<float, uint32_t> first_by_id_;
+};
+
+// Comparison of two entries of one investment and one date that decides their order right
+// after a load: values of one date come smaller value first; transactions keep table order.
+inline bool LoadTieBefore(const TransactionRecord&, const TransactionRecord&) { return false; }
+inline bool LoadTieBefore(const ValueRecord& a, const ValueRecord& b) { return a.Value < b.Value; }
+
+// Transactions or values, grouped by investment and sorted by Date within each (ties by
+// LoadTieBefore, then table order).
+template <typename Record>
+class HistoryList {
+  public:
+    void Assign(std::vector<Record> rows) {
+        std::stable_sort(rows.begin(), rows.end(), [](const Record& a, const Record& b) {
+            if (a.HoldingId != b.HoldingId) return a.HoldingId < b.HoldingId;
+            if (a.Date != b.Date) return a.Date < b.Date;
+            return LoadTieBefore(a, b);
+        });
+        rows_ = std::move(rows);
+        by_holding_.clear();
+        by_portfolio_.clear();
+        by_id_.clear();
+        by_id_.reserve(rows_.size());
+        for (uint32_t i = 0; i < rows_.size(); ++i) {
+            const Record& row = rows_[i];
+            auto [range, added] = by_holding_.try_emplace(row.HoldingId, i, i + 1);
+            if (!added) range->second.second = i + 1;
+            by_portfolio_[row.PortfolioId].push_back(i);
+            by_id_.try_emplace(row.Id, i);
+        }
+    }
+
+    // The investment's entries by date.
+    std::span<const Record> OfHolding(float holding_id) const {
+        const auto found = by_holding_.find(holding_id);
+        if (found == by_holding_.end()) return {};
+        return std::span<const Record>(rows_).subspan(found->second.first,
+                                                      found->second.second - found->second.first);
+    }
+
+    // Positions (for at()) of the portfolio's entries, grouped by investment, by date within.
+    std::span<const uint32_t> OfPortfolio(float portfolio_id) const {
+        const auto found = by_portfolio_.find(portfolio_id);
+        if (found == by_portfolio_.end()) return {};
+        return found->second;
+    }
+    const Record& at(uint32_t position) const { return rows_[position]; }
+
+    const Record* Find(int32_t id) const {
+        const auto found = by_id_.find(id);
+        return found == by_id_.end() ? nullptr : &rows_[found->second];
+    }
+
+  private:
+    std::vector<Record> rows_;
+    std::unordered_map<float, std::pair<uint32_t, uint32_t>> by_holding_;  // [first, last)
+    std::unordered_map<float, std::vector<uint32_t>> by_portfolio_;
+    std::unordered_map<int32_t, uint32_t> by_id_;
+};
+
+}  // namespace brevanta

@@ -1,0 +1,149 @@
+#include "store/row_reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "core/blanks.h"
+#include "store/records.h"
+
+namespace brevanta {
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    const size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+bool ParseTableNumber(std::string_view text, double& value) {
+    const std::string_view digits = TrimBlanks(text);
+    if (digits.empty()) return false;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    return error == std::errc() && stop == end && std::isfinite(value);
+}
+
+Status Prefixed(const std::string& prefix, const Status& status) {
+    std::string message = prefix + status.message();
+    switch (status.code()) {
+        case Status::Code::Ok:
+            return status;
+        case Status::Code::NotFound:
+            return Status::NotFound(std::move(message));
+        case Status::Code::IoError:
+            return Status::IoError(std::move(message));
+        case Status::Code::Corruption:
+            return Status::Corruption(std::move(message));
+        case Status::Code::InvalidArgument:
+            return Status::InvalidArgument(std::move(message));
+    }
+    return Status::IoError(std::move(message));
+}
+
+namespace {
+
+const std::string& FieldName(const Table& table, FieldHandle field) {
+    return table.fields()[static_cast<size_t>(field.index())].name;
+}
+
+template <typename Id>
+bool IsWholeNumberOf(double number) {
+    return number == std::floor(number) && number >= std::numeric_limits<Id>::lowest() &&
+           number <= std::numeric_limits<Id>::max();
+}
+
+}  // namespace
+
+FieldHandle RowReader::Field(std::string_view name) {
+    const FieldHandle handle = table_.Field(name);
+    if (!handle.valid() && status_.ok()) {
+        status_ = Status::Corruption(table_name_ + ": the table has no field " + std::string(name));
+    }
+    return handle;
+}
+
+void RowReader::Fail(FieldHandle field, std::string_view text, std::string_view what) {
+    if (!status_.ok()) return;
+    status_ = Status::Corruption(
+        table_name_ + ", row " + std::to_string(row_) + ", field " + FieldName(table_, field) +
+        ": \"" + std::string(TrimTrailingBlanks(text)) + "\" is not " + std::string(what));
+}
+
+std::string RowReader::Text(FieldHandle field) {
+    return std::string(TrimTrailingBlanks(table_.FieldText(field)));
+}
+
+double RowReader::Number(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    double number = 0;
+    if (!ParseTableNumber(text, number)) Fail(field, text, "a number");
+    return number;
+}
+
+float RowReader::FloatId(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    double number = 0;
+    if (!ParseTableNumber(text, number) || !IsWholeNumberOf<float>(number)) {
+        Fail(field, text, "an identifier");
+        return 0;
+    }
+    return static_cast<float>(number);
+}
+
+int32_t RowReader::IntId(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    double number = 0;
+    if (!ParseTableNumber(text, number) || !IsWholeNumberOf<int32_t>(number)) {
+        Fail(field, text, "an identifier");
+        return 0;
+    }
+    return static_cast<int32_t>(number);
+}
+
+float RowReader::Figure(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed == "NAN") return NotCalculated;
+    if (trimmed == "INF") return std::numeric_limits<float>::infinity();
+    if (trimmed == "-INF") return -std::numeric_limits<float>::infinity();
+    double number = 0;
+    if (!ParseTableNumber(trimmed, number)) Fail(field, text, "a figure");
+    return static_cast<float>(number);
+}
+
+Date RowReader::DateOf(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    const std::optional<Date> date = Date::ParseYyyymmdd(text);
+    if (!date) Fail(field, text, "a date (yyyymmdd)");
+    return date.value_or(NoDate);
+}
+
+int32_t RowReader::Integer(FieldHandle field) {
+    const std::string text = table_.FieldText(field);
+    const std::string_view digits = TrimBlanks(text);
+    const char* end = digits.data() + digits.size();
+    int32_t value = 0;
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || error != std::errc() || stop != end) Fail(field, text, "a whole number");
+    return value;
+}
+
+void RowWriter::Check(FieldHandle field, Status status) {
+    if (status.ok()) return;
+    const std::string name = field.valid() ? FieldName(table_, field) : "?";
+    status_ = Prefixed(table_name_ + ", field " + name + ": ", status);
+}
+
+void RowWriter::Text(FieldHandle field, std::string_view text) {
+    if (status_.ok()) Check(field, table_.AssignText(field, text));
+}
+
+void RowWriter::Number(FieldHandle field, double value) {
+    if (status_.ok()) Check(field, table_.AssignNumber(field, value));
+}
+
+void RowWriter::DateOf(FieldHandle field, Date date) {
+    if (status_.ok()) Check(field, table_.AssignText(field, date.ToYyyymmdd()));
+}
+
+}  // namespace brevanta

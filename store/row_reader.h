@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/date.h"
+#include "core/status.h"
+#include "store/table_engine.h"
+
+namespace brevanta {
+
+// Reads typed fields of an open table's current row. The first failure sticks (later reads
+// yield zero values) and names the table, the row (1 first, in reading order) and the field,
+// so a damaged table can be found and fixed. REQUIRES: `table` outlives the reader.
+class RowReader {
+  public:
+    RowReader(const Table& table, std::string table_name)
+        : table_(table), table_name_(std::move(table_name)) {}
+
+    const Status& status() const { return status_; }
+    const std::string& table_name() const { return table_name_; }
+
+    // The handle of a field the store needs; fails (Corruption) when the table lacks it.
+    FieldHandle Field(std::string_view name);
+
+    void SetRow(int row) { row_ = row; }
+
+    // Trailing blanks removed; leading blanks stay.
+    std::string Text(FieldHandle field);
+    // A decimal number; blank or malformed text fails.
+    double Number(FieldHandle field);
+    // Whole-number identifiers that fit their type.
+    float FloatId(FieldHandle field);
+    int32_t IntId(FieldHandle field);
+    // A performance figure: a number, "INF", "-INF", or "NAN" read as NotCalculated.
+    float Figure(FieldHandle field);
+    // "yyyymmdd" naming a real day; blank or malformed text fails.
+    Date DateOf(FieldHandle field);
+    // A decimal integer written as text (the column rows of sys.dbf).
+    int32_t Integer(FieldHandle field);
+
+  private:
+    void Fail(FieldHandle field, std::string_view text, std::string_view what);
+
+    const Table& table_;
+    std::string table_name_;
+    int row_ = 0;
+    Status status_;
+};
+
+// Writes typed fields of the current row or the row being prepared. The first failure
+// sticks and later writes are skipped, so callers assign numbers (which can be refused)
+// before texts and check status() once.
+class RowWriter {
+  public:
+    RowWriter(Table& table, std::string table_name)
+        : table_(table), table_name_(std::move(table_name)) {}
+
+    const Status& status() const { return status_; }
+
+    void Text(FieldHandle field, std::string_view text);
+    void Number(FieldHandle field, double value);
+    void DateOf(FieldHandle field, Date date);
+
+  private:
+    void Check(FieldHandle field, Status status);
+
+    Table& table_;
+    std::string table_name_;
+    Status status_;
+};
+
+// The same failure with its message led by `prefix` (e.g. the table's name).
+Status Prefixed(const std::string& prefix, const Status& status);
+
+// The text without trailing blanks, as every text field is read.
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// Numeric text of a table field (blanks around it allowed), converted as a finite number.
+bool ParseTableNumber(std::string_view text, double& value);
+
+}  // namespace brevanta

@@ -1,0 +1,38 @@
+#include "store/table_access.h"
+
+#include <algorithm>
+
+namespace brevanta {
+
+Status OpenTable(Table& table, const TableFile& file) {
+    return TableFailure(file, table.Open(file.path));
+}
+
+Status TableFailure(const TableFile& file, const Status& status) {
+    return status.ok() ? status : Prefixed(file.name + ": ", status);
+}
+
+bool SameIdentifier(RowReader& reader, FieldHandle field, double id) {
+    return reader.Number(field) == id;
+}
+
+StoreResult<int> NextIdentifier(const TableFile& file, const char* field_name) {
+    IdentifierField field{field_name, {}};
+    double largest = 0;
+    const Status status = ReadEveryRow(file, field, [&](IdentifierField& rows, RowReader& reader) {
+        largest = std::max(largest, reader.Number(rows.id));
+    });
+    if (!status.ok()) return status;
+    return static_cast<int>(largest) + 1;
+}
+
+Status PrepareAppend(Table& table, const TableFile& file, AppendStart start) {
+    Status status;
+    if (start == AppendStart::FromTop) status = table.Top();
+    if (status.ok()) status = table.AppendStart();
+    if (status.ok() && start == AppendStart::FromTop) status = table.Recall();
+    if (status.ok()) status = table.Blank();
+    return TableFailure(file, status);
+}
+
+}  // namespace brevanta

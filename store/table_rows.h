@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "store/records.h"
+#include "store/row_reader.h"
+
+namespace brevanta {
+
+// The field handles of one table and the conversions between its rows and records. Bind
+// once per opened table (a missing field fails the reader), then read or write any number
+// of rows. Failures stick in the reader or writer.
+
+// The performance date and figure fields shared by port.dbf and holding.dbf.
+class FigureFields {
+  public:
+    // `names` in stored order; the holding-form figures are the 14 without INCD.
+    void Bind(RowReader& reader, const std::vector<std::string>& names);
+    Date ReadDate(RowReader& reader) const { return reader.DateOf(performance_date_); }
+    void ReadFigures(RowReader& reader, float* figures) const;
+    // Every figure field (INCD included) as "999999" and PERFDATE as "19000101".
+    void WriteNotCalculated(RowWriter& writer) const;
+    // PERFDATE and the 14 holding-form figures as float-to-text; INCD is left as it is.
+    void WriteFigures(RowWriter& writer, const PerformanceFigures& figures) const;
+
+  private:
+    FieldHandle performance_date_;
+    std::vector<FieldHandle> figures_;  // stored order
+    std::array<FieldHandle, kHoldingFigureCount> holding_form_{};
+};
+
+struct PortfolioRows {
+    void Bind(RowReader& reader);
+    PortfolioRecord Read(RowReader& reader) const;
+    void WriteNew(RowWriter& writer, int id, const std::string& name,
+                  const std::string& description) const;
+    void WriteNames(RowWriter& writer, const std::string& name,
+                    const std::string& description) const;
+
+    FieldHandle id, name, description;
+    FigureFields figures;
+};
+
+struct HoldingRows {
+    void Bind(RowReader& reader);
+    HoldingRecord Read(RowReader& reader) const;
+    // A new row: portfolio, texts, inception and amount from the record, not calculated.
+    void WriteNew(RowWriter& writer, int id, const HoldingRecord& record) const;
+    // Texts unless UnchangedText; inception date and amount always.
+    void WriteDetails(RowWriter& writer, const HoldingRecord& record) const;
+
+    FieldHandle id, portfolio_id, name, description, inception_date, initial_amount;
+    FigureFields figures;
+};
+
+struct TransactionRows {
+    void Bind(RowReader& reader);
+    TransactionRecord Read(RowReader& reader) const;
+    void WriteNew(RowWriter& writer, int32_t id, const TransactionRecord& record) const;
+    // Date and description; type unless UnchangedText; amount unless UnchangedAmount.
+    void WriteChanges(RowWriter& writer, const TransactionRecord& record) const;
+
+    FieldHandle id, holding_id, portfolio_id, date, type, amount, description;
+};
+
+struct ValueRows {
+    void Bind(RowReader& reader);
+    ValueRecord Read(RowReader& reader) const;
+    void WriteNew(RowWriter& writer, int32_t id, const ValueRecord& record) const;
+    void WriteChanges(RowWriter& writer, const ValueRecord& record) const;
+
+    FieldHandle id, holding_id, portfolio_id, date, value;
+};
+
+struct SettingRows {
+    void Bind(RowReader& reader);
+    SettingRecord Read(RowReader& reader) const;
+    // Val1..Val4 unless UnchangedText.
+    void WriteValues(RowWriter& writer, const SettingRecord& record) const;
+    // Val2..Val4 from Visible, Width, Position unless UnchangedNumber.
+    void WriteColumn(RowWriter& writer, const ColumnRecord& record) const;
+
+    FieldHandle key;
+    std::array<FieldHandle, 4> values{};
+    FieldHandle date1;
+};
+
+}  // namespace brevanta

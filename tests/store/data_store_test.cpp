@@ -1,0 +1,293 @@
+// Portfolios and investments: every operation's effect on the tables and the lists.
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+
+std::vector<std::string> Names(const std::vector<PortfolioRecord>& portfolios) {
+    std::vector<std::string> names;
+    for (const PortfolioRecord& p : portfolios) names.push_back(p.Name);
+    return names;
+}
+
+std::vector<std::string> Names(const std::vector<HoldingRecord>& holdings) {
+    std::vector<std::string> names;
+    for (const HoldingRecord& h : holdings) names.push_back(h.Name);
+    return names;
+}
+
+TEST_F(DataStoreTest, PortfoliosSortByteWiseSoCapitalsComeFirst) {
+    AddPortfolio("beta");
+    AddPortfolio("Alpha");
+    AddPortfolio("alpha");
+    AddPortfolio("Alphabet");
+    EXPECT_EQ(Names(store().AllPortfolios()), Texts({"Alpha", "Alphabet", "alpha", "beta"}));
+    Reopen();
+    EXPECT_EQ(Names(store().AllPortfolios()), Texts({"Alpha", "Alphabet", "alpha", "beta"}));
+}
+
+TEST_F(DataStoreTest, NewPortfolioRowIsNotCalculated) {
+    const StoreResult<int> id = store().InsertPortfolio("Growth", "Long term");
+    ASSERT_TRUE(id.ok());
+    EXPECT_EQ(id.value(), 1);
+    EXPECT_EQ(Column(kPortfolioTableFile, "PERFDATE"), Texts({"19000101"}));
+    for (const std::string& figure : kPortfolioFigureFields) {
+        EXPECT_EQ(Column(kPortfolioTableFile, figure.c_str()), Texts({"999999"})) << figure;
+    }
+    const std::optional<PortfolioRecord> portfolio = store().FindPortfolio(1);
+    ASSERT_TRUE(portfolio.has_value());
+    EXPECT_EQ(portfolio->Name, "Growth");
+    EXPECT_EQ(portfolio->Description, "Long term");
+    EXPECT_EQ(portfolio->PerformanceDate, NoDate);
+    for (float figure : portfolio->Figures) EXPECT_EQ(figure, NotCalculated);
+}
+
+TEST_F(DataStoreTest, IdentifiersCountOnFromTheLargestAndReuseOnlyTheLargest) {
+    AddPortfolio("a");
+    AddPortfolio("b");
+    AddPortfolio("c");
+    ASSERT_TRUE(store().DeletePortfolio(3).ok());
+    EXPECT_EQ(AddPortfolio("d"), 3);
+    ASSERT_TRUE(store().DeletePortfolio(1).ok());
+    EXPECT_EQ(AddPortfolio("e"), 4);
+    EXPECT_EQ(Column(kPortfolioTableFile, "PID"), Texts({"2", "3", "4"}));
+}
+
+TEST_F(DataStoreTest, RenameWritesBothTextsAndReloads) {
+    const float id = AddPortfolio("Old");
+    const StoreResult<int> changed = store().RenamePortfolio(id, "New", "Described");
+    ASSERT_TRUE(changed.ok());
+    EXPECT_EQ(changed.value(), 1);
+    EXPECT_EQ(store().FindPortfolio(id)->Name, "New");
+    EXPECT_EQ(store().PortfolioName(id), "New");
+    EXPECT_EQ(store().RenamePortfolio(99, "x", "y").value(), 0);
+    EXPECT_EQ(store().PortfolioName(99), "");
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(id)->Description, "Described");
+}
+
+TEST_F(DataStoreTest, PortfolioNameReadsTheTableNotTheList) {
+    const float id = AddPortfolio("Listed");
+    AppendRawRow(kPortfolioTableFile, {{"PID", "7"}, {"PNAME", "Only in file"},
+                                       {"PERFDATE", "19000101"}});
+    EXPECT_EQ(store().PortfolioName(7), "Only in file");
+    EXPECT_FALSE(store().FindPortfolio(7).has_value());
+    EXPECT_EQ(store().PortfolioName(id), "Listed");
+}
+
+TEST_F(DataStoreTest, StoredFiguresAreWrittenAsFloatTextAndIncdIsLeftAlone) {
+    const float id = AddPortfolio("P");
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2024, 3, 31);
+    for (int i = 0; i < kHoldingFigureCount; ++i) figures.Figures[i] = 1.0f + static_cast<float>(i);
+    figures.Figures[kMonthFigure] = 5.23f;
+    figures.Figures[kInceptionAnnualisedDollarFigure] = -0.5f;
+    const StoreResult<int> changed = store().StorePortfolioFigures(id, figures);
+    ASSERT_TRUE(changed.ok()) << changed.status().message();
+    EXPECT_EQ(changed.value(), 1);
+    EXPECT_EQ(Column(kPortfolioTableFile, "MONTH"), Texts({"5.23000001907349"}));
+    EXPECT_EQ(Column(kPortfolioTableFile, "INCANND"), Texts({"-0.5"}));
+    EXPECT_EQ(Column(kPortfolioTableFile, "INCD"), Texts({"999999"}));
+    EXPECT_EQ(Column(kPortfolioTableFile, "PERFDATE"), Texts({"20240331"}));
+    Reopen();
+    const PortfolioRecord portfolio = *store().FindPortfolio(id);
+    EXPECT_EQ(portfolio.PerformanceDate, D(2024, 3, 31));
+    EXPECT_EQ(portfolio.Figures[kMonthFigure], 5.23f);
+    EXPECT_EQ(portfolio.Figures[kQuarterFigure], 2.0f);
+    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionDollar], NotCalculated);
+    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionAnnualisedDollar], -0.5f);
+}
+
+TEST_F(DataStoreTest, NanFigureLoadsAsNotCalculatedAndBlankDescriptionAsEmpty) {
+    std::vector<std::pair<std::string, std::string>> row = {
+        {"PID", "1"}, {"PNAME", "Odd"}, {"PDESC", " "}, {"PERFDATE", "20200229"}};
+    for (const std::string& figure : kPortfolioFigureFields) row.push_back({figure, "1.5"});
+    row.push_back({"QTR", "NAN"});
+    row.push_back({"INCD", "42"});
+    AppendRawRow(kPortfolioTableFile, row);
+    Reopen();
+    const PortfolioRecord portfolio = *store().FindPortfolio(1);
+    EXPECT_EQ(portfolio.Description, "");
+    EXPECT_EQ(portfolio.PerformanceDate, D(2020, 2, 29));
+    EXPECT_EQ(portfolio.Figures[kMonthFigure], 1.5f);
+    EXPECT_EQ(portfolio.Figures[kQuarterFigure], NotCalculated);
+    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionDollar], 42.0f);
+}
+
+TEST_F(DataStoreTest, HoldingsSortByPortfolioThenName) {
+    const float p1 = AddPortfolio("One");
+    const float p2 = AddPortfolio("Two");
+    AddHolding(p2, "zeta", D(2020, 1, 1), 100);
+    AddHolding(p1, "beta", D(2020, 1, 1), 100);
+    AddHolding(p1, "Alpha", D(2020, 1, 1), 100);
+    AddHolding(p2, "Alpha", D(2020, 1, 1), 100);
+    EXPECT_EQ(Names(store().HoldingsOfPortfolio(p1)), Texts({"Alpha", "beta"}));
+    EXPECT_EQ(Names(store().HoldingsOfPortfolio(p2)), Texts({"Alpha", "zeta"}));
+    EXPECT_TRUE(store().HoldingsOfPortfolio(3).empty());
+    EXPECT_EQ(store().FindHoldingIn(p2, 4)->Name, "Alpha");
+    EXPECT_FALSE(store().FindHoldingIn(p1, 4).has_value());
+}
+
+TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
+    const float p = AddPortfolio("P");
+    HoldingRecord holding;
+    holding.PortfolioId = p;
+    holding.Name = "Fund";
+    holding.Description = "Index fund";
+    holding.InceptionDate = D(2001, 5, 31);
+    holding.InitialAmount = 1234.56;
+    holding.PerformanceDate = D(2020, 1, 31);
+    holding.Figures.fill(3.5f);
+    const StoreResult<int> id = store().InsertHolding(holding);
+    ASSERT_TRUE(id.ok());
+    EXPECT_EQ(id.value(), 1);
+    EXPECT_EQ(Column(kHoldingTableFile, "INCAMT"), Texts({"1234.56"}));
+    EXPECT_EQ(Column(kHoldingTableFile, "INCDATE"), Texts({"20010531"}));
+    EXPECT_EQ(Column(kHoldingTableFile, "PERFDATE"), Texts({"19000101"}));
+    EXPECT_EQ(Column(kHoldingTableFile, "TEYRD"), Texts({"999999"}));
+    Reopen();
+    const HoldingRecord stored = *store().FindHolding(1);
+    EXPECT_EQ(stored.Name, "Fund");
+    EXPECT_EQ(stored.Description, "Index fund");
+    EXPECT_EQ(stored.PortfolioId, p);
+    EXPECT_EQ(stored.InitialAmount, 1234.56);
+    EXPECT_EQ(stored.PerformanceDate, NoDate);
+    for (float figure : stored.Figures) EXPECT_EQ(figure, NotCalculated);
+}
+
+TEST_F(DataStoreTest, UpdateHoldingKeepsTextsMarkedUnchangedButWritesDateAndAmount) {
+    const float p = AddPortfolio("P");
+    const float h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
+    HoldingRecord update;
+    update.Name = UnchangedText;
+    update.Description = "New text";
+    update.InceptionDate = D(2011, 2, 28);
+    update.InitialAmount = 250.75;
+    const StoreResult<int> changed = store().UpdateHolding(h, update);
+    ASSERT_TRUE(changed.ok());
+    EXPECT_EQ(changed.value(), 1);
+    EXPECT_EQ(Column(kHoldingTableFile, "HNAME"), Texts({"Fund"}));
+    Reopen();
+    const HoldingRecord stored = *store().FindHolding(h);
+    EXPECT_EQ(stored.Name, "Fund");
+    EXPECT_EQ(stored.Description, "New text");
+    EXPECT_EQ(stored.InceptionDate, D(2011, 2, 28));
+    EXPECT_EQ(stored.InitialAmount, 250.75);
+    EXPECT_EQ(store().UpdateHolding(99, update).value(), 0);
+}
+
+TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
+    const float p = AddPortfolio("P");
+    const float h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2023, 12, 31);
+    figures.Figures[kInceptionFigure] = 12.5f;
+    ASSERT_EQ(store().StoreHoldingFigures(h, figures).value(), 1);
+    const HoldingRecord stored = *store().FindHolding(h);
+    EXPECT_EQ(stored.PerformanceDate, D(2023, 12, 31));
+    EXPECT_EQ(stored.Figures[kInceptionFigure], 12.5f);
+    EXPECT_EQ(stored.Figures[kMonthFigure], NotCalculated);
+    EXPECT_EQ(Column(kHoldingTableFile, "INC"), Texts({"12.5"}));
+}
+
+class HoldingHistoryTest : public DataStoreTest {
+protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        source_portfolio_ = AddPortfolio("Source");
+        target_portfolio_ = AddPortfolio("Target");
+        holding_ = AddHolding(source_portfolio_, "Fund", D(2020, 1, 15), 1000);
+        AddTransaction(holding_, D(2020, 3, 31), "CC", 200, "top up");
+        AddTransaction(holding_, D(2020, 2, 29), "DI", 12.34);
+        AddValue(holding_, D(2020, 2, 29), 1050);
+        AddValue(holding_, D(2020, 3, 31), 1300);
+        ASSERT_TRUE(store().LoadTransactions().ok());
+        ASSERT_TRUE(store().LoadValues().ok());
+        PerformanceFigures figures;
+        figures.PerformanceDate = D(2020, 3, 31);
+        figures.Figures[kMonthFigure] = 2.5f;
+        ASSERT_EQ(store().StoreHoldingFigures(holding_, figures).value(), 1);
+    }
+
+    float source_portfolio_ = 0;
+    float target_portfolio_ = 0;
+    float holding_ = 0;
+};
+
+TEST_F(HoldingHistoryTest, CopyCarriesFiguresTransactionsAndValuesUnderNewIdentifiers) {
+    const StoreResult<HoldingRecord> copy = store().CopyHolding(holding_, target_portfolio_);
+    ASSERT_TRUE(copy.ok()) << copy.status().message();
+    EXPECT_EQ(copy.value().Id, 2);
+    EXPECT_EQ(copy.value().PortfolioId, target_portfolio_);
+    EXPECT_EQ(copy.value().Name, "Fund");
+    EXPECT_EQ(copy.value().PerformanceDate, D(2020, 3, 31));
+    EXPECT_EQ(copy.value().Figures[kMonthFigure], 2.5f);
+
+    for (bool reopened : {false, true}) {
+        if (reopened) Reopen();
+        const auto transactions = store().TransactionsOfHolding(2);
+        ASSERT_EQ(transactions.size(), 3u);
+        EXPECT_EQ(transactions[1].Id, 3);
+        EXPECT_EQ(transactions[1].Type, "DI");
+        EXPECT_EQ(transactions[1].PortfolioId, target_portfolio_);
+        EXPECT_EQ(transactions[2].Id, 4);
+        EXPECT_EQ(transactions[2].Description, "top up");
+        const auto values = store().ValuesOfHolding(2);
+        ASSERT_EQ(values.size(), 3u);
+        EXPECT_EQ(values[1].Id, 3);
+        EXPECT_EQ(values[2].Id, 4);
+        EXPECT_EQ(values[2].Value, 1300);
+        // The source keeps its own rows.
+        EXPECT_EQ(store().TransactionsOfHolding(holding_)[1].Id, 2);
+        EXPECT_EQ(store().ValuesOfHolding(holding_).size(), 3u);
+    }
+}
+
+TEST_F(HoldingHistoryTest, MoveDeletesTheSourceAfterTheCopy) {
+    const StoreResult<HoldingRecord> moved = store().MoveHolding(holding_, target_portfolio_);
+    ASSERT_TRUE(moved.ok()) << moved.status().message();
+    EXPECT_FALSE(store().FindHolding(holding_).has_value());
+    EXPECT_TRUE(store().HoldingsOfPortfolio(source_portfolio_).empty());
+    EXPECT_EQ(Names(store().HoldingsOfPortfolio(target_portfolio_)), Texts({"Fund"}));
+    EXPECT_EQ(moved.value().Figures[kMonthFigure], 2.5f);
+    EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({"3", "4"}));
+    EXPECT_EQ(Column(kValueTableFile, "HID"), Texts({"2", "2"}));
+    EXPECT_EQ(Column(kValueTableFile, "PID"), Texts({"2", "2"}));
+    EXPECT_EQ(store().ValuesOfHolding(moved.value().Id).size(), 3u);
+}
+
+TEST_F(HoldingHistoryTest, DeletingAPortfolioCascadesThroughAllFourTables) {
+    const float other = AddHolding(target_portfolio_, "Other", D(2021, 1, 1), 10);
+    AddTransaction(other, D(2021, 2, 1), "CC", 5);
+    AddValue(other, D(2021, 2, 1), 15);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().LoadValues().ok());
+
+    ASSERT_TRUE(store().DeletePortfolio(source_portfolio_).ok());
+    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), Texts({"Target"}));
+    EXPECT_EQ(Column(kHoldingTableFile, "HNAME"), Texts({"Other"}));
+    EXPECT_EQ(Column(kTransactionTableFile, "HID"), Texts({"2"}));
+    EXPECT_EQ(Column(kValueTableFile, "HID"), Texts({"2"}));
+    EXPECT_FALSE(store().FindPortfolio(source_portfolio_).has_value());
+    EXPECT_FALSE(store().FindHolding(holding_).has_value());
+    EXPECT_FALSE(store().FindTransaction(1).has_value());
+    EXPECT_FALSE(store().FindValue(1).has_value());
+    EXPECT_TRUE(store().FindTransaction(3).has_value());
+    EXPECT_EQ(store().TransactionsOfPortfolio(source_portfolio_).size(), 0u);
+}
+
+TEST_F(HoldingHistoryTest, DeletingAHoldingLeavesThePortfolioFigures) {
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2020, 3, 31);
+    figures.Figures[kMonthFigure] = 1.25f;
+    ASSERT_EQ(store().StorePortfolioFigures(source_portfolio_, figures).value(), 1);
+    ASSERT_TRUE(store().DeleteHolding(holding_).ok());
+    EXPECT_EQ(RowsInFile(kHoldingTableFile), 0);
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
+    EXPECT_EQ(RowsInFile(kValueTableFile), 0);
+    EXPECT_EQ(store().FindPortfolio(source_portfolio_)->Figures[kMonthFigure], 1.25f);
+}
+
+}  // namespace
+}  // namespace brevanta::testing
