@@ -1,0 +1,227 @@
+// Transactions, historical values, their orders, totals and market values.
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+std::vector<double> Amounts(const std::vector<TransactionRecord>& list) {
+    std::vector<double> amounts;
+    for (const TransactionRecord& t : list) amounts.push_back(t.Amount);
+    return amounts;
+}
+
+std::vector<double> Values(const std::vector<ValueRecord>& list) {
+    std::vector<double> values;
+    for (const ValueRecord& v : list) values.push_back(v.Value);
+    return values;
+}
+
+using Numbers = std::vector<double>;
+
+class HistoryTest : public DataStoreTest {
+protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        portfolio_ = AddPortfolio("P");
+        holding_ = AddHolding(portfolio_, "Fund", D(2024, 1, 31), 500);
+    }
+
+    float portfolio_ = 0;
+    float holding_ = 0;
+};
+
+TEST_F(HistoryTest, AnInvestmentWithoutTransactionsYieldsItsOpeningContribution) {
+    const auto list = store().TransactionsOfHolding(holding_);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].Type, "CC");
+    EXPECT_EQ(list[0].Date, D(2024, 1, 31));
+    EXPECT_EQ(list[0].Amount, 500);
+    EXPECT_EQ(list[0].HoldingId, holding_);
+    EXPECT_EQ(list[0].PortfolioId, portfolio_);
+    EXPECT_EQ(list[0].Description, "");
+    EXPECT_EQ(store().TypeTotal(holding_, "CC"), 500);
+    const auto values = store().ValuesOfHolding(holding_);
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].Value, 500);
+    EXPECT_EQ(values[0].Date, D(2024, 1, 31));
+}
+
+TEST_F(HistoryTest, OpeningContributionStaysFirstInAnyOrder) {
+    AddTransaction(holding_, D(2024, 3, 31), "WI", 50);
+    AddTransaction(holding_, D(2024, 2, 29), "CC", 900);
+    AddTransaction(holding_, D(2024, 4, 30), "DI", 7);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_)), Numbers({500, 900, 50, 7}));
+    using O = TransactionOrder;
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::DateAscending)),
+              Numbers({500, 900, 50, 7}));
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::DateDescending)),
+              Numbers({500, 7, 50, 900}));
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::AmountAscending)),
+              Numbers({500, 7, 50, 900}));
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::AmountDescending)),
+              Numbers({500, 900, 50, 7}));
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::TypeAscending)),
+              Numbers({500, 900, 7, 50}));
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_, O::TypeDescending)),
+              Numbers({500, 50, 7, 900}));
+    // A sorted query leaves the plain order by date.
+    EXPECT_EQ(Amounts(store().TransactionsOfHolding(holding_)), Numbers({500, 900, 50, 7}));
+}
+
+TEST_F(HistoryTest, ValueOrdersKeepTheOpeningValueFirst) {
+    AddValue(holding_, D(2024, 3, 31), 480);
+    AddValue(holding_, D(2024, 2, 29), 520);
+    ASSERT_TRUE(store().LoadValues().ok());
+    using O = ValueOrder;
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_)), Numbers({500, 520, 480}));
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_, O::DateDescending)),
+              Numbers({500, 480, 520}));
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_, O::ValueAscending)),
+              Numbers({500, 480, 520}));
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_, O::ValueDescending)),
+              Numbers({500, 520, 480}));
+}
+
+TEST_F(HistoryTest, ValuesOfOneDateComeSmallerFirstAfterALoad) {
+    AddValue(holding_, D(2024, 2, 29), 700);
+    AddValue(holding_, D(2024, 2, 29), 600);
+    ASSERT_TRUE(store().LoadValues().ok());
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_)), Numbers({500, 600, 700}));
+    EXPECT_EQ(store().InvestmentValueAt(holding_, D(2024, 2, 29)), 700);
+}
+
+TEST_F(HistoryTest, TransactionsAreListedOnlyAfterTheCallerReloads) {
+    AddTransaction(holding_, D(2024, 2, 29), "CC", 100);
+    EXPECT_EQ(store().TransactionsOfHolding(holding_).size(), 1u);
+    AddTransaction(holding_, D(2024, 3, 31), "CC", 100);
+    EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({"1", "2"}));
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    EXPECT_EQ(store().TransactionsOfHolding(holding_).size(), 3u);
+    EXPECT_EQ(store().FindTransaction(2)->Date, D(2024, 3, 31));
+    EXPECT_FALSE(store().FindTransaction(3).has_value());
+}
+
+TEST_F(HistoryTest, UpdateTransactionLeavesTypeAndAmountMarkedUnchanged) {
+    AddTransaction(holding_, D(2024, 2, 29), "DI", 75.5, "dividend");
+    TransactionRecord update;
+    update.Date = D(2024, 3, 1);
+    update.Type = UnchangedText;
+    update.Amount = UnchangedAmount;
+    update.Description = "renamed";
+    const StoreResult<int> changed = store().UpdateTransaction(1, update);
+    ASSERT_TRUE(changed.ok());
+    EXPECT_EQ(changed.value(), 1);
+    EXPECT_EQ(Column(kTransactionTableFile, "TRANSDATE"), Texts({"20240301"}));
+    EXPECT_EQ(Column(kTransactionTableFile, "TRANSTYPE"), Texts({"DI"}));
+    EXPECT_EQ(Column(kTransactionTableFile, "AMT"), Texts({"75.50"}));
+    EXPECT_EQ(Column(kTransactionTableFile, "TDESC"), Texts({"renamed"}));
+    update.Type = "WI";
+    update.Amount = 10;
+    ASSERT_EQ(store().UpdateTransaction(1, update).value(), 1);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    EXPECT_EQ(store().FindTransaction(1)->Type, "WI");
+    EXPECT_EQ(store().FindTransaction(1)->Amount, 10);
+    EXPECT_EQ(store().UpdateTransaction(9, update).value(), 0);
+}
+
+TEST_F(HistoryTest, DeleteTransactionsRemovesExactlyTheListedRowsAtTheNextLoad) {
+    for (int i = 1; i <= 16; ++i) AddTransaction(holding_, D(2024, 2, i), "CC", i);
+    const StoreResult<int> marked = store().DeleteTransactions({"12", "15"});
+    ASSERT_TRUE(marked.ok());
+    EXPECT_EQ(marked.value(), 2);
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 16);
+    EXPECT_EQ(Column(kTransactionTableFile, "TID")[11], "*12");
+    EXPECT_EQ(store().DeleteTransactions({}).value(), 0);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 14);
+    EXPECT_FALSE(store().FindTransaction(12).has_value());
+    EXPECT_FALSE(store().FindTransaction(15).has_value());
+    EXPECT_TRUE(store().FindTransaction(1).has_value());
+    EXPECT_TRUE(store().FindTransaction(16).has_value());
+}
+
+TEST_F(HistoryTest, DeletedLargestTransactionIdentifierIsReusedAfterTheReload) {
+    AddTransaction(holding_, D(2024, 2, 1), "CC", 1);
+    AddTransaction(holding_, D(2024, 2, 2), "CC", 2);
+    ASSERT_EQ(store().DeleteTransactions({"2"}).value(), 1);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    AddTransaction(holding_, D(2024, 2, 3), "CC", 3);
+    EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({"1", "2"}));
+}
+
+TEST_F(HistoryTest, ValueIdentifiersUpdatesAndDeletes) {
+    AddValue(holding_, D(2024, 2, 29), 510);
+    AddValue(holding_, D(2024, 3, 31), 530);
+    EXPECT_EQ(store().NextValueId().value(), 3);
+    ASSERT_TRUE(store().LoadValues().ok());
+    ValueRecord update;
+    update.Date = D(2024, 4, 30);
+    update.Value = 545.25;
+    ASSERT_EQ(store().UpdateHistoricalValue(2, update).value(), 1);
+    EXPECT_EQ(store().FindValue(2)->Value, 545.25);  // reloaded by the update
+    EXPECT_EQ(store().UpdateHistoricalValue(7, update).value(), 0);
+    ASSERT_EQ(store().DeleteHistoricalValues({"2"}).value(), 1);
+    ASSERT_TRUE(store().LoadValues().ok());
+    EXPECT_EQ(store().NextValueId().value(), 2);
+    EXPECT_EQ(Values(store().ValuesOfHolding(holding_)), Numbers({500, 510}));
+}
+
+TEST_F(HistoryTest, TransactionsOfPortfolioMixOpeningEntriesInByDate) {
+    const float second = AddHolding(portfolio_, "Second", D(2024, 3, 15), 40);
+    AddTransaction(holding_, D(2024, 2, 29), "CC", 100);
+    AddTransaction(second, D(2024, 4, 30), "WI", 5);
+    AddTransaction(holding_, D(2024, 3, 31), "DI", 2);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    EXPECT_EQ(Amounts(store().TransactionsOfPortfolio(portfolio_)),
+              Numbers({500, 100, 40, 2, 5}));
+    // After 31 January (so the first opening is out), through 31 March.
+    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 31), D(2024, 3, 31), "CC"), 140);
+    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 30), D(2024, 4, 30), "CC"), 640);
+    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 1), D(2024, 12, 31), "WI"), 5);
+    EXPECT_EQ(store().TypeTotal(holding_, "CC"), 600);
+    EXPECT_EQ(store().TypeTotal(holding_, "DI"), 2);
+    EXPECT_EQ(store().TypeTotal(second, "WI"), 5);
+}
+
+TEST_F(HistoryTest, MarketValueAddsLaterFlowsToTheLatestValue) {
+    const float h = AddHolding(portfolio_, "April", D(2023, 12, 31), 900);
+    AddValue(h, D(2024, 3, 31), 1000);
+    AddTransaction(h, D(2024, 4, 15), "CC", 200);
+    AddTransaction(h, D(2024, 4, 20), "DI", 50);
+    AddTransaction(h, D(2024, 4, 25), "WI", 100);
+    AddTransaction(h, D(2024, 3, 31), "CC", 999);  // on the value's date: not a later flow
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().LoadValues().ok());
+    EXPECT_EQ(store().InvestmentValueAt(h, D(2024, 4, 30)), 1150);
+    EXPECT_EQ(store().InvestmentValueAt(h, D(2024, 3, 31)), 1000);
+    EXPECT_EQ(store().InvestmentValueAt(h, D(2024, 4, 16)), 1200);
+    // Before the first stored value the opening value counts, with its later flows.
+    EXPECT_EQ(store().InvestmentValueAt(h, D(2024, 3, 30)), 900);
+    EXPECT_EQ(store().InvestmentValueAt(h, D(2023, 12, 30)), 0);
+}
+
+TEST_F(HistoryTest, ALatestValueOfZeroGivesZeroWhateverFollows) {
+    AddValue(holding_, D(2024, 2, 29), 0);
+    AddTransaction(holding_, D(2024, 3, 15), "CC", 300);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().LoadValues().ok());
+    EXPECT_EQ(store().InvestmentValueAt(holding_, D(2024, 3, 31)), 0);
+    EXPECT_EQ(store().PortfolioValueAt(portfolio_, D(2024, 3, 31)), 0);
+}
+
+TEST_F(HistoryTest, PortfolioValueSumsUnclippedInvestmentValues) {
+    const float second = AddHolding(portfolio_, "Second", D(2024, 1, 31), 100);
+    AddValue(holding_, D(2024, 2, 29), 50);
+    AddTransaction(holding_, D(2024, 3, 10), "WI", 80);  // this investment goes to -30
+    AddValue(second, D(2024, 2, 29), 200);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().LoadValues().ok());
+    EXPECT_EQ(store().InvestmentValueAt(holding_, D(2024, 3, 31)), 0);
+    EXPECT_EQ(store().PortfolioValueAt(portfolio_, D(2024, 3, 31)), 170);
+    EXPECT_EQ(store().PortfolioValueAt(portfolio_, D(2024, 2, 29)), 250);
+    EXPECT_EQ(store().PortfolioValueAt(portfolio_, D(2024, 1, 1)), 0);
+}
+
+}  // namespace
+}  // namespace brevanta::testing

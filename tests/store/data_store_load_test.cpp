@@ -1,0 +1,109 @@
+// Loading the store: the fixed order, and failures that name what is wrong and write nothing.
+#include <filesystem>
+
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+class LoadTest : public DataStoreTest {
+protected:
+    // One row of each table, then a second transaction marked deleted.
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        const float p = AddPortfolio("P");
+        const float h = AddHolding(p, "Fund", D(2024, 1, 31), 500);
+        AddTransaction(h, D(2024, 2, 29), "CC", 100);
+        AddTransaction(h, D(2024, 3, 31), "CC", 100);
+        AddValue(h, D(2024, 2, 29), 610);
+        ASSERT_EQ(store().DeleteTransactions({"2"}).value(), 1);
+    }
+};
+
+TEST_F(LoadTest, MissingValueTableFailsAfterPackingTheFirstThree) {
+    std::filesystem::remove(File(kValueTableFile));
+    DataStore reloaded(dir_.path());
+    const Status status = reloaded.Load();
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.IsNotFound()) << status.message();
+    EXPECT_EQ(status.message().rfind("value.dbf: ", 0), 0u) << status.message();
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 1);  // packed by the load
+    EXPECT_EQ(reloaded.AllPortfolios().size(), 1u);
+}
+
+TEST_F(LoadTest, MalformedDateFailsTheLoadNamingTableRowAndField) {
+    AppendRawRow(kValueTableFile, {{"VID", "2"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240230"},
+                                   {"VALUE", "1.00"}});
+    DataStore reloaded(dir_.path());
+    const Status status = reloaded.Load();
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.IsCorruption());
+    EXPECT_EQ(status.message(),
+              "value.dbf, row 2, field DATE: \"20240230\" is not a date (yyyymmdd)");
+}
+
+TEST_F(LoadTest, MalformedNumberFailsTheLoad) {
+    AppendRawRow(kHoldingTableFile, {{"HID", "2"}, {"PID", "1"}, {"INCDATE", "20240101"},
+                                     {"INCAMT", "12x"}, {"PERFDATE", "19000101"}});
+    DataStore reloaded(dir_.path());
+    const Status status = reloaded.Load();
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message().rfind("holding.dbf, row 2, field INCAMT:", 0), 0u)
+        << status.message();
+}
+
+TEST_F(LoadTest, AfterAFailedLoadNothingIsWritten) {
+    AppendRawRow(kTransactionTableFile, {{"TID", "9"}, {"HID", "1"}, {"PID", "1"},
+                                         {"TRANSDATE", ""}, {"AMT", "1"}});
+    DataStore reloaded(dir_.path());
+    ASSERT_FALSE(reloaded.Load().ok());
+    const std::string before = ReadBytes(File(kPortfolioTableFile));
+    EXPECT_FALSE(reloaded.InsertPortfolio("New", "").ok());
+    EXPECT_FALSE(reloaded.RenamePortfolio(1, "x", "y").ok());
+    EXPECT_FALSE(reloaded.DeletePortfolio(1).ok());
+    EXPECT_EQ(ReadBytes(File(kPortfolioTableFile)), before);
+    EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
+    EXPECT_EQ(RowsInFile(kValueTableFile), 1);
+}
+
+TEST_F(LoadTest, InsertsAndListDeletesReportATableThatCannotBeOpened) {
+    std::filesystem::remove(File(kTransactionTableFile));
+    std::filesystem::remove(File(kValueTableFile));
+    std::filesystem::remove(File(kPortfolioTableFile));
+    TransactionRecord transaction;
+    transaction.HoldingId = 1;
+    transaction.Type = "CC";
+    EXPECT_TRUE(store().InsertTransaction(transaction).IsNotFound());
+    EXPECT_FALSE(store().DeleteTransactions({"1"}).ok());
+    EXPECT_FALSE(store().InsertValue(ValueRecord{}).ok());
+    EXPECT_FALSE(store().DeleteHistoricalValues({"1"}).ok());
+    const StoreResult<int> portfolio = store().InsertPortfolio("P2", "");
+    EXPECT_FALSE(portfolio.ok());
+    EXPECT_EQ(portfolio.status().message().rfind("port.dbf: ", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(File(kTransactionTableFile)));
+    EXPECT_FALSE(std::filesystem::exists(File(kPortfolioTableFile)));
+}
+
+TEST_F(LoadTest, CopyStopsBeforeWritingWhenAHistoryTableCannotBeOpened) {
+    const float target = AddPortfolio("Target");
+    std::filesystem::remove(File(kValueTableFile));
+    EXPECT_FALSE(store().CopyHolding(1, target).ok());
+    EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
+}
+
+TEST_F(LoadTest, UnchangedTablesLoadTheSameRecordsAgain) {
+    DataStore reloaded(dir_.path());
+    ASSERT_TRUE(reloaded.Load().ok());
+    EXPECT_EQ(reloaded.TransactionsOfHolding(1).size(), 2u);
+    EXPECT_EQ(reloaded.ValuesOfHolding(1).size(), 2u);
+    EXPECT_EQ(reloaded.FindHolding(1)->InitialAmount, 500);
+}
+
+TEST(DataUnavailable, MessageIsExact) {
+    EXPECT_STREQ(DataUnavailableMessage,
+                 "Your data files are currently in use or corrupted.\r\nDue to this the "
+                 "application is unable to be run\r\nand will stopped.");
+}
+
+}  // namespace
+}  // namespace brevanta::testing
