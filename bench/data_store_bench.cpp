@@ -1,0 +1,86 @@
+// The data store on 1,000 investments with 360 values and 360 transactions each: the
+// start-up load, and the per-investment queries the performance engine repeats.
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_store_data.h"
+#include "store/data_store.h"
+
+namespace brevanta::bench {
+namespace {
+
+constexpr int kCalls = 10000;
+
+const DataStore& LoadedStandardStore() {
+    static const DataStore* store = [] {
+        auto* loaded = new DataStore(StandardBenchStore().directory());
+        if (!loaded->Load().ok()) std::abort();
+        return loaded;
+    }();
+    return *store;
+}
+
+// Investment identifiers spread over the whole store, one per call.
+float HoldingOfCall(int64_t call) {
+    return static_cast<float>(call * 7919 % StandardBenchStore().holdings() + 1);
+}
+
+void BM_LoadStore(benchmark::State& state) {
+    const std::string& directory = StandardBenchStore().directory();
+    for (auto _ : state) {
+        DataStore store(directory);
+        if (!store.Load().ok()) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(store);
+    }
+}
+BENCHMARK(BM_LoadStore)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_TransactionsOfHolding(benchmark::State& state) {
+    const DataStore& store = LoadedStandardStore();
+    int64_t call = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.TransactionsOfHolding(HoldingOfCall(call++)));
+    }
+}
+BENCHMARK(BM_TransactionsOfHolding)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
+
+void BM_TransactionsOfHoldingByAmount(benchmark::State& state) {
+    const DataStore& store = LoadedStandardStore();
+    int64_t call = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            store.TransactionsOfHolding(HoldingOfCall(call++), TransactionOrder::AmountDescending));
+    }
+}
+BENCHMARK(BM_TransactionsOfHoldingByAmount)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
+
+void BM_ValuesOfHolding(benchmark::State& state) {
+    const DataStore& store = LoadedStandardStore();
+    int64_t call = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(store.ValuesOfHolding(HoldingOfCall(call++)));
+}
+BENCHMARK(BM_ValuesOfHolding)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
+
+void BM_InvestmentValueAt(benchmark::State& state) {
+    const DataStore& store = LoadedStandardStore();
+    const Date first = StandardBenchStore().inception();
+    const int days = StandardBenchStore().shape().last_month_end.DaysSince(first);
+    int64_t call = 0;
+    for (auto _ : state) {
+        const Date date = first.AddDays(static_cast<int>(call * 104729 % days));
+        benchmark::DoNotOptimize(store.InvestmentValueAt(HoldingOfCall(call++), date));
+    }
+}
+BENCHMARK(BM_InvestmentValueAt)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
+
+void BM_PortfolioValueAt(benchmark::State& state) {
+    const DataStore& store = LoadedStandardStore();
+    int64_t call = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.PortfolioValueAt(
+            static_cast<float>(call++ % 20 + 1), StandardBenchStore().shape().last_month_end));
+    }
+}
+BENCHMARK(BM_PortfolioValueAt)->Unit(benchmark::kMicrosecond)->Iterations(1000);
+
+}  // namespace
+}  // namespace brevanta::bench
