@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,14 @@ inline void AppendSampleRow(Table& table, const SampleRow& row) {
     ASSERT_TRUE(table.AssignNumber(table.Field("AMT"), row.amount).ok());
     ASSERT_TRUE(table.AssignText(table.Field("DAY"), row.day).ok());
     ASSERT_TRUE(table.Append().ok());
+}
+
+// The stored text of a sample row as ReadAllRows gives it.
+inline std::string StoredRow(const SampleRow& row) {
+    char text[128];
+    std::snprintf(text, sizeof text, "%10d|%-20s|%16.2f|%s", row.id, row.name.c_str(), row.amount,
+                  row.day.c_str());
+    return text;
 }
 
 // Creates `path` with the sample layout holding `rows`.
