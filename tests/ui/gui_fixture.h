@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "fakes/fake_platform.h"
+#include "store/data_store_fixture.h"
+#include "ui/platform/ui_context.h"
+
+namespace brevanta::testing {
+
+// Runs action on the modal dialog of type T as soon as it is shown, then closes the dialog
+// with Cancel if the action left it open, so a test never waits on a dialog for ever.
+template <typename T>
+void OnModal(std::function<void(T&)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && ++*tries < 400) return;
+        timer->stop();
+        timer->deleteLater();
+        if (!dialog) return;
+        action(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    timer->start();
+}
+
+// The tables of DataStoreTest, plus what the forms are given: the fake platform, en-US,
+// a clock fixed at 15 June 2024 and the test's data directory.
+class GuiTest : public DataStoreTest {
+  protected:
+    static constexpr int kTodayYear = 2024;
+
+    // A settings row, or a list-column row when key is "VIEW".
+    void AddSettingRow(const std::string& key, const std::string& val1,
+                       const std::string& val2 = "", const std::string& val3 = "",
+                       const std::string& val4 = "") {
+        AppendRawRow(kSettingsTableFile, {{"KEY", key},
+                                          {"VAL1", val1},
+                                          {"VAL2", val2},
+                                          {"VAL3", val3},
+                                          {"VAL4", val4},
+                                          {"DATE1", "19000101"}});
+    }
+    void AddColumn(const std::string& name, int position, int width = 70) {
+        AddSettingRow("VIEW", name, "1", std::to_string(width), std::to_string(position));
+    }
+    void StoreFigures(float holding_id, float figure) {
+        PerformanceFigures figures;
+        figures.PerformanceDate = D(2024, 5, 31);
+        figures.Figures.fill(figure);
+        ASSERT_TRUE(store().StoreHoldingFigures(holding_id, figures).ok());
+    }
+
+    FakePlatform platform_;
+    FixedClock clock_{Date::Ymd(kTodayYear, 6, 15), TimeOfDay{10, 0, 0}};
+    UiContext context_{platform_, Locale::EnUs(), clock_, dir_.path()};
+};
+
+}  // namespace brevanta::testing

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace {
+
+// The offscreen platform cannot size windows to their hints and says so for every fixed-size
+// dialog; that says nothing about the forms.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("propagateSizeHints")) return;
+    qt_message_output(type, context, message);
+}
+
+}  // namespace
+
+// The forms need an application object; they run on Qt's windowless platform unless the
+// environment chooses another.
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietHandler);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,143 @@
+#include "ui/calc/calc_all_dialog.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "engine/performance_engine.h"
+#include "store/data_store.h"
+#include "ui/platform/system_locale.h"
+
+namespace brevanta {
+
+TCalcAll::TCalcAll(UiContext& context, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      lblPName(new QLabel("Calculate the performance of the selected investments up to the "
+                          "calculation date.",
+                          this)),
+      Label1(new QLabel(
+          "This date will be used as the last day of the last monthly compounding period.", this)),
+      Label2(new QLabel("Calculation Date:", this)),
+      Label3(new QLabel("Hold down the Control (CTRL) or Shift keys to select multiple", this)),
+      dtp1(new QDateEdit(this)),
+      rbAll(new QRadioButton("Every Portfolio", this)),
+      rbSelect(new QRadioButton("Selected Portfolios", this)),
+      lbPortfolios(new QListWidget(this)),
+      btnOk(new QPushButton("&OK", this)),
+      btnCan(new QPushButton("Cancel", this)),
+      btnHelp(new QPushButton("&Help", this)) {
+    setObjectName("TCalcAll");
+    setWindowTitle("Calculate Performance");
+    lblPName->setObjectName("lblPName");
+    Label1->setObjectName("Label1");
+    Label2->setObjectName("Label2");
+    Label3->setObjectName("Label3");
+    dtp1->setObjectName("dtp1");
+    rbAll->setObjectName("rbAll");
+    rbSelect->setObjectName("rbSelect");
+    lbPortfolios->setObjectName("lbPortfolios");
+    btnOk->setObjectName("btnOk");
+    btnCan->setObjectName("btnCan");
+    btnHelp->setObjectName("btnHelp");
+
+    lblPName->setWordWrap(true);
+    Label1->setWordWrap(true);
+    dtp1->setCalendarPopup(true);
+    dtp1->setDisplayFormat(QtDateFormat(context_.locale));
+    dtp1->setDate(ToQDate(context_.clock.Today()));
+    rbAll->setChecked(true);
+    lbPortfolios->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbPortfolios->setEnabled(false);
+    lbPortfolios->setMinimumHeight(120);
+    // Enter cancels: a calculation rewrites stored figures, so it takes a deliberate OK.
+    btnOk->setAutoDefault(false);
+    btnHelp->setAutoDefault(false);
+    btnCan->setDefault(true);
+
+    auto* date = new QHBoxLayout;
+    date->addWidget(Label2);
+    date->addWidget(dtp1);
+    date->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCan);
+    buttons->addWidget(btnHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblPName);
+    layout->addLayout(date);
+    layout->addWidget(Label1);
+    layout->addWidget(rbAll);
+    layout->addWidget(rbSelect);
+    layout->addWidget(lbPortfolios);
+    layout->addWidget(Label3);
+    layout->addLayout(buttons);
+    setFixedWidth(420);
+
+    connect(rbAll, &QRadioButton::clicked, this, &TCalcAll::rbAllClick);
+    connect(rbSelect, &QRadioButton::clicked, this, &TCalcAll::rbSelectClick);
+    connect(btnOk, &QPushButton::clicked, this, &TCalcAll::btnOkClick);
+    connect(btnCan, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, &TCalcAll::btnHelpClick);
+}
+
+int TCalcAll::Execute(DataStore& store) {
+    store_ = &store;
+    portfolios_ = store.AllPortfolios();
+    lbPortfolios->clear();
+    for (const PortfolioRecord& portfolio : portfolios_) {
+        lbPortfolios->addItem(QString::fromStdString(portfolio.Name));
+    }
+    return exec();
+}
+
+void TCalcAll::rbAllClick() { lbPortfolios->setEnabled(false); }
+
+void TCalcAll::rbSelectClick() { lbPortfolios->setEnabled(true); }
+
+void TCalcAll::btnHelpClick() { context_.platform.ShowHelpTopic("CALCROR"); }
+
+void TCalcAll::btnOkClick() {
+    const std::vector<PortfolioRecord> chosen = ChosenPortfolios();
+    if (chosen.empty() && rbSelect->isChecked()) {
+        context_.platform.ShowInformation("Please select one or more portfolios");
+        return;
+    }
+    const Status calculated = Calculate(chosen, FromQDate(dtp1->date()));
+    // Figures the store refused are not finished numbers, whatever else was stored.
+    if (!ShowIfFailed(context_.platform, calculated)) {
+        context_.platform.ShowInformation("Finished calculating performance numbers.");
+    }
+    accept();
+}
+
+std::vector<PortfolioRecord> TCalcAll::ChosenPortfolios() const {
+    if (rbAll->isChecked()) return portfolios_;
+    std::vector<PortfolioRecord> chosen;
+    for (int line = 0; line < lbPortfolios->count(); ++line) {
+        if (lbPortfolios->item(line)->isSelected()) chosen.push_back(portfolios_[line]);
+    }
+    return chosen;
+}
+
+Status TCalcAll::Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate) {
+    BusyCursor busy(context_.platform);
+    PerformanceEngine engine(*store_, context_.clock, context_.data_directory, context_.locale);
+    for (const PortfolioRecord& portfolio : portfolios) {
+        for (const HoldingRecord& holding : store_->HoldingsOfPortfolio(portfolio.Id)) {
+            if (holding.InceptionDate < performanceDate) {
+                engine.CalculateInvestment(holding.Id, performanceDate);
+                engine.CalculatePortfolio(portfolio.Id, performanceDate);
+            }
+        }
+    }
+    return engine.status();
+}
+
+}  // namespace brevanta

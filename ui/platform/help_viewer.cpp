@@ -1,0 +1,58 @@
+#include "ui/platform/help_viewer.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace brevanta {
+
+namespace {
+
+constexpr char kContentsPage[] = "contents";
+
+QUrl PageUrl(const QString& name) { return QUrl("qrc:/help/" + name + ".html"); }
+
+}  // namespace
+
+HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    setObjectName("HelpViewer");
+    setWindowTitle("Brevanta Help");
+    setModal(false);
+    resize(560, 520);
+
+    auto* contents = new QPushButton("&Contents", this);
+    auto* back = new QPushButton("&Back", this);
+    auto* close = new QPushButton("Close", this);
+    back->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, &HelpViewer::ShowContents);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+}
+
+void HelpViewer::ShowContents() { ShowPage(kContentsPage); }
+
+void HelpViewer::ShowTopic(const QString& keyword) {
+    const QString name = keyword.toLower();
+    ShowPage(QFile::exists(":/help/" + name + ".html") ? name : QString(kContentsPage));
+}
+
+void HelpViewer::ShowPage(const QString& name) {
+    browser_->setSource(PageUrl(name));
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace brevanta

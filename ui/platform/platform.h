@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+#include "core/status.h"
+
+namespace brevanta {
+
+// The title of the application, and the caption of its plain message boxes.
+inline constexpr char kApplicationTitle[] = "Brevanta";
+
+// What the forms ask of the desktop: message boxes, file dialogs, the busy cursor, help and
+// the browser. Forms receive one and never call QMessageBox, QFileDialog or the like
+// themselves, so tests can script the answers and read back every message.
+class Platform {
+  public:
+    enum class MessageKind { Plain, Information, Error, Question };
+
+    virtual ~Platform() = default;
+
+    // A modal box with an OK button. Texts keep their "\r\n" and "\n\r" line breaks.
+    virtual void ShowMessage(MessageKind kind, const QString& caption, const QString& text) = 0;
+    // A modal box with Yes and No buttons; true for Yes.
+    virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+
+    // The file the user chose, or an empty string when the dialog was cancelled.
+    virtual QString OpenFileName(const QString& caption, const QString& filter) = 0;
+    virtual QString SaveFileName(const QString& caption, const QString& proposedName,
+                                 const QString& filter) = 0;
+
+    // Busy cursor; calls nest, and every BeginBusy needs its EndBusy (see BusyCursor).
+    virtual void BeginBusy() = 0;
+    virtual void EndBusy() = 0;
+
+    // The help viewer at its contents, or at the page of a keyword such as "CALCROR".
+    virtual void ShowHelpContents() = 0;
+    virtual void ShowHelpTopic(const QString& keyword) = 0;
+
+    // Opens a file (a report page) in the desktop's browser; false when nothing could.
+    virtual bool OpenInBrowser(const QString& path) = 0;
+
+    void ShowPlain(const QString& text) {
+        ShowMessage(MessageKind::Plain, kApplicationTitle, text);
+    }
+    void ShowInformation(const QString& text) {
+        ShowMessage(MessageKind::Information, "Information", text);
+    }
+    void ShowError(const QString& text) { ShowMessage(MessageKind::Error, "Error", text); }
+};
+
+// Shows a failed store operation's reason in an error box; true when it failed.
+inline bool ShowIfFailed(Platform& platform, const Status& status) {
+    if (status.ok()) return false;
+    platform.ShowError(QString::fromStdString(status.message()));
+    return true;
+}
+
+// Shows the busy cursor from construction until destruction.
+class BusyCursor {
+  public:
+    explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.BeginBusy(); }
+    ~BusyCursor() { platform_.EndBusy(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    Platform& platform_;
+};
+
+}  // namespace brevanta

@@ -1,0 +1,85 @@
+#include "ui/platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace brevanta {
+
+namespace {
+
+// Messages carry the line breaks of their original texts ("\r\n", and "\n\r" in places);
+// a label wants plain line feeds.
+QString DisplayText(QString text) {
+    text.replace("\r\n", "\n");
+    text.replace("\n\r", "\n");
+    text.remove('\r');
+    return text;
+}
+
+QMessageBox::Icon IconOf(Platform::MessageKind kind) {
+    switch (kind) {
+        case Platform::MessageKind::Information:
+            return QMessageBox::Information;
+        case Platform::MessageKind::Error:
+            return QMessageBox::Critical;
+        case Platform::MessageKind::Question:
+            return QMessageBox::Question;
+        case Platform::MessageKind::Plain:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtPlatform::~QtPlatform() { delete help_; }
+
+void QtPlatform::ShowMessage(MessageKind kind, const QString& caption, const QString& text) {
+    QMessageBox box(IconOf(kind), caption, DisplayText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, DisplayText(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtPlatform::OpenFileName(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+}
+
+QString QtPlatform::SaveFileName(const QString& caption, const QString& proposedName,
+                                 const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedName,
+                                        filter);
+}
+
+void QtPlatform::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtPlatform::EndBusy() { QApplication::restoreOverrideCursor(); }
+
+void QtPlatform::ShowHelpContents() { Help().ShowContents(); }
+
+void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().ShowTopic(keyword); }
+
+bool QtPlatform::OpenInBrowser(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+HelpViewer& QtPlatform::Help() {
+    // A modal dialog blocks every window but its own children, so help asked for from a modal
+    // dialog belongs to it; help asked for from the main window has no parent.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (help_ && help_->parentWidget() != modal) delete help_;
+    if (!help_) help_ = new HelpViewer(modal);
+    return *help_;
+}
+
+}  // namespace brevanta

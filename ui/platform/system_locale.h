@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include "core/date.h"
+#include "core/locale.h"
+
+namespace brevanta {
+
+// The library's Locale for a Qt locale: its separators and its short date format, the year
+// always with four digits. Separators outside ASCII become their nearest ASCII form.
+Locale LocaleFrom(const QLocale& locale);
+
+// The Qt display format of locale's short date format, for date pickers.
+QString QtDateFormat(const Locale& locale);
+
+QDate ToQDate(Date date);
+Date FromQDate(QDate date);
+
+}  // namespace brevanta
