@@ -52,11 +52,15 @@ template <typename Record>
 class HistoryList {
   public:
     void Assign(std::vector<Record> rows) {
-        std::stable_sort(rows.begin(), rows.end(), [](const Record& a, const Record& b) {
+        const auto before = [](const Record& a, const Record& b) {
             if (a.HoldingId != b.HoldingId) return a.HoldingId < b.HoldingId;
             if (a.Date != b.Date) return a.Date < b.Date;
             return LoadTieBefore(a, b);
-        });
+        };
+        // Tables written in date order per investment need no sort (and no moves).
+        if (!std::is_sorted(rows.begin(), rows.end(), before)) {
+            std::stable_sort(rows.begin(), rows.end(), before);
+        }
         rows_ = std::move(rows);
         by_holding_.clear();
         by_portfolio_.clear();

@@ -9,7 +9,8 @@ Status OpenTable(Table& table, const TableFile& file) {
 }
 
 Status TableFailure(const TableFile& file, const Status& status) {
-    return status.ok() ? status : Prefixed(file.name + ": ", status);
+    if (status.ok() || status.message().find(file.name) != std::string::npos) return status;
+    return Prefixed(file.name + ": ", status);
 }
 
 bool SameIdentifier(RowReader& reader, FieldHandle field, double id) {

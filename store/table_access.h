@@ -22,7 +22,7 @@ struct TableFile {
 // Opens the table for one operation.
 Status OpenTable(Table& table, const TableFile& file);
 
-// The engine's failure, led by the table's name.
+// The engine's failure, led by the table's name unless its message names the file already.
 Status TableFailure(const TableFile& file, const Status& status);
 
 // Reads every row of a packed table in file order: `on_row(rows, reader)` reads the current
