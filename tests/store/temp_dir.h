@@ -32,8 +32,10 @@ inline std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Replaces the file rather than truncating it, which some file systems flush to disk.
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::filesystem::remove(path);
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace brevanta::testing
