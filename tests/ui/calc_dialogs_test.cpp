@@ -1,0 +1,170 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/calc/calc_all_dialog.h"
+#include "ui/calc/calc_perf_dialog.h"
+#include "ui/gui_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+using Kind = Platform::MessageKind;
+
+// Alpha holds Old (from January 2022), Beta holds New (starting on the calculation date),
+// Gamma holds Mid (from June 2023); each with month-end values up to May 2024.
+class CalcAllTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        alpha_ = AddPortfolio("Alpha");
+        beta_ = AddPortfolio("Beta");
+        gamma_ = AddPortfolio("Gamma");
+        old_ = AddHolding(alpha_, "Old", D(2022, 1, 31), 1000);
+        new_ = AddHolding(beta_, "New", kDate, 1000);
+        mid_ = AddHolding(gamma_, "Mid", D(2023, 6, 30), 1000);
+        double value = 1000;
+        for (int month = 2; month <= 29; ++month) {
+            const int year = 2022 + (month - 1) / 12;
+            const int m = (month - 1) % 12 + 1;
+            value *= 1.01;
+            const Date end = D(year, m, DaysInMonth(year, m));
+            AddValue(old_, end, value);
+            if (end > D(2023, 6, 30)) AddValue(mid_, end, value);
+        }
+        ASSERT_TRUE(store().LoadValues().ok());
+        AddSettingRow("LOG_AUDIT", "0");
+    }
+
+    // Runs TCalcAll with the date set to kDate; act chooses and presses what it likes.
+    int Run(std::function<void(TCalcAll&)> act) {
+        TCalcAll dialog(context_);
+        OnModal<TCalcAll>([act](TCalcAll& shown) {
+            shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
+            act(shown);
+        });
+        return dialog.Execute(store());
+    }
+
+    Date PortfolioDate(float id) { return store().FindPortfolio(id)->PerformanceDate; }
+    Date HoldingDate(float id) { return store().FindHolding(id)->PerformanceDate; }
+
+    const Date kDate = Date::Ymd(2024, 5, 31);
+    float alpha_ = 0, beta_ = 0, gamma_ = 0, old_ = 0, new_ = 0, mid_ = 0;
+};
+
+TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
+    TCalcAll dialog(context_);
+    OnModal<TCalcAll>([](TCalcAll& shown) {
+        EXPECT_EQ(shown.windowTitle(), "Calculate Performance");
+        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
+        EXPECT_TRUE(shown.findChild<QRadioButton*>("rbAll")->isChecked());
+        auto* list = shown.findChild<QListWidget*>("lbPortfolios");
+        EXPECT_FALSE(list->isEnabled());
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->item(2)->text(), "Gamma");
+        shown.findChild<QRadioButton*>("rbSelect")->click();
+        EXPECT_TRUE(list->isEnabled());
+        shown.findChild<QRadioButton*>("rbAll")->click();
+        EXPECT_FALSE(list->isEnabled());
+        // Enter presses the default button, Cancel.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&shown, &enter);
+    });
+    EXPECT_EQ(dialog.Execute(store()), QDialog::Rejected);
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_EQ(HoldingDate(old_), NoDate);
+}
+
+TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
+    const int result = Run([this](TCalcAll& shown) {
+        shown.findChild<QRadioButton*>("rbSelect")->click();
+        shown.findChild<QPushButton*>("btnOk")->click();
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
+        EXPECT_EQ(platform_.messages[0].text, "Please select one or more portfolios");
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_EQ(platform_.busy_depth, 0);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(HoldingDate(old_), NoDate);
+    EXPECT_EQ(PortfolioDate(alpha_), NoDate);
+}
+
+TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
+    const int result =
+        Run([](TCalcAll& shown) { shown.findChild<QPushButton*>("btnOk")->click(); });
+    EXPECT_EQ(result, QDialog::Accepted);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
+    EXPECT_EQ(platform_.messages[0].text, "Finished calculating performance numbers.");
+    Reopen();
+    EXPECT_EQ(HoldingDate(old_), kDate);
+    EXPECT_EQ(PortfolioDate(alpha_), kDate);
+    EXPECT_EQ(HoldingDate(mid_), kDate);
+    EXPECT_EQ(PortfolioDate(gamma_), kDate);
+    EXPECT_NE(store().FindHolding(old_)->Figures[kOneYearFigure], NotCalculated);
+    // Beta's only investment starts on the date: Beta keeps its figures.
+    EXPECT_EQ(HoldingDate(new_), NoDate);
+    EXPECT_EQ(PortfolioDate(beta_), NoDate);
+}
+
+TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
+    const int result = Run([](TCalcAll& shown) {
+        shown.findChild<QRadioButton*>("rbSelect")->click();
+        shown.findChild<QListWidget*>("lbPortfolios")->item(2)->setSelected(true);
+        shown.findChild<QPushButton*>("btnOk")->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    Reopen();
+    EXPECT_EQ(PortfolioDate(gamma_), kDate);
+    EXPECT_EQ(HoldingDate(mid_), kDate);
+    EXPECT_EQ(PortfolioDate(alpha_), NoDate);
+    EXPECT_EQ(HoldingDate(old_), NoDate);
+}
+
+TEST_F(CalcAllTest, HelpShowsTheCalculationTopic) {
+    Run([](TCalcAll& shown) { shown.findChild<QPushButton*>("btnHelp")->click(); });
+    EXPECT_EQ(platform_.help_requests, std::vector<QString>({"CALCROR"}));
+}
+
+class CalcPerfTest : public GuiTest {};
+
+TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
+    TCalcPerf dialog(context_);
+    OnModal<TCalcPerf>([this](TCalcPerf& shown) {
+        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
+        EXPECT_FALSE(shown.findChild<QCheckBox*>("CheckBox1")->isChecked());
+        EXPECT_TRUE(shown.findChild<QPushButton*>("btnOk")->isDefault());
+        shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2001, 3, 5));
+        shown.findChild<QPushButton*>("btnOk")->click();
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].text,
+                  "You must enter a date that is after the holdings\r\ninception date of "
+                  "3/05/2001.\r\n\r\nPlease try again.");
+        EXPECT_EQ(shown.focusWidget(), shown.findChild<QDateEdit*>("dtp1"));
+        EXPECT_TRUE(shown.isVisible());
+        shown.findChild<QPushButton*>("btnCan")->click();
+    });
+    EXPECT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Rejected);
+}
+
+TEST_F(CalcPerfTest, LaterDateIsKeptWithTheDetailChoice) {
+    TCalcPerf dialog(context_);
+    OnModal<TCalcPerf>([](TCalcPerf& shown) {
+        shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2001, 3, 6));
+        shown.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+        shown.findChild<QPushButton*>("btnOk")->click();
+    });
+    ASSERT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenDate(), D(2001, 3, 6));
+    EXPECT_TRUE(dialog.ShowDetail());
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+}  // namespace
+}  // namespace brevanta::testing

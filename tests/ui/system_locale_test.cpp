@@ -1,0 +1,38 @@
+#include "ui/platform/system_locale.h"
+
+#include <gtest/gtest.h>
+
+namespace brevanta {
+namespace {
+
+TEST(SystemLocaleTest, UnitedStatesGivesTheLibraryDefault) {
+    const Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(locale.decimal_separator, '.');
+    EXPECT_EQ(locale.thousand_separator, ',');
+    EXPECT_EQ(locale.date_separator, '/');
+    EXPECT_EQ(locale.short_date_format, "m/d/yyyy");
+    EXPECT_EQ(QtDateFormat(locale), "M/d/yyyy");
+}
+
+TEST(SystemLocaleTest, GermanSeparatorsAndFourDigitYears) {
+    const Locale locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(locale.decimal_separator, ',');
+    EXPECT_EQ(locale.thousand_separator, '.');
+    EXPECT_EQ(locale.date_separator, '.');
+    EXPECT_EQ(locale.short_date_format, "dd/mm/yyyy");
+    EXPECT_EQ(QtDateFormat(locale), "dd.MM.yyyy");
+}
+
+TEST(SystemLocaleTest, NoBreakGroupSeparatorBecomesABlank) {
+    const Locale locale = LocaleFrom(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(locale.decimal_separator, ',');
+    EXPECT_EQ(locale.thousand_separator, ' ');
+}
+
+TEST(SystemLocaleTest, DatesConvertBothWays) {
+    EXPECT_EQ(ToQDate(Date::Ymd(2001, 3, 5)), QDate(2001, 3, 5));
+    EXPECT_EQ(FromQDate(QDate(2024, 2, 29)), Date::Ymd(2024, 2, 29));
+}
+
+}  // namespace
+}  // namespace brevanta
