@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/cli/commands.h"
+#include "store/data_directory.h"
 
 namespace brevanta::cli {
 
@@ -9,8 +10,14 @@ void AddInitCommand(CLI::App& app, int& exit_code) {
     static std::string directory;
     command->add_option("DIR", directory, "Directory to create")->required();
     command->callback([&exit_code] {
-        std::cerr << "init: not built yet\n";
-        exit_code = 1;
+        std::vector<std::string> made;
+        const Status status = InstallDataDirectory(directory, &made);
+        if (!status.ok()) {
+            std::cerr << "init: " << status.message() << "\n";
+            exit_code = 1;
+            return;
+        }
+        for (const std::string& path : made) std::cout << "Created " << path << "\n";
     });
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/status.h"
+
+namespace brevanta {
+
+// One list column the installed settings table offers, as its "VIEW" row holds it.
+struct InstalledColumn {
+    const char* name;
+    bool shown;
+    int width;  // pixels
+};
+
+// The columns of the main window's investment list, shown ones first; each row takes its
+// index in this list as its position.
+const std::vector<InstalledColumn>& InstalledColumns();
+
+// The report images installed beside the tables.
+inline constexpr const char* kPositiveBarImage = "1p.gif";
+inline constexpr const char* kNegativeBarImage = "1n.gif";
+inline constexpr const char* kSpacerImage = "1p-trans.gif";
+inline constexpr const char* kRuleImage = "1y.gif";
+
+// Creates `dir` (and its parents) holding the five empty tables, sys.dbf with its settings
+// and column rows, and the four report images (an image already there is kept). `made`
+// receives the paths created. Fails with InvalidArgument, touching nothing, when `dir`
+// already holds any of the tables; after any other failure nothing it made is left behind.
+Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made = nullptr);
+
+}  // namespace brevanta
