@@ -45,9 +45,11 @@ void PutU32(char* p, uint32_t value) {
 
 std::string ErrnoText() { return std::strerror(errno); }
 
-bool ReadAt(int fd, char* data, size_t size, uint64_t offset) {
+// Repeats pread or pwrite until every byte has moved; false on an error or at end of file.
+template <typename Transfer, typename Bytes>
+bool TransferAll(Transfer transfer, int fd, Bytes* data, size_t size, uint64_t offset) {
     while (size > 0) {
-        const ssize_t n = pread(fd, data, size, static_cast<off_t>(offset));
+        const ssize_t n = transfer(fd, data, size, static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         data += n;
@@ -57,16 +59,12 @@ bool ReadAt(int fd, char* data, size_t size, uint64_t offset) {
     return true;
 }
 
+bool ReadAt(int fd, char* data, size_t size, uint64_t offset) {
+    return TransferAll(pread, fd, data, size, offset);
+}
+
 bool WriteAt(int fd, const char* data, size_t size, uint64_t offset) {
-    while (size > 0) {
-        const ssize_t n = pwrite(fd, data, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-        offset += static_cast<uint64_t>(n);
-    }
-    return true;
+    return TransferAll(pwrite, fd, data, size, offset);
 }
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

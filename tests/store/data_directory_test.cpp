@@ -1,13 +1,10 @@
 #include "store/data_directory.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
+#include "store/run_command.h"
 #include "store/sample_table.h"
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
@@ -18,6 +15,7 @@ namespace {
 
 using testing::ReadAllRows;
 using testing::ReadBytes;
+using testing::RunCommand;
 using testing::TempDir;
 
 std::vector<std::string> FilesIn(const std::string& dir) {
@@ -26,19 +24,6 @@ std::vector<std::string> FilesIn(const std::string& dir) {
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
     return files;
-}
-
-// Runs a shell command; returns what it printed and sets its exit code.
-std::string RunCommand(const std::string& command, int& exit_code) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer;
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
-        output.append(buffer.data(), n);
-    const int status = pclose(pipe.release());
-    exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return output;
 }
 
 std::string TrimRight(std::string text) {

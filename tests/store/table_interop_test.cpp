@@ -2,11 +2,9 @@
 // written by an independent writer read correctly through the engine.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <sstream>
 
+#include "store/run_command.h"
 #include "store/sample_table.h"
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
@@ -19,30 +17,18 @@ using testing::ReadAllRows;
 using testing::TempDir;
 using testing::WriteSampleTable;
 
-// Runs a shell command and returns what it printed; `ok` tells whether it exited with 0.
-std::string RunCommand(const std::string& command, bool& ok) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
-    std::string output;
-    if (!pipe) return output;
-    std::array<char, 4096> buffer;
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
-        output.append(buffer.data(), n);
-    ok = pclose(pipe.release()) == 0;
-    return output;
-}
-
-std::string RunCommand(const std::string& command) {
-    bool ok = false;
-    std::string output = RunCommand(command, ok);
-    EXPECT_TRUE(ok) << command << "\n" << output;
+// Runs a command that must succeed.
+std::string RunOrFail(const std::string& command) {
+    int exit_code = -1;
+    std::string output = testing::RunCommand(command, exit_code);
+    EXPECT_EQ(exit_code, 0) << command << "\n" << output;
     return output;
 }
 
 // Runs a command that finds `script` in the environment variable SCRIPT.
 std::string RunWithScript(const std::string& command, const char* script) {
     setenv("SCRIPT", script, 1);
-    return RunCommand(command);
+    return RunOrFail(command);
 }
 
 // Prints, with Debian's python3-dbfread, the layout, then every live row twice: the raw
@@ -130,9 +116,9 @@ TEST_F(TableInteropTest, DbfreadReadsTheFiveInstalledLayouts) {
 
 TEST_F(TableInteropTest, EngineReadsWhatShapelibWrote) {
     const std::string path = dir_.File("shape.dbf");
-    RunCommand("dbfcreate '" + path + "' -s NAME 20 -n ID 10 0 -n AMT 16 2");
-    RunCommand("dbfadd '" + path + "' 'Alpha' 1 1.5");
-    RunCommand("dbfadd '" + path + "' 'Beta Gamma' 12345 -2500.25");
+    RunOrFail("dbfcreate '" + path + "' -s NAME 20 -n ID 10 0 -n AMT 16 2");
+    RunOrFail("dbfadd '" + path + "' 'Alpha' 1 1.5");
+    RunOrFail("dbfadd '" + path + "' 'Beta Gamma' 12345 -2500.25");
 
     Table table;
     ASSERT_TRUE(table.Open(path).ok());
@@ -157,7 +143,7 @@ TEST_F(TableInteropTest, EngineReadsWhatShapelibWrote) {
     ASSERT_TRUE(table.AssignNumber(table.Field("AMT"), 0.25).ok());
     ASSERT_TRUE(table.Append().ok());
     ASSERT_TRUE(table.Close().ok());
-    const std::string dump = RunCommand("dbfdump '" + path + "'");
+    const std::string dump = RunOrFail("dbfdump '" + path + "'");
     EXPECT_NE(dump.find("Delta"), std::string::npos) << dump;
     EXPECT_NE(dump.find("0.25"), std::string::npos) << dump;
     EXPECT_NE(dump.find("Beta Gamma"), std::string::npos) << dump;
