@@ -12,39 +12,35 @@
 #include "engine/performance_engine.h"
 #include "store/data_store.h"
 #include "ui/platform/system_locale.h"
+#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
 TCalcAll::TCalcAll(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(new QLabel("Calculate the performance of the selected investments up to the "
-                          "calculation date.",
-                          this)),
-      Label1(new QLabel(
-          "This date will be used as the last day of the last monthly compounding period.", this)),
-      Label2(new QLabel("Calculation Date:", this)),
-      Label3(new QLabel("Hold down the Control (CTRL) or Shift keys to select multiple", this)),
-      dtp1(new QDateEdit(this)),
-      rbAll(new QRadioButton("Every Portfolio", this)),
-      rbSelect(new QRadioButton("Selected Portfolios", this)),
-      lbPortfolios(new QListWidget(this)),
-      btnOk(new QPushButton("&OK", this)),
-      btnCan(new QPushButton("Cancel", this)),
-      btnHelp(new QPushButton("&Help", this)) {
+      lblPName(Named(new QLabel("Calculate the performance of the selected investments up to the "
+                                "calculation date.",
+                                this),
+                     "lblPName")),
+      Label1(Named(
+          new QLabel(
+              "This date will be used as the last day of the last monthly compounding period.",
+              this),
+          "Label1")),
+      Label2(Named(new QLabel("Calculation Date:", this), "Label2")),
+      Label3(
+          Named(new QLabel("Hold down the Control (CTRL) or Shift keys to select multiple", this),
+                "Label3")),
+      dtp1(Named(new QDateEdit(this), "dtp1")),
+      rbAll(Named(new QRadioButton("Every Portfolio", this), "rbAll")),
+      rbSelect(Named(new QRadioButton("Selected Portfolios", this), "rbSelect")),
+      lbPortfolios(Named(new QListWidget(this), "lbPortfolios")),
+      btnOk(Named(new QPushButton("&OK", this), "btnOk")),
+      btnCan(Named(new QPushButton("Cancel", this), "btnCan")),
+      btnHelp(Named(new QPushButton("&Help", this), "btnHelp")) {
     setObjectName("TCalcAll");
     setWindowTitle("Calculate Performance");
-    lblPName->setObjectName("lblPName");
-    Label1->setObjectName("Label1");
-    Label2->setObjectName("Label2");
-    Label3->setObjectName("Label3");
-    dtp1->setObjectName("dtp1");
-    rbAll->setObjectName("rbAll");
-    rbSelect->setObjectName("rbSelect");
-    lbPortfolios->setObjectName("lbPortfolios");
-    btnOk->setObjectName("btnOk");
-    btnCan->setObjectName("btnCan");
-    btnHelp->setObjectName("btnHelp");
 
     lblPName->setWordWrap(true);
     Label1->setWordWrap(true);

@@ -9,27 +9,26 @@
 
 #include "core/date_format.h"
 #include "ui/platform/system_locale.h"
+#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
 TCalcPerf::TCalcPerf(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(new QLabel(
-          "Calculate the performance of this investment up to the following date.   Note: "
-          "This date will be used as the last day of the last monthly compounding period.",
-          this)),
-      dtp1(new QDateEdit(this)),
-      CheckBox1(new QCheckBox("Display calculation detail for Time-weighted returns", this)),
-      btnOk(new QPushButton("OK", this)),
-      btnCan(new QPushButton("Cancel", this)) {
+      lblPName(Named(
+          new QLabel(
+              "Calculate the performance of this investment up to the following date.   Note: "
+              "This date will be used as the last day of the last monthly compounding period.",
+              this),
+          "lblPName")),
+      dtp1(Named(new QDateEdit(this), "dtp1")),
+      CheckBox1(Named(new QCheckBox("Display calculation detail for Time-weighted returns", this),
+                      "CheckBox1")),
+      btnOk(Named(new QPushButton("OK", this), "btnOk")),
+      btnCan(Named(new QPushButton("Cancel", this), "btnCan")) {
     setObjectName("TCalcPerf");
     setWindowTitle("Calculate Performance");
-    lblPName->setObjectName("lblPName");
-    dtp1->setObjectName("dtp1");
-    CheckBox1->setObjectName("CheckBox1");
-    btnOk->setObjectName("btnOk");
-    btnCan->setObjectName("btnCan");
     lblPName->setWordWrap(true);
     lblPName->setFixedWidth(340);
     dtp1->setCalendarPopup(true);

@@ -12,28 +12,22 @@
 #include "store/data_store.h"
 #include "store/table_layouts.h"
 #include "ui/platform/system_locale.h"
+#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
 THold::THold(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(new QLabel(this)),
-      edtName(new QLineEdit(this)),
-      edtDesc(new QLineEdit(this)),
-      dtp1(new QDateEdit(this)),
-      edtValue(new QLineEdit(this)),
-      Ok(new QPushButton("OK", this)),
-      Cancel(new QPushButton("Cancel", this)) {
+      lblPName(Named(new QLabel(this), "lblPName")),
+      edtName(Named(new QLineEdit(this), "edtName")),
+      edtDesc(Named(new QLineEdit(this), "edtDesc")),
+      dtp1(Named(new QDateEdit(this), "dtp1")),
+      edtValue(Named(new QLineEdit(this), "edtValue")),
+      Ok(Named(new QPushButton("OK", this), "Ok")),
+      Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
     setObjectName("THold");
     setWindowTitle("New Investment / Holding");
-    lblPName->setObjectName("lblPName");
-    edtName->setObjectName("edtName");
-    edtDesc->setObjectName("edtDesc");
-    dtp1->setObjectName("dtp1");
-    edtValue->setObjectName("edtValue");
-    Ok->setObjectName("Ok");
-    Cancel->setObjectName("Cancel");
     lblPName->setWordWrap(true);
     edtName->setMaxLength(kNameWidth);
     edtDesc->setMaxLength(kDescriptionWidth);

@@ -9,23 +9,19 @@
 
 #include "store/data_store.h"
 #include "store/table_layouts.h"
+#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
 TPortfolio::TPortfolio(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(new QLabel(this)),
-      edtName(new QLineEdit(this)),
-      edtDesc(new QLineEdit(this)),
-      Ok(new QPushButton("OK", this)),
-      Cancel(new QPushButton("Cancel", this)) {
+      lblPName(Named(new QLabel(this), "lblPName")),
+      edtName(Named(new QLineEdit(this), "edtName")),
+      edtDesc(Named(new QLineEdit(this), "edtDesc")),
+      Ok(Named(new QPushButton("OK", this), "Ok")),
+      Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
     setObjectName("TPortfolio");
-    lblPName->setObjectName("lblPName");
-    edtName->setObjectName("edtName");
-    edtDesc->setObjectName("edtDesc");
-    Ok->setObjectName("Ok");
-    Cancel->setObjectName("Cancel");
     edtName->setMaxLength(kNameWidth);
     edtDesc->setMaxLength(kDescriptionWidth);
     edtDesc->setMinimumWidth(320);

@@ -24,6 +24,7 @@
 #include "ui/detail/holding_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_box.h"
+#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
@@ -78,19 +79,14 @@ TMainForm::TMainForm(UiContext& context, QWidget* parent) : QMainWindow(parent),
     investment_image_ = look->standardIcon(QStyle::SP_FileIcon);
 
     auto* central = new QWidget(this);
-    auto* Panel2 = new QFrame(central);
-    Panel2->setObjectName("Panel2");
+    auto* Panel2 = Named(new QFrame(central), "Panel2");
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     CreateSpeedButtons(Panel2);
 
-    auto* Splitter1 = new QSplitter(Qt::Horizontal, central);
-    Splitter1->setObjectName("Splitter1");
-    auto* West = new QWidget(Splitter1);
-    West->setObjectName("West");
-    Panel3 = CaptionStrip(" All Portfolios", West);
-    Panel3->setObjectName("Panel3");
-    TreeView1 = new QTreeWidget(West);
-    TreeView1->setObjectName("TreeView1");
+    auto* Splitter1 = Named(new QSplitter(Qt::Horizontal, central), "Splitter1");
+    auto* West = Named(new QWidget(Splitter1), "West");
+    Panel3 = Named(CaptionStrip(" All Portfolios", West), "Panel3");
+    TreeView1 = Named(new QTreeWidget(West), "TreeView1");
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(19);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -101,12 +97,9 @@ TMainForm::TMainForm(UiContext& context, QWidget* parent) : QMainWindow(parent),
     westLayout->addWidget(Panel3);
     westLayout->addWidget(TreeView1);
 
-    auto* East = new QWidget(Splitter1);
-    East->setObjectName("East");
-    panelCont = CaptionStrip(QString(), East);
-    panelCont->setObjectName("panelCont");
-    ListView1 = new QTreeWidget(East);
-    ListView1->setObjectName("ListView1");
+    auto* East = Named(new QWidget(Splitter1), "East");
+    panelCont = Named(CaptionStrip(QString(), East), "panelCont");
+    ListView1 = Named(new QTreeWidget(East), "ListView1");
     ListView1->setRootIsDecorated(false);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -256,8 +249,7 @@ void TMainForm::CreateMainMenu() {
 }
 
 void TMainForm::CreatePopupMenu() {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
+    PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     QMenu* popupNew = PopupMenu1->addMenu("New");
     popupNew->setObjectName("popNew");
     AddItem(popupNew, "popNewPortfolio", "&Portfolio...", &TMainForm::NewPortfolioClick);
