@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -658,8 +659,10 @@ Status Table::AssignNumber(FieldHandle field, double value) {
         return Status::InvalidArgument("A number cannot go into date field " + spec.name + ".");
     std::optional<std::string> text = NumberText(value, spec.width, spec.decimals);
     if (!text) {
-        return Status::InvalidArgument("The number " + std::to_string(value) +
-                                       " does not fit field " + spec.name + ".");
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%.15g", value);
+        return Status::InvalidArgument(std::string("The number ") + shown + " does not fit field " +
+                                       spec.name + ".");
     }
     return impl_->AssignField(field.index(), *text, true);
 }
