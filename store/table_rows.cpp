@@ -107,11 +107,15 @@ void HoldingRows::WriteDetails(RowWriter& writer, const HoldingRecord& record) c
     writer.DateOf(inception_date, record.InceptionDate);
 }
 
-void TransactionRows::Bind(RowReader& reader) {
-    id = reader.Field("TID");
+void HistoryKeyFields::BindKeys(RowReader& reader, const char* id_name, const char* date_name) {
+    id = reader.Field(id_name);
     holding_id = reader.Field("HID");
     portfolio_id = reader.Field("PID");
-    date = reader.Field("TRANSDATE");
+    date = reader.Field(date_name);
+}
+
+void TransactionRows::Bind(RowReader& reader) {
+    BindKeys(reader, "TID", "TRANSDATE");
     type = reader.Field("TRANSTYPE");
     amount = reader.Field("AMT");
     description = reader.Field("TDESC");
@@ -119,10 +123,7 @@ void TransactionRows::Bind(RowReader& reader) {
 
 TransactionRecord TransactionRows::Read(RowReader& reader) const {
     TransactionRecord record;
-    record.Id = reader.IntId(id);
-    record.HoldingId = reader.FloatId(holding_id);
-    record.PortfolioId = reader.FloatId(portfolio_id);
-    record.Date = reader.DateOf(date);
+    ReadKeys(reader, record);
     record.Type = reader.Text(type);
     record.Amount = reader.Number(amount);
     record.Description = reader.Text(description);
@@ -131,9 +132,7 @@ TransactionRecord TransactionRows::Read(RowReader& reader) const {
 
 void TransactionRows::WriteNew(RowWriter& writer, int32_t new_id,
                                const TransactionRecord& record) const {
-    writer.Number(id, new_id);
-    writer.Number(holding_id, record.HoldingId);
-    writer.Number(portfolio_id, record.PortfolioId);
+    WriteIdentifiers(writer, new_id, record);
     writer.Number(amount, record.Amount);
     writer.DateOf(date, record.Date);
     writer.Text(type, record.Type);
@@ -148,27 +147,19 @@ void TransactionRows::WriteChanges(RowWriter& writer, const TransactionRecord& r
 }
 
 void ValueRows::Bind(RowReader& reader) {
-    id = reader.Field("VID");
-    holding_id = reader.Field("HID");
-    portfolio_id = reader.Field("PID");
-    date = reader.Field("DATE");
+    BindKeys(reader, "VID", "DATE");
     value = reader.Field("VALUE");
 }
 
 ValueRecord ValueRows::Read(RowReader& reader) const {
     ValueRecord record;
-    record.Id = reader.IntId(id);
-    record.HoldingId = reader.FloatId(holding_id);
-    record.PortfolioId = reader.FloatId(portfolio_id);
-    record.Date = reader.DateOf(date);
+    ReadKeys(reader, record);
     record.Value = reader.Number(value);
     return record;
 }
 
 void ValueRows::WriteNew(RowWriter& writer, int32_t new_id, const ValueRecord& record) const {
-    writer.Number(id, new_id);
-    writer.Number(holding_id, record.HoldingId);
-    writer.Number(portfolio_id, record.PortfolioId);
+    WriteIdentifiers(writer, new_id, record);
     WriteChanges(writer, record);
 }
 

@@ -55,23 +55,44 @@ struct HoldingRows {
     FigureFields figures;
 };
 
-struct TransactionRows {
+// The identifier, investment, portfolio and date fields that lead Trans.dbf and value.dbf.
+struct HistoryKeyFields {
+    void BindKeys(RowReader& reader, const char* id_name, const char* date_name);
+    template <typename Record>
+    void ReadKeys(RowReader& reader, Record& record) const {
+        record.Id = reader.IntId(id);
+        record.HoldingId = reader.FloatId(holding_id);
+        record.PortfolioId = reader.FloatId(portfolio_id);
+        record.Date = reader.DateOf(date);
+    }
+    // The three identifiers of a new row; the date goes with the other changeable fields.
+    template <typename Record>
+    void WriteIdentifiers(RowWriter& writer, int32_t new_id, const Record& record) const {
+        writer.Number(id, new_id);
+        writer.Number(holding_id, record.HoldingId);
+        writer.Number(portfolio_id, record.PortfolioId);
+    }
+
+    FieldHandle id, holding_id, portfolio_id, date;
+};
+
+struct TransactionRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     TransactionRecord Read(RowReader& reader) const;
     void WriteNew(RowWriter& writer, int32_t id, const TransactionRecord& record) const;
     // Date and description; type unless UnchangedText; amount unless UnchangedAmount.
     void WriteChanges(RowWriter& writer, const TransactionRecord& record) const;
 
-    FieldHandle id, holding_id, portfolio_id, date, type, amount, description;
+    FieldHandle type, amount, description;
 };
 
-struct ValueRows {
+struct ValueRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     ValueRecord Read(RowReader& reader) const;
     void WriteNew(RowWriter& writer, int32_t id, const ValueRecord& record) const;
     void WriteChanges(RowWriter& writer, const ValueRecord& record) const;
 
-    FieldHandle id, holding_id, portfolio_id, date, value;
+    FieldHandle value;
 };
 
 struct SettingRows {
