@@ -27,6 +27,8 @@ class HoldingHistory {
     // The latest value dated on or before d plus the flows after it up to d; not clamped.
     double ValueAt(Date d, LaterFlows later_flows) const;
 
+    const TransactionTimeline& transactions() const { return transactions_; }
+
   private:
     // The value a walk from the start keeps when it stops at the first value after d.
     const Value* LatestValueOnOrBefore(Date d) const;

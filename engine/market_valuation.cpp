@@ -2,19 +2,17 @@
 
 namespace brevanta {
 
-MarketValuation MarketValuation::OfInvestment(HoldingHistory holding) {
-    std::vector<HoldingHistory> holdings;
-    holdings.push_back(std::move(holding));
-    return MarketValuation(std::move(holdings), HoldingHistory::LaterFlows::Always);
+MarketValuation MarketValuation::OfInvestment(History holding) {
+    return MarketValuation({std::move(holding)}, HoldingHistory::LaterFlows::Always);
 }
 
-MarketValuation MarketValuation::OfPortfolio(std::vector<HoldingHistory> holdings) {
+MarketValuation MarketValuation::OfPortfolio(std::vector<History> holdings) {
     return MarketValuation(std::move(holdings), HoldingHistory::LaterFlows::OnlyAfterAValue);
 }
 
 double MarketValuation::At(Date d) const {
     double total = 0;
-    for (const HoldingHistory& holding : holdings_) total += holding.ValueAt(d, later_flows_);
+    for (const History& holding : holdings_) total += holding->ValueAt(d, later_flows_);
     return total < 0 ? 0 : total;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "core/date.h"
@@ -12,17 +13,19 @@ namespace brevanta {
 // latest value is 0: alone it is worth its later flows, in a portfolio nothing.
 class MarketValuation {
   public:
-    static MarketValuation OfInvestment(HoldingHistory holding);
-    static MarketValuation OfPortfolio(std::vector<HoldingHistory> holdings);
+    using History = std::shared_ptr<const HoldingHistory>;
+
+    static MarketValuation OfInvestment(History holding);
+    static MarketValuation OfPortfolio(std::vector<History> holdings);
 
     // Never negative: a negative total counts as 0.
     double At(Date d) const;
 
   private:
-    MarketValuation(std::vector<HoldingHistory> holdings, HoldingHistory::LaterFlows later_flows)
+    MarketValuation(std::vector<History> holdings, HoldingHistory::LaterFlows later_flows)
         : holdings_(std::move(holdings)), later_flows_(later_flows) {}
 
-    std::vector<HoldingHistory> holdings_;
+    std::vector<History> holdings_;
     HoldingHistory::LaterFlows later_flows_;
 };
 

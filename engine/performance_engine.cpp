@@ -8,15 +8,6 @@ namespace brevanta {
 
 namespace {
 
-TransactionTimeline TimelineOf(const std::vector<TransactionRecord>& transactions) {
-    std::vector<TransactionTimeline::Entry> entries;
-    entries.reserve(transactions.size());
-    for (const TransactionRecord& record : transactions) {
-        entries.push_back({record.Date, FlowKindOfCode(record.Type), record.Amount});
-    }
-    return TransactionTimeline(std::move(entries));
-}
-
 // The stored form leaves out INCD, which no calculation produces.
 PerformanceFigures StoredFigures(Date performance_date, const CalculationResults& results) {
     PerformanceFigures stored;
@@ -30,9 +21,9 @@ PerformanceFigures StoredFigures(Date performance_date, const CalculationResults
 }
 
 // Refuses a transaction list that cannot start a calculation.
-int CheckTransactions(const std::vector<TransactionRecord>& transactions) {
+int CheckTransactions(const TransactionTimeline& transactions) {
     if (transactions.empty()) return PerformanceEngine::kNoTransactions;
-    if (transactions.front().Type != CashContributionCode) {
+    if (transactions.front().kind != FlowKind::Contribution) {
         return PerformanceEngine::kFirstNotContribution;
     }
     return PerformanceEngine::kCalculated;
@@ -42,37 +33,29 @@ int CheckTransactions(const std::vector<TransactionRecord>& transactions) {
 
 PerformanceEngine::PerformanceEngine(DataStore& store, const Clock& clock,
                                      std::filesystem::path log_directory, Locale locale)
-    : store_(store) {
+    : store_(store), histories_(store) {
     if (store_.AuditLoggingOn()) {
         log_.emplace(log_directory / AuditLog::kFileName, clock, std::move(locale));
     }
 }
 
 PerformanceEngine::PerformanceEngine(DataStore& store, float holding_id)
-    : store_(store), holding_id_(holding_id) {}
+    : store_(store), histories_(store), holding_id_(holding_id) {}
 
-HoldingHistory PerformanceEngine::HistoryOf(float holding_id) const {
-    std::vector<HoldingHistory::Value> values;
-    for (const ValueRecord& record : store_.ValuesOfHolding(holding_id)) {
-        values.push_back({record.Date, record.Value});
-    }
-    return HoldingHistory(std::move(values), TimelineOf(store_.TransactionsOfHolding(holding_id)));
-}
-
-double PerformanceEngine::MarketValueAt(Date d) const {
-    return MarketValuation::OfInvestment(HistoryOf(holding_id_)).At(d);
+double PerformanceEngine::MarketValueAt(Date d) {
+    return MarketValuation::OfInvestment(histories_.Holding(holding_id_)).At(d);
 }
 
 int PerformanceEngine::CalculateInvestment(float holding_id, Date performance_date) {
     holding_id_ = holding_id;
-    const std::vector<TransactionRecord> transactions = store_.TransactionsOfHolding(holding_id);
-    if (const int code = CheckTransactions(transactions); code != kCalculated) return code;
+    const std::shared_ptr<const HoldingHistory> history = histories_.Holding(holding_id);
+    const TransactionTimeline& cash_flows = history->transactions();
+    if (const int code = CheckTransactions(cash_flows); code != kCalculated) return code;
     const std::optional<HoldingRecord> holding = store_.FindHolding(holding_id);
     const std::optional<PortfolioRecord> portfolio =
         holding ? store_.FindPortfolio(holding->PortfolioId) : std::nullopt;
 
-    const MarketValuation valuation = MarketValuation::OfInvestment(HistoryOf(holding_id));
-    const TransactionTimeline cash_flows = TimelineOf(transactions);
+    const MarketValuation valuation = MarketValuation::OfInvestment(history);
     PeriodCalculator(valuation, cash_flows, performance_date)
         .Run(investment_results_, yearly_flows_);
 
@@ -83,18 +66,14 @@ int PerformanceEngine::CalculateInvestment(float holding_id, Date performance_da
 }
 
 int PerformanceEngine::CalculatePortfolio(float portfolio_id, Date performance_date) {
-    const std::vector<TransactionRecord> transactions =
-        store_.TransactionsOfPortfolio(portfolio_id);
-    if (const int code = CheckTransactions(transactions); code != kCalculated) return code;
+    const std::shared_ptr<const TransactionTimeline> cash_flows =
+        histories_.PortfolioTransactions(portfolio_id);
+    if (const int code = CheckTransactions(*cash_flows); code != kCalculated) return code;
     const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
 
-    std::vector<HoldingHistory> holdings;
-    for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(portfolio_id)) {
-        holdings.push_back(HistoryOf(holding.Id));
-    }
-    const MarketValuation valuation = MarketValuation::OfPortfolio(std::move(holdings));
-    const TransactionTimeline cash_flows = TimelineOf(transactions);
-    PeriodCalculator(valuation, cash_flows, performance_date)
+    const MarketValuation valuation =
+        MarketValuation::OfPortfolio(histories_.HoldingsOf(portfolio_id));
+    PeriodCalculator(valuation, *cash_flows, performance_date)
         .Run(portfolio_results_, yearly_flows_);
 
     return Conclude(store_.StorePortfolioFigures(

@@ -10,7 +10,7 @@
 #include "engine/audit_log.h"
 #include "engine/calculation_results.h"
 #include "engine/dollar_weighted.h"
-#include "engine/holding_history.h"
+#include "engine/history_source.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -38,6 +38,23 @@ class PerformanceEngine {
     // For value look-ups of one investment (see SetHolding); never logs.
     PerformanceEngine(DataStore& store, float holding_id);
 
+    // While a snapshot lives, the engine reads each investment's values and transactions,
+    // and each portfolio's transactions and investments, once and reuses them: the way to
+    // calculate many investments and their portfolios quickly. REQUIRES: nothing changes
+    // transactions, values or investments in the store meanwhile (figures may change).
+    class HistorySnapshot {
+      public:
+        explicit HistorySnapshot(PerformanceEngine& engine) : engine_(engine) {
+            engine_.histories_.Freeze();
+        }
+        ~HistorySnapshot() { engine_.histories_.Thaw(); }
+        HistorySnapshot(const HistorySnapshot&) = delete;
+        HistorySnapshot& operator=(const HistorySnapshot&) = delete;
+
+      private:
+        PerformanceEngine& engine_;
+    };
+
     PerformanceEngine(const PerformanceEngine&) = delete;
     PerformanceEngine& operator=(const PerformanceEngine&) = delete;
 
@@ -47,7 +64,7 @@ class PerformanceEngine {
     // The investment that MarketValueAt values.
     void SetHolding(float holding_id) { holding_id_ = holding_id; }
     // The investment's latest value on or before d plus its later flows; never negative.
-    double MarketValueAt(Date d) const;
+    double MarketValueAt(Date d);
 
     // The last calculation of each mode, for the audit viewer.
     const CalculationResults& investment_results() const { return investment_results_; }
@@ -60,12 +77,12 @@ class PerformanceEngine {
     const Status& status() const { return status_; }
 
   private:
-    HoldingHistory HistoryOf(float holding_id) const;
     // After a calculation: the store's answer becomes the code; the block is logged.
     int Conclude(const StoreResult<int>& stored, const AuditLog::Subject& subject,
                  const CalculationResults& results);
 
     DataStore& store_;
+    HistorySource histories_;
     std::optional<AuditLog> log_;
     float holding_id_ = 0;
     CalculationResults investment_results_;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "engine/holding_history.h"
+#include "engine/transaction_timeline.h"
+#include "store/data_store.h"
+
+namespace brevanta {
+
+// The engine's view of the store's histories: an investment's values and transactions, a
+// portfolio's transactions and investments. Read afresh on every request, unless frozen:
+// then each is read once and kept until thawed, which a calculation run over many
+// investments and their portfolios relies on for its speed.
+class HistorySource {
+  public:
+    // store must outlive the source.
+    explicit HistorySource(const DataStore& store) : store_(store) {}
+
+    // REQUIRES while frozen: no transaction, value or investment changes in the store.
+    void Freeze() { frozen_ = true; }
+    void Thaw();
+
+    // The investment's OpeningValue and values, OpeningContribution and transactions.
+    std::shared_ptr<const HoldingHistory> Holding(float holding_id);
+    // One OpeningContribution per investment plus all transactions, by date.
+    std::shared_ptr<const TransactionTimeline> PortfolioTransactions(float portfolio_id);
+    // The investments' histories in the order of HoldingsOfPortfolio.
+    std::vector<std::shared_ptr<const HoldingHistory>> HoldingsOf(float portfolio_id);
+
+  private:
+    const DataStore& store_;
+    bool frozen_ = false;
+    std::map<float, std::shared_ptr<const HoldingHistory>> holdings_;
+    std::map<float, std::shared_ptr<const TransactionTimeline>> portfolio_transactions_;
+    std::map<float, std::vector<float>> portfolio_holdings_;
+};
+
+}  // namespace brevanta
