@@ -22,6 +22,7 @@ class HistorySource {
     // REQUIRES while frozen: no transaction, value or investment changes in the store.
     void Freeze() { frozen_ = true; }
     void Thaw();
+    bool frozen() const { return frozen_; }
 
     // The investment's OpeningValue and values, OpeningContribution and transactions.
     std::shared_ptr<const HoldingHistory> Holding(float holding_id);

@@ -71,10 +71,21 @@ int PerformanceEngine::CalculatePortfolio(float portfolio_id, Date performance_d
     if (const int code = CheckTransactions(*cash_flows); code != kCalculated) return code;
     const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
 
-    const MarketValuation valuation =
-        MarketValuation::OfPortfolio(histories_.HoldingsOf(portfolio_id));
-    PeriodCalculator(valuation, *cash_flows, performance_date)
-        .Run(portfolio_results_, yearly_flows_);
+    if (last_portfolio_ && last_portfolio_->id == portfolio_id &&
+        last_portfolio_->performance_date == performance_date) {
+        // Inception computed means the flows were the portfolio's own, not left over.
+        if (!portfolio_results_.audit_list(ReportingPeriod::Inception).empty()) {
+            yearly_flows_ = last_portfolio_->flows;
+        }
+    } else {
+        const MarketValuation valuation =
+            MarketValuation::OfPortfolio(histories_.HoldingsOf(portfolio_id));
+        PeriodCalculator(valuation, *cash_flows, performance_date)
+            .Run(portfolio_results_, yearly_flows_);
+        if (histories_.frozen()) {
+            last_portfolio_ = LastPortfolio{portfolio_id, performance_date, yearly_flows_};
+        }
+    }
 
     return Conclude(store_.StorePortfolioFigures(
                         portfolio_id, StoredFigures(performance_date, portfolio_results_)),

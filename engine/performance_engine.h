@@ -47,7 +47,10 @@ class PerformanceEngine {
         explicit HistorySnapshot(PerformanceEngine& engine) : engine_(engine) {
             engine_.histories_.Freeze();
         }
-        ~HistorySnapshot() { engine_.histories_.Thaw(); }
+        ~HistorySnapshot() {
+            engine_.histories_.Thaw();
+            engine_.last_portfolio_.reset();
+        }
         HistorySnapshot(const HistorySnapshot&) = delete;
         HistorySnapshot& operator=(const HistorySnapshot&) = delete;
 
@@ -89,6 +92,16 @@ class PerformanceEngine {
     CalculationResults portfolio_results_;
     YearlyFlows yearly_flows_;
     Status status_;
+
+    // Under a snapshot, the last portfolio calculated: its inputs cannot have changed, so
+    // calculating it again as of the same date gives the results it left, and the
+    // inception flows kept here.
+    struct LastPortfolio {
+        float id;
+        Date performance_date;
+        YearlyFlows flows;
+    };
+    std::optional<LastPortfolio> last_portfolio_;
 };
 
 }  // namespace brevanta

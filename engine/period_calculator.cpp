@@ -43,6 +43,10 @@ SubPeriodRecord MakeRecord(Date start, Date end, double bmv, double emv, double 
             static_cast<float>(ror)};
 }
 
+uint32_t DayNumber(Date d) {
+    return static_cast<uint32_t>(d.sys_days().time_since_epoch().count());
+}
+
 }  // namespace
 
 PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
@@ -75,7 +79,7 @@ bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearl
                                     ? AnnualisedPercent(product, exponent)
                                     : CumulativePercent(product));
     yearly_flows = InceptionYearlyFlows(
-        performance_date_, months, valuation_.At(start), valuation_.At(performance_date_),
+        performance_date_, months, MarketValue(start), MarketValue(performance_date_),
         [this](Date from, Date to) { return NetCashFlow(from, to); });
     results.set(Figure::IncAnnD,
                 SolveDollarWeighted(InceptionEquation(yearly_flows), ZeroShortcut::Skip) * 100);
@@ -85,8 +89,8 @@ bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearl
 bool PeriodCalculator::Month(CalculationResults& results) const {
     if (!IsOldEnough(first_transaction_, performance_date_, 1)) return false;
     const Date start = SubtractMonths(performance_date_, 1);
-    const double bmv = valuation_.At(start);
-    const double emv = valuation_.At(performance_date_);
+    const double bmv = MarketValue(start);
+    const double emv = MarketValue(performance_date_);
     const double soc = NetCashFlow(start, performance_date_);
     const double percent = SubPeriodReturn(bmv, emv, soc, ReturnForm::Percent);
     results.set(Figure::Month, percent);
@@ -105,8 +109,8 @@ bool PeriodCalculator::TrailingPeriod(ReportingPeriod period, CalculationResults
                                            : AnnualisedPercent(product, figures.exponent));
 
     const Date start = SubtractMonths(performance_date_, months);
-    const double bmv = valuation_.At(start);
-    const double emv = valuation_.At(performance_date_);
+    const double bmv = MarketValue(start);
+    const double emv = MarketValue(performance_date_);
     if (period == ReportingPeriod::Quarter) {
         results.set(
             figures.dollar_weighted,
@@ -123,11 +127,11 @@ bool PeriodCalculator::TrailingPeriod(ReportingPeriod period, CalculationResults
 double PeriodCalculator::LinkedProduct(int months, std::vector<SubPeriodRecord>& audit) const {
     const std::vector<Date> boundaries = MonthlyBoundaries(performance_date_, months);
     double product = 1;
-    double bmv = valuation_.At(boundaries[0]);
+    double bmv = MarketValue(boundaries[0]);
     for (int k = 0; k < months; ++k) {
         const Date start = boundaries[k];
         const Date end = boundaries[k + 1];
-        const double emv = valuation_.At(end);
+        const double emv = MarketValue(end);
         const double soc = NetCashFlow(start, end);
         const double ratio = SubPeriodReturn(bmv, emv, soc, ReturnForm::Ratio);
         audit.push_back(MakeRecord(start, end, bmv, emv, soc, ratio));
@@ -137,8 +141,17 @@ double PeriodCalculator::LinkedProduct(int months, std::vector<SubPeriodRecord>&
     return product;
 }
 
+double PeriodCalculator::MarketValue(Date d) const {
+    const auto [it, inserted] = market_values_.try_emplace(DayNumber(d));
+    if (inserted) it->second = valuation_.At(d);
+    return it->second;
+}
+
 double PeriodCalculator::NetCashFlow(Date from, Date to) const {
-    return cash_flows_.Sum(from, to, FlowMeasure::ExternalCashFlow, 0.0);
+    const auto [it, inserted] =
+        net_cash_flows_.try_emplace(uint64_t{DayNumber(from)} << 32 | DayNumber(to));
+    if (inserted) it->second = cash_flows_.Sum(from, to, FlowMeasure::ExternalCashFlow, 0.0);
+    return it->second;
 }
 
 }  // namespace brevanta

@@ -1,0 +1,89 @@
+#include "engine/calculation_run.h"
+
+#include <gtest/gtest.h>
+
+#include "store/data_store_fixture.h"
+
+namespace brevanta {
+namespace {
+
+using testing::D;
+using testing::ReadBytes;
+
+class CalculationRunTest : public testing::DataStoreTest {
+  protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        AppendRawRow(kSettingsTableFile,
+                     {{"KEY", LogAuditKey}, {"VAL1", "1"}, {"DATE1", "19000101"}});
+        Reopen();
+        growth_ = AddPortfolio("Growth");
+        older_ = AddHolding(growth_, "Older", D(1999, 6, 30), 1000);
+        younger_ = AddHolding(growth_, "Younger", D(2001, 3, 31), 500);
+        later_ = AddHolding(growth_, "Later", D(2001, 7, 1), 800);
+        AddValue(older_, D(2000, 6, 30), 1100);
+        AddValue(older_, D(2001, 5, 30), 1180);
+        AddValue(younger_, D(2001, 5, 30), 520);
+        ASSERT_TRUE(store().LoadValues().ok());
+        AddTransaction(older_, D(2000, 12, 15), "CC", 100);
+        AddTransaction(younger_, D(2001, 6, 15), "DI", 5);
+        ASSERT_TRUE(store().LoadTransactions().ok());
+        idle_ = AddPortfolio("Idle");
+        AddHolding(idle_, "Future", D(2001, 6, 30), 100);
+    }
+
+    std::string LogAndForget() {
+        const std::string log = ReadBytes(File("calclog.txt"));
+        std::filesystem::remove(File("calclog.txt"));
+        return log;
+    }
+
+    FixedClock clock_{D(2001, 7, 2), TimeOfDay{14, 30, 5}};
+    float growth_ = 0, older_ = 0, younger_ = 0, later_ = 0, idle_ = 0;
+};
+
+TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
+    const Date pd = D(2001, 6, 30);
+    {
+        PerformanceEngine engine(store(), clock_, dir_.path());
+        for (float holding : {older_, younger_}) {
+            engine.CalculateInvestment(holding, pd);
+            engine.CalculatePortfolio(growth_, pd);
+        }
+    }
+    const std::string one_by_one = LogAndForget();
+    const PortfolioFigures figures = store().FindPortfolio(growth_)->Figures;
+
+    PerformanceEngine engine(store(), clock_, dir_.path());
+    std::vector<std::pair<int, int>> progress;
+    const Status status = CalculatePortfolios(
+        store(), engine, store().AllPortfolios(), pd,
+        [&progress](int done, int total) { progress.emplace_back(done, total); });
+    ASSERT_TRUE(status.ok());
+    EXPECT_EQ(LogAndForget(), one_by_one);
+    EXPECT_EQ(store().FindPortfolio(growth_)->Figures, figures);
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+}
+
+TEST_F(CalculationRunTest, InvestmentsStartingOnOrAfterTheDateAreSkipped) {
+    PerformanceEngine engine(store(), clock_, dir_.path());
+    ASSERT_TRUE(CalculatePortfolios(store(), engine, store().AllPortfolios(), D(2001, 6, 30)).ok());
+    EXPECT_EQ(store().FindHolding(later_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().FindPortfolio(idle_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().FindHolding(younger_)->PerformanceDate, D(2001, 6, 30));
+}
+
+TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
+    PerformanceEngine engine(store(), clock_, dir_.path());
+    const std::vector<PortfolioRecord> growth = {*store().FindPortfolio(growth_)};
+    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
+    const float before = store().FindPortfolio(growth_)->Figures[kInceptionFigure];
+    AddValue(older_, D(2001, 6, 30), 1500);
+    ASSERT_TRUE(store().LoadValues().ok());
+    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
+    EXPECT_GT(store().FindPortfolio(growth_)->Figures[kInceptionFigure], before);
+}
+
+}  // namespace
+}  // namespace brevanta
