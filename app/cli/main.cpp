@@ -7,6 +7,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exit_code = 0;
     brevanta::cli::AddInitCommand(app, exit_code);
+    brevanta::cli::AddDemoCommand(app, exit_code);
+    brevanta::cli::AddShowCommand(app, exit_code);
     CLI11_PARSE(app, argc, argv);
     return exit_code;
 }
