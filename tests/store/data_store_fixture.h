@@ -15,7 +15,7 @@ namespace brevanta::testing {
 
 // A data directory with the five empty tables and a loaded store on it.
 class DataStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CreateTable(kPortfolioTableFile, PortfolioTableLayout());
         CreateTable(kHoldingTableFile, HoldingTableLayout());
@@ -80,8 +80,7 @@ protected:
         EXPECT_TRUE(id.ok()) << id.status().message();
         return static_cast<float>(id.value());
     }
-    float AddHolding(float portfolio_id, const std::string& name, Date inception,
-                     double amount) {
+    float AddHolding(float portfolio_id, const std::string& name, Date inception, double amount) {
         HoldingRecord holding;
         holding.PortfolioId = portfolio_id;
         holding.Name = name;

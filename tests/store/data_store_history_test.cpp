@@ -19,7 +19,7 @@ std::vector<double> Values(const std::vector<ValueRecord>& list) {
 using Numbers = std::vector<double>;
 
 class HistoryTest : public DataStoreTest {
-protected:
+  protected:
     void SetUp() override {
         DataStoreTest::SetUp();
         portfolio_ = AddPortfolio("P");
@@ -173,8 +173,7 @@ TEST_F(HistoryTest, TransactionsOfPortfolioMixOpeningEntriesInByDate) {
     AddTransaction(second, D(2024, 4, 30), "WI", 5);
     AddTransaction(holding_, D(2024, 3, 31), "DI", 2);
     ASSERT_TRUE(store().LoadTransactions().ok());
-    EXPECT_EQ(Amounts(store().TransactionsOfPortfolio(portfolio_)),
-              Numbers({500, 100, 40, 2, 5}));
+    EXPECT_EQ(Amounts(store().TransactionsOfPortfolio(portfolio_)), Numbers({500, 100, 40, 2, 5}));
     // After 31 January (so the first opening is out), through 31 March.
     EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 31), D(2024, 3, 31), "CC"), 140);
     EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 30), D(2024, 4, 30), "CC"), 640);

@@ -7,7 +7,7 @@ namespace brevanta::testing {
 namespace {
 
 class LoadTest : public DataStoreTest {
-protected:
+  protected:
     // One row of each table, then a second transaction marked deleted.
     void SetUp() override {
         DataStoreTest::SetUp();
@@ -32,8 +32,9 @@ TEST_F(LoadTest, MissingValueTableFailsAfterPackingTheFirstThree) {
 }
 
 TEST_F(LoadTest, MalformedDateFailsTheLoadNamingTableRowAndField) {
-    AppendRawRow(kValueTableFile, {{"VID", "2"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240230"},
-                                   {"VALUE", "1.00"}});
+    AppendRawRow(
+        kValueTableFile,
+        {{"VID", "2"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240230"}, {"VALUE", "1.00"}});
     DataStore reloaded(dir_.path());
     const Status status = reloaded.Load();
     ASSERT_FALSE(status.ok());
@@ -43,8 +44,11 @@ TEST_F(LoadTest, MalformedDateFailsTheLoadNamingTableRowAndField) {
 }
 
 TEST_F(LoadTest, MalformedNumberFailsTheLoad) {
-    AppendRawRow(kHoldingTableFile, {{"HID", "2"}, {"PID", "1"}, {"INCDATE", "20240101"},
-                                     {"INCAMT", "12x"}, {"PERFDATE", "19000101"}});
+    AppendRawRow(kHoldingTableFile, {{"HID", "2"},
+                                     {"PID", "1"},
+                                     {"INCDATE", "20240101"},
+                                     {"INCAMT", "12x"},
+                                     {"PERFDATE", "19000101"}});
     DataStore reloaded(dir_.path());
     const Status status = reloaded.Load();
     ASSERT_FALSE(status.ok());
@@ -53,8 +57,8 @@ TEST_F(LoadTest, MalformedNumberFailsTheLoad) {
 }
 
 TEST_F(LoadTest, AfterAFailedLoadNothingIsWritten) {
-    AppendRawRow(kTransactionTableFile, {{"TID", "9"}, {"HID", "1"}, {"PID", "1"},
-                                         {"TRANSDATE", ""}, {"AMT", "1"}});
+    AppendRawRow(kTransactionTableFile,
+                 {{"TID", "9"}, {"HID", "1"}, {"PID", "1"}, {"TRANSDATE", ""}, {"AMT", "1"}});
     DataStore reloaded(dir_.path());
     ASSERT_FALSE(reloaded.Load().ok());
     const std::string before = ReadBytes(File(kPortfolioTableFile));

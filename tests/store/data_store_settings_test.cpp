@@ -5,7 +5,7 @@ namespace brevanta::testing {
 namespace {
 
 class SettingsTest : public DataStoreTest {
-protected:
+  protected:
     void SetUp() override {
         DataStoreTest::SetUp();
         AddRow("NUM_DEC", "3", "", "", "");

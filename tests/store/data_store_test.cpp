@@ -4,7 +4,6 @@
 namespace brevanta::testing {
 namespace {
 
-
 std::vector<std::string> Names(const std::vector<PortfolioRecord>& portfolios) {
     std::vector<std::string> names;
     for (const PortfolioRecord& p : portfolios) names.push_back(p.Name);
@@ -69,8 +68,8 @@ TEST_F(DataStoreTest, RenameWritesBothTextsAndReloads) {
 
 TEST_F(DataStoreTest, PortfolioNameReadsTheTableNotTheList) {
     const float id = AddPortfolio("Listed");
-    AppendRawRow(kPortfolioTableFile, {{"PID", "7"}, {"PNAME", "Only in file"},
-                                       {"PERFDATE", "19000101"}});
+    AppendRawRow(kPortfolioTableFile,
+                 {{"PID", "7"}, {"PNAME", "Only in file"}, {"PERFDATE", "19000101"}});
     EXPECT_EQ(store().PortfolioName(7), "Only in file");
     EXPECT_FALSE(store().FindPortfolio(7).has_value());
     EXPECT_EQ(store().PortfolioName(id), "Listed");
@@ -192,7 +191,7 @@ TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
 }
 
 class HoldingHistoryTest : public DataStoreTest {
-protected:
+  protected:
     void SetUp() override {
         DataStoreTest::SetUp();
         source_portfolio_ = AddPortfolio("Source");
