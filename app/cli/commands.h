@@ -8,5 +8,6 @@ namespace brevanta::cli {
 void AddInitCommand(CLI::App& app, int& exit_code);
 void AddDemoCommand(CLI::App& app, int& exit_code);
 void AddShowCommand(CLI::App& app, int& exit_code);
+void AddCalculateCommand(CLI::App& app, int& exit_code);
 
 }  // namespace brevanta::cli

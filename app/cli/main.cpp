@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     brevanta::cli::AddInitCommand(app, exit_code);
     brevanta::cli::AddDemoCommand(app, exit_code);
     brevanta::cli::AddShowCommand(app, exit_code);
+    brevanta::cli::AddCalculateCommand(app, exit_code);
     CLI11_PARSE(app, argc, argv);
     return exit_code;
 }

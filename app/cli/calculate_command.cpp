@@ -1,0 +1,118 @@
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "core/clock.h"
+#include "engine/calculation_run.h"
+#include "engine/performance_engine.h"
+#include "store/data_store.h"
+
+namespace brevanta::cli {
+
+namespace {
+
+// Strict "YYYY-MM-DD" naming a real day.
+std::optional<Date> ParseIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    return Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
+}
+
+// A one-line bar redrawn in place; drawn only when stdout is a terminal.
+class ProgressBar {
+  public:
+    void Show(int done, int total) {
+        if (!shown_) return;
+        const int percent = done * 100 / total;
+        if (percent == percent_) return;
+        percent_ = percent;
+        constexpr int kWidth = 40;
+        const int filled = percent * kWidth / 100;
+        std::printf("\r[%s%s] %3d%% (%d/%d)", std::string(filled, '#').c_str(),
+                    std::string(kWidth - filled, ' ').c_str(), percent, done, total);
+        std::fflush(stdout);
+    }
+
+    void Finish() {
+        if (percent_ >= 0) std::printf("\n");
+    }
+
+  private:
+    bool shown_ = isatty(STDOUT_FILENO);
+    int percent_ = -1;
+};
+
+// The chosen portfolios in the order of AllPortfolios: all of them when ids is empty.
+// nullopt (after saying which) when an id names no portfolio.
+std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& store,
+                                                             const std::vector<int>& ids) {
+    for (int id : ids) {
+        if (!store.FindPortfolio(static_cast<float>(id))) {
+            std::cerr << "No portfolio has the identifier " << id << "\n";
+            return std::nullopt;
+        }
+    }
+    std::vector<PortfolioRecord> chosen;
+    for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
+        if (ids.empty() ||
+            std::find(ids.begin(), ids.end(), static_cast<int>(portfolio.Id)) != ids.end()) {
+            chosen.push_back(portfolio);
+        }
+    }
+    return chosen;
+}
+
+int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, Date date) {
+    const SystemClock clock;
+    PerformanceEngine engine(store, clock, std::filesystem::current_path());
+    ProgressBar progress;
+    const Status status =
+        CalculatePortfolios(store, engine, portfolios, date,
+                            [&progress](int done, int total) { progress.Show(done, total); });
+    progress.Finish();
+    if (!status.ok()) {
+        std::cerr << "Some figures could not be stored: " << status.message() << "\n";
+        return 1;
+    }
+    std::cout << "Finished calculating performance numbers.\n";
+    return 0;
+}
+
+}  // namespace
+
+void AddCalculateCommand(CLI::App& app, int& exit_code) {
+    auto* command = app.add_subcommand(
+        "calculate",
+        "Calculate the performance of every portfolio, or of the named ones, as of a date "
+        "(run in the data directory)");
+    static std::string date_text;
+    static std::vector<int> portfolio_ids;
+    command
+        ->add_option("--date", date_text,
+                     "Performance date YYYY-MM-DD: the last day of the last monthly period")
+        ->required();
+    command->add_option("--portfolio", portfolio_ids, "Portfolio identifier (repeatable)");
+    command->callback([&exit_code] {
+        const std::optional<Date> date = ParseIsoDate(date_text);
+        if (!date) {
+            std::cerr << "Please enter a valid date (YYYY-MM-DD): " << date_text << "\n";
+            exit_code = 1;
+            return;
+        }
+        DataStore store(".");
+        if (!LoadStore(store)) {
+            exit_code = 1;
+            return;
+        }
+        const auto portfolios = ChosenPortfolios(store, portfolio_ids);
+        exit_code = portfolios ? Calculate(store, *portfolios, *date) : 1;
+    });
+}
+
+}  // namespace brevanta::cli
