@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "store/data_store_fixture.h"
+#include "store/run_command.h"
+
+namespace brevanta {
+namespace {
+
+using testing::D;
+using testing::RunCommand;
+
+// brevanta-cli calculate, run in the data directory with its output in a pipe.
+class CalculateCommandTest : public testing::DataStoreTest {
+  protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        growth_ = AddPortfolio("Growth");
+        fund_ = AddHolding(growth_, "Fund", D(2001, 1, 31), 1000);
+        AddValue(fund_, D(2001, 6, 30), 1100);
+        ASSERT_TRUE(store().LoadValues().ok());
+        other_ = AddPortfolio("Other");
+        other_fund_ = AddHolding(other_, "Other fund", D(2001, 1, 31), 500);
+    }
+
+    std::string Calculate(const std::string& arguments, int& exit_code) {
+        return RunCommand(
+            "cd '" + dir_.path() + "' && " + BREVANTA_CLI_PATH + " calculate " + arguments,
+            exit_code);
+    }
+
+    float growth_ = 0, fund_ = 0, other_ = 0, other_fund_ = 0;
+};
+
+TEST_F(CalculateCommandTest, CalculatesEveryPortfolioAndSaysSoWithoutABarInAPipe) {
+    int exit_code = -1;
+    EXPECT_EQ(Calculate("--date 2001-06-30", exit_code),
+              "Finished calculating performance numbers.\n");
+    EXPECT_EQ(exit_code, 0);
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().FindPortfolio(other_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+}
+
+TEST_F(CalculateCommandTest, NamedPortfoliosOnly) {
+    int exit_code = -1;
+    Calculate("--date 2001-06-30 --portfolio " + std::to_string(static_cast<int>(other_)),
+              exit_code);
+    EXPECT_EQ(exit_code, 0);
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().FindHolding(other_fund_)->PerformanceDate, D(2001, 6, 30));
+}
+
+TEST_F(CalculateCommandTest, BadDateOrUnknownPortfolioCalculatesNothing) {
+    int exit_code = 0;
+    EXPECT_NE(Calculate("--date 2001-02-30", exit_code).find("valid date"), std::string::npos);
+    EXPECT_NE(exit_code, 0);
+    EXPECT_NE(Calculate("--date 2001-06-30 --portfolio 99", exit_code).find("99"),
+              std::string::npos);
+    EXPECT_NE(exit_code, 0);
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().FindHolding(fund_)->PerformanceDate, NoDate);
+}
+
+}  // namespace
+}  // namespace brevanta
