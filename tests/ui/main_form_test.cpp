@@ -96,8 +96,9 @@ TEST_F(MainFormTest, FirstActivationFillsTreeAndList) {
     EXPECT_EQ(TopLevelTexts(tree), QStringList({"Growth", "Income"}));
     EXPECT_EQ(ChildTexts(tree->topLevelItem(0)), QStringList({"Bonds", "Stocks"}));
     EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(growth_));
-    // The focused tree makes the first portfolio its current node, the one the list shows.
+    // The first portfolio is the selected node, the one the list shows.
     EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
+    EXPECT_TRUE(tree->topLevelItem(0)->isSelected());
     EXPECT_EQ(Button(*form, "sbtnProp")->toolTip(), "Show Details for the 'Growth' Portfolio");
 
     QTreeWidgetItem* header = List(*form)->headerItem();

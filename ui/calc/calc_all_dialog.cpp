@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "engine/calculation_run.h"
 #include "engine/performance_engine.h"
 #include "store/data_store.h"
 #include "ui/platform/system_locale.h"
@@ -125,15 +126,7 @@ std::vector<PortfolioRecord> TCalcAll::ChosenPortfolios() const {
 Status TCalcAll::Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate) {
     BusyCursor busy(context_.platform);
     PerformanceEngine engine(*store_, context_.clock, context_.data_directory, context_.locale);
-    for (const PortfolioRecord& portfolio : portfolios) {
-        for (const HoldingRecord& holding : store_->HoldingsOfPortfolio(portfolio.Id)) {
-            if (holding.InceptionDate < performanceDate) {
-                engine.CalculateInvestment(holding.Id, performanceDate);
-                engine.CalculatePortfolio(portfolio.Id, performanceDate);
-            }
-        }
-    }
-    return engine.status();
+    return CalculatePortfolios(*store_, engine, portfolios, performanceDate);
 }
 
 }  // namespace brevanta

@@ -36,7 +36,7 @@ class TCalcAll : public QDialog {
   private:
     // The portfolios to calculate; empty when "Selected Portfolios" has none selected.
     std::vector<PortfolioRecord> ChosenPortfolios() const;
-    // Calculates each investment that started before the date, and its portfolio after it.
+    // The calculate-all run over the portfolios, under the busy cursor.
     Status Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate);
 
     UiContext& context_;

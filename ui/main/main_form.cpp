@@ -307,9 +307,12 @@ void TMainForm::FormActivate() {
             ApplyNumberFormat();
             BuildColumns();
             FillTree();
-            const std::vector<PortfolioRecord> portfolios = store_->AllPortfolios();
+            // The first portfolio is shown, and selected so that the commands visibly act on
+            // it; its selection change fills the list.
             current_portfolio_id_ = 0;
-            if (!portfolios.empty()) FillInvestmentList(static_cast<int>(portfolios.front().Id));
+            if (QTreeWidgetItem* first = TreeView1->topLevelItem(0)) {
+                TreeView1->setCurrentItem(first);
+            }
             clipboard_portfolio_id_ = 0;
         }
     }
