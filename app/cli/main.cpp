@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
     brevanta::cli::AddDemoCommand(app, exit_code);
     brevanta::cli::AddShowCommand(app, exit_code);
     brevanta::cli::AddCalculateCommand(app, exit_code);
+    brevanta::cli::AddImportCommand(app, exit_code);
+    brevanta::cli::AddExportCommand(app, exit_code);
+    brevanta::cli::AddReportCommand(app, exit_code);
     CLI11_PARSE(app, argc, argv);
     return exit_code;
 }

@@ -1,0 +1,50 @@
+#include <iostream>
+#include <string>
+
+#include "app/cli/commands.h"
+#include "exchange/import_export_engine.h"
+#include "store/data_store.h"
+
+namespace brevanta::cli {
+
+bool LoadStore(DataStore& store) {
+    const Status loaded = store.Load();
+    if (!loaded.ok()) std::cerr << "Cannot load the data directory: " << loaded.message() << "\n";
+    return loaded.ok();
+}
+
+int ReportEngineResult(const Status& status, const std::string& message) {
+    (status.ok() ? std::cout : std::cerr) << message << "\n";
+    return status.ok() ? 0 : 1;
+}
+
+void AddImportCommand(CLI::App& app, int& exit_code) {
+    auto* command =
+        app.add_subcommand("import",
+                           "Import transactions or historical values of an investment from a "
+                           "comma-separated file (run in the data directory)");
+    static std::string kind;
+    static int portfolio_id = 0;
+    static int holding_id = 0;
+    static std::string file;
+    command->add_option("KIND", kind, "transactions or values")
+        ->required()
+        ->check(CLI::IsMember({"transactions", "values"}));
+    command->add_option("--portfolio", portfolio_id, "Portfolio identifier")->required();
+    command->add_option("--investment", holding_id, "Investment identifier")->required();
+    command->add_option("FILE", file, "File to read")->required();
+    command->callback([&exit_code] {
+        DataStore store(".");
+        if (!LoadStore(store)) {
+            exit_code = 1;
+            return;
+        }
+        ImportExportEngine engine(store);
+        const Status status = kind == "transactions"
+                                  ? engine.ImportTransactions(portfolio_id, holding_id, file)
+                                  : engine.ImportHistoricalValues(portfolio_id, holding_id, file);
+        exit_code = ReportEngineResult(status, engine.ResultMessage());
+    });
+}
+
+}  // namespace brevanta::cli

@@ -1,0 +1,76 @@
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "app/cli/commands.h"
+#include "reports/report_writer.h"
+#include "store/data_store.h"
+
+extern char** environ;
+
+namespace brevanta::cli {
+
+namespace {
+
+// Hands the page to the desktop's default browser. Like the desktop shell, a refusal only
+// leaves the page unopened.
+void OpenInBrowser(const std::filesystem::path& page) {
+    const std::string file = page.string();
+    char program[] = "xdg-open";
+    char* argv[] = {program, const_cast<char*>(file.c_str()), nullptr};
+    pid_t child = 0;
+    int status = 0;
+    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) != 0 ||
+        waitpid(child, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::cerr << "The report could not be opened in a browser.\n";
+    }
+}
+
+}  // namespace
+
+void AddReportCommand(CLI::App& app, int& exit_code) {
+    auto* command = app.add_subcommand(
+        "report", "Write an HTML report into the data directory (run there) and print its path");
+    static int code = 0;
+    static int portfolio_id = 0;
+    static int holding_id = 0;
+    static bool open = false;
+    command
+        ->add_option("CODE", code,
+                     "10, 11, 12 portfolio performance (both, dollar-, time-weighted); 20 "
+                     "market values and cash flows; 30, 31, 32 investment detail; 40, 41, "
+                     "42 investment returns; 50 investment transactions and values")
+        ->required();
+    command->add_option("--portfolio", portfolio_id, "Portfolio identifier")->required();
+    auto* investment =
+        command->add_option("--investment", holding_id, "Investment identifier (codes 30-50)");
+    command->add_flag("--open", open, "Open the report in the default browser");
+    command->callback([&exit_code, investment] {
+        if (IsInvestmentReport(code) && investment->count() == 0) {
+            std::cerr << "Report " << code << " needs --investment\n";
+            exit_code = 1;
+            return;
+        }
+        DataStore store(".");
+        if (!LoadStore(store)) {
+            exit_code = 1;
+            return;
+        }
+        ReportWriter writer(store, std::filesystem::current_path());
+        const Status status = IsInvestmentReport(code)
+                                  ? writer.RunInvestmentReport(portfolio_id, holding_id, code)
+                                  : writer.RunPortfolioReport(portfolio_id, code);
+        if (!status.ok()) {
+            std::cerr << status.message() << "\n";
+            exit_code = 1;
+            return;
+        }
+        std::cout << writer.SavedPath().string() << "\n";
+        if (open) OpenInBrowser(writer.SavedPath());
+    });
+}
+
+}  // namespace brevanta::cli
