@@ -11,9 +11,15 @@
 
 namespace {
 
-std::string TablePath() {
-    static const std::string path = "/tmp/brevanta-table-fuzz-" + std::to_string(getpid()) + ".dbf";
-    return path;
+// The file the inputs are written to, removed when the fuzzer exits.
+struct InputFile {
+    std::string path = "/tmp/brevanta-table-fuzz-" + std::to_string(getpid()) + ".dbf";
+    ~InputFile() { std::remove(path.c_str()); }
+};
+
+const std::string& TablePath() {
+    static const InputFile file;
+    return file.path;
 }
 
 }  // namespace
