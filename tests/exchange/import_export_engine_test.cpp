@@ -1,0 +1,201 @@
+#include "exchange/import_export_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "exchange/failing_stream.h"
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+const std::string kHyphens(80, '-');
+
+class ImportExportEngineTest : public DataStoreTest {
+  protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        growth_ = AddPortfolio("Growth");
+        alpha_ = AddHolding(growth_, "Alpha Fund", D(2000, 1, 15), 1000);
+        engine_ = std::make_unique<ImportExportEngine>(store());
+    }
+
+    std::unique_ptr<ImportExportEngine> engine_;
+    float growth_ = 0;
+    float alpha_ = 0;
+};
+
+TEST_F(ImportExportEngineTest, NewInvestmentExportsItsOpeningContribution) {
+    const std::string path = File("alpha.csv");
+    ASSERT_TRUE(engine_->ExportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(ReadBytes(path), "PORTFOLIO: Growth\r\nHOLDING: Alpha Fund\r\n" + kHyphens +
+                                   "\r\n01/15/2000, CC, 1000.00\r\n");
+    EXPECT_EQ(engine_->Count(), 1);
+    EXPECT_EQ(engine_->ResultMessage(),
+              "1 transaction records were exported to " + path + "\r\nsuccessfully.");
+}
+
+TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) {
+    AddTransaction(alpha_, D(2000, 3, 1), "CC", 500, "second deposit");
+    AddTransaction(alpha_, D(2000, 6, 30), "DI", 20.5);
+    AddTransaction(alpha_, D(2000, 9, 15), "WI", 200);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    const std::string path = File("alpha.csv");
+    ASSERT_TRUE(engine_->ExportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->Count(), 4);
+
+    const float beta = AddHolding(growth_, "Beta Fund", D(2001, 2, 1), 300);
+    ASSERT_TRUE(engine_->ImportTransactions(growth_, beta, path).ok());
+    EXPECT_EQ(engine_->Count(), 4);
+    EXPECT_EQ(engine_->ResultMessage(), "4 Transaction records were imported successfully.");
+
+    const std::vector<TransactionRecord> imported = store().TransactionsOfHolding(beta);
+    ASSERT_EQ(imported.size(), 5u);
+    EXPECT_EQ(imported[1].Date, D(2000, 1, 15));
+    EXPECT_EQ(imported[1].Type, "CC");
+    EXPECT_EQ(imported[1].Amount, 1000);
+    EXPECT_EQ(imported[2].Amount, 500);
+    EXPECT_EQ(imported[3].Type, "DI");
+    EXPECT_EQ(imported[3].Amount, 20.5);
+    EXPECT_EQ(imported[4].Type, "WI");
+    for (std::size_t i = 1; i < imported.size(); ++i) {
+        EXPECT_EQ(imported[i].Description, "");
+        EXPECT_EQ(imported[i].HoldingId, beta);
+        EXPECT_EQ(imported[i].PortfolioId, growth_);
+    }
+}
+
+TEST_F(ImportExportEngineTest, ImportSkipsEveryLineThatDoesNotConvert) {
+    std::istringstream in(
+        "01/05/2000, cc, 100\r\n"  // lower-case code
+        "01/05/2000, CC, 0\r\n"    // amount 0
+        "01/05/2000, WI, -5\n"     // negative amount
+        "01/05/2000, XX, 5\r"      // unknown code
+        "13/45/2000, CC, 5\r\n"    // no such date
+        "01/05/2000, DI, 1,5\r\n"  // "1" then a fourth field: imported as 1
+        "\r\n"
+        "  01/06/2000 , CC , 100.50 , a fourth field\r\n"
+        "01/07/2000, DI, abc\r\n");
+    ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
+    EXPECT_EQ(engine_->Count(), 2);
+    EXPECT_EQ(engine_->ResultMessage(), "2 Transaction records were imported successfully.");
+    const std::vector<TransactionRecord> list = store().TransactionsOfHolding(alpha_);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].Type, "DI");
+    EXPECT_EQ(list[1].Amount, 1);
+    EXPECT_EQ(list[2].Date, D(2000, 1, 6));
+    EXPECT_EQ(list[2].Amount, 100.50);
+}
+
+TEST_F(ImportExportEngineTest, ValuesLineWithOnlyADateIsSkipped) {
+    std::istringstream in("01/31/2000\r\n01/31/2000,\r\n02/29/2000, 1050.25\r\n03/31/2000, 0\r\n");
+    ASSERT_TRUE(engine_->ImportHistoricalValues(growth_, alpha_, in).ok());
+    EXPECT_EQ(engine_->Count(), 1);
+    EXPECT_EQ(engine_->ResultMessage(), "1 Historical Value records were imported successfully.");
+    const std::vector<ValueRecord> values = store().ValuesOfHolding(alpha_);
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values[1].Date, D(2000, 2, 29));
+    EXPECT_EQ(values[1].Value, 1050.25);
+}
+
+TEST_F(ImportExportEngineTest, ValuesExportStartsWithTheOpeningValue) {
+    AddValue(alpha_, D(2000, 1, 31), 1010.1);
+    AddValue(alpha_, D(2000, 2, 29), 987.654);
+    ASSERT_TRUE(store().LoadValues().ok());
+    std::ostringstream out;
+    ASSERT_TRUE(engine_->ExportHistoricalValues(growth_, alpha_, out, "values.csv").ok());
+    EXPECT_EQ(out.str(), "PORTFOLIO: Growth\r\nHOLDING: Alpha Fund\r\n" + kHyphens +
+                             "\r\n01/15/2000, 1000.00\r\n01/31/2000, 1010.10\r\n"
+                             "02/29/2000, 987.65\r\n");
+    EXPECT_EQ(engine_->ResultMessage(), "3 historical value records were exported successfully.");
+}
+
+TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
+    AddHolding(growth_, "Beta Fund", D(2001, 2, 1), 300);
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2010, 12, 31);
+    figures.Figures = {1.5f, 2.25f, -3.5f, 4, 5.123456789f, 6, 7, 8.5f, 9, 10, 11, 12, 13, 14};
+    ASSERT_TRUE(store().StoreHoldingFigures(alpha_, figures).ok());
+    figures.Figures[kTenYearsFigure] = NotCalculated;
+    ASSERT_TRUE(store().StorePortfolioFigures(growth_, figures).ok());
+
+    std::ostringstream out;
+    ASSERT_TRUE(engine_->ExportPerformance(growth_, out, "performance.csv").ok());
+    EXPECT_EQ(out.str(),
+              "PORTFOLIO NAME, HOLDING NAME, CALCULATION DATE, QTR, YTD, 3YR, 5YR, 10YR, INC, "
+              "QTR$, YTD$, 3YR$, 5YR$, 10YR$, INC$\r\n"
+              "\r\n"
+              "Growth, Alpha Fund, 12/31/2010,2.25,-3.5,4,5.123457,6,8.5,9,10,11,12,13,14\r\n"
+              "Growth, Beta Fund, 01/01/1900,n/a, n/a, n/a, n/a, n/a, n/a, n/a, n/a, n/a, n/a, "
+              "n/a, n/a\r\n"
+              "Growth,Total of All Investments,12/31/2010,2.25,-3.5,4,5.123457,n/a, 8.5\r\n");
+    EXPECT_EQ(engine_->Count(), 3);
+    EXPECT_EQ(engine_->ResultMessage(), "3 performance records were exported successfully.");
+}
+
+TEST_F(ImportExportEngineTest, NamesWithCommasOrQuotesAreQuotedInThePerformanceExport) {
+    const float portfolio = AddPortfolio("Smith, Jones");
+    AddHolding(portfolio, "The \"Big\" Fund", D(2001, 2, 1), 300);
+    std::ostringstream out;
+    ASSERT_TRUE(engine_->ExportPerformance(portfolio, out, "performance.csv").ok());
+    const std::string text = out.str();
+    EXPECT_NE(text.find("\r\n\"Smith, Jones\", \"The \"\"Big\"\" Fund\", 01/01/1900,n/a, "),
+              std::string::npos);
+    EXPECT_NE(text.find("\r\n\"Smith, Jones\",Total of All Investments,01/01/1900,n/a, "),
+              std::string::npos);
+}
+
+TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
+    for (std::size_t capacity : {0u, 10u, 60u}) {
+        FailingStream out(capacity);
+        const Status status = engine_->ExportTransactions(growth_, alpha_, out, "alpha.csv");
+        EXPECT_TRUE(status.IsIoError());
+        EXPECT_EQ(engine_->Count(), 0);
+        EXPECT_EQ(engine_->ResultMessage(),
+                  "Could not write alpha.csv: the data could not be written\r\n"
+                  "No records were exported.");
+    }
+}
+
+TEST_F(ImportExportEngineTest, UncreatableFileIsReportedWithPathAndReason) {
+    const std::string path = File("missing/alpha.csv");
+    EXPECT_FALSE(engine_->ExportPerformance(growth_, path).ok());
+    EXPECT_EQ(engine_->Count(), 0);
+    EXPECT_EQ(engine_->ResultMessage(), "Could not write " + path +
+                                            ": No such file or directory\r\n"
+                                            "No records were exported.");
+}
+
+TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
+    const std::string path = File("alpha.csv");
+    WriteBytes(path, "old contents");
+    std::filesystem::create_directory(path + ".part");  // the temporary file cannot be made
+    EXPECT_FALSE(engine_->ExportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(ReadBytes(path), "old contents");
+}
+
+TEST_F(ImportExportEngineTest, UnknownInvestmentExportsNothing) {
+    const std::string path = File("nothing.csv");
+    EXPECT_TRUE(engine_->ExportTransactions(growth_, 99, path).IsNotFound());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Investment 99 is not in portfolio 1.\r\nNo records were exported.");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(engine_->ExportPerformance(42, path).IsNotFound());
+    EXPECT_EQ(engine_->ResultMessage(), "Portfolio 42 was not found.\r\nNo records were exported.");
+}
+
+TEST_F(ImportExportEngineTest, MissingImportFileImportsNothing) {
+    const std::string path = File("missing.csv");
+    EXPECT_FALSE(engine_->ImportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->Count(), 0);
+    EXPECT_EQ(engine_->ResultMessage(), "Could not read " + path +
+                                            ": No such file or directory\r\n"
+                                            "No records were imported.");
+}
+
+}  // namespace
+}  // namespace brevanta::testing
