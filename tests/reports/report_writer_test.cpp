@@ -1,0 +1,92 @@
+#include "reports/report_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "exchange/failing_stream.h"
+#include "reports/report_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+class ReportWriterTest : public ReportTest {
+  protected:
+    void SetUp() override {
+        ReportTest::SetUp();
+        growth_ = AddPortfolio("Growth");
+        alpha_ = AddHolding(growth_, "Alpha Fund", D(2000, 1, 15), 1000);
+    }
+
+    float growth_ = 0;
+    float alpha_ = 0;
+};
+
+TEST_F(ReportWriterTest, FileNamesCarryTheIdentifiers) {
+    EXPECT_EQ(ReportWriter::PortfolioFileName(3), "report3_.html");
+    EXPECT_EQ(ReportWriter::InvestmentFileName(3, 17), "report3_17.html");
+}
+
+TEST_F(ReportWriterTest, PageIsSavedWithCrLfLinesInsideItsFrame) {
+    ASSERT_TRUE(writer().RunInvestmentDetail(growth_, alpha_).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
+    const std::string page = ReadBytes(File("report1_1.html"));
+    EXPECT_EQ(
+        page.substr(0, 81),
+        "<!-----------------------------------------------------------------------------\r\n");
+    EXPECT_NE(page.find("\r\n------------------------------------------------------------------"
+                        "------------>\r\n<HTML>\r\n<HEAD><TITLE>Brevanta</TITLE></HEAD>\r\n"
+                        "<BODY>\r\n<TABLE WIDTH='640'>\r\n"),
+              std::string::npos);
+    EXPECT_EQ(page.substr(page.size() - 18), "</BODY>\r\n</HTML>\r\n");
+}
+
+TEST_F(ReportWriterTest, PortfolioReportsShareOneFileAndTheLastOneStays) {
+    ASSERT_TRUE(writer().RunPortfolioReport(growth_, kPortfolioPerformanceReport).ok());
+    ASSERT_TRUE(writer().RunPortfolioReport(growth_, kMarketValuesReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_.html")));
+    const std::string page = ReadBytes(File("report1_.html"));
+    EXPECT_NE(page.find("Market Values and Cash Flows"), std::string::npos);
+    EXPECT_EQ(page.find("Portfolio Performance"), std::string::npos);
+    EXPECT_EQ(page.substr(page.size() - 16), "</BODY></HTML>\r\n");
+}
+
+TEST_F(ReportWriterTest, CodesOfTheOtherKindAreRefused) {
+    const Status portfolio = writer().RunPortfolioReport(growth_, kInvestmentDetailReport);
+    EXPECT_TRUE(portfolio.IsInvalidArgument());
+    EXPECT_EQ(portfolio.message(), "There is no report with the code 30.");
+    EXPECT_TRUE(
+        writer().RunInvestmentReport(growth_, alpha_, kMarketValuesReport).IsInvalidArgument());
+    EXPECT_TRUE(writer().RunInvestmentReport(growth_, alpha_, 33).IsInvalidArgument());
+    EXPECT_FALSE(std::filesystem::exists(File("report1_.html")));
+    EXPECT_FALSE(std::filesystem::exists(File("report1_1.html")));
+}
+
+TEST_F(ReportWriterTest, MissingRecordsSaveNothing) {
+    const Status investment = writer().RunInvestmentReport(growth_, 7, kInvestmentListsReport);
+    EXPECT_TRUE(investment.IsNotFound());
+    EXPECT_EQ(investment.message(), "Investment 7 is not in portfolio 1.");
+    EXPECT_TRUE(writer().RunPortfolioReport(9, kMarketValuesReport).IsNotFound());
+    EXPECT_FALSE(std::filesystem::exists(File("report1_7.html")));
+    EXPECT_FALSE(std::filesystem::exists(File("report9_.html")));
+    EXPECT_TRUE(writer().SavedPath().empty());
+}
+
+TEST_F(ReportWriterTest, UnwritableFileIsReportedWithPathAndReason) {
+    ReportWriter writer(store(), File("missing"));
+    const Status status = writer.RunPortfolioReport(growth_, kPortfolioTimeWeightedReport);
+    EXPECT_TRUE(status.IsIoError());
+    EXPECT_EQ(status.message(),
+              "Could not write " + File("missing") + "/report1_.html: No such file or directory");
+    EXPECT_TRUE(writer.SavedPath().empty());
+}
+
+TEST_F(ReportWriterTest, FailedStreamIsReported) {
+    ASSERT_TRUE(writer().RunInvestmentDetail(growth_, alpha_).ok());
+    FailingStream out(100);
+    EXPECT_TRUE(writer().WritePage(out).IsIoError());
+    EXPECT_EQ(out.written().size(), 100u);
+}
+
+}  // namespace
+}  // namespace brevanta::testing
