@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "exchange/run_cli.h"
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+class ReportCommandTest : public DataStoreTest {
+  protected:
+    void SetUp() override {
+        DataStoreTest::SetUp();
+        AddHolding(AddPortfolio("Growth"), "Alpha Fund", D(2000, 1, 15), 1000);
+    }
+
+    std::string Saved(const char* name) const {
+        return std::filesystem::canonical(dir_.path()).string() + "/" + name + "\n";
+    }
+};
+
+TEST_F(ReportCommandTest, PrintsThePathOfTheSavedPage) {
+    const CliRun investment = RunCli(dir_.path(), "report 30 --portfolio 1 --investment 1");
+    EXPECT_EQ(investment.exit_code, 0) << investment.err;
+    EXPECT_EQ(investment.out, Saved("report1_1.html"));
+    const CliRun portfolio = RunCli(dir_.path(), "report 20 --portfolio 1");
+    EXPECT_EQ(portfolio.exit_code, 0) << portfolio.err;
+    EXPECT_EQ(portfolio.out, Saved("report1_.html"));
+    EXPECT_TRUE(std::filesystem::exists(File("report1_.html")));
+}
+
+TEST_F(ReportCommandTest, RefusalsExitNonZero) {
+    const CliRun no_investment = RunCli(dir_.path(), "report 41 --portfolio 1");
+    EXPECT_EQ(no_investment.exit_code, 1);
+    EXPECT_EQ(no_investment.err, "Report 41 needs --investment\n");
+    const CliRun unknown = RunCli(dir_.path(), "report 13 --portfolio 1");
+    EXPECT_EQ(unknown.exit_code, 1);
+    EXPECT_EQ(unknown.err, "There is no report with the code 13.\n");
+    const CliRun elsewhere = RunCli(dir_.path(), "report 30 --portfolio 2 --investment 1");
+    EXPECT_EQ(elsewhere.exit_code, 1);
+    EXPECT_EQ(elsewhere.err, "Investment 1 is not in portfolio 2.\n");
+}
+
+}  // namespace
+}  // namespace brevanta::testing
