@@ -171,13 +171,19 @@ auto StreamSink(std::ostream& out, std::string_view destination) {
 ImportExportEngine::ImportExportEngine(DataStore& store, Locale locale)
     : store_(store), locale_(std::move(locale)) {}
 
-Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
-                                              const std::filesystem::path& path) {
+Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
+                                      const std::function<Status(std::istream&)>& import) {
     count_ = 0;
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return ReadFailure(path, message_);
-    return ImportTransactions(portfolio_id, holding_id, in);
+    return import(in);
+}
+
+Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
+                                              const std::filesystem::path& path) {
+    return ImportFile(
+        path, [&](std::istream& in) { return ImportTransactions(portfolio_id, holding_id, in); });
 }
 
 Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
@@ -196,11 +202,9 @@ Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_
 
 Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,
                                                   const std::filesystem::path& path) {
-    count_ = 0;
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadFailure(path, message_);
-    return ImportHistoricalValues(portfolio_id, holding_id, in);
+    return ImportFile(path, [&](std::istream& in) {
+        return ImportHistoricalValues(portfolio_id, holding_id, in);
+    });
 }
 
 Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,

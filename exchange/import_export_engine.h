@@ -68,6 +68,10 @@ class ImportExportEngine {
     // Hands a writer a stream to the destination and reports how that went.
     using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
 
+    // Opens the file and hands it to import; a file that cannot be opened imports nothing.
+    Status ImportFile(const std::filesystem::path& path,
+                      const std::function<Status(std::istream&)>& import);
+
     ExportText TransactionsText(float portfolio_id, float holding_id) const;
     ExportText ValuesText(float portfolio_id, float holding_id) const;
     ExportText PerformanceText(float portfolio_id) const;

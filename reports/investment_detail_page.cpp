@@ -221,16 +221,22 @@ class DetailPage {
         writer_.Add("</TABLE>");
     }
 
+    // Opens a list's table with its title row and a thin spacer row.
+    void AddListTitle(const std::string& width, const std::string& columns,
+                      const std::string& title) {
+        writer_.Add("<TABLE WIDTH='" + width + "' BORDER='0'>");
+        writer_.Add("<TR>");
+        writer_.Add("<TD COLSPAN='" + columns + "' ALIGN='CENTER'><FONT FACE='Arial' SIZE='2'>" +
+                    title + "</FONT></TD>");
+        writer_.Add("</TR>");
+        writer_.Add("<TR>");
+        writer_.Add("<TD COLSPAN='" + columns +
+                    "'><IMG SRC='1p-trans.gif' WIDTH='1' HEIGHT='2'></TD>");
+        writer_.Add("</TR>");
+    }
+
     void AddTransactions() {
-        writer_.Add("<TABLE WIDTH='290' BORDER='0'>");
-        writer_.Add("<TR>");
-        writer_.Add(
-            "<TD COLSPAN='3' ALIGN='CENTER'><FONT FACE='Arial' "
-            "SIZE='2'>Transactions</FONT></TD>");
-        writer_.Add("</TR>");
-        writer_.Add("<TR>");
-        writer_.Add("<TD COLSPAN='3'><IMG SRC='1p-trans.gif' WIDTH='1' HEIGHT='2'></TD>");
-        writer_.Add("</TR>");
+        AddListTitle("290", "3", "Transactions");
         writer_.Add("<TR>");
         writer_.Add("<TD WIDTH='90'>" + SmallArial("Date"));
         writer_.Add("<TD WIDTH='110'>" + SmallArial("Transaction"));
@@ -249,15 +255,7 @@ class DetailPage {
     }
 
     void AddValues() {
-        writer_.Add("<TABLE WIDTH='320' BORDER='0'>");
-        writer_.Add("<TR>");
-        writer_.Add(
-            "<TD COLSPAN='5' ALIGN='CENTER'><FONT FACE='Arial' "
-            "SIZE='2'>Historical Values</FONT></TD>");
-        writer_.Add("</TR>");
-        writer_.Add("<TR>");
-        writer_.Add("<TD COLSPAN='5'><IMG SRC='1p-trans.gif' WIDTH='1' HEIGHT='2'></TD>");
-        writer_.Add("</TR>");
+        AddListTitle("320", "5", "Historical Values");
         writer_.Add("<TR>");
         writer_.Add("<TD WIDTH='75'>" + SmallArial("Date"));
         writer_.Add("<TD WIDTH='75' ALIGN='CENTER'>" + SmallArial("Value"));

@@ -29,21 +29,18 @@ void AddExportCommand(CLI::App& app, int& exit_code) {
             exit_code = 1;
             return;
         }
-        DataStore store(".");
-        if (!LoadStore(store)) {
-            exit_code = 1;
-            return;
-        }
-        ImportExportEngine engine(store);
-        Status status;
-        if (kind == "transactions") {
-            status = engine.ExportTransactions(portfolio_id, holding_id, file);
-        } else if (kind == "values") {
-            status = engine.ExportHistoricalValues(portfolio_id, holding_id, file);
-        } else {
-            status = engine.ExportPerformance(portfolio_id, file);
-        }
-        exit_code = ReportEngineResult(status, engine.ResultMessage());
+        exit_code = WithLoadedStore([](DataStore& store) {
+            ImportExportEngine engine(store);
+            Status status;
+            if (kind == "transactions") {
+                status = engine.ExportTransactions(portfolio_id, holding_id, file);
+            } else if (kind == "values") {
+                status = engine.ExportHistoricalValues(portfolio_id, holding_id, file);
+            } else {
+                status = engine.ExportPerformance(portfolio_id, file);
+            }
+            return ReportEngineResult(status, engine.ResultMessage());
+        });
     });
 }
 

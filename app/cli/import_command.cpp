@@ -1,3 +1,4 @@
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -11,6 +12,11 @@ bool LoadStore(DataStore& store) {
     const Status loaded = store.Load();
     if (!loaded.ok()) std::cerr << "Cannot load the data directory: " << loaded.message() << "\n";
     return loaded.ok();
+}
+
+int WithLoadedStore(const std::function<int(DataStore&)>& run) {
+    DataStore store(".");
+    return LoadStore(store) ? run(store) : 1;
 }
 
 int ReportEngineResult(const Status& status, const std::string& message) {

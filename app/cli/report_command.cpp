@@ -54,22 +54,19 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
             exit_code = 1;
             return;
         }
-        DataStore store(".");
-        if (!LoadStore(store)) {
-            exit_code = 1;
-            return;
-        }
-        ReportWriter writer(store, std::filesystem::current_path());
-        const Status status = IsInvestmentReport(code)
-                                  ? writer.RunInvestmentReport(portfolio_id, holding_id, code)
-                                  : writer.RunPortfolioReport(portfolio_id, code);
-        if (!status.ok()) {
-            std::cerr << status.message() << "\n";
-            exit_code = 1;
-            return;
-        }
-        std::cout << writer.SavedPath().string() << "\n";
-        if (open) OpenInBrowser(writer.SavedPath());
+        exit_code = WithLoadedStore([](DataStore& store) {
+            ReportWriter writer(store, std::filesystem::current_path());
+            const Status status = IsInvestmentReport(code)
+                                      ? writer.RunInvestmentReport(portfolio_id, holding_id, code)
+                                      : writer.RunPortfolioReport(portfolio_id, code);
+            if (!status.ok()) {
+                std::cerr << status.message() << "\n";
+                return 1;
+            }
+            std::cout << writer.SavedPath().string() << "\n";
+            if (open) OpenInBrowser(writer.SavedPath());
+            return 0;
+        });
     });
 }
 
