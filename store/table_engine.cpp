@@ -654,15 +654,15 @@ Status Table::AssignText(FieldHandle field, std::string_view text) {
 Status Table::AssignNumber(FieldHandle field, double value) {
     if (!impl_) return NotOpen();
     if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
-    const FieldSpec& spec = impl_->fields()[field.index()];
-    if (spec.kind == FieldKind::Date)
-        return Status::InvalidArgument("A number cannot go into date field " + spec.name + ".");
-    std::optional<std::string> text = NumberText(value, spec.width, spec.decimals);
+    const FieldSpec& field_spec = impl_->fields()[field.index()];
+    if (field_spec.kind == FieldKind::Date)
+        return Status::InvalidArgument("A number cannot go into date field " + field_spec.name + ".");
+    std::optional<std::string> text = NumberText(value, field_spec.width, field_spec.decimals);
     if (!text) {
         char shown[32];
         std::snprintf(shown, sizeof shown, "%.15g", value);
         return Status::InvalidArgument(std::string("The number ") + shown + " does not fit field " +
-                                       spec.name + ".");
+                                       field_spec.name + ".");
     }
     return impl_->AssignField(field.index(), *text, true);
 }
