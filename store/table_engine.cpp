@@ -656,7 +656,8 @@ Status Table::AssignNumber(FieldHandle field, double value) {
     if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
     const FieldSpec& field_spec = impl_->fields()[field.index()];
     if (field_spec.kind == FieldKind::Date)
-        return Status::InvalidArgument("A number cannot go into date field " + field_spec.name + ".");
+        return Status::InvalidArgument("A number cannot go into date field " + field_spec.name +
+                                       ".");
     std::optional<std::string> text = NumberText(value, field_spec.width, field_spec.decimals);
     if (!text) {
         char shown[32];
