@@ -74,6 +74,18 @@ class DataStoreTest : public ::testing::Test {
         ASSERT_TRUE(table.Close().ok());
     }
 
+    // A settings row, or a list-column row when key is "VIEW".
+    void AddSettingRow(const std::string& key, const std::string& val1,
+                       const std::string& val2 = "", const std::string& val3 = "",
+                       const std::string& val4 = "") {
+        AppendRawRow(kSettingsTableFile, {{"KEY", key},
+                                          {"VAL1", val1},
+                                          {"VAL2", val2},
+                                          {"VAL3", val3},
+                                          {"VAL4", val4},
+                                          {"DATE1", "19000101"}});
+    }
+
     // Portfolio and investment shortcuts.
     float AddPortfolio(const std::string& name) {
         const StoreResult<int> id = store().InsertPortfolio(name, "");

@@ -8,23 +8,13 @@ class SettingsTest : public DataStoreTest {
   protected:
     void SetUp() override {
         DataStoreTest::SetUp();
-        AddRow("NUM_DEC", "3", "", "", "");
-        AddRow("LOG_AUDIT", "yes", "", "", "");
-        AddRow("VIEW", "Month", "1", "80", "2");
-        AddRow("VIEW", "Quarter", "0", "90", "0");
-        AddRow("VIEW", "Inception", "1", "100", "1");
-        AddRow("VIEW", "Name", "1", "150", "0");
+        AddSettingRow("NUM_DEC", "3", "", "", "");
+        AddSettingRow("LOG_AUDIT", "yes", "", "", "");
+        AddSettingRow("VIEW", "Month", "1", "80", "2");
+        AddSettingRow("VIEW", "Quarter", "0", "90", "0");
+        AddSettingRow("VIEW", "Inception", "1", "100", "1");
+        AddSettingRow("VIEW", "Name", "1", "150", "0");
         Reopen();
-    }
-
-    void AddRow(const char* key, const char* val1, const char* val2, const char* val3,
-                const char* val4) {
-        AppendRawRow(kSettingsTableFile, {{"KEY", key},
-                                          {"VAL1", val1},
-                                          {"VAL2", val2},
-                                          {"VAL3", val3},
-                                          {"VAL4", val4},
-                                          {"DATE1", "19000101"}});
     }
 
     static Texts ColumnNames(const std::vector<ColumnRecord>& columns) {
@@ -98,7 +88,7 @@ TEST_F(SettingsTest, MissingSettingsFallBackToTwoDecimalsAndNoLog) {
 }
 
 TEST_F(SettingsTest, ColumnRowWithANonNumberFailsTheLoad) {
-    AddRow("VIEW", "Broken", "1", "wide", "3");
+    AddSettingRow("VIEW", "Broken", "1", "wide", "3");
     DataStore reloaded(dir_.path());
     const Status status = reloaded.Load();
     ASSERT_FALSE(status.ok());

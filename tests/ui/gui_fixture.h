@@ -36,17 +36,6 @@ class GuiTest : public DataStoreTest {
   protected:
     static constexpr int kTodayYear = 2024;
 
-    // A settings row, or a list-column row when key is "VIEW".
-    void AddSettingRow(const std::string& key, const std::string& val1,
-                       const std::string& val2 = "", const std::string& val3 = "",
-                       const std::string& val4 = "") {
-        AppendRawRow(kSettingsTableFile, {{"KEY", key},
-                                          {"VAL1", val1},
-                                          {"VAL2", val2},
-                                          {"VAL3", val3},
-                                          {"VAL4", val4},
-                                          {"DATE1", "19000101"}});
-    }
     void AddColumn(const std::string& name, int position, int width = 70) {
         AddSettingRow("VIEW", name, "1", std::to_string(width), std::to_string(position));
     }
