@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "core/clock.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/system_locale.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     brevanta::SystemClock clock;
     brevanta::UiContext context{platform, brevanta::LocaleFrom(QLocale::system()), clock,
                                 std::filesystem::current_path()};
-    brevanta::TMainForm mainForm(context);
+    brevanta::MainWindow mainForm(context);
     mainForm.show();
     return app.exec();
 }

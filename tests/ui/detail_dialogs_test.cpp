@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/detail/holding_dialog.h"
+#include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
 
@@ -19,8 +19,8 @@ void ClickOk(QWidget& dialog) { dialog.findChild<QPushButton*>("Ok")->click(); }
 class PortfolioDialogTest : public GuiTest {};
 
 TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
-    TPortfolio dialog(context_);
-    OnModal<TPortfolio>([](TPortfolio& shown) {
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "New Portfolio");
         EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
                   "Enter your new portfolio information below.");
@@ -40,8 +40,8 @@ TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
 }
 
 TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
-    TPortfolio dialog(context_);
-    OnModal<TPortfolio>([this](TPortfolio& shown) {
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
         Edit(shown, "edtDesc")->setText("Long term");
         ClickOk(shown);
         ASSERT_EQ(platform_.messages.size(), 1u);
@@ -57,8 +57,8 @@ TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
 }
 
 TEST_F(PortfolioDialogTest, BlankNameIsAName) {
-    TPortfolio dialog(context_);
-    OnModal<TPortfolio>([](TPortfolio& shown) {
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         Edit(shown, "edtName")->setText("   ");
         ClickOk(shown);
     });
@@ -71,8 +71,8 @@ TEST_F(PortfolioDialogTest, BlankNameIsAName) {
 TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
     const float id = AddPortfolio("Growth");
     ASSERT_TRUE(store().RenamePortfolio(id, "Growth", "Stocks").ok());
-    TPortfolio dialog(context_);
-    OnModal<TPortfolio>([](TPortfolio& shown) {
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Update Portfolio");
         EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
                   "Update this portfolio information below.");
@@ -91,10 +91,10 @@ TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
 
 class HoldingDialogTest : public GuiTest {
   protected:
-    // Runs THold on the portfolio with the texts typed, pressing OK once; returns its result.
+    // Runs NewInvestmentDialog on the portfolio with the texts typed, pressing OK once; returns its result.
     int RunWith(float portfolio_id, const QString& name, const QString& value) {
-        THold dialog(context_);
-        OnModal<THold>([&](THold& shown) {
+        NewInvestmentDialog dialog(context_);
+        OnModal<NewInvestmentDialog>([&](NewInvestmentDialog& shown) {
             Edit(shown, "edtName")->setText(name);
             Edit(shown, "edtValue")->setText(value);
             ClickOk(shown);
@@ -142,8 +142,8 @@ TEST_F(HoldingDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) 
 
 TEST_F(HoldingDialogTest, SmallPositiveValueIsStoredNotCalculatedFromToday) {
     const float portfolio = AddPortfolio("Growth");
-    THold dialog(context_);
-    OnModal<THold>([](THold& shown) {
+    NewInvestmentDialog dialog(context_);
+    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "New Investment / Holding");
         EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
                   "Enter a new investment for the Growth portfolio");
@@ -169,8 +169,8 @@ TEST_F(HoldingDialogTest, SmallPositiveValueIsStoredNotCalculatedFromToday) {
 
 TEST_F(HoldingDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
     const float portfolio = AddPortfolio("Growth");
-    THold dialog(context_);
-    OnModal<THold>([](THold& shown) {
+    NewInvestmentDialog dialog(context_);
+    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         Edit(shown, "edtName")->setText("Bonds");
         Edit(shown, "edtValue")->setText("-5");
         ClickOk(shown);

@@ -13,7 +13,7 @@
 
 namespace brevanta {
 
-TPortfolio::TPortfolio(UiContext& context, QWidget* parent)
+PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       lblPName(Named(new QLabel(this), "lblPName")),
@@ -21,7 +21,7 @@ TPortfolio::TPortfolio(UiContext& context, QWidget* parent)
       edtDesc(Named(new QLineEdit(this), "edtDesc")),
       Ok(Named(new QPushButton("OK", this), "Ok")),
       Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
-    setObjectName("TPortfolio");
+    setObjectName("PortfolioDialog");
     edtName->setMaxLength(kNameWidth);
     edtDesc->setMaxLength(kDescriptionWidth);
     edtDesc->setMinimumWidth(320);
@@ -42,22 +42,22 @@ TPortfolio::TPortfolio(UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Ok, &QPushButton::clicked, this, &TPortfolio::OkClick);
-    connect(Cancel, &QPushButton::clicked, this, &TPortfolio::CancelClick);
+    connect(Ok, &QPushButton::clicked, this, &PortfolioDialog::OkClick);
+    connect(Cancel, &QPushButton::clicked, this, &PortfolioDialog::CancelClick);
 }
 
-int TPortfolio::NewPortfolio(DataStore& store) {
+int PortfolioDialog::NewPortfolio(DataStore& store) {
     return Run(store, Mode::New, "New Portfolio", "Enter your new portfolio information below.");
 }
 
-int TPortfolio::UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio) {
+int PortfolioDialog::UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio) {
     portfolio_id_ = portfolio.Id;
     edtName->setText(QString::fromStdString(portfolio.Name));
     edtDesc->setText(QString::fromStdString(portfolio.Description));
     return Run(store, Mode::Update, "Update Portfolio", "Update this portfolio information below.");
 }
 
-int TPortfolio::Run(DataStore& store, Mode mode, const QString& caption, const QString& prompt) {
+int PortfolioDialog::Run(DataStore& store, Mode mode, const QString& caption, const QString& prompt) {
     store_ = &store;
     mode_ = mode;
     setWindowTitle(caption);
@@ -65,14 +65,14 @@ int TPortfolio::Run(DataStore& store, Mode mode, const QString& caption, const Q
     return exec();
 }
 
-void TPortfolio::showEvent(QShowEvent* event) {
+void PortfolioDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormActivate();
 }
 
-void TPortfolio::FormActivate() { edtName->setFocus(); }
+void PortfolioDialog::FormActivate() { edtName->setFocus(); }
 
-void TPortfolio::OkClick() {
+void PortfolioDialog::OkClick() {
     Platform& platform = context_.platform;
     // Only a name without any character is refused; blanks are a name.
     if (edtName->text().isEmpty()) {
@@ -102,6 +102,6 @@ void TPortfolio::OkClick() {
     accept();
 }
 
-void TPortfolio::CancelClick() { reject(); }
+void PortfolioDialog::CancelClick() { reject(); }
 
 }  // namespace brevanta

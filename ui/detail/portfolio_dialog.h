@@ -14,14 +14,14 @@ namespace brevanta {
 class DataStore;
 
 // Enters a new portfolio, or changes the name and description of an existing one.
-class TPortfolio : public QDialog {
+class PortfolioDialog : public QDialog {
     Q_OBJECT
 
   public:
     // Returned when the portfolio table could not be written; the caller ends the program.
     static constexpr int DataUnavailable = 2;
 
-    TPortfolio(UiContext& context, QWidget* parent = nullptr);
+    PortfolioDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Each runs the dialog modally and returns Accepted (OK), Rejected (Cancel) or
     // DataUnavailable. The store must outlive the call.

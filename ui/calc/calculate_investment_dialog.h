@@ -14,11 +14,11 @@ namespace brevanta {
 
 // Asks for the performance date of one investment, after its inception date, and whether
 // to show the calculation detail. The caller runs the calculation.
-class TCalcPerf : public QDialog {
+class CalculateInvestmentDialog : public QDialog {
     Q_OBJECT
 
   public:
-    TCalcPerf(UiContext& context, QWidget* parent = nullptr);
+    CalculateInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Runs the dialog modally, the date starting at today; Accepted (OK) or Rejected (Cancel).
     int Execute(Date inceptionDate);

@@ -16,11 +16,11 @@ class DataStore;
 
 // Enters a new investment (holding) in a portfolio: name, description, inception date and
 // initial value.
-class THold : public QDialog {
+class NewInvestmentDialog : public QDialog {
     Q_OBJECT
 
   public:
-    THold(UiContext& context, QWidget* parent = nullptr);
+    NewInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Runs the dialog modally for the portfolio and returns Accepted (OK) or Rejected
     // (Cancel). The store must outlive the call.

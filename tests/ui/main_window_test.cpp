@@ -1,4 +1,4 @@
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "ui/calc/calc_all_dialog.h"
-#include "ui/detail/holding_dialog.h"
+#include "ui/calc/calculate_all_dialog.h"
+#include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
 
@@ -24,7 +24,7 @@ using Rows = std::vector<QStringList>;
 
 // Two portfolios: Growth with Bonds and Stocks, Income without investments; the list shows
 // "Recent Value", "QTR" and "Inception Date".
-class MainFormTest : public GuiTest {
+class MainWindowTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
@@ -44,20 +44,20 @@ class MainFormTest : public GuiTest {
     }
 
     // The main window as the program shows it: shown, then activated by the event loop.
-    std::unique_ptr<TMainForm> Open() {
-        auto form = std::make_unique<TMainForm>(context_);
+    std::unique_ptr<MainWindow> Open() {
+        auto form = std::make_unique<MainWindow>(context_);
         form->show();
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
         return form;
     }
 
-    static QTreeWidget* Tree(TMainForm& form) { return form.findChild<QTreeWidget*>("TreeView1"); }
-    static QTreeWidget* List(TMainForm& form) { return form.findChild<QTreeWidget*>("ListView1"); }
-    static QString Caption(TMainForm& form) { return form.findChild<QLabel*>("panelCont")->text(); }
-    static QAction* Item(TMainForm& form, const char* name) {
+    static QTreeWidget* Tree(MainWindow& form) { return form.findChild<QTreeWidget*>("TreeView1"); }
+    static QTreeWidget* List(MainWindow& form) { return form.findChild<QTreeWidget*>("ListView1"); }
+    static QString Caption(MainWindow& form) { return form.findChild<QLabel*>("panelCont")->text(); }
+    static QAction* Item(MainWindow& form, const char* name) {
         return form.findChild<QAction*>(name);
     }
-    static QToolButton* Button(TMainForm& form, const char* name) {
+    static QToolButton* Button(MainWindow& form, const char* name) {
         return form.findChild<QToolButton*>(name);
     }
 
@@ -71,7 +71,7 @@ class MainFormTest : public GuiTest {
         for (int i = 0; i < node->childCount(); ++i) texts << node->child(i)->text(0);
         return texts;
     }
-    static Rows ListRows(TMainForm& form) {
+    static Rows ListRows(MainWindow& form) {
         QTreeWidget* list = List(form);
         Rows rows;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -81,7 +81,7 @@ class MainFormTest : public GuiTest {
         }
         return rows;
     }
-    static void Select(TMainForm& form, int portfolio, int investment = -1) {
+    static void Select(MainWindow& form, int portfolio, int investment = -1) {
         QTreeWidgetItem* node = Tree(form)->topLevelItem(portfolio);
         Tree(form)->setCurrentItem(investment < 0 ? node : node->child(investment));
     }
@@ -89,7 +89,7 @@ class MainFormTest : public GuiTest {
     float growth_ = 0, income_ = 0, bonds_ = 0, stocks_ = 0;
 };
 
-TEST_F(MainFormTest, FirstActivationFillsTreeAndList) {
+TEST_F(MainWindowTest, FirstActivationFillsTreeAndList) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), "Brevanta");
     QTreeWidget* tree = Tree(*form);
@@ -124,7 +124,7 @@ TEST_F(MainFormTest, FirstActivationFillsTreeAndList) {
     EXPECT_GT(platform_.busy_count, 0);
 }
 
-TEST_F(MainFormTest, PortfolioWithoutInvestmentsShowsOnlyTheTotalLine) {
+TEST_F(MainWindowTest, PortfolioWithoutInvestmentsShowsOnlyTheTotalLine) {
     auto form = Open();
     Select(*form, 1);
     EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(income_));
@@ -132,7 +132,7 @@ TEST_F(MainFormTest, PortfolioWithoutInvestmentsShowsOnlyTheTotalLine) {
     EXPECT_EQ(Caption(*form), " Total Value of the Income portfolio: $");
 }
 
-TEST_F(MainFormTest, OnlyTheNotCalculatedMarkerShowsNotAvailable) {
+TEST_F(MainWindowTest, OnlyTheNotCalculatedMarkerShowsNotAvailable) {
     StoreFigures(bonds_, 999999);
     StoreFigures(stocks_, 0);
     PerformanceFigures portfolio;
@@ -146,7 +146,7 @@ TEST_F(MainFormTest, OnlyTheNotCalculatedMarkerShowsNotAvailable) {
     EXPECT_EQ(rows[2][2], "12.50");
 }
 
-TEST_F(MainFormTest, NumberOfDecimalsChoosesTheFigurePattern) {
+TEST_F(MainWindowTest, NumberOfDecimalsChoosesTheFigurePattern) {
     StoreFigures(bonds_, 12.5f);
     struct Case {
         const char* num_dec;
@@ -165,7 +165,7 @@ TEST_F(MainFormTest, NumberOfDecimalsChoosesTheFigurePattern) {
     }
 }
 
-TEST_F(MainFormTest, UnknownColumnsShowNotAvailableInEveryRow) {
+TEST_F(MainWindowTest, UnknownColumnsShowNotAvailableInEveryRow) {
     AddColumn("Cost Basis", 3);
     AddColumn("Total Contributions", 4);
     auto form = Open();
@@ -176,7 +176,7 @@ TEST_F(MainFormTest, UnknownColumnsShowNotAvailableInEveryRow) {
     }
 }
 
-TEST_F(MainFormTest, SelectingAnInvestmentOfTheShownPortfolioKeepsTheList) {
+TEST_F(MainWindowTest, SelectingAnInvestmentOfTheShownPortfolioKeepsTheList) {
     auto form = Open();
     Select(*form, 0);
     QTreeWidgetItem* firstRow = List(*form)->topLevelItem(0);
@@ -201,9 +201,9 @@ TEST_F(MainFormTest, SelectingAnInvestmentOfTheShownPortfolioKeepsTheList) {
     EXPECT_EQ(Button(*form, "sbtnProp")->toolTip(), "Show Details for the 'Income' Portfolio");
 }
 
-TEST_F(MainFormTest, MenusCarryTheirCaptionsShortcutsAndStartingStates) {
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndStartingStates) {
     // As the form starts, before its first activation selects anything.
-    auto form = std::make_unique<TMainForm>(context_);
+    auto form = std::make_unique<MainWindow>(context_);
     struct Expected {
         const char* name;
         const char* caption;
@@ -255,10 +255,10 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsShortcutsAndStartingStates) {
     EXPECT_EQ(Button(*form, "sbtnHelp")->toolTip(), "Opens the Help File");
 }
 
-TEST_F(MainFormTest, NewPortfolioGoesToTheEndOfTheTree) {
+TEST_F(MainWindowTest, NewPortfolioGoesToTheEndOfTheTree) {
     auto form = Open();
     Select(*form, 0);
-    OnModal<TPortfolio>([](TPortfolio& dialog) {
+    OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
         dialog.findChild<QLineEdit*>("edtName")->setText("Aardvark");
         dialog.findChild<QPushButton*>("Ok")->click();
     });
@@ -270,11 +270,11 @@ TEST_F(MainFormTest, NewPortfolioGoesToTheEndOfTheTree) {
     EXPECT_EQ(store().AllPortfolios().front().Name, "Aardvark");
 }
 
-TEST_F(MainFormTest, NewInvestmentInAnotherPortfoliosListSwitchesTheList) {
+TEST_F(MainWindowTest, NewInvestmentInAnotherPortfoliosListSwitchesTheList) {
     auto form = Open();
     Select(*form, 1);
     form->FillInvestmentList(static_cast<int>(growth_));
-    OnModal<THold>([](THold& dialog) {
+    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& dialog) {
         dialog.findChild<QLineEdit*>("edtName")->setText("Annuity");
         dialog.findChild<QLineEdit*>("edtValue")->setText("250");
         dialog.findChild<QPushButton*>("Ok")->click();
@@ -293,7 +293,7 @@ TEST_F(MainFormTest, NewInvestmentInAnotherPortfoliosListSwitchesTheList) {
     EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(growth_));
 }
 
-TEST_F(MainFormTest, NoToTheDeleteQuestionDeletesNothing) {
+TEST_F(MainWindowTest, NoToTheDeleteQuestionDeletesNothing) {
     auto form = Open();
     Select(*form, 0, 0);
     platform_.yes_no_answers = {false};
@@ -315,7 +315,7 @@ TEST_F(MainFormTest, NoToTheDeleteQuestionDeletesNothing) {
     EXPECT_EQ(store().AllPortfolios().size(), 2u);
 }
 
-TEST_F(MainFormTest, YesDeletesAnInvestmentWithItsRows) {
+TEST_F(MainWindowTest, YesDeletesAnInvestmentWithItsRows) {
     auto form = Open();
     Select(*form, 0, 0);
     platform_.yes_no_answers = {true};
@@ -329,7 +329,7 @@ TEST_F(MainFormTest, YesDeletesAnInvestmentWithItsRows) {
     EXPECT_EQ(RowsInFile(kValueTableFile), 0);
 }
 
-TEST_F(MainFormTest, YesDeletesAPortfolioThroughAllTables) {
+TEST_F(MainWindowTest, YesDeletesAPortfolioThroughAllTables) {
     auto form = Open();
     Select(*form, 0);
     platform_.yes_no_answers = {true};
@@ -353,10 +353,10 @@ TEST_F(MainFormTest, YesDeletesAPortfolioThroughAllTables) {
     EXPECT_EQ(form->CurrentPortfolioId(), 0);
 }
 
-TEST_F(MainFormTest, RenamingThroughDetailsChangesTheNodeAtOnce) {
+TEST_F(MainWindowTest, RenamingThroughDetailsChangesTheNodeAtOnce) {
     auto form = Open();
     Select(*form, 0);
-    OnModal<TPortfolio>([](TPortfolio& dialog) {
+    OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
         EXPECT_EQ(dialog.findChild<QLineEdit*>("edtName")->text(), "Growth");
         dialog.findChild<QLineEdit*>("edtName")->setText("Capital");
         dialog.findChild<QPushButton*>("Ok")->click();
@@ -369,7 +369,7 @@ TEST_F(MainFormTest, RenamingThroughDetailsChangesTheNodeAtOnce) {
     EXPECT_EQ(store().FindPortfolio(growth_)->Name, "Capital");
 }
 
-TEST_F(MainFormTest, InvestmentDetailsRereadTheInvestment) {
+TEST_F(MainWindowTest, InvestmentDetailsRereadTheInvestment) {
     auto form = Open();
     Select(*form, 0, 1);
     ASSERT_TRUE(store()
@@ -386,16 +386,16 @@ TEST_F(MainFormTest, InvestmentDetailsRereadTheInvestment) {
     EXPECT_EQ(platform_.busy_depth, 0);
 }
 
-TEST_F(MainFormTest, CalculateRefreshesTheListOnlyAfterARun) {
+TEST_F(MainWindowTest, CalculateRefreshesTheListOnlyAfterARun) {
     auto form = Open();
-    OnModal<TCalcAll>([](TCalcAll& dialog) {
+    OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
         dialog.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
         dialog.findChild<QPushButton*>("btnCan")->click();
     });
     Button(*form, "sbtnCalc")->click();
     EXPECT_EQ(ListRows(*form)[0][2], "n/a");
 
-    OnModal<TCalcAll>([](TCalcAll& dialog) {
+    OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
         dialog.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
         dialog.findChild<QPushButton*>("btnOk")->click();
     });
@@ -408,7 +408,7 @@ TEST_F(MainFormTest, CalculateRefreshesTheListOnlyAfterARun) {
               std::vector<QString>({"Finished calculating performance numbers."}));
 }
 
-TEST_F(MainFormTest, CollapseAllDisablesCutAndCopy) {
+TEST_F(MainWindowTest, CollapseAllDisablesCutAndCopy) {
     auto form = Open();
     Select(*form, 0, 0);
     Item(*form, "mnuExpandAll")->trigger();
@@ -420,7 +420,7 @@ TEST_F(MainFormTest, CollapseAllDisablesCutAndCopy) {
     }
 }
 
-TEST_F(MainFormTest, HelpOpensTheContents) {
+TEST_F(MainWindowTest, HelpOpensTheContents) {
     auto form = Open();
     Button(*form, "sbtnHelp")->click();
     Item(*form, "mnuContents")->trigger();
@@ -428,7 +428,7 @@ TEST_F(MainFormTest, HelpOpensTheContents) {
               std::vector<QString>({FakePlatform::kContents, FakePlatform::kContents}));
 }
 
-TEST_F(MainFormTest, StartUpWithoutTheValueTableShowsTheMessageOnceAndEnds) {
+TEST_F(MainWindowTest, StartUpWithoutTheValueTableShowsTheMessageOnceAndEnds) {
     std::filesystem::remove(File(kValueTableFile));
     auto form = Open();
     ASSERT_EQ(platform_.messages.size(), 1u);

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/calc/calc_all_dialog.h"
-#include "ui/calc/calc_perf_dialog.h"
+#include "ui/calc/calculate_all_dialog.h"
+#include "ui/calc/calculate_investment_dialog.h"
 #include "ui/gui_fixture.h"
 
 namespace brevanta::testing {
@@ -40,10 +40,10 @@ class CalcAllTest : public GuiTest {
         AddSettingRow("LOG_AUDIT", "0");
     }
 
-    // Runs TCalcAll with the date set to kDate; act chooses and presses what it likes.
-    int Run(std::function<void(TCalcAll&)> act) {
-        TCalcAll dialog(context_);
-        OnModal<TCalcAll>([act](TCalcAll& shown) {
+    // Runs CalculateAllDialog with the date set to kDate; act chooses and presses what it likes.
+    int Run(std::function<void(CalculateAllDialog&)> act) {
+        CalculateAllDialog dialog(context_);
+        OnModal<CalculateAllDialog>([act](CalculateAllDialog& shown) {
             shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
             act(shown);
         });
@@ -58,8 +58,8 @@ class CalcAllTest : public GuiTest {
 };
 
 TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
-    TCalcAll dialog(context_);
-    OnModal<TCalcAll>([](TCalcAll& shown) {
+    CalculateAllDialog dialog(context_);
+    OnModal<CalculateAllDialog>([](CalculateAllDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Calculate Performance");
         EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
         EXPECT_TRUE(shown.findChild<QRadioButton*>("rbAll")->isChecked());
@@ -81,7 +81,7 @@ TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
 }
 
 TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
-    const int result = Run([this](TCalcAll& shown) {
+    const int result = Run([this](CalculateAllDialog& shown) {
         shown.findChild<QRadioButton*>("rbSelect")->click();
         shown.findChild<QPushButton*>("btnOk")->click();
         ASSERT_EQ(platform_.messages.size(), 1u);
@@ -97,7 +97,7 @@ TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
 
 TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
     const int result =
-        Run([](TCalcAll& shown) { shown.findChild<QPushButton*>("btnOk")->click(); });
+        Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("btnOk")->click(); });
     EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
@@ -114,7 +114,7 @@ TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
 }
 
 TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
-    const int result = Run([](TCalcAll& shown) {
+    const int result = Run([](CalculateAllDialog& shown) {
         shown.findChild<QRadioButton*>("rbSelect")->click();
         shown.findChild<QListWidget*>("lbPortfolios")->item(2)->setSelected(true);
         shown.findChild<QPushButton*>("btnOk")->click();
@@ -128,15 +128,15 @@ TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
 }
 
 TEST_F(CalcAllTest, HelpShowsTheCalculationTopic) {
-    Run([](TCalcAll& shown) { shown.findChild<QPushButton*>("btnHelp")->click(); });
+    Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("btnHelp")->click(); });
     EXPECT_EQ(platform_.help_requests, std::vector<QString>({"CALCROR"}));
 }
 
 class CalcPerfTest : public GuiTest {};
 
 TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
-    TCalcPerf dialog(context_);
-    OnModal<TCalcPerf>([this](TCalcPerf& shown) {
+    CalculateInvestmentDialog dialog(context_);
+    OnModal<CalculateInvestmentDialog>([this](CalculateInvestmentDialog& shown) {
         EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
         EXPECT_FALSE(shown.findChild<QCheckBox*>("CheckBox1")->isChecked());
         EXPECT_TRUE(shown.findChild<QPushButton*>("btnOk")->isDefault());
@@ -154,8 +154,8 @@ TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
 }
 
 TEST_F(CalcPerfTest, LaterDateIsKeptWithTheDetailChoice) {
-    TCalcPerf dialog(context_);
-    OnModal<TCalcPerf>([](TCalcPerf& shown) {
+    CalculateInvestmentDialog dialog(context_);
+    OnModal<CalculateInvestmentDialog>([](CalculateInvestmentDialog& shown) {
         shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2001, 3, 6));
         shown.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         shown.findChild<QPushButton*>("btnOk")->click();

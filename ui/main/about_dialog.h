@@ -5,11 +5,11 @@
 namespace brevanta {
 
 // The fixed "About" box: icon, name, release and notice.
-class TAboutBox : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace brevanta

@@ -1,4 +1,4 @@
-#include "ui/calc/calc_all_dialog.h"
+#include "ui/calc/calculate_all_dialog.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -17,7 +17,7 @@
 
 namespace brevanta {
 
-TCalcAll::TCalcAll(UiContext& context, QWidget* parent)
+CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       lblPName(Named(new QLabel("Calculate the performance of the selected investments up to the "
@@ -40,7 +40,7 @@ TCalcAll::TCalcAll(UiContext& context, QWidget* parent)
       btnOk(Named(new QPushButton("&OK", this), "btnOk")),
       btnCan(Named(new QPushButton("Cancel", this), "btnCan")),
       btnHelp(Named(new QPushButton("&Help", this), "btnHelp")) {
-    setObjectName("TCalcAll");
+    setObjectName("CalculateAllDialog");
     setWindowTitle("Calculate Performance");
 
     lblPName->setWordWrap(true);
@@ -77,14 +77,14 @@ TCalcAll::TCalcAll(UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     setFixedWidth(420);
 
-    connect(rbAll, &QRadioButton::clicked, this, &TCalcAll::rbAllClick);
-    connect(rbSelect, &QRadioButton::clicked, this, &TCalcAll::rbSelectClick);
-    connect(btnOk, &QPushButton::clicked, this, &TCalcAll::btnOkClick);
+    connect(rbAll, &QRadioButton::clicked, this, &CalculateAllDialog::rbAllClick);
+    connect(rbSelect, &QRadioButton::clicked, this, &CalculateAllDialog::rbSelectClick);
+    connect(btnOk, &QPushButton::clicked, this, &CalculateAllDialog::btnOkClick);
     connect(btnCan, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, &TCalcAll::btnHelpClick);
+    connect(btnHelp, &QPushButton::clicked, this, &CalculateAllDialog::btnHelpClick);
 }
 
-int TCalcAll::Execute(DataStore& store) {
+int CalculateAllDialog::Execute(DataStore& store) {
     store_ = &store;
     portfolios_ = store.AllPortfolios();
     lbPortfolios->clear();
@@ -94,13 +94,13 @@ int TCalcAll::Execute(DataStore& store) {
     return exec();
 }
 
-void TCalcAll::rbAllClick() { lbPortfolios->setEnabled(false); }
+void CalculateAllDialog::rbAllClick() { lbPortfolios->setEnabled(false); }
 
-void TCalcAll::rbSelectClick() { lbPortfolios->setEnabled(true); }
+void CalculateAllDialog::rbSelectClick() { lbPortfolios->setEnabled(true); }
 
-void TCalcAll::btnHelpClick() { context_.platform.ShowHelpTopic("CALCROR"); }
+void CalculateAllDialog::btnHelpClick() { context_.platform.ShowHelpTopic("CALCROR"); }
 
-void TCalcAll::btnOkClick() {
+void CalculateAllDialog::btnOkClick() {
     const std::vector<PortfolioRecord> chosen = ChosenPortfolios();
     if (chosen.empty() && rbSelect->isChecked()) {
         context_.platform.ShowInformation("Please select one or more portfolios");
@@ -114,7 +114,7 @@ void TCalcAll::btnOkClick() {
     accept();
 }
 
-std::vector<PortfolioRecord> TCalcAll::ChosenPortfolios() const {
+std::vector<PortfolioRecord> CalculateAllDialog::ChosenPortfolios() const {
     if (rbAll->isChecked()) return portfolios_;
     std::vector<PortfolioRecord> chosen;
     for (int line = 0; line < lbPortfolios->count(); ++line) {
@@ -123,7 +123,7 @@ std::vector<PortfolioRecord> TCalcAll::ChosenPortfolios() const {
     return chosen;
 }
 
-Status TCalcAll::Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate) {
+Status CalculateAllDialog::Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate) {
     BusyCursor busy(context_.platform);
     PerformanceEngine engine(*store_, context_.clock, context_.data_directory, context_.locale);
     return CalculatePortfolios(*store_, engine, portfolios, performanceDate);

@@ -1,4 +1,4 @@
-#include "ui/calc/calc_perf_dialog.h"
+#include "ui/calc/calculate_investment_dialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -13,7 +13,7 @@
 
 namespace brevanta {
 
-TCalcPerf::TCalcPerf(UiContext& context, QWidget* parent)
+CalculateInvestmentDialog::CalculateInvestmentDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       lblPName(Named(
@@ -27,7 +27,7 @@ TCalcPerf::TCalcPerf(UiContext& context, QWidget* parent)
                       "CheckBox1")),
       btnOk(Named(new QPushButton("OK", this), "btnOk")),
       btnCan(Named(new QPushButton("Cancel", this), "btnCan")) {
-    setObjectName("TCalcPerf");
+    setObjectName("CalculateInvestmentDialog");
     setWindowTitle("Calculate Performance");
     lblPName->setWordWrap(true);
     lblPName->setFixedWidth(340);
@@ -46,17 +46,17 @@ TCalcPerf::TCalcPerf(UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnOk, &QPushButton::clicked, this, &TCalcPerf::btnOkClick);
+    connect(btnOk, &QPushButton::clicked, this, &CalculateInvestmentDialog::btnOkClick);
     connect(btnCan, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int TCalcPerf::Execute(Date inceptionDate) {
+int CalculateInvestmentDialog::Execute(Date inceptionDate) {
     inception_date_ = inceptionDate;
     dtp1->setDate(ToQDate(context_.clock.Today()));
     return exec();
 }
 
-void TCalcPerf::btnOkClick() {
+void CalculateInvestmentDialog::btnOkClick() {
     const Date date = FromQDate(dtp1->date());
     if (date <= inception_date_) {
         context_.platform.ShowPlain(

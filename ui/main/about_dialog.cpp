@@ -1,4 +1,4 @@
-#include "ui/main/about_box.h"
+#include "ui/main/about_dialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,8 +12,8 @@ constexpr char kVersion[] = "2.01";
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setObjectName("TAboutBox");
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("AboutDialog");
     setWindowTitle("About");
 
     auto* icon = new QLabel(this);

@@ -28,13 +28,13 @@ class DataStore;
 // Tree nodes carry identifiers, not records: a portfolio node its portfolio's Id, an
 // investment node its PortfolioId and Id. Records are looked up in the store when needed, so
 // a node never holds a record a store reload has replaced.
-class TMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     // The tables are read from the context's data directory at the first activation.
-    explicit TMainForm(UiContext& context, QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(UiContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The portfolio whose investments the list shows; 0 for none.
     int CurrentPortfolioId() const { return current_portfolio_id_; }
@@ -74,7 +74,7 @@ class TMainForm : public QMainWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
-    using Handler = void (TMainForm::*)();
+    using Handler = void (MainWindow::*)();
 
     void CreateSpeedButtons(QWidget* panel);
     void CreateMainMenu();

@@ -1,4 +1,4 @@
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -20,10 +20,10 @@
 #include "engine/performance_engine.h"
 #include "reports/figure_cell.h"
 #include "store/data_store.h"
-#include "ui/calc/calc_all_dialog.h"
-#include "ui/detail/holding_dialog.h"
+#include "ui/calc/calculate_all_dialog.h"
+#include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
-#include "ui/main/about_box.h"
+#include "ui/main/about_dialog.h"
 #include "ui/platform/widget_names.h"
 
 namespace brevanta {
@@ -69,8 +69,8 @@ QLabel* CaptionStrip(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TMainForm::TMainForm(UiContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
-    setObjectName("TMainForm");
+MainWindow::MainWindow(UiContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
+    setObjectName("MainWindow");
     QStyle* look = style();
     portfolio_image_ = look->standardIcon(QStyle::SP_DirClosedIcon);
     portfolio_with_investments_image_ = portfolio_image_;
@@ -130,45 +130,45 @@ TMainForm::TMainForm(UiContext& context, QWidget* parent) : QMainWindow(parent),
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { TreeView1Change(current); });
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this,
-            [this] { RunCommand(&TMainForm::TreeView1DblClick); });
+            [this] { RunCommand(&MainWindow::TreeView1DblClick); });
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
-            [this] { RunCommand(&TMainForm::DetailsClick); });
+            [this] { RunCommand(&MainWindow::DetailsClick); });
     auto* deleteKey = new QShortcut(QKeySequence::Delete, TreeView1);
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this,
-            [this] { RunCommand(&TMainForm::DeleteClick); });
+            [this] { RunCommand(&MainWindow::DeleteClick); });
 
     resize(900, 560);
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainForm::CreateSpeedButtons(QWidget* panel) {
+void MainWindow::CreateSpeedButtons(QWidget* panel) {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
     QStyle* look = style();
     sbtnNewPort = AddSpeedButton(panel, "sbtnNewPort", "Portfolio", "Add A New Portfolio",
                                  look->standardIcon(QStyle::SP_FileDialogNewFolder),
-                                 &TMainForm::NewPortfolioClick);
+                                 &MainWindow::NewPortfolioClick);
     sbtnNewInvest =
         AddSpeedButton(panel, "sbtnNewInvest", "Investment", "Add A New Investment",
-                       look->standardIcon(QStyle::SP_FileIcon), &TMainForm::NewInvestmentClick);
+                       look->standardIcon(QStyle::SP_FileIcon), &MainWindow::NewInvestmentClick);
     sbtnCalc =
         AddSpeedButton(panel, "sbtnCalc", "Calculate", "Calculate Performance",
-                       look->standardIcon(QStyle::SP_BrowserReload), &TMainForm::CalculateClick);
+                       look->standardIcon(QStyle::SP_BrowserReload), &MainWindow::CalculateClick);
     sbtnProp = AddSpeedButton(
         panel, "sbtnProp", "Details", "Show Details For The Current Portfolio Or Investment",
-        look->standardIcon(QStyle::SP_FileDialogDetailedView), &TMainForm::DetailsClick);
+        look->standardIcon(QStyle::SP_FileDialogDetailedView), &MainWindow::DetailsClick);
     sbtnHist = AddSpeedButton(panel, "sbtnHist", "History", QString(),
                               look->standardIcon(QStyle::SP_FileDialogContentsView),
-                              &TMainForm::HistoryClick);
+                              &MainWindow::HistoryClick);
     sbtnPerf = AddSpeedButton(panel, "sbtnPerf", "Performance", QString(),
-                              look->standardIcon(QStyle::SP_ArrowUp), &TMainForm::PerformanceClick);
+                              look->standardIcon(QStyle::SP_ArrowUp), &MainWindow::PerformanceClick);
     sbtnHelp = AddSpeedButton(panel, "sbtnHelp", "Help", "Opens the Help File",
                               look->standardIcon(QStyle::SP_DialogHelpButton),
-                              &TMainForm::HelpContentsClick);
+                              &MainWindow::HelpContentsClick);
     sbtnHist->setEnabled(false);
     sbtnPerf->setEnabled(false);
     for (QToolButton* button :
@@ -178,7 +178,7 @@ void TMainForm::CreateSpeedButtons(QWidget* panel) {
     row->addStretch();
 }
 
-QToolButton* TMainForm::AddSpeedButton(QWidget* panel, const char* name, const QString& caption,
+QToolButton* MainWindow::AddSpeedButton(QWidget* panel, const char* name, const QString& caption,
                                        const QString& hint, QIcon icon, Handler handler) {
     auto* button = new QToolButton(panel);
     button->setObjectName(name);
@@ -192,7 +192,7 @@ QToolButton* TMainForm::AddSpeedButton(QWidget* panel, const char* name, const Q
     return button;
 }
 
-QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& caption, Handler handler,
+QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& caption, Handler handler,
                             const QKeySequence& shortcut) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
@@ -203,24 +203,24 @@ QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& captio
     return item;
 }
 
-void TMainForm::CreateMainMenu() {
+void MainWindow::CreateMainMenu() {
     menuBar()->setObjectName("MainMenu");
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
     QMenu* fileNew = file->addMenu("&New");
     fileNew->setObjectName("mnuNew");
-    AddItem(fileNew, "mnuNewPortfolio", "Portfolio...", &TMainForm::NewPortfolioClick,
+    AddItem(fileNew, "mnuNewPortfolio", "Portfolio...", &MainWindow::NewPortfolioClick,
             Qt::CTRL | Qt::Key_N);
-    AddItem(fileNew, "mnuNewInvestment", "Investment...", &TMainForm::NewInvestmentClick,
+    AddItem(fileNew, "mnuNewInvestment", "Investment...", &MainWindow::NewInvestmentClick,
             Qt::CTRL | Qt::Key_I);
-    AddItem(file, "mnuDetails", "&Details...", &TMainForm::DetailsClick, Qt::CTRL | Qt::Key_D);
+    AddItem(file, "mnuDetails", "&Details...", &MainWindow::DetailsClick, Qt::CTRL | Qt::Key_D);
     file->addSeparator();
-    AddItem(file, "mnuDelete", "D&elete", &TMainForm::DeleteClick);
+    AddItem(file, "mnuDelete", "D&elete", &MainWindow::DeleteClick);
     file->addSeparator();
     AddItem(file, "mnuImport", "&Import...");
     AddItem(file, "mnuExport", "E&xport...");
     file->addSeparator();
-    AddItem(file, "mnuExit", "E&xit", &TMainForm::ExitClick);
+    AddItem(file, "mnuExit", "E&xit", &MainWindow::ExitClick);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
@@ -229,13 +229,13 @@ void TMainForm::CreateMainMenu() {
     mnuPaste = AddItem(edit, "mnuPaste", "&Paste Investment", nullptr, Qt::CTRL | Qt::Key_V);
     mnuPaste->setEnabled(false);
     edit->addSeparator();
-    AddItem(edit, "mnuExpandAll", "&Expand All Portfolios", &TMainForm::ExpandAllClick, Qt::Key_F2);
-    AddItem(edit, "mnuCollapseAll", "Co&llapse All Portfolios", &TMainForm::CollapseAllClick,
+    AddItem(edit, "mnuExpandAll", "&Expand All Portfolios", &MainWindow::ExpandAllClick, Qt::Key_F2);
+    AddItem(edit, "mnuCollapseAll", "Co&llapse All Portfolios", &MainWindow::CollapseAllClick,
             Qt::Key_F3);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
-    AddItem(tools, "mnuCalculate", "&Calculate Performance...", &TMainForm::CalculateClick,
+    AddItem(tools, "mnuCalculate", "&Calculate Performance...", &MainWindow::CalculateClick,
             Qt::CTRL | Qt::Key_P);
     AddItem(tools, "mnuReports", "&Reports...", nullptr, Qt::CTRL | Qt::Key_R);
     tools->addSeparator();
@@ -243,19 +243,19 @@ void TMainForm::CreateMainMenu() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    AddItem(help, "mnuContents", "&Contents", &TMainForm::HelpContentsClick, Qt::Key_F1);
+    AddItem(help, "mnuContents", "&Contents", &MainWindow::HelpContentsClick, Qt::Key_F1);
     help->addSeparator();
-    AddItem(help, "mnuAbout", "&About...", &TMainForm::AboutClick);
+    AddItem(help, "mnuAbout", "&About...", &MainWindow::AboutClick);
 }
 
-void TMainForm::CreatePopupMenu() {
+void MainWindow::CreatePopupMenu() {
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     QMenu* popupNew = PopupMenu1->addMenu("New");
     popupNew->setObjectName("popNew");
-    AddItem(popupNew, "popNewPortfolio", "&Portfolio...", &TMainForm::NewPortfolioClick);
-    AddItem(popupNew, "popNewInvestment", "&Investment...", &TMainForm::NewInvestmentClick);
-    AddItem(PopupMenu1, "popDetails", "&Details...", &TMainForm::DetailsClick);
-    AddItem(PopupMenu1, "popDelete", "D&elete", &TMainForm::DeleteClick);
+    AddItem(popupNew, "popNewPortfolio", "&Portfolio...", &MainWindow::NewPortfolioClick);
+    AddItem(popupNew, "popNewInvestment", "&Investment...", &MainWindow::NewInvestmentClick);
+    AddItem(PopupMenu1, "popDetails", "&Details...", &MainWindow::DetailsClick);
+    AddItem(PopupMenu1, "popDelete", "D&elete", &MainWindow::DeleteClick);
     PopupMenu1->addSeparator();
     popCut = AddItem(PopupMenu1, "popCut", "&Cut Investment");
     popCopy = AddItem(PopupMenu1, "popCopy", "C&opy Investment");
@@ -277,14 +277,14 @@ void TMainForm::CreatePopupMenu() {
     });
 }
 
-void TMainForm::RunCommand(Handler handler) {
+void MainWindow::RunCommand(Handler handler) {
     // Before the store is loaded (or after it failed to load) there is nothing to act on.
     if (store_) (this->*handler)();
 }
 
-void TMainForm::FormCreate() { setWindowTitle(kApplicationTitle); }
+void MainWindow::FormCreate() { setWindowTitle(kApplicationTitle); }
 
-void TMainForm::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (activated_) return;
     activated_ = true;
@@ -292,10 +292,10 @@ void TMainForm::showEvent(QShowEvent* event) {
         move(screen->availableGeometry().center() - rect().center());
     }
     // After the window is on screen, so that the load's message has a window to stand on.
-    QTimer::singleShot(0, this, &TMainForm::FormActivate);
+    QTimer::singleShot(0, this, &MainWindow::FormActivate);
 }
 
-void TMainForm::FormActivate() {
+void MainWindow::FormActivate() {
     Platform& platform = context_.platform;
     auto store = std::make_unique<DataStore>(context_.data_directory.string());
     Status loaded;
@@ -323,9 +323,9 @@ void TMainForm::FormActivate() {
     }
 }
 
-void TMainForm::ApplyNumberFormat() { number_format_ = FigurePattern(store_->NumberOfDecimals()); }
+void MainWindow::ApplyNumberFormat() { number_format_ = FigurePattern(store_->NumberOfDecimals()); }
 
-void TMainForm::BuildColumns() {
+void MainWindow::BuildColumns() {
     ListView1->setUpdatesEnabled(false);
     columns_ = store_->VisibleColumns();
     QStringList captions{"Name"};
@@ -343,7 +343,7 @@ void TMainForm::BuildColumns() {
     ListView1->setUpdatesEnabled(true);
 }
 
-void TMainForm::FillTree() {
+void MainWindow::FillTree() {
     TreeView1->clear();
     for (const PortfolioRecord& portfolio : store_->AllPortfolios()) {
         QTreeWidgetItem* portfolioNode = AddPortfolioNode(portfolio);
@@ -355,14 +355,14 @@ void TMainForm::FillTree() {
     TreeView1->setFocus();
 }
 
-QTreeWidgetItem* TMainForm::AddPortfolioNode(const PortfolioRecord& portfolio) {
+QTreeWidgetItem* MainWindow::AddPortfolioNode(const PortfolioRecord& portfolio) {
     auto* node = new QTreeWidgetItem(TreeView1, {Text(portfolio.Name)});
     node->setData(0, kPortfolioIdRole, static_cast<int>(portfolio.Id));
     node->setIcon(0, portfolio_image_);
     return node;
 }
 
-QTreeWidgetItem* TMainForm::AddInvestmentNode(QTreeWidgetItem* portfolioNode,
+QTreeWidgetItem* MainWindow::AddInvestmentNode(QTreeWidgetItem* portfolioNode,
                                               const HoldingRecord& holding) {
     auto* node = new QTreeWidgetItem(portfolioNode, {Text(holding.Name)});
     node->setData(0, kPortfolioIdRole, static_cast<int>(holding.PortfolioId));
@@ -371,9 +371,9 @@ QTreeWidgetItem* TMainForm::AddInvestmentNode(QTreeWidgetItem* portfolioNode,
     return node;
 }
 
-QTreeWidgetItem* TMainForm::SelectedNode() const { return TreeView1->currentItem(); }
+QTreeWidgetItem* MainWindow::SelectedNode() const { return TreeView1->currentItem(); }
 
-void TMainForm::FillInvestmentList(int portfolioId) {
+void MainWindow::FillInvestmentList(int portfolioId) {
     // The list and the current portfolio stay in step, whoever refills the list.
     current_portfolio_id_ = portfolioId;
     ListView1->setUpdatesEnabled(false);
@@ -410,7 +410,7 @@ void TMainForm::FillInvestmentList(int portfolioId) {
     ListView1->setUpdatesEnabled(true);
 }
 
-void TMainForm::AddListRow(const QStringList& cells) {
+void MainWindow::AddListRow(const QStringList& cells) {
     auto* item = new QTreeWidgetItem(ListView1, cells);
     for (size_t i = 0; i < columns_.size(); ++i) {
         if (columns_[i].Name == kRecentValueColumn) {
@@ -419,7 +419,7 @@ void TMainForm::AddListRow(const QStringList& cells) {
     }
 }
 
-void TMainForm::TreeView1Change(QTreeWidgetItem* node) {
+void MainWindow::TreeView1Change(QTreeWidgetItem* node) {
     if (!node || !store_) return;
     const bool investment = IsInvestmentNode(node);
     const QString portfolioName = PortfolioNodeOf(node)->text(0);
@@ -437,11 +437,11 @@ void TMainForm::TreeView1Change(QTreeWidgetItem* node) {
     if (portfolioId != current_portfolio_id_) FillInvestmentList(portfolioId);
 }
 
-void TMainForm::SetInvestmentItemsEnabled(bool enabled) {
+void MainWindow::SetInvestmentItemsEnabled(bool enabled) {
     for (QAction* item : {mnuCut, mnuCopy, popCut, popCopy}) item->setEnabled(enabled);
 }
 
-void TMainForm::UpdateHints(const QString& portfolioName, const QString& investmentName) {
+void MainWindow::UpdateHints(const QString& portfolioName, const QString& investmentName) {
     sbtnNewInvest->setToolTip("Add A New Investment To The '" + portfolioName + "' Portfolio");
     if (sbtnHist->isEnabled()) {
         sbtnHist->setToolTip("Show Historical Values for the '" + investmentName + "' Investment");
@@ -453,10 +453,10 @@ void TMainForm::UpdateHints(const QString& portfolioName, const QString& investm
     }
 }
 
-void TMainForm::NewPortfolioClick() {
-    TPortfolio dialog(context_, this);
+void MainWindow::NewPortfolioClick() {
+    PortfolioDialog dialog(context_, this);
     const int result = dialog.NewPortfolio(*store_);
-    if (result == TPortfolio::DataUnavailable) {
+    if (result == PortfolioDialog::DataUnavailable) {
         close();
         return;
     }
@@ -467,14 +467,14 @@ void TMainForm::NewPortfolioClick() {
     }
 }
 
-void TMainForm::NewInvestmentClick() {
+void MainWindow::NewInvestmentClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (!node) return;
     QTreeWidgetItem* portfolioNode = PortfolioNodeOf(node);
     const std::optional<PortfolioRecord> portfolio =
         store_->FindPortfolio(PortfolioIdOf(portfolioNode));
     if (!portfolio) return;
-    THold dialog(context_, this);
+    NewInvestmentDialog dialog(context_, this);
     if (dialog.NewInvestment(*store_, *portfolio) != QDialog::Accepted) return;
     BusyCursor busy(context_.platform);
     if (const auto created = store_->FindHoldingIn(portfolio->Id, dialog.NewHoldingId())) {
@@ -483,7 +483,7 @@ void TMainForm::NewInvestmentClick() {
     FillInvestmentList(static_cast<int>(portfolio->Id));
 }
 
-void TMainForm::DetailsClick() {
+void MainWindow::DetailsClick() {
     if (ListView1->hasFocus()) return;
     QTreeWidgetItem* node = SelectedNode();
     if (!node) return;
@@ -494,24 +494,24 @@ void TMainForm::DetailsClick() {
     const int portfolioId = PortfolioIdOf(node);
     const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(portfolioId);
     if (!portfolio) return;
-    TPortfolio dialog(context_, this);
+    PortfolioDialog dialog(context_, this);
     if (dialog.UpdatePortfolio(*store_, *portfolio) != QDialog::Accepted) return;
     if (const auto renamed = store_->FindPortfolio(portfolioId)) {
         node->setText(0, Text(renamed->Name));
     }
 }
 
-void TMainForm::HistoryClick() {
+void MainWindow::HistoryClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (node && IsInvestmentNode(node)) ShowInvestmentAt(node, InvestmentPage::HistoricalValues);
 }
 
-void TMainForm::PerformanceClick() {
+void MainWindow::PerformanceClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (node && IsInvestmentNode(node)) ShowInvestmentAt(node, InvestmentPage::Returns);
 }
 
-void TMainForm::ShowInvestmentAt(QTreeWidgetItem* node, InvestmentPage page) {
+void MainWindow::ShowInvestmentAt(QTreeWidgetItem* node, InvestmentPage page) {
     const int portfolioId = PortfolioIdOf(node);
     const int holdingId = HoldingIdOf(node);
     const std::optional<HoldingRecord> holding = store_->FindHoldingIn(portfolioId, holdingId);
@@ -525,7 +525,7 @@ void TMainForm::ShowInvestmentAt(QTreeWidgetItem* node, InvestmentPage page) {
     }
 }
 
-void TMainForm::DeleteClick() {
+void MainWindow::DeleteClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (!node) return;
     if (IsInvestmentNode(node)) {
@@ -535,7 +535,7 @@ void TMainForm::DeleteClick() {
     }
 }
 
-void TMainForm::DeleteInvestment(QTreeWidgetItem* node) {
+void MainWindow::DeleteInvestment(QTreeWidgetItem* node) {
     const std::optional<HoldingRecord> holding =
         store_->FindHoldingIn(PortfolioIdOf(node), HoldingIdOf(node));
     if (!holding) return;
@@ -551,7 +551,7 @@ void TMainForm::DeleteInvestment(QTreeWidgetItem* node) {
     FillInvestmentList(current_portfolio_id_);
 }
 
-void TMainForm::DeletePortfolio(QTreeWidgetItem* node) {
+void MainWindow::DeletePortfolio(QTreeWidgetItem* node) {
     const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(PortfolioIdOf(node));
     if (!portfolio) return;
     Platform& platform = context_.platform;
@@ -569,31 +569,31 @@ void TMainForm::DeletePortfolio(QTreeWidgetItem* node) {
     }
 }
 
-void TMainForm::CalculateClick() {
-    TCalcAll dialog(context_, this);
+void MainWindow::CalculateClick() {
+    CalculateAllDialog dialog(context_, this);
     if (dialog.Execute(*store_) != QDialog::Accepted) return;
     // The store reloaded its records; nodes hold identifiers, so only the list needs them.
     BusyCursor busy(context_.platform);
     FillInvestmentList(current_portfolio_id_);
 }
 
-void TMainForm::ExpandAllClick() { TreeView1->expandAll(); }
+void MainWindow::ExpandAllClick() { TreeView1->expandAll(); }
 
-void TMainForm::CollapseAllClick() {
+void MainWindow::CollapseAllClick() {
     TreeView1->collapseAll();
     SetInvestmentItemsEnabled(false);
 }
 
-void TMainForm::HelpContentsClick() { context_.platform.ShowHelpContents(); }
+void MainWindow::HelpContentsClick() { context_.platform.ShowHelpContents(); }
 
-void TMainForm::AboutClick() {
-    TAboutBox about(this);
+void MainWindow::AboutClick() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void TMainForm::ExitClick() { close(); }
+void MainWindow::ExitClick() { close(); }
 
-void TMainForm::TreeView1DblClick() {
+void MainWindow::TreeView1DblClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (node && IsInvestmentNode(node)) DetailsClick();
 }

@@ -1,4 +1,4 @@
-#include "ui/detail/holding_dialog.h"
+#include "ui/detail/new_investment_dialog.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -16,7 +16,7 @@
 
 namespace brevanta {
 
-THold::THold(UiContext& context, QWidget* parent)
+NewInvestmentDialog::NewInvestmentDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       lblPName(Named(new QLabel(this), "lblPName")),
@@ -26,7 +26,7 @@ THold::THold(UiContext& context, QWidget* parent)
       edtValue(Named(new QLineEdit(this), "edtValue")),
       Ok(Named(new QPushButton("OK", this), "Ok")),
       Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
-    setObjectName("THold");
+    setObjectName("NewInvestmentDialog");
     setWindowTitle("New Investment / Holding");
     lblPName->setWordWrap(true);
     edtName->setMaxLength(kNameWidth);
@@ -51,11 +51,11 @@ THold::THold(UiContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Ok, &QPushButton::clicked, this, &THold::OkClick);
-    connect(Cancel, &QPushButton::clicked, this, &THold::CancelClick);
+    connect(Ok, &QPushButton::clicked, this, &NewInvestmentDialog::OkClick);
+    connect(Cancel, &QPushButton::clicked, this, &NewInvestmentDialog::CancelClick);
 }
 
-int THold::NewInvestment(DataStore& store, const PortfolioRecord& portfolio) {
+int NewInvestmentDialog::NewInvestment(DataStore& store, const PortfolioRecord& portfolio) {
     store_ = &store;
     portfolio_id_ = portfolio.Id;
     lblPName->setText("Enter a new investment for the " + QString::fromStdString(portfolio.Name) +
@@ -64,7 +64,7 @@ int THold::NewInvestment(DataStore& store, const PortfolioRecord& portfolio) {
     return exec();
 }
 
-void THold::OkClick() {
+void NewInvestmentDialog::OkClick() {
     if (edtName->text().isEmpty()) {
         Refuse("Please enter the name of this investment.", edtName);
         return;
@@ -104,9 +104,9 @@ void THold::OkClick() {
     accept();
 }
 
-void THold::CancelClick() { reject(); }
+void NewInvestmentDialog::CancelClick() { reject(); }
 
-void THold::Refuse(const QString& message, QWidget* field) {
+void NewInvestmentDialog::Refuse(const QString& message, QWidget* field) {
     context_.platform.ShowPlain(message);
     field->setFocus();
 }

@@ -17,12 +17,12 @@ namespace brevanta {
 class DataStore;
 
 // Calculates every portfolio, or the selected ones, as of a chosen performance date.
-class TCalcAll : public QDialog {
+class CalculateAllDialog : public QDialog {
     Q_OBJECT
 
   public:
     // The date starts at today.
-    TCalcAll(UiContext& context, QWidget* parent = nullptr);
+    CalculateAllDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Runs the dialog modally on the store's portfolios; Accepted after a completed run,
     // Rejected otherwise. The store must outlive the call.
