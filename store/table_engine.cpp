@@ -221,8 +221,9 @@ Status NotOpen() { return Status::InvalidArgument("The table is not open."); }
 
 class Table::Impl {
   public:
-    Impl(const Clock& clock, int fd, std::string path)
-        : clock_(clock), fd_(fd), path_(std::move(path)) {}
+    // write_errno: why the file could only be opened for reading, or 0.
+    Impl(const Clock& clock, int fd, std::string path, int write_errno)
+        : clock_(clock), fd_(fd), path_(std::move(path)), write_errno_(write_errno) {}
     ~Impl() { close(fd_); }  // also releases the lock
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
@@ -269,8 +270,11 @@ class Table::Impl {
     Status Corrupt(const std::string& what) const {
         return Status::Corruption(path_ + ": " + what + ".");
     }
+    // A write to a file opened for reading fails with EBADF; the user needs the reason the
+    // file is not writable ("Permission denied", "Read-only file system").
     Status IoFailure(const std::string& what) const {
-        return Status::IoError(path_ + ": " + what + ": " + ErrnoText());
+        const int reason = errno == EBADF && write_errno_ != 0 ? write_errno_ : errno;
+        return Status::IoError(path_ + ": " + what + ": " + std::strerror(reason));
     }
     Status ReadDescriptors(const std::string& header);
     Status LoadRow(int64_t row);
@@ -283,6 +287,7 @@ class Table::Impl {
     const Clock& clock_;
     int fd_;
     std::string path_;
+    int write_errno_;
     std::vector<FieldSpec> fields_;
     std::vector<size_t> offsets_;  // of each field within a record
     uint32_t header_length_ = 0;
@@ -598,13 +603,16 @@ Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fiel
 Status Table::Open(const std::string& path) {
     Close();
     int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0 && (errno == EACCES || errno == EROFS))
+    int write_errno = 0;
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+        write_errno = errno;
         fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd < 0) {
         const std::string message = path + ": cannot open: " + ErrnoText();
         return errno == ENOENT ? Status::NotFound(message) : Status::IoError(message);
     }
-    auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fd, path);
+    auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fd, path, write_errno);
     if (Status status = impl->ReadHeader(); !status.ok()) return status;
     impl_ = std::move(impl);
     return Status::Ok();

@@ -483,6 +483,25 @@ TEST_F(TableEngineTest, EveryFlippedHeaderByteOpensCleanlyOrFails) {
     }
 }
 
+TEST_F(TableEngineTest, WriteToAReadOnlyTableSaysPermissionDenied) {
+    WriteSampleTable(path_, kThreeRows);
+    ASSERT_EQ(chmod(path_.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
+    // Root writes any file, so the check runs as an unprivileged user in a child.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && setuid(65534) != 0) _exit(2);
+        Table table;
+        if (!table.Open(path_).ok() || !table.AppendStart().ok() || !table.Blank().ok()) _exit(3);
+        const Status appended = table.Append();
+        _exit(appended.message() == path_ + ": cannot append a row: Permission denied" ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 TEST_F(TableEngineTest, LockAllKeepsOtherProcessesOutUntilClose) {
     WriteSampleTable(path_, kThreeRows);
     auto other_process_can_lock = [this] {
