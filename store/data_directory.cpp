@@ -112,6 +112,15 @@ Status MakeFiles(const std::string& dir, std::vector<std::string>& made) {
     return Status::Ok();
 }
 
+// The first of the five tables that `dir` holds (or whose presence cannot be told), or null.
+const char* FirstTableIn(const std::string& dir) {
+    for (const char* file : TableFiles()) {
+        std::error_code error;
+        if (std::filesystem::exists(dir + "/" + file, error) || error) return file;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 const std::vector<InstalledColumn>& InstalledColumns() {
@@ -125,14 +134,11 @@ const std::vector<InstalledColumn>& InstalledColumns() {
     return columns;
 }
 
+bool HoldsAnyTable(const std::string& dir) { return FirstTableIn(dir) != nullptr; }
+
 Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made) {
-    for (const char* file : TableFiles()) {
-        const std::string path = dir + "/" + file;
-        std::error_code error;
-        if (std::filesystem::exists(path, error) || error) {
-            return Status::InvalidArgument(dir + " already holds " + file +
-                                           "; nothing was changed.");
-        }
+    if (const char* file = FirstTableIn(dir)) {
+        return Status::InvalidArgument(dir + " already holds " + file + "; nothing was changed.");
     }
     std::error_code error;
     const bool made_directory = std::filesystem::create_directories(dir, error);

@@ -24,6 +24,9 @@ inline constexpr const char* kNegativeBarImage = "1n.gif";
 inline constexpr const char* kSpacerImage = "1p-trans.gif";
 inline constexpr const char* kRuleImage = "1y.gif";
 
+// Whether `dir` holds any of the five tables.
+bool HoldsAnyTable(const std::string& dir);
+
 // Creates `dir` (and its parents) holding the five empty tables, sys.dbf with its settings
 // and column rows, and the four report images (an image already there is kept). `made`
 // receives the paths created. Fails with InvalidArgument, touching nothing, when `dir`

@@ -122,7 +122,9 @@ TEST_F(DataDirectoryTest, ImagesAreOnePixelGifsInTheirColours) {
 
 TEST_F(DataDirectoryTest, RefusesADirectoryThatHoldsATableAndTouchesNothing) {
     std::filesystem::create_directories(dir_);
+    EXPECT_FALSE(HoldsAnyTable(dir_));
     testing::WriteBytes(dir_ + "/Trans.dbf", "mine");
+    EXPECT_TRUE(HoldsAnyTable(dir_));
     const Status status = InstallDataDirectory(dir_);
     EXPECT_TRUE(status.IsInvalidArgument());
     EXPECT_NE(status.message().find("Trans.dbf"), std::string::npos) << status.message();
