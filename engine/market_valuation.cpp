@@ -1,5 +1,7 @@
 #include "engine/market_valuation.h"
 
+#include "engine/history_source.h"
+
 namespace brevanta {
 
 MarketValuation MarketValuation::OfInvestment(History holding) {
@@ -14,6 +16,11 @@ double MarketValuation::At(Date d) const {
     double total = 0;
     for (const History& holding : holdings_) total += holding->ValueAt(d, later_flows_);
     return total < 0 ? 0 : total;
+}
+
+double InvestmentMarketValue(const DataStore& store, float holding_id, Date d) {
+    HistorySource histories(store);
+    return MarketValuation::OfInvestment(histories.Holding(holding_id)).At(d);
 }
 
 }  // namespace brevanta

@@ -8,6 +8,8 @@
 
 namespace brevanta {
 
+class DataStore;
+
 // Market value at a date of one investment (investment mode) or of the pooled
 // investments of a portfolio (portfolio mode). The modes differ for an investment whose
 // latest value is 0: alone it is worth its later flows, in a portfolio nothing.
@@ -28,5 +30,10 @@ class MarketValuation {
     std::vector<History> holdings_;
     HoldingHistory::LaterFlows later_flows_;
 };
+
+// The investment's market value at d in investment mode, over its history as the store
+// holds it now: its latest value on or before d plus all its later flows up to d, even when
+// that value is 0. Never negative; 0 for an unknown investment.
+double InvestmentMarketValue(const DataStore& store, float holding_id, Date d);
 
 }  // namespace brevanta

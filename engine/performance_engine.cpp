@@ -39,15 +39,7 @@ PerformanceEngine::PerformanceEngine(DataStore& store, const Clock& clock,
     }
 }
 
-PerformanceEngine::PerformanceEngine(DataStore& store, float holding_id)
-    : store_(store), histories_(store), holding_id_(holding_id) {}
-
-double PerformanceEngine::MarketValueAt(Date d) {
-    return MarketValuation::OfInvestment(histories_.Holding(holding_id_)).At(d);
-}
-
 int PerformanceEngine::CalculateInvestment(float holding_id, Date performance_date) {
-    holding_id_ = holding_id;
     const std::shared_ptr<const HoldingHistory> history = histories_.Holding(holding_id);
     const TransactionTimeline& cash_flows = history->transactions();
     if (const int code = CheckTransactions(cash_flows); code != kCalculated) return code;

@@ -18,7 +18,7 @@ namespace brevanta {
 // Calculates the performance of an investment or a whole portfolio as of a performance
 // date, stores the figures on its row, keeps the monthly audit lists of the last
 // calculation of each mode for the audit viewer, and appends to the audit log when
-// LOG_AUDIT is on. Also values a single investment at a date.
+// LOG_AUDIT is on.
 class PerformanceEngine {
   public:
     // Results of CalculateInvestment and CalculatePortfolio. On every code but kCalculated
@@ -30,13 +30,10 @@ class PerformanceEngine {
         kNotStored = -3,             // the store refused the figures; see status()
     };
 
-    // For calculations. Reads LOG_AUDIT once, now; the log is calclog.txt in log_directory.
+    // Reads LOG_AUDIT once, now; the log is calclog.txt in log_directory.
     // store and clock must outlive the engine.
     PerformanceEngine(DataStore& store, const Clock& clock, std::filesystem::path log_directory,
                       Locale locale = Locale::EnUs());
-
-    // For value look-ups of one investment (see SetHolding); never logs.
-    PerformanceEngine(DataStore& store, float holding_id);
 
     // While a snapshot lives, the engine reads each investment's values and transactions,
     // and each portfolio's transactions and investments, once and reuses them: the way to
@@ -64,11 +61,6 @@ class PerformanceEngine {
     int CalculateInvestment(float holding_id, Date performance_date);
     int CalculatePortfolio(float portfolio_id, Date performance_date);
 
-    // The investment that MarketValueAt values.
-    void SetHolding(float holding_id) { holding_id_ = holding_id; }
-    // The investment's latest value on or before d plus its later flows; never negative.
-    double MarketValueAt(Date d);
-
     // The last calculation of each mode, for the audit viewer.
     const CalculationResults& investment_results() const { return investment_results_; }
     const CalculationResults& portfolio_results() const { return portfolio_results_; }
@@ -87,7 +79,6 @@ class PerformanceEngine {
     DataStore& store_;
     HistorySource histories_;
     std::optional<AuditLog> log_;
-    float holding_id_ = 0;
     CalculationResults investment_results_;
     CalculationResults portfolio_results_;
     YearlyFlows yearly_flows_;

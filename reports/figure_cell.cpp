@@ -1,6 +1,7 @@
 #include "reports/figure_cell.h"
 
 #include <array>
+#include <cassert>
 #include <utility>
 
 #include "core/date_format.h"
@@ -37,6 +38,13 @@ std::optional<FigureIndex> FigureOfColumn(std::string_view column) {
         if (name == column) return index;
     }
     return std::nullopt;
+}
+
+std::string FigurePattern(int decimals) {
+    assert(decimals >= 0 && decimals <= 6);
+    std::string pattern = "#,##0";
+    if (decimals > 0) pattern += "." + std::string(decimals, '0');
+    return pattern;
 }
 
 std::string FigureText(float figure, std::string_view pattern, const Locale& locale) {

@@ -13,6 +13,10 @@ namespace brevanta {
 // "Inc" too), as an index into HoldingRecord::Figures; nullopt for any other name.
 std::optional<FigureIndex> FigureOfColumn(std::string_view column);
 
+// The pattern figures are shown with: "#,##0" for 0 decimals, "#,##0.0" for 1, ... up to
+// "#,##0.000000" for 6. REQUIRES: 0 <= decimals <= 6 (DataStore::NumberOfDecimals()).
+std::string FigurePattern(int decimals);
+
 // A stored figure as text: "n/a" for NotCalculated, else formatted with the number pattern.
 std::string FigureText(float figure, std::string_view pattern, const Locale& locale);
 

@@ -71,7 +71,7 @@ std::optional<PortfolioRecord> DataStore::FindPortfolio(float id) const {
     return *found;
 }
 
-std::string DataStore::PortfolioName(float id) {
+std::string DataStore::PortfolioName(float id) const {
     PortfolioRows fields;
     std::optional<std::string> name;
     const StoreResult<int> visited =

@@ -53,7 +53,7 @@ class DataStore {
     std::optional<PortfolioRecord> FindPortfolio(float id) const;
     // PNAME of the first row of port.dbf (not the list) with that PID; "" when none or when
     // the table cannot be read.
-    std::string PortfolioName(float id);
+    std::string PortfolioName(float id) const;
     // Largest PID in port.dbf plus one (1 for an empty table); packs the table first.
     StoreResult<int> NextPortfolioId();
     // Appends a not-calculated portfolio and reloads; returns its new PID. A failure here is

@@ -6,6 +6,8 @@
 
 #include "app/cli/commands.h"
 #include "core/clock.h"
+#include "engine/calculation_run.h"
+#include "engine/performance_engine.h"
 #include "store/data_directory.h"
 #include "store/data_store.h"
 
@@ -132,8 +134,7 @@ Status WriteHistory(DataStore& store, const HoldingRecord& holding, const DemoIn
     return Status::Ok();
 }
 
-Status WriteDemo(DataStore& store, Date today) {
-    const Date last_month_end = MonthEndBefore(today, 1);
+Status WriteDemo(DataStore& store, Date last_month_end) {
     std::vector<float> portfolio_ids;
     for (const auto& [name, description] : kPortfolios) {
         const StoreResult<int> id = store.InsertPortfolio(name, description);
@@ -163,18 +164,30 @@ Status WriteDemo(DataStore& store, Date today) {
     return status;
 }
 
+// Calculated as of the last month end, so that the first screen shows figures.
+Status CalculateDemo(DataStore& store, const Clock& clock, const std::string& directory,
+                     Date last_month_end) {
+    PerformanceEngine engine(store, clock, directory);
+    return CalculatePortfolios(store, engine, store.AllPortfolios(), last_month_end);
+}
+
 }  // namespace
 
 void AddDemoCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
-        "demo", "Create a data directory holding a demo: three portfolios, ten investments");
+        "demo",
+        "Create a data directory holding a demo: three portfolios, ten investments, calculated "
+        "as of the last day of the previous month");
     static std::string directory;
     command->add_option("DIR", directory, "Directory to create")->required();
     command->callback([&exit_code] {
         Status status = InstallDataDirectory(directory);
         DataStore store(directory);
         if (status.ok()) status = store.Load();
-        if (status.ok()) status = WriteDemo(store, SystemClock().Today());
+        const SystemClock clock;
+        const Date last_month_end = MonthEndBefore(clock.Today(), 1);
+        if (status.ok()) status = WriteDemo(store, last_month_end);
+        if (status.ok()) status = CalculateDemo(store, clock, directory, last_month_end);
         if (!status.ok()) {
             std::cerr << "demo: " << status.message() << "\n";
             exit_code = 1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/clock.h"
 #include "store/data_store_fixture.h"
 #include "store/run_command.h"
 
@@ -62,6 +63,28 @@ TEST_F(CalculateCommandTest, BadDateOrUnknownPortfolioCalculatesNothing) {
     Reopen();
     EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);
     EXPECT_EQ(store().FindHolding(fund_)->PerformanceDate, NoDate);
+}
+
+// The demo arrives calculated, so that its first screen shows figures.
+TEST(DemoCommandTest, DemoIsCalculatedAsOfTheLastMonthEnd) {
+    testing::TempDir temp;
+    const std::string dir = temp.File("demo");
+    int exit_code = -1;
+    const std::string output =
+        RunCommand(std::string(BREVANTA_CLI_PATH) + " demo '" + dir + "'", exit_code);
+    ASSERT_EQ(exit_code, 0) << output;
+
+    const Date today = SystemClock().Today();
+    const int year = today.month() == 1 ? today.year() - 1 : today.year();
+    const int month = today.month() == 1 ? 12 : today.month() - 1;
+    const Date last_month_end = D(year, month, DaysInMonth(year, month));
+    DataStore store(dir);
+    ASSERT_TRUE(store.Load().ok());
+    for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
+        const bool invested = !store.HoldingsOfPortfolio(portfolio.Id).empty();
+        EXPECT_EQ(portfolio.PerformanceDate, invested ? last_month_end : NoDate) << portfolio.Name;
+        EXPECT_EQ(portfolio.Figures[kMonthFigure] != NotCalculated, invested) << portfolio.Name;
+    }
 }
 
 }  // namespace

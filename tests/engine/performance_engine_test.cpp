@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/market_valuation.h"
 #include "engine/period_dates.h"
 #include "store/data_store_fixture.h"
 
@@ -267,8 +268,8 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
     const auto& may = engine.portfolio_results().audit_list(ReportingPeriod::Inception)[3];
     EXPECT_EQ(may.emv, 1060.0f);
     EXPECT_EQ(may.soc, 200.0f);
-    PerformanceEngine lookups(store(), b);
-    EXPECT_EQ(lookups.MarketValueAt(D(2001, 5, 31)), 200);
+    // Alone, the emptied investment is worth its later contribution.
+    EXPECT_EQ(InvestmentMarketValue(store(), b, D(2001, 5, 31)), 200);
 }
 
 TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) {
@@ -371,7 +372,7 @@ TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
     EXPECT_TRUE(engine.portfolio_results().audit_list(ReportingPeriod::Inception).empty());
 }
 
-TEST_F(PerformanceEngineTest, ValueLookupsRollTheLatestValueForward) {
+TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
     const float portfolio = AddPortfolio("Values");
     const float fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 800);
     AddValue(fund, D(2001, 3, 31), 1000);
@@ -380,11 +381,11 @@ TEST_F(PerformanceEngineTest, ValueLookupsRollTheLatestValueForward) {
     AddTransaction(fund, D(2001, 4, 20), "DI", 50);
     AddTransaction(fund, D(2001, 4, 25), "WI", 100);
     ASSERT_TRUE(store().LoadTransactions().ok());
-    PerformanceEngine engine(store(), fund);
-    EXPECT_EQ(engine.MarketValueAt(D(2001, 4, 30)), 1150);
-    EXPECT_EQ(engine.MarketValueAt(D(2001, 3, 31)), 1000);
-    EXPECT_EQ(engine.MarketValueAt(D(2001, 2, 1)), 800);
-    EXPECT_EQ(engine.MarketValueAt(D(2001, 1, 30)), 0);
+    EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 4, 30)), 1150);
+    EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 3, 31)), 1000);
+    EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 2, 1)), 800);
+    EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 1, 30)), 0);
+    EXPECT_EQ(InvestmentMarketValue(store(), 99, D(2001, 4, 30)), 0);
 }
 
 // ---------------------------------------------------------------------------------------

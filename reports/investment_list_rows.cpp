@@ -1,0 +1,72 @@
+#include "reports/investment_list_rows.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/number_format.h"
+#include "engine/market_valuation.h"
+#include "reports/figure_cell.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr std::string_view kRecentValueColumn = "Recent Value";
+constexpr int kNameColumnWidth = 125;
+constexpr const char* kTotalLine = "   Total";
+constexpr const char* kMoneyPattern = "$#,###.00";
+constexpr const char* kWholeDollarsPattern = "$#,###";
+
+// Half away from zero. Amounts are stored to the cent, so the double error of a sum of them
+// is far below half a cent and the nearest cent is the exact one.
+double RoundedToCents(double amount) { return std::round(amount * 100) / 100; }
+
+}  // namespace
+
+std::vector<ListColumn> ListColumns(const std::vector<ColumnRecord>& visible) {
+    std::vector<ListColumn> columns{{"Name", kNameColumnWidth, false}};
+    for (const ColumnRecord& column : visible) {
+        const bool right =
+            column.Name == kRecentValueColumn || FigureOfColumn(column.Name).has_value();
+        columns.push_back({column.Name, column.Width, right});
+    }
+    return columns;
+}
+
+InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
+                                   const std::vector<ColumnRecord>& visible,
+                                   std::string_view number_pattern, const Locale& locale,
+                                   Date today) {
+    InvestmentList list;
+    const std::optional<PortfolioRecord> portfolio = store.FindPortfolio(portfolio_id);
+    if (!portfolio) return list;
+
+    double total = 0;
+    for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio_id)) {
+        const double recent = RoundedToCents(InvestmentMarketValue(store, holding.Id, today));
+        total += recent;
+        InvestmentListRow row{holding.Id, {holding.Name}};
+        for (const ColumnRecord& column : visible) {
+            row.cells.push_back(column.Name == kRecentValueColumn
+                                    ? FormatNumber(recent, kMoneyPattern, locale)
+                                    : HoldingCell(holding, column.Name, number_pattern, locale));
+        }
+        list.rows.push_back(std::move(row));
+    }
+    // Clears the sum's double noise, so whole dollars round as its cents say.
+    total = RoundedToCents(total);
+
+    InvestmentListRow total_line{0, {kTotalLine}};
+    for (const ColumnRecord& column : visible) {
+        total_line.cells.push_back(
+            column.Name == kRecentValueColumn
+                ? FormatNumber(total, kMoneyPattern, locale)
+                : PortfolioCell(*portfolio, column.Name, number_pattern, locale));
+    }
+    list.rows.push_back(std::move(total_line));
+    list.caption = " Total Value of the " + store.PortfolioName(portfolio_id) +
+                   " portfolio: " + FormatNumber(total, kWholeDollarsPattern, locale);
+    return list;
+}
+
+}  // namespace brevanta
