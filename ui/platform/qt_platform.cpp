@@ -65,9 +65,9 @@ void QtPlatform::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); 
 
 void QtPlatform::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-void QtPlatform::ShowHelpContents() { Help().ShowContents(); }
+void QtPlatform::ShowHelpContents() { Help().showContents(); }
 
-void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().ShowTopic(keyword); }
+void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().showTopic(keyword); }
 
 bool QtPlatform::OpenInBrowser(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
