@@ -47,7 +47,8 @@ void QtPlatform::ShowMessage(MessageKind kind, const QString& caption, const QSt
 bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, DisplayText(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Yes);
+    // Questions guard deletions and overwrites: Enter must not be a Yes.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
