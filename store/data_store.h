@@ -56,8 +56,7 @@ class DataStore {
     std::string PortfolioName(float id) const;
     // Largest PID in port.dbf plus one (1 for an empty table); packs the table first.
     StoreResult<int> NextPortfolioId();
-    // Appends a not-calculated portfolio and reloads; returns its new PID. A failure here is
-    // what the GUI answers with DataUnavailableMessage and closing the main window.
+    // Appends a not-calculated portfolio and reloads; returns its new PID.
     StoreResult<int> InsertPortfolio(const std::string& name, const std::string& description);
     // Rows changed; reloads when at least one changed.
     StoreResult<int> RenamePortfolio(float id, const std::string& name,

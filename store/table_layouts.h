@@ -24,6 +24,16 @@ inline constexpr int kDescriptionWidth = 201;
 inline constexpr int kTypeWidth = 2;
 inline constexpr int kSettingWidth = 20;     // Key and Val1..Val4
 
+// The largest amount an amount field holds: nines in every place but the decimal point's.
+constexpr double LargestAmount() {
+    long long digits = 0;
+    for (int place = 0; place < kAmountWidth - 1; ++place) digits = digits * 10 + 9;
+    long long scale = 1;
+    for (int place = 0; place < kAmountDecimals; ++place) scale *= 10;
+    // One correctly rounded division: the double nearest to the decimal, as a typed one reads.
+    return static_cast<double>(digits) / static_cast<double>(scale);
+}
+
 // Figure field names, in stored order. Portfolios also have INCD before INCANND.
 inline const std::vector<std::string> kHoldingFigureFields = {
     "MONTH", "QTR", "YTD", "THYR", "FIYR", "TEYR", "INC",

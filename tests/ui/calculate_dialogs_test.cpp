@@ -1,14 +1,16 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/calc/calculate_investment_dialog.h"
 #include "ui/gui_fixture.h"
+#include "ui/platform/date_field.h"
 
 namespace brevanta::testing {
 namespace {
@@ -44,7 +46,7 @@ class CalcAllTest : public GuiTest {
     int Run(std::function<void(CalculateAllDialog&)> act) {
         CalculateAllDialog dialog(context_);
         OnModal<CalculateAllDialog>([act](CalculateAllDialog& shown) {
-            shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
+            shown.findChild<DateField*>("calculationDateField")->setDate(D(2024, 5, 31));
             act(shown);
         });
         return dialog.Execute(store());
@@ -61,15 +63,15 @@ TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
     CalculateAllDialog dialog(context_);
     OnModal<CalculateAllDialog>([](CalculateAllDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Calculate Performance");
-        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
-        EXPECT_TRUE(shown.findChild<QRadioButton*>("rbAll")->isChecked());
-        auto* list = shown.findChild<QListWidget*>("lbPortfolios");
+        EXPECT_EQ(shown.findChild<QLineEdit*>("calculationDateFieldEdit")->text(), "6/15/2024");
+        EXPECT_TRUE(shown.findChild<QRadioButton*>("everyPortfolioButton")->isChecked());
+        auto* list = shown.findChild<QListWidget*>("portfolioList");
         EXPECT_FALSE(list->isEnabled());
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->item(2)->text(), "Gamma");
-        shown.findChild<QRadioButton*>("rbSelect")->click();
+        shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
         EXPECT_TRUE(list->isEnabled());
-        shown.findChild<QRadioButton*>("rbAll")->click();
+        shown.findChild<QRadioButton*>("everyPortfolioButton")->click();
         EXPECT_FALSE(list->isEnabled());
         // Enter presses the default button, Cancel.
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -82,8 +84,8 @@ TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
 
 TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
     const int result = Run([this](CalculateAllDialog& shown) {
-        shown.findChild<QRadioButton*>("rbSelect")->click();
-        shown.findChild<QPushButton*>("btnOk")->click();
+        shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
+        shown.findChild<QPushButton*>("okButton")->click();
         ASSERT_EQ(platform_.messages.size(), 1u);
         EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
         EXPECT_EQ(platform_.messages[0].text, "Please select one or more portfolios");
@@ -95,9 +97,27 @@ TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
     EXPECT_EQ(PortfolioDate(alpha_), NoDate);
 }
 
+TEST_F(CalcAllTest, UnreadableDateIsRefusedBeforeAnythingElse) {
+    const int result = Run([this](CalculateAllDialog& shown) {
+        QLineEdit* date = shown.findChild<QLineEdit*>("calculationDateFieldEdit");
+        date->clear();
+        QTest::keyClicks(date, "5/32/2024");
+        shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
+        shown.findChild<QPushButton*>("okButton")->click();
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
+        EXPECT_EQ(platform_.messages[0].text, "Please enter a valid date.");
+        EXPECT_EQ(shown.focusWidget(), date);
+        EXPECT_EQ(date->text(), "5/32/2024");
+        EXPECT_TRUE(shown.isVisible());
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(HoldingDate(old_), NoDate);
+}
+
 TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
     const int result =
-        Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("btnOk")->click(); });
+        Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("okButton")->click(); });
     EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Information);
@@ -115,9 +135,9 @@ TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
 
 TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
     const int result = Run([](CalculateAllDialog& shown) {
-        shown.findChild<QRadioButton*>("rbSelect")->click();
-        shown.findChild<QListWidget*>("lbPortfolios")->item(2)->setSelected(true);
-        shown.findChild<QPushButton*>("btnOk")->click();
+        shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
+        shown.findChild<QListWidget*>("portfolioList")->item(2)->setSelected(true);
+        shown.findChild<QPushButton*>("okButton")->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     Reopen();
@@ -128,37 +148,58 @@ TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
 }
 
 TEST_F(CalcAllTest, HelpShowsTheCalculationTopic) {
-    Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("btnHelp")->click(); });
+    Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("helpButton")->click(); });
     EXPECT_EQ(platform_.help_requests, std::vector<QString>({"CALCROR"}));
 }
 
-class CalcPerfTest : public GuiTest {};
+class CalcPerfTest : public GuiTest {
+  protected:
+    static QLineEdit* DateEdit(QWidget& dialog) {
+        return dialog.findChild<QLineEdit*>("performanceDateFieldEdit");
+    }
+};
 
 TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
     CalculateInvestmentDialog dialog(context_);
     OnModal<CalculateInvestmentDialog>([this](CalculateInvestmentDialog& shown) {
-        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
-        EXPECT_FALSE(shown.findChild<QCheckBox*>("CheckBox1")->isChecked());
-        EXPECT_TRUE(shown.findChild<QPushButton*>("btnOk")->isDefault());
-        shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2001, 3, 5));
-        shown.findChild<QPushButton*>("btnOk")->click();
+        EXPECT_EQ(DateEdit(shown)->text(), "6/15/2024");
+        EXPECT_FALSE(shown.findChild<QCheckBox*>("showDetailCheckBox")->isChecked());
+        EXPECT_TRUE(shown.findChild<QPushButton*>("okButton")->isDefault());
+        shown.findChild<DateField*>("performanceDateField")->setDate(D(2001, 3, 5));
+        shown.findChild<QPushButton*>("okButton")->click();
         ASSERT_EQ(platform_.messages.size(), 1u);
         EXPECT_EQ(platform_.messages[0].text,
                   "You must enter a date that is after the holdings\r\ninception date of "
                   "3/05/2001.\r\n\r\nPlease try again.");
-        EXPECT_EQ(shown.focusWidget(), shown.findChild<QDateEdit*>("dtp1"));
+        EXPECT_EQ(shown.focusWidget(), DateEdit(shown));
         EXPECT_TRUE(shown.isVisible());
-        shown.findChild<QPushButton*>("btnCan")->click();
+        shown.findChild<QPushButton*>("cancelButton")->click();
     });
     EXPECT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Rejected);
+}
+
+TEST_F(CalcPerfTest, DateThatIsNotAWholeDateIsRefused) {
+    for (const char* typed : {"2/30/2001", "3/6/01", "3/6", "soon"}) {
+        platform_.messages.clear();
+        CalculateInvestmentDialog dialog(context_);
+        OnModal<CalculateInvestmentDialog>([typed](CalculateInvestmentDialog& shown) {
+            DateEdit(shown)->clear();
+            QTest::keyClicks(DateEdit(shown), typed);
+            shown.findChild<QPushButton*>("okButton")->click();
+            EXPECT_EQ(shown.focusWidget(), DateEdit(shown)) << typed;
+        });
+        EXPECT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Rejected) << typed;
+        EXPECT_EQ(platform_.Texts(), std::vector<QString>({"Please enter a valid date."})) << typed;
+    }
 }
 
 TEST_F(CalcPerfTest, LaterDateIsKeptWithTheDetailChoice) {
     CalculateInvestmentDialog dialog(context_);
     OnModal<CalculateInvestmentDialog>([](CalculateInvestmentDialog& shown) {
-        shown.findChild<QDateEdit*>("dtp1")->setDate(QDate(2001, 3, 6));
-        shown.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-        shown.findChild<QPushButton*>("btnOk")->click();
+        DateEdit(shown)->clear();
+        QTest::keyClicks(DateEdit(shown), "3/6/2001");
+        shown.findChild<QCheckBox*>("showDetailCheckBox")->setChecked(true);
+        shown.findChild<QPushButton*>("okButton")->click();
     });
     ASSERT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Accepted);
     EXPECT_EQ(dialog.ChosenDate(), D(2001, 3, 6));

@@ -1,11 +1,13 @@
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <filesystem>
 
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
+#include "ui/platform/system_locale.h"
 
 namespace brevanta::testing {
 namespace {
@@ -14,7 +16,13 @@ using Kind = Platform::MessageKind;
 
 QLineEdit* Edit(QWidget& dialog, const char* name) { return dialog.findChild<QLineEdit*>(name); }
 
-void ClickOk(QWidget& dialog) { dialog.findChild<QPushButton*>("Ok")->click(); }
+void ClickOk(QWidget& dialog) { dialog.findChild<QPushButton*>("okButton")->click(); }
+
+// A table the store has loaded that can no longer be written: a directory in its place.
+void BreakTable(const std::string& path) {
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+}
 
 class PortfolioDialogTest : public GuiTest {};
 
@@ -22,14 +30,15 @@ TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "New Portfolio");
-        EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
+        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
                   "Enter your new portfolio information below.");
-        EXPECT_TRUE(Edit(shown, "edtName")->text().isEmpty());
-        EXPECT_EQ(shown.focusWidget(), Edit(shown, "edtName"));
-        Edit(shown, "edtName")->setText("Growth");
+        EXPECT_TRUE(Edit(shown, "nameEdit")->text().isEmpty());
+        EXPECT_EQ(shown.focusWidget(), Edit(shown, "nameEdit"));
+        EXPECT_TRUE(shown.findChild<QPushButton*>("okButton")->isDefault());
+        Edit(shown, "nameEdit")->setText("Growth");
         ClickOk(shown);
         // A field of blanks reads back empty; what reaches the store is the blank.
-        EXPECT_EQ(Edit(shown, "edtDesc")->text(), " ");
+        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
     Reopen();
@@ -42,14 +51,14 @@ TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
 TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
-        Edit(shown, "edtDesc")->setText("Long term");
+        Edit(shown, "descriptionEdit")->setText("Long term");
         ClickOk(shown);
         ASSERT_EQ(platform_.messages.size(), 1u);
         EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
         EXPECT_EQ(platform_.messages[0].text, "Please enter a name.");
         EXPECT_TRUE(shown.isVisible());
-        EXPECT_EQ(shown.focusWidget(), Edit(shown, "edtName"));
-        shown.findChild<QPushButton*>("Cancel")->click();
+        EXPECT_EQ(shown.focusWidget(), Edit(shown, "nameEdit"));
+        shown.findChild<QPushButton*>("cancelButton")->click();
     });
     EXPECT_EQ(dialog.NewPortfolio(store()), QDialog::Rejected);
     Reopen();
@@ -59,7 +68,7 @@ TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
 TEST_F(PortfolioDialogTest, BlankNameIsAName) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
-        Edit(shown, "edtName")->setText("   ");
+        Edit(shown, "nameEdit")->setText("   ");
         ClickOk(shown);
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
@@ -74,14 +83,14 @@ TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Update Portfolio");
-        EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
+        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
                   "Update this portfolio information below.");
-        EXPECT_EQ(Edit(shown, "edtName")->text(), "Growth");
-        EXPECT_EQ(Edit(shown, "edtDesc")->text(), "Stocks");
-        Edit(shown, "edtName")->setText("Income");
-        Edit(shown, "edtDesc")->clear();
+        EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Growth");
+        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), "Stocks");
+        Edit(shown, "nameEdit")->setText("Income");
+        Edit(shown, "descriptionEdit")->clear();
         ClickOk(shown);
-        EXPECT_EQ(Edit(shown, "edtDesc")->text(), " ");
+        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
     });
     ASSERT_EQ(dialog.UpdatePortfolio(store(), *store().FindPortfolio(id)), QDialog::Accepted);
     Reopen();
@@ -89,14 +98,43 @@ TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
     EXPECT_EQ(store().FindPortfolio(id)->Description, "");
 }
 
+TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) {
+    BreakTable(File(kPortfolioTableFile));
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
+        Edit(shown, "nameEdit")->setText("Growth");
+        ClickOk(shown);
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
+        EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not save the portfolio.\n\n"));
+        EXPECT_TRUE(platform_.messages[0].text.contains(kPortfolioTableFile));
+        EXPECT_TRUE(shown.isVisible());
+        // Once the table is back, the same OK saves what was typed.
+        std::filesystem::remove(File(kPortfolioTableFile));
+        CreateTable(kPortfolioTableFile, PortfolioTableLayout());
+        ClickOk(shown);
+    });
+    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(dialog.NewPortfolioId())->Name, "Growth");
+}
+
 class HoldingDialogTest : public GuiTest {
   protected:
-    // Runs NewInvestmentDialog on the portfolio with the texts typed, pressing OK once; returns its result.
-    int RunWith(float portfolio_id, const QString& name, const QString& value) {
+    struct Typed {
+        QString name, date, value;
+    };
+
+    // Runs NewInvestmentDialog on the portfolio, types into its fields (the date key by key)
+    // and presses OK once; returns its result.
+    int RunWith(float portfolio_id, const Typed& typed) {
         NewInvestmentDialog dialog(context_);
         OnModal<NewInvestmentDialog>([&](NewInvestmentDialog& shown) {
-            Edit(shown, "edtName")->setText(name);
-            Edit(shown, "edtValue")->setText(value);
+            Edit(shown, "nameEdit")->setText(typed.name);
+            QLineEdit* date = Edit(shown, "inceptionDateFieldEdit");
+            date->clear();
+            QTest::keyClicks(date, typed.date);
+            Edit(shown, "initialValueEdit")->setText(typed.value);
             ClickOk(shown);
             focus_ = shown.focusWidget() ? shown.focusWidget()->objectName() : QString();
         });
@@ -116,52 +154,107 @@ TEST_F(HoldingDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) 
         "try again.";
     const QString notPositive =
         "The initial value of this investment must be a positive number.\n\r Please try again.";
+    const QString tooLarge =
+        "The initial value of this investment cannot be larger than 9,999,999,999,999.99.\n\r "
+        "Please try again.";
+    const QString badDate = "Please enter a valid date.";
     struct Case {
-        QString name, value, message, focus;
+        HoldingDialogTest::Typed typed;
+        QString message, focus;
     };
     const Case cases[] = {
-        {"", "100", "Please enter the name of this investment.", "edtName"},
-        {"Bonds", "", "Please enter the initial value of this investment.", "edtValue"},
-        {"Bonds", "1,000", invalid, "edtValue"},
-        {"Bonds", "$100", invalid, "edtValue"},
-        {"Bonds", "12a", invalid, "edtValue"},
-        {"Bonds", "0", notPositive, "edtValue"},
-        {"Bonds", "-5", notPositive, "edtValue"},
+        {{"", "2/30/2020", "100"}, "Please enter the name of this investment.", "nameEdit"},
+        {{"Bonds", "2/30/2020", ""}, badDate, "inceptionDateFieldEdit"},
+        {{"Bonds", "2/28/20", "100"}, badDate, "inceptionDateFieldEdit"},
+        {{"Bonds", "28.02.2020", "100"}, badDate, "inceptionDateFieldEdit"},
+        {{"Bonds", "", "100"}, badDate, "inceptionDateFieldEdit"},
+        {{"Bonds", "2/28/2020", ""},
+         "Please enter the initial value of this investment.",
+         "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "1,000"}, invalid, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "$100"}, invalid, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "12a"}, invalid, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "0"}, notPositive, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "-5"}, notPositive, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "10000000000000"}, tooLarge, "initialValueEdit"},
+        {{"Bonds", "2/28/2020", "9999999999999.999"}, tooLarge, "initialValueEdit"},
     };
     for (const Case& c : cases) {
+        const std::string label = (c.typed.date + " " + c.typed.value).toStdString();
         platform_.messages.clear();
-        EXPECT_EQ(RunWith(portfolio, c.name, c.value), QDialog::Rejected) << c.value.toStdString();
-        ASSERT_EQ(platform_.messages.size(), 1u) << c.value.toStdString();
+        EXPECT_EQ(RunWith(portfolio, c.typed), QDialog::Rejected) << label;
+        ASSERT_EQ(platform_.messages.size(), 1u) << label;
         EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
-        EXPECT_EQ(platform_.messages[0].text, c.message) << c.value.toStdString();
-        EXPECT_EQ(focus_, c.focus) << c.value.toStdString();
+        EXPECT_EQ(platform_.messages[0].text, c.message) << label;
+        EXPECT_EQ(focus_, c.focus) << label;
     }
     Reopen();
     EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
 }
 
-TEST_F(HoldingDialogTest, SmallPositiveValueIsStoredNotCalculatedFromToday) {
+TEST_F(HoldingDialogTest, TypedDateAndValueAreStoredExactly) {
+    struct Case {
+        QLocale locale;
+        HoldingDialogTest::Typed typed;
+        Date inception;
+        double amount;
+    };
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const Case cases[] = {
+        {us, {"Bonds", "2/28/2020", "0.01"}, D(2020, 2, 28), 0.01},
+        {us, {"Bonds", "12/31/2023", "9999999999999.99"}, D(2023, 12, 31), 9999999999999.99},
+        {german, {"Anleihen", "28.02.2020", "1234,5"}, D(2020, 2, 28), 1234.5},
+        {german, {"Anleihen", "1.3.2020", "100"}, D(2020, 3, 1), 100},
+    };
+    const float portfolio = AddPortfolio("Growth");
+    for (const Case& c : cases) {
+        const std::string label = c.typed.date.toStdString();
+        context_.locale = LocaleFrom(c.locale);
+        ASSERT_EQ(RunWith(portfolio, c.typed), QDialog::Accepted) << label;
+        Reopen();
+        const std::optional<HoldingRecord> created = store().FindHoldingIn(portfolio, new_id_);
+        ASSERT_TRUE(created.has_value()) << label;
+        EXPECT_EQ(created->Name, c.typed.name.toStdString());
+        EXPECT_EQ(created->InceptionDate, c.inception) << label;
+        EXPECT_DOUBLE_EQ(created->InitialAmount, c.amount) << label;
+    }
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(HoldingDialogTest, GermanDateThatDoesNotExistIsRefused) {
+    context_.locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
+    const float portfolio = AddPortfolio("Growth");
+    for (const QString date : {"30.02.2020", "28.02.20", "2/28/2020"}) {
+        platform_.messages.clear();
+        EXPECT_EQ(RunWith(portfolio, {"Anleihen", date, "100"}), QDialog::Rejected);
+        EXPECT_EQ(platform_.Texts(), std::vector<QString>({"Please enter a valid date."}))
+            << date.toStdString();
+    }
+    Reopen();
+    EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
+}
+
+TEST_F(HoldingDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
     const float portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "New Investment / Holding");
-        EXPECT_EQ(shown.findChild<QLabel*>("lblPName")->text(),
+        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
                   "Enter a new investment for the Growth portfolio");
-        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->date(), QDate(2024, 6, 15));
-        EXPECT_EQ(shown.findChild<QDateEdit*>("dtp1")->text(), "6/15/2024");
-        Edit(shown, "edtName")->setText("Bonds");
-        Edit(shown, "edtValue")->setText("0.01");
+        EXPECT_EQ(Edit(shown, "inceptionDateFieldEdit")->text(), "6/15/2024");
+        EXPECT_TRUE(shown.findChild<QPushButton*>("okButton")->isDefault());
+        Edit(shown, "nameEdit")->setText("Bonds");
+        Edit(shown, "initialValueEdit")->setText("250");
         ClickOk(shown);
-        EXPECT_EQ(Edit(shown, "edtDesc")->text(), " ");
+        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
     });
     ASSERT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Accepted);
     Reopen();
     const std::optional<HoldingRecord> created =
         store().FindHoldingIn(portfolio, dialog.NewHoldingId());
     ASSERT_TRUE(created.has_value());
-    EXPECT_EQ(created->Name, "Bonds");
     EXPECT_EQ(created->InceptionDate, D(2024, 6, 15));
-    EXPECT_DOUBLE_EQ(created->InitialAmount, 0.01);
     EXPECT_EQ(created->PerformanceDate, NoDate);
     EXPECT_EQ(created->Figures, NotCalculatedHoldingFigures());
     EXPECT_TRUE(platform_.messages.empty());
@@ -171,14 +264,32 @@ TEST_F(HoldingDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
     const float portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
-        Edit(shown, "edtName")->setText("Bonds");
-        Edit(shown, "edtValue")->setText("-5");
+        Edit(shown, "nameEdit")->setText("Bonds");
+        Edit(shown, "initialValueEdit")->setText("-5");
         ClickOk(shown);
-        shown.findChild<QPushButton*>("Cancel")->click();
+        shown.findChild<QPushButton*>("cancelButton")->click();
     });
     EXPECT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Rejected);
     Reopen();
     EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
+}
+
+TEST_F(HoldingDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
+    const float portfolio = AddPortfolio("Growth");
+    BreakTable(File(kHoldingTableFile));
+    NewInvestmentDialog dialog(context_);
+    OnModal<NewInvestmentDialog>([this](NewInvestmentDialog& shown) {
+        Edit(shown, "nameEdit")->setText("Bonds");
+        Edit(shown, "initialValueEdit")->setText("250");
+        ClickOk(shown);
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
+        EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not save the investment.\n\n"));
+        EXPECT_TRUE(platform_.messages[0].text.contains(kHoldingTableFile));
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Bonds");
+    });
+    EXPECT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Rejected);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(HelpViewerTest, EveryKeywordHasItsOwnPage) {
     HelpViewer viewer;
     for (const char* keyword :
          {"TRANS", "HISTORICAL", "CALCROR", "AUDIT", "COLUMNS", "IMPORT", "EXPORT", "REPORT"}) {
-        viewer.ShowTopic(keyword);
+        viewer.showTopic(keyword);
         EXPECT_EQ(ShownPage(viewer), "qrc:/help/" + QString(keyword).toLower() + ".html");
         EXPECT_FALSE(viewer.findChild<QTextBrowser*>()->toPlainText().isEmpty()) << keyword;
     }
@@ -23,10 +23,10 @@ TEST(HelpViewerTest, EveryKeywordHasItsOwnPage) {
 
 TEST(HelpViewerTest, ContentsAndUnknownKeywordsShowTheContents) {
     HelpViewer viewer;
-    viewer.ShowContents();
+    viewer.showContents();
     EXPECT_EQ(ShownPage(viewer), "qrc:/help/contents.html");
     EXPECT_TRUE(viewer.findChild<QTextBrowser*>()->toPlainText().contains("Topics"));
-    viewer.ShowTopic("NOSUCHTOPIC");
+    viewer.showTopic("NOSUCHTOPIC");
     EXPECT_EQ(ShownPage(viewer), "qrc:/help/contents.html");
 }
 

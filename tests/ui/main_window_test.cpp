@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
+#include "ui/platform/date_field.h"
 
 namespace brevanta::testing {
 namespace {
@@ -259,8 +259,8 @@ TEST_F(MainWindowTest, NewPortfolioGoesToTheEndOfTheTree) {
     auto form = Open();
     Select(*form, 0);
     OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
-        dialog.findChild<QLineEdit*>("edtName")->setText("Aardvark");
-        dialog.findChild<QPushButton*>("Ok")->click();
+        dialog.findChild<QLineEdit*>("nameEdit")->setText("Aardvark");
+        dialog.findChild<QPushButton*>("okButton")->click();
     });
     Item(*form, "mnuNewPortfolio")->trigger();
     EXPECT_EQ(TopLevelTexts(Tree(*form)), QStringList({"Growth", "Income", "Aardvark"}));
@@ -275,9 +275,9 @@ TEST_F(MainWindowTest, NewInvestmentInAnotherPortfoliosListSwitchesTheList) {
     Select(*form, 1);
     form->FillInvestmentList(static_cast<int>(growth_));
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& dialog) {
-        dialog.findChild<QLineEdit*>("edtName")->setText("Annuity");
-        dialog.findChild<QLineEdit*>("edtValue")->setText("250");
-        dialog.findChild<QPushButton*>("Ok")->click();
+        dialog.findChild<QLineEdit*>("nameEdit")->setText("Annuity");
+        dialog.findChild<QLineEdit*>("initialValueEdit")->setText("250");
+        dialog.findChild<QPushButton*>("okButton")->click();
     });
     Button(*form, "sbtnNewInvest")->click();
     QTreeWidgetItem* income = Tree(*form)->topLevelItem(1);
@@ -357,9 +357,9 @@ TEST_F(MainWindowTest, RenamingThroughDetailsChangesTheNodeAtOnce) {
     auto form = Open();
     Select(*form, 0);
     OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtName")->text(), "Growth");
-        dialog.findChild<QLineEdit*>("edtName")->setText("Capital");
-        dialog.findChild<QPushButton*>("Ok")->click();
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("nameEdit")->text(), "Growth");
+        dialog.findChild<QLineEdit*>("nameEdit")->setText("Capital");
+        dialog.findChild<QPushButton*>("okButton")->click();
     });
     Button(*form, "sbtnProp")->click();
     EXPECT_EQ(Tree(*form)->topLevelItem(0)->text(0), "Capital");
@@ -389,15 +389,15 @@ TEST_F(MainWindowTest, InvestmentDetailsRereadTheInvestment) {
 TEST_F(MainWindowTest, CalculateRefreshesTheListOnlyAfterARun) {
     auto form = Open();
     OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
-        dialog.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
-        dialog.findChild<QPushButton*>("btnCan")->click();
+        dialog.findChild<DateField*>("calculationDateField")->setDate(D(2024, 5, 31));
+        dialog.findChild<QPushButton*>("cancelButton")->click();
     });
     Button(*form, "sbtnCalc")->click();
     EXPECT_EQ(ListRows(*form)[0][2], "n/a");
 
     OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
-        dialog.findChild<QDateEdit*>("dtp1")->setDate(QDate(2024, 5, 31));
-        dialog.findChild<QPushButton*>("btnOk")->click();
+        dialog.findChild<DateField*>("calculationDateField")->setDate(D(2024, 5, 31));
+        dialog.findChild<QPushButton*>("okButton")->click();
     });
     Item(*form, "mnuCalculate")->trigger();
     const Rows rows = ListRows(*form);

@@ -1,7 +1,6 @@
 #include "ui/calc/calculate_all_dialog.h"
 
-#include <QDateEdit>
-#include <QGridLayout>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,118 +11,119 @@
 #include "engine/calculation_run.h"
 #include "engine/performance_engine.h"
 #include "store/data_store.h"
-#include "ui/platform/system_locale.h"
-#include "ui/platform/widget_names.h"
+#include "ui/platform/date_field.h"
 
 namespace brevanta {
 
 CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(Named(new QLabel("Calculate the performance of the selected investments up to the "
-                                "calculation date.",
-                                this),
-                     "lblPName")),
-      Label1(Named(
-          new QLabel(
-              "This date will be used as the last day of the last monthly compounding period.",
-              this),
-          "Label1")),
-      Label2(Named(new QLabel("Calculation Date:", this), "Label2")),
-      Label3(
-          Named(new QLabel("Hold down the Control (CTRL) or Shift keys to select multiple", this),
-                "Label3")),
-      dtp1(Named(new QDateEdit(this), "dtp1")),
-      rbAll(Named(new QRadioButton("Every Portfolio", this), "rbAll")),
-      rbSelect(Named(new QRadioButton("Selected Portfolios", this), "rbSelect")),
-      lbPortfolios(Named(new QListWidget(this), "lbPortfolios")),
-      btnOk(Named(new QPushButton("&OK", this), "btnOk")),
-      btnCan(Named(new QPushButton("Cancel", this), "btnCan")),
-      btnHelp(Named(new QPushButton("&Help", this), "btnHelp")) {
+      calculationDateField_(new DateField(context.locale, this)),
+      everyPortfolioButton_(new QRadioButton(tr("Every Portfolio"), this)),
+      selectedPortfoliosButton_(new QRadioButton(tr("Selected Portfolios"), this)),
+      portfolioList_(new QListWidget(this)) {
     setObjectName("CalculateAllDialog");
-    setWindowTitle("Calculate Performance");
+    setWindowTitle(tr("Calculate Performance"));
+    calculationDateField_->setObjectName("calculationDateField");
+    everyPortfolioButton_->setObjectName("everyPortfolioButton");
+    selectedPortfoliosButton_->setObjectName("selectedPortfoliosButton");
+    portfolioList_->setObjectName("portfolioList");
 
-    lblPName->setWordWrap(true);
-    Label1->setWordWrap(true);
-    dtp1->setCalendarPopup(true);
-    dtp1->setDisplayFormat(QtDateFormat(context_.locale));
-    dtp1->setDate(ToQDate(context_.clock.Today()));
-    rbAll->setChecked(true);
-    lbPortfolios->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbPortfolios->setEnabled(false);
-    lbPortfolios->setMinimumHeight(120);
+    auto* prompt = new QLabel(
+        tr("Calculate the performance of the selected investments up to the calculation date."),
+        this);
+    prompt->setWordWrap(true);
+    auto* dateLabel = new QLabel(tr("Calculation Date:"), this);
+    dateLabel->setBuddy(calculationDateField_);
+    auto* dateNote = new QLabel(
+        tr("This date will be used as the last day of the last monthly compounding period."), this);
+    dateNote->setWordWrap(true);
+    auto* selectionNote =
+        new QLabel(tr("Hold down the Control (CTRL) or Shift keys to select multiple"), this);
+
+    calculationDateField_->setDate(context_.clock.Today());
+    everyPortfolioButton_->setChecked(true);
+    portfolioList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    portfolioList_->setEnabled(false);
+    portfolioList_->setMinimumHeight(120);
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+    okButton_->setObjectName("okButton");
+    cancelButton_->setObjectName("cancelButton");
+    helpButton_->setObjectName("helpButton");
     // Enter cancels: a calculation rewrites stored figures, so it takes a deliberate OK.
-    btnOk->setAutoDefault(false);
-    btnHelp->setAutoDefault(false);
-    btnCan->setDefault(true);
+    okButton_->setAutoDefault(false);
+    helpButton_->setAutoDefault(false);
+    cancelButton_->setDefault(true);
 
     auto* date = new QHBoxLayout;
-    date->addWidget(Label2);
-    date->addWidget(dtp1);
+    date->addWidget(dateLabel);
+    date->addWidget(calculationDateField_);
     date->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCan);
-    buttons->addWidget(btnHelp);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPName);
+    layout->addWidget(prompt);
     layout->addLayout(date);
-    layout->addWidget(Label1);
-    layout->addWidget(rbAll);
-    layout->addWidget(rbSelect);
-    layout->addWidget(lbPortfolios);
-    layout->addWidget(Label3);
-    layout->addLayout(buttons);
+    layout->addWidget(dateNote);
+    layout->addWidget(everyPortfolioButton_);
+    layout->addWidget(selectedPortfoliosButton_);
+    layout->addWidget(portfolioList_);
+    layout->addWidget(selectionNote);
+    layout->addWidget(buttons);
     setFixedWidth(420);
 
-    connect(rbAll, &QRadioButton::clicked, this, &CalculateAllDialog::rbAllClick);
-    connect(rbSelect, &QRadioButton::clicked, this, &CalculateAllDialog::rbSelectClick);
-    connect(btnOk, &QPushButton::clicked, this, &CalculateAllDialog::btnOkClick);
-    connect(btnCan, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, &CalculateAllDialog::btnHelpClick);
+    connect(selectedPortfoliosButton_, &QRadioButton::toggled, portfolioList_,
+            &QListWidget::setEnabled);
+    connect(okButton_, &QPushButton::clicked, this, &CalculateAllDialog::onOkClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &CalculateAllDialog::onHelpClicked);
 }
 
 int CalculateAllDialog::Execute(DataStore& store) {
     store_ = &store;
     portfolios_ = store.AllPortfolios();
-    lbPortfolios->clear();
+    portfolioList_->clear();
     for (const PortfolioRecord& portfolio : portfolios_) {
-        lbPortfolios->addItem(QString::fromStdString(portfolio.Name));
+        portfolioList_->addItem(QString::fromStdString(portfolio.Name));
     }
     return exec();
 }
 
-void CalculateAllDialog::rbAllClick() { lbPortfolios->setEnabled(false); }
+void CalculateAllDialog::onHelpClicked() { context_.platform.ShowHelpTopic("CALCROR"); }
 
-void CalculateAllDialog::rbSelectClick() { lbPortfolios->setEnabled(true); }
-
-void CalculateAllDialog::btnHelpClick() { context_.platform.ShowHelpTopic("CALCROR"); }
-
-void CalculateAllDialog::btnOkClick() {
-    const std::vector<PortfolioRecord> chosen = ChosenPortfolios();
-    if (chosen.empty() && rbSelect->isChecked()) {
-        context_.platform.ShowInformation("Please select one or more portfolios");
+void CalculateAllDialog::onOkClicked() {
+    const std::optional<Date> performanceDate = calculationDateField_->date();
+    if (!performanceDate) {
+        context_.platform.ShowInformation(tr("Please enter a valid date."));
+        calculationDateField_->setFocus();
         return;
     }
-    const Status calculated = Calculate(chosen, FromQDate(dtp1->date()));
+    const std::vector<PortfolioRecord> chosen = chosenPortfolios();
+    if (chosen.empty() && selectedPortfoliosButton_->isChecked()) {
+        context_.platform.ShowInformation(tr("Please select one or more portfolios"));
+        return;
+    }
+    const Status calculated = calculate(chosen, *performanceDate);
     // Figures the store refused are not finished numbers, whatever else was stored.
     if (!ShowIfFailed(context_.platform, calculated)) {
-        context_.platform.ShowInformation("Finished calculating performance numbers.");
+        context_.platform.ShowInformation(tr("Finished calculating performance numbers."));
     }
     accept();
 }
 
-std::vector<PortfolioRecord> CalculateAllDialog::ChosenPortfolios() const {
-    if (rbAll->isChecked()) return portfolios_;
+std::vector<PortfolioRecord> CalculateAllDialog::chosenPortfolios() const {
+    if (everyPortfolioButton_->isChecked()) return portfolios_;
     std::vector<PortfolioRecord> chosen;
-    for (int line = 0; line < lbPortfolios->count(); ++line) {
-        if (lbPortfolios->item(line)->isSelected()) chosen.push_back(portfolios_[line]);
+    for (int line = 0; line < portfolioList_->count(); ++line) {
+        if (portfolioList_->item(line)->isSelected()) chosen.push_back(portfolios_[line]);
     }
     return chosen;
 }
 
-Status CalculateAllDialog::Calculate(const std::vector<PortfolioRecord>& portfolios, Date performanceDate) {
+Status CalculateAllDialog::calculate(const std::vector<PortfolioRecord>& portfolios,
+                                     Date performanceDate) {
     BusyCursor busy(context_.platform);
     PerformanceEngine engine(*store_, context_.clock, context_.data_directory, context_.locale);
     return CalculatePortfolios(*store_, engine, portfolios, performanceDate);

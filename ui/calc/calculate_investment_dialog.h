@@ -6,11 +6,11 @@
 #include "ui/platform/ui_context.h"
 
 class QCheckBox;
-class QDateEdit;
-class QLabel;
 class QPushButton;
 
 namespace brevanta {
+
+class DateField;
 
 // Asks for the performance date of one investment, after its inception date, and whether
 // to show the calculation detail. The caller runs the calculation.
@@ -18,28 +18,31 @@ class CalculateInvestmentDialog : public QDialog {
     Q_OBJECT
 
   public:
-    CalculateInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
+    explicit CalculateInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Runs the dialog modally, the date starting at today; Accepted (OK) or Rejected (Cancel).
     int Execute(Date inceptionDate);
 
     // Valid after Accepted.
-    Date ChosenDate() const { return chosen_date_; }
-    bool ShowDetail() const { return show_detail_; }
+    Date ChosenDate() const { return chosenDate_; }
+    bool ShowDetail() const { return showDetail_; }
 
-    void btnOkClick();
+  private slots:
+    void onOkClicked();
 
   private:
-    UiContext& context_;
-    Date inception_date_;
-    Date chosen_date_;
-    bool show_detail_ = false;
+    // Shows a refusal and puts the focus on the date.
+    void refuseDate(const QString& message);
 
-    QLabel* lblPName;
-    QDateEdit* dtp1;
-    QCheckBox* CheckBox1;
-    QPushButton* btnOk;
-    QPushButton* btnCan;
+    UiContext& context_;
+    Date inceptionDate_;
+    Date chosenDate_;
+    bool showDetail_ = false;
+
+    DateField* performanceDateField_;
+    QCheckBox* showDetailCheckBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace brevanta

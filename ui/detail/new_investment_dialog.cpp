@@ -1,112 +1,124 @@
 #include "ui/detail/new_investment_dialog.h"
 
-#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/number_format.h"
 #include "core/number_parse.h"
 #include "store/data_store.h"
 #include "store/table_layouts.h"
-#include "ui/platform/system_locale.h"
-#include "ui/platform/widget_names.h"
+#include "ui/platform/date_field.h"
 
 namespace brevanta {
 
 NewInvestmentDialog::NewInvestmentDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(Named(new QLabel(this), "lblPName")),
-      edtName(Named(new QLineEdit(this), "edtName")),
-      edtDesc(Named(new QLineEdit(this), "edtDesc")),
-      dtp1(Named(new QDateEdit(this), "dtp1")),
-      edtValue(Named(new QLineEdit(this), "edtValue")),
-      Ok(Named(new QPushButton("OK", this), "Ok")),
-      Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
+      promptLabel_(new QLabel(this)),
+      nameEdit_(new QLineEdit(this)),
+      descriptionEdit_(new QLineEdit(this)),
+      inceptionDateField_(new DateField(context.locale, this)),
+      initialValueEdit_(new QLineEdit(this)) {
     setObjectName("NewInvestmentDialog");
-    setWindowTitle("New Investment / Holding");
-    lblPName->setWordWrap(true);
-    edtName->setMaxLength(kNameWidth);
-    edtDesc->setMaxLength(kDescriptionWidth);
-    edtDesc->setMinimumWidth(320);
-    dtp1->setCalendarPopup(true);
-    dtp1->setDisplayFormat(QtDateFormat(context_.locale));
-    Ok->setDefault(true);
+    setWindowTitle(tr("New Investment / Holding"));
+    promptLabel_->setObjectName("promptLabel");
+    nameEdit_->setObjectName("nameEdit");
+    descriptionEdit_->setObjectName("descriptionEdit");
+    inceptionDateField_->setObjectName("inceptionDateField");
+    initialValueEdit_->setObjectName("initialValueEdit");
+    promptLabel_->setWordWrap(true);
+    nameEdit_->setMaxLength(kNameWidth);
+    descriptionEdit_->setMaxLength(kDescriptionWidth);
+    descriptionEdit_->setMinimumWidth(320);
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    okButton_->setObjectName("okButton");
+    cancelButton_->setObjectName("cancelButton");
+    okButton_->setDefault(true);
 
     auto* fields = new QFormLayout;
-    fields->addRow("Name:", edtName);
-    fields->addRow("Description:", edtDesc);
-    fields->addRow("Inception Date:", dtp1);
-    fields->addRow("Initial Value:", edtValue);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Cancel);
+    fields->addRow(tr("Name:"), nameEdit_);
+    fields->addRow(tr("Description:"), descriptionEdit_);
+    fields->addRow(tr("Inception Date:"), inceptionDateField_);
+    fields->addRow(tr("Initial Value:"), initialValueEdit_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPName);
+    layout->addWidget(promptLabel_);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Ok, &QPushButton::clicked, this, &NewInvestmentDialog::OkClick);
-    connect(Cancel, &QPushButton::clicked, this, &NewInvestmentDialog::CancelClick);
+    connect(okButton_, &QPushButton::clicked, this, &NewInvestmentDialog::onOkClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 int NewInvestmentDialog::NewInvestment(DataStore& store, const PortfolioRecord& portfolio) {
     store_ = &store;
-    portfolio_id_ = portfolio.Id;
-    lblPName->setText("Enter a new investment for the " + QString::fromStdString(portfolio.Name) +
-                      " portfolio");
-    dtp1->setDate(ToQDate(context_.clock.Today()));
+    portfolioId_ = portfolio.Id;
+    promptLabel_->setText(tr("Enter a new investment for the %1 portfolio")
+                              .arg(QString::fromStdString(portfolio.Name)));
+    inceptionDateField_->setDate(context_.clock.Today());
     return exec();
 }
 
-void NewInvestmentDialog::OkClick() {
-    if (edtName->text().isEmpty()) {
-        Refuse("Please enter the name of this investment.", edtName);
+void NewInvestmentDialog::onOkClicked() {
+    if (nameEdit_->text().isEmpty()) {
+        refuse(tr("Please enter the name of this investment."), nameEdit_);
         return;
     }
     // The stored description is never empty.
-    if (edtDesc->text().isEmpty()) edtDesc->setText(" ");
-    if (edtValue->text().isEmpty()) {
-        Refuse("Please enter the initial value of this investment.", edtValue);
+    if (descriptionEdit_->text().isEmpty()) descriptionEdit_->setText(" ");
+    const std::optional<Date> inceptionDate = inceptionDateField_->date();
+    if (!inceptionDate) {
+        refuse(tr("Please enter a valid date."), inceptionDateField_);
+        return;
+    }
+    if (initialValueEdit_->text().isEmpty()) {
+        refuse(tr("Please enter the initial value of this investment."), initialValueEdit_);
         return;
     }
     const std::optional<double> value =
-        ParseNumber(edtValue->text().toStdString(), context_.locale);
+        ParseNumber(initialValueEdit_->text().toStdString(), context_.locale);
     if (!value) {
-        Refuse(
-            "You did not enter a valid number for the initial value of this investment.\n\r "
-            "Please try again.",
-            edtValue);
+        refuse(tr("You did not enter a valid number for the initial value of this "
+                  "investment.\n\r Please try again."),
+               initialValueEdit_);
         return;
     }
     if (!(*value > 0)) {
-        Refuse(
-            "The initial value of this investment must be a positive number.\n\r Please try "
-            "again.",
-            edtValue);
+        refuse(tr("The initial value of this investment must be a positive number.\n\r Please "
+                  "try again."),
+               initialValueEdit_);
+        return;
+    }
+    if (*value > LargestAmount()) {
+        refuse(tr("The initial value of this investment cannot be larger than %1.\n\r Please "
+                  "try again.")
+                   .arg(QString::fromStdString(
+                       FormatNumber(LargestAmount(), "#,##0.00", context_.locale))),
+               initialValueEdit_);
         return;
     }
 
     HoldingRecord holding;
-    holding.PortfolioId = portfolio_id_;
-    holding.Name = edtName->text().toStdString();
-    holding.Description = edtDesc->text().toStdString();
-    holding.InceptionDate = FromQDate(dtp1->date());
+    holding.PortfolioId = portfolioId_;
+    holding.Name = nameEdit_->text().toStdString();
+    holding.Description = descriptionEdit_->text().toStdString();
+    holding.InceptionDate = *inceptionDate;
     holding.InitialAmount = *value;
     const StoreResult<int> inserted = store_->InsertHolding(holding);
-    if (ShowIfFailed(context_.platform, inserted.status())) return;
-    new_holding_id_ = inserted.value();
+    if (ShowIfFailed(context_.platform, inserted.status(), tr("Could not save the investment.")))
+        return;
+    newHoldingId_ = inserted.value();
     accept();
 }
 
-void NewInvestmentDialog::CancelClick() { reject(); }
-
-void NewInvestmentDialog::Refuse(const QString& message, QWidget* field) {
+void NewInvestmentDialog::refuse(const QString& message, QWidget* field) {
     context_.platform.ShowPlain(message);
     field->setFocus();
 }

@@ -5,7 +5,6 @@
 #include "store/records.h"
 #include "ui/platform/ui_context.h"
 
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,6 +12,7 @@ class QPushButton;
 namespace brevanta {
 
 class DataStore;
+class DateField;
 
 // Enters a new investment (holding) in a portfolio: name, description, inception date and
 // initial value.
@@ -20,34 +20,35 @@ class NewInvestmentDialog : public QDialog {
     Q_OBJECT
 
   public:
-    NewInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
+    explicit NewInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
 
     // Runs the dialog modally for the portfolio and returns Accepted (OK) or Rejected
-    // (Cancel). The store must outlive the call.
+    // (Cancel). A write the store refuses is reported and leaves the dialog open. The store
+    // must outlive the call.
     int NewInvestment(DataStore& store, const PortfolioRecord& portfolio);
 
     // The identifier of the investment created; valid after Accepted.
-    int NewHoldingId() const { return new_holding_id_; }
+    int NewHoldingId() const { return newHoldingId_; }
 
-    void OkClick();
-    void CancelClick();
+  private slots:
+    void onOkClicked();
 
   private:
     // Shows a refusal and puts the focus on the field concerned.
-    void Refuse(const QString& message, QWidget* field);
+    void refuse(const QString& message, QWidget* field);
 
     UiContext& context_;
     DataStore* store_ = nullptr;
-    float portfolio_id_ = 0;
-    int new_holding_id_ = 0;
+    decltype(PortfolioRecord::Id) portfolioId_ = 0;
+    int newHoldingId_ = 0;
 
-    QLabel* lblPName;
-    QLineEdit* edtName;
-    QLineEdit* edtDesc;
-    QDateEdit* dtp1;
-    QLineEdit* edtValue;
-    QPushButton* Ok;
-    QPushButton* Cancel;
+    QLabel* promptLabel_;
+    QLineEdit* nameEdit_;
+    QLineEdit* descriptionEdit_;
+    DateField* inceptionDateField_;
+    QLineEdit* initialValueEdit_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace brevanta

@@ -1,7 +1,7 @@
 #include "ui/detail/portfolio_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,99 +9,94 @@
 
 #include "store/data_store.h"
 #include "store/table_layouts.h"
-#include "ui/platform/widget_names.h"
 
 namespace brevanta {
 
 PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      lblPName(Named(new QLabel(this), "lblPName")),
-      edtName(Named(new QLineEdit(this), "edtName")),
-      edtDesc(Named(new QLineEdit(this), "edtDesc")),
-      Ok(Named(new QPushButton("OK", this), "Ok")),
-      Cancel(Named(new QPushButton("Cancel", this), "Cancel")) {
+      promptLabel_(new QLabel(this)),
+      nameEdit_(new QLineEdit(this)),
+      descriptionEdit_(new QLineEdit(this)) {
     setObjectName("PortfolioDialog");
-    edtName->setMaxLength(kNameWidth);
-    edtDesc->setMaxLength(kDescriptionWidth);
-    edtDesc->setMinimumWidth(320);
-    Ok->setDefault(true);
+    promptLabel_->setObjectName("promptLabel");
+    nameEdit_->setObjectName("nameEdit");
+    descriptionEdit_->setObjectName("descriptionEdit");
+    nameEdit_->setMaxLength(kNameWidth);
+    descriptionEdit_->setMaxLength(kDescriptionWidth);
+    descriptionEdit_->setMinimumWidth(320);
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    okButton_->setObjectName("okButton");
+    cancelButton_->setObjectName("cancelButton");
+    okButton_->setDefault(true);
 
     auto* fields = new QFormLayout;
-    auto* nameLabel = new QLabel("&Name:", this);
-    nameLabel->setBuddy(edtName);
-    fields->addRow(nameLabel, edtName);
-    fields->addRow("Description:", edtDesc);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Cancel);
+    auto* nameLabel = new QLabel(tr("&Name:"), this);
+    nameLabel->setBuddy(nameEdit_);
+    fields->addRow(nameLabel, nameEdit_);
+    fields->addRow(tr("Description:"), descriptionEdit_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPName);
+    layout->addWidget(promptLabel_);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Ok, &QPushButton::clicked, this, &PortfolioDialog::OkClick);
-    connect(Cancel, &QPushButton::clicked, this, &PortfolioDialog::CancelClick);
+    connect(okButton_, &QPushButton::clicked, this, &PortfolioDialog::onOkClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 int PortfolioDialog::NewPortfolio(DataStore& store) {
-    return Run(store, Mode::New, "New Portfolio", "Enter your new portfolio information below.");
+    return run(store, Mode::New, tr("New Portfolio"),
+               tr("Enter your new portfolio information below."));
 }
 
 int PortfolioDialog::UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio) {
-    portfolio_id_ = portfolio.Id;
-    edtName->setText(QString::fromStdString(portfolio.Name));
-    edtDesc->setText(QString::fromStdString(portfolio.Description));
-    return Run(store, Mode::Update, "Update Portfolio", "Update this portfolio information below.");
+    portfolioId_ = portfolio.Id;
+    nameEdit_->setText(QString::fromStdString(portfolio.Name));
+    descriptionEdit_->setText(QString::fromStdString(portfolio.Description));
+    return run(store, Mode::Update, tr("Update Portfolio"),
+               tr("Update this portfolio information below."));
 }
 
-int PortfolioDialog::Run(DataStore& store, Mode mode, const QString& caption, const QString& prompt) {
+int PortfolioDialog::run(DataStore& store, Mode mode, const QString& caption,
+                         const QString& prompt) {
     store_ = &store;
     mode_ = mode;
     setWindowTitle(caption);
-    lblPName->setText(prompt);
+    promptLabel_->setText(prompt);
     return exec();
 }
 
 void PortfolioDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    nameEdit_->setFocus();
 }
 
-void PortfolioDialog::FormActivate() { edtName->setFocus(); }
-
-void PortfolioDialog::OkClick() {
-    Platform& platform = context_.platform;
+void PortfolioDialog::onOkClicked() {
     // Only a name without any character is refused; blanks are a name.
-    if (edtName->text().isEmpty()) {
-        platform.ShowPlain("Please enter a name.");
-        edtName->setFocus();
+    if (nameEdit_->text().isEmpty()) {
+        context_.platform.ShowPlain(tr("Please enter a name."));
+        nameEdit_->setFocus();
         return;
     }
     // The stored description is never empty.
-    if (edtDesc->text().isEmpty()) edtDesc->setText(" ");
-    const std::string name = edtName->text().toStdString();
-    const std::string description = edtDesc->text().toStdString();
-
-    if (mode_ == Mode::Update) {
-        if (ShowIfFailed(platform,
-                         store_->RenamePortfolio(portfolio_id_, name, description).status())) {
-            return;
-        }
-    } else {
-        const StoreResult<int> inserted = store_->InsertPortfolio(name, description);
-        if (!inserted.ok()) {
-            platform.ShowPlain(DataUnavailableMessage);
-            done(DataUnavailable);
-            return;
-        }
-        new_portfolio_id_ = inserted.value();
-    }
-    accept();
+    if (descriptionEdit_->text().isEmpty()) descriptionEdit_->setText(" ");
+    if (save(nameEdit_->text().toStdString(), descriptionEdit_->text().toStdString())) accept();
 }
 
-void PortfolioDialog::CancelClick() { reject(); }
+bool PortfolioDialog::save(const std::string& name, const std::string& description) {
+    Status status;
+    if (mode_ == Mode::Update) {
+        status = store_->RenamePortfolio(portfolioId_, name, description).status();
+    } else {
+        const StoreResult<int> inserted = store_->InsertPortfolio(name, description);
+        status = inserted.status();
+        if (inserted.ok()) newPortfolioId_ = inserted.value();
+    }
+    return !ShowIfFailed(context_.platform, status, tr("Could not save the portfolio."));
+}
 
 }  // namespace brevanta

@@ -18,42 +18,41 @@ class PortfolioDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Returned when the portfolio table could not be written; the caller ends the program.
-    static constexpr int DataUnavailable = 2;
+    explicit PortfolioDialog(UiContext& context, QWidget* parent = nullptr);
 
-    PortfolioDialog(UiContext& context, QWidget* parent = nullptr);
-
-    // Each runs the dialog modally and returns Accepted (OK), Rejected (Cancel) or
-    // DataUnavailable. The store must outlive the call.
+    // Each runs the dialog modally and returns Accepted (OK) or Rejected (Cancel). A write
+    // the store refuses is reported and leaves the dialog open. The store must outlive the
+    // call.
     int NewPortfolio(DataStore& store);
     int UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio);
 
     // The identifier of the portfolio NewPortfolio created; valid after Accepted.
-    int NewPortfolioId() const { return new_portfolio_id_; }
-
-    void FormActivate();
-    void OkClick();
-    void CancelClick();
+    int NewPortfolioId() const { return newPortfolioId_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
+  private slots:
+    void onOkClicked();
+
   private:
     enum class Mode { New, Update };
 
-    int Run(DataStore& store, Mode mode, const QString& caption, const QString& prompt);
+    int run(DataStore& store, Mode mode, const QString& caption, const QString& prompt);
+    // Writes the portfolio; false (with the reason shown) when the store refused.
+    bool save(const std::string& name, const std::string& description);
 
     UiContext& context_;
     DataStore* store_ = nullptr;
     Mode mode_ = Mode::New;
-    float portfolio_id_ = 0;  // the portfolio being updated
-    int new_portfolio_id_ = 0;
+    decltype(PortfolioRecord::Id) portfolioId_ = 0;  // the portfolio being updated
+    int newPortfolioId_ = 0;
 
-    QLabel* lblPName;
-    QLineEdit* edtName;
-    QLineEdit* edtDesc;
-    QPushButton* Ok;
-    QPushButton* Cancel;
+    QLabel* promptLabel_;
+    QLineEdit* nameEdit_;
+    QLineEdit* descriptionEdit_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace brevanta

@@ -1,8 +1,11 @@
 #include "ui/main/about_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include "ui/platform/platform.h"
 
 namespace brevanta {
 
@@ -14,31 +17,32 @@ constexpr char kVersion[] = "2.01";
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutDialog");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(":/brevanta.png"));
-    auto* name = new QLabel("Brevanta", this);
+    auto* name = new QLabel(kApplicationTitle, this);
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     name->setFont(bold);
-    auto* release = new QLabel(QString("Release ") + kVersion, this);
-    auto* notice = new QLabel(
-        "Time-weighted and dollar-weighted returns of your portfolios.\n"
-        "Your data stays in the tables of your data directory.",
-        this);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* release = new QLabel(tr("Release %1").arg(kVersion), this);
+    auto* notice = new QLabel(tr("Time-weighted and dollar-weighted returns of your portfolios.\n"
+                                 "Your data stays in the tables of your data directory."),
+                              this);
+    auto* buttons = new QDialogButtonBox(Qt::Horizontal, this);
+    buttons->setCenterButtons(true);
+    QPushButton* okButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    okButton->setObjectName("okButton");
+    okButton->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(name, 0, 1);
     layout->addWidget(release, 1, 1);
     layout->addWidget(notice, 2, 1);
-    layout->addWidget(ok, 3, 0, 1, 2, Qt::AlignHCenter);
+    layout->addWidget(buttons, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

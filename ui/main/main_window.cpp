@@ -455,12 +455,7 @@ void MainWindow::UpdateHints(const QString& portfolioName, const QString& invest
 
 void MainWindow::NewPortfolioClick() {
     PortfolioDialog dialog(context_, this);
-    const int result = dialog.NewPortfolio(*store_);
-    if (result == PortfolioDialog::DataUnavailable) {
-        close();
-        return;
-    }
-    if (result != QDialog::Accepted) return;
+    if (dialog.NewPortfolio(*store_) != QDialog::Accepted) return;
     BusyCursor busy(context_.platform);
     if (const auto created = store_->FindPortfolio(dialog.NewPortfolioId())) {
         AddPortfolioNode(*created);

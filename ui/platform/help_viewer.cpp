@@ -18,15 +18,19 @@ QUrl PageUrl(const QString& name) { return QUrl("qrc:/help/" + name + ".html"); 
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
     setObjectName("HelpViewer");
-    setWindowTitle("Brevanta Help");
+    browser_->setObjectName("browser");
+    setWindowTitle(tr("Brevanta Help"));
     setModal(false);
     resize(560, 520);
 
-    auto* contents = new QPushButton("&Contents", this);
-    auto* back = new QPushButton("&Back", this);
-    auto* close = new QPushButton("Close", this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* close = new QPushButton(tr("Close"), this);
+    contents->setObjectName("contentsButton");
+    back->setObjectName("backButton");
+    close->setObjectName("closeButton");
     back->setEnabled(false);
-    connect(contents, &QPushButton::clicked, this, &HelpViewer::ShowContents);
+    connect(contents, &QPushButton::clicked, this, &HelpViewer::showContents);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -41,14 +45,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     layout->addWidget(browser_);
 }
 
-void HelpViewer::ShowContents() { ShowPage(kContentsPage); }
+void HelpViewer::showContents() { showPage(kContentsPage); }
 
-void HelpViewer::ShowTopic(const QString& keyword) {
+void HelpViewer::showTopic(const QString& keyword) {
     const QString name = keyword.toLower();
-    ShowPage(QFile::exists(":/help/" + name + ".html") ? name : QString(kContentsPage));
+    showPage(QFile::exists(":/help/" + name + ".html") ? name : QString(kContentsPage));
 }
 
-void HelpViewer::ShowPage(const QString& name) {
+void HelpViewer::showPage(const QString& name) {
     browser_->setSource(PageUrl(name));
     show();
     raise();

@@ -14,12 +14,13 @@ class HelpViewer : public QDialog {
   public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    void ShowContents();
+  public slots:
+    void showContents();
     // An unknown keyword shows the contents.
-    void ShowTopic(const QString& keyword);
+    void showTopic(const QString& keyword);
 
   private:
-    void ShowPage(const QString& name);
+    void showPage(const QString& name);
 
     QTextBrowser* browser_;
 };

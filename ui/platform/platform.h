@@ -48,10 +48,13 @@ class Platform {
     void ShowError(const QString& text) { ShowMessage(MessageKind::Error, "Error", text); }
 };
 
-// Shows a failed store operation's reason in an error box; true when it failed.
-inline bool ShowIfFailed(Platform& platform, const Status& status) {
+// Shows a failed store operation's reason in an error box, after what could not be done
+// when `failure` is given; true when it failed.
+inline bool ShowIfFailed(Platform& platform, const Status& status,
+                         const QString& failure = QString()) {
     if (status.ok()) return false;
-    platform.ShowError(QString::fromStdString(status.message()));
+    const QString reason = QString::fromStdString(status.message());
+    platform.ShowError(failure.isEmpty() ? reason : failure + "\n\n" + reason);
     return true;
 }
 

@@ -47,7 +47,8 @@ void QtPlatform::ShowMessage(MessageKind kind, const QString& caption, const QSt
 bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, DisplayText(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Yes);
+    // Questions guard deletions and overwrites: Enter must not be a Yes.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -65,9 +66,9 @@ void QtPlatform::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); 
 
 void QtPlatform::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-void QtPlatform::ShowHelpContents() { Help().ShowContents(); }
+void QtPlatform::ShowHelpContents() { Help().showContents(); }
 
-void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().ShowTopic(keyword); }
+void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().showTopic(keyword); }
 
 bool QtPlatform::OpenInBrowser(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));

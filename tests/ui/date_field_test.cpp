@@ -1,0 +1,31 @@
+#include "ui/platform/date_field.h"
+
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+#include "ui/platform/system_locale.h"
+
+namespace brevanta {
+namespace {
+
+TEST(DateFieldTest, CalendarStartsAtTheTypedDateAndFillsTheEditInTheLocalesFormat) {
+    DateField field(LocaleFrom(QLocale(QLocale::German, QLocale::Germany)));
+    field.setObjectName("startField");
+    EXPECT_EQ(field.findChild<QLineEdit*>("startFieldEdit"), field.lineEdit());
+    field.setDate(Date::Ymd(2020, 2, 28));
+    EXPECT_EQ(field.lineEdit()->text(), "28.02.2020");
+
+    auto* calendar = field.findChild<QCalendarWidget*>();
+    emit field.findChild<QToolButton*>("calendarButton")->menu()->aboutToShow();
+    EXPECT_EQ(calendar->selectedDate(), QDate(2020, 2, 28));
+    emit calendar->clicked(QDate(2021, 3, 5));
+    EXPECT_EQ(field.lineEdit()->text(), "05.03.2021");
+    EXPECT_EQ(field.date(), Date::Ymd(2021, 3, 5));
+}
+
+}  // namespace
+}  // namespace brevanta
