@@ -17,19 +17,24 @@ class FakePlatform : public Platform {
         MessageKind kind;
         QString caption;
         QString text;
+        QString detail;
     };
 
-    void ShowMessage(MessageKind kind, const QString& caption, const QString& text) override {
-        messages.push_back({kind, caption, text});
+    void ShowMessage(MessageKind kind, const QString& caption, const QString& text,
+                     const QString& detail) override {
+        messages.push_back({kind, caption, text, detail});
     }
     bool AskYesNo(const QString& caption, const QString& text) override {
-        messages.push_back({MessageKind::Question, caption, text});
+        messages.push_back({MessageKind::Question, caption, text, {}});
         return NextOf(yes_no_answers, false);
     }
     QString OpenFileName(const QString&, const QString&) override {
         return NextOf(file_names, QString());
     }
     QString SaveFileName(const QString&, const QString&, const QString&) override {
+        return NextOf(file_names, QString());
+    }
+    QString ExistingDirectory(const QString&, const QString&) override {
         return NextOf(file_names, QString());
     }
     void BeginBusy() override {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -20,5 +22,10 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietHandler);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Remembered directories and window geometry go to a test location, fresh for each run.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName("Brevanta");
+    QApplication::setApplicationName("Brevanta");
+    QSettings().clear();
     return RUN_ALL_TESTS();
 }

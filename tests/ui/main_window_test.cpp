@@ -1,26 +1,31 @@
 #include "ui/main/main_window.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
-#include <QCoreApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <filesystem>
+#include <set>
 
+#include "store/data_directory.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
-#include "ui/platform/date_field.h"
+#include "ui/main/caption_strip.h"
 
 namespace brevanta::testing {
 namespace {
 
 using Kind = Platform::MessageKind;
 using Rows = std::vector<QStringList>;
+using Tester = QAbstractItemModelTester;
 
 // Two portfolios: Growth with Bonds and Stocks, Income without investments; the list shows
 // "Recent Value", "QTR" and "Inception Date".
@@ -43,286 +48,267 @@ class MainWindowTest : public GuiTest {
         AddColumn("Inception Date", 2);
     }
 
-    // The main window as the program shows it: shown, then activated by the event loop.
+    // The main window as the program shows it: shown, then activated by the event loop; both
+    // models are checked by the model tester all along.
     std::unique_ptr<MainWindow> Open() {
-        auto form = std::make_unique<MainWindow>(context_);
-        form->show();
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-        return form;
+        auto window = std::make_unique<MainWindow>(context_);
+        window->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        new Tester(Tree(*window)->model(), Tester::FailureReportingMode::Fatal, window.get());
+        new Tester(List(*window)->model(), Tester::FailureReportingMode::Fatal, window.get());
+        return window;
     }
 
-    static QTreeWidget* Tree(MainWindow& form) { return form.findChild<QTreeWidget*>("TreeView1"); }
-    static QTreeWidget* List(MainWindow& form) { return form.findChild<QTreeWidget*>("ListView1"); }
-    static QString Caption(MainWindow& form) { return form.findChild<QLabel*>("panelCont")->text(); }
-    static QAction* Item(MainWindow& form, const char* name) {
-        return form.findChild<QAction*>(name);
+    static QTreeView* Tree(MainWindow& window) {
+        return window.findChild<QTreeView*>("portfolioTree");
     }
-    static QToolButton* Button(MainWindow& form, const char* name) {
-        return form.findChild<QToolButton*>(name);
+    static QTreeView* List(MainWindow& window) {
+        return window.findChild<QTreeView*>("investmentList");
     }
-
-    static QStringList TopLevelTexts(QTreeWidget* tree) {
+    static QString Caption(MainWindow& window) {
+        return window.findChild<CaptionStrip*>("totalLabel")->caption();
+    }
+    static QAction* Action(MainWindow& window, const char* name) {
+        return window.findChild<QAction*>(name);
+    }
+    static QToolButton* Button(MainWindow& window, const char* name) {
+        return window.findChild<QToolButton*>(name);
+    }
+    static QModelIndex Node(MainWindow& window, int portfolio, int investment = -1) {
+        const QModelIndex node = Tree(window)->model()->index(portfolio, 0);
+        return investment < 0 ? node : node.model()->index(investment, 0, node);
+    }
+    static QStringList Texts(MainWindow& window, const QModelIndex& parent = {}) {
+        const QAbstractItemModel* model = Tree(window)->model();
         QStringList texts;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) texts << tree->topLevelItem(i)->text(0);
+        for (int i = 0; i < model->rowCount(parent); ++i) {
+            texts << model->index(i, 0, parent).data().toString();
+        }
         return texts;
     }
-    static QStringList ChildTexts(QTreeWidgetItem* node) {
-        QStringList texts;
-        for (int i = 0; i < node->childCount(); ++i) texts << node->child(i)->text(0);
-        return texts;
-    }
-    static Rows ListRows(MainWindow& form) {
-        QTreeWidget* list = List(form);
+    static Rows ListRows(MainWindow& window) {
+        const QAbstractItemModel* model = List(window)->model();
         Rows rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        for (int r = 0; r < model->rowCount(); ++r) {
             QStringList cells;
-            for (int c = 0; c < list->columnCount(); ++c) cells << list->topLevelItem(i)->text(c);
+            for (int c = 0; c < model->columnCount(); ++c) {
+                cells << model->index(r, c).data().toString();
+            }
             rows.push_back(cells);
         }
         return rows;
     }
-    static void Select(MainWindow& form, int portfolio, int investment = -1) {
-        QTreeWidgetItem* node = Tree(form)->topLevelItem(portfolio);
-        Tree(form)->setCurrentItem(investment < 0 ? node : node->child(investment));
+    static void Select(MainWindow& window, int portfolio, int investment = -1) {
+        if (investment >= 0) Tree(window)->expand(Node(window, portfolio));
+        Tree(window)->setCurrentIndex(Node(window, portfolio, investment));
     }
 
     float growth_ = 0, income_ = 0, bonds_ = 0, stocks_ = 0;
 };
 
 TEST_F(MainWindowTest, FirstActivationFillsTreeAndList) {
-    auto form = Open();
-    EXPECT_EQ(form->windowTitle(), "Brevanta");
-    QTreeWidget* tree = Tree(*form);
-    EXPECT_EQ(TopLevelTexts(tree), QStringList({"Growth", "Income"}));
-    EXPECT_EQ(ChildTexts(tree->topLevelItem(0)), QStringList({"Bonds", "Stocks"}));
-    EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(growth_));
+    auto window = Open();
+    EXPECT_EQ(window->windowTitle(), "Brevanta - " + QString::fromStdString(dir_.path()));
+    EXPECT_EQ(Texts(*window), QStringList({"Growth", "Income"}));
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
+    EXPECT_EQ(window->currentPortfolioId(), growth_);
     // The first portfolio is the selected node, the one the list shows.
-    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
-    EXPECT_TRUE(tree->topLevelItem(0)->isSelected());
-    EXPECT_EQ(Button(*form, "sbtnProp")->toolTip(), "Show Details for the 'Growth' Portfolio");
+    EXPECT_EQ(Tree(*window)->currentIndex(), Node(*window, 0));
+    EXPECT_EQ(Button(*window, "detailsButton")->toolTip(),
+              "Show Details for the 'Growth' Portfolio");
 
-    QTreeWidgetItem* header = List(*form)->headerItem();
-    EXPECT_EQ(header->text(0), "Name");
-    EXPECT_EQ(header->text(1), "Recent Value");
-    EXPECT_EQ(header->text(2), "QTR");
-    EXPECT_EQ(header->text(3), "Inception Date");
-    EXPECT_EQ(List(*form)->columnWidth(0), 125);
-    EXPECT_EQ(List(*form)->columnWidth(1), 90);
-    EXPECT_TRUE(header->textAlignment(1) & Qt::AlignRight);
-    EXPECT_FALSE(header->textAlignment(2) & Qt::AlignRight);
+    const QAbstractItemModel* list = List(*window)->model();
+    const QStringList captions = {"Name", "Recent Value", "QTR", "Inception Date"};
+    const bool rightAligned[] = {false, true, true, false};
+    for (int c = 0; c < captions.size(); ++c) {
+        EXPECT_EQ(list->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        const auto alignment = list->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole);
+        EXPECT_EQ(bool(alignment.value<Qt::Alignment>() & Qt::AlignRight), rightAligned[c]);
+    }
+    EXPECT_EQ(List(*window)->header()->sectionSize(0), 125);
+    EXPECT_EQ(List(*window)->header()->sectionSize(1), 90);
 
-    // Bonds: the value of 31 May 2024, held in single precision; Stocks: its initial value.
+    // Exact to the cent, and the total is the sum of its rows.
     const Rows expected = {
-        {"Bonds", "$1,234,567.88", "n/a", "1/15/2020"},
+        {"Bonds", "$1,234,567.89", "n/a", "1/15/2020"},
         {"Stocks", "$500.00", "n/a", "3/1/2021"},
-        {"   Total", "$1,235,067.88", "n/a", " "},
+        {"   Total", "$1,235,067.89", "n/a", " "},
     };
-    EXPECT_EQ(ListRows(*form), expected);
-    EXPECT_EQ(Caption(*form), " Total Value of the Growth portfolio: $1,235,068");
+    EXPECT_EQ(ListRows(*window), expected);
+    EXPECT_EQ(Caption(*window), " Total Value of the Growth portfolio: $1,235,068");
     EXPECT_TRUE(platform_.messages.empty());
     EXPECT_EQ(platform_.busy_depth, 0);
     EXPECT_GT(platform_.busy_count, 0);
 }
 
 TEST_F(MainWindowTest, PortfolioWithoutInvestmentsShowsOnlyTheTotalLine) {
-    auto form = Open();
-    Select(*form, 1);
-    EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(income_));
-    EXPECT_EQ(ListRows(*form), Rows({{"   Total", "$.00", "n/a", " "}}));
-    EXPECT_EQ(Caption(*form), " Total Value of the Income portfolio: $");
-}
-
-TEST_F(MainWindowTest, OnlyTheNotCalculatedMarkerShowsNotAvailable) {
-    StoreFigures(bonds_, 999999);
-    StoreFigures(stocks_, 0);
-    PerformanceFigures portfolio;
-    portfolio.Figures.fill(12.5f);
-    ASSERT_TRUE(store().StorePortfolioFigures(growth_, portfolio).ok());
-    auto form = Open();
-    const Rows rows = ListRows(*form);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0][2], "n/a");
-    EXPECT_EQ(rows[1][2], "0.00");
-    EXPECT_EQ(rows[2][2], "12.50");
+    auto window = Open();
+    Select(*window, 1);
+    EXPECT_EQ(window->currentPortfolioId(), income_);
+    EXPECT_EQ(ListRows(*window), Rows({{"   Total", "$.00", "n/a", " "}}));
+    EXPECT_EQ(Caption(*window), " Total Value of the Income portfolio: $");
 }
 
 TEST_F(MainWindowTest, NumberOfDecimalsChoosesTheFigurePattern) {
+    SettingRecord setting;
+    setting.Key = NumDecKey;
+    setting.Val1 = "4";
+    ASSERT_TRUE(store().UpdateSetting(setting).ok());
     StoreFigures(bonds_, 12.5f);
-    struct Case {
-        const char* num_dec;
-        const char* pattern;
-        const char* cell;
-    };
-    for (const Case& c : {Case{"0", "#,##0", "13"}, Case{"4", "#,##0.0000", "12.5000"},
-                          Case{"9", "#,##0.00", "12.50"}}) {
-        SettingRecord setting;
-        setting.Key = "NUM_DEC";
-        setting.Val1 = c.num_dec;
-        ASSERT_TRUE(store().UpdateSetting(setting).ok());
-        auto form = Open();
-        EXPECT_EQ(form->NumberFormat(), c.pattern);
-        EXPECT_EQ(ListRows(*form)[0][2], c.cell) << c.num_dec;
-    }
-}
-
-TEST_F(MainWindowTest, UnknownColumnsShowNotAvailableInEveryRow) {
-    AddColumn("Cost Basis", 3);
-    AddColumn("Total Contributions", 4);
-    auto form = Open();
-    for (const QStringList& row : ListRows(*form)) {
-        ASSERT_EQ(row.size(), 6);
-        EXPECT_EQ(row[4], "n/a");
-        EXPECT_EQ(row[5], "n/a");
-    }
+    auto window = Open();
+    EXPECT_EQ(window->numberFormat(), "#,##0.0000");
+    EXPECT_EQ(ListRows(*window)[0][2], "12.5000");
 }
 
 TEST_F(MainWindowTest, SelectingAnInvestmentOfTheShownPortfolioKeepsTheList) {
-    auto form = Open();
-    Select(*form, 0);
-    QTreeWidgetItem* firstRow = List(*form)->topLevelItem(0);
-    Select(*form, 0, 0);
-    EXPECT_EQ(List(*form)->topLevelItem(0), firstRow);  // not refilled
-    EXPECT_TRUE(Button(*form, "sbtnHist")->isEnabled());
-    EXPECT_TRUE(Button(*form, "sbtnPerf")->isEnabled());
-    EXPECT_TRUE(Item(*form, "popInvestmentDetail")->isEnabled());
-    EXPECT_EQ(Button(*form, "sbtnNewInvest")->toolTip(),
+    auto window = Open();
+    QSignalSpy refills(List(*window)->model(), &QAbstractItemModel::modelReset);
+    Select(*window, 0, 0);
+    EXPECT_EQ(refills.count(), 0);
+    EXPECT_TRUE(Button(*window, "historyButton")->isEnabled());
+    EXPECT_TRUE(Button(*window, "performanceButton")->isEnabled());
+    EXPECT_EQ(Button(*window, "newInvestmentButton")->toolTip(),
               "Add A New Investment To The 'Growth' Portfolio");
-    EXPECT_EQ(Button(*form, "sbtnHist")->toolTip(),
+    EXPECT_EQ(Button(*window, "historyButton")->toolTip(),
               "Show Historical Values for the 'Bonds' Investment");
-    EXPECT_EQ(Button(*form, "sbtnPerf")->toolTip(),
+    EXPECT_EQ(Button(*window, "performanceButton")->toolTip(),
               "Show Performance Detail for the 'Bonds' Investment");
-    EXPECT_EQ(Button(*form, "sbtnProp")->toolTip(),
+    EXPECT_EQ(Button(*window, "detailsButton")->toolTip(),
               "Show Transaction, Historical and Performance Details for the 'Bonds' Investment");
 
-    Select(*form, 1);
-    EXPECT_FALSE(Button(*form, "sbtnHist")->isEnabled());
-    EXPECT_FALSE(Item(*form, "mnuCut")->isEnabled());
-    EXPECT_FALSE(Item(*form, "popInvestmentDetail")->isEnabled());
-    EXPECT_EQ(Button(*form, "sbtnProp")->toolTip(), "Show Details for the 'Income' Portfolio");
+    Select(*window, 1);
+    EXPECT_EQ(refills.count(), 1);
+    EXPECT_FALSE(Button(*window, "historyButton")->isEnabled());
+    EXPECT_EQ(Button(*window, "detailsButton")->toolTip(),
+              "Show Details for the 'Income' Portfolio");
 }
 
-TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndStartingStates) {
-    // As the form starts, before its first activation selects anything.
-    auto form = std::make_unique<MainWindow>(context_);
+TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndStartingStates) {
+    // As the window starts, before its first activation selects anything.
+    MainWindow window(context_);
     struct Expected {
         const char* name;
         const char* caption;
         QKeySequence shortcut;
+        bool enabled;
     };
-    const Expected items[] = {
-        {"mnuNewPortfolio", "Portfolio...", QKeySequence("Ctrl+N")},
-        {"mnuNewInvestment", "Investment...", QKeySequence("Ctrl+I")},
-        {"mnuDetails", "&Details...", QKeySequence("Ctrl+D")},
-        {"mnuDelete", "D&elete", QKeySequence()},
-        {"mnuImport", "&Import...", QKeySequence()},
-        {"mnuExport", "E&xport...", QKeySequence()},
-        {"mnuExit", "E&xit", QKeySequence()},
-        {"mnuCut", "&Cut Investment", QKeySequence("Ctrl+X")},
-        {"mnuCopy", "C&opy Investment", QKeySequence("Ctrl+C")},
-        {"mnuPaste", "&Paste Investment", QKeySequence("Ctrl+V")},
-        {"mnuExpandAll", "&Expand All Portfolios", QKeySequence("F2")},
-        {"mnuCollapseAll", "Co&llapse All Portfolios", QKeySequence("F3")},
-        {"mnuCalculate", "&Calculate Performance...", QKeySequence("Ctrl+P")},
-        {"mnuReports", "&Reports...", QKeySequence("Ctrl+R")},
-        {"mnuOptions", "&Options...", QKeySequence()},
-        {"mnuContents", "&Contents", QKeySequence("F1")},
-        {"mnuAbout", "&About...", QKeySequence()},
-        {"popNewPortfolio", "&Portfolio...", QKeySequence()},
-        {"popNewInvestment", "&Investment...", QKeySequence()},
-        {"popDetails", "&Details...", QKeySequence()},
-        {"popDelete", "D&elete", QKeySequence()},
-        {"popCut", "&Cut Investment", QKeySequence()},
-        {"popCopy", "C&opy Investment", QKeySequence()},
-        {"popPaste", "&Paste Investment", QKeySequence()},
-        {"popPortfolioPerformance", "Portfolio - Performance", QKeySequence()},
-        {"popPortfolioMarketValue", "Portfolio - Market Value and Cash Flows", QKeySequence()},
-        {"popInvestmentDetail", "Investment - Detail", QKeySequence()},
-        {"popImport", "&Import...", QKeySequence()},
-        {"popExport", "E&xport...", QKeySequence()},
+    const Expected actions[] = {
+        {"newPortfolioAction", "&Portfolio...", QKeySequence("Ctrl+N"), true},
+        {"newInvestmentAction", "&Investment...", QKeySequence("Ctrl+I"), true},
+        {"detailsAction", "&Details...", QKeySequence("Ctrl+D"), true},
+        {"deleteAction", "D&elete", QKeySequence(), true},
+        {"openDataDirectoryAction", "&Open Data Directory...", QKeySequence("Ctrl+O"), true},
+        {"exitAction", "E&xit", QKeySequence("Ctrl+Q"), true},
+        {"expandAllAction", "&Expand All Portfolios", QKeySequence("F2"), true},
+        {"collapseAllAction", "Co&llapse All Portfolios", QKeySequence("F3"), true},
+        {"calculateAction", "&Calculate Performance...", QKeySequence("Ctrl+P"), true},
+        {"helpContentsAction", "&Contents", QKeySequence("F1"), true},
+        {"aboutAction", "&About...", QKeySequence(), true},
+        {"historyAction", "History", QKeySequence(), false},
+        {"performanceAction", "Performance", QKeySequence(), false},
+        // Commands not available in this release stay disabled rather than do nothing.
+        {"cutAction", "&Cut Investment", QKeySequence("Ctrl+X"), false},
+        {"copyAction", "C&opy Investment", QKeySequence("Ctrl+C"), false},
+        {"pasteAction", "&Paste Investment", QKeySequence("Ctrl+V"), false},
+        {"reportsAction", "&Reports...", QKeySequence("Ctrl+R"), false},
+        {"optionsAction", "&Options...", QKeySequence(), false},
+        {"importAction", "&Import...", QKeySequence(), false},
+        {"exportAction", "E&xport...", QKeySequence(), false},
     };
-    for (const Expected& expected : items) {
-        QAction* item = Item(*form, expected.name);
-        ASSERT_NE(item, nullptr) << expected.name;
-        EXPECT_EQ(item->text(), expected.caption) << expected.name;
-        EXPECT_EQ(item->shortcut(), expected.shortcut) << expected.name;
-        const bool paste = QString(expected.name).endsWith("Paste");
-        EXPECT_EQ(item->isEnabled(), !paste) << expected.name;
+    for (const Expected& expected : actions) {
+        QAction* action = Action(window, expected.name);
+        ASSERT_NE(action, nullptr) << expected.name;
+        EXPECT_EQ(action->text(), expected.caption) << expected.name;
+        EXPECT_EQ(action->shortcut(), expected.shortcut) << expected.name;
+        EXPECT_EQ(action->isEnabled(), expected.enabled) << expected.name;
     }
-    EXPECT_FALSE(Button(*form, "sbtnHist")->isEnabled());
-    EXPECT_FALSE(Button(*form, "sbtnPerf")->isEnabled());
-    EXPECT_EQ(Button(*form, "sbtnNewPort")->toolTip(), "Add A New Portfolio");
-    EXPECT_EQ(Button(*form, "sbtnCalc")->toolTip(), "Calculate Performance");
-    EXPECT_EQ(Button(*form, "sbtnHelp")->toolTip(), "Opens the Help File");
+    const std::pair<const char*, const char*> buttons[] = {
+        {"newPortfolioButton", "Add A New Portfolio"},
+        {"calculateButton", "Calculate Performance"},
+        {"helpButton", "Opens the Help File"}};
+    for (const auto& [name, hint] : buttons) EXPECT_EQ(Button(window, name)->toolTip(), hint);
+    EXPECT_EQ(Button(window, "calculateButton")->text(), "Calculate");
+    // The menus and the speed buttons share one action per command.
+    EXPECT_EQ(Button(window, "detailsButton")->defaultAction(), Action(window, "detailsAction"));
 }
 
-TEST_F(MainWindowTest, NewPortfolioGoesToTheEndOfTheTree) {
-    auto form = Open();
-    Select(*form, 0);
+TEST_F(MainWindowTest, EveryKeyBindingIsUniqueAndDeleteIsTheDeleteKeyAlone) {
+    MainWindow window(context_);
+    std::multiset<QString> bindings;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) bindings.insert(key.toString());
+    }
+    const auto shortcuts = window.findChildren<QShortcut*>();
+    ASSERT_EQ(shortcuts.size(), 1);
+    EXPECT_EQ(shortcuts[0]->keys(), QList<QKeySequence>({QKeySequence(Qt::Key_Delete)}));
+    for (const QKeySequence& key : shortcuts[0]->keys()) bindings.insert(key.toString());
+    for (const QString& binding : bindings)
+        EXPECT_EQ(bindings.count(binding), 1u) << binding.toStdString();
+}
+
+TEST_F(MainWindowTest, NewNodesGoToTheEndKeepingExpansionAndSelection) {
+    auto window = Open();
+    Select(*window, 0, 1);
     OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
         dialog.findChild<QLineEdit*>("nameEdit")->setText("Aardvark");
         dialog.findChild<QPushButton*>("okButton")->click();
     });
-    Item(*form, "mnuNewPortfolio")->trigger();
-    EXPECT_EQ(TopLevelTexts(Tree(*form)), QStringList({"Growth", "Income", "Aardvark"}));
-    EXPECT_EQ(Tree(*form)->currentItem(), Tree(*form)->topLevelItem(0));
-    EXPECT_EQ(Caption(*form), " Total Value of the Growth portfolio: $1,235,068");
+    Action(*window, "newPortfolioAction")->trigger();
+    EXPECT_EQ(Texts(*window), QStringList({"Growth", "Income", "Aardvark"}));
+    EXPECT_TRUE(Tree(*window)->isExpanded(Node(*window, 0)));
+    EXPECT_EQ(Tree(*window)->currentIndex(), Node(*window, 0, 1));
     Reopen();
     EXPECT_EQ(store().AllPortfolios().front().Name, "Aardvark");
 }
 
 TEST_F(MainWindowTest, NewInvestmentInAnotherPortfoliosListSwitchesTheList) {
-    auto form = Open();
-    Select(*form, 1);
-    form->FillInvestmentList(static_cast<int>(growth_));
+    auto window = Open();
+    Select(*window, 1);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& dialog) {
         dialog.findChild<QLineEdit*>("nameEdit")->setText("Annuity");
         dialog.findChild<QLineEdit*>("initialValueEdit")->setText("250");
         dialog.findChild<QPushButton*>("okButton")->click();
     });
-    Button(*form, "sbtnNewInvest")->click();
-    QTreeWidgetItem* income = Tree(*form)->topLevelItem(1);
-    EXPECT_EQ(ChildTexts(income), QStringList({"Annuity"}));
-    EXPECT_FALSE(income->isExpanded());
-    EXPECT_EQ(Tree(*form)->currentItem(), income);
-    EXPECT_EQ(ListRows(*form), Rows({{"Annuity", "$250.00", "n/a", "6/15/2024"},
-                                     {"   Total", "$250.00", "n/a", " "}}));
-    EXPECT_EQ(Caption(*form), " Total Value of the Income portfolio: $250");
-    // The list and the current portfolio stay in step: going back to Growth refills it.
-    Select(*form, 0, 1);
-    EXPECT_EQ(ListRows(*form).size(), 3u);
-    EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(growth_));
+    Button(*window, "newInvestmentButton")->click();
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity"}));
+    EXPECT_FALSE(Tree(*window)->isExpanded(Node(*window, 1)));
+    EXPECT_EQ(Tree(*window)->currentIndex(), Node(*window, 1));
+    EXPECT_EQ(ListRows(*window), Rows({{"Annuity", "$250.00", "n/a", "6/15/2024"},
+                                       {"   Total", "$250.00", "n/a", " "}}));
+    EXPECT_EQ(Caption(*window), " Total Value of the Income portfolio: $250");
+    Select(*window, 0, 1);
+    EXPECT_EQ(ListRows(*window).size(), 3u);
+    EXPECT_EQ(window->currentPortfolioId(), growth_);
 }
 
 TEST_F(MainWindowTest, NoToTheDeleteQuestionDeletesNothing) {
-    auto form = Open();
-    Select(*form, 0, 0);
+    auto window = Open();
+    Select(*window, 0, 0);
     platform_.yes_no_answers = {false};
-    Item(*form, "mnuDelete")->trigger();
-    ASSERT_EQ(platform_.messages.size(), 1u);
+    QTest::keyClick(Tree(*window), Qt::Key_Delete);
+    Select(*window, 0);
+    platform_.yes_no_answers = {false};
+    Action(*window, "deleteAction")->trigger();
+    ASSERT_EQ(platform_.messages.size(), 2u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Question);
     EXPECT_EQ(platform_.messages[0].caption, "Delete Holding");
     EXPECT_EQ(platform_.messages[0].text, "Are you sure you want to delete Bonds?");
-    Select(*form, 0);
-    platform_.yes_no_answers = {false};
-    Item(*form, "popDelete")->trigger();
-    ASSERT_EQ(platform_.messages.size(), 2u);
     EXPECT_EQ(platform_.messages[1].caption, "Delete Portfolio");
     EXPECT_EQ(platform_.messages[1].text, "Are you sure you want to delete Growth?");
-
-    EXPECT_EQ(ChildTexts(Tree(*form)->topLevelItem(0)), QStringList({"Bonds", "Stocks"}));
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
     Reopen();
     EXPECT_EQ(store().HoldingsOfPortfolio(growth_).size(), 2u);
-    EXPECT_EQ(store().AllPortfolios().size(), 2u);
 }
 
 TEST_F(MainWindowTest, YesDeletesAnInvestmentWithItsRows) {
-    auto form = Open();
-    Select(*form, 0, 0);
+    auto window = Open();
+    Select(*window, 0, 0);
     platform_.yes_no_answers = {true};
-    Item(*form, "mnuDelete")->trigger();
-    EXPECT_EQ(ChildTexts(Tree(*form)->topLevelItem(0)), QStringList({"Stocks"}));
-    EXPECT_EQ(ListRows(*form), Rows({{"Stocks", "$500.00", "n/a", "3/1/2021"},
-                                     {"   Total", "$500.00", "n/a", " "}}));
+    Action(*window, "deleteAction")->trigger();
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Stocks"}));
+    EXPECT_EQ(ListRows(*window), Rows({{"Stocks", "$500.00", "n/a", "3/1/2021"},
+                                       {"   Total", "$500.00", "n/a", " "}}));
     Reopen();
     EXPECT_FALSE(store().FindHolding(bonds_).has_value());
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
@@ -330,117 +316,154 @@ TEST_F(MainWindowTest, YesDeletesAnInvestmentWithItsRows) {
 }
 
 TEST_F(MainWindowTest, YesDeletesAPortfolioThroughAllTables) {
-    auto form = Open();
-    Select(*form, 0);
+    auto window = Open();
+    Select(*window, 0);
     platform_.yes_no_answers = {true};
-    Item(*form, "mnuDelete")->trigger();
-    EXPECT_EQ(TopLevelTexts(Tree(*form)), QStringList({"Income"}));
-    EXPECT_EQ(form->CurrentPortfolioId(), static_cast<int>(income_));
-    EXPECT_EQ(Caption(*form), " Total Value of the Income portfolio: $");
+    Action(*window, "deleteAction")->trigger();
+    EXPECT_EQ(Texts(*window), QStringList({"Income"}));
+    EXPECT_EQ(window->currentPortfolioId(), income_);
+    EXPECT_EQ(Caption(*window), " Total Value of the Income portfolio: $");
     Reopen();
-    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), Texts({"Income"}));
+    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), std::vector<std::string>{"Income"});
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 0);
-    EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
     EXPECT_EQ(RowsInFile(kValueTableFile), 0);
 
     // The last portfolio gone: nothing to select, nothing in the list.
-    Select(*form, 0);
     platform_.yes_no_answers = {true};
-    Item(*form, "mnuDelete")->trigger();
-    EXPECT_EQ(Tree(*form)->topLevelItemCount(), 0);
-    EXPECT_EQ(List(*form)->topLevelItemCount(), 0);
-    EXPECT_EQ(Caption(*form), "");
-    EXPECT_EQ(form->CurrentPortfolioId(), 0);
+    Action(*window, "deleteAction")->trigger();
+    EXPECT_EQ(Tree(*window)->model()->rowCount(), 0);
+    EXPECT_EQ(List(*window)->model()->rowCount(), 0);
+    EXPECT_EQ(Caption(*window), "");
+    EXPECT_EQ(window->currentPortfolioId(), 0);
 }
 
-TEST_F(MainWindowTest, RenamingThroughDetailsChangesTheNodeAtOnce) {
-    auto form = Open();
-    Select(*form, 0);
+TEST_F(MainWindowTest, AfterCollapseAllCommandsIgnoreTheHiddenInvestment) {
+    auto window = Open();
+    Select(*window, 0, 0);
+    Action(*window, "collapseAllAction")->trigger();
+    EXPECT_FALSE(Tree(*window)->isExpanded(Node(*window, 0)));
+    EXPECT_FALSE(Action(*window, "historyAction")->isEnabled());
+    platform_.yes_no_answers = {true};
+    QTest::keyClick(Tree(*window), Qt::Key_Delete);
+    Action(*window, "deleteAction")->trigger();
+    EXPECT_TRUE(platform_.messages.empty());
+    Reopen();
+    EXPECT_EQ(store().HoldingsOfPortfolio(growth_).size(), 2u);
+}
+
+TEST_F(MainWindowTest, RenamingThroughDetailsRenamesTheNodeAndTheCaption) {
+    auto window = Open();
+    Select(*window, 0);
     OnModal<PortfolioDialog>([](PortfolioDialog& dialog) {
         EXPECT_EQ(dialog.findChild<QLineEdit*>("nameEdit")->text(), "Growth");
         dialog.findChild<QLineEdit*>("nameEdit")->setText("Capital");
         dialog.findChild<QPushButton*>("okButton")->click();
     });
-    Button(*form, "sbtnProp")->click();
-    EXPECT_EQ(Tree(*form)->topLevelItem(0)->text(0), "Capital");
-    // The caption waits for the next refill of the list.
-    EXPECT_EQ(Caption(*form), " Total Value of the Growth portfolio: $1,235,068");
+    Button(*window, "detailsButton")->click();
+    EXPECT_EQ(Node(*window, 0).data().toString(), "Capital");
+    EXPECT_EQ(Caption(*window), " Total Value of the Capital portfolio: $1,235,068");
     Reopen();
     EXPECT_EQ(store().FindPortfolio(growth_)->Name, "Capital");
 }
 
-TEST_F(MainWindowTest, InvestmentDetailsRereadTheInvestment) {
-    auto form = Open();
-    Select(*form, 0, 1);
-    ASSERT_TRUE(store()
-                    .UpdateHolding(stocks_,
-                                   [&] {
-                                       HoldingRecord changed = *store().FindHolding(stocks_);
-                                       changed.Name = "Equities";
-                                       return changed;
-                                   }())
-                    .ok());
-    Item(*form, "mnuDetails")->trigger();
-    // The form's store has not seen the change: the node keeps the name it read.
-    EXPECT_EQ(Tree(*form)->topLevelItem(0)->child(1)->text(0), "Stocks");
-    EXPECT_EQ(platform_.busy_depth, 0);
+TEST_F(MainWindowTest, LongCaptionIsElidedWithItsWholeTextAsTooltip) {
+    auto window = Open();
+    auto* caption = window->findChild<CaptionStrip*>("totalLabel");
+    caption->resize(120, caption->height());
+    EXPECT_TRUE(caption->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(caption->toolTip(), Caption(*window));
 }
 
 TEST_F(MainWindowTest, CalculateRefreshesTheListOnlyAfterARun) {
-    auto form = Open();
-    OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
-        dialog.findChild<DateField*>("calculationDateField")->setDate(D(2024, 5, 31));
-        dialog.findChild<QPushButton*>("cancelButton")->click();
-    });
-    Button(*form, "sbtnCalc")->click();
-    EXPECT_EQ(ListRows(*form)[0][2], "n/a");
+    auto window = Open();
+    auto calculate = [](const char* button) {
+        OnModal<CalculateAllDialog>([button](CalculateAllDialog& dialog) {
+            QLineEdit* date = dialog.findChild<QLineEdit*>("calculationDateFieldEdit");
+            date->setText("5/31/2024");
+            dialog.findChild<QPushButton*>(button)->click();
+        });
+    };
+    calculate("cancelButton");
+    Button(*window, "calculateButton")->click();
+    EXPECT_EQ(ListRows(*window)[0][2], "n/a");
 
-    OnModal<CalculateAllDialog>([](CalculateAllDialog& dialog) {
-        dialog.findChild<DateField*>("calculationDateField")->setDate(D(2024, 5, 31));
-        dialog.findChild<QPushButton*>("okButton")->click();
-    });
-    Item(*form, "mnuCalculate")->trigger();
-    const Rows rows = ListRows(*form);
+    calculate("okButton");
+    Action(*window, "calculateAction")->trigger();
+    const Rows rows = ListRows(*window);
     EXPECT_NE(rows[0][2], "n/a");  // Bonds, old enough for a quarter
     EXPECT_NE(rows[2][2], "n/a");  // and so its portfolio
-    EXPECT_EQ(TopLevelTexts(Tree(*form)), QStringList({"Growth", "Income"}));
     EXPECT_EQ(platform_.Texts(),
               std::vector<QString>({"Finished calculating performance numbers."}));
 }
 
-TEST_F(MainWindowTest, CollapseAllDisablesCutAndCopy) {
-    auto form = Open();
-    Select(*form, 0, 0);
-    Item(*form, "mnuExpandAll")->trigger();
-    EXPECT_TRUE(Tree(*form)->topLevelItem(0)->isExpanded());
-    Item(*form, "mnuCollapseAll")->trigger();
-    EXPECT_FALSE(Tree(*form)->topLevelItem(0)->isExpanded());
-    for (const char* name : {"mnuCut", "mnuCopy", "popCut", "popCopy"}) {
-        EXPECT_FALSE(Item(*form, name)->isEnabled()) << name;
-    }
-}
-
 TEST_F(MainWindowTest, HelpOpensTheContents) {
-    auto form = Open();
-    Button(*form, "sbtnHelp")->click();
-    Item(*form, "mnuContents")->trigger();
-    EXPECT_EQ(platform_.help_requests,
-              std::vector<QString>({FakePlatform::kContents, FakePlatform::kContents}));
+    auto window = Open();
+    Button(*window, "helpButton")->click();
+    EXPECT_EQ(platform_.help_requests, std::vector<QString>({FakePlatform::kContents}));
 }
 
-TEST_F(MainWindowTest, StartUpWithoutTheValueTableShowsTheMessageOnceAndEnds) {
+TEST_F(MainWindowTest, StartUpWithoutTheValueTableShowsTheMessageWithItsReasonAndEnds) {
     std::filesystem::remove(File(kValueTableFile));
-    auto form = Open();
+    auto window = Open();
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
-    EXPECT_EQ(platform_.messages[0].caption, "Brevanta");
     EXPECT_EQ(platform_.messages[0].text, DataUnavailableMessage);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(Tree(*form)->topLevelItemCount(), 0);
+    EXPECT_TRUE(platform_.messages[0].detail.contains("value.dbf"));
+    EXPECT_FALSE(window->isVisible());
     // Nothing acts on a store that did not load.
-    Item(*form, "mnuNewPortfolio")->trigger();
+    Action(*window, "newPortfolioAction")->trigger();
     EXPECT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.busy_depth, 0);
+}
+
+TEST_F(MainWindowTest, DirectoryWithoutTablesIsCreatedOnlyWhenTheUserSaysYes) {
+    const std::filesystem::path empty = std::filesystem::path(dir_.path()) / "new";
+    context_.data_directory = empty;
+    auto declined = Open();
+    EXPECT_FALSE(declined->isVisible());
+    EXPECT_FALSE(HoldsAnyTable(empty.string()));
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(
+        platform_.messages[0].text,
+        "There is no Brevanta data in " + QString::fromStdString(empty.string()) + ". Create it?");
+
+    platform_.yes_no_answers = {true};
+    auto created = Open();
+    EXPECT_TRUE(created->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(empty / kSettingsTableFile));
+    EXPECT_EQ(Tree(*created)->model()->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, OpenDataDirectorySwitchesToTheChosenTables) {
+    auto window = Open();
+    const std::string other = dir_.path() + "/other";
+    ASSERT_TRUE(InstallDataDirectory(other).ok());
+    {
+        DataStore store(other);
+        ASSERT_TRUE(store.Load().ok());
+        ASSERT_TRUE(store.InsertPortfolio("Pension", " ").ok());
+    }
+    platform_.file_names = {QString::fromStdString(other)};
+    Action(*window, "openDataDirectoryAction")->trigger();
+    EXPECT_EQ(Texts(*window), QStringList({"Pension"}));
+    EXPECT_EQ(window->windowTitle(), "Brevanta - " + QString::fromStdString(other));
+    EXPECT_EQ(context_.data_directory, std::filesystem::path(other));
+}
+
+TEST_F(MainWindowTest, FailedWriteKeepsTheWindowOpenAndSaysWhy) {
+    auto window = Open();
+    Select(*window, 0, 0);
+    // A table the store can no longer open: the write fails whoever runs the test.
+    std::filesystem::remove(File(kHoldingTableFile));
+    std::filesystem::create_directory(File(kHoldingTableFile));
+    platform_.yes_no_answers = {true};
+    Action(*window, "deleteAction")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(platform_.messages.size(), 2u);
+    EXPECT_EQ(platform_.messages[1].kind, Kind::Error);
+    EXPECT_TRUE(platform_.messages[1].text.contains("holding.dbf"))
+        << platform_.messages[1].text.toStdString();
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
 }
 
 }  // namespace

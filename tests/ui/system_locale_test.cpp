@@ -14,6 +14,12 @@ TEST(SystemLocaleTest, UnitedStatesGivesTheLibraryDefault) {
     EXPECT_EQ(QtDateFormat(locale), "M/d/yyyy");
 }
 
+TEST(SystemLocaleTest, CLocaleFollowsTheUnitedStates) {
+    const Locale locale = LocaleFrom(QLocale::c());
+    EXPECT_EQ(locale.short_date_format, "m/d/yyyy");
+    EXPECT_EQ(locale.thousand_separator, ',');
+}
+
 TEST(SystemLocaleTest, GermanSeparatorsAndFourDigitYears) {
     const Locale locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(locale.decimal_separator, ',');

@@ -12,6 +12,7 @@
 #include "engine/performance_engine.h"
 #include "store/data_store.h"
 #include "ui/platform/date_field.h"
+#include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
 
@@ -47,12 +48,10 @@ CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
     portfolioList_->setEnabled(false);
     portfolioList_->setMinimumHeight(120);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
-    okButton_->setObjectName("okButton");
-    cancelButton_->setObjectName("cancelButton");
+    const DialogButtons buttons = MakeOkCancelButtons(this, tr("&OK"));
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    helpButton_ = buttons.box->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     helpButton_->setObjectName("helpButton");
     // Enter cancels: a calculation rewrites stored figures, so it takes a deliberate OK.
     okButton_->setAutoDefault(false);
@@ -71,14 +70,14 @@ CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
     layout->addWidget(selectedPortfoliosButton_);
     layout->addWidget(portfolioList_);
     layout->addWidget(selectionNote);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     setFixedWidth(420);
 
     connect(selectedPortfoliosButton_, &QRadioButton::toggled, portfolioList_,
             &QListWidget::setEnabled);
     connect(okButton_, &QPushButton::clicked, this, &CalculateAllDialog::onOkClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, &CalculateAllDialog::onHelpClicked);
+    connect(buttons.box, &QDialogButtonBox::helpRequested, this,
+            &CalculateAllDialog::onHelpClicked);
 }
 
 int CalculateAllDialog::Execute(DataStore& store) {

@@ -8,6 +8,7 @@
 
 #include "core/date_format.h"
 #include "ui/platform/date_field.h"
+#include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
 
@@ -29,22 +30,18 @@ CalculateInvestmentDialog::CalculateInvestmentDialog(UiContext& context, QWidget
     prompt->setWordWrap(true);
     prompt->setFixedWidth(340);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    okButton_->setObjectName("okButton");
-    cancelButton_->setObjectName("cancelButton");
-    okButton_->setDefault(true);
+    const DialogButtons buttons = MakeOkCancelButtons(this, tr("OK"));
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(performanceDateField_, 0, Qt::AlignLeft);
     layout->addWidget(showDetailCheckBox_);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton_, &QPushButton::clicked, this, &CalculateInvestmentDialog::onOkClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 int CalculateInvestmentDialog::Execute(Date inceptionDate) {

@@ -9,6 +9,7 @@
 
 #include "store/data_store.h"
 #include "store/table_layouts.h"
+#include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
 
@@ -26,12 +27,9 @@ PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
     descriptionEdit_->setMaxLength(kDescriptionWidth);
     descriptionEdit_->setMinimumWidth(320);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    okButton_->setObjectName("okButton");
-    cancelButton_->setObjectName("cancelButton");
-    okButton_->setDefault(true);
+    const DialogButtons buttons = MakeOkCancelButtons(this, tr("OK"));
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
 
     auto* fields = new QFormLayout;
     auto* nameLabel = new QLabel(tr("&Name:"), this);
@@ -41,11 +39,10 @@ PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(promptLabel_);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton_, &QPushButton::clicked, this, &PortfolioDialog::onOkClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 int PortfolioDialog::NewPortfolio(DataStore& store) {

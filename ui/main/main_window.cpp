@@ -1,596 +1,574 @@
 #include "ui/main/main_window.h"
 
-#include <QDialog>
-#include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-#include "core/number_format.h"
-#include "engine/performance_engine.h"
 #include "reports/figure_cell.h"
+#include "reports/investment_list_rows.h"
+#include "reports/portfolio_tree_rows.h"
+#include "store/data_directory.h"
 #include "store/data_store.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_dialog.h"
-#include "ui/platform/widget_names.h"
+#include "ui/main/caption_strip.h"
+#include "ui/main/investment_list_model.h"
+#include "ui/main/portfolio_tree_model.h"
 
 namespace brevanta {
 
 namespace {
 
-// Tree nodes: both kinds carry their portfolio's Id, investment nodes also their own Id.
-constexpr int kPortfolioIdRole = Qt::UserRole;
-constexpr int kHoldingIdRole = Qt::UserRole + 1;
-
-constexpr char kRecentValueColumn[] = "Recent Value";
-constexpr int kNameColumnWidth = 125;
-
-bool IsInvestmentNode(const QTreeWidgetItem* node) { return node->parent() != nullptr; }
-
-QTreeWidgetItem* PortfolioNodeOf(QTreeWidgetItem* node) {
-    return IsInvestmentNode(node) ? node->parent() : node;
-}
-
-int PortfolioIdOf(const QTreeWidgetItem* node) { return node->data(0, kPortfolioIdRole).toInt(); }
-
-int HoldingIdOf(const QTreeWidgetItem* node) { return node->data(0, kHoldingIdRole).toInt(); }
+constexpr char kDataDirectoryKey[] = "dataDirectory";
+constexpr char kGeometryKey[] = "mainWindow/geometry";
+constexpr char kSplitterKey[] = "mainWindow/splitter";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// The figure pattern for a number of decimals: "#,##0", "#,##0.0", ... "#,##0.000000".
-std::string FigurePattern(int decimals) {
-    std::string pattern = "#,##0";
-    if (decimals > 0) pattern += "." + std::string(decimals, '0');
-    return pattern;
+// The desktop theme's icon where it has one, else the program's own.
+QIcon ThemeIcon(const char* name, const char* bundled) {
+    return QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/%1.png").arg(bundled)));
 }
 
-// A caption strip above a tree or list.
-QLabel* CaptionStrip(const QString& text, QWidget* parent) {
-    auto* strip = new QLabel(text, parent);
-    strip->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    strip->setMinimumHeight(24);
-    QFont bold = strip->font();
-    bold.setBold(true);
-    strip->setFont(bold);
-    return strip;
+QWidget* Stacked(QWidget* parent, QWidget* caption, QWidget* view) {
+    auto* holder = new QWidget(parent);
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(caption);
+    layout->addWidget(view);
+    return holder;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(UiContext& context, QWidget* parent) : QMainWindow(parent), context_(context) {
-    setObjectName("MainWindow");
-    QStyle* look = style();
-    portfolio_image_ = look->standardIcon(QStyle::SP_DirClosedIcon);
-    portfolio_with_investments_image_ = portfolio_image_;
-    const QPixmap open = look->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16);
-    portfolio_with_investments_image_.addPixmap(open, QIcon::Selected, QIcon::Off);
-    investment_image_ = look->standardIcon(QStyle::SP_FileIcon);
+MainWindow::MainWindow(UiContext& context, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      treeModel_(new PortfolioTreeModel(this)),
+      listModel_(new InvestmentListModel(this)),
+      splitter_(new QSplitter(Qt::Horizontal, this)),
+      treeCaption_(new CaptionStrip(this)),
+      portfolioTree_(new QTreeView(this)),
+      totalLabel_(new CaptionStrip(this)),
+      investmentList_(new QTreeView(this)),
+      treeMenu_(new QMenu(this)) {
+    setObjectName("mainWindow");
+    setWindowTitle(kApplicationTitle);
+    splitter_->setObjectName("splitter");
+    treeCaption_->setObjectName("treeCaption");
+    portfolioTree_->setObjectName("portfolioTree");
+    totalLabel_->setObjectName("totalLabel");
+    investmentList_->setObjectName("investmentList");
+    treeMenu_->setObjectName("treeMenu");
 
-    auto* central = new QWidget(this);
-    auto* Panel2 = Named(new QFrame(central), "Panel2");
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    CreateSpeedButtons(Panel2);
+    treeCaption_->setCaption(tr(" All Portfolios"));
+    treeModel_->setIcons(
+        style()->standardIcon(QStyle::SP_DirClosedIcon),
+        [this] {
+            QIcon filled = style()->standardIcon(QStyle::SP_DirClosedIcon);
+            filled.addPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16),
+                             QIcon::Selected, QIcon::Off);
+            return filled;
+        }(),
+        style()->standardIcon(QStyle::SP_FileIcon));
+    portfolioTree_->setModel(treeModel_);
+    portfolioTree_->setHeaderHidden(true);
+    portfolioTree_->setIndentation(19);
+    portfolioTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    portfolioTree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    portfolioTree_->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    auto* Splitter1 = Named(new QSplitter(Qt::Horizontal, central), "Splitter1");
-    auto* West = Named(new QWidget(Splitter1), "West");
-    Panel3 = Named(CaptionStrip(" All Portfolios", West), "Panel3");
-    TreeView1 = Named(new QTreeWidget(West), "TreeView1");
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setIndentation(19);
-    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* westLayout = new QVBoxLayout(West);
-    westLayout->setContentsMargins(0, 0, 0, 0);
-    westLayout->setSpacing(0);
-    westLayout->addWidget(Panel3);
-    westLayout->addWidget(TreeView1);
+    investmentList_->setModel(listModel_);
+    investmentList_->setRootIsDecorated(false);
+    investmentList_->setItemsExpandable(false);
+    investmentList_->setAllColumnsShowFocus(true);
+    investmentList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    investmentList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    investmentList_->header()->setStretchLastSection(false);
 
-    auto* East = Named(new QWidget(Splitter1), "East");
-    panelCont = Named(CaptionStrip(QString(), East), "panelCont");
-    ListView1 = Named(new QTreeWidget(East), "ListView1");
-    ListView1->setRootIsDecorated(false);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListView1->header()->setStretchLastSection(false);
-    auto* eastLayout = new QVBoxLayout(East);
-    eastLayout->setContentsMargins(0, 0, 0, 0);
-    eastLayout->setSpacing(0);
-    eastLayout->addWidget(panelCont);
-    eastLayout->addWidget(ListView1);
+    splitter_->addWidget(Stacked(splitter_, treeCaption_, portfolioTree_));
+    splitter_->addWidget(Stacked(splitter_, totalLabel_, investmentList_));
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({230, 670});
+    setCentralWidget(splitter_);
+    statusBar()->setObjectName("statusLine");
 
-    Splitter1->addWidget(West);
-    Splitter1->addWidget(East);
-    Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({230, 670});
+    createActions();
+    createToolBar();
+    createMenus();
 
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Panel2);
-    layout->addWidget(Splitter1, 1);
-    setCentralWidget(central);
-    statusBar()->setObjectName("StatusLine");
-
-    CreateMainMenu();
-    CreatePopupMenu();
-
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { TreeView1Change(current); });
-    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this,
-            [this] { RunCommand(&MainWindow::TreeView1DblClick); });
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
-            [this] { RunCommand(&MainWindow::DetailsClick); });
-    auto* deleteKey = new QShortcut(QKeySequence::Delete, TreeView1);
+    connect(portfolioTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::onCurrentNodeChanged);
+    connect(portfolioTree_, &QTreeView::doubleClicked, this, [this](const QModelIndex& node) {
+        if (PortfolioTreeModel::isInvestment(node)) onDetails();
+    });
+    connect(investmentList_, &QTreeView::doubleClicked, this, &MainWindow::onDetails);
+    connect(portfolioTree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        treeMenu_->popup(portfolioTree_->viewport()->mapToGlobal(at));
+    });
+    // Qt::Key_Delete, not QKeySequence::Delete: on X11 the latter also means Ctrl+D, which
+    // would clash with Details.
+    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), portfolioTree_);
+    deleteKey->setObjectName("deleteKey");
     deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this,
-            [this] { RunCommand(&MainWindow::DeleteClick); });
+    connect(deleteKey, &QShortcut::activated, deleteAction_, &QAction::trigger);
 
     resize(900, 560);
-    FormCreate();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreateSpeedButtons(QWidget* panel) {
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(2);
-    QStyle* look = style();
-    sbtnNewPort = AddSpeedButton(panel, "sbtnNewPort", "Portfolio", "Add A New Portfolio",
-                                 look->standardIcon(QStyle::SP_FileDialogNewFolder),
-                                 &MainWindow::NewPortfolioClick);
-    sbtnNewInvest =
-        AddSpeedButton(panel, "sbtnNewInvest", "Investment", "Add A New Investment",
-                       look->standardIcon(QStyle::SP_FileIcon), &MainWindow::NewInvestmentClick);
-    sbtnCalc =
-        AddSpeedButton(panel, "sbtnCalc", "Calculate", "Calculate Performance",
-                       look->standardIcon(QStyle::SP_BrowserReload), &MainWindow::CalculateClick);
-    sbtnProp = AddSpeedButton(
-        panel, "sbtnProp", "Details", "Show Details For The Current Portfolio Or Investment",
-        look->standardIcon(QStyle::SP_FileDialogDetailedView), &MainWindow::DetailsClick);
-    sbtnHist = AddSpeedButton(panel, "sbtnHist", "History", QString(),
-                              look->standardIcon(QStyle::SP_FileDialogContentsView),
-                              &MainWindow::HistoryClick);
-    sbtnPerf = AddSpeedButton(panel, "sbtnPerf", "Performance", QString(),
-                              look->standardIcon(QStyle::SP_ArrowUp), &MainWindow::PerformanceClick);
-    sbtnHelp = AddSpeedButton(panel, "sbtnHelp", "Help", "Opens the Help File",
-                              look->standardIcon(QStyle::SP_DialogHelpButton),
-                              &MainWindow::HelpContentsClick);
-    sbtnHist->setEnabled(false);
-    sbtnPerf->setEnabled(false);
-    for (QToolButton* button :
-         {sbtnNewPort, sbtnNewInvest, sbtnCalc, sbtnProp, sbtnHist, sbtnPerf, sbtnHelp}) {
-        row->addWidget(button);
+QAction* MainWindow::makeAction(const char* name, const QString& caption,
+                                void (MainWindow::*slot)(), const QKeySequence& shortcut) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (slot) {
+        connect(action, &QAction::triggered, this, [this, slot] {
+            // Before the store is loaded (or after it failed to) there is nothing to act on.
+            if (store_) (this->*slot)();
+        });
+    } else {
+        action->setEnabled(false);  // its command is not available in this release
     }
-    row->addStretch();
+    QMainWindow::addAction(action);  // shortcuts work while the menus are closed
+    return action;
 }
 
-QToolButton* MainWindow::AddSpeedButton(QWidget* panel, const char* name, const QString& caption,
-                                       const QString& hint, QIcon icon, Handler handler) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setIcon(icon);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(72);
-    connect(button, &QToolButton::clicked, this, [this, handler] { RunCommand(handler); });
-    return button;
+void MainWindow::createActions() {
+    newPortfolioAction_ = makeAction("newPortfolioAction", tr("&Portfolio..."),
+                                     &MainWindow::onNewPortfolio, Qt::CTRL | Qt::Key_N);
+    newPortfolioAction_->setIconText(tr("Portfolio"));
+    newPortfolioAction_->setToolTip(tr("Add A New Portfolio"));
+    newPortfolioAction_->setIcon(ThemeIcon("folder-new", "portfolio"));
+
+    newInvestmentAction_ = makeAction("newInvestmentAction", tr("&Investment..."),
+                                      &MainWindow::onNewInvestment, Qt::CTRL | Qt::Key_I);
+    newInvestmentAction_->setIconText(tr("Investment"));
+    newInvestmentAction_->setToolTip(tr("Add A New Investment"));
+    newInvestmentAction_->setIcon(ThemeIcon("document-new", "investment"));
+
+    calculateAction_ = makeAction("calculateAction", tr("&Calculate Performance..."),
+                                  &MainWindow::onCalculate, Qt::CTRL | Qt::Key_P);
+    calculateAction_->setIconText(tr("Calculate"));
+    calculateAction_->setToolTip(tr("Calculate Performance"));
+    calculateAction_->setIcon(ThemeIcon("accessories-calculator", "calculate"));
+
+    detailsAction_ = makeAction("detailsAction", tr("&Details..."), &MainWindow::onDetails,
+                                Qt::CTRL | Qt::Key_D);
+    detailsAction_->setIconText(tr("Details"));
+    detailsAction_->setToolTip(tr("Show Details For The Current Portfolio Or Investment"));
+    detailsAction_->setIcon(ThemeIcon("document-properties", "details"));
+
+    historyAction_ = makeAction("historyAction", tr("History"), &MainWindow::onHistory);
+    historyAction_->setIcon(ThemeIcon("x-office-calendar", "history"));
+    historyAction_->setEnabled(false);
+
+    performanceAction_ =
+        makeAction("performanceAction", tr("Performance"), &MainWindow::onPerformance);
+    performanceAction_->setIcon(ThemeIcon("office-chart-line", "performance"));
+    performanceAction_->setEnabled(false);
+
+    helpContentsAction_ =
+        makeAction("helpContentsAction", tr("&Contents"), &MainWindow::onHelpContents, Qt::Key_F1);
+    helpContentsAction_->setIconText(tr("Help"));
+    helpContentsAction_->setToolTip(tr("Opens the Help File"));
+    helpContentsAction_->setIcon(ThemeIcon("help-contents", "help"));
+
+    deleteAction_ = makeAction("deleteAction", tr("D&elete"), &MainWindow::onDelete);
+    openDataDirectoryAction_ = makeAction("openDataDirectoryAction", tr("&Open Data Directory..."),
+                                          &MainWindow::onOpenDataDirectory, Qt::CTRL | Qt::Key_O);
+    importAction_ = makeAction("importAction", tr("&Import..."), nullptr);
+    exportAction_ = makeAction("exportAction", tr("E&xport..."), nullptr);
+    exitAction_ = new QAction(tr("E&xit"), this);
+    exitAction_->setObjectName("exitAction");
+    exitAction_->setShortcut(Qt::CTRL | Qt::Key_Q);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+
+    cutAction_ = makeAction("cutAction", tr("&Cut Investment"), nullptr, Qt::CTRL | Qt::Key_X);
+    copyAction_ = makeAction("copyAction", tr("C&opy Investment"), nullptr, Qt::CTRL | Qt::Key_C);
+    pasteAction_ =
+        makeAction("pasteAction", tr("&Paste Investment"), nullptr, Qt::CTRL | Qt::Key_V);
+    expandAllAction_ = makeAction("expandAllAction", tr("&Expand All Portfolios"),
+                                  &MainWindow::onExpandAll, Qt::Key_F2);
+    collapseAllAction_ = makeAction("collapseAllAction", tr("Co&llapse All Portfolios"),
+                                    &MainWindow::onCollapseAll, Qt::Key_F3);
+
+    reportsAction_ = makeAction("reportsAction", tr("&Reports..."), nullptr, Qt::CTRL | Qt::Key_R);
+    optionsAction_ = makeAction("optionsAction", tr("&Options..."), nullptr);
+    aboutAction_ = makeAction("aboutAction", tr("&About..."), &MainWindow::onAbout);
+
+    portfolioPerformanceReportAction_ =
+        makeAction("portfolioPerformanceReportAction", tr("Portfolio - Performance"), nullptr);
+    marketValueReportAction_ = makeAction("marketValueReportAction",
+                                          tr("Portfolio - Market Value and Cash Flows"), nullptr);
+    investmentDetailReportAction_ =
+        makeAction("investmentDetailReportAction", tr("Investment - Detail"), nullptr);
 }
 
-QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& caption, Handler handler,
-                            const QKeySequence& shortcut) {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    item->setShortcut(shortcut);
-    if (handler) {
-        connect(item, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+void MainWindow::createToolBar() {
+    QToolBar* speedButtons = addToolBar(tr("Speed Buttons"));
+    speedButtons->setObjectName("speedButtons");
+    speedButtons->setMovable(false);
+    speedButtons->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    struct Button {
+        QAction* action;
+        const char* name;
+    };
+    for (const Button& button :
+         {Button{newPortfolioAction_, "newPortfolioButton"},
+          Button{newInvestmentAction_, "newInvestmentButton"},
+          Button{calculateAction_, "calculateButton"}, Button{detailsAction_, "detailsButton"},
+          Button{historyAction_, "historyButton"}, Button{performanceAction_, "performanceButton"},
+          Button{helpContentsAction_, "helpButton"}}) {
+        speedButtons->addAction(button.action);
+        QWidget* widget = speedButtons->widgetForAction(button.action);
+        widget->setObjectName(button.name);
+        widget->setMinimumWidth(72);
     }
-    return item;
 }
 
-void MainWindow::CreateMainMenu() {
-    menuBar()->setObjectName("MainMenu");
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    QMenu* fileNew = file->addMenu("&New");
-    fileNew->setObjectName("mnuNew");
-    AddItem(fileNew, "mnuNewPortfolio", "Portfolio...", &MainWindow::NewPortfolioClick,
-            Qt::CTRL | Qt::Key_N);
-    AddItem(fileNew, "mnuNewInvestment", "Investment...", &MainWindow::NewInvestmentClick,
-            Qt::CTRL | Qt::Key_I);
-    AddItem(file, "mnuDetails", "&Details...", &MainWindow::DetailsClick, Qt::CTRL | Qt::Key_D);
+void MainWindow::createMenus() {
+    menuBar()->setObjectName("mainMenu");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* fileNew = file->addMenu(tr("&New"));
+    fileNew->addActions({newPortfolioAction_, newInvestmentAction_});
+    file->addAction(detailsAction_);
     file->addSeparator();
-    AddItem(file, "mnuDelete", "D&elete", &MainWindow::DeleteClick);
+    file->addAction(deleteAction_);
     file->addSeparator();
-    AddItem(file, "mnuImport", "&Import...");
-    AddItem(file, "mnuExport", "E&xport...");
+    file->addAction(openDataDirectoryAction_);
+    file->addActions({importAction_, exportAction_});
     file->addSeparator();
-    AddItem(file, "mnuExit", "E&xit", &MainWindow::ExitClick);
+    file->addAction(exitAction_);
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("mnuEdit");
-    mnuCut = AddItem(edit, "mnuCut", "&Cut Investment", nullptr, Qt::CTRL | Qt::Key_X);
-    mnuCopy = AddItem(edit, "mnuCopy", "C&opy Investment", nullptr, Qt::CTRL | Qt::Key_C);
-    mnuPaste = AddItem(edit, "mnuPaste", "&Paste Investment", nullptr, Qt::CTRL | Qt::Key_V);
-    mnuPaste->setEnabled(false);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({cutAction_, copyAction_, pasteAction_});
     edit->addSeparator();
-    AddItem(edit, "mnuExpandAll", "&Expand All Portfolios", &MainWindow::ExpandAllClick, Qt::Key_F2);
-    AddItem(edit, "mnuCollapseAll", "Co&llapse All Portfolios", &MainWindow::CollapseAllClick,
-            Qt::Key_F3);
+    edit->addActions({expandAllAction_, collapseAllAction_});
 
-    QMenu* tools = menuBar()->addMenu("&Tools");
-    tools->setObjectName("mnuTools");
-    AddItem(tools, "mnuCalculate", "&Calculate Performance...", &MainWindow::CalculateClick,
-            Qt::CTRL | Qt::Key_P);
-    AddItem(tools, "mnuReports", "&Reports...", nullptr, Qt::CTRL | Qt::Key_R);
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addActions({calculateAction_, reportsAction_});
     tools->addSeparator();
-    AddItem(tools, "mnuOptions", "&Options...");
+    tools->addAction(optionsAction_);
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    AddItem(help, "mnuContents", "&Contents", &MainWindow::HelpContentsClick, Qt::Key_F1);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(helpContentsAction_);
     help->addSeparator();
-    AddItem(help, "mnuAbout", "&About...", &MainWindow::AboutClick);
+    help->addAction(aboutAction_);
+
+    QMenu* treeNew = treeMenu_->addMenu(tr("New"));
+    treeNew->addActions({newPortfolioAction_, newInvestmentAction_});
+    treeMenu_->addActions({detailsAction_, deleteAction_});
+    treeMenu_->addSeparator();
+    treeMenu_->addActions({cutAction_, copyAction_, pasteAction_});
+    treeMenu_->addSeparator();
+    QMenu* reports = treeMenu_->addMenu(tr("&Reports"));
+    reports->addActions({portfolioPerformanceReportAction_, marketValueReportAction_,
+                         investmentDetailReportAction_});
+    treeMenu_->addSeparator();
+    treeMenu_->addActions({importAction_, exportAction_});
 }
-
-void MainWindow::CreatePopupMenu() {
-    PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
-    QMenu* popupNew = PopupMenu1->addMenu("New");
-    popupNew->setObjectName("popNew");
-    AddItem(popupNew, "popNewPortfolio", "&Portfolio...", &MainWindow::NewPortfolioClick);
-    AddItem(popupNew, "popNewInvestment", "&Investment...", &MainWindow::NewInvestmentClick);
-    AddItem(PopupMenu1, "popDetails", "&Details...", &MainWindow::DetailsClick);
-    AddItem(PopupMenu1, "popDelete", "D&elete", &MainWindow::DeleteClick);
-    PopupMenu1->addSeparator();
-    popCut = AddItem(PopupMenu1, "popCut", "&Cut Investment");
-    popCopy = AddItem(PopupMenu1, "popCopy", "C&opy Investment");
-    popPaste = AddItem(PopupMenu1, "popPaste", "&Paste Investment");
-    popPaste->setEnabled(false);
-    PopupMenu1->addSeparator();
-    QMenu* reports = PopupMenu1->addMenu("&Reports");
-    reports->setObjectName("popReports");
-    AddItem(reports, "popPortfolioPerformance", "Portfolio - Performance");
-    AddItem(reports, "popPortfolioMarketValue", "Portfolio - Market Value and Cash Flows");
-    popInvestmentDetail = AddItem(reports, "popInvestmentDetail", "Investment - Detail");
-    PopupMenu1->addSeparator();
-    AddItem(PopupMenu1, "popImport", "&Import...");
-    AddItem(PopupMenu1, "popExport", "E&xport...");
-
-    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(TreeView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(at));
-    });
-}
-
-void MainWindow::RunCommand(Handler handler) {
-    // Before the store is loaded (or after it failed to load) there is nothing to act on.
-    if (store_) (this->*handler)();
-}
-
-void MainWindow::FormCreate() { setWindowTitle(kApplicationTitle); }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (activated_) return;
     activated_ = true;
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+    QSettings settings;
+    if (!restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
+        if (const QScreen* screen = this->screen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
     }
-    // After the window is on screen, so that the load's message has a window to stand on.
-    QTimer::singleShot(0, this, &MainWindow::FormActivate);
+    splitter_->restoreState(settings.value(kSplitterKey).toByteArray());
+    // After the window is on screen, so that the load's messages have a window to stand on.
+    QTimer::singleShot(0, this, &MainWindow::onFirstActivation);
 }
 
-void MainWindow::FormActivate() {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (store_) {
+        QSettings settings;
+        settings.setValue(kGeometryKey, saveGeometry());
+        settings.setValue(kSplitterKey, splitter_->saveState());
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::onFirstActivation() {
+    // Without its data the program has nothing to show: it ends.
+    if (!openDataDirectory(context_.data_directory, Opening::AtStartUp)) close();
+}
+
+bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Opening opening) {
+    if (!createTablesIfWanted(directory)) return false;
     Platform& platform = context_.platform;
-    auto store = std::make_unique<DataStore>(context_.data_directory.string());
-    Status loaded;
-    {
-        BusyCursor busy(platform);
-        loaded = store->Load();
-        if (loaded.ok()) {
-            store_ = std::move(store);
-            ApplyNumberFormat();
-            BuildColumns();
-            FillTree();
-            // The first portfolio is shown, and selected so that the commands visibly act on
-            // it; its selection change fills the list.
-            current_portfolio_id_ = 0;
-            if (QTreeWidgetItem* first = TreeView1->topLevelItem(0)) {
-                TreeView1->setCurrentItem(first);
-            }
-            clipboard_portfolio_id_ = 0;
+    const QString path = Text(directory.string());
+    auto store = std::make_unique<DataStore>(directory.string());
+    BusyCursor busy(platform);
+    if (const Status loaded = store->Load(); !loaded.ok()) {
+        if (opening == Opening::AtStartUp) {
+            platform.ShowPlain(DataUnavailableMessage, Text(loaded.message()));
+        } else {
+            platform.ShowError(
+                tr("The data in %1 cannot be read.\n\n%2").arg(path, Text(loaded.message())));
         }
+        return false;
     }
-    if (!loaded.ok()) {
-        qWarning("%s", loaded.message().c_str());
-        platform.ShowPlain(DataUnavailableMessage);
-        close();
-    }
+    store_ = std::move(store);
+    context_.data_directory = directory;
+    QSettings().setValue(kDataDirectoryKey, path);
+    showStore();
+    return true;
 }
 
-void MainWindow::ApplyNumberFormat() { number_format_ = FigurePattern(store_->NumberOfDecimals()); }
+bool MainWindow::createTablesIfWanted(const std::filesystem::path& directory) {
+    const std::string path = directory.string();
+    if (HoldsAnyTable(path)) return true;
+    Platform& platform = context_.platform;
+    if (!platform.AskYesNo(kApplicationTitle,
+                           tr("There is no Brevanta data in %1. Create it?").arg(Text(path)))) {
+        return false;
+    }
+    const Status installed = InstallDataDirectory(path);
+    if (!installed.ok()) platform.ShowError(Text(installed.message()));
+    return installed.ok();
+}
 
-void MainWindow::BuildColumns() {
-    ListView1->setUpdatesEnabled(false);
+void MainWindow::showStore() {
+    setWindowTitle(
+        QStringLiteral("%1 - %2").arg(kApplicationTitle, Text(context_.data_directory.string())));
+    applyNumberFormat();
+    buildColumns();
+    fillTree();
+    // The first portfolio is shown, and selected so that the commands visibly act on it; its
+    // selection change fills the list.
+    currentPortfolioId_ = 0;
+    clipboardPortfolioId_ = 0;
+    fillInvestmentList(0);
+    const QModelIndex first = treeModel_->index(0, 0);
+    if (first.isValid()) portfolioTree_->setCurrentIndex(first);
+}
+
+void MainWindow::applyNumberFormat() { numberFormat_ = FigurePattern(store_->NumberOfDecimals()); }
+
+void MainWindow::buildColumns() {
     columns_ = store_->VisibleColumns();
-    QStringList captions{"Name"};
-    for (const ColumnRecord& column : columns_) captions << Text(column.Name);
-    ListView1->setColumnCount(static_cast<int>(captions.size()));
-    ListView1->setHeaderLabels(captions);
-    ListView1->setColumnWidth(0, kNameColumnWidth);
-    for (size_t i = 0; i < columns_.size(); ++i) {
-        const int index = static_cast<int>(i) + 1;
-        ListView1->setColumnWidth(index, columns_[i].Width);
-        const bool right = columns_[i].Name == kRecentValueColumn;
-        ListView1->headerItem()->setTextAlignment(
-            index, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    const std::vector<ListColumn> columns = ListColumns(columns_);
+    listModel_->setColumns(columns);
+    QHeaderView* header = investmentList_->header();
+    for (size_t i = 0; i < columns.size(); ++i) {
+        header->resizeSection(static_cast<int>(i), columns[i].width);
     }
-    ListView1->setUpdatesEnabled(true);
 }
 
-void MainWindow::FillTree() {
-    TreeView1->clear();
-    for (const PortfolioRecord& portfolio : store_->AllPortfolios()) {
-        QTreeWidgetItem* portfolioNode = AddPortfolioNode(portfolio);
-        for (const HoldingRecord& holding : store_->HoldingsOfPortfolio(portfolio.Id)) {
-            AddInvestmentNode(portfolioNode, holding);
-            portfolioNode->setIcon(0, portfolio_with_investments_image_);
-        }
-    }
-    TreeView1->setFocus();
+void MainWindow::fillTree() {
+    treeModel_->setPortfolios(BuildPortfolioTree(*store_));
+    portfolioTree_->setFocus();
 }
 
-QTreeWidgetItem* MainWindow::AddPortfolioNode(const PortfolioRecord& portfolio) {
-    auto* node = new QTreeWidgetItem(TreeView1, {Text(portfolio.Name)});
-    node->setData(0, kPortfolioIdRole, static_cast<int>(portfolio.Id));
-    node->setIcon(0, portfolio_image_);
-    return node;
-}
-
-QTreeWidgetItem* MainWindow::AddInvestmentNode(QTreeWidgetItem* portfolioNode,
-                                              const HoldingRecord& holding) {
-    auto* node = new QTreeWidgetItem(portfolioNode, {Text(holding.Name)});
-    node->setData(0, kPortfolioIdRole, static_cast<int>(holding.PortfolioId));
-    node->setData(0, kHoldingIdRole, static_cast<int>(holding.Id));
-    node->setIcon(0, investment_image_);
-    return node;
-}
-
-QTreeWidgetItem* MainWindow::SelectedNode() const { return TreeView1->currentItem(); }
-
-void MainWindow::FillInvestmentList(int portfolioId) {
+void MainWindow::fillInvestmentList(float portfolioId) {
     // The list and the current portfolio stay in step, whoever refills the list.
-    current_portfolio_id_ = portfolioId;
-    ListView1->setUpdatesEnabled(false);
-    ListView1->clear();
-    panelCont->clear();
-    if (const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(portfolioId)) {
-        const Locale& locale = context_.locale;
-        const Date today = context_.clock.Today();
-        PerformanceEngine values(*store_, 0);
-        // Held in single precision, as the figures are.
-        float total = 0;
-        for (const HoldingRecord& holding : store_->HoldingsOfPortfolio(portfolioId)) {
-            values.SetHolding(holding.Id);
-            const float recent = static_cast<float>(values.MarketValueAt(today));
-            total += recent;
-            QStringList cells{Text(holding.Name)};
-            for (const ColumnRecord& column : columns_) {
-                cells << Text(column.Name == kRecentValueColumn
-                                  ? FormatNumber(recent, "$#,###.00", locale)
-                                  : HoldingCell(holding, column.Name, number_format_, locale));
-            }
-            AddListRow(cells);
-        }
-        QStringList totals{"   Total"};
-        for (const ColumnRecord& column : columns_) {
-            totals << Text(column.Name == kRecentValueColumn
-                               ? FormatNumber(total, "$#,###.00", locale)
-                               : PortfolioCell(*portfolio, column.Name, number_format_, locale));
-        }
-        AddListRow(totals);
-        panelCont->setText(" Total Value of the " + Text(store_->PortfolioName(portfolioId)) +
-                           " portfolio: " + Text(FormatNumber(total, "$#,###", locale)));
-    }
-    ListView1->setUpdatesEnabled(true);
+    currentPortfolioId_ = portfolioId;
+    InvestmentList list = BuildInvestmentList(*store_, portfolioId, columns_, numberFormat_,
+                                              context_.locale, context_.clock.Today());
+    listModel_->setRows(std::move(list.rows));
+    totalLabel_->setCaption(Text(list.caption));
 }
 
-void MainWindow::AddListRow(const QStringList& cells) {
-    auto* item = new QTreeWidgetItem(ListView1, cells);
-    for (size_t i = 0; i < columns_.size(); ++i) {
-        if (columns_[i].Name == kRecentValueColumn) {
-            item->setTextAlignment(static_cast<int>(i) + 1, Qt::AlignRight | Qt::AlignVCenter);
-        }
-    }
+QModelIndex MainWindow::visibleCurrentNode() const {
+    const QModelIndex node = portfolioTree_->currentIndex();
+    if (!node.isValid()) return {};
+    const QModelIndex parent = node.parent();
+    return !parent.isValid() || portfolioTree_->isExpanded(parent) ? node : QModelIndex();
 }
 
-void MainWindow::TreeView1Change(QTreeWidgetItem* node) {
-    if (!node || !store_) return;
-    const bool investment = IsInvestmentNode(node);
-    const QString portfolioName = PortfolioNodeOf(node)->text(0);
-    const QString investmentName = node->text(0);
-    const int portfolioId = PortfolioIdOf(node);
-
-    sbtnPerf->setEnabled(investment);
-    sbtnHist->setEnabled(investment);
-    SetInvestmentItemsEnabled(investment);
-    popInvestmentDetail->setEnabled(investment);
-    const bool paste = clipboard_portfolio_id_ != 0 && clipboard_portfolio_id_ != portfolioId;
-    mnuPaste->setEnabled(paste);
-    popPaste->setEnabled(paste);
-    UpdateHints(portfolioName, investmentName);
-    if (portfolioId != current_portfolio_id_) FillInvestmentList(portfolioId);
+void MainWindow::onCurrentNodeChanged() {
+    const QModelIndex node = portfolioTree_->currentIndex();
+    if (!node.isValid() || !store_) return;
+    const bool investment = PortfolioTreeModel::isInvestment(node);
+    const QModelIndex portfolio = PortfolioTreeModel::portfolioOf(node);
+    setInvestmentActionsEnabled(investment);
+    updateHints(portfolio.data().toString(), node.data().toString());
+    const float portfolioId = PortfolioTreeModel::portfolioId(node);
+    if (portfolioId != currentPortfolioId_) fillInvestmentList(portfolioId);
 }
 
-void MainWindow::SetInvestmentItemsEnabled(bool enabled) {
-    for (QAction* item : {mnuCut, mnuCopy, popCut, popCopy}) item->setEnabled(enabled);
+void MainWindow::setInvestmentActionsEnabled(bool enabled) {
+    historyAction_->setEnabled(enabled);
+    performanceAction_->setEnabled(enabled);
 }
 
-void MainWindow::UpdateHints(const QString& portfolioName, const QString& investmentName) {
-    sbtnNewInvest->setToolTip("Add A New Investment To The '" + portfolioName + "' Portfolio");
-    if (sbtnHist->isEnabled()) {
-        sbtnHist->setToolTip("Show Historical Values for the '" + investmentName + "' Investment");
-        sbtnPerf->setToolTip("Show Performance Detail for the '" + investmentName + "' Investment");
-        sbtnProp->setToolTip("Show Transaction, Historical and Performance Details for the '" +
-                             investmentName + "' Investment");
+void MainWindow::updateHints(const QString& portfolioName, const QString& investmentName) {
+    newInvestmentAction_->setToolTip(
+        tr("Add A New Investment To The '%1' Portfolio").arg(portfolioName));
+    if (historyAction_->isEnabled()) {
+        historyAction_->setToolTip(
+            tr("Show Historical Values for the '%1' Investment").arg(investmentName));
+        performanceAction_->setToolTip(
+            tr("Show Performance Detail for the '%1' Investment").arg(investmentName));
+        detailsAction_->setToolTip(
+            tr("Show Transaction, Historical and Performance Details for the '%1' Investment")
+                .arg(investmentName));
     } else {
-        sbtnProp->setToolTip("Show Details for the '" + portfolioName + "'" + " Portfolio");
+        detailsAction_->setToolTip(tr("Show Details for the '%1' Portfolio").arg(portfolioName));
     }
 }
 
-void MainWindow::NewPortfolioClick() {
+void MainWindow::onNewPortfolio() {
     PortfolioDialog dialog(context_, this);
     if (dialog.NewPortfolio(*store_) != QDialog::Accepted) return;
     BusyCursor busy(context_.platform);
     if (const auto created = store_->FindPortfolio(dialog.NewPortfolioId())) {
-        AddPortfolioNode(*created);
+        treeModel_->addPortfolio(created->Id, Text(created->Name));
     }
 }
 
-void MainWindow::NewInvestmentClick() {
-    QTreeWidgetItem* node = SelectedNode();
-    if (!node) return;
-    QTreeWidgetItem* portfolioNode = PortfolioNodeOf(node);
+void MainWindow::onNewInvestment() {
+    const QModelIndex node = visibleCurrentNode();
+    if (!node.isValid()) return;
+    const QPersistentModelIndex portfolioNode = PortfolioTreeModel::portfolioOf(node);
     const std::optional<PortfolioRecord> portfolio =
-        store_->FindPortfolio(PortfolioIdOf(portfolioNode));
+        store_->FindPortfolio(PortfolioTreeModel::portfolioId(portfolioNode));
     if (!portfolio) return;
     NewInvestmentDialog dialog(context_, this);
     if (dialog.NewInvestment(*store_, *portfolio) != QDialog::Accepted) return;
     BusyCursor busy(context_.platform);
     if (const auto created = store_->FindHoldingIn(portfolio->Id, dialog.NewHoldingId())) {
-        AddInvestmentNode(portfolioNode, *created);
+        treeModel_->addInvestment(portfolioNode, created->Id, Text(created->Name));
     }
-    FillInvestmentList(static_cast<int>(portfolio->Id));
+    fillInvestmentList(portfolio->Id);
 }
 
-void MainWindow::DetailsClick() {
-    if (ListView1->hasFocus()) return;
-    QTreeWidgetItem* node = SelectedNode();
-    if (!node) return;
-    if (IsInvestmentNode(node)) {
-        ShowInvestmentAt(node, InvestmentPage::Transactions);
+void MainWindow::onDetails() {
+    if (investmentList_->hasFocus()) return;
+    const QModelIndex node = visibleCurrentNode();
+    if (!node.isValid()) return;
+    if (PortfolioTreeModel::isInvestment(node)) {
+        showInvestment(node, InvestmentPage::Transactions);
         return;
     }
-    const int portfolioId = PortfolioIdOf(node);
+    const float portfolioId = PortfolioTreeModel::portfolioId(node);
     const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(portfolioId);
     if (!portfolio) return;
+    const QPersistentModelIndex kept = node;
     PortfolioDialog dialog(context_, this);
     if (dialog.UpdatePortfolio(*store_, *portfolio) != QDialog::Accepted) return;
     if (const auto renamed = store_->FindPortfolio(portfolioId)) {
-        node->setText(0, Text(renamed->Name));
+        treeModel_->rename(kept, Text(renamed->Name));
+        // The caption above the list names the portfolio too.
+        if (portfolioId == currentPortfolioId_) fillInvestmentList(portfolioId);
     }
 }
 
-void MainWindow::HistoryClick() {
-    QTreeWidgetItem* node = SelectedNode();
-    if (node && IsInvestmentNode(node)) ShowInvestmentAt(node, InvestmentPage::HistoricalValues);
+void MainWindow::onHistory() {
+    const QModelIndex node = visibleCurrentNode();
+    if (PortfolioTreeModel::isInvestment(node)) {
+        showInvestment(node, InvestmentPage::HistoricalValues);
+    }
 }
 
-void MainWindow::PerformanceClick() {
-    QTreeWidgetItem* node = SelectedNode();
-    if (node && IsInvestmentNode(node)) ShowInvestmentAt(node, InvestmentPage::Returns);
+void MainWindow::onPerformance() {
+    const QModelIndex node = visibleCurrentNode();
+    if (PortfolioTreeModel::isInvestment(node)) showInvestment(node, InvestmentPage::Returns);
 }
 
-void MainWindow::ShowInvestmentAt(QTreeWidgetItem* node, InvestmentPage page) {
-    const int portfolioId = PortfolioIdOf(node);
-    const int holdingId = HoldingIdOf(node);
+void MainWindow::showInvestment(const QModelIndex& node, InvestmentPage page) {
+    const float portfolioId = PortfolioTreeModel::portfolioId(node);
+    const float holdingId = PortfolioTreeModel::holdingId(node);
     const std::optional<HoldingRecord> holding = store_->FindHoldingIn(portfolioId, holdingId);
     if (!holding) return;
+    const QPersistentModelIndex kept = node;
     ShowInvestment(context_, *store_, *holding, page, this);
     // The detail window stores its changes as they are made, so re-read whatever it answered.
     BusyCursor busy(context_.platform);
     if (const auto changed = store_->FindHoldingIn(portfolioId, holdingId)) {
-        node->setText(0, Text(changed->Name));
-        FillInvestmentList(static_cast<int>(changed->PortfolioId));
+        treeModel_->rename(kept, Text(changed->Name));
+        fillInvestmentList(changed->PortfolioId);
     }
 }
 
-void MainWindow::DeleteClick() {
-    QTreeWidgetItem* node = SelectedNode();
-    if (!node) return;
-    if (IsInvestmentNode(node)) {
-        DeleteInvestment(node);
+void MainWindow::onDelete() {
+    const QModelIndex node = visibleCurrentNode();
+    if (!node.isValid()) return;
+    if (PortfolioTreeModel::isInvestment(node)) {
+        deleteInvestment(node);
     } else {
-        DeletePortfolio(node);
+        deletePortfolio(node);
     }
 }
 
-void MainWindow::DeleteInvestment(QTreeWidgetItem* node) {
-    const std::optional<HoldingRecord> holding =
-        store_->FindHoldingIn(PortfolioIdOf(node), HoldingIdOf(node));
+void MainWindow::deleteInvestment(const QModelIndex& node) {
+    const std::optional<HoldingRecord> holding = store_->FindHoldingIn(
+        PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node));
     if (!holding) return;
-    Platform& platform = context_.platform;
-    if (!platform.AskYesNo("Delete Holding",
-                           "Are you sure you want to delete " + Text(holding->Name) + "?")) {
-        return;
-    }
-    if (ShowIfFailed(platform, store_->DeleteHolding(holding->Id))) return;
+    const QPersistentModelIndex kept = node;
+    if (!deleteConfirmed(tr("Delete Holding"), holding->Name)) return;
+    if (ShowIfFailed(context_.platform, store_->DeleteHolding(holding->Id))) return;
     // Removing the node moves the selection, whose change handler refills the list when the
     // portfolio changes; the refill below covers the portfolio that lost the investment.
-    delete node;
-    FillInvestmentList(current_portfolio_id_);
+    treeModel_->removeNode(kept);
+    fillInvestmentList(currentPortfolioId_);
 }
 
-void MainWindow::DeletePortfolio(QTreeWidgetItem* node) {
-    const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(PortfolioIdOf(node));
+void MainWindow::deletePortfolio(const QModelIndex& node) {
+    const std::optional<PortfolioRecord> portfolio =
+        store_->FindPortfolio(PortfolioTreeModel::portfolioId(node));
     if (!portfolio) return;
-    Platform& platform = context_.platform;
-    if (!platform.AskYesNo("Delete Portfolio",
-                           "Are you sure you want to delete " + Text(portfolio->Name) + "?")) {
-        return;
-    }
-    if (ShowIfFailed(platform, store_->DeletePortfolio(portfolio->Id))) return;
-    delete node;
-    if (QTreeWidgetItem* now = SelectedNode()) {
-        now->setSelected(true);
-        FillInvestmentList(PortfolioIdOf(now));
-    } else {
-        FillInvestmentList(0);  // the last portfolio is gone: an empty list
-    }
+    const QPersistentModelIndex kept = node;
+    if (!deleteConfirmed(tr("Delete Portfolio"), portfolio->Name)) return;
+    if (ShowIfFailed(context_.platform, store_->DeletePortfolio(portfolio->Id))) return;
+    treeModel_->removeNode(kept);
+    const QModelIndex now = portfolioTree_->currentIndex();
+    // With the last portfolio gone there is nothing to show.
+    fillInvestmentList(now.isValid() ? PortfolioTreeModel::portfolioId(now) : 0);
 }
 
-void MainWindow::CalculateClick() {
+bool MainWindow::deleteConfirmed(const QString& caption, const std::string& name) {
+    return context_.platform.AskYesNo(caption,
+                                      tr("Are you sure you want to delete %1?").arg(Text(name)));
+}
+
+void MainWindow::onCalculate() {
     CalculateAllDialog dialog(context_, this);
     if (dialog.Execute(*store_) != QDialog::Accepted) return;
     // The store reloaded its records; nodes hold identifiers, so only the list needs them.
     BusyCursor busy(context_.platform);
-    FillInvestmentList(current_portfolio_id_);
+    fillInvestmentList(currentPortfolioId_);
 }
 
-void MainWindow::ExpandAllClick() { TreeView1->expandAll(); }
-
-void MainWindow::CollapseAllClick() {
-    TreeView1->collapseAll();
-    SetInvestmentItemsEnabled(false);
+void MainWindow::onOpenDataDirectory() {
+    const QString chosen = context_.platform.ExistingDirectory(
+        tr("Open Data Directory"), Text(context_.data_directory.string()));
+    if (!chosen.isEmpty()) openDataDirectory(chosen.toStdString(), Opening::Switch);
 }
 
-void MainWindow::HelpContentsClick() { context_.platform.ShowHelpContents(); }
+void MainWindow::onExpandAll() { portfolioTree_->expandAll(); }
 
-void MainWindow::AboutClick() {
+void MainWindow::onCollapseAll() {
+    portfolioTree_->collapseAll();
+    setInvestmentActionsEnabled(false);
+}
+
+void MainWindow::onHelpContents() { context_.platform.ShowHelpContents(); }
+
+void MainWindow::onAbout() {
     AboutDialog about(this);
     about.exec();
-}
-
-void MainWindow::ExitClick() { close(); }
-
-void MainWindow::TreeView1DblClick() {
-    QTreeWidgetItem* node = SelectedNode();
-    if (node && IsInvestmentNode(node)) DetailsClick();
 }
 
 }  // namespace brevanta

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QIcon>
 #include <QMainWindow>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,123 +11,130 @@
 #include "ui/platform/ui_context.h"
 
 class QAction;
-class QLabel;
 class QMenu;
+class QSplitter;
 class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace brevanta {
 
+class CaptionStrip;
 class DataStore;
+class InvestmentListModel;
+class PortfolioTreeModel;
 
 // The main window: the tree of portfolios and their investments, the list of the current
 // portfolio's investments with the chosen figure columns and a total line, and the commands
 // that create, show, delete and calculate them.
 //
-// Tree nodes carry identifiers, not records: a portfolio node its portfolio's Id, an
-// investment node its PortfolioId and Id. Records are looked up in the store when needed, so
-// a node never holds a record a store reload has replaced.
+// Commands act on the tree's current node only while the user can see it; with none they do
+// nothing. Nodes carry identifiers; records are looked up in the store when needed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // The tables are read from the context's data directory at the first activation.
+    // The tables are read from the context's data directory when the window is first shown;
+    // the context outlives the window, which changes its data directory on a switch.
     explicit MainWindow(UiContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The portfolio whose investments the list shows; 0 for none.
-    int CurrentPortfolioId() const { return current_portfolio_id_; }
+    float currentPortfolioId() const { return currentPortfolioId_; }
     // The pattern of the figures in the list, from the "NUM_DEC" setting.
-    const std::string& NumberFormat() const { return number_format_; }
-
-    void FormCreate();
-    // Loads the store and fills columns, tree and list; runs once, on the first showing. A
-    // store that cannot be loaded is answered with DataUnavailableMessage and the window
-    // closes, which ends the program.
-    void FormActivate();
-
-    void ApplyNumberFormat();
-    void BuildColumns();
-    void FillTree();
-    // Refills the list and the caption above it for the portfolio, which becomes the current
-    // one; a portfolio that does not exist leaves both empty.
-    void FillInvestmentList(int portfolioId);
-    void UpdateHints(const QString& portfolioName, const QString& investmentName);
-    void TreeView1Change(QTreeWidgetItem* node);
-    void TreeView1DblClick();
-
-    void NewPortfolioClick();
-    void NewInvestmentClick();
-    void DetailsClick();
-    void HistoryClick();
-    void PerformanceClick();
-    void DeleteClick();
-    void CalculateClick();
-    void ExpandAllClick();
-    void CollapseAllClick();
-    void HelpContentsClick();
-    void AboutClick();
-    void ExitClick();
+    const std::string& numberFormat() const { return numberFormat_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void onFirstActivation();
+    void onCurrentNodeChanged();
+    void onNewPortfolio();
+    void onNewInvestment();
+    void onDetails();
+    void onHistory();
+    void onPerformance();
+    void onDelete();
+    void onCalculate();
+    void onOpenDataDirectory();
+    void onExpandAll();
+    void onCollapseAll();
+    void onHelpContents();
+    void onAbout();
 
   private:
-    using Handler = void (MainWindow::*)();
+    // At start-up a directory that cannot be read ends the program; a switch keeps the
+    // directory in use.
+    enum class Opening { AtStartUp, Switch };
 
-    void CreateSpeedButtons(QWidget* panel);
-    void CreateMainMenu();
-    void CreatePopupMenu();
-    QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QString& caption,
-                                const QString& hint, QIcon icon, Handler handler);
-    // A menu item that runs handler once the store is loaded; no handler: does nothing yet.
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                     Handler handler = nullptr, const QKeySequence& shortcut = {});
-    void RunCommand(Handler handler);
+    void createActions();
+    void createToolBar();
+    void createMenus();
+    // An action that runs slot once the store is loaded; without a slot it stays disabled.
+    QAction* makeAction(const char* name, const QString& caption, void (MainWindow::*slot)(),
+                        const QKeySequence& shortcut = {});
+    // Loads the store of `directory` and shows it; false, with the window unchanged, when the
+    // directory has no tables the user wants created or cannot be loaded.
+    bool openDataDirectory(const std::filesystem::path& directory, Opening opening);
+    bool createTablesIfWanted(const std::filesystem::path& directory);
+    void showStore();
 
-    QTreeWidgetItem* AddPortfolioNode(const PortfolioRecord& portfolio);
-    QTreeWidgetItem* AddInvestmentNode(QTreeWidgetItem* portfolioNode,
-                                       const HoldingRecord& holding);
-    QTreeWidgetItem* SelectedNode() const;
-    void ShowInvestmentAt(QTreeWidgetItem* node, InvestmentPage page);
-    void DeleteInvestment(QTreeWidgetItem* node);
-    void DeletePortfolio(QTreeWidgetItem* node);
-    void AddListRow(const QStringList& cells);
-    void SetInvestmentItemsEnabled(bool enabled);
+    void applyNumberFormat();
+    void buildColumns();
+    void fillTree();
+    void fillInvestmentList(float portfolioId);
+    void updateHints(const QString& portfolioName, const QString& investmentName);
+    void setInvestmentActionsEnabled(bool enabled);
+
+    // The current node when the user can see it, else an invalid index.
+    QModelIndex visibleCurrentNode() const;
+    void showInvestment(const QModelIndex& node, InvestmentPage page);
+    void deleteInvestment(const QModelIndex& node);
+    void deletePortfolio(const QModelIndex& node);
+    // Asks whether to delete `name`; No is the default answer.
+    bool deleteConfirmed(const QString& caption, const std::string& name);
 
     UiContext& context_;
     std::unique_ptr<DataStore> store_;
     bool activated_ = false;
-    int current_portfolio_id_ = 0;
-    std::string number_format_;
+    float currentPortfolioId_ = 0;
+    float clipboardPortfolioId_ = 0;  // the portfolio of a cut or copied investment
+    std::string numberFormat_;
     std::vector<ColumnRecord> columns_;  // the visible columns after "Name"
-    int clipboard_portfolio_id_ = 0;     // the portfolio of a cut or copied investment
 
-    QIcon portfolio_image_;                   // image 0
-    QIcon portfolio_with_investments_image_;  // image 0, and image 1 when selected
-    QIcon investment_image_;                  // image 2
+    PortfolioTreeModel* treeModel_;
+    InvestmentListModel* listModel_;
+    QSplitter* splitter_;
+    CaptionStrip* treeCaption_;
+    QTreeView* portfolioTree_;
+    CaptionStrip* totalLabel_;
+    QTreeView* investmentList_;
+    QMenu* treeMenu_;
 
-    QToolButton* sbtnNewPort;
-    QToolButton* sbtnNewInvest;
-    QToolButton* sbtnCalc;
-    QToolButton* sbtnProp;
-    QToolButton* sbtnHist;
-    QToolButton* sbtnPerf;
-    QToolButton* sbtnHelp;
-    QLabel* Panel3;
-    QTreeWidget* TreeView1;
-    QLabel* panelCont;
-    QTreeWidget* ListView1;
-    QMenu* PopupMenu1;
-
-    QAction* mnuCut;
-    QAction* mnuCopy;
-    QAction* mnuPaste;
-    QAction* popCut;
-    QAction* popCopy;
-    QAction* popPaste;
-    QAction* popInvestmentDetail;
+    QAction* newPortfolioAction_;
+    QAction* newInvestmentAction_;
+    QAction* detailsAction_;
+    QAction* historyAction_;
+    QAction* performanceAction_;
+    QAction* deleteAction_;
+    QAction* openDataDirectoryAction_;
+    QAction* importAction_;
+    QAction* exportAction_;
+    QAction* exitAction_;
+    QAction* cutAction_;
+    QAction* copyAction_;
+    QAction* pasteAction_;
+    QAction* expandAllAction_;
+    QAction* collapseAllAction_;
+    QAction* calculateAction_;
+    QAction* reportsAction_;
+    QAction* optionsAction_;
+    QAction* helpContentsAction_;
+    QAction* aboutAction_;
+    QAction* portfolioPerformanceReportAction_;
+    QAction* marketValueReportAction_;
+    QAction* investmentDetailReportAction_;
 };
 
 }  // namespace brevanta

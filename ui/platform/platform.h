@@ -18,8 +18,10 @@ class Platform {
 
     virtual ~Platform() = default;
 
-    // A modal box with an OK button. Texts keep their "\r\n" and "\n\r" line breaks.
-    virtual void ShowMessage(MessageKind kind, const QString& caption, const QString& text) = 0;
+    // A modal box with an OK button. Texts keep their "\r\n" and "\n\r" line breaks; a
+    // detail, when not empty, is there for the user who asks for it.
+    virtual void ShowMessage(MessageKind kind, const QString& caption, const QString& text,
+                             const QString& detail) = 0;
     // A modal box with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
 
@@ -27,6 +29,8 @@ class Platform {
     virtual QString OpenFileName(const QString& caption, const QString& filter) = 0;
     virtual QString SaveFileName(const QString& caption, const QString& proposedName,
                                  const QString& filter) = 0;
+    // An existing directory the user chose, or an empty string.
+    virtual QString ExistingDirectory(const QString& caption, const QString& start) = 0;
 
     // Busy cursor; calls nest, and every BeginBusy needs its EndBusy (see BusyCursor).
     virtual void BeginBusy() = 0;
@@ -39,13 +43,13 @@ class Platform {
     // Opens a file (a report page) in the desktop's browser; false when nothing could.
     virtual bool OpenInBrowser(const QString& path) = 0;
 
-    void ShowPlain(const QString& text) {
-        ShowMessage(MessageKind::Plain, kApplicationTitle, text);
+    void ShowPlain(const QString& text, const QString& detail = {}) {
+        ShowMessage(MessageKind::Plain, kApplicationTitle, text, detail);
     }
     void ShowInformation(const QString& text) {
-        ShowMessage(MessageKind::Information, "Information", text);
+        ShowMessage(MessageKind::Information, "Information", text, {});
     }
-    void ShowError(const QString& text) { ShowMessage(MessageKind::Error, "Error", text); }
+    void ShowError(const QString& text) { ShowMessage(MessageKind::Error, "Error", text, {}); }
 };
 
 // Shows a failed store operation's reason in an error box, after what could not be done

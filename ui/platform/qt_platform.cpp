@@ -38,9 +38,11 @@ QMessageBox::Icon IconOf(Platform::MessageKind kind) {
 
 QtPlatform::~QtPlatform() { delete help_; }
 
-void QtPlatform::ShowMessage(MessageKind kind, const QString& caption, const QString& text) {
+void QtPlatform::ShowMessage(MessageKind kind, const QString& caption, const QString& text,
+                             const QString& detail) {
     QMessageBox box(IconOf(kind), caption, DisplayText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setDetailedText(detail);
     box.exec();
 }
 
@@ -60,6 +62,10 @@ QString QtPlatform::SaveFileName(const QString& caption, const QString& proposed
                                  const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedName,
                                         filter);
+}
+
+QString QtPlatform::ExistingDirectory(const QString& caption, const QString& start) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, start);
 }
 
 void QtPlatform::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }

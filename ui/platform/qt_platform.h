@@ -16,11 +16,13 @@ class QtPlatform : public Platform {
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    void ShowMessage(MessageKind kind, const QString& caption, const QString& text) override;
+    void ShowMessage(MessageKind kind, const QString& caption, const QString& text,
+                     const QString& detail) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
     QString OpenFileName(const QString& caption, const QString& filter) override;
     QString SaveFileName(const QString& caption, const QString& proposedName,
                          const QString& filter) override;
+    QString ExistingDirectory(const QString& caption, const QString& start) override;
     void BeginBusy() override;
     void EndBusy() override;
     void ShowHelpContents() override;

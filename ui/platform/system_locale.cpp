@@ -23,6 +23,8 @@ int RunLength(const QString& text, qsizetype start) {
 }  // namespace
 
 Locale LocaleFrom(const QLocale& qlocale) {
+    // The C locale has no short date format worth the name ("d M yyyy").
+    if (qlocale.language() == QLocale::C) return Locale::EnUs();
     Locale locale;
     locale.decimal_separator = AsciiSeparator(qlocale.decimalPoint(), '.');
     locale.thousand_separator = AsciiSeparator(qlocale.groupSeparator(), ',');

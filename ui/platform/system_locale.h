@@ -10,7 +10,8 @@
 namespace brevanta {
 
 // The library's Locale for a Qt locale: its separators and its short date format, the year
-// always with four digits. Separators outside ASCII become their nearest ASCII form.
+// always with four digits. Separators outside ASCII become their nearest ASCII form. The C
+// locale (a C or POSIX environment) gives en-US.
 Locale LocaleFrom(const QLocale& locale);
 
 // The Qt display format of locale's short date format, for date pickers.

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QIcon>
+#include <memory>
+#include <vector>
+
+#include "reports/portfolio_tree_rows.h"
+
+namespace brevanta {
+
+// The portfolios with their investments, as the main window's tree shows them. Nodes carry
+// identifiers, never records, so a store reload never leaves a node holding a stale record.
+//
+// The tree is built whole once; afterwards nodes are added, renamed and removed in place,
+// so a new node stands at the end of its level and the view keeps expansion and selection.
+class PortfolioTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+
+  public:
+    enum Role { PortfolioIdRole = Qt::UserRole, HoldingIdRole };
+
+    explicit PortfolioTreeModel(QObject* parent = nullptr);
+    ~PortfolioTreeModel() override;
+
+    // An investment node shows investmentIcon; a portfolio node portfolioIcon, or
+    // filledPortfolioIcon when it had investments when the tree was built.
+    void setIcons(QIcon portfolioIcon, QIcon filledPortfolioIcon, QIcon investmentIcon);
+
+    void setPortfolios(const std::vector<PortfolioNodeRow>& portfolios);
+    QModelIndex addPortfolio(float id, const QString& name);
+    // REQUIRES: portfolio is a portfolio node.
+    QModelIndex addInvestment(const QModelIndex& portfolio, float id, const QString& name);
+    void rename(const QModelIndex& node, const QString& name);
+    // Removes the node, a portfolio with its investments.
+    void removeNode(const QModelIndex& node);
+
+    static bool isInvestment(const QModelIndex& node) { return node.parent().isValid(); }
+    static QModelIndex portfolioOf(const QModelIndex& node) {
+        return isInvestment(node) ? node.parent() : node;
+    }
+    static float portfolioId(const QModelIndex& node);
+    // 0 on a portfolio node.
+    static float holdingId(const QModelIndex& node);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  private:
+    struct Investment {
+        float id;
+        QString name;
+    };
+    struct Portfolio {
+        float id;
+        QString name;
+        bool filled;  // had investments when the tree was built
+        std::vector<Investment> investments;
+    };
+
+    // Investment indexes point at their portfolio, whose address outlives any row shift.
+    Portfolio* portfolioAt(const QModelIndex& index) const;
+
+    std::vector<std::unique_ptr<Portfolio>> portfolios_;
+    QIcon portfolioIcon_;
+    QIcon filledPortfolioIcon_;
+    QIcon investmentIcon_;
+};
+
+}  // namespace brevanta

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QDialogButtonBox;
+class QPushButton;
+
+namespace brevanta {
+
+struct DialogButtons {
+    QDialogButtonBox* box;
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+
+// OK (captioned okCaption, the default button) and Cancel (which rejects the dialog) in a
+// button box of the dialog, named okButton and cancelButton. The dialog connects OK itself.
+DialogButtons MakeOkCancelButtons(QDialog* dialog, const QString& okCaption);
+
+}  // namespace brevanta
