@@ -19,7 +19,7 @@ using Kind = Platform::MessageKind;
 
 // Alpha holds Old (from January 2022), Beta holds New (starting on the calculation date),
 // Gamma holds Mid (from June 2023); each with month-end values up to May 2024.
-class CalcAllTest : public GuiTest {
+class CalculateAllDialogTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
@@ -59,7 +59,7 @@ class CalcAllTest : public GuiTest {
     float alpha_ = 0, beta_ = 0, gamma_ = 0, old_ = 0, new_ = 0, mid_ = 0;
 };
 
-TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
+TEST_F(CalculateAllDialogTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
     CalculateAllDialog dialog(context_);
     OnModal<CalculateAllDialog>([](CalculateAllDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Calculate Performance");
@@ -82,7 +82,7 @@ TEST_F(CalcAllTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {
     EXPECT_EQ(HoldingDate(old_), NoDate);
 }
 
-TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
+TEST_F(CalculateAllDialogTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
     const int result = Run([this](CalculateAllDialog& shown) {
         shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
         shown.findChild<QPushButton*>("okButton")->click();
@@ -97,7 +97,7 @@ TEST_F(CalcAllTest, SelectedPortfoliosWithNoneSelectedAsksForOne) {
     EXPECT_EQ(PortfolioDate(alpha_), NoDate);
 }
 
-TEST_F(CalcAllTest, UnreadableDateIsRefusedBeforeAnythingElse) {
+TEST_F(CalculateAllDialogTest, UnreadableDateIsRefusedBeforeAnythingElse) {
     const int result = Run([this](CalculateAllDialog& shown) {
         QLineEdit* date = shown.findChild<QLineEdit*>("calculationDateFieldEdit");
         date->clear();
@@ -115,7 +115,7 @@ TEST_F(CalcAllTest, UnreadableDateIsRefusedBeforeAnythingElse) {
     EXPECT_EQ(HoldingDate(old_), NoDate);
 }
 
-TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
+TEST_F(CalculateAllDialogTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
     const int result =
         Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("okButton")->click(); });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -133,7 +133,7 @@ TEST_F(CalcAllTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate) {
     EXPECT_EQ(PortfolioDate(beta_), NoDate);
 }
 
-TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
+TEST_F(CalculateAllDialogTest, SelectedPortfoliosCalculateOnlyThose) {
     const int result = Run([](CalculateAllDialog& shown) {
         shown.findChild<QRadioButton*>("selectedPortfoliosButton")->click();
         shown.findChild<QListWidget*>("portfolioList")->item(2)->setSelected(true);
@@ -147,19 +147,19 @@ TEST_F(CalcAllTest, SelectedPortfoliosCalculateOnlyThose) {
     EXPECT_EQ(HoldingDate(old_), NoDate);
 }
 
-TEST_F(CalcAllTest, HelpShowsTheCalculationTopic) {
+TEST_F(CalculateAllDialogTest, HelpShowsTheCalculationTopic) {
     Run([](CalculateAllDialog& shown) { shown.findChild<QPushButton*>("helpButton")->click(); });
     EXPECT_EQ(platform_.help_requests, std::vector<QString>({"CALCROR"}));
 }
 
-class CalcPerfTest : public GuiTest {
+class CalculateInvestmentDialogTest : public GuiTest {
   protected:
     static QLineEdit* DateEdit(QWidget& dialog) {
         return dialog.findChild<QLineEdit*>("performanceDateFieldEdit");
     }
 };
 
-TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
+TEST_F(CalculateInvestmentDialogTest, DateOnTheInceptionDateIsRefused) {
     CalculateInvestmentDialog dialog(context_);
     OnModal<CalculateInvestmentDialog>([this](CalculateInvestmentDialog& shown) {
         EXPECT_EQ(DateEdit(shown)->text(), "6/15/2024");
@@ -178,7 +178,7 @@ TEST_F(CalcPerfTest, DateOnTheInceptionDateIsRefused) {
     EXPECT_EQ(dialog.Execute(D(2001, 3, 5)), QDialog::Rejected);
 }
 
-TEST_F(CalcPerfTest, DateThatIsNotAWholeDateIsRefused) {
+TEST_F(CalculateInvestmentDialogTest, DateThatIsNotAWholeDateIsRefused) {
     for (const char* typed : {"2/30/2001", "3/6/01", "3/6", "soon"}) {
         platform_.messages.clear();
         CalculateInvestmentDialog dialog(context_);
@@ -193,7 +193,7 @@ TEST_F(CalcPerfTest, DateThatIsNotAWholeDateIsRefused) {
     }
 }
 
-TEST_F(CalcPerfTest, LaterDateIsKeptWithTheDetailChoice) {
+TEST_F(CalculateInvestmentDialogTest, LaterDateIsKeptWithTheDetailChoice) {
     CalculateInvestmentDialog dialog(context_);
     OnModal<CalculateInvestmentDialog>([](CalculateInvestmentDialog& shown) {
         DateEdit(shown)->clear();

@@ -119,7 +119,7 @@ TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) 
     EXPECT_EQ(store().FindPortfolio(dialog.NewPortfolioId())->Name, "Growth");
 }
 
-class HoldingDialogTest : public GuiTest {
+class NewInvestmentDialogTest : public GuiTest {
   protected:
     struct Typed {
         QString name, date, value;
@@ -147,7 +147,7 @@ class HoldingDialogTest : public GuiTest {
     int new_id_ = 0;
 };
 
-TEST_F(HoldingDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) {
+TEST_F(NewInvestmentDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) {
     const float portfolio = AddPortfolio("Growth");
     const QString invalid =
         "You did not enter a valid number for the initial value of this investment.\n\r Please "
@@ -159,7 +159,7 @@ TEST_F(HoldingDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) 
         "Please try again.";
     const QString badDate = "Please enter a valid date.";
     struct Case {
-        HoldingDialogTest::Typed typed;
+        NewInvestmentDialogTest::Typed typed;
         QString message, focus;
     };
     const Case cases[] = {
@@ -192,10 +192,10 @@ TEST_F(HoldingDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) 
     EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
 }
 
-TEST_F(HoldingDialogTest, TypedDateAndValueAreStoredExactly) {
+TEST_F(NewInvestmentDialogTest, TypedDateAndValueAreStoredExactly) {
     struct Case {
         QLocale locale;
-        HoldingDialogTest::Typed typed;
+        NewInvestmentDialogTest::Typed typed;
         Date inception;
         double amount;
     };
@@ -222,7 +222,7 @@ TEST_F(HoldingDialogTest, TypedDateAndValueAreStoredExactly) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
-TEST_F(HoldingDialogTest, GermanDateThatDoesNotExistIsRefused) {
+TEST_F(NewInvestmentDialogTest, GermanDateThatDoesNotExistIsRefused) {
     context_.locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
     const float portfolio = AddPortfolio("Growth");
     for (const QString date : {"30.02.2020", "28.02.20", "2/28/2020"}) {
@@ -235,7 +235,7 @@ TEST_F(HoldingDialogTest, GermanDateThatDoesNotExistIsRefused) {
     EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
 }
 
-TEST_F(HoldingDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
+TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
     const float portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
@@ -260,7 +260,7 @@ TEST_F(HoldingDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
-TEST_F(HoldingDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
+TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
     const float portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
@@ -274,7 +274,7 @@ TEST_F(HoldingDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
     EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
 }
 
-TEST_F(HoldingDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
+TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
     const float portfolio = AddPortfolio("Growth");
     BreakTable(File(kHoldingTableFile));
     NewInvestmentDialog dialog(context_);

@@ -11,6 +11,7 @@
 #include "core/number_parse.h"
 #include "store/data_store.h"
 #include "store/table_layouts.h"
+#include "ui/detail/name_edits.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 
@@ -27,14 +28,10 @@ NewInvestmentDialog::NewInvestmentDialog(UiContext& context, QWidget* parent)
     setObjectName("NewInvestmentDialog");
     setWindowTitle(tr("New Investment / Holding"));
     promptLabel_->setObjectName("promptLabel");
-    nameEdit_->setObjectName("nameEdit");
-    descriptionEdit_->setObjectName("descriptionEdit");
     inceptionDateField_->setObjectName("inceptionDateField");
     initialValueEdit_->setObjectName("initialValueEdit");
     promptLabel_->setWordWrap(true);
-    nameEdit_->setMaxLength(kNameWidth);
-    descriptionEdit_->setMaxLength(kDescriptionWidth);
-    descriptionEdit_->setMinimumWidth(320);
+    SetUpNameEdits(nameEdit_, descriptionEdit_);
 
     const DialogButtons buttons = MakeOkCancelButtons(this, tr("OK"));
     okButton_ = buttons.ok;

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "store/data_store.h"
-#include "store/table_layouts.h"
+#include "ui/detail/name_edits.h"
 #include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
@@ -21,11 +21,7 @@ PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
       descriptionEdit_(new QLineEdit(this)) {
     setObjectName("PortfolioDialog");
     promptLabel_->setObjectName("promptLabel");
-    nameEdit_->setObjectName("nameEdit");
-    descriptionEdit_->setObjectName("descriptionEdit");
-    nameEdit_->setMaxLength(kNameWidth);
-    descriptionEdit_->setMaxLength(kDescriptionWidth);
-    descriptionEdit_->setMinimumWidth(320);
+    SetUpNameEdits(nameEdit_, descriptionEdit_);
 
     const DialogButtons buttons = MakeOkCancelButtons(this, tr("OK"));
     okButton_ = buttons.ok;
