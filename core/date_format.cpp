@@ -110,7 +110,8 @@ std::string FormatTime(TimeOfDay time, std::string_view pattern) {
     return text;
 }
 
-std::optional<Date> ParseShortDate(std::string_view text, const Locale& locale) {
+std::optional<Date> ParseShortDate(std::string_view text, const Locale& locale,
+                                   YearDigits year_digits) {
     text = TrimBlanks(text);
     int day = 0;
     int month = 0;
@@ -136,7 +137,8 @@ std::optional<Date> ParseShortDate(std::string_view text, const Locale& locale) 
         if (token.field == 'd') day = number;
         if (token.field == 'm') month = number;
         if (token.field == 'y') year = digits == 2 ? FullYear(number) : number;
-        matches = digits > 0 && (token.field != 'y' || digits == 2 || digits == 4);
+        const bool two_digit_year = digits == 2 && year_digits == YearDigits::TwoOrFour;
+        matches = digits > 0 && (token.field != 'y' || two_digit_year || digits == 4);
     });
     if (!matches || pos != text.size()) return std::nullopt;
     return Date::FromYmd(year, month, day);

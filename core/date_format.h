@@ -27,8 +27,11 @@ std::string FormatTime(TimeOfDay time, std::string_view pattern);
 // Strict parse of a date typed or imported in the locale's short date format: fields in the
 // format's order, day and month of one or two digits, a year of two (1950 to 2049) or four
 // digits, the format's separators; blanks around the text are allowed. Anything else, or a day
-// that does not exist ("2/30/2001"), is nullopt.
-std::optional<Date> ParseShortDate(std::string_view text, const Locale& locale = Locale::EnUs());
+// that does not exist ("2/30/2001"), is nullopt. A typed date asks for YearDigits::Four: a
+// two-digit year would stand for a year the user never wrote.
+enum class YearDigits { TwoOrFour, Four };
+std::optional<Date> ParseShortDate(std::string_view text, const Locale& locale = Locale::EnUs(),
+                                   YearDigits year_digits = YearDigits::TwoOrFour);
 
 // locale with a short date format as the system writes it (Qt's "M/d/yy", "dd.MM.yyyy"): the
 // first character that is not a pattern letter becomes the date separator, and '/' stands for

@@ -71,6 +71,9 @@ TEST(ShortDateParseTest, TwoDigitYearsNameNineteenFiftyToTwentyFortyNine) {
     EXPECT_EQ(ParseShortDate("1/5/01"), kJanuaryFifth);
     EXPECT_EQ(ParseShortDate("1/5/49"), Date::Ymd(2049, 1, 5));
     EXPECT_EQ(ParseShortDate("1/5/50"), Date::Ymd(1950, 1, 5));
+    // Unless four digits are asked for, as for a typed date.
+    EXPECT_FALSE(ParseShortDate("1/5/01", Locale::EnUs(), YearDigits::Four).has_value());
+    EXPECT_EQ(ParseShortDate("1/5/2001", Locale::EnUs(), YearDigits::Four), kJanuaryFifth);
 }
 
 TEST(ShortDateParseTest, RefusesMalformedTextAndDaysThatDoNotExist) {

@@ -18,10 +18,12 @@ QLineEdit* Edit(QWidget& dialog, const char* name) { return dialog.findChild<QLi
 
 void ClickOk(QWidget& dialog) { dialog.findChild<QPushButton*>("okButton")->click(); }
 
-// A table the store has loaded that can no longer be written: a directory in its place.
-void BreakTable(const std::string& path) {
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
+// The one message of a save the store refused: an error saying what failed, naming the table.
+void ExpectSaveRefused(const FakePlatform& platform, const QString& failure, const char* table) {
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, Kind::Error);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(failure + "\n\n"));
+    EXPECT_TRUE(platform.messages[0].text.contains(table));
 }
 
 class PortfolioDialogTest : public GuiTest {};
@@ -104,10 +106,7 @@ TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) 
     OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
         Edit(shown, "nameEdit")->setText("Growth");
         ClickOk(shown);
-        ASSERT_EQ(platform_.messages.size(), 1u);
-        EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
-        EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not save the portfolio.\n\n"));
-        EXPECT_TRUE(platform_.messages[0].text.contains(kPortfolioTableFile));
+        ExpectSaveRefused(platform_, "Could not save the portfolio.", kPortfolioTableFile);
         EXPECT_TRUE(shown.isVisible());
         // Once the table is back, the same OK saves what was typed.
         std::filesystem::remove(File(kPortfolioTableFile));
@@ -282,10 +281,7 @@ TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
         Edit(shown, "nameEdit")->setText("Bonds");
         Edit(shown, "initialValueEdit")->setText("250");
         ClickOk(shown);
-        ASSERT_EQ(platform_.messages.size(), 1u);
-        EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
-        EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not save the investment.\n\n"));
-        EXPECT_TRUE(platform_.messages[0].text.contains(kHoldingTableFile));
+        ExpectSaveRefused(platform_, "Could not save the investment.", kHoldingTableFile);
         EXPECT_TRUE(shown.isVisible());
         EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Bonds");
     });

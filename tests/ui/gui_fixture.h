@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -28,6 +29,12 @@ void OnModal(std::function<void(T&)> action) {
         if (dialog->isVisible()) dialog->reject();
     });
     timer->start();
+}
+
+// A table the store has loaded that can no longer be written: a directory in its place.
+inline void BreakTable(const std::string& path) {
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
 }
 
 // The tables of DataStoreTest, plus what the forms are given: the fake platform, en-US,

@@ -11,7 +11,6 @@ TEST(SystemLocaleTest, UnitedStatesGivesTheLibraryDefault) {
     EXPECT_EQ(locale.thousand_separator, ',');
     EXPECT_EQ(locale.date_separator, '/');
     EXPECT_EQ(locale.short_date_format, "m/d/yyyy");
-    EXPECT_EQ(QtDateFormat(locale), "M/d/yyyy");
 }
 
 TEST(SystemLocaleTest, CLocaleFollowsTheUnitedStates) {
@@ -26,7 +25,6 @@ TEST(SystemLocaleTest, GermanSeparatorsAndFourDigitYears) {
     EXPECT_EQ(locale.thousand_separator, '.');
     EXPECT_EQ(locale.date_separator, '.');
     EXPECT_EQ(locale.short_date_format, "dd/mm/yyyy");
-    EXPECT_EQ(QtDateFormat(locale), "dd.MM.yyyy");
 }
 
 TEST(SystemLocaleTest, NoBreakGroupSeparatorBecomesABlank) {

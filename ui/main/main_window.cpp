@@ -356,10 +356,10 @@ void MainWindow::showStore() {
     buildColumns();
     fillTree();
     // The first portfolio is shown, and selected so that the commands visibly act on it; its
-    // selection change fills the list.
+    // selection change fills the list, which buildColumns left empty.
     currentPortfolioId_ = 0;
     clipboardPortfolioId_ = 0;
-    fillInvestmentList(0);
+    totalLabel_->setCaption({});
     const QModelIndex first = treeModel_->index(0, 0);
     if (first.isValid()) portfolioTree_->setCurrentIndex(first);
 }

@@ -6,30 +6,11 @@
 #include <QMenu>
 #include <QToolButton>
 #include <QWidgetAction>
-#include <algorithm>
 
 #include "core/date_format.h"
 #include "ui/platform/system_locale.h"
 
 namespace brevanta {
-
-namespace {
-
-// True when the year of text, a date the locale's short format reads, was typed with four
-// digits. A two-digit year would be read as one of 1950 to 2049, a date the user never wrote.
-bool HasFourDigitYear(const QString& text, const Locale& locale) {
-    const QStringList formatFields = QString::fromStdString(locale.short_date_format).split('/');
-    const QStringList textFields = text.split(QChar(locale.date_separator));
-    for (qsizetype i = 0; i < formatFields.size() && i < textFields.size(); ++i) {
-        if (!formatFields[i].contains('y', Qt::CaseInsensitive)) continue;
-        const QString year = textFields[i].trimmed();
-        return year.size() == 4 &&
-               std::all_of(year.begin(), year.end(), [](QChar c) { return c.isDigit(); });
-    }
-    return false;
-}
-
-}  // namespace
 
 DateField::DateField(const Locale& locale, QWidget* parent)
     : QWidget(parent),
@@ -71,9 +52,7 @@ void DateField::setDate(Date date) {
 }
 
 std::optional<Date> DateField::date() const {
-    const QString text = edit_->text();
-    if (!HasFourDigitYear(text, locale_)) return std::nullopt;
-    return ParseShortDate(text.toStdString(), locale_);
+    return ParseShortDate(edit_->text().toStdString(), locale_, YearDigits::Four);
 }
 
 void DateField::onCalendarAboutToShow() {

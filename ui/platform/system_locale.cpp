@@ -55,20 +55,6 @@ Locale LocaleFrom(const QLocale& qlocale) {
     return locale;
 }
 
-QString QtDateFormat(const Locale& locale) {
-    QString format;
-    for (const char c : locale.short_date_format) {
-        if (c == 'm') {
-            format += 'M';
-        } else if (c == '/') {
-            format += QChar(locale.date_separator);
-        } else {
-            format += QChar(c);
-        }
-    }
-    return format;
-}
-
 QDate ToQDate(Date date) { return QDate(date.year(), date.month(), date.day()); }
 
 Date FromQDate(QDate date) { return Date::Ymd(date.year(), date.month(), date.day()); }

@@ -14,9 +14,6 @@ namespace brevanta {
 // locale (a C or POSIX environment) gives en-US.
 Locale LocaleFrom(const QLocale& locale);
 
-// The Qt display format of locale's short date format, for date pickers.
-QString QtDateFormat(const Locale& locale);
-
 QDate ToQDate(Date date);
 Date FromQDate(QDate date);
 
