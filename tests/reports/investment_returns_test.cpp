@@ -1,0 +1,106 @@
+#include "reports/investment_returns.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "reports/investment_detail_rows.h"
+#include "store/data_store_fixture.h"
+
+namespace brevanta::testing {
+namespace {
+
+using Side = ReturnBar::Side;
+
+struct BarCase {
+    const char* name;
+    std::map<FigureIndex, float> figures;  // the others not calculated
+    std::map<FigureIndex, ReturnBar> expected;
+};
+
+class ReturnBarsTest : public ::testing::TestWithParam<BarCase> {};
+
+TEST_P(ReturnBarsTest, BarsFollowThePageScale) {
+    HoldingRecord holding;
+    for (const auto& [index, figure] : GetParam().figures) holding.Figures[index] = figure;
+    const auto rows = ReturnRows(holding.Figures, ReturnKind::TimeWeighted, Locale::EnUs());
+    const auto indexes = ReturnFigures(ReturnKind::TimeWeighted);
+    for (int row = 0; row < kReturnRowCount; ++row) {
+        const auto expected = GetParam().expected.find(indexes[row]);
+        const ReturnBar want =
+            expected == GetParam().expected.end() ? ReturnBar{} : expected->second;
+        EXPECT_EQ(rows[row].bar.side, want.side) << "row " << row;
+        EXPECT_EQ(rows[row].bar.width, want.width) << "row " << row;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ReturnBarsTest,
+    ::testing::Values(
+        BarCase{"Scale20",
+                {{kQuarterFigure, 5.0f}, {kOneYearFigure, 10.0f}},
+                {{kQuarterFigure, {Side::Positive, 100}}, {kOneYearFigure, {Side::Positive, 200}}}},
+        BarCase{"Scale80CutsTheLoss",
+                {{kQuarterFigure, -4.0f}, {kOneYearFigure, 2.5f}},
+                {{kQuarterFigure, {Side::Negative, 50}}, {kOneYearFigure, {Side::Positive, 200}}}},
+        BarCase{"AllNegativeHaveScale1",
+                {{kQuarterFigure, -12.34f}, {kInceptionAnnualisedFigure, -3.0f}},
+                {{kQuarterFigure, {Side::Negative, 12}},
+                 {kInceptionAnnualisedFigure, {Side::Negative, 3}}}},
+        BarCase{"MaximumAbove200HasScale0",
+                {{kQuarterFigure, 250.0f}, {kOneYearFigure, -20.0f}},
+                {{kQuarterFigure, {Side::Negative, 0}}, {kOneYearFigure, {Side::Negative, 0}}}},
+        // 200 / 0.004 gives a scale of 50,000: the lengths stay in floating point until cut.
+        BarCase{"TinyMaximumDoesNotOverflow",
+                {{kQuarterFigure, 0.004f}, {kOneYearFigure, -900000.0f}},
+                {{kQuarterFigure, {Side::Negative, 0}}, {kOneYearFigure, {Side::Negative, 50}}}},
+        BarCase{"NeverCalculated", {}, {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
+    HoldingRecord holding;
+    holding.Figures[kQuarterDollarFigure] = 1110.0f;
+    holding.Figures[kOneYearDollarFigure] = -3.2f;
+    const auto rows = ReturnRows(holding.Figures, ReturnKind::DollarWeighted, Locale::EnUs());
+    EXPECT_EQ(rows[0].percentage, "1,110.00 %");
+    EXPECT_EQ(rows[1].percentage, "-3.20 %");
+    EXPECT_EQ(rows[2].percentage, "n/a");
+    EXPECT_EQ(PerformanceDateText(NoDate, Locale::EnUs()), "Not Calculated");
+    EXPECT_EQ(PerformanceDateText(D(2024, 5, 31), Locale::EnUs()), "5/31/2024");
+}
+
+class InvestmentDetailRowsTest : public DataStoreTest {};
+
+TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {
+    const float portfolio = AddPortfolio("Growth");
+    const float holding = AddHolding(portfolio, "Fund", D(2023, 1, 1), 1000);
+    AddTransaction(holding, D(2023, 2, 1), "CC", 500);
+    AddTransaction(holding, D(2023, 3, 1), "DI", 20);
+    AddTransaction(holding, D(2023, 4, 1), "WI", 100);
+    AddValue(holding, D(2023, 3, 31), 1600);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().LoadValues().ok());
+
+    const InvestmentTotals totals = TotalsOf(store(), holding, D(2024, 6, 15));
+    const Locale en = Locale::EnUs();
+    EXPECT_EQ(TotalText(totals.contributions, en), "1,500.00");
+    EXPECT_EQ(TotalText(totals.dividends, en), "20.00");
+    EXPECT_EQ(TotalText(totals.withdrawals, en), "100.00");
+    EXPECT_EQ(TotalText(totals.cost_basis, en), "1,420.00");
+    EXPECT_EQ(TotalText(totals.recent_value, en), "1,500.00");  // 1,600 less the withdrawal
+
+    // The opening entries lead the store's lists but are never listed.
+    const std::vector<RecordRow> transactions =
+        BuildTransactionRows(store(), holding, TransactionOrder::AmountDescending, en);
+    ASSERT_EQ(transactions.size(), 3u);
+    EXPECT_EQ(transactions[0].cells, (Texts{"2/1/2023", "Cash Contribution", "$500.00", ""}));
+    const std::vector<RecordRow> values =
+        BuildValueRows(store(), holding, ValueOrder::DateAscending, en);
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].cells, (Texts{"3/31/2023", "$1,600.00"}));
+    EXPECT_EQ(MoneyText(std::nan(""), en), "ERROR!");
+}
+
+}  // namespace
+}  // namespace brevanta::testing
