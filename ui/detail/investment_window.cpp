@@ -1,11 +1,280 @@
 #include "ui/detail/investment_window.h"
 
-#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/date_format.h"
+#include "core/number_format.h"
+#include "core/number_parse.h"
+#include "engine/performance_engine.h"
+#include "reports/report_writer.h"
+#include "store/data_store.h"
+#include "ui/calc/calculate_investment_dialog.h"
+#include "ui/detail/name_edits.h"
+#include "ui/detail/record_list_panel.h"
+#include "ui/detail/returns_page.h"
+#include "ui/platform/date_field.h"
 
 namespace brevanta {
 
-int ShowInvestment(UiContext&, DataStore&, const HoldingRecord&, InvestmentPage, QWidget*) {
-    return QDialog::Rejected;
+namespace {
+
+enum PageIndex { kTransactionsPage, kValuesPage, kTimeWeightedPage, kDollarWeightedPage };
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+int ShowInvestment(UiContext& context, DataStore& store, const HoldingRecord& holding,
+                   InvestmentPage page, QWidget* parent) {
+    InvestmentWindow window(context, store, holding, parent);
+    window.showPage(page);
+    return window.exec();
+}
+
+InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
+                                   const HoldingRecord& holding, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      store_(store),
+      holding_(holding),
+      pages_(new QTabWidget(this)),
+      portfolioLabel_(new QLabel(this)),
+      nameEdit_(new QLineEdit(this)),
+      descriptionEdit_(new QLineEdit(this)),
+      inceptionDateField_(new DateField(context.locale, this)),
+      initialValueEdit_(new QLineEdit(this)),
+      transactionsPanel_(new RecordListPanel(RecordListPanel::Kind::Transactions, context, store,
+                                             holding.PortfolioId, holding.Id, this)),
+      valuesPanel_(new RecordListPanel(RecordListPanel::Kind::Values, context, store,
+                                       holding.PortfolioId, holding.Id, this)),
+      timeWeightedPage_(new ReturnsPage(ReturnKind::TimeWeighted, context.locale, this)),
+      dollarWeightedPage_(new ReturnsPage(ReturnKind::DollarWeighted, context.locale, this)) {
+    setObjectName("InvestmentWindow");
+    pages_->setObjectName("pages");
+    portfolioLabel_->setObjectName("portfolioLabel");
+    inceptionDateField_->setObjectName("inceptionDateField");
+    initialValueEdit_->setObjectName("initialValueEdit");
+    SetUpNameEdits(nameEdit_, descriptionEdit_);
+
+    pages_->addTab(makeTransactionsPage(), tr("Transactions"));
+    pages_->addTab(makeValuesPage(), tr("Historical Values"));
+    pages_->addTab(timeWeightedPage_, tr("Returns - Time weighted"));
+    pages_->addTab(dollarWeightedPage_, tr("Returns - Dollar weighted"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+    reportButton_ = buttons->addButton(tr("&Generate Report"), QDialogButtonBox::ActionRole);
+    okButton_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    helpButton_->setObjectName("helpButton");
+    reportButton_->setObjectName("reportButton");
+    okButton_->setObjectName("okButton");
+    cancelButton_->setObjectName("cancelButton");
+    // Enter closes without saving the investment's own fields.
+    for (QPushButton* button : {helpButton_, reportButton_, okButton_}) {
+        button->setAutoDefault(false);
+    }
+    cancelButton_->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addWidget(buttons);
+    resize(760, 540);
+
+    connect(helpButton_, &QPushButton::clicked, this, &InvestmentWindow::onHelpClicked);
+    connect(reportButton_, &QPushButton::clicked, this, &InvestmentWindow::onGenerateReport);
+    connect(okButton_, &QPushButton::clicked, this, &InvestmentWindow::onOkClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    for (RecordListPanel* panel : {transactionsPanel_, valuesPanel_}) {
+        connect(panel, &RecordListPanel::recordsChanged, this, &InvestmentWindow::refillTotals);
+    }
+    for (ReturnsPage* page : {timeWeightedPage_, dollarWeightedPage_}) {
+        connect(page, &ReturnsPage::calculateRequested, this,
+                &InvestmentWindow::onCalculatePerformance);
+    }
+
+    showFields();
+}
+
+QWidget* InvestmentWindow::makeTransactionsPage() {
+    auto* page = new QWidget(this);
+    auto* fields = new QFormLayout;
+    fields->addRow(tr("Portfolio:"), portfolioLabel_);
+    fields->addRow(tr("Holding:"), nameEdit_);
+    fields->addRow(tr("Description:"), descriptionEdit_);
+    fields->addRow(tr("Inception Date:"), inceptionDateField_);
+    fields->addRow(tr("Initial Value:"), initialValueEdit_);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(fields);
+    layout->addWidget(transactionsPanel_);
+    return page;
+}
+
+QWidget* InvestmentWindow::makeValuesPage() {
+    auto* page = new QWidget(this);
+    auto* prompt = new QLabel(tr("Enter the historical value of this investment below.  It is "
+                                 "recommended that you enter in the value each month."),
+                              page);
+    prompt->setWordWrap(true);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(prompt);
+    layout->addWidget(valuesPanel_);
+    return page;
+}
+
+void InvestmentWindow::showFields() {
+    setWindowTitle(tr("Details: %1").arg(Text(holding_.Name)));
+    portfolioLabel_->setText(Text(store_.PortfolioName(holding_.PortfolioId)));
+    nameEdit_->setText(Text(holding_.Name));
+    descriptionEdit_->setText(Text(holding_.Description));
+    inceptionDateField_->setDate(holding_.InceptionDate);
+    shownInitialValue_ = Text(FormatNumber(holding_.InitialAmount, "0.##", context_.locale));
+    initialValueEdit_->setText(shownInitialValue_);
+    transactionsPanel_->refill();
+    valuesPanel_->refill();
+    timeWeightedPage_->showFigures(holding_);
+    dollarWeightedPage_->showFigures(holding_);
+    refillTotals();
+}
+
+void InvestmentWindow::showPage(InvestmentPage page) {
+    switch (page) {
+        case InvestmentPage::HistoricalValues:
+            pages_->setCurrentIndex(kValuesPage);
+            break;
+        case InvestmentPage::Returns:
+            pages_->setCurrentIndex(kTimeWeightedPage);
+            break;
+        default:
+            pages_->setCurrentIndex(kTransactionsPage);
+    }
+}
+
+void InvestmentWindow::refillTotals() {
+    const InvestmentTotals totals = TotalsOf(store_, holding_.Id, context_.clock.Today());
+    timeWeightedPage_->showTotals(totals);
+    dollarWeightedPage_->showTotals(totals);
+}
+
+void InvestmentWindow::onCalculatePerformance() {
+    CalculateInvestmentDialog dialog(context_, this);
+    if (dialog.Execute(holding_.InceptionDate) != QDialog::Accepted) return;
+    {
+        BusyCursor busy(context_.platform);
+        PerformanceEngine engine(store_, context_.clock, context_.data_directory, context_.locale);
+        // An investment without transactions or not opened by a contribution keeps its
+        // figures without a word; only a refused write is news.
+        engine.CalculateInvestment(holding_.Id, dialog.ChosenDate());
+        engine.CalculatePortfolio(holding_.PortfolioId, dialog.ChosenDate());
+        ShowIfFailed(context_.platform, engine.status(),
+                     tr("The performance figures could not be stored."));
+    }
+    if (const auto fresh = store_.FindHoldingIn(holding_.PortfolioId, holding_.Id)) {
+        holding_ = *fresh;
+    }
+    timeWeightedPage_->showFigures(holding_);
+    dollarWeightedPage_->showFigures(holding_);
+}
+
+void InvestmentWindow::onGenerateReport() {
+    BusyCursor busy(context_.platform);
+    ReportWriter writer(store_, context_.data_directory, context_.locale);
+    const Status written = writer.RunInvestmentDetail(holding_.PortfolioId, holding_.Id);
+    if (ShowIfFailed(context_.platform, written, tr("The report could not be written."))) return;
+    const QString page = Text(writer.SavedPath().string());
+    if (!context_.platform.OpenInBrowser(page)) {
+        context_.platform.ShowError(tr("%1 could not be opened in the browser.").arg(page));
+    }
+}
+
+void InvestmentWindow::onHelpClicked() {
+    switch (pages_->currentIndex()) {
+        case kTransactionsPage:
+            context_.platform.ShowHelpTopic("TRANS");
+            break;
+        case kValuesPage:
+            context_.platform.ShowHelpTopic("HISTORICAL");
+            break;
+        default:
+            context_.platform.ShowHelpTopic("CALCROR");
+    }
+}
+
+void InvestmentWindow::onOkClicked() {
+    const std::optional<Date> inception = inceptionDateField_->date();
+    if (!inception) {
+        refuse(tr("Please enter a valid date."), inceptionDateField_);
+        return;
+    }
+    if (nameEdit_->text().isEmpty()) {
+        refuse(tr("Please enter the name of this holding."), nameEdit_);
+        return;
+    }
+    const std::optional<double> typed =
+        ParseNumber(initialValueEdit_->text().toStdString(), context_.locale);
+    if (!typed) {
+        refuse(tr("You did not enter a valid number for the \r\n initial value of this "
+                  "investment.\r\n Please try agian."),
+               initialValueEdit_);
+        return;
+    }
+    if (*typed <= 0) {
+        refuse(tr("The initial value of this investment must be a positive number.\n\r Please "
+                  "try agian."),
+               initialValueEdit_);
+        return;
+    }
+    // Transactions must follow the inception, or the calculation cannot start from it.
+    const std::optional<Date> firstTransaction = firstTransactionDate();
+    if (*inception != holding_.InceptionDate && firstTransaction &&
+        *inception >= *firstTransaction) {
+        refuse(tr("The inception date must be before the first transaction, dated "
+                  "%1.\r\nPlease try again.")
+                   .arg(Text(FormatShortDate(*firstTransaction, context_.locale))),
+               inceptionDateField_);
+        return;
+    }
+    // The value shown is rounded to cents; unless the user changed it, the stored amount
+    // stays exactly as it is.
+    const bool valueEdited =
+        *typed != ParseNumber(shownInitialValue_.toStdString(), context_.locale);
+    const std::string name = nameEdit_->text().toStdString();
+    const std::string description = descriptionEdit_->text().toStdString();
+    if (*inception == holding_.InceptionDate && name == holding_.Name &&
+        description == holding_.Description && !valueEdited) {
+        reject();
+        return;
+    }
+    HoldingRecord changed = holding_;
+    changed.Name = name;
+    changed.Description = description;
+    changed.InceptionDate = *inception;
+    if (valueEdited) changed.InitialAmount = *typed;
+    const StoreResult<int> updated = store_.UpdateHolding(holding_.Id, changed);
+    if (ShowIfFailed(context_.platform, updated.status(),
+                     tr("The investment could not be saved."))) {
+        return;
+    }
+    accept();
+}
+
+std::optional<Date> InvestmentWindow::firstTransactionDate() const {
+    const std::vector<TransactionRecord> transactions = store_.TransactionsOfHolding(holding_.Id);
+    // The opening contribution leads the list.
+    if (transactions.size() < 2) return std::nullopt;
+    return transactions[1].Date;
+}
+
+void InvestmentWindow::refuse(const QString& message, QWidget* field) {
+    pages_->setCurrentIndex(kTransactionsPage);
+    context_.platform.ShowError(message);
+    field->setFocus();
 }
 
 }  // namespace brevanta

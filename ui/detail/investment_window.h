@@ -1,21 +1,79 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <optional>
 
 #include "store/records.h"
 #include "ui/platform/ui_context.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
 namespace brevanta {
 
 class DataStore;
+class DateField;
+class RecordListPanel;
+class ReturnsPage;
 
 // The pages of the investment detail window.
 enum class InvestmentPage { Transactions = 1, HistoricalValues = 2, Returns = 3 };
 
 // Shows the investment detail window at a page, modally; returns Accepted or Rejected. The
 // window writes its changes as they are made, so callers re-read the investment whatever
-// comes back. Until the window exists this answers Rejected at once.
+// comes back.
 int ShowInvestment(UiContext& context, DataStore& store, const HoldingRecord& holding,
                    InvestmentPage page, QWidget* parent);
+
+// One investment: its own fields, its transactions and historical values (written to the
+// store as they change), and its stored returns. OK writes the investment's own fields;
+// Cancel drops only those edits.
+class InvestmentWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // REQUIRES: store outlives the window.
+    InvestmentWindow(UiContext& context, DataStore& store, const HoldingRecord& holding,
+                     QWidget* parent = nullptr);
+
+    void showPage(InvestmentPage page);
+
+  private slots:
+    void onCalculatePerformance();
+    void onGenerateReport();
+    void onHelpClicked();
+    void onOkClicked();
+    void refillTotals();
+
+  private:
+    QWidget* makeTransactionsPage();
+    QWidget* makeValuesPage();
+    void showFields();
+    // Shows a refusal on the Transactions page and puts the focus on the field.
+    void refuse(const QString& message, QWidget* field);
+    std::optional<Date> firstTransactionDate() const;
+
+    UiContext& context_;
+    DataStore& store_;
+    HoldingRecord holding_;
+    QString shownInitialValue_;
+
+    QTabWidget* pages_;
+    QLabel* portfolioLabel_;
+    QLineEdit* nameEdit_;
+    QLineEdit* descriptionEdit_;
+    DateField* inceptionDateField_;
+    QLineEdit* initialValueEdit_;
+    RecordListPanel* transactionsPanel_;
+    RecordListPanel* valuesPanel_;
+    ReturnsPage* timeWeightedPage_;
+    ReturnsPage* dollarWeightedPage_;
+    QPushButton* helpButton_;
+    QPushButton* reportButton_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+};
 
 }  // namespace brevanta

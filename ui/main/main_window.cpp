@@ -114,9 +114,10 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
 
     connect(portfolioTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainWindow::onCurrentNodeChanged);
-    connect(portfolioTree_, &QTreeView::doubleClicked, this, [this](const QModelIndex& node) {
-        if (PortfolioTreeModel::isInvestment(node)) onDetails();
-    });
+    const auto openInvestment = [this] {
+        if (PortfolioTreeModel::isInvestment(visibleCurrentNode())) onDetails();
+    };
+    connect(portfolioTree_, &QTreeView::doubleClicked, this, openInvestment);
     connect(investmentList_, &QTreeView::doubleClicked, this, &MainWindow::onDetails);
     connect(portfolioTree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         treeMenu_->popup(portfolioTree_->viewport()->mapToGlobal(at));
@@ -127,6 +128,12 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     deleteKey->setObjectName("deleteKey");
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, deleteAction_, &QAction::trigger);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enterKey = new QShortcut(QKeySequence(key), portfolioTree_);
+        enterKey->setObjectName("enterKey");
+        enterKey->setContext(Qt::WidgetShortcut);
+        connect(enterKey, &QShortcut::activated, this, openInvestment);
+    }
 
     resize(900, 560);
 }

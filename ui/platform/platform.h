@@ -62,6 +62,18 @@ inline bool ShowIfFailed(Platform& platform, const Status& status,
     return true;
 }
 
+// Shows an engine's result message: plain after success, in an error box after a failure.
+inline void ShowOutcome(Platform& platform, const Status& status, const QString& message) {
+    if (status.ok()) {
+        platform.ShowPlain(message);
+    } else {
+        platform.ShowError(message);
+    }
+}
+
+// Asks whether an existing file may be replaced; true when it does not exist or for Yes.
+bool ReplaceConfirmed(Platform& platform, const QString& path);
+
 // Shows the busy cursor from construction until destruction.
 class BusyCursor {
   public:

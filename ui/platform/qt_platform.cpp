@@ -60,8 +60,9 @@ QString QtPlatform::OpenFileName(const QString& caption, const QString& filter) 
 
 QString QtPlatform::SaveFileName(const QString& caption, const QString& proposedName,
                                  const QString& filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedName,
-                                        filter);
+    // The forms ask their own replace question, in their own words.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedName, filter,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtPlatform::ExistingDirectory(const QString& caption, const QString& start) {

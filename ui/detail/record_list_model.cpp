@@ -1,0 +1,49 @@
+#include "ui/detail/record_list_model.h"
+
+namespace brevanta {
+
+RecordListModel::RecordListModel(QList<Column> columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+
+void RecordListModel::setRows(std::vector<RecordRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int RecordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RecordListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant RecordListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const RecordRow& row = rows_[index.row()];
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(row.cells[index.column()]);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(columns_[index.column()].alignment | Qt::AlignVCenter);
+        case IdRole:
+            return row.id;
+        default:
+            return {};
+    }
+}
+
+QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+            return columns_[section].caption;
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(columns_[section].alignment | Qt::AlignVCenter);
+        default:
+            return {};
+    }
+}
+
+}  // namespace brevanta

@@ -1,0 +1,257 @@
+#include "ui/detail/record_list_panel.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "exchange/import_export_engine.h"
+#include "store/data_store.h"
+#include "ui/detail/record_list_model.h"
+#include "ui/platform/file_filters.h"
+
+namespace brevanta {
+
+namespace {
+
+QList<RecordListModel::Column> ColumnsOf(RecordListPanel::Kind kind) {
+    const Qt::Alignment left = Qt::AlignLeft;
+    const Qt::Alignment right = Qt::AlignRight;
+    if (kind == RecordListPanel::Kind::Transactions) {
+        return {{RecordListPanel::tr("Date"), left},
+                {RecordListPanel::tr("Transaction"), left},
+                {RecordListPanel::tr("Amount"), right},
+                {RecordListPanel::tr("Description"), left}};
+    }
+    return {{RecordListPanel::tr("Date"), left}, {RecordListPanel::tr("Value"), right}};
+}
+
+// Date, then type and amount for transactions, value for values; the rest do not sort.
+int SortableColumns(RecordListPanel::Kind kind) {
+    return kind == RecordListPanel::Kind::Transactions ? 3 : 2;
+}
+
+TransactionOrder TransactionOrderOf(int column, bool descending) {
+    switch (column) {
+        case 1:
+            return descending ? TransactionOrder::TypeDescending : TransactionOrder::TypeAscending;
+        case 2:
+            return descending ? TransactionOrder::AmountDescending
+                              : TransactionOrder::AmountAscending;
+        default:
+            return descending ? TransactionOrder::DateDescending : TransactionOrder::DateAscending;
+    }
+}
+
+ValueOrder ValueOrderOf(int column, bool descending) {
+    if (column == 1) return descending ? ValueOrder::ValueDescending : ValueOrder::ValueAscending;
+    return descending ? ValueOrder::DateDescending : ValueOrder::DateAscending;
+}
+
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store, float portfolioId,
+                                 float holdingId, QWidget* parent)
+    : QWidget(parent),
+      kind_(kind),
+      context_(context),
+      store_(store),
+      portfolioId_(portfolioId),
+      holdingId_(holdingId),
+      model_(new RecordListModel(ColumnsOf(kind), this)),
+      list_(new QTreeView(this)),
+      addButton_(MakeButton(tr("Add..."), "addButton", this)),
+      modifyButton_(MakeButton(tr("Modify..."), "modifyButton", this)),
+      removeButton_(MakeButton(tr("Remove"), "removeButton", this)),
+      importButton_(MakeButton(tr("Import..."), "importButton", this)),
+      exportButton_(MakeButton(tr("Export..."), "exportButton", this)) {
+    const bool transactions = kind == Kind::Transactions;
+    setObjectName(transactions ? "transactionsPanel" : "valuesPanel");
+    list_->setObjectName(transactions ? "transactionList" : "valueList");
+    list_->setModel(model_);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->header()->setSectionsClickable(true);
+    list_->header()->setSortIndicatorShown(true);
+    list_->header()->setStretchLastSection(true);
+    list_->setColumnWidth(0, 90);
+    if (transactions) {
+        list_->setColumnWidth(1, 200);
+        list_->setColumnWidth(2, 110);
+    }
+
+    // Entering transactions and values comes with their dialogs.
+    addButton_->setEnabled(false);
+    modifyButton_->setEnabled(false);
+    removeButton_->setEnabled(false);
+    modifyButton_->setToolTip(transactions ? tr("Modify the selected transaction")
+                                           : tr("Modify the selected value"));
+    removeButton_->setToolTip(transactions ? tr("Remove the selected transaction")
+                                           : tr("Remove the selected value"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {addButton_, modifyButton_, removeButton_}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    buttons->addWidget(importButton_);
+    buttons->addWidget(exportButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RecordListPanel::onSelectionChanged);
+    connect(list_->header(), &QHeaderView::sectionClicked, this, &RecordListPanel::onHeaderClicked);
+    connect(removeButton_, &QPushButton::clicked, this, &RecordListPanel::onRemoveClicked);
+    connect(importButton_, &QPushButton::clicked, this, &RecordListPanel::onImportClicked);
+    connect(exportButton_, &QPushButton::clicked, this, &RecordListPanel::onExportClicked);
+}
+
+std::vector<RecordRow> RecordListPanel::rows() const {
+    if (kind_ == Kind::Transactions) {
+        return BuildTransactionRows(store_, holdingId_,
+                                    TransactionOrderOf(sortKey_.column, sortKey_.descending),
+                                    context_.locale);
+    }
+    return BuildValueRows(store_, holdingId_, ValueOrderOf(sortKey_.column, sortKey_.descending),
+                          context_.locale);
+}
+
+void RecordListPanel::refill() {
+    restoring_ = true;
+    model_->setRows(rows());
+    list_->header()->setSortIndicator(
+        sortKey_.column, sortKey_.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    restoreSelection();
+    restoring_ = false;
+}
+
+void RecordListPanel::restoreSelection() {
+    if (selectedIds_.empty()) {
+        modifyButton_->setEnabled(false);
+        removeButton_->setEnabled(false);
+        return;
+    }
+    QItemSelection selection;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const QModelIndex index = model_->index(row, 0);
+        const int32_t id = index.data(RecordListModel::IdRole).toInt();
+        if (std::find(selectedIds_.begin(), selectedIds_.end(), id) != selectedIds_.end()) {
+            selection.select(index, model_->index(row, model_->columnCount() - 1));
+        }
+    }
+    list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void RecordListPanel::onSelectionChanged() {
+    if (restoring_) return;
+    selectedIds_.clear();
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (list_->selectionModel()->isRowSelected(row)) {
+            selectedIds_.push_back(model_->index(row, 0).data(RecordListModel::IdRole).toInt());
+        }
+    }
+    removeButton_->setEnabled(!selectedIds_.empty());
+}
+
+void RecordListPanel::onHeaderClicked(int column) {
+    if (column >= SortableColumns(kind_)) {
+        // The header turned its indicator; put back the order the rows have.
+        list_->header()->setSortIndicator(
+            sortKey_.column, sortKey_.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        return;
+    }
+    // A second click on the column turns its order; a first click sorts ascending.
+    sortKey_.descending = sortKey_.column == column && !sortKey_.descending;
+    sortKey_.column = column;
+    BusyCursor busy(context_.platform);
+    refill();
+}
+
+std::vector<std::string> RecordListPanel::selectedIdTexts() const {
+    std::vector<std::string> ids;
+    for (int32_t id : selectedIds_) ids.push_back(std::to_string(id));
+    return ids;
+}
+
+void RecordListPanel::onRemoveClicked() {
+    if (selectedIds_.empty()) return;
+    const bool transactions = kind_ == Kind::Transactions;
+    const QString caption = transactions ? tr("Remove Transaction") : tr("Remove Historical Value");
+    const QString question =
+        transactions ? tr("Are you sure you want to remove the selected transaction(s)?")
+                     : tr("Are you sure you want to remove the selected value(s)?");
+    if (!context_.platform.AskYesNo(caption, question)) return;
+    BusyCursor busy(context_.platform);
+    const StoreResult<int> removed = transactions
+                                         ? store_.DeleteTransactions(selectedIdTexts())
+                                         : store_.DeleteHistoricalValues(selectedIdTexts());
+    selectedIds_.clear();
+    reloadAfterChange();
+    ShowIfFailed(context_.platform, removed.status(), tr("The selection could not be removed."));
+}
+
+void RecordListPanel::reloadAfterChange() {
+    const Status reloaded =
+        kind_ == Kind::Transactions ? store_.LoadTransactions() : store_.LoadValues();
+    refill();
+    emit recordsChanged();
+    ShowIfFailed(context_.platform, reloaded);
+}
+
+void RecordListPanel::onImportClicked() {
+    const bool transactions = kind_ == Kind::Transactions;
+    const QString path = context_.platform.OpenFileName(
+        transactions ? tr("Import Transactions") : tr("Import Historical Values"),
+        TextFilesFilter());
+    if (path.isEmpty()) return;
+    if (!QFileInfo::exists(path)) {
+        context_.platform.ShowPlain(
+            tr("A file named: %1 does not exist.\r\nPlease try again.").arg(path));
+        return;
+    }
+    BusyCursor busy(context_.platform);
+    ImportExportEngine engine(store_, context_.locale);
+    const std::filesystem::path file = path.toStdString();
+    const Status imported = transactions
+                                ? engine.ImportTransactions(portfolioId_, holdingId_, file)
+                                : engine.ImportHistoricalValues(portfolioId_, holdingId_, file);
+    refill();
+    emit recordsChanged();
+    ShowOutcome(context_.platform, imported, QString::fromStdString(engine.ResultMessage()));
+}
+
+void RecordListPanel::onExportClicked() {
+    const bool transactions = kind_ == Kind::Transactions;
+    const QString path = context_.platform.SaveFileName(
+        transactions ? tr("Export Transactions") : tr("Export Historical Values"), QString(),
+        TextFilesFilter());
+    if (path.isEmpty()) return;
+    if (!ReplaceConfirmed(context_.platform, path)) return;
+    BusyCursor busy(context_.platform);
+    ImportExportEngine engine(store_, context_.locale);
+    const std::filesystem::path file = path.toStdString();
+    const Status exported = transactions
+                                ? engine.ExportTransactions(portfolioId_, holdingId_, file)
+                                : engine.ExportHistoricalValues(portfolioId_, holdingId_, file);
+    ShowOutcome(context_.platform, exported, QString::fromStdString(engine.ResultMessage()));
+}
+
+}  // namespace brevanta

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+#include "reports/investment_detail_rows.h"
+#include "ui/platform/ui_context.h"
+
+class QPushButton;
+class QTreeView;
+
+namespace brevanta {
+
+class DataStore;
+class RecordListModel;
+
+// The list of an investment's transactions or historical values with its buttons. Every
+// change is written to the store at once; the selection and the order chosen by a column
+// click outlive each refill.
+class RecordListPanel : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum class Kind { Transactions, Values };
+
+    // REQUIRES: store outlives the panel.
+    RecordListPanel(Kind kind, UiContext& context, DataStore& store, float portfolioId,
+                    float holdingId, QWidget* parent = nullptr);
+
+    // Reads the rows from the store and selects the rows selected before.
+    void refill();
+
+  signals:
+    // Rows were added, changed or removed: the totals are out of date.
+    void recordsChanged();
+
+  private slots:
+    void onSelectionChanged();
+    void onHeaderClicked(int column);
+    void onRemoveClicked();
+    void onImportClicked();
+    void onExportClicked();
+
+  private:
+    // The column the rows are sorted by, and which way.
+    struct SortKey {
+        int column = 0;
+        bool descending = false;
+    };
+
+    std::vector<RecordRow> rows() const;
+    std::vector<std::string> selectedIdTexts() const;
+    void restoreSelection();
+    // Reloads the rows, tells the owner and refills.
+    void reloadAfterChange();
+
+    const Kind kind_;
+    UiContext& context_;
+    DataStore& store_;
+    const float portfolioId_;
+    const float holdingId_;
+    SortKey sortKey_;
+    std::vector<int32_t> selectedIds_;  // in list order
+    bool restoring_ = false;
+
+    RecordListModel* model_;
+    QTreeView* list_;
+    QPushButton* addButton_;
+    QPushButton* modifyButton_;
+    QPushButton* removeButton_;
+    QPushButton* importButton_;
+    QPushButton* exportButton_;
+};
+
+}  // namespace brevanta

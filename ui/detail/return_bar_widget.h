@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include "reports/investment_returns.h"
+
+namespace brevanta {
+
+// One figure as a horizontal bar from a fixed zero line: red to the left for a loss, yellow
+// to the right for a gain.
+class ReturnBarWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ReturnBarWidget(QWidget* parent = nullptr);
+
+    void setBar(ReturnBar bar);
+    ReturnBar bar() const { return bar_; }
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    ReturnBar bar_;
+};
+
+}  // namespace brevanta

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "core/locale.h"
+#include "reports/investment_returns.h"
+#include "store/records.h"
+
+class QLabel;
+class QPushButton;
+
+namespace brevanta {
+
+class ReturnBarWidget;
+
+// The stored time-weighted or dollar-weighted returns of an investment as percentages and
+// bars, the date they were calculated up to, and the money totals.
+class ReturnsPage : public QWidget {
+    Q_OBJECT
+
+  public:
+    ReturnsPage(ReturnKind kind, const Locale& locale, QWidget* parent = nullptr);
+
+    void showFigures(const HoldingRecord& holding);
+    void showTotals(const InvestmentTotals& totals);
+
+  signals:
+    void calculateRequested();
+
+  private:
+    QWidget* makeReturnsPanel();
+    QWidget* makeTotalsPanel();
+
+    const ReturnKind kind_;
+    const Locale locale_;
+    std::array<QLabel*, kReturnRowCount> percentageLabels_;
+    std::array<ReturnBarWidget*, kReturnRowCount> bars_;
+    QLabel* performanceDateLabel_;
+    QPushButton* calculateButton_;
+    std::array<QLabel*, 5> totalLabels_;
+};
+
+}  // namespace brevanta
