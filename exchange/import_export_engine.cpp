@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "core/date_format.h"
@@ -50,8 +49,12 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
+// Reads through the stream rather than its buffer, so that a read error sets badbit instead
+// of escaping as an exception.
 bool ReadAll(std::istream& in, std::string& text) {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    text.clear();
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) text.append(buffer, in.gcount());
     return !in.bad();
 }
 
@@ -177,6 +180,11 @@ Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return ReadFailure(path, message_);
+    // A directory opens as a file on Linux and fails only when read.
+    if (std::filesystem::is_directory(path)) {
+        errno = EISDIR;
+        return ReadFailure(path, message_);
+    }
     return import(in);
 }
 

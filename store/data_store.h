@@ -77,8 +77,8 @@ class DataStore {
     // Appends the investment (figures not calculated, whatever the record holds) and
     // reloads; returns its new HID.
     StoreResult<int> InsertHolding(const HoldingRecord& record);
-    // Writes Name and Description unless UnchangedText, and always InceptionDate and
-    // InitialAmount; reloads when a row changed. Returns rows changed.
+    // Writes Name and Description unless UnchangedText, InitialAmount unless UnchangedAmount,
+    // and always InceptionDate; reloads when a row changed. Returns rows changed.
     StoreResult<int> UpdateHolding(float id, const HoldingRecord& record);
     StoreResult<int> StoreHoldingFigures(float id, const PerformanceFigures& figures);
     // Deletes the investment with its transactions and values; the portfolio's figures stay.

@@ -101,7 +101,8 @@ void HoldingRows::WriteNew(RowWriter& writer, int new_id, const HoldingRecord& r
 }
 
 void HoldingRows::WriteDetails(RowWriter& writer, const HoldingRecord& record) const {
-    writer.Number(initial_amount, record.InitialAmount);
+    if (record.InitialAmount != UnchangedAmount)
+        writer.Number(initial_amount, record.InitialAmount);
     if (record.Name != UnchangedText) writer.Text(name, record.Name);
     if (record.Description != UnchangedText) writer.Text(description, record.Description);
     writer.DateOf(inception_date, record.InceptionDate);

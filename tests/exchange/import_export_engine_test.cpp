@@ -188,13 +188,18 @@ TEST_F(ImportExportEngineTest, UnknownInvestmentExportsNothing) {
     EXPECT_EQ(engine_->ResultMessage(), "Portfolio 42 was not found.\r\nNo records were exported.");
 }
 
-TEST_F(ImportExportEngineTest, MissingImportFileImportsNothing) {
+TEST_F(ImportExportEngineTest, MissingOrUnreadableImportFileImportsNothing) {
     const std::string path = File("missing.csv");
     EXPECT_FALSE(engine_->ImportTransactions(growth_, alpha_, path).ok());
     EXPECT_EQ(engine_->Count(), 0);
     EXPECT_EQ(engine_->ResultMessage(), "Could not read " + path +
                                             ": No such file or directory\r\n"
                                             "No records were imported.");
+    // A directory opens like a file and fails only when read.
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(engine_->ImportHistoricalValues(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Could not read " + path + ": Is a directory\r\nNo records were imported.");
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
     for (float figure : stored.Figures) EXPECT_EQ(figure, NotCalculated);
 }
 
-TEST_F(DataStoreTest, UpdateHoldingKeepsTextsMarkedUnchangedButWritesDateAndAmount) {
+TEST_F(DataStoreTest, UpdateHoldingKeepsWhatIsMarkedUnchangedButWritesTheDate) {
     const float p = AddPortfolio("P");
     const float h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
     HoldingRecord update;
@@ -174,6 +174,10 @@ TEST_F(DataStoreTest, UpdateHoldingKeepsTextsMarkedUnchangedButWritesDateAndAmou
     EXPECT_EQ(stored.InceptionDate, D(2011, 2, 28));
     EXPECT_EQ(stored.InitialAmount, 250.75);
     EXPECT_EQ(store().UpdateHolding(99, update).value(), 0);
+
+    update.InitialAmount = UnchangedAmount;
+    ASSERT_TRUE(store().UpdateHolding(h, update).ok());
+    EXPECT_EQ(store().FindHolding(h)->InitialAmount, 250.75);
 }
 
 TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
