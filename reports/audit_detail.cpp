@@ -1,0 +1,99 @@
+#include "reports/audit_detail.h"
+
+#include <cassert>
+
+#include "core/date_format.h"
+#include "core/number_format.h"
+#include "engine/period_dates.h"
+#include "exchange/text_file.h"
+#include "reports/figure_cell.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr char kDatePattern[] = "mm/dd/yyyy";
+constexpr char kInceptionDatePattern[] = "m/dd/yyyy";
+constexpr char kAmountPattern[] = "#,###,##0.00";
+constexpr char kSavedAmountPattern[] = "0.##";
+constexpr char kRatioPattern[] = "0.######";
+constexpr char kFigurePattern[] = "0.##";
+constexpr char kSavedHeader[] = "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ";
+constexpr char kSavedSeparator[] = ", ";
+
+struct LabelledFigure {
+    const char* label;
+    Figure figure;
+};
+
+LabelledFigure FigureOf(ReportingPeriod period) {
+    switch (period) {
+        case ReportingPeriod::Quarter:
+            return {"Quarter ROR: ", Figure::Qtr};
+        case ReportingPeriod::OneYear:
+            return {"1 Year ROR: ", Figure::Ytd};
+        case ReportingPeriod::ThreeYear:
+            return {"3 Year ROR: ", Figure::ThYr};
+        case ReportingPeriod::FiveYear:
+            return {"5 Year ROR: ", Figure::FiYr};
+        case ReportingPeriod::TenYear:
+            return {"10 Year ROR: ", Figure::TeYr};
+        case ReportingPeriod::Inception:  // labelled by AuditLabel: it depends on the window
+            return {"", Figure::IncAnn};
+        case ReportingPeriod::Month:
+            break;
+    }
+    assert(false && "the month has no audit tab");
+    return {"Month ROR: ", Figure::Month};
+}
+
+// The engine annualises the inception figure when its window, which starts where the first
+// monthly period starts and ends on the performance date, is older than one year; the label
+// asks the same question of the same dates so it never contradicts the figure.
+bool IsAnnualised(const std::vector<SubPeriodRecord>& inception) {
+    return !inception.empty() && IsOlderThanOneYear(inception.front().start, inception.back().end);
+}
+
+}  // namespace
+
+std::vector<AuditRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale) {
+    std::vector<AuditRow> rows;
+    rows.reserve(periods.size());
+    for (const SubPeriodRecord& period : periods) {
+        rows.push_back({FormatDate(period.start, kDatePattern, locale),
+                        FormatDate(period.end, kDatePattern, locale),
+                        FormatNumber(period.bmv, kAmountPattern, locale),
+                        FormatNumber(period.emv, kAmountPattern, locale),
+                        FormatNumber(period.soc, kAmountPattern, locale),
+                        FormatNumber(period.ror, kRatioPattern, locale)});
+    }
+    return rows;
+}
+
+std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
+                       Date inception_date, const Locale& locale) {
+    const LabelledFigure shown = FigureOf(period);
+    const float value = results.figure(shown.figure);
+    const std::string figure =
+        FigureText(value, kFigurePattern, locale) + (value == kNotCalculatedFigure ? "" : " %");
+    if (period != ReportingPeriod::Inception) return shown.label + figure;
+    return "From Inception of " + FormatDate(inception_date, kInceptionDatePattern, locale) +
+           (IsAnnualised(results.audit_list(period)) ? " Annualized ROR: " : " ROR: ") + figure;
+}
+
+Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
+                       const std::filesystem::path& path, const Locale& locale) {
+    std::vector<std::string> lines = {kSavedHeader};
+    lines.reserve(periods.size() + 1);
+    for (const SubPeriodRecord& period : periods) {
+        lines.push_back(FormatDate(period.start, kDatePattern, locale) + kSavedSeparator +
+                        FormatDate(period.end, kDatePattern, locale) + kSavedSeparator +
+                        FormatNumber(period.bmv, kSavedAmountPattern, locale) + kSavedSeparator +
+                        FormatNumber(period.emv, kSavedAmountPattern, locale) + kSavedSeparator +
+                        FormatNumber(period.soc, kSavedAmountPattern, locale) + kSavedSeparator +
+                        FormatNumber(period.ror, kRatioPattern, locale));
+    }
+    return ReplaceFile(path, [&lines](std::ostream& out) { return WriteLines(lines, out); });
+}
+
+}  // namespace brevanta

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/date.h"
+#include "core/locale.h"
+#include "core/status.h"
+#include "engine/calculation_results.h"
+#include "engine/reporting_period.h"
+
+namespace brevanta {
+
+// The periods whose monthly compounding periods the audit viewer explains, one tab each, in
+// tab order.
+inline constexpr std::array<ReportingPeriod, 6> kAuditPeriods = {
+    ReportingPeriod::Quarter,  ReportingPeriod::OneYear, ReportingPeriod::ThreeYear,
+    ReportingPeriod::FiveYear, ReportingPeriod::TenYear, ReportingPeriod::Inception};
+
+// Start date, end date, BMV, EMV, SOC, ratio.
+inline constexpr int kAuditColumnCount = 6;
+using AuditRow = std::array<std::string, kAuditColumnCount>;
+
+// One row per monthly period, in list order: dates "mm/dd/yyyy", BMV, EMV and SOC
+// "#,###,##0.00", the ratio "0.######".
+std::vector<AuditRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale);
+
+// The text above the list of one period, from one mode's results: "Quarter ROR: 4.76 %" and
+// the like; for the inception period "From Inception of <inception_date, m/dd/yyyy>" with
+// " Annualized ROR: " or " ROR: " as the engine decided for that mode's figure. A figure that
+// was not calculated shows as "n/a". REQUIRES: period is one of kAuditPeriods.
+std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
+                       Date inception_date, const Locale& locale);
+
+// Writes the periods as comma-separated text: the header
+// "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ", then per period the dates
+// "mm/dd/yyyy", BMV, EMV and SOC "0.##" and the ratio "0.######", joined by ", "; every line
+// ends in CR LF. path is replaced only when every byte was written. A failure reads
+// "Could not write <path>: <reason>".
+Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
+                       const std::filesystem::path& path, const Locale& locale);
+
+}  // namespace brevanta

@@ -1,0 +1,169 @@
+#include "ui/calc/audit_viewer.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "engine/performance_engine.h"
+#include "store/records.h"
+#include "ui/calc/audit_list_model.h"
+#include "ui/platform/file_filters.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr std::array<const char*, kAuditPeriods.size()> kLabelNames = {
+    "quarterLabel",  "oneYearLabel", "threeYearLabel",
+    "fiveYearLabel", "tenYearLabel", "inceptionLabel"};
+constexpr int kInceptionTab = kAuditPeriods.size() - 1;
+
+}  // namespace
+
+AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
+                         const HoldingRecord& holding, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      engine_(engine),
+      inceptionDate_(holding.InceptionDate),
+      auditTabs_(new QTabWidget(this)),
+      investmentButton_(new QRadioButton(tr("Investment"), this)),
+      portfolioButton_(new QRadioButton(tr("Portfolio"), this)),
+      auditList_(new QTableView(this)),
+      auditListModel_(new AuditListModel(this)),
+      noDetailLabel_(new QLabel(tr("No monthly periods were calculated: the investment is less "
+                                   "than a month old at the performance date."),
+                                this)) {
+    setObjectName("AuditViewer");
+    setWindowTitle(tr("Calculation Audit Detail: %1").arg(QString::fromStdString(holding.Name)));
+    auditTabs_->setObjectName("auditTabs");
+    investmentButton_->setObjectName("investmentButton");
+    portfolioButton_->setObjectName("portfolioButton");
+    auditList_->setObjectName("auditList");
+    noDetailLabel_->setObjectName("noDetailLabel");
+
+    const CalculationResults& investment = engine_.investment_results();
+    const std::array<QString, kAuditPeriods.size()> titles = {tr("Quarter"), tr("1 Year"),
+                                                              tr("3 Year"),  tr("5 Year"),
+                                                              tr("10 Year"), tr("From Inception")};
+    for (int tab = 0; tab < static_cast<int>(kAuditPeriods.size()); ++tab) {
+        auto* page = new QWidget;
+        tabLabels_[tab] = new QLabel(page);
+        tabLabels_[tab]->setObjectName(kLabelNames[tab]);
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(tabLabels_[tab]);
+        auditTabs_->addTab(page, titles[tab]);
+        // Tabs follow the investment's lists in both views.
+        auditTabs_->setTabVisible(tab, !investment.audit_list(kAuditPeriods[tab]).empty());
+    }
+
+    investmentButton_->setChecked(true);
+    auditList_->setModel(auditListModel_);
+    auditList_->verticalHeader()->hide();
+    auditList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auditList_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    noDetailLabel_->setWordWrap(true);
+    noDetailLabel_->hide();
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+    saveAsButton_ = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
+    okButton_->setObjectName("okButton");
+    helpButton_->setObjectName("helpButton");
+    saveAsButton_->setObjectName("saveAsButton");
+    okButton_->setDefault(true);
+
+    auto* mode = new QHBoxLayout;
+    mode->addWidget(investmentButton_);
+    mode->addWidget(portfolioButton_);
+    mode->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(auditTabs_);
+    layout->addLayout(mode);
+    layout->addWidget(noDetailLabel_);
+    layout->addWidget(auditList_, 1);
+    layout->addWidget(buttons);
+    resize(640, 440);
+
+    if (investment.audit_list(ReportingPeriod::Inception).empty()) {
+        showNoDetail();
+    } else {
+        if (investment.audit_list(ReportingPeriod::Quarter).empty()) {
+            auditTabs_->setCurrentIndex(kInceptionTab);
+        }
+        fill();
+    }
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &AuditViewer::onHelpClicked);
+    connect(saveAsButton_, &QPushButton::clicked, this, &AuditViewer::onSaveAsClicked);
+    connect(auditTabs_, &QTabWidget::currentChanged, this, &AuditViewer::onTabChanged);
+    connect(portfolioButton_, &QRadioButton::toggled, this, &AuditViewer::onModeToggled);
+}
+
+void AuditViewer::onTabChanged() { fill(); }
+
+void AuditViewer::onModeToggled() { fill(); }
+
+void AuditViewer::onHelpClicked() { context_.platform.ShowHelpTopic("AUDIT"); }
+
+void AuditViewer::onSaveAsClicked() {
+    Platform& platform = context_.platform;
+    const QString fileName =
+        platform.SaveFileName(tr("Save Calculation Audit Detail"), QString(), TextFilesFilter());
+    if (fileName.isEmpty()) return;
+    if (QFileInfo::exists(fileName) &&
+        !platform.AskYesNo(tr("Confirm"),
+                           tr("%1 already exists.\r\nDo you want to replace it?").arg(fileName))) {
+        return;
+    }
+    BusyCursor busy(platform);
+    ShowIfFailed(platform,
+                 SaveAuditDetail(shownResults().audit_list(shownPeriod()),
+                                 std::filesystem::path(QFile::encodeName(fileName).toStdString()),
+                                 context_.locale));
+}
+
+const CalculationResults& AuditViewer::shownResults() const {
+    return portfolioButton_->isChecked() ? engine_.portfolio_results()
+                                         : engine_.investment_results();
+}
+
+ReportingPeriod AuditViewer::shownPeriod() const {
+    return kAuditPeriods[auditTabs_->currentIndex()];
+}
+
+void AuditViewer::fill() {
+    BusyCursor busy(context_.platform);
+    const CalculationResults& results = shownResults();
+    const ReportingPeriod period = shownPeriod();
+    tabLabels_[auditTabs_->currentIndex()]->setText(
+        QString::fromStdString(AuditLabel(period, results, inceptionDate_, context_.locale)));
+    auditListModel_->setRows(AuditRows(results.audit_list(period), context_.locale));
+}
+
+void AuditViewer::showNoDetail() {
+    auditTabs_->hide();
+    investmentButton_->setEnabled(false);
+    portfolioButton_->setEnabled(false);
+    saveAsButton_->setEnabled(false);
+    noDetailLabel_->show();
+}
+
+int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
+                         const HoldingRecord& holding, QWidget* parent) {
+    AuditViewer viewer(context, engine, holding, parent);
+    return viewer.exec();
+}
+
+}  // namespace brevanta

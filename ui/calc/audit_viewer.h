@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+#include "core/date.h"
+#include "engine/calculation_results.h"
+#include "reports/audit_detail.h"
+#include "ui/platform/ui_context.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+
+namespace brevanta {
+
+class AuditListModel;
+class PerformanceEngine;
+struct HoldingRecord;
+
+// Shows the monthly compounding periods behind each time-weighted figure of the engine's
+// last calculation, for the investment or for its portfolio, and saves those of one figure
+// as comma-separated text. It reads the engine; it does not calculate.
+class AuditViewer : public QDialog {
+    Q_OBJECT
+
+  public:
+    // engine must outlive the viewer and not calculate meanwhile.
+    AuditViewer(UiContext& context, const PerformanceEngine& engine, const HoldingRecord& holding,
+                QWidget* parent = nullptr);
+
+  private slots:
+    void onTabChanged();
+    void onModeToggled();
+    void onSaveAsClicked();
+    void onHelpClicked();
+
+  private:
+    // The mode and the period chosen. REQUIRES: some tab is visible.
+    const CalculationResults& shownResults() const;
+    ReportingPeriod shownPeriod() const;
+    // Shows the chosen period's label and list.
+    void fill();
+    // Nothing was calculated: no tab, an empty list and the reason.
+    void showNoDetail();
+
+    UiContext& context_;
+    const PerformanceEngine& engine_;
+    Date inceptionDate_;
+
+    QTabWidget* auditTabs_;
+    std::array<QLabel*, kAuditPeriods.size()> tabLabels_;
+    QRadioButton* investmentButton_;
+    QRadioButton* portfolioButton_;
+    QTableView* auditList_;
+    AuditListModel* auditListModel_;
+    QLabel* noDetailLabel_;
+    QPushButton* okButton_;
+    QPushButton* helpButton_;
+    QPushButton* saveAsButton_;
+};
+
+// Prepares the viewer for holding on engine's last calculation, shows it modally and returns
+// its result. engine must hold the calculation of holding and of its portfolio.
+int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
+                         const HoldingRecord& holding, QWidget* parent);
+
+}  // namespace brevanta
