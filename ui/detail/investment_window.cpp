@@ -241,7 +241,7 @@ void InvestmentWindow::onOkClicked() {
         return;
     }
     // The value shown is rounded to cents; unless the user changed it, the stored amount
-    // stays exactly as it is.
+    // is left exactly as it is.
     const bool valueEdited =
         *typed != ParseNumber(shownInitialValue_.toStdString(), context_.locale);
     const std::string name = nameEdit_->text().toStdString();
@@ -255,7 +255,7 @@ void InvestmentWindow::onOkClicked() {
     changed.Name = name;
     changed.Description = description;
     changed.InceptionDate = *inception;
-    if (valueEdited) changed.InitialAmount = *typed;
+    changed.InitialAmount = valueEdited ? *typed : UnchangedAmount;
     const StoreResult<int> updated = store_.UpdateHolding(holding_.Id, changed);
     if (ShowIfFailed(context_.platform, updated.status(),
                      tr("The investment could not be saved."))) {
