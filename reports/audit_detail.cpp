@@ -56,16 +56,17 @@ bool IsAnnualised(const std::vector<SubPeriodRecord>& inception) {
 
 }  // namespace
 
-std::vector<AuditRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale) {
-    std::vector<AuditRow> rows;
+std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale) {
+    std::vector<TextRow> rows;
     rows.reserve(periods.size());
     for (const SubPeriodRecord& period : periods) {
-        rows.push_back({FormatDate(period.start, kDatePattern, locale),
-                        FormatDate(period.end, kDatePattern, locale),
-                        FormatNumber(period.bmv, kAmountPattern, locale),
-                        FormatNumber(period.emv, kAmountPattern, locale),
-                        FormatNumber(period.soc, kAmountPattern, locale),
-                        FormatNumber(period.ror, kRatioPattern, locale)});
+        rows.push_back({0,
+                        {FormatDate(period.start, kDatePattern, locale),
+                         FormatDate(period.end, kDatePattern, locale),
+                         FormatNumber(period.bmv, kAmountPattern, locale),
+                         FormatNumber(period.emv, kAmountPattern, locale),
+                         FormatNumber(period.soc, kAmountPattern, locale),
+                         FormatNumber(period.ror, kRatioPattern, locale)}});
     }
     return rows;
 }

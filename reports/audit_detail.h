@@ -10,6 +10,7 @@
 #include "core/status.h"
 #include "engine/calculation_results.h"
 #include "engine/reporting_period.h"
+#include "reports/text_row.h"
 
 namespace brevanta {
 
@@ -19,13 +20,9 @@ inline constexpr std::array<ReportingPeriod, 6> kAuditPeriods = {
     ReportingPeriod::Quarter,  ReportingPeriod::OneYear, ReportingPeriod::ThreeYear,
     ReportingPeriod::FiveYear, ReportingPeriod::TenYear, ReportingPeriod::Inception};
 
-// Start date, end date, BMV, EMV, SOC, ratio.
-inline constexpr int kAuditColumnCount = 6;
-using AuditRow = std::array<std::string, kAuditColumnCount>;
-
-// One row per monthly period, in list order: dates "mm/dd/yyyy", BMV, EMV and SOC
+// One row per monthly period, in list order, of six cells: dates "mm/dd/yyyy", BMV, EMV and SOC
 // "#,###,##0.00", the ratio "0.######".
-std::vector<AuditRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale);
+std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale);
 
 // The text above the list of one period, from one mode's results: "Quarter ROR: 4.76 %" and
 // the like; for the inception period "From Inception of <inception_date, m/dd/yyyy>" with

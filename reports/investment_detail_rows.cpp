@@ -12,11 +12,11 @@ std::string MoneyText(double amount, const Locale& locale) {
     return FormatNumber(amount, "$###,##0.00", locale);
 }
 
-std::vector<RecordRow> BuildTransactionRows(const DataStore& store, float holding_id,
-                                            TransactionOrder order, const Locale& locale) {
+std::vector<TextRow> BuildTransactionRows(const DataStore& store, float holding_id,
+                                          TransactionOrder order, const Locale& locale) {
     const std::vector<TransactionRecord> transactions =
         store.TransactionsOfHolding(holding_id, order);
-    std::vector<RecordRow> rows;
+    std::vector<TextRow> rows;
     // The opening contribution leads every order and is never listed.
     for (size_t i = 1; i < transactions.size(); ++i) {
         const TransactionRecord& t = transactions[i];
@@ -27,10 +27,10 @@ std::vector<RecordRow> BuildTransactionRows(const DataStore& store, float holdin
     return rows;
 }
 
-std::vector<RecordRow> BuildValueRows(const DataStore& store, float holding_id, ValueOrder order,
-                                      const Locale& locale) {
+std::vector<TextRow> BuildValueRows(const DataStore& store, float holding_id, ValueOrder order,
+                                    const Locale& locale) {
     const std::vector<ValueRecord> values = store.ValuesOfHolding(holding_id, order);
-    std::vector<RecordRow> rows;
+    std::vector<TextRow> rows;
     for (size_t i = 1; i < values.size(); ++i) {
         const ValueRecord& v = values[i];
         rows.push_back({v.Id, {FormatShortDate(v.Date, locale), MoneyText(v.Value, locale)}});

@@ -91,11 +91,11 @@ TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {
     EXPECT_EQ(TotalText(totals.recent_value, en), "1,500.00");  // 1,600 less the withdrawal
 
     // The opening entries lead the store's lists but are never listed.
-    const std::vector<RecordRow> transactions =
+    const std::vector<TextRow> transactions =
         BuildTransactionRows(store(), holding, TransactionOrder::AmountDescending, en);
     ASSERT_EQ(transactions.size(), 3u);
     EXPECT_EQ(transactions[0].cells, (Texts{"2/1/2023", "Cash Contribution", "$500.00", ""}));
-    const std::vector<RecordRow> values =
+    const std::vector<TextRow> values =
         BuildValueRows(store(), holding, ValueOrder::DateAscending, en);
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].cells, (Texts{"3/31/2023", "$1,600.00"}));

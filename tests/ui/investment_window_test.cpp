@@ -13,6 +13,7 @@
 
 #include "reports/figure_cell.h"
 #include "store/temp_dir.h"
+#include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_investment_dialog.h"
 #include "ui/detail/return_bar_widget.h"
 #include "ui/gui_fixture.h"
@@ -108,6 +109,29 @@ TEST_F(InvestmentWindowTest, NewInvestmentListsNothingButItsTotalsCountTheInitia
     EXPECT_TRUE(Button(*window, "cancelButton")->isDefault());
     EXPECT_FALSE(Button(*window, "transactionsPanel", "addButton")->isEnabled());
     EXPECT_FALSE(Button(*window, "transactionsPanel", "removeButton")->isEnabled());
+}
+
+TEST_F(InvestmentWindowTest, StoredFiguresShowAsPercentagesAndScaledBars) {
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2024, 5, 31);
+    figures.Figures[kQuarterFigure] = -4.0f;
+    figures.Figures[kOneYearFigure] = 2.5f;
+    ASSERT_TRUE(store().StoreHoldingFigures(fund_, figures).ok());
+    auto window = Open(fund_);
+    QWidget* page = window->findChild<QWidget*>("timeWeightedPage");
+    const auto bar = [page](const char* name) {
+        return page->findChild<ReturnBarWidget*>(name)->bar();
+    };
+    EXPECT_EQ(Label(*window, "timeWeightedPage", "quarterLabel"), "-4.00 %");
+    EXPECT_EQ(Label(*window, "timeWeightedPage", "oneYearLabel"), "2.50 %");
+    EXPECT_EQ(Label(*window, "timeWeightedPage", "threeYearLabel"), "n/a");
+    EXPECT_EQ(Label(*window, "dollarWeightedPage", "performanceDateLabel"), "5/31/2024");
+    // Scale 80: the quarter's -320 is cut to 50, the year's 200 fills the band.
+    EXPECT_EQ(bar("quarterBar").side, ReturnBar::Side::Negative);
+    EXPECT_EQ(bar("quarterBar").width, 50);
+    EXPECT_EQ(bar("oneYearBar").side, ReturnBar::Side::Positive);
+    EXPECT_EQ(bar("oneYearBar").width, 200);
+    EXPECT_EQ(bar("threeYearBar").side, ReturnBar::Side::Hidden);
 }
 
 TEST_F(InvestmentWindowTest, ColumnClicksSortAndTurnTheOrder) {
@@ -309,14 +333,18 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
     ASSERT_TRUE(store().LoadValues().ok());
     auto window = Open(fund_);
     window->showPage(InvestmentPage::Returns);
-    const auto calculate = [&](const char* date) {
-        OnModal<CalculateInvestmentDialog>([date](CalculateInvestmentDialog& dialog) {
+    const auto calculate = [&](const char* date, bool detail) {
+        OnModal<CalculateInvestmentDialog>([date, detail](CalculateInvestmentDialog& dialog) {
             Edit(dialog, "performanceDateFieldEdit")->setText(date);
+            dialog.findChild<QCheckBox*>("showDetailCheckBox")->setChecked(detail);
             Button(dialog, "okButton")->click();
         });
-        Button(*window, "timeWeightedPage", "calculateButton")->click();
+        Button(*window, "dollarWeightedPage", "calculateButton")->click();
     };
-    calculate("5/31/2023");
+    QString auditCaption;
+    OnModal<AuditViewer>([&](AuditViewer& viewer) { auditCaption = viewer.windowTitle(); });
+    calculate("5/31/2023", true);
+    EXPECT_EQ(auditCaption, "Calculation Audit Detail: Fund");
     EXPECT_TRUE(platform_.messages.empty());
     for (const char* page : {"timeWeightedPage", "dollarWeightedPage"}) {
         EXPECT_EQ(Label(*window, page, "performanceDateLabel"), "5/31/2023");
@@ -328,7 +356,7 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
                   " %");
 
     BreakTable(File(kHoldingTableFile));
-    calculate("6/30/2023");
+    calculate("6/30/2023", false);
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_TRUE(
         platform_.messages[0].text.startsWith("The performance figures could not be stored."));

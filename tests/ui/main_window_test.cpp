@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -15,6 +16,7 @@
 
 #include "store/data_directory.h"
 #include "ui/calc/calculate_all_dialog.h"
+#include "ui/detail/investment_window.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
@@ -239,12 +241,36 @@ TEST_F(MainWindowTest, EveryKeyBindingIsUniqueAndDeleteIsTheDeleteKeyAlone) {
     for (const QAction* action : window.findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts()) bindings.insert(key.toString());
     }
-    const auto shortcuts = window.findChildren<QShortcut*>();
-    ASSERT_EQ(shortcuts.size(), 1);
-    EXPECT_EQ(shortcuts[0]->keys(), QList<QKeySequence>({QKeySequence(Qt::Key_Delete)}));
-    for (const QKeySequence& key : shortcuts[0]->keys()) bindings.insert(key.toString());
+    EXPECT_EQ(window.findChild<QShortcut*>("deleteKey")->keys(),
+              QList<QKeySequence>({QKeySequence(Qt::Key_Delete)}));
+    for (const QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        for (const QKeySequence& key : shortcut->keys()) bindings.insert(key.toString());
+    }
     for (const QString& binding : bindings)
         EXPECT_EQ(bindings.count(binding), 1u) << binding.toStdString();
+}
+
+TEST_F(MainWindowTest, InvestmentCommandsOpenTheDetailWindowAtTheirPages) {
+    auto window = Open();
+    Tree(*window)->setFocus();
+    Tree(*window)->setCurrentIndex(Node(*window, 0, 0));
+    std::vector<int> pages;
+    const auto openWith = [&](const std::function<void()>& command) {
+        OnModal<InvestmentWindow>([&](InvestmentWindow& shown) {
+            pages.push_back(shown.findChild<QTabWidget*>("pages")->currentIndex());
+            shown.findChild<QLineEdit*>("nameEdit")
+                ->setText("Bonds " + QString::number(pages.size()));
+            shown.findChild<QPushButton*>("okButton")->click();
+        });
+        command();
+    };
+    openWith([&] { QTest::keyClick(Tree(*window), Qt::Key_Return); });
+    openWith([&] { Action(*window, "historyAction")->trigger(); });
+    openWith([&] { Action(*window, "performanceAction")->trigger(); });
+    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2}));
+    // Each time the tree and the list follow what the window stored.
+    EXPECT_EQ(Node(*window, 0, 0).data().toString(), "Bonds 3");
+    EXPECT_EQ(List(*window)->model()->index(0, 0).data().toString(), "Bonds 3");
 }
 
 TEST_F(MainWindowTest, NewNodesGoToTheEndKeepingExpansionAndSelection) {

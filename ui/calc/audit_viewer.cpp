@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,8 +14,8 @@
 
 #include "engine/performance_engine.h"
 #include "store/records.h"
-#include "ui/calc/audit_list_model.h"
 #include "ui/platform/file_filters.h"
+#include "ui/platform/text_table_model.h"
 
 namespace brevanta {
 
@@ -39,7 +38,13 @@ AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
       investmentButton_(new QRadioButton(tr("Investment"), this)),
       portfolioButton_(new QRadioButton(tr("Portfolio"), this)),
       auditList_(new QTableView(this)),
-      auditListModel_(new AuditListModel(this)),
+      auditListModel_(new TextTableModel({{tr("Date1"), Qt::AlignLeft},
+                                          {tr("Date2"), Qt::AlignLeft},
+                                          {tr("BMV"), Qt::AlignHCenter},
+                                          {tr("EMV"), Qt::AlignHCenter},
+                                          {tr("SOC"), Qt::AlignHCenter},
+                                          {tr(" EMV-.5 SOC / BMV+.5 SOC"), Qt::AlignHCenter}},
+                                         this)),
       noDetailLabel_(new QLabel(tr("No monthly periods were calculated: the investment is less "
                                    "than a month old at the performance date."),
                                 this)) {
@@ -122,11 +127,7 @@ void AuditViewer::onSaveAsClicked() {
     const QString fileName =
         platform.SaveFileName(tr("Save Calculation Audit Detail"), QString(), TextFilesFilter());
     if (fileName.isEmpty()) return;
-    if (QFileInfo::exists(fileName) &&
-        !platform.AskYesNo(tr("Confirm"),
-                           tr("%1 already exists.\r\nDo you want to replace it?").arg(fileName))) {
-        return;
-    }
+    if (!ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);
     ShowIfFailed(platform,
                  SaveAuditDetail(shownResults().audit_list(shownPeriod()),

@@ -17,7 +17,7 @@ class QTableView;
 
 namespace brevanta {
 
-class AuditListModel;
+class TextTableModel;
 class PerformanceEngine;
 struct HoldingRecord;
 
@@ -56,7 +56,7 @@ class AuditViewer : public QDialog {
     QRadioButton* investmentButton_;
     QRadioButton* portfolioButton_;
     QTableView* auditList_;
-    AuditListModel* auditListModel_;
+    TextTableModel* auditListModel_;
     QLabel* noDetailLabel_;
     QPushButton* okButton_;
     QPushButton* helpButton_;

@@ -14,6 +14,7 @@
 #include "engine/performance_engine.h"
 #include "reports/report_writer.h"
 #include "store/data_store.h"
+#include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_investment_dialog.h"
 #include "ui/detail/name_edits.h"
 #include "ui/detail/record_list_panel.h"
@@ -165,16 +166,17 @@ void InvestmentWindow::refillTotals() {
 void InvestmentWindow::onCalculatePerformance() {
     CalculateInvestmentDialog dialog(context_, this);
     if (dialog.Execute(holding_.InceptionDate) != QDialog::Accepted) return;
+    PerformanceEngine engine(store_, context_.clock, context_.data_directory, context_.locale);
     {
         BusyCursor busy(context_.platform);
-        PerformanceEngine engine(store_, context_.clock, context_.data_directory, context_.locale);
         // An investment without transactions or not opened by a contribution keeps its
         // figures without a word; only a refused write is news.
         engine.CalculateInvestment(holding_.Id, dialog.ChosenDate());
         engine.CalculatePortfolio(holding_.PortfolioId, dialog.ChosenDate());
-        ShowIfFailed(context_.platform, engine.status(),
-                     tr("The performance figures could not be stored."));
     }
+    ShowIfFailed(context_.platform, engine.status(),
+                 tr("The performance figures could not be stored."));
+    if (dialog.ShowDetail()) ShowCalculationAudit(context_, engine, holding_, this);
     if (const auto fresh = store_.FindHoldingIn(holding_.PortfolioId, holding_.Id)) {
         holding_ = *fresh;
     }

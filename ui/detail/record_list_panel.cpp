@@ -11,14 +11,14 @@
 
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
-#include "ui/detail/record_list_model.h"
 #include "ui/platform/file_filters.h"
+#include "ui/platform/text_table_model.h"
 
 namespace brevanta {
 
 namespace {
 
-QList<RecordListModel::Column> ColumnsOf(RecordListPanel::Kind kind) {
+QList<TextTableModel::Column> ColumnsOf(RecordListPanel::Kind kind) {
     const Qt::Alignment left = Qt::AlignLeft;
     const Qt::Alignment right = Qt::AlignRight;
     if (kind == RecordListPanel::Kind::Transactions) {
@@ -69,7 +69,7 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
       store_(store),
       portfolioId_(portfolioId),
       holdingId_(holdingId),
-      model_(new RecordListModel(ColumnsOf(kind), this)),
+      model_(new TextTableModel(ColumnsOf(kind), this)),
       list_(new QTreeView(this)),
       addButton_(MakeButton(tr("Add..."), "addButton", this)),
       modifyButton_(MakeButton(tr("Modify..."), "modifyButton", this)),
@@ -124,7 +124,7 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     connect(exportButton_, &QPushButton::clicked, this, &RecordListPanel::onExportClicked);
 }
 
-std::vector<RecordRow> RecordListPanel::rows() const {
+std::vector<TextRow> RecordListPanel::rows() const {
     if (kind_ == Kind::Transactions) {
         return BuildTransactionRows(store_, holdingId_,
                                     TransactionOrderOf(sortKey_.column, sortKey_.descending),
@@ -152,7 +152,7 @@ void RecordListPanel::restoreSelection() {
     QItemSelection selection;
     for (int row = 0; row < model_->rowCount(); ++row) {
         const QModelIndex index = model_->index(row, 0);
-        const int32_t id = index.data(RecordListModel::IdRole).toInt();
+        const int32_t id = index.data(TextTableModel::IdRole).toInt();
         if (std::find(selectedIds_.begin(), selectedIds_.end(), id) != selectedIds_.end()) {
             selection.select(index, model_->index(row, model_->columnCount() - 1));
         }
@@ -165,7 +165,7 @@ void RecordListPanel::onSelectionChanged() {
     selectedIds_.clear();
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (list_->selectionModel()->isRowSelected(row)) {
-            selectedIds_.push_back(model_->index(row, 0).data(RecordListModel::IdRole).toInt());
+            selectedIds_.push_back(model_->index(row, 0).data(TextTableModel::IdRole).toInt());
         }
     }
     removeButton_->setEnabled(!selectedIds_.empty());

@@ -13,7 +13,7 @@ class QTreeView;
 namespace brevanta {
 
 class DataStore;
-class RecordListModel;
+class TextTableModel;
 
 // The list of an investment's transactions or historical values with its buttons. Every
 // change is written to the store at once; the selection and the order chosen by a column
@@ -49,7 +49,7 @@ class RecordListPanel : public QWidget {
         bool descending = false;
     };
 
-    std::vector<RecordRow> rows() const;
+    std::vector<TextRow> rows() const;
     std::vector<std::string> selectedIdTexts() const;
     void restoreSelection();
     // Reloads the rows, tells the owner and refills.
@@ -64,7 +64,7 @@ class RecordListPanel : public QWidget {
     std::vector<int32_t> selectedIds_;  // in list order
     bool restoring_ = false;
 
-    RecordListModel* model_;
+    TextTableModel* model_;
     QTreeView* list_;
     QPushButton* addButton_;
     QPushButton* modifyButton_;

@@ -128,12 +128,11 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     deleteKey->setObjectName("deleteKey");
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, deleteAction_, &QAction::trigger);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enterKey = new QShortcut(QKeySequence(key), portfolioTree_);
-        enterKey->setObjectName("enterKey");
-        enterKey->setContext(Qt::WidgetShortcut);
-        connect(enterKey, &QShortcut::activated, this, openInvestment);
-    }
+    auto* enterKey = new QShortcut(portfolioTree_);
+    enterKey->setObjectName("enterKey");
+    enterKey->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    enterKey->setContext(Qt::WidgetShortcut);
+    connect(enterKey, &QShortcut::activated, this, openInvestment);
 
     resize(900, 560);
 }

@@ -4,12 +4,12 @@
 #include <QList>
 #include <vector>
 
-#include "reports/investment_detail_rows.h"
+#include "reports/text_row.h"
 
 namespace brevanta {
 
 // Rows whose every cell the row builder computed, with their identifiers as item data.
-class RecordListModel : public QAbstractTableModel {
+class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
@@ -20,10 +20,10 @@ class RecordListModel : public QAbstractTableModel {
         Qt::Alignment alignment;
     };
 
-    RecordListModel(QList<Column> columns, QObject* parent = nullptr);
+    TextTableModel(QList<Column> columns, QObject* parent = nullptr);
 
     // Resets the model.
-    void setRows(std::vector<RecordRow> rows);
+    void setRows(std::vector<TextRow> rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +33,7 @@ class RecordListModel : public QAbstractTableModel {
 
   private:
     QList<Column> columns_;
-    std::vector<RecordRow> rows_;
+    std::vector<TextRow> rows_;
 };
 
 }  // namespace brevanta

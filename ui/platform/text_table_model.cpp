@@ -1,27 +1,27 @@
-#include "ui/detail/record_list_model.h"
+#include "ui/platform/text_table_model.h"
 
 namespace brevanta {
 
-RecordListModel::RecordListModel(QList<Column> columns, QObject* parent)
+TextTableModel::TextTableModel(QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
-void RecordListModel::setRows(std::vector<RecordRow> rows) {
+void TextTableModel::setRows(std::vector<TextRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
 }
 
-int RecordListModel::rowCount(const QModelIndex& parent) const {
+int TextTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int RecordListModel::columnCount(const QModelIndex& parent) const {
+int TextTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant RecordListModel::data(const QModelIndex& index, int role) const {
+QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const RecordRow& row = rows_[index.row()];
+    const TextRow& row = rows_[index.row()];
     switch (role) {
         case Qt::DisplayRole:
             return QString::fromStdString(row.cells[index.column()]);
@@ -34,7 +34,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     switch (role) {
         case Qt::DisplayRole:
