@@ -76,6 +76,8 @@ AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
     auditList_->verticalHeader()->hide();
     auditList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     auditList_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auditList_->horizontalHeader()->setStretchLastSection(true);
+    auditList_->verticalHeader()->setDefaultSectionSize(auditList_->fontMetrics().height() + 6);
     noDetailLabel_->setWordWrap(true);
     noDetailLabel_->hide();
 

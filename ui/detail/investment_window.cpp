@@ -62,6 +62,8 @@ InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
     inceptionDateField_->setObjectName("inceptionDateField");
     initialValueEdit_->setObjectName("initialValueEdit");
     SetUpNameEdits(nameEdit_, descriptionEdit_);
+    inceptionDateField_->setMaximumWidth(160);
+    initialValueEdit_->setMaximumWidth(160);
 
     pages_->addTab(makeTransactionsPage(), tr("Transactions"));
     pages_->addTab(makeValuesPage(), tr("Historical Values"));

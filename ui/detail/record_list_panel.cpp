@@ -88,12 +88,12 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setSectionsClickable(true);
     list_->header()->setSortIndicatorShown(true);
-    list_->header()->setStretchLastSection(true);
+    // The description takes what is left; a value column that wide would part the value
+    // from its date.
+    list_->header()->setStretchLastSection(transactions);
     list_->setColumnWidth(0, 90);
-    if (transactions) {
-        list_->setColumnWidth(1, 200);
-        list_->setColumnWidth(2, 110);
-    }
+    list_->setColumnWidth(1, transactions ? 230 : 120);
+    if (transactions) list_->setColumnWidth(2, 110);
 
     // Entering transactions and values comes with their dialogs.
     addButton_->setEnabled(false);

@@ -62,8 +62,9 @@ ReturnsPage::ReturnsPage(ReturnKind kind, const Locale& locale, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addLayout(panels);
-    layout->addStretch();
+    layout->addSpacing(12);
     layout->addLayout(dateLine);
+    layout->addStretch();
 
     connect(calculateButton_, &QPushButton::clicked, this, &ReturnsPage::calculateRequested);
 }
