@@ -45,7 +45,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
     for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio_id)) {
         const double recent = RoundedToCents(InvestmentMarketValue(store, holding.Id, today));
         total += recent;
-        InvestmentListRow row{holding.Id, {holding.Name}};
+        TextRow row{static_cast<int32_t>(holding.Id), {holding.Name}};
         for (const ColumnRecord& column : visible) {
             row.cells.push_back(column.Name == kRecentValueColumn
                                     ? FormatNumber(recent, kMoneyPattern, locale)
@@ -56,7 +56,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
     // Clears the sum's double noise, so whole dollars round as its cents say.
     total = RoundedToCents(total);
 
-    InvestmentListRow total_line{0, {kTotalLine}};
+    TextRow total_line{0, {kTotalLine}};
     for (const ColumnRecord& column : visible) {
         total_line.cells.push_back(
             column.Name == kRecentValueColumn

@@ -6,6 +6,7 @@
 
 #include "core/date.h"
 #include "core/locale.h"
+#include "reports/text_row.h"
 #include "store/data_store.h"
 #include "store/records.h"
 
@@ -23,13 +24,10 @@ struct ListColumn {
 // line up; "Name", "Inception Date" and unknown columns are left-aligned.
 std::vector<ListColumn> ListColumns(const std::vector<ColumnRecord>& visible);
 
-struct InvestmentListRow {
-    float holding_id = 0;            // 0 on the total line
-    std::vector<std::string> cells;  // one per ListColumns entry, the name first
-};
-
 struct InvestmentList {
-    std::vector<InvestmentListRow> rows;  // the investments by name, then the "   Total" line
+    // The investments by name (ids: HIDs), then the "   Total" line (id 0); a cell per
+    // ListColumns entry, the name first.
+    std::vector<TextRow> rows;
     std::string caption;  // " Total Value of the <name> portfolio: $<total, whole dollars>"
 };
 

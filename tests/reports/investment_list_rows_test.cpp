@@ -34,7 +34,7 @@ class InvestmentListRowsTest : public testing::DataStoreTest {
 
     static std::vector<Texts> Cells(const InvestmentList& list) {
         std::vector<Texts> cells;
-        for (const InvestmentListRow& row : list.rows) cells.push_back(row.cells);
+        for (const TextRow& row : list.rows) cells.push_back(row.cells);
         return cells;
     }
 
@@ -67,10 +67,10 @@ TEST_F(InvestmentListRowsTest, TotalIsTheSumOfItsRowsToTheCent) {
         (std::vector<Texts>{
             {"A", "$.10"}, {"B", "$.20"}, {"C", "$1,234,567.89"}, {"   Total", "$1,234,568.19"}}));
     ASSERT_EQ(list.rows.size(), 4u);
-    EXPECT_EQ(list.rows[0].holding_id, a);
-    EXPECT_EQ(list.rows[1].holding_id, b);
-    EXPECT_EQ(list.rows[2].holding_id, c);
-    EXPECT_EQ(list.rows[3].holding_id, 0);
+    EXPECT_EQ(list.rows[0].id, a);
+    EXPECT_EQ(list.rows[1].id, b);
+    EXPECT_EQ(list.rows[2].id, c);
+    EXPECT_EQ(list.rows[3].id, 0);
     EXPECT_EQ(list.caption, " Total Value of the Growth portfolio: $1,234,568");
 }
 

@@ -228,14 +228,11 @@ void RecordListPanel::onImportClicked() {
         return;
     }
     BusyCursor busy(context_.platform);
-    ImportExportEngine engine(store_, context_.locale);
-    const std::filesystem::path file = path.toStdString();
-    const Status imported = transactions
-                                ? engine.ImportTransactions(portfolioId_, holdingId_, file)
-                                : engine.ImportHistoricalValues(portfolioId_, holdingId_, file);
+    const Outcome imported = run(path, &ImportExportEngine::ImportTransactions,
+                                 &ImportExportEngine::ImportHistoricalValues);
     refill();
     emit recordsChanged();
-    ShowOutcome(context_.platform, imported, QString::fromStdString(engine.ResultMessage()));
+    ShowOutcome(context_.platform, imported.status, imported.message);
 }
 
 void RecordListPanel::onExportClicked() {
@@ -246,12 +243,17 @@ void RecordListPanel::onExportClicked() {
     if (path.isEmpty()) return;
     if (!ReplaceConfirmed(context_.platform, path)) return;
     BusyCursor busy(context_.platform);
+    const Outcome exported = run(path, &ImportExportEngine::ExportTransactions,
+                                 &ImportExportEngine::ExportHistoricalValues);
+    ShowOutcome(context_.platform, exported.status, exported.message);
+}
+
+RecordListPanel::Outcome RecordListPanel::run(const QString& path, EngineRun forTransactions,
+                                              EngineRun forValues) {
     ImportExportEngine engine(store_, context_.locale);
-    const std::filesystem::path file = path.toStdString();
-    const Status exported = transactions
-                                ? engine.ExportTransactions(portfolioId_, holdingId_, file)
-                                : engine.ExportHistoricalValues(portfolioId_, holdingId_, file);
-    ShowOutcome(context_.platform, exported, QString::fromStdString(engine.ResultMessage()));
+    const EngineRun operation = kind_ == Kind::Transactions ? forTransactions : forValues;
+    const Status status = (engine.*operation)(portfolioId_, holdingId_, path.toStdString());
+    return {status, QString::fromStdString(engine.ResultMessage())};
 }
 
 }  // namespace brevanta

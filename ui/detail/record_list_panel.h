@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "reports/investment_detail_rows.h"
@@ -13,6 +14,7 @@ class QTreeView;
 namespace brevanta {
 
 class DataStore;
+class ImportExportEngine;
 class TextTableModel;
 
 // The list of an investment's transactions or historical values with its buttons. Every
@@ -48,6 +50,14 @@ class RecordListPanel : public QWidget {
         int column = 0;
         bool descending = false;
     };
+
+    // An import or export of this kind of record on the file, with the engine's message.
+    struct Outcome {
+        Status status;
+        QString message;
+    };
+    using EngineRun = Status (ImportExportEngine::*)(float, float, const std::filesystem::path&);
+    Outcome run(const QString& path, EngineRun forTransactions, EngineRun forValues);
 
     std::vector<TextRow> rows() const;
     std::vector<std::string> selectedIdTexts() const;

@@ -26,8 +26,8 @@
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/caption_strip.h"
-#include "ui/main/investment_list_model.h"
 #include "ui/main/portfolio_tree_model.h"
+#include "ui/platform/text_table_model.h"
 
 namespace brevanta {
 
@@ -60,7 +60,7 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       treeModel_(new PortfolioTreeModel(this)),
-      listModel_(new InvestmentListModel(this)),
+      listModel_(new TextTableModel({}, this)),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       treeCaption_(new CaptionStrip(this)),
       portfolioTree_(new QTreeView(this)),
@@ -375,7 +375,12 @@ void MainWindow::applyNumberFormat() { numberFormat_ = FigurePattern(store_->Num
 void MainWindow::buildColumns() {
     columns_ = store_->VisibleColumns();
     const std::vector<ListColumn> columns = ListColumns(columns_);
-    listModel_->setColumns(columns);
+    QList<TextTableModel::Column> captions;
+    for (const ListColumn& column : columns) {
+        captions.append(
+            {Text(column.caption), column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
+    }
+    listModel_->setColumns(std::move(captions));
     QHeaderView* header = investmentList_->header();
     for (size_t i = 0; i < columns.size(); ++i) {
         header->resizeSection(static_cast<int>(i), columns[i].width);

@@ -20,7 +20,7 @@ namespace brevanta {
 
 class CaptionStrip;
 class DataStore;
-class InvestmentListModel;
+class TextTableModel;
 class PortfolioTreeModel;
 
 // The main window: the tree of portfolios and their investments, the list of the current
@@ -104,7 +104,7 @@ class MainWindow : public QMainWindow {
     std::vector<ColumnRecord> columns_;  // the visible columns after "Name"
 
     PortfolioTreeModel* treeModel_;
-    InvestmentListModel* listModel_;
+    TextTableModel* listModel_;
     QSplitter* splitter_;
     CaptionStrip* treeCaption_;
     QTreeView* portfolioTree_;

@@ -5,6 +5,13 @@ namespace brevanta {
 TextTableModel::TextTableModel(QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
+void TextTableModel::setColumns(QList<Column> columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    rows_.clear();
+    endResetModel();
+}
+
 void TextTableModel::setRows(std::vector<TextRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
@@ -24,6 +31,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     const TextRow& row = rows_[index.row()];
     switch (role) {
         case Qt::DisplayRole:
+        case Qt::ToolTipRole:
             return QString::fromStdString(row.cells[index.column()]);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(columns_[index.column()].alignment | Qt::AlignVCenter);

@@ -8,7 +8,8 @@
 
 namespace brevanta {
 
-// Rows whose every cell the row builder computed, with their identifiers as item data.
+// Rows whose every cell a row builder computed, with their identifiers as item data. A cell
+// cut off by its column shows whole as its tooltip.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,9 +21,10 @@ class TextTableModel : public QAbstractTableModel {
         Qt::Alignment alignment;
     };
 
-    TextTableModel(QList<Column> columns, QObject* parent = nullptr);
+    explicit TextTableModel(QList<Column> columns = {}, QObject* parent = nullptr);
 
-    // Resets the model.
+    // Both reset the model; new columns come without rows.
+    void setColumns(QList<Column> columns);
     void setRows(std::vector<TextRow> rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
