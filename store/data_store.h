@@ -109,6 +109,9 @@ class DataStore {
     // Appends the row with the next transaction identifier. Not reloaded: call
     // LoadTransactions() when finished adding.
     Status InsertTransaction(const TransactionRecord& record);
+    // Appends the rows with the next identifiers, all or none: after a failure no row of them
+    // is stored. Not reloaded.
+    Status InsertTransactions(const std::vector<TransactionRecord>& records);
     // Writes Date and Description, Type unless UnchangedText, Amount unless UnchangedAmount.
     // Not reloaded. Returns rows changed.
     StoreResult<int> UpdateTransaction(int32_t id, const TransactionRecord& record);

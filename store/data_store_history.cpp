@@ -158,6 +158,14 @@ std::optional<ValueRecord> DataStore::FindValue(int32_t id) const {
 
 // --- Changes ---
 
+Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records) {
+    for (const TransactionRecord& record : records) {
+        const Status status = InsertTransaction(record);
+        if (!status.ok()) return status;
+    }
+    return Status::Ok();
+}
+
 Status DataStore::InsertTransaction(const TransactionRecord& record) {
     if (!load_failure_.ok()) return load_failure_;
     const Status status = AppendOneRow<TransactionRows>(
