@@ -158,21 +158,26 @@ std::optional<ValueRecord> DataStore::FindValue(int32_t id) const {
 
 // --- Changes ---
 
-Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records) {
-    for (const TransactionRecord& record : records) {
-        const Status status = InsertTransaction(record);
-        if (!status.ok()) return status;
-    }
-    return Status::Ok();
+Status DataStore::InsertTransaction(const TransactionRecord& record) {
+    return InsertTransactions({record});
 }
 
-Status DataStore::InsertTransaction(const TransactionRecord& record) {
+Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records) {
     if (!load_failure_.ok()) return load_failure_;
-    const Status status = AppendOneRow<TransactionRows>(
-        transaction_table_, AppendStart::Here, [&](const TransactionRows& f, RowWriter& writer) {
-            f.WriteNew(writer, next_transaction_id_, record);
+    RowAppender<TransactionRows> appender(transaction_table_, AppendStart::Here);
+    Status status = appender.Open();
+    if (status.ok()) status = appender.BeginBatch();
+    int32_t id = next_transaction_id_;
+    for (size_t i = 0; status.ok() && i < records.size(); ++i, ++id) {
+        status = appender.Append([&](const TransactionRows& f, RowWriter& writer) {
+            f.WriteNew(writer, id, records[i]);
         });
-    if (status.ok()) ++next_transaction_id_;
+    }
+    if (status.ok()) status = appender.Commit();
+    // Without the commit, closing removes the rows appended so far.
+    const Status closed = appender.Close();
+    if (status.ok()) status = closed;
+    if (status.ok()) next_transaction_id_ = id;
     return status;
 }
 

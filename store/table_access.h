@@ -157,6 +157,10 @@ class RowAppender {
         return TableFailure(file_, table_.Append());
     }
 
+    // Rows appended from here on are stored only by Commit(); Close() without it drops them.
+    Status BeginBatch() { return TableFailure(file_, table_.BeginAppends()); }
+    Status Commit() { return TableFailure(file_, table_.CommitAppends()); }
+
     Status Close() { return TableFailure(file_, table_.Close()); }
 
   private:

@@ -234,6 +234,9 @@ class Table::Impl {
     Status Skip();
     Status AppendStart();
     Status Append();
+    void BeginAppends();
+    Status CommitAppends();
+    Status DiscardAppends();
     Status LockAll();
     Status Close();
 
@@ -301,6 +304,8 @@ class Table::Impl {
     bool appending_ = false;  // record_ is a row being prepared, not row_
     bool modified_ = false;   // the file was written: refresh the update date at close
     bool locked_ = false;
+    // While appends are batched, the header keeps the count they started from.
+    std::optional<uint32_t> batch_start_;
 
     // Rows [block_first_, block_first_ + block_rows_) as read from the file.
     std::vector<char> block_;
@@ -451,12 +456,44 @@ Status Table::Impl::Append() {
     if (!WriteAt(fd_, bytes.data(), bytes.size(), RowOffset(count_)))
         return IoFailure("cannot append a row");
     ++count_;
-    if (Status status = WriteHeaderCountAndDate(); !status.ok()) {
+    if (Status status = batch_start_ ? Status::Ok() : WriteHeaderCountAndDate(); !status.ok()) {
         --count_;
         return status;
     }
     row_ = count_ - 1;
     appending_ = false;
+    return Status::Ok();
+}
+
+void Table::Impl::BeginAppends() {
+    if (!batch_start_) batch_start_ = count_;
+}
+
+Status Table::Impl::CommitAppends() {
+    if (!batch_start_) return Status::Ok();
+    Status status = FlushRow();
+    if (status.ok()) status = WriteHeaderCountAndDate();
+    if (!status.ok()) {
+        DiscardAppends();
+        return status;
+    }
+    batch_start_.reset();
+    modified_ = false;  // the header and its date are written
+    return Status::Ok();
+}
+
+// The rows past the count the batch started from go, and the end-of-file marker is put back
+// where they began.
+Status Table::Impl::DiscardAppends() {
+    if (!batch_start_) return Status::Ok();
+    count_ = *batch_start_;
+    batch_start_.reset();
+    ClearRow();
+    block_rows_ = 0;
+    const char end = kEndOfFile;
+    if (ftruncate(fd_, static_cast<off_t>(RowOffset(count_))) != 0 ||
+        !WriteAt(fd_, &end, 1, RowOffset(count_)))
+        return IoFailure("cannot remove the rows of a failed append");
     return Status::Ok();
 }
 
@@ -563,6 +600,7 @@ Status Table::Impl::LockAll() {
 }
 
 Status Table::Impl::Close() {
+    if (batch_start_) return DiscardAppends();
     Status status = FlushRow();
     if (modified_ && status.ok()) status = WriteHeaderCountAndDate();
     return status;
@@ -642,6 +680,13 @@ bool Table::Deleted() const { return impl_ && impl_->Deleted(); }
 
 Status Table::AppendStart() { return impl_ ? impl_->AppendStart() : NotOpen(); }
 Status Table::Append() { return impl_ ? impl_->Append() : NotOpen(); }
+Status Table::BeginAppends() {
+    if (!impl_) return NotOpen();
+    impl_->BeginAppends();
+    return Status::Ok();
+}
+Status Table::CommitAppends() { return impl_ ? impl_->CommitAppends() : NotOpen(); }
+Status Table::DiscardAppends() { return impl_ ? impl_->DiscardAppends() : NotOpen(); }
 Status Table::LockAll() { return impl_ ? impl_->LockAll() : NotOpen(); }
 Status Table::Recall() { return impl_ ? impl_->SetDeletionFlag(kLiveFlag) : NotOpen(); }
 Status Table::Delete() { return impl_ ? impl_->SetDeletionFlag(kDeletedFlag) : NotOpen(); }

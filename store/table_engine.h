@@ -90,6 +90,13 @@ class Table {
     Status Append();  // the prepared row is added at the end and becomes the current row
     Status Delete();  // marks the current row (or the row being prepared) deleted
 
+    // Appends between BeginAppends and CommitAppends take effect together: the header's row
+    // count is raised only by the commit, so until then readers, and the file after a crash,
+    // hold none of them. DiscardAppends, or Close without a commit, removes them.
+    Status BeginAppends();
+    Status CommitAppends();
+    Status DiscardAppends();
+
     // An exclusive advisory lock (flock) on the whole file, held until Close; waits while
     // another process holds it. REQUIRES: no other Table of this process holds it.
     Status LockAll();

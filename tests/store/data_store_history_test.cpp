@@ -1,5 +1,6 @@
 // Transactions, historical values, their orders, totals and market values.
 #include "store/data_store_fixture.h"
+#include "store/file_size_limit.h"
 
 namespace brevanta::testing {
 namespace {
@@ -100,6 +101,35 @@ TEST_F(HistoryTest, TransactionsAreListedOnlyAfterTheCallerReloads) {
     EXPECT_EQ(store().TransactionsOfHolding(holding_).size(), 3u);
     EXPECT_EQ(store().FindTransaction(2)->Date, D(2024, 3, 31));
     EXPECT_FALSE(store().FindTransaction(3).has_value());
+}
+
+TEST_F(HistoryTest, ASeriesOfTransactionsIsStoredWholeOrNotAtAll) {
+    AddTransaction(holding_, D(2024, 2, 29), "CC", 900);
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    TransactionRecord monthly;
+    monthly.HoldingId = holding_;
+    monthly.PortfolioId = portfolio_;
+    monthly.Type = "CC";
+    monthly.Amount = 100;
+    std::vector<TransactionRecord> series(5, monthly);
+    for (int k = 0; k < 5; ++k) series[k].Date = D(2024, 3 + k, 15);
+    int row_length = 1;
+    for (const FieldSpec& field : TransactionTableLayout()) row_length += field.width;
+    {
+        // Room for two more rows: the third write fails as on a full disk.
+        FileSizeLimit limit(FileSizeLimit::RowsMore(File(kTransactionTableFile), 2, row_length));
+        const Status failed = store().InsertTransactions(series);
+        EXPECT_FALSE(failed.ok());
+        EXPECT_NE(failed.message().find("Trans.dbf"), std::string::npos) << failed.message();
+    }
+    EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
+
+    ASSERT_TRUE(store().InsertTransactions(series).ok());
+    Reopen();
+    const auto stored = store().TransactionsOfHolding(holding_);
+    ASSERT_EQ(stored.size(), 7u);
+    EXPECT_EQ(stored[6].Date, D(2024, 7, 15));
+    EXPECT_EQ(stored[6].Id, 6);  // identifiers follow on from the stored ones
 }
 
 TEST_F(HistoryTest, UpdateTransactionLeavesTypeAndAmountMarkedUnchanged) {
