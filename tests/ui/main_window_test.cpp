@@ -4,9 +4,11 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -15,6 +17,7 @@
 #include <set>
 
 #include "store/data_directory.h"
+#include "store/file_size_limit.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/detail/investment_window.h"
 #include "ui/detail/new_investment_dialog.h"
@@ -489,6 +492,132 @@ TEST_F(MainWindowTest, FailedWriteKeepsTheWindowOpenAndSaysWhy) {
     EXPECT_TRUE(platform_.messages[1].text.contains("holding.dbf"))
         << platform_.messages[1].text.toStdString();
     EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
+}
+
+class ClipboardTest : public MainWindowTest {
+  protected:
+    // Drops a node as the tree view does at the end of a drag; an invalid target is the
+    // empty space below the last node.
+    static void Drop(MainWindow& window, const QModelIndex& dragged, const QModelIndex& target) {
+        QAbstractItemModel* model = Tree(window)->model();
+        std::unique_ptr<QMimeData> data(model->mimeData({dragged}));
+        model->dropMimeData(data.get(), Qt::MoveAction, -1, 0, target);
+        QCoreApplication::processEvents();  // the window handles it once the drag is over
+    }
+    bool PasteEnabled(MainWindow& window) { return Action(window, "pasteAction")->isEnabled(); }
+};
+
+TEST_F(ClipboardTest, CopyPastesOnceIntoAnotherPortfolio) {
+    StoreFigures(bonds_, 4.5f);
+    auto window = Open();
+    Select(*window, 0, 0);
+    Action(*window, "copyAction")->trigger();
+    EXPECT_FALSE(PasteEnabled(*window));  // the selection is in the source portfolio
+    Select(*window, 1);
+    ASSERT_TRUE(PasteEnabled(*window));
+    Action(*window, "pasteAction")->trigger();
+    EXPECT_FALSE(PasteEnabled(*window));
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Bonds"}));
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
+    EXPECT_EQ(ListRows(*window)[0][0], "Bonds");
+
+    Reopen();
+    const HoldingRecord copy = store().HoldingsOfPortfolio(income_).at(0);
+    EXPECT_NE(copy.Id, bonds_);
+    EXPECT_EQ(copy.Figures, store().FindHolding(bonds_)->Figures);
+    EXPECT_EQ(store().TransactionsOfHolding(copy.Id).size(), 2u);
+    EXPECT_EQ(store().ValuesOfHolding(copy.Id).size(), 2u);
+    EXPECT_EQ(store().TransactionsOfHolding(bonds_).size(), 2u);
+}
+
+TEST_F(ClipboardTest, CutMovesTheInvestmentUnderANewIdentifier) {
+    auto window = Open();
+    Select(*window, 0, 1);
+    QTest::keyClick(Tree(*window), Qt::Key_X, Qt::ControlModifier);
+    Select(*window, 1);
+    QTest::keyClick(Tree(*window), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds"}));
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Stocks"}));
+    Reopen();
+    EXPECT_FALSE(store().FindHolding(stocks_).has_value());
+    ASSERT_EQ(store().HoldingsOfPortfolio(income_).size(), 1u);
+    EXPECT_EQ(store().HoldingsOfPortfolio(income_)[0].Name, "Stocks");
+}
+
+TEST_F(ClipboardTest, DropsMoveOnlyIntoAnotherPortfolio) {
+    AddHolding(income_, "Annuity", D(2022, 1, 1), 100);
+    auto window = Open();
+    Tree(*window)->expandAll();
+
+    // On its own portfolio nothing moves, and a pending copy is gone.
+    Select(*window, 0, 0);
+    Action(*window, "copyAction")->trigger();
+    Drop(*window, Node(*window, 0, 1), Node(*window, 0));
+    Select(*window, 1);
+    EXPECT_FALSE(PasteEnabled(*window));
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Bonds", "Stocks"}));
+
+    // On an investment of another portfolio it moves into that portfolio.
+    Drop(*window, Node(*window, 0, 0), Node(*window, 1, 0));
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Stocks"}));
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity", "Bonds"}));
+    EXPECT_EQ(window->findChild<QStatusBar*>("statusLine")->currentMessage(), " ");
+
+    // On empty space it stands as cut, and a paste moves it.
+    Drop(*window, Node(*window, 0, 0), QModelIndex());
+    Select(*window, 1);
+    ASSERT_TRUE(PasteEnabled(*window));
+    Action(*window, "pasteAction")->trigger();
+    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList());
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity", "Bonds", "Stocks"}));
+    Reopen();
+    EXPECT_EQ(store().HoldingsOfPortfolio(income_).size(), 3u);
+    EXPECT_TRUE(store().HoldingsOfPortfolio(growth_).empty());
+}
+
+TEST_F(ClipboardTest, AnInvestmentGoneSinceTheCutIsNeverPasted) {
+    auto window = Open();
+    Select(*window, 0, 0);
+    Action(*window, "cutAction")->trigger();
+    platform_.yes_no_answers = {true};
+    Action(*window, "deleteAction")->trigger();
+    Select(*window, 1);
+    EXPECT_FALSE(PasteEnabled(*window));
+    Action(*window, "pasteAction")->trigger();
+    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList());
+    Reopen();
+    EXPECT_TRUE(store().HoldingsOfPortfolio(income_).empty());
+}
+
+TEST_F(ClipboardTest, AHalfDoneMoveShowsWhatTheTablesHold) {
+    for (int day = 1; day <= 28; ++day) AddTransaction(stocks_, D(2023, 2, day), "CC", 10);
+    ASSERT_TRUE(store().LoadTransactions().ok());
+    auto window = Open();
+    Select(*window, 0, 0);
+    Action(*window, "cutAction")->trigger();
+    Select(*window, 1);
+    // Room for the new investment's row, none for its transactions.
+    int row_length = 1;
+    for (const FieldSpec& field : HoldingTableLayout()) row_length += field.width;
+    const auto limit = FileSizeLimit::RowsMore(File(kHoldingTableFile), 1, row_length);
+    ASSERT_GE(std::filesystem::file_size(File(kTransactionTableFile)), limit);
+    {
+        FileSizeLimit full(limit);
+        Action(*window, "pasteAction")->trigger();
+    }
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_TRUE(platform_.messages[0].text.startsWith("The investment could not be moved."));
+    // The copy stopped after the investment's row: the tables hold Bonds twice.
+    Reopen();
+    for (const float portfolio : {growth_, income_}) {
+        QStringList stored;
+        for (const HoldingRecord& holding : store().HoldingsOfPortfolio(portfolio)) {
+            stored << QString::fromStdString(holding.Name);
+        }
+        const QModelIndex node = Tree(*window)->model()->index(portfolio == growth_ ? 0 : 1, 0);
+        EXPECT_EQ(Texts(*window, node), stored);
+    }
+    EXPECT_EQ(store().HoldingsOfPortfolio(income_).size(), 1u);
 }
 
 }  // namespace

@@ -92,6 +92,11 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     portfolioTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     portfolioTree_->setSelectionMode(QAbstractItemView::SingleSelection);
     portfolioTree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    portfolioTree_->setDragDropMode(QAbstractItemView::DragDrop);
+    portfolioTree_->setDefaultDropAction(Qt::MoveAction);
+    portfolioTree_->setDragDropOverwriteMode(true);  // a drop lands on a node, never between
+    portfolioTree_->setDropIndicatorShown(true);
+    portfolioTree_->viewport()->installEventFilter(this);
 
     investmentList_->setModel(listModel_);
     investmentList_->setRootIsDecorated(false);
@@ -112,6 +117,9 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     createToolBar();
     createMenus();
 
+    // Queued: the drop is handled once the drag is over, not inside the view's drop event.
+    connect(treeModel_, &PortfolioTreeModel::nodeDropped, this, &MainWindow::onNodeDropped,
+            Qt::QueuedConnection);
     connect(portfolioTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainWindow::onCurrentNodeChanged);
     const auto openInvestment = [this] {
@@ -206,10 +214,13 @@ void MainWindow::createActions() {
     exitAction_->setShortcut(Qt::CTRL | Qt::Key_Q);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-    cutAction_ = makeAction("cutAction", tr("&Cut Investment"), nullptr, Qt::CTRL | Qt::Key_X);
-    copyAction_ = makeAction("copyAction", tr("C&opy Investment"), nullptr, Qt::CTRL | Qt::Key_C);
-    pasteAction_ =
-        makeAction("pasteAction", tr("&Paste Investment"), nullptr, Qt::CTRL | Qt::Key_V);
+    cutAction_ =
+        makeAction("cutAction", tr("&Cut Investment"), &MainWindow::onCut, Qt::CTRL | Qt::Key_X);
+    copyAction_ =
+        makeAction("copyAction", tr("C&opy Investment"), &MainWindow::onCopy, Qt::CTRL | Qt::Key_C);
+    pasteAction_ = makeAction("pasteAction", tr("&Paste Investment"), &MainWindow::onPaste,
+                              Qt::CTRL | Qt::Key_V);
+    for (QAction* action : {cutAction_, copyAction_, pasteAction_}) action->setEnabled(false);
     expandAllAction_ = makeAction("expandAllAction", tr("&Expand All Portfolios"),
                                   &MainWindow::onExpandAll, Qt::Key_F2);
     collapseAllAction_ = makeAction("collapseAllAction", tr("Co&llapse All Portfolios"),
@@ -364,7 +375,7 @@ void MainWindow::showStore() {
     // The first portfolio is shown, and selected so that the commands visibly act on it; its
     // selection change fills the list, which buildColumns left empty.
     currentPortfolioId_ = 0;
-    clipboardPortfolioId_ = 0;
+    clearClipboard();
     totalLabel_->setCaption({});
     const QModelIndex first = treeModel_->index(0, 0);
     if (first.isValid()) portfolioTree_->setCurrentIndex(first);
@@ -420,8 +431,10 @@ void MainWindow::onCurrentNodeChanged() {
 }
 
 void MainWindow::setInvestmentActionsEnabled(bool enabled) {
-    historyAction_->setEnabled(enabled);
-    performanceAction_->setEnabled(enabled);
+    for (QAction* action : {historyAction_, performanceAction_, cutAction_, copyAction_}) {
+        action->setEnabled(enabled);
+    }
+    updatePasteEnabled();
 }
 
 void MainWindow::updateHints(const QString& portfolioName, const QString& investmentName) {
@@ -530,6 +543,7 @@ void MainWindow::deleteInvestment(const QModelIndex& node) {
     const QPersistentModelIndex kept = node;
     if (!deleteConfirmed(tr("Delete Holding"), holding->Name)) return;
     if (ShowIfFailed(context_.platform, store_->DeleteHolding(holding->Id))) return;
+    if (clipboard_.holdingId == holding->Id) clearClipboard();
     // Removing the node moves the selection, whose change handler refills the list when the
     // portfolio changes; the refill below covers the portfolio that lost the investment.
     treeModel_->removeNode(kept);
@@ -543,10 +557,96 @@ void MainWindow::deletePortfolio(const QModelIndex& node) {
     const QPersistentModelIndex kept = node;
     if (!deleteConfirmed(tr("Delete Portfolio"), portfolio->Name)) return;
     if (ShowIfFailed(context_.platform, store_->DeletePortfolio(portfolio->Id))) return;
+    if (clipboard_.portfolioId == portfolio->Id) clearClipboard();
     treeModel_->removeNode(kept);
     const QModelIndex now = portfolioTree_->currentIndex();
     // With the last portfolio gone there is nothing to show.
     fillInvestmentList(now.isValid() ? PortfolioTreeModel::portfolioId(now) : 0);
+}
+
+void MainWindow::onCut() { putOnClipboard(Clipboard::Mode::Cut); }
+
+void MainWindow::onCopy() { putOnClipboard(Clipboard::Mode::Copy); }
+
+void MainWindow::putOnClipboard(Clipboard::Mode mode) {
+    const QModelIndex node = visibleCurrentNode();
+    if (!PortfolioTreeModel::isInvestment(node)) return;
+    clipboard_ = {mode, PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node)};
+    updatePasteEnabled();
+}
+
+void MainWindow::clearClipboard() {
+    clipboard_ = {};
+    updatePasteEnabled();
+}
+
+void MainWindow::updatePasteEnabled() {
+    const QModelIndex node = portfolioTree_->currentIndex();
+    pasteAction_->setEnabled(clipboard_.mode != Clipboard::Mode::Empty && node.isValid() &&
+                             PortfolioTreeModel::portfolioId(node) != clipboard_.portfolioId);
+}
+
+void MainWindow::onPaste() {
+    const QModelIndex node = visibleCurrentNode();
+    if (!node.isValid() || clipboard_.mode == Clipboard::Mode::Empty) return;
+    const float target = PortfolioTreeModel::portfolioId(node);
+    if (target == clipboard_.portfolioId) return;
+    const Clipboard pasted = clipboard_;
+    clearClipboard();  // a copy is pasted once
+    // Deleted or moved by another program meanwhile: its identifier may now be reused.
+    if (!store_->FindHoldingIn(pasted.portfolioId, pasted.holdingId)) {
+        context_.platform.ShowPlain(tr("The investment to paste no longer exists."));
+        return;
+    }
+    transferInvestment(pasted.mode, pasted.portfolioId, pasted.holdingId, target);
+}
+
+void MainWindow::onNodeDropped(float portfolioId, float holdingId, float targetPortfolioId) {
+    statusBar()->showMessage(" ");
+    if (holdingId != 0 && targetPortfolioId == 0) {
+        // Dropped on empty space: the investment stands as cut, for a later Paste.
+        clipboard_ = {Clipboard::Mode::Cut, portfolioId, holdingId};
+        updatePasteEnabled();
+        return;
+    }
+    clearClipboard();
+    // A portfolio moves nowhere, and an investment dropped on its own portfolio stays.
+    if (holdingId == 0 || targetPortfolioId == portfolioId) return;
+    transferInvestment(Clipboard::Mode::Cut, portfolioId, holdingId, targetPortfolioId);
+}
+
+void MainWindow::transferInvestment(Clipboard::Mode mode, float portfolioId, float holdingId,
+                                    float targetPortfolioId) {
+    BusyCursor busy(context_.platform);
+    const bool move = mode == Clipboard::Mode::Cut;
+    const StoreResult<HoldingRecord> result =
+        move ? store_->MoveHolding(holdingId, targetPortfolioId)
+             : store_->CopyHolding(holdingId, targetPortfolioId);
+    if (!result.ok()) {
+        // A move may have copied without deleting: show the investments the tables hold.
+        fillTree();
+        portfolioTree_->setCurrentIndex(treeModel_->portfolioNode(targetPortfolioId));
+        fillInvestmentList(targetPortfolioId);
+        ShowIfFailed(context_.platform, result.status(),
+                     move ? tr("The investment could not be moved.")
+                          : tr("The investment could not be copied."));
+        return;
+    }
+    if (move) treeModel_->removeNode(treeModel_->investmentNode(portfolioId, holdingId));
+    treeModel_->addInvestment(treeModel_->portfolioNode(targetPortfolioId), result.value().Id,
+                              Text(result.value().Name));
+    fillInvestmentList(targetPortfolioId);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == portfolioTree_->viewport()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            statusBar()->showMessage(tr("Moving Investment..."));
+        } else if (event->type() == QEvent::DragLeave) {
+            statusBar()->showMessage(" ");
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::deleteConfirmed(const QString& caption, const std::string& name) {

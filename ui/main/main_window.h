@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
     void onFirstActivation();
@@ -56,6 +57,10 @@ class MainWindow : public QMainWindow {
     void onHistory();
     void onPerformance();
     void onDelete();
+    void onCut();
+    void onCopy();
+    void onPaste();
+    void onNodeDropped(float portfolioId, float holdingId, float targetPortfolioId);
     void onCalculate();
     void onOpenDataDirectory();
     void onExpandAll();
@@ -67,6 +72,14 @@ class MainWindow : public QMainWindow {
     // At start-up a directory that cannot be read ends the program; a switch keeps the
     // directory in use.
     enum class Opening { AtStartUp, Switch };
+
+    // The window's own clipboard: an investment cut or copied, kept by its identifiers.
+    struct Clipboard {
+        enum class Mode { Empty, Cut, Copy };
+        Mode mode = Mode::Empty;
+        float portfolioId = 0;
+        float holdingId = 0;
+    };
 
     void createActions();
     void createToolBar();
@@ -92,6 +105,14 @@ class MainWindow : public QMainWindow {
     void showInvestment(const QModelIndex& node, InvestmentPage page);
     void deleteInvestment(const QModelIndex& node);
     void deletePortfolio(const QModelIndex& node);
+    void putOnClipboard(Clipboard::Mode mode);
+    void clearClipboard();
+    // Paste is there while something is on the clipboard and the selection is elsewhere.
+    void updatePasteEnabled();
+    // Moves (Cut) or copies the investment into the target portfolio, and the tree and the
+    // list follow. After a failure the tree is rebuilt from what the tables hold.
+    void transferInvestment(Clipboard::Mode mode, float portfolioId, float holdingId,
+                            float targetPortfolioId);
     // Asks whether to delete `name`; No is the default answer.
     bool deleteConfirmed(const QString& caption, const std::string& name);
 
@@ -99,7 +120,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<DataStore> store_;
     bool activated_ = false;
     float currentPortfolioId_ = 0;
-    float clipboardPortfolioId_ = 0;  // the portfolio of a cut or copied investment
+    Clipboard clipboard_;
     std::string numberFormat_;
     std::vector<ColumnRecord> columns_;  // the visible columns after "Name"
 

@@ -1,6 +1,17 @@
 #include "ui/main/portfolio_tree_model.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
 namespace brevanta {
+
+namespace {
+
+// A dragged node: its portfolio and investment identifiers.
+constexpr char kNodeMimeType[] = "application/x-brevanta-node";
+
+}  // namespace
 
 PortfolioTreeModel::PortfolioTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
 
@@ -76,6 +87,60 @@ float PortfolioTreeModel::portfolioId(const QModelIndex& node) {
 
 float PortfolioTreeModel::holdingId(const QModelIndex& node) {
     return node.data(HoldingIdRole).toFloat();
+}
+
+QModelIndex PortfolioTreeModel::portfolioNode(float portfolioId) const {
+    for (size_t row = 0; row < portfolios_.size(); ++row) {
+        if (portfolios_[row]->id == portfolioId) return index(static_cast<int>(row), 0);
+    }
+    return {};
+}
+
+QModelIndex PortfolioTreeModel::investmentNode(float portfolioId, float holdingId) const {
+    const QModelIndex portfolio = portfolioNode(portfolioId);
+    if (!portfolio.isValid()) return {};
+    const std::vector<Investment>& investments = portfolios_[portfolio.row()]->investments;
+    for (size_t row = 0; row < investments.size(); ++row) {
+        if (investments[row].id == holdingId) return index(static_cast<int>(row), 0, portfolio);
+    }
+    return {};
+}
+
+Qt::ItemFlags PortfolioTreeModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return QAbstractItemModel::flags(index) | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+Qt::DropActions PortfolioTreeModel::supportedDropActions() const { return Qt::MoveAction; }
+
+QStringList PortfolioTreeModel::mimeTypes() const { return {kNodeMimeType}; }
+
+QMimeData* PortfolioTreeModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty()) return nullptr;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << portfolioId(indexes.first()) << holdingId(indexes.first());
+    auto* data = new QMimeData;
+    data->setData(kNodeMimeType, bytes);
+    return data;
+}
+
+bool PortfolioTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                                         const QModelIndex&) const {
+    return data && data->hasFormat(kNodeMimeType);
+}
+
+bool PortfolioTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                      int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) return false;
+    QDataStream in(data->data(kNodeMimeType));
+    float droppedPortfolio = 0;
+    float droppedHolding = 0;
+    in >> droppedPortfolio >> droppedHolding;
+    const QModelIndex target = row >= 0 ? index(row, 0, parent) : parent;
+    emit nodeDropped(droppedPortfolio, droppedHolding, target.isValid() ? portfolioId(target) : 0);
+    // The window has moved what it had to, node included: the view must not remove the source.
+    return false;
 }
 
 PortfolioTreeModel::Portfolio* PortfolioTreeModel::portfolioAt(const QModelIndex& index) const {

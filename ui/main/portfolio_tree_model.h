@@ -43,11 +43,31 @@ class PortfolioTreeModel : public QAbstractItemModel {
     // 0 on a portfolio node.
     static float holdingId(const QModelIndex& node);
 
+    // The node of a portfolio, or of an investment in it; invalid when there is none.
+    QModelIndex portfolioNode(float portfolioId) const;
+    QModelIndex investmentNode(float portfolioId, float holdingId) const;
+
+    // Drag and drop: any node can be dragged, and dropped on a node or on empty space. The
+    // model moves nothing itself: it tells who was dropped where, and the window decides.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  signals:
+    // A node (holdingId 0 for a portfolio) was dropped on a node of the target portfolio, or
+    // on empty space (targetPortfolioId 0).
+    void nodeDropped(float portfolioId, float holdingId, float targetPortfolioId);
 
   private:
     struct Investment {
