@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/data_store.h"
@@ -13,15 +14,24 @@
 
 namespace brevanta::testing {
 
+// The five tables, empty, in the directory.
+inline void CreateEmptyTables(const TempDir& dir) {
+    const std::pair<const char*, std::vector<FieldSpec>> tables[] = {
+        {kPortfolioTableFile, PortfolioTableLayout()},
+        {kHoldingTableFile, HoldingTableLayout()},
+        {kTransactionTableFile, TransactionTableLayout()},
+        {kValueTableFile, ValueTableLayout()},
+        {kSettingsTableFile, SettingsTableLayout()}};
+    for (const auto& [name, layout] : tables) {
+        ASSERT_TRUE(Table::Create(dir.File(name), layout).ok()) << name;
+    }
+}
+
 // A data directory with the five empty tables and a loaded store on it.
 class DataStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        CreateTable(kPortfolioTableFile, PortfolioTableLayout());
-        CreateTable(kHoldingTableFile, HoldingTableLayout());
-        CreateTable(kTransactionTableFile, TransactionTableLayout());
-        CreateTable(kValueTableFile, ValueTableLayout());
-        CreateTable(kSettingsTableFile, SettingsTableLayout());
+        CreateEmptyTables(dir_);
         Reopen();
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -29,6 +30,16 @@ void OnModal(std::function<void(T&)> action) {
         if (dialog->isVisible()) dialog->reject();
     });
     timer->start();
+}
+
+// Fails the test if the dialog is shown (and closes it), for an entry operation that must
+// return without showing it.
+inline void ExpectNeverShown(QDialog& dialog) {
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (!dialog.isVisible()) return;
+        ADD_FAILURE() << dialog.objectName().toStdString() << " was shown";
+        dialog.reject();
+    });
 }
 
 // A table the store has loaded that can no longer be written: a directory in its place.

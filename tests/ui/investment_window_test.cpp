@@ -107,7 +107,8 @@ TEST_F(InvestmentWindowTest, NewInvestmentListsNothingButItsTotalsCountTheInitia
                   ReturnBar::Side::Hidden);
     }
     EXPECT_TRUE(Button(*window, "cancelButton")->isDefault());
-    EXPECT_FALSE(Button(*window, "transactionsPanel", "addButton")->isEnabled());
+    EXPECT_TRUE(Button(*window, "transactionsPanel", "addButton")->isEnabled());
+    EXPECT_FALSE(Button(*window, "transactionsPanel", "modifyButton")->isEnabled());
     EXPECT_FALSE(Button(*window, "transactionsPanel", "removeButton")->isEnabled());
 }
 

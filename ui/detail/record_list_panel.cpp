@@ -11,6 +11,8 @@
 
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
+#include "ui/detail/transaction_dialog.h"
+#include "ui/detail/value_dialog.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/text_table_model.h"
 
@@ -95,8 +97,6 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     list_->setColumnWidth(1, transactions ? 230 : 120);
     if (transactions) list_->setColumnWidth(2, 110);
 
-    // Entering transactions and values comes with their dialogs.
-    addButton_->setEnabled(false);
     modifyButton_->setEnabled(false);
     removeButton_->setEnabled(false);
     modifyButton_->setToolTip(transactions ? tr("Modify the selected transaction")
@@ -119,6 +119,9 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecordListPanel::onSelectionChanged);
     connect(list_->header(), &QHeaderView::sectionClicked, this, &RecordListPanel::onHeaderClicked);
+    connect(list_, &QTreeView::doubleClicked, this, &RecordListPanel::onModifyClicked);
+    connect(addButton_, &QPushButton::clicked, this, &RecordListPanel::onAddClicked);
+    connect(modifyButton_, &QPushButton::clicked, this, &RecordListPanel::onModifyClicked);
     connect(removeButton_, &QPushButton::clicked, this, &RecordListPanel::onRemoveClicked);
     connect(importButton_, &QPushButton::clicked, this, &RecordListPanel::onImportClicked);
     connect(exportButton_, &QPushButton::clicked, this, &RecordListPanel::onExportClicked);
@@ -168,6 +171,7 @@ void RecordListPanel::onSelectionChanged() {
             selectedIds_.push_back(model_->index(row, 0).data(TextTableModel::IdRole).toInt());
         }
     }
+    modifyButton_->setEnabled(!selectedIds_.empty());
     removeButton_->setEnabled(!selectedIds_.empty());
 }
 
@@ -183,6 +187,41 @@ void RecordListPanel::onHeaderClicked(int column) {
     sortKey_.column = column;
     BusyCursor busy(context_.platform);
     refill();
+}
+
+void RecordListPanel::onAddClicked() { runEntryDialog(std::nullopt); }
+
+// With several rows selected, the first in list order is changed.
+void RecordListPanel::onModifyClicked() {
+    if (!selectedIds_.empty()) runEntryDialog(selectedIds_.front());
+}
+
+void RecordListPanel::runEntryDialog(std::optional<int32_t> id) {
+    const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolioId_, holdingId_);
+    if (!holding) return;
+    if (kind_ == Kind::Transactions) {
+        TransactionDialog dialog(context_, this);
+        connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
+        if (id) {
+            dialog.ModifyTransaction(store_, *holding, *id);
+        } else {
+            dialog.AddTransaction(store_, *holding);
+        }
+    } else {
+        ValueDialog dialog(context_, this);
+        connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
+        if (id) {
+            dialog.ModifyValue(store_, *holding, *id);
+        } else {
+            dialog.AddValue(store_, *holding);
+        }
+    }
+}
+
+// Every save of an entry dialog, by Apply or OK, comes here whatever the dialog returns.
+void RecordListPanel::showChangedRecords() {
+    refill();
+    emit recordsChanged();
 }
 
 std::vector<std::string> RecordListPanel::selectedIdTexts() const {
@@ -211,8 +250,7 @@ void RecordListPanel::onRemoveClicked() {
 void RecordListPanel::reloadAfterChange() {
     const Status reloaded =
         kind_ == Kind::Transactions ? store_.LoadTransactions() : store_.LoadValues();
-    refill();
-    emit recordsChanged();
+    showChangedRecords();
     ShowIfFailed(context_.platform, reloaded);
 }
 
@@ -230,8 +268,7 @@ void RecordListPanel::onImportClicked() {
     BusyCursor busy(context_.platform);
     const Outcome imported = run(path, &ImportExportEngine::ImportTransactions,
                                  &ImportExportEngine::ImportHistoricalValues);
-    refill();
-    emit recordsChanged();
+    showChangedRecords();
     ShowOutcome(context_.platform, imported.status, imported.message);
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "reports/investment_detail_rows.h"
@@ -40,6 +41,10 @@ class RecordListPanel : public QWidget {
   private slots:
     void onSelectionChanged();
     void onHeaderClicked(int column);
+    void onAddClicked();
+    void onModifyClicked();
+    // Refills the list and tells the owner that the totals are out of date.
+    void showChangedRecords();
     void onRemoveClicked();
     void onImportClicked();
     void onExportClicked();
@@ -59,10 +64,12 @@ class RecordListPanel : public QWidget {
     using EngineRun = Status (ImportExportEngine::*)(float, float, const std::filesystem::path&);
     Outcome run(const QString& path, EngineRun forTransactions, EngineRun forValues);
 
+    // Runs the entry dialog of this kind on the entry with that identifier, or on a new one.
+    void runEntryDialog(std::optional<int32_t> id);
     std::vector<TextRow> rows() const;
     std::vector<std::string> selectedIdTexts() const;
     void restoreSelection();
-    // Reloads the rows, tells the owner and refills.
+    // Reloads the rows, refills and tells the owner.
     void reloadAfterChange();
 
     const Kind kind_;

@@ -1,0 +1,162 @@
+#include "ui/detail/entry_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/number_format.h"
+#include "core/number_parse.h"
+#include "store/data_store.h"
+#include "store/table_layouts.h"
+#include "ui/platform/date_field.h"
+#include "ui/platform/dialog_buttons.h"
+
+namespace brevanta {
+
+EntryDialog::EntryDialog(UiContext& context, const QString& holdingCaption, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      dateField_(new DateField(context.locale, this)),
+      promptLabel_(new QLabel(this)),
+      portfolioLabel_(new QLabel(this)),
+      holdingLabel_(new QLabel(this)),
+      fields_(new QFormLayout),
+      layout_(new QVBoxLayout(this)) {
+    dateField_->setObjectName("dateField");
+    dateField_->setMaximumWidth(kShortFieldWidth);
+    promptLabel_->setObjectName("promptLabel");
+    portfolioLabel_->setObjectName("portfolioLabel");
+    holdingLabel_->setObjectName("holdingLabel");
+
+    const DialogButtons buttons = MakeOkCancelButtons(this, tr("OK"));
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    applyButton_ = buttons.box->addButton(tr("&Apply"), QDialogButtonBox::ApplyRole);
+    applyButton_->setObjectName("applyButton");
+    okButton_->setDefault(false);
+    applyButton_->setDefault(true);
+
+    fields_->addRow(tr("Portfolio: "), portfolioLabel_);
+    fields_->addRow(holdingCaption, holdingLabel_);
+    fields_->addRow(tr("Date:"), dateField_);
+    layout_->addWidget(promptLabel_);
+    layout_->addLayout(fields_);
+    layout_->addWidget(buttons.box);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(dateField_->lineEdit(), &QLineEdit::textChanged, this, &EntryDialog::markChanged);
+    connect(okButton_, &QPushButton::clicked, this, &EntryDialog::onOkClicked);
+    connect(applyButton_, &QPushButton::clicked, this, &EntryDialog::onApplyClicked);
+}
+
+void EntryDialog::prepare(DataStore& store, const HoldingRecord& holding, std::optional<int32_t> id,
+                          const QString& caption, const QString& prompt) {
+    store_ = &store;
+    holding_ = holding;
+    entryId_ = id;
+    setWindowTitle(caption);
+    promptLabel_->setText(prompt);
+    portfolioLabel_->setText(QString::fromStdString(store.PortfolioName(holding.PortfolioId)));
+    holdingLabel_->setText(QString::fromStdString(holding.Name));
+}
+
+void EntryDialog::addField(const QString& label, QWidget* field) { fields_->addRow(label, field); }
+
+void EntryDialog::addBelowFields(QWidget* widget) {
+    layout_->insertWidget(layout_->indexOf(fields_) + 1, widget);
+}
+
+void EntryDialog::trackEdits(QLineEdit* edit) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty()) markChanged();
+    });
+}
+
+// While the dialog fills its own fields the flag is held set, so filling is no change.
+void EntryDialog::markChanged() {
+    if (!unsaved_) setUnsaved(true);
+}
+
+void EntryDialog::setUnsaved(bool unsaved) {
+    unsaved_ = unsaved;
+    applyButton_->setEnabled(unsaved);
+}
+
+std::optional<Date> EntryDialog::typedDate() {
+    const std::optional<Date> date = dateField_->date();
+    if (!date) refuse(tr("Please enter a valid date."), dateField_);
+    return date;
+}
+
+std::optional<double> EntryDialog::typedAmount(QLineEdit* edit, const QString& notANumber,
+                                               const QString& notPositive) {
+    const std::optional<double> amount = ParseNumber(edit->text().toStdString(), context_.locale);
+    if (!amount) {
+        refuse(notANumber, edit);
+        return std::nullopt;
+    }
+    if (!(*amount > 0)) {
+        refuse(notPositive, edit);
+        return std::nullopt;
+    }
+    // The amount field holds no more; the store would refuse it.
+    if (*amount > LargestAmount()) {
+        refuse(tr("The number can not be larger than %1.\n\r Please try again.")
+                   .arg(QString::fromStdString(
+                       FormatNumber(LargestAmount(), "#,##0.00", context_.locale))),
+               edit);
+        return std::nullopt;
+    }
+    return amount;
+}
+
+void EntryDialog::refuse(const QString& message, QWidget* field) {
+    context_.platform.ShowError(message);
+    field->setFocus();
+}
+
+bool EntryDialog::written(const std::function<Status()>& write, const QString& failure) {
+    Status status;
+    {
+        BusyCursor busy(context_.platform);
+        status = write();
+    }
+    return !ShowIfFailed(context_.platform, status, failure);
+}
+
+bool EntryDialog::updated(const std::function<StoreResult<int>()>& update, const QString& failure) {
+    int changed = 0;
+    const auto write = [&] {
+        const StoreResult<int> result = update();
+        changed = result.value();
+        return result.status();
+    };
+    if (!written(write, failure)) return false;
+    if (changed == 0) {
+        context_.platform.ShowError(missingMessage());
+        return false;
+    }
+    return true;
+}
+
+void EntryDialog::onOkClicked() {
+    if (!unsaved_) {
+        done(resultWithoutChanges());
+        return;
+    }
+    if (!save()) return;
+    emit saved();
+    accept();
+}
+
+void EntryDialog::onApplyClicked() {
+    if (!save()) return;
+    emit saved();
+    if (!modifying()) clearForNextEntry();
+    setUnsaved(false);
+}
+
+}  // namespace brevanta

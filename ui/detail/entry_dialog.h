@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "core/date.h"
+#include "store/records.h"
+#include "store/store_result.h"
+#include "ui/platform/ui_context.h"
+
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace brevanta {
+
+class DataStore;
+class DateField;
+
+// What the transaction and value dialogs share: the investment an entry is made for, its
+// date, and OK, Cancel and Apply (the default button, enabled while there are unsaved
+// changes). Every save is written to the store at once and announced by saved(), whether the
+// dialog then stays open (Apply) or closes (OK); Cancel keeps what Apply saved.
+class EntryDialog : public QDialog {
+    Q_OBJECT
+
+  signals:
+    // An entry was written: the owner's list and totals are out of date.
+    void saved();
+
+  protected:
+    // Width of the date and amount fields: room for a date or a large amount, no more.
+    static constexpr int kShortFieldWidth = 160;
+
+    // holdingCaption labels the investment's name. The dialog starts with unsaved changes.
+    EntryDialog(UiContext& context, const QString& holdingCaption, QWidget* parent);
+
+    // Names the investment and its portfolio and sets the caption and prompt for the entry
+    // with identifier `id`, or for a new one when nullopt. REQUIRES: store outlives the run.
+    void prepare(DataStore& store, const HoldingRecord& holding, std::optional<int32_t> id,
+                 const QString& caption, const QString& prompt);
+
+    // Writes the entry; false after a refusal or a store failure, both shown.
+    virtual bool save() = 0;
+    // After Apply added an entry: empties the fields of the next one.
+    virtual void clearForNextEntry() = 0;
+    // What OK closes with when nothing is unsaved.
+    virtual int resultWithoutChanges() const { return Rejected; }
+    // Shown when the entry being changed is no longer stored.
+    virtual QString missingMessage() const = 0;
+
+    void addField(const QString& label, QWidget* field);
+    void addBelowFields(QWidget* widget);
+    // A user edit of the field that leaves text in it is an unsaved change.
+    void trackEdits(QLineEdit* edit);
+    void markChanged();
+    void setUnsaved(bool unsaved);
+
+    bool modifying() const { return entryId_.has_value(); }
+    // The date typed, or nullopt after a refusal.
+    std::optional<Date> typedDate();
+    // A number above 0 that an amount field holds, or nullopt after a refusal with the
+    // dialog's message.
+    std::optional<double> typedAmount(QLineEdit* edit, const QString& notANumber,
+                                      const QString& notPositive);
+    // Shows a refusal in an error box and puts the focus on the field.
+    void refuse(const QString& message, QWidget* field);
+    // Runs a store write under the busy cursor and shows its failure after `failure`; true
+    // when it was written.
+    bool written(const std::function<Status()>& write, const QString& failure);
+    // The same for the update of the entry being changed: no row changed means it is gone.
+    bool updated(const std::function<StoreResult<int>()>& update, const QString& failure);
+
+    UiContext& context_;
+    DataStore* store_ = nullptr;
+    HoldingRecord holding_;
+    std::optional<int32_t> entryId_;  // the entry being changed
+    DateField* dateField_;
+
+  private slots:
+    void onOkClicked();
+    void onApplyClicked();
+
+  private:
+    bool unsaved_ = true;
+
+    QLabel* promptLabel_;
+    QLabel* portfolioLabel_;
+    QLabel* holdingLabel_;
+    QFormLayout* fields_;
+    QVBoxLayout* layout_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    QPushButton* applyButton_;
+};
+
+}  // namespace brevanta

@@ -1,0 +1,203 @@
+#include "ui/detail/transaction_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "core/number_format.h"
+#include "store/data_store.h"
+#include "store/table_layouts.h"
+#include "ui/platform/date_field.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr int kMaxPeriods = 100;
+
+}  // namespace
+
+TransactionDialog::TransactionDialog(UiContext& context, QWidget* parent)
+    : EntryDialog(context, tr("Investment:"), parent),
+      typeCombo_(new QComboBox(this)),
+      amountEdit_(new QLineEdit(this)),
+      descriptionEdit_(new QLineEdit(this)) {
+    setObjectName("TransactionDialog");
+    typeCombo_->setObjectName("typeCombo");
+    amountEdit_->setObjectName("amountEdit");
+    amountEdit_->setMaximumWidth(kShortFieldWidth);
+    descriptionEdit_->setObjectName("descriptionEdit");
+    descriptionEdit_->setMaxLength(kDescriptionWidth);
+    descriptionEdit_->setMinimumWidth(320);
+    for (const char* code : {CashContributionCode, DividendReinvestedCode, WithdrawalCode}) {
+        typeCombo_->addItem(QString::fromUtf8(TransactionTypeText(code)), QString(code));
+    }
+    addField(tr("Transaction Type: "), typeCombo_);
+    addField(tr("Amount: "), amountEdit_);
+    addField(tr("Description: "), descriptionEdit_);
+
+    auto* repeat = new QWidget(this);
+    repeatCheckBox_ = new QCheckBox(tr("Repeat Transaction"), repeat);
+    periodTypeLabel_ = new QLabel(tr("Type of Period:"), repeat);
+    yearButton_ = new QRadioButton(tr("Year"), repeat);
+    quarterButton_ = new QRadioButton(tr("Quarter"), repeat);
+    monthButton_ = new QRadioButton(tr("Month"), repeat);
+    periodsLabel_ = new QLabel(tr("# of Periods:"), repeat);
+    periodsEdit_ = new QLineEdit(repeat);
+    repeatCheckBox_->setObjectName("repeatCheckBox");
+    periodTypeLabel_->setObjectName("periodTypeLabel");
+    yearButton_->setObjectName("yearButton");
+    quarterButton_->setObjectName("quarterButton");
+    monthButton_->setObjectName("monthButton");
+    periodsLabel_->setObjectName("periodsLabel");
+    periodsEdit_->setObjectName("periodsEdit");
+    periodsEdit_->setMaxLength(3);
+    periodsEdit_->setMaximumWidth(60);
+    yearButton_->setChecked(true);
+    auto* periods = new QHBoxLayout;
+    for (QRadioButton* button : {yearButton_, quarterButton_, monthButton_}) {
+        periods->addWidget(button);
+    }
+    periods->addStretch();
+    auto* grid = new QGridLayout(repeat);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(repeatCheckBox_, 0, 0, 1, 2);
+    grid->addWidget(periodTypeLabel_, 1, 0);
+    grid->addLayout(periods, 1, 1);
+    grid->addWidget(periodsLabel_, 2, 0);
+    grid->addWidget(periodsEdit_, 2, 1);
+    addBelowFields(repeat);
+    onRepeatToggled(false);
+
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, &TransactionDialog::markChanged);
+    trackEdits(amountEdit_);
+    trackEdits(descriptionEdit_);
+    connect(repeatCheckBox_, &QCheckBox::toggled, this, &TransactionDialog::onRepeatToggled);
+}
+
+int TransactionDialog::AddTransaction(DataStore& store, const HoldingRecord& holding) {
+    prepare(store, holding, std::nullopt, tr("Add Transaction"),
+            tr("Enter the new transaction information below."));
+    dateField_->setDate(context_.clock.Today());
+    typeCombo_->setCurrentIndex(0);
+    setUnsaved(false);
+    return exec();
+}
+
+int TransactionDialog::ModifyTransaction(DataStore& store, const HoldingRecord& holding,
+                                         int32_t transactionId) {
+    const std::optional<TransactionRecord> transaction = store.FindTransaction(transactionId);
+    if (!transaction) {
+        context_.platform.ShowError(missingMessage());
+        return Rejected;
+    }
+    prepare(store, holding, transactionId, tr("Modify Transaction"),
+            tr("Modify transaction information below."));
+    repeatCheckBox_->setEnabled(false);
+    periodTypeLabel_->setEnabled(false);
+    periodsLabel_->setEnabled(false);
+    dateField_->setDate(transaction->Date);
+    // The entry of the stored code, or of its name; the first for anything else.
+    const QString type = QString::fromStdString(transaction->Type);
+    int index = typeCombo_->findData(type);
+    if (index < 0) index = typeCombo_->findText(type);
+    typeCombo_->setCurrentIndex(std::max(index, 0));
+    amountEdit_->setText(
+        QString::fromStdString(FormatNumber(transaction->Amount, "####.##", context_.locale)));
+    descriptionEdit_->setText(QString::fromStdString(transaction->Description));
+    setUnsaved(false);
+    return exec();
+}
+
+void TransactionDialog::onRepeatToggled(bool repeat) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{yearButton_, quarterButton_, monthButton_, periodsEdit_}) {
+        control->setEnabled(repeat);
+    }
+    markChanged();
+}
+
+RepeatPeriod TransactionDialog::period() const {
+    if (monthButton_->isChecked()) return RepeatPeriod::Month;
+    if (quarterButton_->isChecked()) return RepeatPeriod::Quarter;
+    return RepeatPeriod::Year;
+}
+
+bool TransactionDialog::save() {
+    const std::optional<Date> date = typedDate();
+    if (!date) return false;
+    if (*date <= holding_.InceptionDate) {
+        refuse(tr("Transaction dates can not occur before an investments \n\r inception date. "
+                  "\n\r Please change the date and try again."),
+               dateField_);
+        return false;
+    }
+    const std::optional<double> amount = typedAmount(
+        amountEdit_,
+        tr("Please enter a number for the amount of the transaction. \n\r Do not enter '$' or "
+           "',' symbols."),
+        tr("Transactions must be a positive number.\n\r Please try again."));
+    if (!amount) return false;
+    const std::optional<std::vector<Date>> dates = typedDates(*date);
+    if (!dates) return false;
+
+    TransactionRecord record;
+    record.PortfolioId = holding_.PortfolioId;
+    record.HoldingId = holding_.Id;
+    record.Date = *date;
+    record.Type = typeCombo_->currentData().toString().toStdString();
+    record.Amount = *amount;
+    record.Description = descriptionEdit_->text().toStdString();
+    const bool saved = modifying()
+                           ? updated([&] { return store_->UpdateTransaction(*entryId_, record); },
+                                     tr("The transaction could not be saved."))
+                           : insert(record, *dates);
+    if (!saved) return false;
+    ShowIfFailed(context_.platform, store_->LoadTransactions());
+    return true;
+}
+
+std::optional<std::vector<Date>> TransactionDialog::typedDates(Date date) {
+    if (!repeatCheckBox_->isChecked()) return std::vector<Date>{date};
+    bool isNumber = false;
+    const int count = periodsEdit_->text().toInt(&isNumber);
+    if (!isNumber || count > kMaxPeriods || count <= 0) {
+        refuse(tr("Please enter a number between\n\r 1 and 100 for the # of periods."),
+               periodsEdit_);
+        return std::nullopt;
+    }
+    return SeriesDates(date, period(), count);
+}
+
+bool TransactionDialog::insert(const TransactionRecord& record, const std::vector<Date>& dates) {
+    std::vector<TransactionRecord> series(dates.size(), record);
+    for (size_t i = 0; i < dates.size(); ++i) series[i].Date = dates[i];
+    const QString failure =
+        series.size() == 1 ? tr("The transaction could not be saved.")
+                           : tr("None of the %1 transactions could be saved.").arg(series.size());
+    if (!written([&] { return store_->InsertTransactions(series); }, failure)) return false;
+    ++insertSaves_;
+    return true;
+}
+
+void TransactionDialog::clearForNextEntry() {
+    amountEdit_->clear();
+    descriptionEdit_->clear();
+    repeatCheckBox_->setEnabled(true);
+    repeatCheckBox_->setChecked(false);
+}
+
+int TransactionDialog::resultWithoutChanges() const {
+    return insertSaves_ > 0 ? Accepted : Rejected;
+}
+
+QString TransactionDialog::missingMessage() const {
+    return tr("The transaction could not be found. It may have been removed.");
+}
+
+}  // namespace brevanta

@@ -1,0 +1,79 @@
+#include "ui/detail/value_dialog.h"
+
+#include <QLineEdit>
+
+#include "core/number_format.h"
+#include "store/data_store.h"
+#include "ui/platform/date_field.h"
+
+namespace brevanta {
+
+ValueDialog::ValueDialog(UiContext& context, QWidget* parent)
+    : EntryDialog(context, tr("Holding : "), parent), valueEdit_(new QLineEdit(this)) {
+    setObjectName("ValueDialog");
+    valueEdit_->setObjectName("valueEdit");
+    valueEdit_->setMaximumWidth(kShortFieldWidth);
+    addField(tr("Value:"), valueEdit_);
+    trackEdits(valueEdit_);
+}
+
+int ValueDialog::AddValue(DataStore& store, const HoldingRecord& holding) {
+    prepare(store, holding, std::nullopt, tr("Add Historical Value"),
+            tr("Enter a new historical value for the investment below."));
+    dateField_->setDate(context_.clock.Today());
+    return exec();
+}
+
+int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, int32_t valueId) {
+    const std::optional<ValueRecord> value = store.FindValue(valueId);
+    if (!value) {
+        context_.platform.ShowError(missingMessage());
+        return Rejected;
+    }
+    prepare(store, holding, valueId, tr("Modify Historical Value"),
+            tr("Modify the historical value information below."));
+    dateField_->setDate(value->Date);
+    valueEdit_->setText(
+        QString::fromStdString(FormatNumber(value->Value, "####.##", context_.locale)));
+    return exec();
+}
+
+bool ValueDialog::save() {
+    const std::optional<Date> date = typedDate();
+    if (!date) return false;
+    if (valueEdit_->text().isEmpty()) {
+        refuse(tr("Please enter an investment value."), valueEdit_);
+        return false;
+    }
+    const std::optional<double> amount = typedAmount(
+        valueEdit_,
+        tr("Please enter a number for the value of the holding. \n\r Do not enter '$' or ',' "
+           "symbols."),
+        tr("The value must be greater than 0 \n\r Please try again."));
+    if (!amount) return false;
+
+    ValueRecord record;
+    record.PortfolioId = holding_.PortfolioId;
+    record.HoldingId = holding_.Id;
+    record.Date = *date;
+    record.Value = *amount;
+    const QString failure = tr("The value could not be saved.");
+    if (modifying()) {
+        // The store reloads its values after an update that changed a row.
+        return updated([&] { return store_->UpdateHistoricalValue(*entryId_, record); }, failure);
+    }
+    if (!written([&] { return store_->InsertValue(record); }, failure)) return false;
+    ShowIfFailed(context_.platform, store_->LoadValues());
+    return true;
+}
+
+void ValueDialog::clearForNextEntry() {
+    dateField_->setFocus();
+    valueEdit_->clear();
+}
+
+QString ValueDialog::missingMessage() const {
+    return tr("The historical value could not be found. It may have been removed.");
+}
+
+}  // namespace brevanta
