@@ -113,11 +113,9 @@ TEST_F(HistoryTest, ASeriesOfTransactionsIsStoredWholeOrNotAtAll) {
     monthly.Amount = 100;
     std::vector<TransactionRecord> series(5, monthly);
     for (int k = 0; k < 5; ++k) series[k].Date = D(2024, 3 + k, 15);
-    int row_length = 1;
-    for (const FieldSpec& field : TransactionTableLayout()) row_length += field.width;
     {
         // Room for two more rows: the third write fails as on a full disk.
-        FileSizeLimit limit(FileSizeLimit::RowsMore(File(kTransactionTableFile), 2, row_length));
+        FileSizeLimit limit(FileSizeLimit::RowsMore(File(kTransactionTableFile), 2));
         const Status failed = store().InsertTransactions(series);
         EXPECT_FALSE(failed.ok());
         EXPECT_NE(failed.message().find("Trans.dbf"), std::string::npos) << failed.message();

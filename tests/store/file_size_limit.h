@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 
 namespace brevanta::testing {
 
@@ -26,9 +27,13 @@ class FileSizeLimit {
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-    // Room for `rows` more rows of `row_length` bytes (and the end marker) in the file.
-    static uintmax_t RowsMore(const std::filesystem::path& file, int rows, int row_length) {
-        return std::filesystem::file_size(file) + static_cast<uintmax_t>(rows * row_length);
+    // The size of the table file with room for `rows` more rows, the length of its rows read
+    // from its header.
+    static uintmax_t RowsMore(const std::filesystem::path& table, int rows) {
+        unsigned char header[12] = {};
+        std::ifstream(table, std::ios::binary).read(reinterpret_cast<char*>(header), 12);
+        const uintmax_t row_length = header[10] | header[11] << 8;
+        return std::filesystem::file_size(table) + static_cast<uintmax_t>(rows) * row_length;
     }
 
   private:

@@ -1,8 +1,5 @@
 #include "ui/detail/transaction_dialog.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +12,7 @@
 #include "core/date_format.h"
 #include "engine/performance_engine.h"
 #include "reports/investment_returns.h"
+#include "store/file_size_limit.h"
 #include "store/temp_dir.h"
 #include "ui/calc/calculate_investment_dialog.h"
 #include "ui/detail/investment_window.h"
@@ -62,29 +60,6 @@ void Repeat(QWidget& dialog, const char* periodButton, const QString& periods) {
     Find<QRadioButton>(dialog, periodButton)->click();
     Find(dialog, "periodsEdit")->setText(periods);
 }
-
-// Limits the size of every file this process writes, until destroyed: a write past the limit
-// fails instead of ending the process.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previous_handler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        signal(SIGXFSZ, previous_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit previous_{};
-    sighandler_t previous_handler_;
-};
 
 // Growth holds Fund, started on 31 December 1999 with 1,000.
 class TransactionDialogTest : public GuiTest {
@@ -344,15 +319,11 @@ TEST_F(TransactionDialogTest, RefusedWritesAreShownAndTheDialogStaysOpen) {
 // A series stored in part would look like a whole one in the list; it is stored whole or not
 // at all.
 TEST_F(TransactionDialogTest, SeriesThatCannotBeStoredWholeLeavesNoneOfItsTransactions) {
-    const std::string table = ReadBytes(File(kTransactionTableFile));
-    const rlim_t recordLength =
-        static_cast<unsigned char>(table[10]) | static_cast<unsigned char>(table[11]) << 8;
-    constexpr rlim_t kWritableRows = 2;
     RunAdd([&](TransactionDialog& shown) {
         Enter(shown, "3/1/2001", "100");
         Repeat(shown, "monthButton", "5");
         {
-            FileSizeLimit limit(table.size() + kWritableRows * recordLength);
+            FileSizeLimit limit(FileSizeLimit::RowsMore(File(kTransactionTableFile), 2));
             Click(shown, "okButton");
         }
         ASSERT_EQ(platform_.messages.size(), 1u);
