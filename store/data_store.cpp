@@ -9,19 +9,20 @@ namespace brevanta {
 
 namespace {
 
-TableFile InDirectory(const std::string& directory, const char* name) {
-    return {directory + "/" + name, name};
+TableFile InDirectory(const std::string& directory, const char* name, Table::Mode access) {
+    return {directory + "/" + name, name, access};
 }
 
 }  // namespace
 
-DataStore::DataStore(const std::string& data_directory)
-    : portfolio_table_(InDirectory(data_directory, kPortfolioTableFile)),
-      holding_table_(InDirectory(data_directory, kHoldingTableFile)),
-      transaction_table_(InDirectory(data_directory, kTransactionTableFile)),
-      value_table_(InDirectory(data_directory, kValueTableFile)),
-      settings_table_(InDirectory(data_directory, kSettingsTableFile)),
-      lists_(std::make_unique<Lists>()) {}
+DataStore::DataStore(const std::string& data_directory, Table::Mode access)
+    : portfolio_table_(InDirectory(data_directory, kPortfolioTableFile, access)),
+      holding_table_(InDirectory(data_directory, kHoldingTableFile, access)),
+      transaction_table_(InDirectory(data_directory, kTransactionTableFile, access)),
+      value_table_(InDirectory(data_directory, kValueTableFile, access)),
+      settings_table_(InDirectory(data_directory, kSettingsTableFile, access)),
+      lists_(std::make_unique<Lists>()),
+      access_(access) {}
 
 DataStore::~DataStore() = default;
 
@@ -48,6 +49,14 @@ StoreResult<int> DataStore::ReloadedIfChanged(StoreResult<int> changed,
 Status DataStore::Loaded(Status status) {
     if (!status.ok()) load_failure_ = status;
     return status;
+}
+
+Status DataStore::WriteRefusal() const {
+    if (!load_failure_.ok()) return load_failure_;
+    if (access_ == Table::Mode::ReadOnly) {
+        return Status::InvalidArgument("The data directory is open for reading only.");
+    }
+    return Status::Ok();
 }
 
 // --- Portfolios ---
@@ -87,7 +96,7 @@ StoreResult<int> DataStore::NextPortfolioId() { return NextIdentifier(portfolio_
 
 StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
                                             const std::string& description) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     const StoreResult<int> id = NextPortfolioId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<PortfolioRows>(
@@ -101,7 +110,7 @@ StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
 
 StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
                                             const std::string& description) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -111,7 +120,7 @@ StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
 }
 
 StoreResult<int> DataStore::StorePortfolioFigures(float id, const PerformanceFigures& figures) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -154,7 +163,7 @@ std::optional<HoldingRecord> DataStore::FindHoldingIn(float portfolio_id, float 
 StoreResult<int> DataStore::NextHoldingId() { return NextIdentifier(holding_table_, "HID"); }
 
 StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     const StoreResult<int> id = NextHoldingId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<HoldingRows>(
@@ -166,7 +175,7 @@ StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
 }
 
 StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.WriteDetails(writer, record);
@@ -175,7 +184,7 @@ StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record)
 }
 
 StoreResult<int> DataStore::StoreHoldingFigures(float id, const PerformanceFigures& figures) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.figures.WriteFigures(writer, figures);
@@ -193,7 +202,7 @@ StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_f
 }
 
 Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfolios) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     struct Step {
         const TableFile* file;
         Status (DataStore::*reload)();
@@ -215,7 +224,7 @@ Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfo
 }
 
 StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     const std::optional<HoldingRecord> source = FindHolding(id);
     if (!source) return Status::NotFound("there is no investment " + FloatToText(id));
     const std::vector<TransactionRecord> transactions = TransactionsOfHolding(id);

@@ -35,14 +35,17 @@ inline constexpr const char* DataUnavailableMessage =
 class DataStore {
   public:
     // The tables are <data_directory>/port.dbf, holding.dbf, Trans.dbf, value.dbf, sys.dbf.
-    // Nothing is read until Load().
-    explicit DataStore(const std::string& data_directory);
+    // Nothing is read until Load(). A ReadOnly store opens them for reading only, never packs
+    // or writes them, and refuses every writing operation.
+    explicit DataStore(const std::string& data_directory,
+                       Table::Mode access = Table::Mode::ReadWrite);
     ~DataStore();
     DataStore(const DataStore&) = delete;
     DataStore& operator=(const DataStore&) = delete;
 
     // Loads everything in this order, stopping at the first failure: portfolios, holdings,
-    // transactions, values, columns, settings. Each load packs its table first. On failure
+    // transactions, values, columns, settings. Each load of a ReadWrite store packs its
+    // table first when it has deleted rows. On failure
     // the caller shows DataUnavailableMessage (the status says which table failed and why).
     Status Load();
 
@@ -163,6 +166,8 @@ class DataStore {
 
     // Remembers a failed load, so that writes refuse to run until Load() succeeds.
     Status Loaded(Status status);
+    // Why this store may not write now (a failed load, or reading only), or ok.
+    Status WriteRefusal() const;
     // V + Flows of the market value rule: the latest value on or before the date (the
     // opening value counts), plus the later flows only when that value is above 0.
     double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
@@ -184,6 +189,7 @@ class DataStore {
     std::unique_ptr<Lists> lists_;
     int32_t next_transaction_id_ = 1;
     Status load_failure_;  // sticky until Load() succeeds
+    Table::Mode access_;
 };
 
 }  // namespace brevanta

@@ -163,7 +163,7 @@ Status DataStore::InsertTransaction(const TransactionRecord& record) {
 }
 
 Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     RowAppender<TransactionRows> appender(transaction_table_, AppendStart::Here);
     Status status = appender.Open();
     if (status.ok()) status = appender.BeginBatch();
@@ -182,7 +182,7 @@ Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& recor
 }
 
 StoreResult<int> DataStore::UpdateTransaction(int32_t id, const TransactionRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return RewriteById<TransactionRows>(
         transaction_table_, Locking::AllRows, id,
         [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });
@@ -195,7 +195,7 @@ StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& i
 StoreResult<int> DataStore::NextValueId() { return NextIdentifier(value_table_, "VID"); }
 
 Status DataStore::InsertValue(const ValueRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     const StoreResult<int> id = NextValueId();
     if (!id.ok()) return id.status();
     return AppendOneRow<ValueRows>(
@@ -204,7 +204,7 @@ Status DataStore::InsertValue(const ValueRecord& record) {
 }
 
 StoreResult<int> DataStore::UpdateHistoricalValue(int32_t id, const ValueRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     return ReloadedIfChanged(RewriteById<ValueRows>(value_table_, Locking::None, id,
                                                     [&](const ValueRows& f, RowWriter& writer) {
                                                         f.WriteChanges(writer, record);
@@ -218,7 +218,7 @@ StoreResult<int> DataStore::DeleteHistoricalValues(const std::vector<std::string
 
 StoreResult<int> DataStore::DeleteListed(const TableFile& file, const char* id_field,
                                          const std::vector<std::string>& ids) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     if (ids.empty()) return 0;
     const std::unordered_set<std::string_view> listed(ids.begin(), ids.end());
     IdentifierField field{id_field, {}};

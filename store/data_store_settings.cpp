@@ -62,7 +62,7 @@ std::optional<SettingRecord> DataStore::FindSetting(const std::string& key) cons
 }
 
 StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     SettingRows fields;
     const StoreResult<int> changed =
         VisitRows(settings_table_, Locking::None, fields,
@@ -90,7 +90,7 @@ std::optional<ColumnRecord> DataStore::FindColumn(const std::string& name) const
 }
 
 StoreResult<int> DataStore::UpdateColumn(const std::string& name, const ColumnRecord& record) {
-    if (!load_failure_.ok()) return load_failure_;
+    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
     SettingRows fields;
     const StoreResult<int> changed =
         VisitRows(settings_table_, Locking::None, fields,

@@ -5,7 +5,7 @@
 namespace brevanta {
 
 Status OpenTable(Table& table, const TableFile& file) {
-    return TableFailure(file, table.Open(file.path));
+    return TableFailure(file, table.Open(file.path, file.mode));
 }
 
 Status TableFailure(const TableFile& file, const Status& status) {

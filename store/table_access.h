@@ -14,9 +14,11 @@ namespace brevanta {
 // close it. No table stays open between two operations. Every failure names the table.
 
 // A table of the data directory: its full path, and its file name for messages.
+// A store that only reads opens its tables read-only and never packs them.
 struct TableFile {
     std::string path;
     std::string name;
+    Table::Mode mode = Table::Mode::ReadWrite;
 };
 
 // Opens the table for one operation.
@@ -25,15 +27,16 @@ Status OpenTable(Table& table, const TableFile& file);
 // The engine's failure, led by the table's name unless its message names the file already.
 Status TableFailure(const TableFile& file, const Status& status);
 
-// Reads every row of a packed table in file order: `on_row(rows, reader)` reads the current
-// row. `rows` binds the fields (a struct with Bind(RowReader&)). The first malformed row
-// stops the read and is returned.
+// Reads every live row in file order, packing the table first unless it is read-only:
+// `on_row(rows, reader)` reads the current row. `rows` binds the fields (a struct with
+// Bind(RowReader&)). The first malformed row stops the read and is returned; its number is
+// its row in the file as read.
 template <typename Rows, typename OnRow>
 Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row) {
     Table table;
     Status status = OpenTable(table, file);
     if (!status.ok()) return status;
-    status = table.Pack();
+    if (file.mode == Table::Mode::ReadWrite) status = table.Pack();
     if (status.ok()) status = table.Top();
     if (!status.ok()) return TableFailure(file, status);
     RowReader reader(table, file.name);
@@ -41,7 +44,7 @@ Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row) {
     const int32_t count = table.RecordCount();
     for (int32_t row = 1; reader.status().ok() && row <= count && !table.Eof(); ++row) {
         reader.SetRow(row);
-        on_row(rows, reader);
+        if (!table.Deleted()) on_row(rows, reader);
         status = table.Skip();
         if (!status.ok()) return TableFailure(file, status);
     }

@@ -638,18 +638,27 @@ Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fiel
     return status;
 }
 
-Status Table::Open(const std::string& path) {
+Status Table::Open(const std::string& path, Mode mode) {
     Close();
-    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
-    int write_errno = 0;
-    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
-        write_errno = errno;
-        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe in place of a table cannot hang the open.
+    constexpr int kFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int fd = mode == Mode::ReadWrite ? open(path.c_str(), O_RDWR | kFlags) : -1;
+    int write_errno = mode == Mode::ReadWrite ? 0 : EPERM;  // what a write would be told
+    if (fd < 0 &&
+        (mode == Mode::ReadOnly || errno == EACCES || errno == EROFS || errno == EISDIR)) {
+        if (mode == Mode::ReadWrite) write_errno = errno;
+        fd = open(path.c_str(), O_RDONLY | kFlags);
     }
     if (fd < 0) {
         const std::string message = path + ": cannot open: " + ErrnoText();
         return errno == ENOENT ? Status::NotFound(message) : Status::IoError(message);
     }
+    struct stat file;
+    if (fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+        close(fd);
+        return Status::IoError(path + ": cannot open: not a regular file");
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fd, path, write_errno);
     if (Status status = impl->ReadHeader(); !status.ok()) return status;
     impl_ = std::move(impl);

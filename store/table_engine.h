@@ -64,9 +64,11 @@ class Table {
                          const Clock* clock = nullptr);
 
     // Opens by full path, reading only the header. Missing, unreadable, truncated or
-    // malformed files fail with NotFound, IoError or Corruption and leave the table closed.
-    // An open table has no current row (Eof) until Top.
-    Status Open(const std::string& path);
+    // malformed files, and anything but a regular file (a pipe, a device, a directory), fail
+    // with NotFound, IoError or Corruption and leave the table closed. An open table has no
+    // current row (Eof) until Top. A table opened ReadOnly is never written: its writes fail.
+    enum class Mode { ReadWrite, ReadOnly };
+    Status Open(const std::string& path, Mode mode = Mode::ReadWrite);
     bool is_open() const;
 
     const std::vector<FieldSpec>& fields() const;

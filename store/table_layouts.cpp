@@ -39,9 +39,12 @@ std::vector<FieldSpec> HoldingTableLayout() {
 }
 
 std::vector<FieldSpec> TransactionTableLayout() {
-    return {Id("TID"),          Id("HID"),
-            Id("PID"),          DateField("TRANSDATE"),
-            Text("TRANSTYPE", kTypeWidth), Amount("AMT"),
+    return {Id("TID"),
+            Id("HID"),
+            Id("PID"),
+            DateField("TRANSDATE"),
+            Text("TRANSTYPE", kTypeWidth),
+            Amount("AMT"),
             Text("TDESC", kDescriptionWidth)};
 }
 

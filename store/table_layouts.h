@@ -15,14 +15,14 @@ inline constexpr const char* kValueTableFile = "value.dbf";
 inline constexpr const char* kSettingsTableFile = "sys.dbf";
 
 // Widths chosen for the stored forms (see doc/table_format.md).
-inline constexpr int kIdWidth = 10;          // whole numbers, no decimals
-inline constexpr int kAmountWidth = 16;      // two decimals
+inline constexpr int kIdWidth = 10;      // whole numbers, no decimals
+inline constexpr int kAmountWidth = 16;  // two decimals
 inline constexpr int kAmountDecimals = 2;
-inline constexpr int kFigureWidth = 21;      // float-to-text, e.g. -1.40129846432482E-45
+inline constexpr int kFigureWidth = 21;  // float-to-text, e.g. -1.40129846432482E-45
 inline constexpr int kNameWidth = 75;
 inline constexpr int kDescriptionWidth = 201;
 inline constexpr int kTypeWidth = 2;
-inline constexpr int kSettingWidth = 20;     // Key and Val1..Val4
+inline constexpr int kSettingWidth = 20;  // Key and Val1..Val4
 
 // The largest amount an amount field holds: nines in every place but the decimal point's.
 constexpr double LargestAmount() {
@@ -36,11 +36,11 @@ constexpr double LargestAmount() {
 
 // Figure field names, in stored order. Portfolios also have INCD before INCANND.
 inline const std::vector<std::string> kHoldingFigureFields = {
-    "MONTH", "QTR", "YTD", "THYR", "FIYR", "TEYR", "INC",
+    "MONTH",  "QTR",  "YTD",  "THYR",  "FIYR",  "TEYR",  "INC",
     "INCANN", "QTRD", "YTDD", "THYRD", "FIYRD", "TEYRD", "INCANND"};
 inline const std::vector<std::string> kPortfolioFigureFields = {
-    "MONTH", "QTR", "YTD", "THYR", "FIYR", "TEYR", "INC", "INCANN",
-    "QTRD", "YTDD", "THYRD", "FIYRD", "TEYRD", "INCD", "INCANND"};
+    "MONTH", "QTR",  "YTD",   "THYR",  "FIYR",  "TEYR", "INC",    "INCANN",
+    "QTRD",  "YTDD", "THYRD", "FIYRD", "TEYRD", "INCD", "INCANND"};
 
 std::vector<FieldSpec> PortfolioTableLayout();
 std::vector<FieldSpec> HoldingTableLayout();

@@ -29,7 +29,7 @@ void AddExportCommand(CLI::App& app, int& exit_code) {
             exit_code = 1;
             return;
         }
-        exit_code = WithLoadedStore([](DataStore& store) {
+        exit_code = WithReadOnlyStore([](DataStore& store) {
             ImportExportEngine engine(store);
             Status status;
             if (kind == "transactions") {

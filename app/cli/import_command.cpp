@@ -14,8 +14,8 @@ bool LoadStore(DataStore& store) {
     return loaded.ok();
 }
 
-int WithLoadedStore(const std::function<int(DataStore&)>& run) {
-    DataStore store(".");
+int WithReadOnlyStore(const std::function<int(DataStore&)>& run) {
+    DataStore store(".", Table::Mode::ReadOnly);
     return LoadStore(store) ? run(store) : 1;
 }
 

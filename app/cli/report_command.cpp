@@ -54,7 +54,7 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
             exit_code = 1;
             return;
         }
-        exit_code = WithLoadedStore([](DataStore& store) {
+        exit_code = WithReadOnlyStore([](DataStore& store) {
             ReportWriter writer(store, std::filesystem::current_path());
             const Status status = IsInvestmentReport(code)
                                       ? writer.RunInvestmentReport(portfolio_id, holding_id, code)

@@ -83,12 +83,10 @@ void AddShowCommand(CLI::App& app, int& exit_code) {
         "List the portfolios and their investments with their stored figures (run in the data "
         "directory)");
     command->callback([&exit_code] {
-        DataStore store(".");
-        if (!LoadStore(store)) {
-            exit_code = 1;
-            return;
-        }
-        PrintStore(store);
+        exit_code = WithReadOnlyStore([](DataStore& store) {
+            PrintStore(store);
+            return 0;
+        });
     });
 }
 

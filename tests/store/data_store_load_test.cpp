@@ -103,6 +103,17 @@ TEST_F(LoadTest, UnchangedTablesLoadTheSameRecordsAgain) {
     EXPECT_EQ(reloaded.FindHolding(1)->InitialAmount, 500);
 }
 
+TEST_F(LoadTest, AReadOnlyStoreNeitherPacksNorWrites) {
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    DataStore reader(dir_.path(), Table::Mode::ReadOnly);
+    ASSERT_TRUE(reader.Load().ok());
+    EXPECT_EQ(reader.TransactionsOfHolding(1).size(), 2u);  // the deleted row is skipped
+    const Status refused = reader.InsertPortfolio("Q", "").status();
+    EXPECT_EQ(refused.message(), "The data directory is open for reading only.");
+    EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);
+}
+
 TEST(DataUnavailable, MessageIsExact) {
     EXPECT_STREQ(DataUnavailableMessage,
                  "Your data files are currently in use or corrupted.\r\nDue to this the "

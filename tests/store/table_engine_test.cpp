@@ -388,6 +388,20 @@ TEST_F(TableEngineTest, MissingFileIsNotFound) {
     EXPECT_FALSE(table.Open(dir_.path()).ok());
 }
 
+TEST_F(TableEngineTest, APipeOrADirectoryInPlaceOfATableIsRefusedAtOnce) {
+    const std::string pipe = dir_.File("pipe.dbf");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(dir_.File("dir.dbf"));
+    for (const std::string& path : {pipe, dir_.File("dir.dbf")}) {
+        for (const Table::Mode mode : {Table::Mode::ReadWrite, Table::Mode::ReadOnly}) {
+            Table table;
+            const Status status = table.Open(path, mode);
+            EXPECT_EQ(status.message(), path + ": cannot open: not a regular file");
+            EXPECT_FALSE(table.is_open());
+        }
+    }
+}
+
 TEST_F(TableEngineTest, TruncatedFileFailsToOpen) {
     WriteSampleTable(path_, kThreeRows);
     std::string bytes = ReadBytes(path_);
