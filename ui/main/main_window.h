@@ -57,9 +57,17 @@ class MainWindow : public QMainWindow {
     void onPerformance();
     void onDelete();
     void onCalculate();
+    void onOptions();
+    void onImport();
+    void onExport();
+    void onReports();
+    void onPortfolioPerformanceReport();
+    void onMarketValueReport();
+    void onInvestmentDetailReport();
     void onOpenDataDirectory();
     void onExpandAll();
     void onCollapseAll();
+    void onExpansionChanged();
     void onHelpContents();
     void onAbout();
 
@@ -92,6 +100,8 @@ class MainWindow : public QMainWindow {
     void showInvestment(const QModelIndex& node, InvestmentPage page);
     void deleteInvestment(const QModelIndex& node);
     void deletePortfolio(const QModelIndex& node);
+    // A report on the visible current node, with the main window's report codes.
+    void runTreeReport(int code);
     // Asks whether to delete `name`; No is the default answer.
     bool deleteConfirmed(const QString& caption, const std::string& name);
 
