@@ -84,6 +84,11 @@ Status ReportWriter::RunInvestmentReport(float portfolio_id, float holding_id, i
     return Save(InvestmentFileName(portfolio_id, holding_id), built);
 }
 
+Status ReportWriter::RunReport(float portfolio_id, float holding_id, int code) {
+    return IsPortfolioReport(code) ? RunPortfolioReport(portfolio_id, code)
+                                   : RunInvestmentReport(portfolio_id, holding_id, code);
+}
+
 Status ReportWriter::RunInvestmentDetail(float portfolio_id, float holding_id) {
     return RunInvestmentReport(portfolio_id, holding_id, kInvestmentDetailReport);
 }

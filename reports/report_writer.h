@@ -47,6 +47,8 @@ class ReportWriter {
     // An investment report (code 30, 31, 32, 40, 41, 42 or 50) saved as
     // report<pid>_<hid>.html. Fails when the investment is not in the portfolio.
     Status RunInvestmentReport(float portfolio_id, float holding_id, int code);
+    // Any report: a portfolio report ignores holding_id.
+    Status RunReport(float portfolio_id, float holding_id, int code);
     // The full investment detail page, the same as code 30.
     Status RunInvestmentDetail(float portfolio_id, float holding_id);
     // The file the last successful run saved.

@@ -149,6 +149,9 @@ class DataStore {
     std::optional<SettingRecord> FindSetting(const std::string& key) const;
     // Writes Val1..Val4 unless UnchangedText into every row with that Key; reloads settings.
     StoreResult<int> UpdateSetting(const SettingRecord& record);
+    // UpdateSetting, or, when no row has that Key, appends one with the values given (those
+    // marked UnchangedText left blank) and reloads settings.
+    Status StoreSetting(const SettingRecord& record);
     // Columns by Position ascending.
     std::vector<ColumnRecord> VisibleColumns() const;
     std::vector<ColumnRecord> HiddenColumns() const;

@@ -77,6 +77,20 @@ StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
     return changed;
 }
 
+Status DataStore::StoreSetting(const SettingRecord& record) {
+    const StoreResult<int> updated = UpdateSetting(record);
+    if (!updated.ok()) return updated.status();
+    if (updated.value() > 0) return Status::Ok();
+    const Status added = AppendOneRow<SettingRows>(
+        settings_table_, AppendStart::Here, [&](const SettingRows& f, RowWriter& writer) {
+            writer.Text(f.key, record.Key);
+            f.WriteValues(writer, record);
+            writer.DateOf(f.date1, NoDate);  // a blank date would fail the next load
+        });
+    if (!added.ok()) return added;
+    return LoadSettings();
+}
+
 std::vector<ColumnRecord> DataStore::VisibleColumns() const {
     return ColumnsShown(lists_->columns, true);
 }

@@ -56,9 +56,7 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
         }
         exit_code = WithReadOnlyStore([](DataStore& store) {
             ReportWriter writer(store, std::filesystem::current_path());
-            const Status status = IsInvestmentReport(code)
-                                      ? writer.RunInvestmentReport(portfolio_id, holding_id, code)
-                                      : writer.RunPortfolioReport(portfolio_id, code);
+            const Status status = writer.RunReport(portfolio_id, holding_id, code);
             if (!status.ok()) {
                 std::cerr << status.message() << "\n";
                 return 1;

@@ -28,14 +28,14 @@ class FakePlatform : public Platform {
         messages.push_back({MessageKind::Question, caption, text, {}});
         return NextOf(yes_no_answers, false);
     }
-    QString OpenFileName(const QString&, const QString&) override {
-        return NextOf(file_names, QString());
+    QString OpenFileName(const QString& caption, const QString&) override {
+        return FileDialog(caption);
     }
-    QString SaveFileName(const QString&, const QString&, const QString&) override {
-        return NextOf(file_names, QString());
+    QString SaveFileName(const QString& caption, const QString&, const QString&) override {
+        return FileDialog(caption);
     }
-    QString ExistingDirectory(const QString&, const QString&) override {
-        return NextOf(file_names, QString());
+    QString ExistingDirectory(const QString& caption, const QString&) override {
+        return FileDialog(caption);
     }
     void BeginBusy() override {
         ++busy_depth;
@@ -61,12 +61,18 @@ class FakePlatform : public Platform {
     std::vector<Message> messages;
     std::deque<bool> yes_no_answers;
     std::deque<QString> file_names;
+    std::vector<QString> file_dialogs;  // the caption of every file dialog shown
     std::vector<QString> help_requests;
     std::vector<QString> opened_in_browser;
     int busy_depth = 0;  // 0 whenever no command is running
     int busy_count = 0;  // how many times the busy cursor was shown
 
   private:
+    QString FileDialog(const QString& caption) {
+        file_dialogs.push_back(caption);
+        return NextOf(file_names, QString());
+    }
+
     template <typename T>
     static T NextOf(std::deque<T>& script, T unscripted) {
         if (script.empty()) return unscripted;

@@ -51,6 +51,14 @@ TEST_F(ReportWriterTest, PortfolioReportsShareOneFileAndTheLastOneStays) {
     EXPECT_EQ(page.substr(page.size() - 16), "</BODY></HTML>\r\n");
 }
 
+TEST_F(ReportWriterTest, RunReportPicksTheFileByTheKindOfCode) {
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kMarketValuesReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_.html")));
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kInvestmentListsReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
+    EXPECT_TRUE(writer().RunReport(growth_, alpha_, 33).IsInvalidArgument());
+}
+
 TEST_F(ReportWriterTest, CodesOfTheOtherKindAreRefused) {
     const Status portfolio = writer().RunPortfolioReport(growth_, kInvestmentDetailReport);
     EXPECT_TRUE(portfolio.IsInvalidArgument());

@@ -147,4 +147,10 @@ using Texts = std::vector<std::string>;
 
 inline Date D(int year, int month, int day) { return Date::Ymd(year, month, day); }
 
+inline Texts ColumnNames(const std::vector<ColumnRecord>& columns) {
+    Texts names;
+    for (const ColumnRecord& column : columns) names.push_back(column.Name);
+    return names;
+}
+
 }  // namespace brevanta::testing

@@ -16,12 +16,6 @@ class SettingsTest : public DataStoreTest {
         AddSettingRow("VIEW", "Name", "1", "150", "0");
         Reopen();
     }
-
-    static Texts ColumnNames(const std::vector<ColumnRecord>& columns) {
-        Texts names;
-        for (const ColumnRecord& column : columns) names.push_back(column.Name);
-        return names;
-    }
 };
 
 TEST_F(SettingsTest, ColumnsComeInPositionOrder) {
@@ -64,6 +58,25 @@ TEST_F(SettingsTest, UpdateSettingWritesOnlyTheValuesGiven) {
     EXPECT_EQ(store().NumberOfDecimals(), 2);  // only the digits 0 to 6 count
     update.Key = "MISSING";
     EXPECT_EQ(store().UpdateSetting(update).value(), 0);
+}
+
+TEST_F(SettingsTest, StoreSettingAddsTheRowOnlyWhenItIsMissing) {
+    SettingRecord setting;
+    setting.Key = NumDecKey;
+    setting.Val1 = "5";
+    ASSERT_TRUE(store().StoreSetting(setting).ok());
+    setting.Key = "EXTRA";
+    setting.Val1 = "1";
+    const Status added = store().StoreSetting(setting);
+    ASSERT_TRUE(added.ok()) << added.message();
+    EXPECT_EQ(store().FindSetting("EXTRA")->Val1, "1");
+    setting.Val1 = "0";
+    ASSERT_TRUE(store().StoreSetting(setting).ok());
+    Reopen();
+    EXPECT_EQ(store().NumberOfDecimals(), 5);
+    EXPECT_EQ(store().FindSetting("EXTRA")->Val1, "0");
+    EXPECT_EQ(store().FindSetting("EXTRA")->Val2, "");
+    EXPECT_EQ(RowsInFile(kSettingsTableFile), 7);
 }
 
 TEST_F(SettingsTest, UpdateColumnLeavesNumbersMarkedUnchanged) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QListWidget>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -48,6 +49,13 @@ inline void BreakTable(const std::string& path) {
     std::filesystem::create_directory(path);
 }
 
+// The texts of a list's lines, in order.
+inline QStringList ListLines(const QListWidget* list) {
+    QStringList lines;
+    for (int line = 0; line < list->count(); ++line) lines << list->item(line)->text();
+    return lines;
+}
+
 // The tables of DataStoreTest, plus what the forms are given: the fake platform, en-US,
 // a clock fixed at 15 June 2024 and the test's data directory.
 class GuiTest : public DataStoreTest {
@@ -57,6 +65,14 @@ class GuiTest : public DataStoreTest {
     void AddColumn(const std::string& name, int position, int width = 70) {
         AddSettingRow("VIEW", name, "1", std::to_string(width), std::to_string(position));
     }
+    // Growth holding Bonds (from 15 January 2020, 1000) and Stocks (from 1 March 2021, 500);
+    // Income holding nothing.
+    void AddGrowthAndIncome() {
+        growth_ = AddPortfolio("Growth");
+        income_ = AddPortfolio("Income");
+        bonds_ = AddHolding(growth_, "Bonds", D(2020, 1, 15), 1000);
+        stocks_ = AddHolding(growth_, "Stocks", D(2021, 3, 1), 500);
+    }
     void StoreFigures(float holding_id, float figure) {
         PerformanceFigures figures;
         figures.PerformanceDate = D(2024, 5, 31);
@@ -64,6 +80,7 @@ class GuiTest : public DataStoreTest {
         ASSERT_TRUE(store().StoreHoldingFigures(holding_id, figures).ok());
     }
 
+    float growth_ = 0, income_ = 0, bonds_ = 0, stocks_ = 0;
     FakePlatform platform_;
     FixedClock clock_{Date::Ymd(kTodayYear, 6, 15), TimeOfDay{10, 0, 0}};
     UiContext context_{platform_, Locale::EnUs(), clock_, dir_.path()};

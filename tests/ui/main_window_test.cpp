@@ -2,10 +2,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -14,16 +20,19 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "store/data_directory.h"
 #include "store/file_size_limit.h"
 #include "ui/calc/calculate_all_dialog.h"
+#include "ui/calc/options_dialog.h"
 #include "ui/detail/investment_window.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
 #include "ui/main/caption_strip.h"
+#include "ui/wizards/import_wizard.h"
 
 namespace brevanta::testing {
 namespace {
@@ -38,10 +47,7 @@ class MainWindowTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        growth_ = AddPortfolio("Growth");
-        income_ = AddPortfolio("Income");
-        bonds_ = AddHolding(growth_, "Bonds", D(2020, 1, 15), 1000);
-        stocks_ = AddHolding(growth_, "Stocks", D(2021, 3, 1), 500);
+        AddGrowthAndIncome();
         AddValue(bonds_, D(2024, 5, 31), 1234567.89);
         AddTransaction(bonds_, D(2022, 2, 28), "CC", 100);
         ASSERT_TRUE(store().LoadValues().ok());
@@ -108,8 +114,6 @@ class MainWindowTest : public GuiTest {
         if (investment >= 0) Tree(window)->expand(Node(window, portfolio));
         Tree(window)->setCurrentIndex(Node(window, portfolio, investment));
     }
-
-    float growth_ = 0, income_ = 0, bonds_ = 0, stocks_ = 0;
 };
 
 TEST_F(MainWindowTest, FirstActivationFillsTreeAndList) {
@@ -212,14 +216,18 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndStartingStates) {
         {"aboutAction", "&About...", QKeySequence(), true},
         {"historyAction", "History", QKeySequence(), false},
         {"performanceAction", "Performance", QKeySequence(), false},
+        {"reportsAction", "&Reports...", QKeySequence("Ctrl+R"), true},
+        {"optionsAction", "&Options...", QKeySequence(), true},
+        {"importAction", "&Import...", QKeySequence(), true},
+        {"exportAction", "E&xport...", QKeySequence(), true},
+        {"portfolioPerformanceReportAction", "Portfolio - Performance", QKeySequence(), true},
+        {"marketValueReportAction", "Portfolio - Market Value and Cash Flows", QKeySequence(),
+         true},
+        {"investmentDetailReportAction", "Investment - Detail", QKeySequence(), true},
         // Commands not available in this release stay disabled rather than do nothing.
         {"cutAction", "&Cut Investment", QKeySequence("Ctrl+X"), false},
         {"copyAction", "C&opy Investment", QKeySequence("Ctrl+C"), false},
         {"pasteAction", "&Paste Investment", QKeySequence("Ctrl+V"), false},
-        {"reportsAction", "&Reports...", QKeySequence("Ctrl+R"), false},
-        {"optionsAction", "&Options...", QKeySequence(), false},
-        {"importAction", "&Import...", QKeySequence(), false},
-        {"exportAction", "E&xport...", QKeySequence(), false},
     };
     for (const Expected& expected : actions) {
         QAction* action = Action(window, expected.name);
@@ -616,6 +624,158 @@ TEST_F(ClipboardTest, AHalfDoneMoveShowsWhatTheTablesHold) {
         EXPECT_EQ(Texts(*window, node), stored);
     }
     EXPECT_EQ(store().HoldingsOfPortfolio(income_).size(), 1u);
+}
+
+// What a command visibly did: the class of the window it opened, or the kind of its work.
+QString Observed(MainWindow& window, FakePlatform& platform, QAction* action,
+                 const QString& expected) {
+    QString opened;
+    if (expected.startsWith("brevanta::")) {
+        OnModal<QDialog>([&](QDialog& shown) { opened = shown.metaObject()->className(); });
+    }
+    QTreeView* tree = window.findChild<QTreeView*>("portfolioTree");
+    const QModelIndex growth = tree->model()->index(0, 0);
+    const QModelIndex income = tree->model()->index(1, 0);
+    if (expected == "expanded") tree->collapseAll();
+    if (expected == "pasted") {  // Bonds copied, then pasted into Income
+        tree->expand(growth);
+        tree->setCurrentIndex(tree->model()->index(0, 0, growth));
+        window.findChild<QAction*>("copyAction")->trigger();
+        tree->setCurrentIndex(income);
+    }
+    const int incomeNodes = tree->model()->rowCount(income);
+    const size_t messages = platform.messages.size(), help = platform.help_requests.size(),
+                 browser = platform.opened_in_browser.size(),
+                 fileDialogs = platform.file_dialogs.size();
+    action->trigger();
+    if (!opened.isEmpty()) return opened;
+    if (platform.messages.size() > messages) {
+        return platform.messages.back().kind == Platform::MessageKind::Question ? "question"
+                                                                                : "message";
+    }
+    if (platform.help_requests.size() > help) return "help";
+    if (platform.file_dialogs.size() > fileDialogs) return "file dialog";
+    if (platform.opened_in_browser.size() > browser) {
+        return "browser " + QFileInfo(platform.opened_in_browser.back()).fileName();
+    }
+    if (tree->model()->rowCount(income) > incomeNodes) return "pasted";
+    tree->setCurrentIndex(income);
+    if (window.findChild<QAction*>("pasteAction")->isEnabled()) return "on the clipboard";
+    if (expected == "expanded" && tree->isExpanded(growth)) return "expanded";
+    if (expected == "collapsed" && !tree->isExpanded(growth)) return "collapsed";
+    return "nothing";
+}
+
+void CollectCommands(const QList<QAction*>& actions, std::vector<QAction*>& commands) {
+    for (QAction* action : actions) {
+        if (action->isSeparator()) continue;
+        if (QMenu* submenu = action->menu()) {
+            CollectCommands(submenu->actions(), commands);
+        } else if (std::find(commands.begin(), commands.end(), action) == commands.end()) {
+            commands.push_back(action);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
+    // What each command does with a portfolio, and with an investment, selected.
+    const std::map<QString, std::pair<QString, QString>> expected = {
+        {"newPortfolioAction", {"brevanta::PortfolioDialog", "brevanta::PortfolioDialog"}},
+        {"newInvestmentAction", {"brevanta::NewInvestmentDialog", "brevanta::NewInvestmentDialog"}},
+        {"detailsAction", {"brevanta::PortfolioDialog", "brevanta::InvestmentWindow"}},
+        {"deleteAction", {"question", "question"}},
+        {"openDataDirectoryAction", {"file dialog", "file dialog"}},
+        {"importAction", {"brevanta::ImportWizard", "brevanta::ImportWizard"}},
+        {"exportAction", {"brevanta::ExportWizard", "brevanta::ExportWizard"}},
+        {"expandAllAction", {"expanded", "expanded"}},
+        {"collapseAllAction", {"collapsed", "collapsed"}},
+        {"calculateAction", {"brevanta::CalculateAllDialog", "brevanta::CalculateAllDialog"}},
+        {"reportsAction", {"brevanta::ReportDialog", "brevanta::ReportDialog"}},
+        {"optionsAction", {"brevanta::OptionsDialog", "brevanta::OptionsDialog"}},
+        {"helpContentsAction", {"help", "help"}},
+        {"aboutAction", {"brevanta::AboutDialog", "brevanta::AboutDialog"}},
+        {"portfolioPerformanceReportAction", {"browser report1_.html", "browser report1_.html"}},
+        {"marketValueReportAction", {"browser report1_.html", "browser report1_.html"}},
+        {"investmentDetailReportAction", {"nothing", "browser report1_1.html"}},
+        {"cutAction", {"nothing", "on the clipboard"}},
+        {"copyAction", {"nothing", "on the clipboard"}},
+        {"pasteAction", {"pasted", "pasted"}},
+    };
+    // Exit ends the run below.
+    const std::set<QString> elsewhere = {"exitAction"};
+    auto window = Open();
+    std::vector<QAction*> commands;
+    CollectCommands(window->menuBar()->actions(), commands);
+    CollectCommands(window->findChild<QMenu*>("treeMenu")->actions(), commands);
+    for (const bool investment : {false, true}) {
+        for (QAction* command : commands) {
+            const QString name = command->objectName();
+            if (elsewhere.count(name)) continue;
+            ASSERT_TRUE(expected.count(name)) << name.toStdString();
+            SCOPED_TRACE(name.toStdString() + (investment ? " on Bonds" : " on Growth"));
+            Select(*window, 0, investment ? 0 : -1);
+            Tree(*window)->setFocus();
+            const auto& [onPortfolio, onInvestment] = expected.at(name);
+            const QString wanted = investment ? onInvestment : onPortfolio;
+            EXPECT_EQ(Observed(*window, platform_, command, wanted).toStdString(),
+                      wanted.toStdString());
+        }
+    }
+    Action(*window, "exitAction")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ReportShortcutsNeedAVisibleNodeAndOpenOnlyWrittenReports) {
+    auto window = Open();
+    Select(*window, 0, 1);
+    Action(*window, "collapseAllAction")->trigger();
+    for (const char* report : {"portfolioPerformanceReportAction", "marketValueReportAction",
+                               "investmentDetailReportAction"}) {
+        Action(*window, report)->trigger();
+    }
+    Tree(*window)->setCurrentIndex({});
+    Action(*window, "portfolioPerformanceReportAction")->trigger();
+    EXPECT_TRUE(platform_.opened_in_browser.empty());
+    EXPECT_TRUE(platform_.messages.empty());
+
+    Select(*window, 0, 1);
+    const std::string page = File("report1_2.html");
+    BreakTable(page);
+    Action(*window, "investmentDetailReportAction")->trigger();
+    EXPECT_TRUE(platform_.opened_in_browser.empty());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
+    EXPECT_TRUE(platform_.messages[0].text.contains(QString::fromStdString(page)));
+}
+
+TEST_F(MainWindowTest, ChangedOptionsRebuildTheColumnsAndTheList) {
+    StoreFigures(bonds_, 12.5f);
+    auto window = Open();
+    OnModal<OptionsDialog>([](OptionsDialog& dialog) {
+        dialog.findChild<QListWidget*>("selectedList")->setCurrentRow(0);  // Recent Value
+        dialog.findChild<QPushButton*>("removeSelectedButton")->click();
+        dialog.findChild<QComboBox*>("digitsCombo")->setCurrentIndex(0);
+        dialog.findChild<QPushButton*>("okButton")->click();
+    });
+    Action(*window, "optionsAction")->trigger();
+    EXPECT_EQ(window->numberFormat(), "#,##0");
+    EXPECT_EQ(ListRows(*window)[0], QStringList({"Bonds", "13", "1/15/2020"}));
+}
+
+TEST_F(MainWindowTest, ImportThroughTheWizardRefreshesTheList) {
+    auto window = Open();
+    const std::string path = File("values.csv");
+    WriteBytes(path, "6/1/2024, 2000\r\n");
+    OnModal<ImportWizard>([&](ImportWizard& wizard) {
+        wizard.findChild<QRadioButton*>("valuesButton")->click();
+        wizard.findChild<QPushButton*>("nextButton")->click();
+        wizard.findChild<QListWidget*>("investmentList")->setCurrentRow(1);  // Stocks
+        wizard.findChild<QPushButton*>("nextButton")->click();
+        wizard.findChild<QLineEdit*>("fileEdit")->setText(QString::fromStdString(path));
+        wizard.findChild<QPushButton*>("nextButton")->click();
+    });
+    Action(*window, "importAction")->trigger();
+    EXPECT_EQ(ListRows(*window)[1], QStringList({"Stocks", "$2,000.00", "n/a", "3/1/2021"}));
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "ui/detail/record_list_panel.h"
 #include "ui/detail/returns_page.h"
 #include "ui/platform/date_field.h"
+#include "ui/reports/open_report.h"
 
 namespace brevanta {
 
@@ -187,14 +188,7 @@ void InvestmentWindow::onCalculatePerformance() {
 }
 
 void InvestmentWindow::onGenerateReport() {
-    BusyCursor busy(context_.platform);
-    ReportWriter writer(store_, context_.data_directory, context_.locale);
-    const Status written = writer.RunInvestmentDetail(holding_.PortfolioId, holding_.Id);
-    if (ShowIfFailed(context_.platform, written, tr("The report could not be written."))) return;
-    const QString page = Text(writer.SavedPath().string());
-    if (!context_.platform.OpenInBrowser(page)) {
-        context_.platform.ShowError(tr("%1 could not be opened in the browser.").arg(page));
-    }
+    OpenReport(context_, store_, holding_.PortfolioId, holding_.Id, kInvestmentDetailReport);
 }
 
 void InvestmentWindow::onHelpClicked() {

@@ -19,15 +19,21 @@
 #include "reports/figure_cell.h"
 #include "reports/investment_list_rows.h"
 #include "reports/portfolio_tree_rows.h"
+#include "reports/report_writer.h"
 #include "store/data_directory.h"
 #include "store/data_store.h"
 #include "ui/calc/calculate_all_dialog.h"
+#include "ui/calc/options_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/caption_strip.h"
 #include "ui/main/portfolio_tree_model.h"
 #include "ui/platform/text_table_model.h"
+#include "ui/reports/open_report.h"
+#include "ui/reports/report_dialog.h"
+#include "ui/wizards/export_wizard.h"
+#include "ui/wizards/import_wizard.h"
 
 namespace brevanta {
 
@@ -126,6 +132,8 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
         if (PortfolioTreeModel::isInvestment(visibleCurrentNode())) onDetails();
     };
     connect(portfolioTree_, &QTreeView::doubleClicked, this, openInvestment);
+    connect(portfolioTree_, &QTreeView::expanded, this, &MainWindow::onExpansionChanged);
+    connect(portfolioTree_, &QTreeView::collapsed, this, &MainWindow::onExpansionChanged);
     connect(investmentList_, &QTreeView::doubleClicked, this, &MainWindow::onDetails);
     connect(portfolioTree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         treeMenu_->popup(portfolioTree_->viewport()->mapToGlobal(at));
@@ -207,8 +215,8 @@ void MainWindow::createActions() {
     deleteAction_ = makeAction("deleteAction", tr("D&elete"), &MainWindow::onDelete);
     openDataDirectoryAction_ = makeAction("openDataDirectoryAction", tr("&Open Data Directory..."),
                                           &MainWindow::onOpenDataDirectory, Qt::CTRL | Qt::Key_O);
-    importAction_ = makeAction("importAction", tr("&Import..."), nullptr);
-    exportAction_ = makeAction("exportAction", tr("E&xport..."), nullptr);
+    importAction_ = makeAction("importAction", tr("&Import..."), &MainWindow::onImport);
+    exportAction_ = makeAction("exportAction", tr("E&xport..."), &MainWindow::onExport);
     exitAction_ = new QAction(tr("E&xit"), this);
     exitAction_->setObjectName("exitAction");
     exitAction_->setShortcut(Qt::CTRL | Qt::Key_Q);
@@ -226,16 +234,20 @@ void MainWindow::createActions() {
     collapseAllAction_ = makeAction("collapseAllAction", tr("Co&llapse All Portfolios"),
                                     &MainWindow::onCollapseAll, Qt::Key_F3);
 
-    reportsAction_ = makeAction("reportsAction", tr("&Reports..."), nullptr, Qt::CTRL | Qt::Key_R);
-    optionsAction_ = makeAction("optionsAction", tr("&Options..."), nullptr);
+    reportsAction_ = makeAction("reportsAction", tr("&Reports..."), &MainWindow::onReports,
+                                Qt::CTRL | Qt::Key_R);
+    optionsAction_ = makeAction("optionsAction", tr("&Options..."), &MainWindow::onOptions);
     aboutAction_ = makeAction("aboutAction", tr("&About..."), &MainWindow::onAbout);
 
     portfolioPerformanceReportAction_ =
-        makeAction("portfolioPerformanceReportAction", tr("Portfolio - Performance"), nullptr);
-    marketValueReportAction_ = makeAction("marketValueReportAction",
-                                          tr("Portfolio - Market Value and Cash Flows"), nullptr);
+        makeAction("portfolioPerformanceReportAction", tr("Portfolio - Performance"),
+                   &MainWindow::onPortfolioPerformanceReport);
+    marketValueReportAction_ =
+        makeAction("marketValueReportAction", tr("Portfolio - Market Value and Cash Flows"),
+                   &MainWindow::onMarketValueReport);
     investmentDetailReportAction_ =
-        makeAction("investmentDetailReportAction", tr("Investment - Detail"), nullptr);
+        makeAction("investmentDetailReportAction", tr("Investment - Detail"),
+                   &MainWindow::onInvestmentDetailReport);
 }
 
 void MainWindow::createToolBar() {
@@ -431,7 +443,8 @@ void MainWindow::onCurrentNodeChanged() {
 }
 
 void MainWindow::setInvestmentActionsEnabled(bool enabled) {
-    for (QAction* action : {historyAction_, performanceAction_, cutAction_, copyAction_}) {
+    for (QAction* action : {historyAction_, performanceAction_, cutAction_, copyAction_,
+                            investmentDetailReportAction_}) {
         action->setEnabled(enabled);
     }
     updatePasteEnabled();
@@ -662,17 +675,68 @@ void MainWindow::onCalculate() {
     fillInvestmentList(currentPortfolioId_);
 }
 
+void MainWindow::onOptions() {
+    OptionsDialog dialog(context_, this);
+    if (dialog.Execute(*store_) != QDialog::Accepted) return;
+    BusyCursor busy(context_.platform);
+    applyNumberFormat();
+    buildColumns();
+    fillInvestmentList(currentPortfolioId_);
+}
+
+void MainWindow::onImport() {
+    ImportWizard wizard(context_, this);
+    if (wizard.RunImport(*store_) != QDialog::Accepted) return;
+    // The recent values shown include what was imported.
+    BusyCursor busy(context_.platform);
+    fillInvestmentList(currentPortfolioId_);
+}
+
+void MainWindow::onExport() {
+    ExportWizard wizard(context_, this);
+    wizard.RunExport(*store_);
+}
+
+void MainWindow::onReports() {
+    ReportDialog dialog(context_, this);
+    dialog.Execute(*store_);
+}
+
+void MainWindow::onPortfolioPerformanceReport() { runTreeReport(kPortfolioPerformanceReport); }
+
+void MainWindow::onMarketValueReport() { runTreeReport(kMarketValuesReport); }
+
+void MainWindow::onInvestmentDetailReport() { runTreeReport(kInvestmentDetailReport); }
+
+void MainWindow::runTreeReport(int code) {
+    const QModelIndex node = visibleCurrentNode();
+    // A portfolio report takes either kind of node, an investment report only an investment.
+    if (!node.isValid() || (IsInvestmentReport(code) && !PortfolioTreeModel::isInvestment(node))) {
+        return;
+    }
+    OpenReport(context_, *store_, PortfolioTreeModel::portfolioId(node),
+               PortfolioTreeModel::holdingId(node), code);
+}
+
 void MainWindow::onOpenDataDirectory() {
     const QString chosen = context_.platform.ExistingDirectory(
         tr("Open Data Directory"), Text(context_.data_directory.string()));
     if (!chosen.isEmpty()) openDataDirectory(chosen.toStdString(), Opening::Switch);
 }
 
-void MainWindow::onExpandAll() { portfolioTree_->expandAll(); }
+void MainWindow::onExpandAll() {
+    portfolioTree_->expandAll();
+    onExpansionChanged();
+}
 
 void MainWindow::onCollapseAll() {
     portfolioTree_->collapseAll();
-    setInvestmentActionsEnabled(false);
+    onExpansionChanged();
+}
+
+void MainWindow::onExpansionChanged() {
+    // The investment commands follow whether the current investment can be seen.
+    setInvestmentActionsEnabled(PortfolioTreeModel::isInvestment(visibleCurrentNode()));
 }
 
 void MainWindow::onHelpContents() { context_.platform.ShowHelpContents(); }

@@ -62,9 +62,17 @@ class MainWindow : public QMainWindow {
     void onPaste();
     void onNodeDropped(float portfolioId, float holdingId, float targetPortfolioId);
     void onCalculate();
+    void onOptions();
+    void onImport();
+    void onExport();
+    void onReports();
+    void onPortfolioPerformanceReport();
+    void onMarketValueReport();
+    void onInvestmentDetailReport();
     void onOpenDataDirectory();
     void onExpandAll();
     void onCollapseAll();
+    void onExpansionChanged();
     void onHelpContents();
     void onAbout();
 
@@ -113,6 +121,8 @@ class MainWindow : public QMainWindow {
     // list follow. After a failure the tree is rebuilt from what the tables hold.
     void transferInvestment(Clipboard::Mode mode, float portfolioId, float holdingId,
                             float targetPortfolioId);
+    // A report on the visible current node, with the main window's report codes.
+    void runTreeReport(int code);
     // Asks whether to delete `name`; No is the default answer.
     bool deleteConfirmed(const QString& caption, const std::string& name);
 

@@ -6,6 +6,12 @@
 
 namespace brevanta {
 
+QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
 DialogButtons MakeOkCancelButtons(QDialog* dialog, const QString& okCaption) {
     auto* box = new QDialogButtonBox(dialog);
     QPushButton* ok = box->addButton(okCaption, QDialogButtonBox::AcceptRole);

@@ -5,6 +5,7 @@
 class QDialog;
 class QDialogButtonBox;
 class QPushButton;
+class QWidget;
 
 namespace brevanta {
 
@@ -13,6 +14,9 @@ struct DialogButtons {
     QPushButton* ok;
     QPushButton* cancel;
 };
+
+// A push button of parent, named `name`.
+QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent);
 
 // OK (captioned okCaption, the default button) and Cancel (which rejects the dialog) in a
 // button box of the dialog, named okButton and cancelButton. The dialog connects OK itself.

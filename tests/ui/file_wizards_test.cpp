@@ -1,0 +1,263 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <type_traits>
+
+#include "exchange/import_export_engine.h"
+#include "ui/gui_fixture.h"
+#include "ui/wizards/export_wizard.h"
+#include "ui/wizards/import_wizard.h"
+
+namespace brevanta::testing {
+namespace {
+
+using Kind = Platform::MessageKind;
+
+// Bonds has a transaction and a value.
+class FileWizardTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        AddGrowthAndIncome();
+        AddTransaction(bonds_, D(2022, 2, 28), "CC", 100);
+        AddValue(bonds_, D(2024, 5, 31), 1234.5);
+        ASSERT_TRUE(store().LoadTransactions().ok());
+        ASSERT_TRUE(store().LoadValues().ok());
+    }
+
+    // Runs the wizard with act. Where act left it open, its caption is kept in stoppedAt_
+    // (empty when it closed) before it is cancelled.
+    template <typename Wizard>
+    int Run(std::function<void(Wizard&)> act) {
+        Wizard wizard(context_);
+        OnModal<Wizard>([this, act](Wizard& shown) {
+            act(shown);
+            stoppedAt_ = shown.isVisible() ? shown.windowTitle() : QString();
+        });
+        if constexpr (std::is_same_v<Wizard, ImportWizard>) {
+            return wizard.RunImport(store());
+        } else {
+            return wizard.RunExport(store());
+        }
+    }
+
+    static void Click(QDialog& wizard, const char* name) {
+        wizard.findChild<QAbstractButton*>(name)->click();
+    }
+    static QListWidget* List(QDialog& wizard, const char* name) {
+        return wizard.findChild<QListWidget*>(name);
+    }
+    static void SetFile(QDialog& wizard, const std::string& path) {
+        wizard.findChild<QLineEdit*>("fileEdit")->setText(QString::fromStdString(path));
+    }
+
+    QString stoppedAt_;
+};
+
+TEST_F(FileWizardTest, ExportWritesWhatTheEngineWrites) {
+    struct Case {
+        const char* kind;
+        std::function<Status(ImportExportEngine&, const std::string&)> expected;
+    };
+    const Case cases[] = {
+        {"performanceButton",
+         [&](ImportExportEngine& e, const std::string& f) {
+             return e.ExportPerformance(growth_, f);
+         }},
+        {"transactionsButton",
+         [&](ImportExportEngine& e, const std::string& f) {
+             return e.ExportTransactions(growth_, bonds_, f);
+         }},
+        {"valuesButton",
+         [&](ImportExportEngine& e, const std::string& f) {
+             return e.ExportHistoricalValues(growth_, bonds_, f);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const std::string path = File("export.csv");
+        std::filesystem::remove(path);
+        platform_.messages.clear();
+        platform_.file_names = {QString::fromStdString(path)};
+        const int result = Run<ExportWizard>([&](ExportWizard& wizard) {
+            EXPECT_EQ(wizard.windowTitle(), "Export Wizard - 1 of 3");
+            EXPECT_FALSE(wizard.findChild<QPushButton*>("backButton")->isEnabled());
+            Click(wizard, c.kind);
+            Click(wizard, "nextButton");
+            EXPECT_EQ(wizard.windowTitle(), "Export Wizard - 2 of 3");
+            EXPECT_TRUE(wizard.findChild<QPushButton*>("backButton")->isEnabled());
+            Click(wizard, "nextButton");
+            EXPECT_EQ(wizard.windowTitle(), "Export Wizard - 3 of 3");
+            EXPECT_EQ(wizard.findChild<QPushButton*>("nextButton")->text(), "Finished");
+            Click(wizard, "browseButton");
+            Click(wizard, "nextButton");
+        });
+        EXPECT_EQ(result, QDialog::Accepted);
+        EXPECT_EQ(platform_.file_dialogs.back(), "Export File");
+        // The engine's own export to the same file writes the same bytes and message.
+        const std::string written = ReadBytes(path);
+        ImportExportEngine engine(store());
+        ASSERT_TRUE(c.expected(engine, path).ok());
+        EXPECT_EQ(written, ReadBytes(path));
+        EXPECT_NE(written.find("Bonds"), std::string::npos);
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
+        EXPECT_EQ(platform_.messages[0].text.toStdString(), engine.ResultMessage());
+    }
+}
+
+TEST_F(FileWizardTest, ImportAddsTheFileToTheChosenInvestment) {
+    struct Case {
+        const char* kind;
+        const char* text;
+        const char* message;
+        std::function<size_t()> records;  // of Stocks, its opening entry included
+    };
+    const Case cases[] = {
+        {"transactionsButton",
+         "Date, Type, Amount\r\n1/15/2024, CC, 100.50\r\n2/1/2024, WI, 20\r\n",
+         "2 Transaction records were imported successfully.",
+         [&] { return store().TransactionsOfHolding(stocks_).size(); }},
+        {"valuesButton", "3/31/2024, 1500.25\r\nnot a value\r\n",
+         "1 Historical Value records were imported successfully.",
+         [&] { return store().ValuesOfHolding(stocks_).size(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const std::string path = File("import.csv");
+        WriteBytes(path, c.text);
+        platform_.messages.clear();
+        const int result = Run<ImportWizard>([&](ImportWizard& wizard) {
+            EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 1 of 3");
+            Click(wizard, c.kind);
+            Click(wizard, "nextButton");
+            EXPECT_EQ(ListLines(List(wizard, "investmentList")), QStringList({"Bonds", "Stocks"}));
+            List(wizard, "investmentList")->setCurrentRow(1);
+            Click(wizard, "nextButton");
+            Click(wizard, "backButton");
+            EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 2 of 3");
+            EXPECT_EQ(wizard.findChild<QPushButton*>("nextButton")->text(), "&Next >");
+            Click(wizard, "nextButton");
+            SetFile(wizard, path);
+            Click(wizard, "nextButton");
+        });
+        EXPECT_EQ(result, QDialog::Accepted);
+        EXPECT_EQ(platform_.Texts(), std::vector<QString>({c.message}));
+        EXPECT_EQ(c.records(), 1u + (c.kind == std::string("valuesButton") ? 1u : 2u));
+    }
+}
+
+TEST_F(FileWizardTest, ImportRefusesWhatIsMissingOnThePageToMendIt) {
+    Run<ImportWizard>([&](ImportWizard& wizard) {
+        Click(wizard, "nextButton");
+        List(wizard, "portfolioList")->setCurrentRow(1);  // Income: nothing to import into
+        EXPECT_EQ(List(wizard, "investmentList")->count(), 0);
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+        EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 2 of 3");
+        List(wizard, "portfolioList")->setCurrentRow(0);
+        Click(wizard, "nextButton");
+        EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 3 of 3");
+        Click(wizard, "browseButton");  // cancelled
+        Click(wizard, "nextButton");
+        SetFile(wizard, File("missing.csv"));
+        Click(wizard, "nextButton");
+        SetFile(wizard, dir_.path());  // a directory is no file to import
+        Click(wizard, "nextButton");
+        Click(wizard, "helpButton");
+    });
+    EXPECT_EQ(stoppedAt_, "Import Wizard - 3 of 3");
+    const QString missing = "The file name you entered does not exist.\r\nPlease try again.";
+    EXPECT_EQ(platform_.Texts(),
+              std::vector<QString>({"You must select a Portfolio and Investment\r\nto import.",
+                                    "You must enter a file name\r\nto import.", missing, missing}));
+    EXPECT_EQ(platform_.file_dialogs, std::vector<QString>({"Import Files"}));
+    EXPECT_EQ(platform_.help_requests, std::vector<QString>({"IMPORT"}));
+    EXPECT_EQ(store().TransactionsOfHolding(bonds_).size(), 2u);
+}
+
+TEST_F(FileWizardTest, ExportRefusesWhatIsMissingAndKeepsAFileTheUserKeeps) {
+    const std::string kept = File("kept.csv");
+    WriteBytes(kept, "mine");
+    Run<ExportWizard>([&](ExportWizard& wizard) {
+        Click(wizard, "transactionsButton");
+        Click(wizard, "nextButton");
+        List(wizard, "portfolioList")->setCurrentRow(1);
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+        EXPECT_EQ(wizard.windowTitle(), "Export Wizard - 2 of 3");
+        List(wizard, "portfolioList")->setCurrentRow(0);
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+        SetFile(wizard, kept);
+        Click(wizard, "nextButton");  // replace? No
+        Click(wizard, "helpButton");
+    });
+    EXPECT_EQ(stoppedAt_, "Export Wizard - 3 of 3");
+    EXPECT_EQ(ReadBytes(kept), "mine");
+    EXPECT_EQ(
+        platform_.Texts(),
+        std::vector<QString>(
+            {"You must select an Investment to Export.", "You must enter a file name\r\nto Export.",
+             QString::fromStdString(kept) + " already exists.\r\nDo you want to replace it?"}));
+    EXPECT_EQ(platform_.messages[2].kind, Kind::Question);
+    EXPECT_EQ(platform_.help_requests, std::vector<QString>({"EXPORT"}));
+}
+
+TEST_F(FileWizardTest, ExportPageTwoFollowsTheKindOfData) {
+    Run<ExportWizard>([&](ExportWizard& wizard) {
+        auto* prompt = wizard.findChild<QLabel*>("holdingPrompt");
+        QListWidget* investments = List(wizard, "investmentList");
+        Click(wizard, "nextButton");
+        EXPECT_EQ(prompt->text(),
+                  "Select the portfolio that you would like to Export performance numbers from.");
+        EXPECT_FALSE(investments->isEnabled());
+        EXPECT_EQ(investments->count(), 0);
+        List(wizard, "portfolioList")->setCurrentRow(1);
+        List(wizard, "portfolioList")->setCurrentRow(0);
+        EXPECT_EQ(investments->count(), 0);
+        Click(wizard, "backButton");
+        Click(wizard, "valuesButton");
+        Click(wizard, "nextButton");
+        EXPECT_EQ(prompt->text(),
+                  "Select the Portfolio and Investment that you would like to Export data from.");
+        EXPECT_TRUE(investments->isEnabled());
+        EXPECT_EQ(ListLines(investments), QStringList({"Bonds", "Stocks"}));
+        EXPECT_EQ(List(wizard, "portfolioList")->currentRow(), 0);
+    });
+}
+
+TEST_F(FileWizardTest, WithoutPortfoliosBothWizardsNameWhatIsMissing) {
+    ASSERT_TRUE(store().DeletePortfolio(growth_).ok());
+    ASSERT_TRUE(store().DeletePortfolio(income_).ok());
+    const auto finish = [](QDialog& wizard) {
+        EXPECT_EQ(List(wizard, "portfolioList")->count(), 0);
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+    };
+    Run<ImportWizard>(finish);
+    Run<ExportWizard>(finish);
+    EXPECT_EQ(platform_.Texts(),
+              std::vector<QString>({"You must select a Portfolio and Investment\r\nto import.",
+                                    "You must select a Portfolio to Export."}));
+}
+
+TEST_F(FileWizardTest, ExportThatCannotBeWrittenNamesThePathAndTheReason) {
+    const std::string path = File("missing/out.csv");
+    Run<ExportWizard>([&](ExportWizard& wizard) {
+        Click(wizard, "nextButton");
+        Click(wizard, "nextButton");
+        SetFile(wizard, path);
+        Click(wizard, "nextButton");
+    });
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
+    EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not write " +
+                                                      QString::fromStdString(path) + ": "));
+}
+
+}  // namespace
+}  // namespace brevanta::testing

@@ -1,0 +1,257 @@
+#include "ui/calc/options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "store/column_choice.h"
+#include "store/data_store.h"
+#include "ui/platform/dialog_buttons.h"
+
+namespace brevanta {
+
+namespace {
+
+constexpr int kMostDigits = 6;
+
+// A button beside a column list; Enter stays with OK.
+QPushButton* MakeListButton(const QString& text, const QString& hint, const char* name,
+                            QWidget* parent) {
+    QPushButton* button = NamedButton(text, name, parent);
+    button->setToolTip(hint);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* MakeColumnList(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return list;
+}
+
+void Fill(QListWidget* list, const std::vector<ColumnRecord>& columns) {
+    list->clear();
+    for (const ColumnRecord& column : columns) list->addItem(QString::fromStdString(column.Name));
+}
+
+// The selected lines, or all, moved in list order to the end of `to`.
+void MoveLines(QListWidget* from, QListWidget* to, bool all) {
+    for (int line = 0; line < from->count();) {
+        if (all || from->item(line)->isSelected()) {
+            to->addItem(from->takeItem(line));
+        } else {
+            ++line;
+        }
+    }
+}
+
+std::vector<std::string> Names(const QListWidget* list) {
+    std::vector<std::string> names;
+    for (int line = 0; line < list->count(); ++line) {
+        names.push_back(list->item(line)->text().toStdString());
+    }
+    return names;
+}
+
+SettingRecord Setting(const char* key, const QString& value) {
+    SettingRecord setting;
+    setting.Key = key;
+    setting.Val1 = value.toStdString();
+    return setting;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      pages_(new QTabWidget(this)),
+      availableList_(MakeColumnList("availableList", this)),
+      selectedList_(MakeColumnList("selectedList", this)),
+      addSelectedButton_(MakeListButton(">", tr("Add selected"), "addSelectedButton", this)),
+      addAllButton_(MakeListButton(">>", tr("Add all"), "addAllButton", this)),
+      removeSelectedButton_(
+          MakeListButton("<", tr("Remove selected"), "removeSelectedButton", this)),
+      removeAllButton_(MakeListButton("<<", tr("Remove all"), "removeAllButton", this)),
+      upButton_(MakeListButton({}, tr("Move up"), "upButton", this)),
+      downButton_(MakeListButton({}, tr("Move down"), "downButton", this)),
+      digitsCombo_(new QComboBox(this)),
+      auditLogBox_(new QCheckBox(tr("Log performance calculation detail to Audit file."), this)) {
+    setObjectName("OptionsDialog");
+    setWindowTitle(tr("Options"));
+    pages_->setObjectName("pages");
+    digitsCombo_->setObjectName("digitsCombo");
+    auditLogBox_->setObjectName("auditLogBox");
+
+    pages_->addTab(makeDisplayPage(), tr("&Display"));
+    pages_->addTab(makeFormatPage(), tr("&Format"));
+    pages_->addTab(makeLoggingPage(), tr("&Loging"));
+
+    const DialogButtons buttons = MakeOkCancelButtons(this, tr("&OK"));
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    helpButton_ = buttons.box->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+    helpButton_->setObjectName("helpButton");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addWidget(buttons.box);
+    setFixedSize(sizeHint());
+
+    connect(addSelectedButton_, &QPushButton::clicked, this, &OptionsDialog::onAddSelectedClicked);
+    connect(addAllButton_, &QPushButton::clicked, this, &OptionsDialog::onAddAllClicked);
+    connect(removeSelectedButton_, &QPushButton::clicked, this,
+            &OptionsDialog::onRemoveSelectedClicked);
+    connect(removeAllButton_, &QPushButton::clicked, this, &OptionsDialog::onRemoveAllClicked);
+    connect(upButton_, &QPushButton::clicked, this, &OptionsDialog::onUpClicked);
+    connect(downButton_, &QPushButton::clicked, this, &OptionsDialog::onDownClicked);
+    connect(selectedList_, &QListWidget::itemSelectionChanged, this,
+            &OptionsDialog::onSelectedColumnsChanged);
+    connect(okButton_, &QPushButton::clicked, this, &OptionsDialog::onOkClicked);
+    connect(buttons.box, &QDialogButtonBox::helpRequested, this, &OptionsDialog::onHelpClicked);
+}
+
+QWidget* OptionsDialog::makeDisplayPage() {
+    auto* page = new QWidget(this);
+    upButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    downButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    upButton_->setEnabled(false);
+    downButton_->setEnabled(false);
+
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    for (QPushButton* button :
+         {addSelectedButton_, addAllButton_, removeSelectedButton_, removeAllButton_}) {
+        moves->addWidget(button);
+    }
+    moves->addStretch();
+    auto* order = new QVBoxLayout;
+    order->addStretch();
+    order->addWidget(upButton_);
+    order->addWidget(downButton_);
+    order->addStretch();
+
+    auto* available = new QLabel(tr("Items Available"), page);
+    available->setBuddy(availableList_);
+    auto* selected = new QLabel(tr("Items Selected"), page);
+    selected->setBuddy(selectedList_);
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(
+        new QLabel(tr("Select the items you would like displayed on the main window"), page), 0, 0,
+        1, 4);
+    layout->addWidget(available, 1, 0);
+    layout->addWidget(selected, 1, 2);
+    layout->addWidget(availableList_, 2, 0);
+    layout->addLayout(moves, 2, 1);
+    layout->addWidget(selectedList_, 2, 2);
+    layout->addLayout(order, 2, 3);
+    layout->addWidget(new QLabel(tr("\"$\" Indicates Dollar Weighted Returns"), page), 3, 0, 1, 4);
+    return page;
+}
+
+QWidget* OptionsDialog::makeFormatPage() {
+    auto* page = new QWidget(this);
+    for (int digits = 0; digits <= kMostDigits; ++digits) {
+        digitsCombo_->addItem(QString::number(digits));
+    }
+    auto* group = new QGroupBox(tr(" # of Digits After Decimal "), page);
+    auto* digits = new QLabel(tr("Digits"), group);
+    digits->setBuddy(digitsCombo_);
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(digits);
+    row->addWidget(digitsCombo_);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* OptionsDialog::makeLoggingPage() {
+    auto* page = new QWidget(this);
+    auto* explanation =
+        new QLabel(tr("Selecting this option will generate a log file that stores the \n"
+                      "numbers used to calculate all time weighted rates of return.\n"
+                      "The log file is named:  calclog.txt\n"
+                      "Note: This file can get large and should be deleted or\n"
+                      "edited from time to time if you calculate performance on \n"
+                      "a large number of investments regularly.\n"
+                      "It is stored in the data directory:\n%1")
+                       .arg(QString::fromStdString(context_.data_directory.string())),
+                   page);
+    explanation->setObjectName("logExplanation");
+    explanation->setFrameShape(QFrame::StyledPanel);
+    explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(auditLogBox_);
+    layout->addWidget(explanation);
+    layout->addStretch();
+    return page;
+}
+
+int OptionsDialog::Execute(DataStore& store) {
+    store_ = &store;
+    Fill(selectedList_, store.VisibleColumns());
+    Fill(availableList_, store.HiddenColumns());
+    // The digits in use: a stored value outside 0 to 6 shows as the 2 it stands for.
+    digitsCombo_->setCurrentIndex(store.NumberOfDecimals());
+    auditLogBox_->setChecked(store.AuditLoggingOn());
+    return exec();
+}
+
+void OptionsDialog::onAddSelectedClicked() { MoveLines(availableList_, selectedList_, false); }
+
+void OptionsDialog::onAddAllClicked() { MoveLines(availableList_, selectedList_, true); }
+
+void OptionsDialog::onRemoveSelectedClicked() { MoveLines(selectedList_, availableList_, false); }
+
+void OptionsDialog::onRemoveAllClicked() { MoveLines(selectedList_, availableList_, true); }
+
+void OptionsDialog::onUpClicked() { moveSelectedColumn(-1); }
+
+void OptionsDialog::onDownClicked() { moveSelectedColumn(1); }
+
+void OptionsDialog::moveSelectedColumn(int step) {
+    const QList<QListWidgetItem*> selected = selectedList_->selectedItems();
+    if (selected.size() != 1) return;
+    const int line = selectedList_->row(selected.front());
+    const int target = line + step;
+    if (target < 0 || target >= selectedList_->count()) return;
+    selectedList_->insertItem(target, selectedList_->takeItem(line));
+    selectedList_->setCurrentRow(target);
+}
+
+void OptionsDialog::onSelectedColumnsChanged() {
+    const bool one = selectedList_->selectedItems().size() == 1;
+    upButton_->setEnabled(one);
+    downButton_->setEnabled(one);
+}
+
+void OptionsDialog::onOkClicked() {
+    BusyCursor busy(context_.platform);
+    const ColumnChoice columns{Names(availableList_), Names(selectedList_)};
+    const bool columnsChanged = ColumnChoiceChanged(store_->VisibleColumns(), columns.shown);
+    const bool digitsChanged = digitsCombo_->currentIndex() != store_->NumberOfDecimals();
+    Status saved = columnsChanged ? StoreColumnChoice(*store_, columns) : Status::Ok();
+    if (saved.ok() && digitsChanged) {
+        saved = store_->StoreSetting(Setting(NumDecKey, digitsCombo_->currentText()));
+    }
+    if (saved.ok()) {
+        saved = store_->StoreSetting(Setting(LogAuditKey, auditLogBox_->isChecked() ? "1" : "0"));
+    }
+    ShowIfFailed(context_.platform, saved, tr("The options could not be saved."));
+    // Even after a failure: the main window then shows what the store holds.
+    done(columnsChanged || digitsChanged ? Accepted : Rejected);
+}
+
+void OptionsDialog::onHelpClicked() { context_.platform.ShowHelpTopic("COLUMNS"); }
+
+}  // namespace brevanta

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/platform/ui_context.h"
+
+namespace brevanta {
+
+class DataStore;
+
+// Writes one report (ReportWriter::RunReport) into the context's data directory under the
+// busy cursor, then opens the saved page in the browser. A report that could not be written
+// is shown with its reason and never opened. True when the page was written.
+bool OpenReport(UiContext& context, DataStore& store, float portfolioId, float holdingId, int code);
+
+}  // namespace brevanta

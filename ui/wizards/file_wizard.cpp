@@ -1,0 +1,163 @@
+#include "ui/wizards/file_wizard.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "exchange/import_export_engine.h"
+#include "ui/platform/dialog_buttons.h"
+#include "ui/platform/holding_picker.h"
+
+namespace brevanta {
+
+namespace {
+
+QWidget* MakePage(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    for (QWidget* widget : widgets) layout->addWidget(widget);
+    layout->addStretch();
+    return page;
+}
+
+}  // namespace
+
+FileWizard::FileWizard(UiContext& context, const QString& captionPattern,
+                       const QString& helpKeyword, const QString& kindPrompt,
+                       const QString& fileCaption, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      captionPattern_(captionPattern),
+      helpKeyword_(helpKeyword),
+      pages_(new QStackedWidget(this)),
+      holdingPrompt_(new QLabel(this)),
+      holdingPicker_(new HoldingPicker(this)),
+      fileEdit_(new QLineEdit(this)),
+      browseButton_(NamedButton(tr("Browse ..."), "browseButton", this)),
+      helpButton_(NamedButton(tr("Help"), "helpButton", this)),
+      backButton_(NamedButton(tr("< &Back"), "backButton", this)),
+      nextButton_(NamedButton(tr("&Next >"), "nextButton", this)),
+      cancelButton_(NamedButton(tr("Cancel"), "cancelButton", this)) {
+    holdingPrompt_->setObjectName("holdingPrompt");
+    holdingPrompt_->setWordWrap(true);
+    fileEdit_->setObjectName("fileEdit");
+    pages_->setObjectName("pages");
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName("picture");
+    picture->setPixmap(QPixmap(":/brevanta.png"));
+    picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    picture->setFixedWidth(96);
+
+    auto* fileLabel = new QLabel(fileCaption, this);
+    fileLabel->setBuddy(fileEdit_);
+    auto* fileRow = new QWidget(this);
+    auto* fileLayout = new QHBoxLayout(fileRow);
+    fileLayout->setContentsMargins(0, 0, 0, 0);
+    fileLayout->addWidget(fileEdit_, 1);
+    fileLayout->addWidget(browseButton_);
+
+    auto* kindPage = MakePage(this, {new QLabel(kindPrompt, this)});
+    kindLayout_ = static_cast<QVBoxLayout*>(kindPage->layout());
+    pages_->addWidget(kindPage);
+    pages_->addWidget(MakePage(this, {holdingPrompt_, holdingPicker_}));
+    pages_->addWidget(MakePage(this, {fileLabel, fileRow}));
+
+    auto* content = new QHBoxLayout;
+    content->addWidget(picture);
+    content->addWidget(pages_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton_);
+    buttons->addStretch();
+    buttons->addWidget(backButton_);
+    buttons->addWidget(nextButton_);
+    buttons->addSpacing(12);
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addLayout(buttons);
+    setFixedSize(520, 340);
+    nextButton_->setDefault(true);
+
+    connect(nextButton_, &QPushButton::clicked, this, &FileWizard::onNextClicked);
+    connect(backButton_, &QPushButton::clicked, this, &FileWizard::onBackClicked);
+    connect(browseButton_, &QPushButton::clicked, this, &FileWizard::onBrowseClicked);
+    connect(helpButton_, &QPushButton::clicked, this, &FileWizard::onHelpClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int FileWizard::run(DataStore& store) {
+    store_ = &store;
+    holdingPicker_->load(store);
+    showPage(KindPage);
+    nextButton_->setFocus();
+    return exec();
+}
+
+void FileWizard::showPage(Page page) {
+    pages_->setCurrentIndex(page);
+    setWindowTitle(captionPattern_.arg(page + 1));
+    backButton_->setEnabled(page != KindPage);
+    nextButton_->setText(page == FilePage ? tr("Finished") : tr("&Next >"));
+}
+
+QRadioButton* FileWizard::addKind(const QString& caption, const char* name) {
+    auto* button = new QRadioButton(caption, this);
+    button->setObjectName(name);
+    kindLayout_->insertWidget(kindLayout_->count() - 1, button);  // above the closing stretch
+    return button;
+}
+
+void FileWizard::setHoldingPrompt(const QString& prompt) { holdingPrompt_->setText(prompt); }
+
+QString FileWizard::fileName() const { return fileEdit_->text().trimmed(); }
+
+void FileWizard::refuse(Page page, const QString& message) {
+    showPage(page);
+    context_.platform.ShowPlain(message);
+}
+
+void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& operation) {
+    Status status;
+    QString message;
+    {
+        BusyCursor busy(context_.platform);
+        ImportExportEngine engine(*store_, context_.locale);
+        status = operation(engine);
+        message = QString::fromStdString(engine.ResultMessage());
+    }
+    hide();
+    ShowOutcome(context_.platform, status, message);
+    accept();
+}
+
+void FileWizard::onNextClicked() {
+    switch (pages_->currentIndex()) {
+        case KindPage:
+            prepareHoldingPage();
+            showPage(HoldingPage);
+            break;
+        case HoldingPage:
+            showPage(FilePage);
+            break;
+        default:
+            finish();
+    }
+}
+
+void FileWizard::onBackClicked() {
+    if (pages_->currentIndex() != KindPage) showPage(Page(pages_->currentIndex() - 1));
+}
+
+void FileWizard::onBrowseClicked() {
+    const QString chosen = chooseFile();
+    if (!chosen.isEmpty()) fileEdit_->setText(chosen);
+}
+
+void FileWizard::onHelpClicked() { context_.platform.ShowHelpTopic(helpKeyword_); }
+
+}  // namespace brevanta

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "core/status.h"
+#include "ui/platform/ui_context.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace brevanta {
+
+class DataStore;
+class HoldingPicker;
+class ImportExportEngine;
+
+// What the import and export wizards share: a picture at the left and three pages (the
+// kind of data, the portfolio and investment, the file) walked with Back and Next. The
+// caption counts the pages; on the last one Next reads "Finished" and finishes.
+class FileWizard : public QDialog {
+    Q_OBJECT
+
+  protected:
+    enum Page { KindPage, HoldingPage, FilePage };
+
+    // captionPattern holds %1 for the page number; kindPrompt heads the first page and
+    // fileCaption names the file field of the last.
+    FileWizard(UiContext& context, const QString& captionPattern, const QString& helpKeyword,
+               const QString& kindPrompt, const QString& fileCaption, QWidget* parent);
+
+    // Loads the portfolios, shows the first page and runs the wizard modally.
+    // REQUIRES: store outlives the call.
+    int run(DataStore& store);
+    void showPage(Page page);
+    // Shows the page where the user can mend what `message` names, then the message.
+    void refuse(Page page, const QString& message);
+    // Runs one engine operation under the busy cursor, then hides the wizard, shows the
+    // engine's message and closes with OK.
+    void finishWith(const std::function<Status(ImportExportEngine&)>& operation);
+
+    // Adds a kind of data to the first page, below the ones added before.
+    QRadioButton* addKind(const QString& caption, const char* name);
+    UiContext& context() const { return context_; }
+    HoldingPicker& holdingPicker() const { return *holdingPicker_; }
+    // The text above the portfolio and investment lists.
+    void setHoldingPrompt(const QString& prompt);
+    // The file name entered, without surrounding blanks.
+    QString fileName() const;
+
+    // The file the user picked in a file dialog; empty when cancelled.
+    virtual QString chooseFile() = 0;
+    // Called when Next leaves the first page.
+    virtual void prepareHoldingPage() {}
+    virtual void finish() = 0;
+
+  private slots:
+    void onNextClicked();
+    void onBackClicked();
+    void onBrowseClicked();
+    void onHelpClicked();
+
+  private:
+    UiContext& context_;
+    QString captionPattern_;
+    QString helpKeyword_;
+    DataStore* store_ = nullptr;
+
+    QStackedWidget* pages_;
+    QVBoxLayout* kindLayout_;
+    QLabel* holdingPrompt_;
+    HoldingPicker* holdingPicker_;
+    QLineEdit* fileEdit_;
+    QPushButton* browseButton_;
+    QPushButton* helpButton_;
+    QPushButton* backButton_;
+    QPushButton* nextButton_;
+    QPushButton* cancelButton_;
+};
+
+}  // namespace brevanta
