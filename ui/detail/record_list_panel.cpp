@@ -13,6 +13,7 @@
 #include "store/data_store.h"
 #include "ui/detail/transaction_dialog.h"
 #include "ui/detail/value_dialog.h"
+#include "ui/platform/dialog_buttons.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/text_table_model.h"
 
@@ -54,13 +55,6 @@ ValueOrder ValueOrderOf(int column, bool descending) {
     return descending ? ValueOrder::DateDescending : ValueOrder::DateAscending;
 }
 
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store, float portfolioId,
@@ -73,11 +67,11 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
       holdingId_(holdingId),
       model_(new TextTableModel(ColumnsOf(kind), this)),
       list_(new QTreeView(this)),
-      addButton_(MakeButton(tr("Add..."), "addButton", this)),
-      modifyButton_(MakeButton(tr("Modify..."), "modifyButton", this)),
-      removeButton_(MakeButton(tr("Remove"), "removeButton", this)),
-      importButton_(MakeButton(tr("Import..."), "importButton", this)),
-      exportButton_(MakeButton(tr("Export..."), "exportButton", this)) {
+      addButton_(NamedButton(tr("Add..."), "addButton", this)),
+      modifyButton_(NamedButton(tr("Modify..."), "modifyButton", this)),
+      removeButton_(NamedButton(tr("Remove"), "removeButton", this)),
+      importButton_(NamedButton(tr("Import..."), "importButton", this)),
+      exportButton_(NamedButton(tr("Export..."), "exportButton", this)) {
     const bool transactions = kind == Kind::Transactions;
     setObjectName(transactions ? "transactionsPanel" : "valuesPanel");
     list_->setObjectName(transactions ? "transactionList" : "valueList");
@@ -97,6 +91,11 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     list_->setColumnWidth(1, transactions ? 230 : 120);
     if (transactions) list_->setColumnWidth(2, 110);
 
+    // Enter belongs to the window's default button, whichever of these has the focus.
+    for (QPushButton* button :
+         {addButton_, modifyButton_, removeButton_, importButton_, exportButton_}) {
+        button->setAutoDefault(false);
+    }
     modifyButton_->setEnabled(false);
     removeButton_->setEnabled(false);
     modifyButton_->setToolTip(transactions ? tr("Modify the selected transaction")
