@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,6 +46,9 @@ class DataStore {
     // transactions, values, columns, settings. Each load packs its table first. On failure
     // the caller shows DataUnavailableMessage (the status says which table failed and why).
     Status Load();
+
+    // Whether path names one of the five tables (the same file, through any link).
+    bool IsTableFile(const std::filesystem::path& path) const;
 
     // --- Portfolios (sorted by Name, compared byte by byte) ---
     Status LoadPortfolios();
