@@ -1,5 +1,6 @@
 #include "exchange/import_export_engine.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -17,10 +18,18 @@ namespace brevanta {
 
 namespace {
 
+// The files follow no regional setting: '.' is the decimal point, dates go month first with
+// '/' between the fields.
+const Locale kFileLocale = Locale::EnUs();
 constexpr const char* kExportDate = "mm/dd/yyyy";
 constexpr const char* kExportAmount = "0.00";
 constexpr const char* kExportFigure = "0.######";
+constexpr const char* kPortfolioLabel = "PORTFOLIO: ";
+constexpr const char* kHoldingLabel = "HOLDING: ";
 const std::string kHyphenLine(80, '-');
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kNamedSkippedLines = 10;
+constexpr const char* kNothingImported = "\r\nNo records were imported.";
 constexpr const char* kValuesDone = " historical value records were exported successfully.";
 constexpr const char* kPerformanceDone = " performance records were exported successfully.";
 constexpr const char* kPerformanceHeader =
@@ -36,16 +45,16 @@ constexpr FigureIndex kDollarWeightedColumns[] = {
     kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
 
 // A line ends at CR, at LF, or at CR LF together.
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
+        lines.emplace_back(text.substr(start, i - start));
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
 }
 
@@ -58,80 +67,149 @@ bool ReadAll(std::istream& in, std::string& text) {
     return !in.bad();
 }
 
-std::optional<double> PositiveNumber(const std::string& text, const Locale& locale) {
-    const std::optional<double> number = ParseNumber(text, locale);
+// Month first as exported (a two-digit year too), or yyyy-mm-dd.
+std::optional<Date> ImportDate(const std::string& text) {
+    static const Locale kIsoDates = [] {
+        Locale iso;
+        iso.short_date_format = "yyyy/mm/dd";
+        iso.date_separator = '-';
+        return iso;
+    }();
+    if (const std::optional<Date> date = ParseShortDate(text, kFileLocale)) return date;
+    return ParseShortDate(text, kIsoDates, YearDigits::Four);
+}
+
+std::optional<double> PositiveNumber(const std::string& text) {
+    const std::optional<double> number = ParseNumber(text, kFileLocale);
     if (!number || !(*number > 0)) return std::nullopt;
     return number;
 }
 
-std::optional<TransactionRecord> TransactionLine(const std::string& line, float portfolio_id,
-                                                 float holding_id, const Locale& locale) {
-    const std::optional<Date> date = ParseShortDate(ImportField(line, 1), locale);
-    const std::string type = ImportField(line, 2);
-    const std::optional<double> amount = PositiveNumber(ImportField(line, 3), locale);
-    if (!date || !amount) return std::nullopt;
-    if (type != CashContributionCode && type != DividendReinvestedCode && type != WithdrawalCode) {
-        return std::nullopt;
+bool IsDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Only digits, optionally with a decimal part: the rest of a number written with a comma
+// ("1,000.00", "1.234,56", "100,50"), which must not be read as its first part.
+bool IsRestOfNumber(std::string_view field) {
+    const std::size_t point = field.find('.');
+    if (point == std::string_view::npos) return IsDigits(field);
+    return IsDigits(field.substr(0, point)) && IsDigits(field.substr(point + 1));
+}
+
+// The date of field 1 and the number above 0 of field `number_field`, unless the field after
+// that number is the rest of a number written with a comma.
+struct DatedNumber {
+    Date date;
+    double number = 0;
+};
+std::optional<DatedNumber> DateAndNumber(const std::string& line, int number_field) {
+    if (IsRestOfNumber(ImportField(line, number_field + 1))) return std::nullopt;
+    const std::optional<Date> date = ImportDate(ImportField(line, 1));
+    const std::optional<double> number = PositiveNumber(ImportField(line, number_field));
+    if (!date || !number) return std::nullopt;
+    return DatedNumber{*date, *number};
+}
+
+// The kinds of import: what a line holds, and the store operations that keep the records.
+// Parse fills everything but the identifiers.
+struct TransactionImport {
+    using Record = TransactionRecord;
+    static constexpr const char* kRecords = "Transaction records";
+    static constexpr const char* kLineForm =
+        "a date, a type code (CC, DI or WI) and an amount above 0";
+    static constexpr auto kInsert = &DataStore::InsertTransactions;
+    static constexpr auto kReload = &DataStore::LoadTransactions;
+
+    static std::optional<TransactionRecord> Parse(const std::string& line) {
+        const std::optional<DatedNumber> dated = DateAndNumber(line, 3);
+        const std::string type = ImportField(line, 2);
+        if (!dated || (type != CashContributionCode && type != DividendReinvestedCode &&
+                       type != WithdrawalCode)) {
+            return std::nullopt;
+        }
+        TransactionRecord record;
+        record.Date = dated->date;
+        record.Type = type;
+        record.Amount = dated->number;
+        return record;
     }
-    TransactionRecord record;
-    record.PortfolioId = portfolio_id;
-    record.HoldingId = holding_id;
-    record.Date = *date;
-    record.Type = type;
-    record.Amount = *amount;
-    return record;
-}
-
-std::optional<ValueRecord> ValueLine(const std::string& line, float portfolio_id, float holding_id,
-                                     const Locale& locale) {
-    const std::optional<Date> date = ParseShortDate(ImportField(line, 1), locale);
-    const std::optional<double> value = PositiveNumber(ImportField(line, 2), locale);
-    if (!date || !value) return std::nullopt;
-    ValueRecord record;
-    record.PortfolioId = portfolio_id;
-    record.HoldingId = holding_id;
-    record.Date = *date;
-    record.Value = *value;
-    return record;
-}
-
-struct ImportOutcome {
-    Status status;
-    int count = 0;
 };
 
-// Inserts the record of every line that parses, stopping only when the store refuses one;
-// then reloads, so the store's list shows whatever reached the table.
-template <typename Parse, typename Insert, typename Reload>
-ImportOutcome ImportRecords(std::istream& in, Parse parse, Insert insert, Reload reload) {
-    ImportOutcome outcome;
-    std::string text;
-    if (!ReadAll(in, text)) {
-        outcome.status = Status::IoError("the file could not be read");
-        return outcome;
+struct ValueImport {
+    using Record = ValueRecord;
+    static constexpr const char* kRecords = "Historical Value records";
+    static constexpr const char* kLineForm = "a date and a value above 0";
+    static constexpr auto kInsert = &DataStore::InsertValues;
+    static constexpr auto kReload = &DataStore::LoadValues;
+
+    static std::optional<ValueRecord> Parse(const std::string& line) {
+        const std::optional<DatedNumber> dated = DateAndNumber(line, 2);
+        if (!dated) return std::nullopt;
+        ValueRecord record;
+        record.Date = dated->date;
+        record.Value = dated->number;
+        return record;
     }
-    for (const std::string& line : SplitLines(text)) {
-        const auto record = parse(line);
-        if (!record) continue;
-        outcome.status = insert(*record);
-        if (!outcome.status.ok()) break;
-        ++outcome.count;
+};
+
+// The three lines an export of transactions or values starts with.
+bool IsExportHeaderLine(std::string_view line, int number) {
+    switch (number) {
+        case 1:
+            return line.starts_with(kPortfolioLabel);
+        case 2:
+            return line.starts_with(kHoldingLabel);
+        case 3:
+            return line == kHyphenLine;
+        default:
+            return false;
     }
-    const Status reloaded = reload();
-    if (outcome.status.ok()) outcome.status = reloaded;
-    return outcome;
 }
 
-std::string ImportMessage(const ImportOutcome& outcome, const char* records) {
-    const std::string count = std::to_string(outcome.count) + " " + records;
-    if (outcome.status.ok()) return count + " were imported successfully.";
-    return count + " were imported before the import stopped:\r\n" + outcome.status.message();
+template <typename Record>
+struct ParsedLines {
+    std::vector<Record> records;
+    std::vector<int> record_lines;  // the line number of each record, 1 first
+    std::vector<int> skipped;       // numbers of the lines that did not convert
+};
+
+template <typename Kind>
+ParsedLines<typename Kind::Record> ParseLines(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    ParsedLines<typename Kind::Record> parsed;
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (TrimControls(lines[i]).empty() || IsExportHeaderLine(lines[i], number)) continue;
+        if (auto record = Kind::Parse(UnquotedLine(lines[i]))) {
+            parsed.records.push_back(std::move(*record));
+            parsed.record_lines.push_back(number);
+        } else {
+            parsed.skipped.push_back(number);
+        }
+    }
+    return parsed;
 }
 
-Status ReadFailure(const std::filesystem::path& path, std::string& message) {
-    const std::string reason = errno != 0 ? std::strerror(errno) : "the file cannot be opened";
+// "\r\nN lines were skipped: lines 4, 17, 22 ..." naming the first ten; empty when none was.
+std::string SkippedLinesText(const std::vector<int>& skipped) {
+    if (skipped.empty()) return "";
+    std::string text =
+        "\r\n" + std::to_string(skipped.size()) +
+        (skipped.size() == 1 ? " line was skipped: line " : " lines were skipped: lines ");
+    for (std::size_t i = 0; i < skipped.size() && i < kNamedSkippedLines; ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(skipped[i]);
+    }
+    if (skipped.size() > kNamedSkippedLines) text += " ...";
+    return text;
+}
+
+Status ReadFailure(const std::filesystem::path& path, const std::string& reason,
+                   std::string& message) {
     const Status failure = Status::IoError("Could not read " + path.string() + ": " + reason);
-    message = failure.message() + "\r\nNo records were imported.";
+    message = failure.message() + kNothingImported;
     return failure;
 }
 
@@ -158,10 +236,21 @@ std::string TransactionsDone(std::string_view destination) {
 
 std::string IdText(float id) { return FloatToText(id); }
 
+Status HoldingNotInPortfolio(float portfolio_id, float holding_id) {
+    return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
+                            IdText(portfolio_id) + ".");
+}
+
 using Writer = std::function<Status(std::ostream&)>;
 
-auto FileSink(const std::filesystem::path& path) {
-    return [&path](const Writer& write) { return ReplaceFile(path, write); };
+auto FileSink(const DataStore& store, const std::filesystem::path& path) {
+    return [&store, &path](const Writer& write) {
+        if (store.IsTableFile(path)) {
+            return Status::InvalidArgument("Could not write " + path.string() +
+                                           ": it is a table of the data directory");
+        }
+        return ReplaceFile(path, write);
+    };
 }
 
 auto StreamSink(std::ostream& out, std::string_view destination) {
@@ -171,19 +260,26 @@ auto StreamSink(std::ostream& out, std::string_view destination) {
 
 }  // namespace
 
-ImportExportEngine::ImportExportEngine(DataStore& store, Locale locale)
-    : store_(store), locale_(std::move(locale)) {}
+ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 
 Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
                                       const std::function<Status(std::istream&)>& import) {
     count_ = 0;
+    // Checked before opening: a directory opens as a file on Linux and fails only when read,
+    // and a named pipe or a device would block or never end.
+    std::error_code unknown;
+    const std::filesystem::file_type type = std::filesystem::status(path, unknown).type();
+    if (type == std::filesystem::file_type::directory) {
+        return ReadFailure(path, std::strerror(EISDIR), message_);
+    }
+    if (!unknown && type != std::filesystem::file_type::regular) {
+        return ReadFailure(path, "it is not a regular file", message_);
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadFailure(path, message_);
-    // A directory opens as a file on Linux and fails only when read.
-    if (std::filesystem::is_directory(path)) {
-        errno = EISDIR;
-        return ReadFailure(path, message_);
+    if (!in) {
+        return ReadFailure(path, errno != 0 ? std::strerror(errno) : "the file cannot be opened",
+                           message_);
     }
     return import(in);
 }
@@ -196,16 +292,7 @@ Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_
 
 Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
                                               std::istream& in) {
-    const ImportOutcome outcome = ImportRecords(
-        in,
-        [&](const std::string& line) {
-            return TransactionLine(line, portfolio_id, holding_id, locale_);
-        },
-        [&](const TransactionRecord& record) { return store_.InsertTransaction(record); },
-        [&] { return store_.LoadTransactions(); });
-    count_ = outcome.count;
-    message_ = ImportMessage(outcome, "Transaction records");
-    return outcome.status;
+    return Import<TransactionImport>(portfolio_id, holding_id, in);
 }
 
 Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,
@@ -217,27 +304,66 @@ Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float hold
 
 Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,
                                                   std::istream& in) {
-    const ImportOutcome outcome = ImportRecords(
-        in,
-        [&](const std::string& line) { return ValueLine(line, portfolio_id, holding_id, locale_); },
-        [&](const ValueRecord& record) { return store_.InsertValue(record); },
-        [&] { return store_.LoadValues(); });
-    count_ = outcome.count;
-    message_ = ImportMessage(outcome, "Historical Value records");
-    return outcome.status;
+    return Import<ValueImport>(portfolio_id, holding_id, in);
+}
+
+template <typename Kind>
+Status ImportExportEngine::Import(float portfolio_id, float holding_id, std::istream& in) {
+    count_ = 0;
+    Status status;
+    std::string text;
+    if (!store_.FindHoldingIn(portfolio_id, holding_id)) {
+        status = HoldingNotInPortfolio(portfolio_id, holding_id);
+    } else if (!ReadAll(in, text)) {
+        status = Status::IoError("The file could not be read.");
+    }
+    if (!status.ok()) {
+        message_ = status.message() + kNothingImported;
+        return status;
+    }
+
+    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(text);
+    const std::string skipped = SkippedLinesText(parsed.skipped);
+    if (parsed.records.empty()) {
+        message_ = std::string("No ") + Kind::kRecords + " were imported: no line holds " +
+                   Kind::kLineForm + "." + skipped;
+        return Status::InvalidArgument(message_);
+    }
+    for (auto& record : parsed.records) {
+        record.PortfolioId = portfolio_id;
+        record.HoldingId = holding_id;
+    }
+    std::size_t refused = parsed.records.size();
+    status = (store_.*Kind::kInsert)(parsed.records, &refused);
+    if (!status.ok()) {
+        const std::string line =
+            refused < parsed.records.size()
+                ? "Line " + std::to_string(parsed.record_lines[refused]) + " could not be stored: "
+                : "";
+        message_ = line + status.message() + kNothingImported;
+        return status;
+    }
+
+    count_ = static_cast<int>(parsed.records.size());
+    status = (store_.*Kind::kReload)();
+    message_ =
+        std::to_string(count_) + " " + Kind::kRecords +
+        (status.ok() ? " were imported successfully."
+                     : " were imported, but could not be read back:\r\n" + status.message()) +
+        skipped;
+    return status;
 }
 
 std::vector<std::string> ImportExportEngine::HeaderLines(float portfolio_id, float holding_id,
                                                          Status& status) const {
     const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
-        status = Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
-                                  IdText(portfolio_id) + ".");
+        status = HoldingNotInPortfolio(portfolio_id, holding_id);
         return {};
     }
     const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
-    return {"PORTFOLIO: " + (portfolio ? portfolio->Name : std::string()),
-            "HOLDING: " + holding->Name, kHyphenLine};
+    return {kPortfolioLabel + OneLine(portfolio ? portfolio->Name : std::string()),
+            kHoldingLabel + OneLine(holding->Name), kHyphenLine};
 }
 
 ImportExportEngine::ExportText ImportExportEngine::TransactionsText(float portfolio_id,
@@ -246,8 +372,8 @@ ImportExportEngine::ExportText ImportExportEngine::TransactionsText(float portfo
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
     for (const TransactionRecord& entry : store_.TransactionsOfHolding(holding_id)) {
-        text.lines.push_back(FormatDate(entry.Date, kExportDate, locale_) + ", " + entry.Type +
-                             ", " + FormatNumber(entry.Amount, kExportAmount, locale_));
+        text.lines.push_back(FormatDate(entry.Date, kExportDate, kFileLocale) + ", " + entry.Type +
+                             ", " + FormatNumber(entry.Amount, kExportAmount, kFileLocale));
         ++text.records;
     }
     return text;
@@ -259,8 +385,8 @@ ImportExportEngine::ExportText ImportExportEngine::ValuesText(float portfolio_id
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
     for (const ValueRecord& entry : store_.ValuesOfHolding(holding_id)) {
-        text.lines.push_back(FormatDate(entry.Date, kExportDate, locale_) + ", " +
-                             FormatNumber(entry.Value, kExportAmount, locale_));
+        text.lines.push_back(FormatDate(entry.Date, kExportDate, kFileLocale) + ", " +
+                             FormatNumber(entry.Value, kExportAmount, kFileLocale));
         ++text.records;
     }
     return text;
@@ -277,14 +403,15 @@ ImportExportEngine::ExportText ImportExportEngine::PerformanceText(float portfol
     text.lines = {kPerformanceHeader, ""};
     for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(portfolio_id)) {
         const std::string line = portfolio_name + ", " + CsvQuoted(holding.Name) + ", " +
-                                 FormatDate(holding.PerformanceDate, kExportDate, locale_) + "," +
+                                 FormatDate(holding.PerformanceDate, kExportDate, kFileLocale) +
+                                 "," +
                                  FigureFields(holding.Figures.data(), kTimeWeightedColumns, false) +
                                  FigureFields(holding.Figures.data(), kDollarWeightedColumns, true);
         text.lines.push_back(line);
         ++text.records;
     }
     text.lines.push_back(portfolio_name + ",Total of All Investments," +
-                         FormatDate(portfolio->PerformanceDate, kExportDate, locale_) + "," +
+                         FormatDate(portfolio->PerformanceDate, kExportDate, kFileLocale) + "," +
                          FigureFields(portfolio->Figures.data(), kTimeWeightedColumns, true));
     ++text.records;
     return text;
@@ -308,7 +435,7 @@ Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
 
 Status ImportExportEngine::ExportTransactions(float portfolio_id, float holding_id,
                                               const std::filesystem::path& path) {
-    return Export(TransactionsText(portfolio_id, holding_id), FileSink(path),
+    return Export(TransactionsText(portfolio_id, holding_id), FileSink(store_, path),
                   TransactionsDone(path.string()));
 }
 
@@ -320,7 +447,7 @@ Status ImportExportEngine::ExportTransactions(float portfolio_id, float holding_
 
 Status ImportExportEngine::ExportHistoricalValues(float portfolio_id, float holding_id,
                                                   const std::filesystem::path& path) {
-    return Export(ValuesText(portfolio_id, holding_id), FileSink(path), kValuesDone);
+    return Export(ValuesText(portfolio_id, holding_id), FileSink(store_, path), kValuesDone);
 }
 
 Status ImportExportEngine::ExportHistoricalValues(float portfolio_id, float holding_id,
@@ -330,7 +457,7 @@ Status ImportExportEngine::ExportHistoricalValues(float portfolio_id, float hold
 
 Status ImportExportEngine::ExportPerformance(float portfolio_id,
                                              const std::filesystem::path& path) {
-    return Export(PerformanceText(portfolio_id), FileSink(path), kPerformanceDone);
+    return Export(PerformanceText(portfolio_id), FileSink(store_, path), kPerformanceDone);
 }
 
 Status ImportExportEngine::ExportPerformance(float portfolio_id, std::ostream& out,

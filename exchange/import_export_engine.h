@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/locale.h"
 #include "core/status.h"
 
 namespace brevanta {
@@ -20,16 +19,22 @@ class DataStore;
 // text (lines end in CR LF). One engine per operation: run it, then read Count() and
 // ResultMessage(), which describe the last operation, failures included.
 //
-// Imports read dates in the locale's short date format and numbers with its decimal
-// separator; exports write dates "mm/dd/yyyy", amounts "0.00" and figures "0.######".
+// The files do not depend on the user's regional settings: exports write dates "mm/dd/yyyy",
+// amounts "0.00" and figures "0.######" with '.' as the decimal point; imports read dates
+// m/d/yyyy (two-digit years too) or yyyy-mm-dd and numbers with '.' as the decimal point.
 class ImportExportEngine {
   public:
     // REQUIRES: store outlives the engine.
-    explicit ImportExportEngine(DataStore& store, Locale locale = Locale::EnUs());
+    explicit ImportExportEngine(DataStore& store);
 
     // Adds every line "date, CC|DI|WI, amount above 0" as a transaction of the investment
-    // (with an empty description), skips every other line, then reloads the transactions.
-    // Fails when the file cannot be read or the store refuses a row (rows added before stay).
+    // (with an empty description), then reloads the transactions. A leading byte-order mark
+    // is ignored, and a line whose fields are all in double quotes reads as its unquoted
+    // fields. A line that does not convert, or whose field after the amount is only digits (a
+    // number written with a comma: "1,000.00"), is skipped, and the message names it, unless
+    // it is empty or one of the three header lines of an export. All lines or none are
+    // stored: fails, storing nothing, when the investment is not in the portfolio, the file
+    // cannot be read, no line converts, or the store refuses a line (the message names it).
     Status ImportTransactions(float portfolio_id, float holding_id,
                               const std::filesystem::path& path);
     Status ImportTransactions(float portfolio_id, float holding_id, std::istream& in);
@@ -39,9 +44,10 @@ class ImportExportEngine {
                                   const std::filesystem::path& path);
     Status ImportHistoricalValues(float portfolio_id, float holding_id, std::istream& in);
 
-    // The file forms replace the file only when every byte was written. On failure (also an
-    // unknown investment or portfolio) nothing is counted and the message says why. The
-    // stream forms name `destination` in their messages.
+    // The file forms replace the file only when every byte was written, and never write over
+    // one of the store's tables. On failure (also an unknown investment or portfolio) nothing
+    // is counted and the message says why. The stream forms name `destination` in their
+    // messages.
     Status ExportTransactions(float portfolio_id, float holding_id,
                               const std::filesystem::path& path);
     Status ExportTransactions(float portfolio_id, float holding_id, std::ostream& out,
@@ -71,6 +77,9 @@ class ImportExportEngine {
     // Opens the file and hands it to import; a file that cannot be opened imports nothing.
     Status ImportFile(const std::filesystem::path& path,
                       const std::function<Status(std::istream&)>& import);
+    // Parses the lines of `in` with kind's rules and stores their records all or none.
+    template <typename Kind>
+    Status Import(float portfolio_id, float holding_id, std::istream& in);
 
     ExportText TransactionsText(float portfolio_id, float holding_id) const;
     ExportText ValuesText(float portfolio_id, float holding_id) const;
@@ -82,7 +91,6 @@ class ImportExportEngine {
     Status Export(const ExportText& text, const Sink& sink, const std::string& done_message);
 
     DataStore& store_;
-    Locale locale_;
     int count_ = 0;
     std::string message_;
 };

@@ -9,6 +9,10 @@ constexpr std::size_t kMaxRemainder = 9999;
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; }
 
+bool IsQuoted(std::string_view field) {
+    return field.size() >= 2 && field.front() == '"' && field.back() == '"';
+}
+
 }  // namespace
 
 std::string_view TrimControls(std::string_view text) {
@@ -33,10 +37,33 @@ std::string ImportField(std::string_view line, int n) {
     return std::string(TrimControls(field));
 }
 
+std::string UnquotedLine(std::string_view line) {
+    std::string unquoted;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        const std::string_view field = TrimControls(line.substr(start, comma - start));
+        if (!IsQuoted(field)) return std::string(line);
+        unquoted += field.substr(1, field.size() - 2);
+        if (comma == std::string_view::npos) return unquoted;
+        unquoted += ',';
+        start = comma + 1;
+    }
+}
+
+std::string OneLine(std::string_view text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    }
+    return line;
+}
+
 std::string CsvQuoted(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string field = OneLine(text);
+    if (field.find_first_of(",\"") == std::string::npos) return field;
     std::string quoted = "\"";
-    for (char c : text) {
+    for (char c : field) {
         if (c == '"') quoted += '"';
         quoted += c;
     }

@@ -13,8 +13,16 @@ std::string_view TrimControls(std::string_view text);
 // next 9999 characters of the line are looked at.
 std::string ImportField(std::string_view line, int n);
 
-// The text as one field of an exported line: as it stands, or in double quotes (an inner
-// quote doubled) when it holds a comma, a quote or a line break.
+// The line with the double quotes around its fields removed when every field, trimmed, is
+// in double quotes ("1/31/2020","CC","100"); otherwise the line as it stands.
+std::string UnquotedLine(std::string_view line);
+
+// The text with every line break (CR, LF or CR LF) replaced by a blank, so that it cannot
+// add a line to the file it is written to.
+std::string OneLine(std::string_view text);
+
+// The text as one field of an exported line: OneLine, then in double quotes (an inner quote
+// doubled) when it holds a comma or a quote.
 std::string CsvQuoted(std::string_view text);
 
 }  // namespace brevanta

@@ -37,6 +37,15 @@ Status DataStore::Load() {
     return Status::Ok();
 }
 
+bool DataStore::IsTableFile(const std::filesystem::path& path) const {
+    for (const TableFile* table : {&portfolio_table_, &holding_table_, &transaction_table_,
+                                   &value_table_, &settings_table_}) {
+        std::error_code error;
+        if (std::filesystem::equivalent(path, table->path, error)) return true;
+    }
+    return false;
+}
+
 StoreResult<int> DataStore::ReloadedIfChanged(StoreResult<int> changed,
                                               Status (DataStore::*reload)()) {
     if (changed.ok() && changed.value() > 0) {

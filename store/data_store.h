@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,9 @@ class DataStore {
     // table first when it has deleted rows. On failure
     // the caller shows DataUnavailableMessage (the status says which table failed and why).
     Status Load();
+
+    // Whether path names one of the five tables (the same file, through any link).
+    bool IsTableFile(const std::filesystem::path& path) const;
 
     // --- Portfolios (sorted by Name, compared byte by byte) ---
     Status LoadPortfolios();
@@ -113,8 +117,10 @@ class DataStore {
     // LoadTransactions() when finished adding.
     Status InsertTransaction(const TransactionRecord& record);
     // Appends the rows with the next identifiers, all or none: after a failure no row of them
-    // is stored. Not reloaded.
-    Status InsertTransactions(const std::vector<TransactionRecord>& records);
+    // is stored, and when one record's row was refused *refused_index (if given) is set to
+    // that record's index. Not reloaded.
+    Status InsertTransactions(const std::vector<TransactionRecord>& records,
+                              size_t* refused_index = nullptr);
     // Writes Date and Description, Type unless UnchangedText, Amount unless UnchangedAmount.
     // Not reloaded. Returns rows changed.
     StoreResult<int> UpdateTransaction(int32_t id, const TransactionRecord& record);
@@ -125,6 +131,9 @@ class DataStore {
     StoreResult<int> NextValueId();
     // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
     Status InsertValue(const ValueRecord& record);
+    // Appends the rows with consecutive identifiers from NextValueId(), all or none, as
+    // InsertTransactions does. Not reloaded.
+    Status InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index = nullptr);
     // Writes Date and Value; reloads when a row changed. Returns rows changed.
     StoreResult<int> UpdateHistoricalValue(int32_t id, const ValueRecord& record);
     StoreResult<int> DeleteHistoricalValues(const std::vector<std::string>& ids);

@@ -162,22 +162,12 @@ Status DataStore::InsertTransaction(const TransactionRecord& record) {
     return InsertTransactions({record});
 }
 
-Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records) {
+Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records,
+                                     size_t* refused_index) {
     if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
-    RowAppender<TransactionRows> appender(transaction_table_, AppendStart::Here);
-    Status status = appender.Open();
-    if (status.ok()) status = appender.BeginBatch();
-    int32_t id = next_transaction_id_;
-    for (size_t i = 0; status.ok() && i < records.size(); ++i, ++id) {
-        status = appender.Append([&](const TransactionRows& f, RowWriter& writer) {
-            f.WriteNew(writer, id, records[i]);
-        });
-    }
-    if (status.ok()) status = appender.Commit();
-    // Without the commit, closing removes the rows appended so far.
-    const Status closed = appender.Close();
-    if (status.ok()) status = closed;
-    if (status.ok()) next_transaction_id_ = id;
+    const Status status = AppendAll<TransactionRows>(transaction_table_, AppendStart::Here,
+                                                     next_transaction_id_, records, refused_index);
+    if (status.ok()) next_transaction_id_ += static_cast<int32_t>(records.size());
     return status;
 }
 
@@ -194,13 +184,14 @@ StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& i
 
 StoreResult<int> DataStore::NextValueId() { return NextIdentifier(value_table_, "VID"); }
 
-Status DataStore::InsertValue(const ValueRecord& record) {
+Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
+
+Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index) {
     if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
-    const StoreResult<int> id = NextValueId();
-    if (!id.ok()) return id.status();
-    return AppendOneRow<ValueRows>(
-        value_table_, AppendStart::Here,
-        [&](const ValueRows& f, RowWriter& writer) { f.WriteNew(writer, id.value(), record); });
+    const StoreResult<int> first_id = NextValueId();
+    if (!first_id.ok()) return first_id.status();
+    return AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(), records,
+                                refused_index);
 }
 
 StoreResult<int> DataStore::UpdateHistoricalValue(int32_t id, const ValueRecord& record) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/status.h"
 #include "store/row_reader.h"
@@ -172,6 +173,28 @@ class RowAppender {
     Table table_;
     Rows rows_;
 };
+
+// Appends a row per record, all or none: record i is written by Rows::WriteNew with the
+// identifier first_id + i. On failure no row of them is stored, and when the row of one record
+// was refused (a field cannot hold its value, or the row cannot be written) *refused_index
+// (if given) is set to that record's index; it is left alone otherwise.
+template <typename Rows, typename Record>
+Status AppendAll(const TableFile& file, AppendStart start, int32_t first_id,
+                 const std::vector<Record>& records, size_t* refused_index) {
+    RowAppender<Rows> appender(file, start);
+    Status status = appender.Open();
+    if (status.ok()) status = appender.BeginBatch();
+    for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+        const int32_t id = first_id + static_cast<int32_t>(i);
+        status = appender.Append(
+            [&](const Rows& rows, RowWriter& writer) { rows.WriteNew(writer, id, records[i]); });
+        if (!status.ok() && refused_index) *refused_index = i;
+    }
+    if (status.ok()) status = appender.Commit();
+    // Without the commit, closing removes the rows appended so far.
+    const Status closed = appender.Close();
+    return status.ok() ? closed : status;
+}
 
 // Opens the table, appends one row and closes it.
 template <typename Rows, typename Write>

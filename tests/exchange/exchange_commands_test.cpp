@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "exchange/run_cli.h"
 #include "store/data_store_fixture.h"
@@ -40,19 +43,36 @@ TEST_F(ExchangeCommandsTest, ExportThenImportPrintTheEngineMessages) {
 }
 
 TEST_F(ExchangeCommandsTest, FailuresExitNonZeroWithTheReason) {
-    const CliRun unwritable = RunCli(dir_.path(), "export performance --portfolio 1 no/perf.csv");
-    EXPECT_EQ(unwritable.exit_code, 1);
-    EXPECT_EQ(unwritable.err,
-              "Could not write no/perf.csv: No such file or directory\r\nNo records were "
-              "exported.\n");
-    const CliRun no_investment = RunCli(dir_.path(), "export values --portfolio 1 v.csv");
-    EXPECT_EQ(no_investment.exit_code, 1);
-    EXPECT_EQ(no_investment.err, "export values needs --investment\n");
-    const CliRun missing =
-        RunCli(dir_.path(), "import values --portfolio 1 --investment 1 none.csv");
-    EXPECT_EQ(missing.exit_code, 1);
-    EXPECT_EQ(missing.err,
-              "Could not read none.csv: No such file or directory\r\nNo records were imported.\n");
+    std::filesystem::create_directory(File("folder.csv"));
+    ASSERT_EQ(mkfifo(File("pipe.csv").c_str(), 0600), 0);
+    WriteBytes(File("bad.csv"), "01/05/2000, CC, 1,000.00\r\n");
+    const struct {
+        const char* arguments;
+        const char* err;
+    } cases[] = {
+        {"export performance --portfolio 1 no/perf.csv",
+         "Could not write no/perf.csv: No such file or directory\r\nNo records were exported.\n"},
+        {"export values --portfolio 1 v.csv", "export values needs --investment\n"},
+        {"export values --portfolio 1 --investment 1 Trans.dbf",
+         "Could not write Trans.dbf: it is a table of the data directory\r\n"
+         "No records were exported.\n"},
+        {"import values --portfolio 1 --investment 1 none.csv",
+         "Could not read none.csv: No such file or directory\r\nNo records were imported.\n"},
+        {"import values --portfolio 1 --investment 1 folder.csv",
+         "Could not read folder.csv: Is a directory\r\nNo records were imported.\n"},
+        {"import values --portfolio 1 --investment 1 pipe.csv",
+         "Could not read pipe.csv: it is not a regular file\r\nNo records were imported.\n"},
+        {"import values --portfolio 2 --investment 1 bad.csv",
+         "Investment 1 is not in portfolio 2.\r\nNo records were imported.\n"},
+        {"import transactions --portfolio 1 --investment 1 bad.csv",
+         "No Transaction records were imported: no line holds a date, a type code (CC, DI or "
+         "WI) and an amount above 0.\r\n1 line was skipped: line 1\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(dir_.path(), c.arguments);
+        EXPECT_EQ(run.exit_code, 1) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+    }
 }
 
 }  // namespace

@@ -69,37 +69,87 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     }
 }
 
-TEST_F(ImportExportEngineTest, ImportSkipsEveryLineThatDoesNotConvert) {
+TEST_F(ImportExportEngineTest, SkippedLinesAreCountedAndNamed) {
     std::istringstream in(
-        "01/05/2000, cc, 100\r\n"  // lower-case code
-        "01/05/2000, CC, 0\r\n"    // amount 0
-        "01/05/2000, WI, -5\n"     // negative amount
-        "01/05/2000, XX, 5\r"      // unknown code
-        "13/45/2000, CC, 5\r\n"    // no such date
-        "01/05/2000, DI, 1,5\r\n"  // "1" then a fourth field: imported as 1
-        "\r\n"
-        "  01/06/2000 , CC , 100.50 , a fourth field\r\n"
+        "01/05/2000, cc, 100\r\n"       // lower-case code
+        "01/05/2000, CC, 0\r\n"         // amount 0
+        "01/05/2000, WI, -5\n"          // negative amount
+        "01/05/2000, XX, 5\r"           // unknown code
+        "13/45/2000, CC, 5\r\n"         // no such date
+        "01/05/2000, DI, 1,000.00\r\n"  // a number written with a comma
+        "\r\n"                          // empty: not counted
+        "  01/06/2000 , CC , 100.50 , paid in cash\r\n"
         "01/07/2000, DI, abc\r\n");
     ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
-    EXPECT_EQ(engine_->Count(), 2);
-    EXPECT_EQ(engine_->ResultMessage(), "2 Transaction records were imported successfully.");
+    EXPECT_EQ(engine_->Count(), 1);
+    EXPECT_EQ(engine_->ResultMessage(),
+              "1 Transaction records were imported successfully.\r\n"
+              "7 lines were skipped: lines 1, 2, 3, 4, 5, 6, 9");
     const std::vector<TransactionRecord> list = store().TransactionsOfHolding(alpha_);
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[1].Type, "DI");
-    EXPECT_EQ(list[1].Amount, 1);
-    EXPECT_EQ(list[2].Date, D(2000, 1, 6));
-    EXPECT_EQ(list[2].Amount, 100.50);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[1].Date, D(2000, 1, 6));
+    EXPECT_EQ(list[1].Amount, 100.50);
 }
 
-TEST_F(ImportExportEngineTest, ValuesLineWithOnlyADateIsSkipped) {
-    std::istringstream in("01/31/2000\r\n01/31/2000,\r\n02/29/2000, 1050.25\r\n03/31/2000, 0\r\n");
-    ASSERT_TRUE(engine_->ImportHistoricalValues(growth_, alpha_, in).ok());
-    EXPECT_EQ(engine_->Count(), 1);
-    EXPECT_EQ(engine_->ResultMessage(), "1 Historical Value records were imported successfully.");
-    const std::vector<ValueRecord> values = store().ValuesOfHolding(alpha_);
-    ASSERT_EQ(values.size(), 2u);
-    EXPECT_EQ(values[1].Date, D(2000, 2, 29));
-    EXPECT_EQ(values[1].Value, 1050.25);
+TEST_F(ImportExportEngineTest, EachFormOfAValuesLineReadsAsExpected) {
+    const struct {
+        const char* text;
+        double value;  // 0: nothing imported
+    } cases[] = {
+        {"02/29/2000, 1050.25", 1050.25},
+        {"2/29/00, 1050.25", 1050.25},
+        {"2000-02-29, 1050.25", 1050.25},
+        {"\xEF\xBB\xBF"
+         "02/29/2000, 1050.25",
+         1050.25},
+        {"\"02/29/2000\",\"1050.25\"", 1050.25},
+        {"02/29/2000, 1050.25, month end", 1050.25},
+        {"02/29/2000, 1,000.00", 0},
+        {"02/29/2000, 1.234,56", 0},
+        {"02/29/2000, 100,50", 0},
+        {"\"02/29/2000\",\"1,000.00\"", 0},
+        {"29/02/2000, 1050.25", 0},
+        {"02/29/2000", 0},
+        {"02/29/2000, 0", 0},
+    };
+    for (const auto& c : cases) {
+        const float fund = AddHolding(growth_, "Fund", D(2000, 1, 15), 1000);
+        std::istringstream in(c.text);
+        EXPECT_EQ(engine_->ImportHistoricalValues(growth_, fund, in).ok(), c.value > 0) << c.text;
+        const std::vector<ValueRecord> values = store().ValuesOfHolding(fund);
+        ASSERT_EQ(values.size(), c.value > 0 ? 2u : 1u) << c.text;
+        if (c.value > 0) {
+            EXPECT_EQ(values[1].Date, D(2000, 2, 29)) << c.text;
+            EXPECT_EQ(values[1].Value, c.value) << c.text;
+        }
+    }
+}
+
+TEST_F(ImportExportEngineTest, FileWithoutAnImportableLineSaysSo) {
+    std::istringstream empty("");
+    EXPECT_TRUE(engine_->ImportTransactions(growth_, alpha_, empty).IsInvalidArgument());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "No Transaction records were imported: no line holds a date, a type code (CC, DI "
+              "or WI) and an amount above 0.");
+    std::string bad_lines;
+    for (int i = 0; i < 12; ++i) bad_lines += "x\r\n";
+    std::istringstream twelve(bad_lines);
+    EXPECT_FALSE(engine_->ImportHistoricalValues(growth_, alpha_, twelve).ok());
+    EXPECT_EQ(engine_->Count(), 0);
+    EXPECT_EQ(engine_->ResultMessage(),
+              "No Historical Value records were imported: no line holds a date and a value "
+              "above 0.\r\n12 lines were skipped: lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 ...");
+}
+
+TEST_F(ImportExportEngineTest, ARefusedLineIsNamedAndNothingOfTheFileIsStored) {
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    std::istringstream in("01/05/2000, CC, 100\r\n\r\n01/06/2000, CC, 100000000000000000000\r\n");
+    EXPECT_FALSE(engine_->ImportTransactions(growth_, alpha_, in).ok());
+    EXPECT_EQ(engine_->Count(), 0);
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Line 3 could not be stored: Trans.dbf, field AMT: The number 1e+20 does not fit "
+              "field AMT.\r\nNo records were imported.");
+    EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
 }
 
 TEST_F(ImportExportEngineTest, ValuesExportStartsWithTheOpeningValue) {
@@ -137,9 +187,9 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
     EXPECT_EQ(engine_->ResultMessage(), "3 performance records were exported successfully.");
 }
 
-TEST_F(ImportExportEngineTest, NamesWithCommasOrQuotesAreQuotedInThePerformanceExport) {
+TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
     const float portfolio = AddPortfolio("Smith, Jones");
-    AddHolding(portfolio, "The \"Big\" Fund", D(2001, 2, 1), 300);
+    const float big = AddHolding(portfolio, "The \"Big\"\r\nFund", D(2001, 2, 1), 300);
     std::ostringstream out;
     ASSERT_TRUE(engine_->ExportPerformance(portfolio, out, "performance.csv").ok());
     const std::string text = out.str();
@@ -147,6 +197,10 @@ TEST_F(ImportExportEngineTest, NamesWithCommasOrQuotesAreQuotedInThePerformanceE
               std::string::npos);
     EXPECT_NE(text.find("\r\n\"Smith, Jones\",Total of All Investments,01/01/1900,n/a, "),
               std::string::npos);
+    std::ostringstream transactions;
+    ASSERT_TRUE(engine_->ExportTransactions(portfolio, big, transactions, "big.csv").ok());
+    EXPECT_EQ(transactions.str(), "PORTFOLIO: Smith, Jones\r\nHOLDING: The \"Big\" Fund\r\n" +
+                                      kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
 }
 
 TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
@@ -178,7 +232,7 @@ TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
     EXPECT_EQ(ReadBytes(path), "old contents");
 }
 
-TEST_F(ImportExportEngineTest, UnknownInvestmentExportsNothing) {
+TEST_F(ImportExportEngineTest, UnknownInvestmentImportsAndExportsNothing) {
     const std::string path = File("nothing.csv");
     EXPECT_TRUE(engine_->ExportTransactions(growth_, 99, path).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(),
@@ -186,6 +240,26 @@ TEST_F(ImportExportEngineTest, UnknownInvestmentExportsNothing) {
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(engine_->ExportPerformance(42, path).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(), "Portfolio 42 was not found.\r\nNo records were exported.");
+    std::istringstream in("01/05/2000, CC, 100\r\n");
+    EXPECT_TRUE(engine_->ImportTransactions(42, alpha_, in).IsNotFound());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Investment 1 is not in portfolio 42.\r\nNo records were imported.");
+    EXPECT_EQ(store().TransactionsOfHolding(alpha_).size(), 1u);
+}
+
+TEST_F(ImportExportEngineTest, ExportNeverWritesOverATable) {
+    const std::string table = File(kValueTableFile);
+    const std::string link = File("link.csv");
+    std::filesystem::create_symlink(table, link);
+    const std::string before = ReadBytes(table);
+    for (const std::string& path : {table, link}) {
+        EXPECT_FALSE(engine_->ExportHistoricalValues(growth_, alpha_, path).ok());
+        EXPECT_EQ(engine_->ResultMessage(), "Could not write " + path +
+                                                ": it is a table of the data directory\r\n"
+                                                "No records were exported.");
+    }
+    EXPECT_EQ(ReadBytes(table), before);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
 TEST_F(ImportExportEngineTest, MissingOrUnreadableImportFileImportsNothing) {

@@ -38,10 +38,28 @@ TEST(ImportFieldTest, OnlyTheNext9999CharactersFollowEachComma) {
     EXPECT_EQ(ImportField(whole, 3), "tail");
 }
 
-TEST(CsvQuotedTest, OnlyTextsWithCommasQuotesOrBreaksAreQuoted) {
+TEST(UnquotedLineTest, QuotesGoOnlyWhenEveryFieldHasThem) {
+    const struct {
+        const char* line;
+        const char* read_as;
+    } cases[] = {
+        {"\"1/31/2020\",\"CC\",\"100\"", "1/31/2020,CC,100"},
+        {" \"1/31/2020\" , \"100\"\r", "1/31/2020,100"},
+        {"\"1/31/2020\",CC,\"100\"", "\"1/31/2020\",CC,\"100\""},
+        {"\"1/31/2020\",\"CC\",\"1,000.00\"", "\"1/31/2020\",\"CC\",\"1,000.00\""},
+        {"\"1/31/2020\",", "\"1/31/2020\","},
+        {"1/31/2020, CC, 100", "1/31/2020, CC, 100"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UnquotedLine(c.line), c.read_as) << c.line;
+}
+
+TEST(CsvQuotedTest, BreaksBecomeBlanksAndCommasOrQuotesAreQuoted) {
+    EXPECT_EQ(OneLine("a\r\nb\nc\rd"), "a b c d");
     EXPECT_EQ(CsvQuoted("Growth Fund"), "Growth Fund");
     EXPECT_EQ(CsvQuoted("Smith, Jones"), "\"Smith, Jones\"");
     EXPECT_EQ(CsvQuoted("The \"Big\" One"), "\"The \"\"Big\"\" One\"");
+    EXPECT_EQ(CsvQuoted("Two\r\nLines"), "Two Lines");
     EXPECT_EQ(CsvQuoted(""), "");
 }
 

@@ -130,6 +130,21 @@ TEST_F(HistoryTest, ASeriesOfTransactionsIsStoredWholeOrNotAtAll) {
     EXPECT_EQ(stored[6].Id, 6);  // identifiers follow on from the stored ones
 }
 
+TEST_F(HistoryTest, ASeriesOfValuesIsStoredWholeOrNotAtAll) {
+    AddValue(holding_, D(2024, 2, 29), 510);
+    const std::string before = ReadBytes(File(kValueTableFile));
+    std::vector<ValueRecord> series(3, ValueRecord{0, holding_, portfolio_, D(2024, 3, 31), 520});
+    series[1].Value = 1e20;  // too large for the field
+    size_t refused = series.size();
+    EXPECT_FALSE(store().InsertValues(series, &refused).ok());
+    EXPECT_EQ(refused, 1u);
+    EXPECT_EQ(ReadBytes(File(kValueTableFile)), before);
+
+    series[1].Value = 530;
+    ASSERT_TRUE(store().InsertValues(series).ok());
+    EXPECT_EQ(Column(kValueTableFile, "VID"), Texts({"1", "2", "3", "4"}));
+}
+
 TEST_F(HistoryTest, UpdateTransactionLeavesTypeAndAmountMarkedUnchanged) {
     AddTransaction(holding_, D(2024, 2, 29), "DI", 75.5, "dividend");
     TransactionRecord update;

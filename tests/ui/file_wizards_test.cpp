@@ -118,10 +118,10 @@ TEST_F(FileWizardTest, ImportAddsTheFileToTheChosenInvestment) {
     const Case cases[] = {
         {"transactionsButton",
          "Date, Type, Amount\r\n1/15/2024, CC, 100.50\r\n2/1/2024, WI, 20\r\n",
-         "2 Transaction records were imported successfully.",
+         "2 Transaction records were imported successfully.\r\n1 line was skipped: line 1",
          [&] { return store().TransactionsOfHolding(stocks_).size(); }},
         {"valuesButton", "3/31/2024, 1500.25\r\nnot a value\r\n",
-         "1 Historical Value records were imported successfully.",
+         "1 Historical Value records were imported successfully.\r\n1 line was skipped: line 2",
          [&] { return store().ValuesOfHolding(stocks_).size(); }},
     };
     for (const Case& c : cases) {

@@ -286,7 +286,7 @@ void RecordListPanel::onExportClicked() {
 
 RecordListPanel::Outcome RecordListPanel::run(const QString& path, EngineRun forTransactions,
                                               EngineRun forValues) {
-    ImportExportEngine engine(store_, context_.locale);
+    ImportExportEngine engine(store_);
     const EngineRun operation = kind_ == Kind::Transactions ? forTransactions : forValues;
     const Status status = (engine.*operation)(portfolioId_, holdingId_, path.toStdString());
     return {status, QString::fromStdString(engine.ResultMessage())};

@@ -126,7 +126,7 @@ void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& op
     QString message;
     {
         BusyCursor busy(context_.platform);
-        ImportExportEngine engine(*store_, context_.locale);
+        ImportExportEngine engine(*store_);
         status = operation(engine);
         message = QString::fromStdString(engine.ResultMessage());
     }
