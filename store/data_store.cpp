@@ -22,12 +22,16 @@ DataStore::DataStore(const std::string& data_directory, Table::Mode access)
       value_table_(InDirectory(data_directory, kValueTableFile, access)),
       settings_table_(InDirectory(data_directory, kSettingsTableFile, access)),
       lists_(std::make_unique<Lists>()),
-      access_(access) {}
+      access_(access),
+      lock_(data_directory) {}
 
 DataStore::~DataStore() = default;
 
 Status DataStore::Load() {
     load_failure_ = Status::Ok();
+    // One hold over all six loads: the lists come from one state of the directory.
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     for (Status (DataStore::*load)() :
          {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadTransactions,
           &DataStore::LoadValues, &DataStore::LoadColumns, &DataStore::LoadSettings}) {
@@ -60,17 +64,26 @@ Status DataStore::Loaded(Status status) {
     return status;
 }
 
-Status DataStore::WriteRefusal() const {
-    if (!load_failure_.ok()) return load_failure_;
-    if (access_ == Table::Mode::ReadOnly) {
-        return Status::InvalidArgument("The data directory is open for reading only.");
+DataStore::Writing::Writing(DataStore& store) : refusal(store.load_failure_) {
+    if (!refusal.ok()) return;
+    if (store.access_ == Table::Mode::ReadOnly) {
+        refusal = Status::InvalidArgument("The data directory is open for reading only.");
+        return;
     }
-    return Status::Ok();
+    hold.emplace(store.lock_, DirectoryLock::Kind::Exclusive);
+    refusal = hold->status();
+}
+
+DirectoryLock::Kind DataStore::LoadKind() const {
+    return access_ == Table::Mode::ReadOnly ? DirectoryLock::Kind::Shared
+                                            : DirectoryLock::Kind::Exclusive;
 }
 
 // --- Portfolios ---
 
 Status DataStore::LoadPortfolios() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<PortfolioRecord> rows;
     PortfolioRows fields;
     Status status = ReadEveryRow(portfolio_table_, fields, [&](PortfolioRows& f, RowReader& r) {
@@ -90,6 +103,8 @@ std::optional<PortfolioRecord> DataStore::FindPortfolio(float id) const {
 }
 
 std::string DataStore::PortfolioName(float id) const {
+    const DirectoryLock::Hold hold(lock_, DirectoryLock::Kind::Shared);
+    if (!hold.status().ok()) return "";
     PortfolioRows fields;
     std::optional<std::string> name;
     const StoreResult<int> visited =
@@ -105,7 +120,8 @@ StoreResult<int> DataStore::NextPortfolioId() { return NextIdentifier(portfolio_
 
 StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
                                             const std::string& description) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     const StoreResult<int> id = NextPortfolioId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<PortfolioRows>(
@@ -119,7 +135,8 @@ StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
 
 StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
                                             const std::string& description) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -129,7 +146,8 @@ StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
 }
 
 StoreResult<int> DataStore::StorePortfolioFigures(float id, const PerformanceFigures& figures) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -143,6 +161,8 @@ Status DataStore::DeletePortfolio(float id) { return DeleteCascade("PID", id, tr
 // --- Investments ---
 
 Status DataStore::LoadHoldings() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<HoldingRecord> rows;
     HoldingRows fields;
     Status status = ReadEveryRow(holding_table_, fields,
@@ -172,7 +192,8 @@ std::optional<HoldingRecord> DataStore::FindHoldingIn(float portfolio_id, float 
 StoreResult<int> DataStore::NextHoldingId() { return NextIdentifier(holding_table_, "HID"); }
 
 StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     const StoreResult<int> id = NextHoldingId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<HoldingRows>(
@@ -184,7 +205,8 @@ StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
 }
 
 StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.WriteDetails(writer, record);
@@ -193,7 +215,8 @@ StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record)
 }
 
 StoreResult<int> DataStore::StoreHoldingFigures(float id, const PerformanceFigures& figures) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.figures.WriteFigures(writer, figures);
@@ -211,7 +234,8 @@ StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_f
 }
 
 Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfolios) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     struct Step {
         const TableFile* file;
         Status (DataStore::*reload)();
@@ -233,7 +257,8 @@ Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfo
 }
 
 StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     const std::optional<HoldingRecord> source = FindHolding(id);
     if (!source) return Status::NotFound("there is no investment " + FloatToText(id));
     const std::vector<TransactionRecord> transactions = TransactionsOfHolding(id);
@@ -243,6 +268,8 @@ StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) 
     // copy before it starts.
     const StoreResult<int> first_value_id = NextValueId();
     if (!first_value_id.ok()) return first_value_id.status();
+    const StoreResult<int32_t> first_transaction_id = NextTransactionId();
+    if (!first_transaction_id.ok()) return first_transaction_id.status();
     RowAppender<TransactionRows> transaction_rows(transaction_table_, AppendStart::Here);
     RowAppender<ValueRows> value_rows(value_table_, AppendStart::Here);
     Status status = transaction_rows.Open();
@@ -258,14 +285,14 @@ StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) 
     if (!stored.ok()) return stored.status();
 
     // The opening entries lead both lists and are not rows.
+    int32_t transaction_id = first_transaction_id.value();
     for (size_t i = 1; status.ok() && i < transactions.size(); ++i) {
         TransactionRecord transaction = transactions[i];
         transaction.PortfolioId = portfolio_id;
         transaction.HoldingId = copy.Id;
         status = transaction_rows.Append([&](const TransactionRows& f, RowWriter& writer) {
-            f.WriteNew(writer, next_transaction_id_, transaction);
+            f.WriteNew(writer, transaction_id++, transaction);
         });
-        if (status.ok()) ++next_transaction_id_;
     }
     int32_t value_id = first_value_id.value();
     for (size_t i = 1; status.ok() && i < values.size(); ++i) {

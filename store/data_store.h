@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -8,6 +9,7 @@
 
 #include "core/date.h"
 #include "core/status.h"
+#include "store/directory_lock.h"
 #include "store/records.h"
 #include "store/store_result.h"
 #include "store/table_access.h"
@@ -32,7 +34,10 @@ inline constexpr const char* DataUnavailableMessage =
 // and the reason. After a failed load every writing operation refuses to run (returns the
 // load failure) until Load() succeeds, so a store that read a damaged table writes nothing.
 //
-// Single-threaded: call from one thread only.
+// Processes sharing the directory are kept apart by its DirectoryLock: every writing
+// operation holds it exclusively (re-reading what another process may have written first),
+// every load holds it shared (exclusively in a store that may pack). Single-threaded: call
+// from one thread only.
 class DataStore {
   public:
     // The tables are <data_directory>/port.dbf, holding.dbf, Trans.dbf, value.dbf, sys.dbf.
@@ -178,8 +183,19 @@ class DataStore {
 
     // Remembers a failed load, so that writes refuse to run until Load() succeeds.
     Status Loaded(Status status);
-    // Why this store may not write now (a failed load, or reading only), or ok.
-    Status WriteRefusal() const;
+    // A writing operation's exclusive hold on the directory; `refusal` says why it may not
+    // write (a failed load, reading only, the lock), or is ok.
+    struct Writing {
+        explicit Writing(DataStore& store);
+        Status refusal;
+        std::optional<DirectoryLock::Hold> hold;
+    };
+    // How loads hold the directory: exclusively where they may pack.
+    DirectoryLock::Kind LoadKind() const;
+    // The next TID, read again from the table when anything may have changed it since this
+    // store last read or wrote it. REQUIRES: a Writing hold.
+    StoreResult<int32_t> NextTransactionId();
+    void NoteTransactionTable(int32_t next_id);
     // V + Flows of the market value rule: the latest value on or before the date (the
     // opening value counts), plus the later flows only when that value is above 0.
     double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
@@ -202,6 +218,9 @@ class DataStore {
     int32_t next_transaction_id_ = 1;
     Status load_failure_;  // sticky until Load() succeeds
     Table::Mode access_;
+    mutable DirectoryLock lock_;
+    // The transaction table as this store last knew it: device, inode, size, change time.
+    std::array<int64_t, 5> transaction_stamp_{};
 };
 
 }  // namespace brevanta

@@ -1,5 +1,8 @@
 // Transactions, historical values and the totals and market values built on them.
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <unordered_set>
 
@@ -84,6 +87,8 @@ double FlowEffect(const std::string& type, double amount) {
 // --- Loading ---
 
 Status DataStore::LoadTransactions() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<TransactionRecord> rows;
     TransactionRows fields;
     int32_t largest = 0;
@@ -92,12 +97,14 @@ Status DataStore::LoadTransactions() {
         largest = std::max(largest, rows.back().Id);
     });
     if (!status.ok()) rows.clear();
-    next_transaction_id_ = largest + 1;
+    NoteTransactionTable(largest + 1);
     lists_->transactions.Assign(std::move(rows));
     return Loaded(std::move(status));
 }
 
 Status DataStore::LoadValues() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<ValueRecord> rows;
     ValueRows fields;
     Status status = ReadEveryRow(value_table_, fields,
@@ -164,15 +171,44 @@ Status DataStore::InsertTransaction(const TransactionRecord& record) {
 
 Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records,
                                      size_t* refused_index) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
+    const StoreResult<int32_t> first_id = NextTransactionId();
+    if (!first_id.ok()) return first_id.status();
     const Status status = AppendAll<TransactionRows>(transaction_table_, AppendStart::Here,
-                                                     next_transaction_id_, records, refused_index);
-    if (status.ok()) next_transaction_id_ += static_cast<int32_t>(records.size());
+                                                     first_id.value(), records, refused_index);
+    if (status.ok()) NoteTransactionTable(first_id.value() + static_cast<int32_t>(records.size()));
     return status;
 }
 
+namespace {
+
+std::array<int64_t, 5> StampOf(const std::string& path) {
+    struct stat file {};
+    if (stat(path.c_str(), &file) != 0) return {};
+    return {static_cast<int64_t>(file.st_dev), static_cast<int64_t>(file.st_ino), file.st_size,
+            file.st_ctim.tv_sec, file.st_ctim.tv_nsec};
+}
+
+}  // namespace
+
+StoreResult<int32_t> DataStore::NextTransactionId() {
+    if (StampOf(transaction_table_.path) == transaction_stamp_) return next_transaction_id_;
+    // Another process, or another operation of this one, wrote the table meanwhile.
+    const StoreResult<int> next = NextIdentifier(transaction_table_, "TID");
+    if (!next.ok()) return next.status();
+    NoteTransactionTable(next.value());
+    return next_transaction_id_;
+}
+
+void DataStore::NoteTransactionTable(int32_t next_id) {
+    next_transaction_id_ = next_id;
+    transaction_stamp_ = StampOf(transaction_table_.path);
+}
+
 StoreResult<int> DataStore::UpdateTransaction(int32_t id, const TransactionRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return RewriteById<TransactionRows>(
         transaction_table_, Locking::AllRows, id,
         [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });
@@ -187,7 +223,8 @@ StoreResult<int> DataStore::NextValueId() { return NextIdentifier(value_table_, 
 Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
 
 Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     const StoreResult<int> first_id = NextValueId();
     if (!first_id.ok()) return first_id.status();
     return AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(), records,
@@ -195,7 +232,8 @@ Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* 
 }
 
 StoreResult<int> DataStore::UpdateHistoricalValue(int32_t id, const ValueRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<ValueRows>(value_table_, Locking::None, id,
                                                     [&](const ValueRows& f, RowWriter& writer) {
                                                         f.WriteChanges(writer, record);
@@ -209,7 +247,8 @@ StoreResult<int> DataStore::DeleteHistoricalValues(const std::vector<std::string
 
 StoreResult<int> DataStore::DeleteListed(const TableFile& file, const char* id_field,
                                          const std::vector<std::string>& ids) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     if (ids.empty()) return 0;
     const std::unordered_set<std::string_view> listed(ids.begin(), ids.end());
     IdentifierField field{id_field, {}};

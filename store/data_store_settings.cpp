@@ -28,6 +28,8 @@ std::vector<ColumnRecord> ColumnsShown(const std::vector<ColumnRecord>& columns,
 }  // namespace
 
 Status DataStore::LoadSettings() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<SettingRecord> rows;
     SettingRows fields;
     Status status = ReadEveryRow(settings_table_, fields,
@@ -38,6 +40,8 @@ Status DataStore::LoadSettings() {
 }
 
 Status DataStore::LoadColumns() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<ColumnRecord> rows;
     SettingRows fields;
     Status status = ReadEveryRow(settings_table_, fields, [&](SettingRows& f, RowReader& r) {
@@ -62,7 +66,8 @@ std::optional<SettingRecord> DataStore::FindSetting(const std::string& key) cons
 }
 
 StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     SettingRows fields;
     const StoreResult<int> changed =
         VisitRows(settings_table_, Locking::None, fields,
@@ -104,7 +109,8 @@ std::optional<ColumnRecord> DataStore::FindColumn(const std::string& name) const
 }
 
 StoreResult<int> DataStore::UpdateColumn(const std::string& name, const ColumnRecord& record) {
-    if (Status refusal = WriteRefusal(); !refusal.ok()) return refusal;
+    const Writing writing(*this);
+    if (!writing.refusal.ok()) return writing.refusal;
     SettingRows fields;
     const StoreResult<int> changed =
         VisitRows(settings_table_, Locking::None, fields,

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "exchange/run_cli.h"
 #include "store/data_store_fixture.h"
@@ -73,6 +75,34 @@ TEST_F(ExchangeCommandsTest, FailuresExitNonZeroWithTheReason) {
         EXPECT_EQ(run.exit_code, 1) << c.arguments;
         EXPECT_EQ(run.err, c.err) << c.arguments;
     }
+}
+
+TEST_F(ExchangeCommandsTest, ImportsAtOnceStoreEveryRowUnderItsOwnIdentifier) {
+    std::string lines;
+    for (int day = 1; day <= 150; ++day) {
+        lines +=
+            "02/" + std::to_string(day % 28 + 1) + "/2001, CC, " + std::to_string(day) + "\r\n";
+    }
+    WriteBytes(File("lines.csv"), lines);
+    // Four imports run at once, two into each investment, while a reader lists the tables
+    // over and over.
+    const std::string cli = BREVANTA_CLI_PATH;
+    std::string script = "cd " + dir_.path() + " && (";
+    for (const char* investment : {"1", "2", "1", "2"}) {
+        script += cli + " import transactions --portfolio 1 --investment " + investment +
+                  " lines.csv >/dev/null & ";
+    }
+    script += "for i in 1 2 3 4 5 6 7 8 9 10; do " + cli +
+              " show >/dev/null || echo unreadable; done; wait) > race.out 2>&1";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    EXPECT_EQ(ReadBytes(File("race.out")), "");
+
+    Reopen();
+    EXPECT_EQ(store().TransactionsOfHolding(1).size(), 301u);
+    EXPECT_EQ(store().TransactionsOfHolding(2).size(), 301u);
+    std::set<std::string> ids;
+    for (const std::string& id : Column(kTransactionTableFile, "TID")) ids.insert(id);
+    EXPECT_EQ(ids.size(), 600u);
 }
 
 }  // namespace
