@@ -105,13 +105,10 @@ void AddCalculateCommand(CLI::App& app, int& exit_code) {
             exit_code = 1;
             return;
         }
-        DataStore store(".");
-        if (!LoadStore(store)) {
-            exit_code = 1;
-            return;
-        }
-        const auto portfolios = ChosenPortfolios(store, portfolio_ids);
-        exit_code = portfolios ? Calculate(store, *portfolios, *date) : 1;
+        exit_code = WithClaimedStore([&date](DataStore& store) {
+            const auto portfolios = ChosenPortfolios(store, portfolio_ids);
+            return portfolios ? Calculate(store, *portfolios, *date) : 1;
+        });
     });
 }
 

@@ -16,6 +16,9 @@ bool LoadStore(DataStore& store);
 // Loads the store of the current directory for reading only and runs `run` on it; returns
 // run's exit code, or 1 (having said why) when the store cannot be loaded.
 int WithReadOnlyStore(const std::function<int(DataStore&)>& run);
+// The same for a command that writes: it first claims the directory, waiting up to 10 seconds
+// for another writing command, and refusing at once while the desktop application has it.
+int WithClaimedStore(const std::function<int(DataStore&)>& run);
 // Prints an engine's result message (to stderr on failure); returns the exit code.
 int ReportEngineResult(const Status& status, const std::string& message);
 

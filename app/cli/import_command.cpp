@@ -1,3 +1,5 @@
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -5,6 +7,7 @@
 #include "app/cli/commands.h"
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
+#include "store/directory_claim.h"
 
 namespace brevanta::cli {
 
@@ -16,6 +19,19 @@ bool LoadStore(DataStore& store) {
 
 int WithReadOnlyStore(const std::function<int(DataStore&)>& run) {
     DataStore store(".", Table::Mode::ReadOnly);
+    return LoadStore(store) ? run(store) : 1;
+}
+
+int WithClaimedStore(const std::function<int(DataStore&)>& run) {
+    std::unique_ptr<DirectoryClaim> claim;
+    const Status claimed = DirectoryClaim::Take(std::filesystem::current_path().string(),
+                                                DirectoryClaim::Claimant::CommandLine,
+                                                std::chrono::seconds(10), claim);
+    if (!claimed.ok()) {
+        std::cerr << claimed.message() << "\n";
+        return 1;
+    }
+    DataStore store(".");
     return LoadStore(store) ? run(store) : 1;
 }
 
@@ -40,16 +56,14 @@ void AddImportCommand(CLI::App& app, int& exit_code) {
     command->add_option("--investment", holding_id, "Investment identifier")->required();
     command->add_option("FILE", file, "File to read")->required();
     command->callback([&exit_code] {
-        DataStore store(".");
-        if (!LoadStore(store)) {
-            exit_code = 1;
-            return;
-        }
-        ImportExportEngine engine(store);
-        const Status status = kind == "transactions"
-                                  ? engine.ImportTransactions(portfolio_id, holding_id, file)
-                                  : engine.ImportHistoricalValues(portfolio_id, holding_id, file);
-        exit_code = ReportEngineResult(status, engine.ResultMessage());
+        exit_code = WithClaimedStore([](DataStore& store) {
+            ImportExportEngine engine(store);
+            const Status status =
+                kind == "transactions"
+                    ? engine.ImportTransactions(portfolio_id, holding_id, file)
+                    : engine.ImportHistoricalValues(portfolio_id, holding_id, file);
+            return ReportEngineResult(status, engine.ResultMessage());
+        });
     });
 }
 

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 
 #include "exchange/run_cli.h"
 #include "store/data_store_fixture.h"
+#include "store/directory_claim.h"
 
 namespace brevanta::testing {
 namespace {
@@ -103,6 +105,32 @@ TEST_F(ExchangeCommandsTest, ImportsAtOnceStoreEveryRowUnderItsOwnIdentifier) {
     std::set<std::string> ids;
     for (const std::string& id : Column(kTransactionTableFile, "TID")) ids.insert(id);
     EXPECT_EQ(ids.size(), 600u);
+}
+
+TEST_F(ExchangeCommandsTest, WritingCommandsWaitForEachOtherAndKeepOutOfTheApplicationsWay) {
+    using Claimant = DirectoryClaim::Claimant;
+    WriteBytes(File("one.csv"), "02/01/2001, CC, 10\r\n");
+    const std::string busy =
+        dir_.path() + " is being changed by brevanta-cli; try again when it has finished.";
+    {
+        std::unique_ptr<DirectoryClaim> command;
+        ASSERT_TRUE(DirectoryClaim::Take(dir_.path(), Claimant::CommandLine, {}, command).ok());
+        std::unique_ptr<DirectoryClaim> second;
+        const Status waited = DirectoryClaim::Take(dir_.path(), Claimant::CommandLine,
+                                                   std::chrono::milliseconds(100), second);
+        EXPECT_EQ(waited.message(), busy);
+    }
+    std::unique_ptr<DirectoryClaim> application;
+    ASSERT_TRUE(DirectoryClaim::Take(dir_.path(), Claimant::Application, {}, application).ok());
+    const CliRun refused =
+        RunCli(dir_.path(), "import transactions --portfolio 1 --investment 1 one.csv");
+    EXPECT_EQ(refused.exit_code, 1);
+    EXPECT_EQ(refused.err, dir_.path() + " is open in Brevanta; close it first.\n");
+    EXPECT_EQ(RunCli(dir_.path(), "show").exit_code, 0);  // reading goes on
+    application.reset();
+    EXPECT_EQ(
+        RunCli(dir_.path(), "import transactions --portfolio 1 --investment 1 one.csv").exit_code,
+        0);
 }
 
 }  // namespace

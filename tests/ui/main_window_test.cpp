@@ -453,6 +453,15 @@ TEST_F(MainWindowTest, StartUpWithoutTheValueTableShowsTheMessageWithItsReasonAn
     EXPECT_EQ(platform_.busy_depth, 0);
 }
 
+TEST_F(MainWindowTest, ASecondWindowOnTheDirectorySaysItIsOpenAndEnds) {
+    auto first = Open();
+    auto second = Open();
+    ASSERT_EQ(platform_.Texts(), std::vector<QString>({QString::fromStdString(
+                                     dir_.path() + " is open in Brevanta; close it first.")}));
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_TRUE(first->isVisible());
+}
+
 TEST_F(MainWindowTest, DirectoryWithoutTablesIsCreatedOnlyWhenTheUserSaysYes) {
     const std::filesystem::path empty = std::filesystem::path(dir_.path()) / "new";
     context_.data_directory = empty;

@@ -22,6 +22,7 @@
 #include "reports/report_writer.h"
 #include "store/data_directory.h"
 #include "store/data_store.h"
+#include "store/directory_claim.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/calc/options_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
@@ -347,6 +348,14 @@ bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Openi
     if (!createTablesIfWanted(directory)) return false;
     Platform& platform = context_.platform;
     const QString path = Text(directory.string());
+    // Opening the directory shown again keeps its claim; another claim of this window's
+    // own would only stand in its way.
+    std::unique_ptr<DirectoryClaim> claim;
+    if (!store_ || directory != context_.data_directory) {
+        const Status claimed = DirectoryClaim::Take(
+            directory.string(), DirectoryClaim::Claimant::Application, {}, claim);
+        if (ShowIfFailed(platform, claimed)) return false;
+    }
     auto store = std::make_unique<DataStore>(directory.string());
     BusyCursor busy(platform);
     if (const Status loaded = store->Load(); !loaded.ok()) {
@@ -359,6 +368,7 @@ bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Openi
         return false;
     }
     store_ = std::move(store);
+    if (claim) claim_ = std::move(claim);
     context_.data_directory = directory;
     QSettings().setValue(kDataDirectoryKey, path);
     showStore();

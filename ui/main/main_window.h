@@ -20,6 +20,7 @@ namespace brevanta {
 
 class CaptionStrip;
 class DataStore;
+class DirectoryClaim;
 class TextTableModel;
 class PortfolioTreeModel;
 
@@ -127,6 +128,7 @@ class MainWindow : public QMainWindow {
     bool deleteConfirmed(const QString& caption, const std::string& name);
 
     UiContext& context_;
+    std::unique_ptr<DirectoryClaim> claim_;  // while the window has the directory
     std::unique_ptr<DataStore> store_;
     bool activated_ = false;
     float currentPortfolioId_ = 0;
