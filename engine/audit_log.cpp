@@ -1,5 +1,7 @@
 #include "engine/audit_log.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <string_view>
 
@@ -75,7 +77,7 @@ Status AuditLog::Append(const Subject& subject, const CalculationResults& result
     std::error_code error;
     const bool is_new = !std::filesystem::exists(file_, error);
     std::ofstream out(file_, std::ios::binary | std::ios::app);
-    if (!out) return Status::IoError("Cannot open " + file_.string());
+    if (!out) return Status::IoError("Cannot open " + file_.string() + ": " + std::strerror(errno));
     if (is_new) out << LegendHeader();
     out << Block(subject, results, flows);
     out.close();

@@ -90,8 +90,12 @@ int PerformanceEngine::Conclude(const StoreResult<int>& stored, const AuditLog::
         if (status_.ok()) status_ = stored.status();
         return kNotStored;
     }
-    // A log that cannot be written is not a calculation failure: it is skipped silently.
-    if (log_) log_->Append(subject, results, yearly_flows_);
+    // A log that cannot be written is not a calculation failure: the figures stand, and the
+    // caller may warn.
+    if (log_) {
+        const Status logged = log_->Append(subject, results, yearly_flows_);
+        if (!logged.ok() && log_status_.ok()) log_status_ = logged;
+    }
     return kCalculated;
 }
 

@@ -70,6 +70,8 @@ class PerformanceEngine {
     bool logging() const { return log_.has_value(); }
     // The first store failure met by this engine, or ok.
     const Status& status() const { return status_; }
+    // The first audit log block that could not be written, or ok. The figures were stored.
+    const Status& log_status() const { return log_status_; }
 
   private:
     // After a calculation: the store's answer becomes the code; the block is logged.
@@ -83,6 +85,7 @@ class PerformanceEngine {
     CalculationResults portfolio_results_;
     YearlyFlows yearly_flows_;
     Status status_;
+    Status log_status_;
 
     // Under a snapshot, the last portfolio calculated: its inputs cannot have changed, so
     // calculating it again as of the same date gives the results it left, and the

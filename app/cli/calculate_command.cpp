@@ -76,6 +76,10 @@ int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, 
         CalculatePortfolios(store, engine, portfolios, date,
                             [&progress](int done, int total) { progress.Show(done, total); });
     progress.Finish();
+    if (!engine.log_status().ok()) {
+        std::cerr << "Warning: the calculation audit log could not be written: "
+                  << engine.log_status().message() << "\n";
+    }
     if (!status.ok()) {
         std::cerr << "Some figures could not be stored: " << status.message() << "\n";
         return 1;

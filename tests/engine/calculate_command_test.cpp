@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/clock.h"
 #include "store/data_store_fixture.h"
 #include "store/run_command.h"
@@ -40,6 +42,20 @@ TEST_F(CalculateCommandTest, CalculatesEveryPortfolioAndSaysSoWithoutABarInAPipe
     Reopen();
     EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
     EXPECT_EQ(store().FindPortfolio(other_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+}
+
+TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand) {
+    AddSettingRow("LOG_AUDIT", "1");
+    std::filesystem::create_directory(File("calclog.txt"));
+    int exit_code = -1;
+    EXPECT_EQ(Calculate("--date 2001-06-30 --portfolio 1", exit_code),
+              "Warning: the calculation audit log could not be written: Cannot open " +
+                  File("calclog.txt") +
+                  ": Is a directory\nFinished calculating performance "
+                  "numbers.\n");
+    EXPECT_EQ(exit_code, 0);
+    Reopen();
     EXPECT_EQ(store().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
 }
 
