@@ -1,4 +1,8 @@
 // Loading the store: the fixed order, and failures that name what is wrong and write nothing.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "store/data_store_fixture.h"
@@ -112,6 +116,26 @@ TEST_F(LoadTest, AReadOnlyStoreNeitherPacksNorWrites) {
     EXPECT_EQ(refused.message(), "The data directory is open for reading only.");
     EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);
+}
+
+TEST_F(LoadTest, AReadOnlyStoreReadsADirectoryItCannotWrite) {
+    for (const char* table : {kPortfolioTableFile, kHoldingTableFile, kTransactionTableFile,
+                              kValueTableFile, kSettingsTableFile}) {
+        ASSERT_EQ(chmod(File(table).c_str(), 0444), 0);
+    }
+    ASSERT_EQ(chmod(dir_.path().c_str(), 0555), 0);
+    // Root writes anything, so the reader runs as an unprivileged user in a child.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && setuid(65534) != 0) _exit(2);
+        DataStore reader(dir_.path(), Table::Mode::ReadOnly);
+        _exit(reader.Load().ok() && reader.TransactionsOfHolding(1).size() == 2 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // the deleted row is still there
 }
 
 TEST(DataUnavailable, MessageIsExact) {
