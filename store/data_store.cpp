@@ -1,5 +1,7 @@
 #include "store/data_store.h"
 
+#include <algorithm>
+
 #include "core/float_text.h"
 #include "store/data_store_lists.h"
 #include "store/table_layouts.h"
@@ -32,11 +34,21 @@ Status DataStore::Load() {
     // One hold over all six loads: the lists come from one state of the directory.
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
+    // A damaged table stops the load before any table is packed.
+    pending_packs_.emplace();
     for (Status (DataStore::*load)() :
          {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadTransactions,
           &DataStore::LoadValues, &DataStore::LoadColumns, &DataStore::LoadSettings}) {
         Status status = (this->*load)();
-        if (!status.ok()) return status;
+        if (!status.ok()) {
+            pending_packs_.reset();
+            return status;
+        }
+    }
+    const std::vector<const TableFile*> packs = std::move(*pending_packs_);
+    pending_packs_.reset();
+    for (const TableFile* file : packs) {
+        if (Status packed = PackAfterReading(*file, true); !packed.ok()) return Loaded(packed);
     }
     return Status::Ok();
 }
@@ -74,6 +86,22 @@ DataStore::Writing::Writing(DataStore& store) : refusal(store.load_failure_) {
     refusal = hold->status();
 }
 
+Status DataStore::PackAfterReading(const TableFile& file, bool saw_deleted) {
+    if (!saw_deleted || access_ == Table::Mode::ReadOnly) return Status::Ok();
+    if (pending_packs_) {
+        if (std::find(pending_packs_->begin(), pending_packs_->end(), &file) ==
+            pending_packs_->end()) {
+            pending_packs_->push_back(&file);
+        }
+        return Status::Ok();
+    }
+    Table table;
+    Status status = OpenTable(table, file);
+    if (status.ok()) status = TableFailure(file, table.Pack());
+    if (status.ok()) status = TableFailure(file, table.Close());
+    return status;
+}
+
 DirectoryLock::Kind DataStore::LoadKind() const {
     return access_ == Table::Mode::ReadOnly ? DirectoryLock::Kind::Shared
                                             : DirectoryLock::Kind::Exclusive;
@@ -86,9 +114,11 @@ Status DataStore::LoadPortfolios() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<PortfolioRecord> rows;
     PortfolioRows fields;
-    Status status = ReadEveryRow(portfolio_table_, fields, [&](PortfolioRows& f, RowReader& r) {
-        rows.push_back(f.Read(r));
-    });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        portfolio_table_, fields,
+        [&](PortfolioRows& f, RowReader& r) { rows.push_back(f.Read(r)); }, &deleted);
+    if (status.ok()) status = PackAfterReading(portfolio_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->portfolios.Assign(std::move(rows));
     return Loaded(std::move(status));
@@ -165,8 +195,11 @@ Status DataStore::LoadHoldings() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<HoldingRecord> rows;
     HoldingRows fields;
-    Status status = ReadEveryRow(holding_table_, fields,
-                                 [&](HoldingRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        holding_table_, fields, [&](HoldingRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
+        &deleted);
+    if (status.ok()) status = PackAfterReading(holding_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->holdings.Assign(std::move(rows));
     return Loaded(std::move(status));

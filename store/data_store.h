@@ -190,6 +190,9 @@ class DataStore {
         Status refusal;
         std::optional<DirectoryLock::Hold> hold;
     };
+    // After a table was read: packs it when it holds deleted rows and this store may write;
+    // during Load() the packs wait until every table has been read.
+    Status PackAfterReading(const TableFile& file, bool saw_deleted);
     // How loads hold the directory: exclusively where they may pack.
     DirectoryLock::Kind LoadKind() const;
     // The next TID, read again from the table when anything may have changed it since this
@@ -218,6 +221,8 @@ class DataStore {
     int32_t next_transaction_id_ = 1;
     Status load_failure_;  // sticky until Load() succeeds
     Table::Mode access_;
+    // While Load() reads, the tables it will pack once all of them have been read.
+    std::optional<std::vector<const TableFile*>> pending_packs_;
     mutable DirectoryLock lock_;
     // The transaction table as this store last knew it: device, inode, size, change time.
     std::array<int64_t, 5> transaction_stamp_{};

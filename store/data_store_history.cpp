@@ -92,10 +92,15 @@ Status DataStore::LoadTransactions() {
     std::vector<TransactionRecord> rows;
     TransactionRows fields;
     int32_t largest = 0;
-    Status status = ReadEveryRow(transaction_table_, fields, [&](TransactionRows& f, RowReader& r) {
-        rows.push_back(f.Read(r));
-        largest = std::max(largest, rows.back().Id);
-    });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        transaction_table_, fields,
+        [&](TransactionRows& f, RowReader& r) {
+            rows.push_back(f.Read(r));
+            largest = std::max(largest, rows.back().Id);
+        },
+        &deleted);
+    if (status.ok()) status = PackAfterReading(transaction_table_, deleted);
     if (!status.ok()) rows.clear();
     NoteTransactionTable(largest + 1);
     lists_->transactions.Assign(std::move(rows));
@@ -107,8 +112,11 @@ Status DataStore::LoadValues() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<ValueRecord> rows;
     ValueRows fields;
-    Status status = ReadEveryRow(value_table_, fields,
-                                 [&](ValueRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        value_table_, fields, [&](ValueRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
+        &deleted);
+    if (status.ok()) status = PackAfterReading(value_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->values.Assign(std::move(rows));
     return Loaded(std::move(status));

@@ -32,8 +32,11 @@ Status DataStore::LoadSettings() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<SettingRecord> rows;
     SettingRows fields;
-    Status status = ReadEveryRow(settings_table_, fields,
-                                 [&](SettingRows& f, RowReader& r) { rows.push_back(f.Read(r)); });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        settings_table_, fields, [&](SettingRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
+        &deleted);
+    if (status.ok()) status = PackAfterReading(settings_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->settings = std::move(rows);
     return Loaded(std::move(status));
@@ -44,15 +47,20 @@ Status DataStore::LoadColumns() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<ColumnRecord> rows;
     SettingRows fields;
-    Status status = ReadEveryRow(settings_table_, fields, [&](SettingRows& f, RowReader& r) {
-        if (r.Text(f.key) != ColumnKey) return;
-        ColumnRecord column;
-        column.Name = r.Text(f.values[0]);
-        column.Visible = r.Integer(f.values[1]);
-        column.Width = r.Integer(f.values[2]);
-        column.Position = r.Integer(f.values[3]);
-        rows.push_back(std::move(column));
-    });
+    bool deleted = false;
+    Status status = ReadEveryRow(
+        settings_table_, fields,
+        [&](SettingRows& f, RowReader& r) {
+            if (r.Text(f.key) != ColumnKey) return;
+            ColumnRecord column;
+            column.Name = r.Text(f.values[0]);
+            column.Visible = r.Integer(f.values[1]);
+            column.Width = r.Integer(f.values[2]);
+            column.Position = r.Integer(f.values[3]);
+            rows.push_back(std::move(column));
+        },
+        &deleted);
+    if (status.ok()) status = PackAfterReading(settings_table_, deleted);
     if (!status.ok()) rows.clear();
     std::stable_sort(rows.begin(), rows.end(), [](const ColumnRecord& a, const ColumnRecord& b) {
         return a.Position < b.Position;

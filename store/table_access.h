@@ -28,24 +28,27 @@ Status OpenTable(Table& table, const TableFile& file);
 // The engine's failure, led by the table's name unless its message names the file already.
 Status TableFailure(const TableFile& file, const Status& status);
 
-// Reads every live row in file order, packing the table first unless it is read-only:
-// `on_row(rows, reader)` reads the current row. `rows` binds the fields (a struct with
-// Bind(RowReader&)). The first malformed row stops the read and is returned; its number is
-// its row in the file as read.
+// Reads every live row in file order without writing: `on_row(rows, reader)` reads the
+// current row. `rows` binds the fields (a struct with Bind(RowReader&)). The first malformed
+// row stops the read and is returned; its number is its row in the file. `saw_deleted`, when
+// given, tells whether the table holds rows marked deleted.
 template <typename Rows, typename OnRow>
-Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row) {
+Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row, bool* saw_deleted = nullptr) {
     Table table;
     Status status = OpenTable(table, file);
     if (!status.ok()) return status;
-    if (file.mode == Table::Mode::ReadWrite) status = table.Pack();
-    if (status.ok()) status = table.Top();
+    status = table.Top();
     if (!status.ok()) return TableFailure(file, status);
     RowReader reader(table, file.name);
     rows.Bind(reader);
     const int32_t count = table.RecordCount();
     for (int32_t row = 1; reader.status().ok() && row <= count && !table.Eof(); ++row) {
         reader.SetRow(row);
-        if (!table.Deleted()) on_row(rows, reader);
+        if (!table.Deleted()) {
+            on_row(rows, reader);
+        } else if (saw_deleted) {
+            *saw_deleted = true;
+        }
         status = table.Skip();
         if (!status.ok()) return TableFailure(file, status);
     }

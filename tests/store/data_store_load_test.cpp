@@ -24,15 +24,19 @@ class LoadTest : public DataStoreTest {
     }
 };
 
-TEST_F(LoadTest, MissingValueTableFailsAfterPackingTheFirstThree) {
+TEST_F(LoadTest, MissingValueTableFailsTheLoadBeforeAnyTableIsPacked) {
     std::filesystem::remove(File(kValueTableFile));
     DataStore reloaded(dir_.path());
     const Status status = reloaded.Load();
     ASSERT_FALSE(status.ok());
     EXPECT_TRUE(status.IsNotFound()) << status.message();
     EXPECT_NE(status.message().find("value.dbf"), std::string::npos) << status.message();
-    EXPECT_EQ(RowsInFile(kTransactionTableFile), 1);  // packed by the load
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // its deleted row is still there
     EXPECT_EQ(reloaded.AllPortfolios().size(), 1u);
+
+    CreateTable(kValueTableFile, ValueTableLayout());
+    ASSERT_TRUE(reloaded.Load().ok());
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 1);  // packed once every table was read
 }
 
 TEST_F(LoadTest, MalformedDateFailsTheLoadNamingTableRowAndField) {
