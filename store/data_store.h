@@ -66,7 +66,7 @@ class DataStore {
     // PNAME of the first row of port.dbf (not the list) with that PID; "" when none or when
     // the table cannot be read.
     std::string PortfolioName(float id) const;
-    // Largest PID in port.dbf plus one (1 for an empty table); packs the table first.
+    // Largest live PID in port.dbf plus one (1 for an empty table).
     StoreResult<int> NextPortfolioId();
     // Appends a not-calculated portfolio and reloads; returns its new PID.
     StoreResult<int> InsertPortfolio(const std::string& name, const std::string& description);
@@ -84,7 +84,7 @@ class DataStore {
     std::vector<HoldingRecord> HoldingsOfPortfolio(float portfolio_id) const;
     std::optional<HoldingRecord> FindHolding(float id) const;
     std::optional<HoldingRecord> FindHoldingIn(float portfolio_id, float id) const;
-    // Largest HID in holding.dbf plus one (1 for an empty table); packs the table first.
+    // Largest live HID in holding.dbf plus one (1 for an empty table).
     StoreResult<int> NextHoldingId();
     // Appends the investment (figures not calculated, whatever the record holds) and
     // reloads; returns its new HID.
@@ -132,7 +132,7 @@ class DataStore {
     // ids are decimal identifier texts. Marks the rows deleted without packing (the next
     // load packs) and returns how many; the caller reloads.
     StoreResult<int> DeleteTransactions(const std::vector<std::string>& ids);
-    // Largest VID in value.dbf plus one (1 for an empty table); packs the table first.
+    // Largest live VID in value.dbf plus one (1 for an empty table).
     StoreResult<int> NextValueId();
     // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
     Status InsertValue(const ValueRecord& record);

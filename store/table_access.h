@@ -125,7 +125,7 @@ struct IdentifierField {
     void Bind(RowReader& reader) { id = reader.Field(name); }
 };
 
-// The largest identifier in the (packed) table plus one, counting from 0.
+// The largest identifier among the live rows plus one, counting from 0.
 StoreResult<int> NextIdentifier(const TableFile& file, const char* field_name);
 
 // Whether the row's identifier converts to the same number as `id`.
