@@ -50,9 +50,9 @@ class DataStore {
     DataStore& operator=(const DataStore&) = delete;
 
     // Loads everything in this order, stopping at the first failure: portfolios, holdings,
-    // transactions, values, columns, settings. Each load of a ReadWrite store packs its
-    // table first when it has deleted rows. On failure
-    // the caller shows DataUnavailableMessage (the status says which table failed and why).
+    // transactions, values, columns, settings. A ReadWrite store then packs the tables that
+    // hold deleted rows; a failed load packs none. On failure the caller shows
+    // DataUnavailableMessage (the status says which table failed and why).
     Status Load();
 
     // Whether path names one of the five tables (the same file, through any link).
