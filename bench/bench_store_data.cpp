@@ -57,8 +57,8 @@ BenchStore::BenchStore(BenchStoreShape shape) : shape_(shape) {
 
     AppendRows<PortfolioRows>(portfolios_table, shape_.portfolios,
                               [](const PortfolioRows& rows, RowWriter& writer, int i) {
-                                  rows.WriteNew(writer, i + 1, "Portfolio " + std::to_string(i + 1),
-                                                "Generated");
+                                  rows.WriteNew(writer, Pid{i + 1},
+                                                "Portfolio " + std::to_string(i + 1), "Generated");
                               });
     const auto portfolio_of = [&](int holding_index) {
         return holding_index / shape_.holdings_per_portfolio + 1;
@@ -66,11 +66,11 @@ BenchStore::BenchStore(BenchStoreShape shape) : shape_(shape) {
     AppendRows<HoldingRows>(holdings_table, holdings(),
                             [&](const HoldingRows& rows, RowWriter& writer, int i) {
                                 HoldingRecord holding;
-                                holding.PortfolioId = static_cast<float>(portfolio_of(i));
+                                holding.PortfolioId = Pid{portfolio_of(i)};
                                 holding.Name = "Fund " + std::to_string(i + 1);
                                 holding.InceptionDate = inception();
                                 holding.InitialAmount = 10000 + 10 * i;
-                                rows.WriteNew(writer, i + 1, holding);
+                                rows.WriteNew(writer, Hid{i + 1}, holding);
                             });
     static const char* const kTypes[] = {"CC", "DI", "WI"};
     AppendRows<TransactionRows>(
@@ -79,25 +79,25 @@ BenchStore::BenchStore(BenchStoreShape shape) : shape_(shape) {
             const int holding = i / shape_.months, month = i % shape_.months;
             const Date month_end = MonthEnd(shape_.last_month_end, shape_.months - 1 - month);
             TransactionRecord transaction;
-            transaction.HoldingId = static_cast<float>(holding + 1);
-            transaction.PortfolioId = static_cast<float>(portfolio_of(holding));
+            transaction.HoldingId = Hid{holding + 1};
+            transaction.PortfolioId = Pid{portfolio_of(holding)};
             transaction.Date = Date::Ymd(month_end.year(), month_end.month(), 15);
             transaction.Type = kTypes[month % 3];
             transaction.Amount = 100 + (month * 37 + holding) % 400;
             transaction.Description = "Monthly";
-            rows.WriteNew(writer, i + 1, transaction);
+            rows.WriteNew(writer, Tid{i + 1}, transaction);
         });
     AppendRows<ValueRows>(values_table, holdings() * shape_.months,
                           [&](const ValueRows& rows, RowWriter& writer, int i) {
                               const int holding = i / shape_.months, month = i % shape_.months;
                               ValueRecord value;
-                              value.HoldingId = static_cast<float>(holding + 1);
-                              value.PortfolioId = static_cast<float>(portfolio_of(holding));
+                              value.HoldingId = Hid{holding + 1};
+                              value.PortfolioId = Pid{portfolio_of(holding)};
                               value.Date =
                                   MonthEnd(shape_.last_month_end, shape_.months - 1 - month);
                               value.Value = 10000 + 10 * holding + 55.5 * (month + 1) +
                                             (month * 7919 + holding) % 300;
-                              rows.WriteNew(writer, i + 1, value);
+                              rows.WriteNew(writer, Vid{i + 1}, value);
                           });
     const std::pair<const char*, const char*> kSettings[] = {{NumDecKey, "2"}, {LogAuditKey, "0"}};
     AppendRows<SettingRows>(settings_table, 2,

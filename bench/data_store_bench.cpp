@@ -20,9 +20,7 @@ const DataStore& LoadedStandardStore() {
 }
 
 // Investment identifiers spread over the whole store, one per call.
-float HoldingOfCall(int64_t call) {
-    return static_cast<float>(call * 7919 % StandardBenchStore().holdings() + 1);
-}
+Hid HoldingOfCall(int64_t call) { return Hid{call * 7919 % StandardBenchStore().holdings() + 1}; }
 
 void BM_LoadStore(benchmark::State& state) {
     const std::string& directory = StandardBenchStore().directory();
@@ -77,7 +75,7 @@ void BM_PortfolioValueAt(benchmark::State& state) {
     int64_t call = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(store.PortfolioValueAt(
-            static_cast<float>(call++ % 20 + 1), StandardBenchStore().shape().last_month_end));
+            Pid{call++ % 20 + 1}, StandardBenchStore().shape().last_month_end));
     }
 }
 BENCHMARK(BM_PortfolioValueAt)->Unit(benchmark::kMicrosecond)->Iterations(1000);

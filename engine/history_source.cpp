@@ -14,8 +14,8 @@ TransactionTimeline TimelineOf(const std::vector<TransactionRecord>& transaction
 }
 
 // The kept entry for key, read with `read` when there is none or the source is not frozen.
-template <typename Value, typename Read>
-const Value& Kept(std::map<float, Value>& kept, bool frozen, float key, Read read) {
+template <typename Key, typename Value, typename Read>
+const Value& Kept(std::map<Key, Value>& kept, bool frozen, Key key, Read read) {
     if (!frozen) kept.clear();
     auto it = kept.find(key);
     if (it == kept.end()) it = kept.emplace(key, read()).first;
@@ -31,7 +31,7 @@ void HistorySource::Thaw() {
     portfolio_holdings_.clear();
 }
 
-std::shared_ptr<const HoldingHistory> HistorySource::Holding(float holding_id) {
+std::shared_ptr<const HoldingHistory> HistorySource::Holding(Hid holding_id) {
     return Kept(holdings_, frozen_, holding_id, [&] {
         std::vector<HoldingHistory::Value> values;
         for (const ValueRecord& record : store_.ValuesOfHolding(holding_id)) {
@@ -42,24 +42,23 @@ std::shared_ptr<const HoldingHistory> HistorySource::Holding(float holding_id) {
     });
 }
 
-std::shared_ptr<const TransactionTimeline> HistorySource::PortfolioTransactions(
-    float portfolio_id) {
+std::shared_ptr<const TransactionTimeline> HistorySource::PortfolioTransactions(Pid portfolio_id) {
     return Kept(portfolio_transactions_, frozen_, portfolio_id, [&] {
         return std::make_shared<const TransactionTimeline>(
             TimelineOf(store_.TransactionsOfPortfolio(portfolio_id)));
     });
 }
 
-std::vector<std::shared_ptr<const HoldingHistory>> HistorySource::HoldingsOf(float portfolio_id) {
-    const std::vector<float> ids = Kept(portfolio_holdings_, frozen_, portfolio_id, [&] {
-        std::vector<float> holding_ids;
+std::vector<std::shared_ptr<const HoldingHistory>> HistorySource::HoldingsOf(Pid portfolio_id) {
+    const std::vector<Hid> ids = Kept(portfolio_holdings_, frozen_, portfolio_id, [&] {
+        std::vector<Hid> holding_ids;
         for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(portfolio_id)) {
             holding_ids.push_back(holding.Id);
         }
         return holding_ids;
     });
     std::vector<std::shared_ptr<const HoldingHistory>> histories;
-    for (float id : ids) histories.push_back(Holding(id));
+    for (Hid id : ids) histories.push_back(Holding(id));
     return histories;
 }
 

@@ -25,18 +25,18 @@ class HistorySource {
     bool frozen() const { return frozen_; }
 
     // The investment's OpeningValue and values, OpeningContribution and transactions.
-    std::shared_ptr<const HoldingHistory> Holding(float holding_id);
+    std::shared_ptr<const HoldingHistory> Holding(Hid holding_id);
     // One OpeningContribution per investment plus all transactions, by date.
-    std::shared_ptr<const TransactionTimeline> PortfolioTransactions(float portfolio_id);
+    std::shared_ptr<const TransactionTimeline> PortfolioTransactions(Pid portfolio_id);
     // The investments' histories in the order of HoldingsOfPortfolio.
-    std::vector<std::shared_ptr<const HoldingHistory>> HoldingsOf(float portfolio_id);
+    std::vector<std::shared_ptr<const HoldingHistory>> HoldingsOf(Pid portfolio_id);
 
   private:
     const DataStore& store_;
     bool frozen_ = false;
-    std::map<float, std::shared_ptr<const HoldingHistory>> holdings_;
-    std::map<float, std::shared_ptr<const TransactionTimeline>> portfolio_transactions_;
-    std::map<float, std::vector<float>> portfolio_holdings_;
+    std::map<Hid, std::shared_ptr<const HoldingHistory>> holdings_;
+    std::map<Pid, std::shared_ptr<const TransactionTimeline>> portfolio_transactions_;
+    std::map<Pid, std::vector<Hid>> portfolio_holdings_;
 };
 
 }  // namespace brevanta

@@ -18,7 +18,7 @@ double MarketValuation::At(Date d) const {
     return total < 0 ? 0 : total;
 }
 
-double InvestmentMarketValue(const DataStore& store, float holding_id, Date d) {
+double InvestmentMarketValue(const DataStore& store, Hid holding_id, Date d) {
     HistorySource histories(store);
     return MarketValuation::OfInvestment(histories.Holding(holding_id)).At(d);
 }

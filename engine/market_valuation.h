@@ -5,6 +5,7 @@
 
 #include "core/date.h"
 #include "engine/holding_history.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -34,6 +35,6 @@ class MarketValuation {
 // The investment's market value at d in investment mode, over its history as the store
 // holds it now: its latest value on or before d plus all its later flows up to d, even when
 // that value is 0. Never negative; 0 for an unknown investment.
-double InvestmentMarketValue(const DataStore& store, float holding_id, Date d);
+double InvestmentMarketValue(const DataStore& store, Hid holding_id, Date d);
 
 }  // namespace brevanta

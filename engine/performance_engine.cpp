@@ -39,7 +39,7 @@ PerformanceEngine::PerformanceEngine(DataStore& store, const Clock& clock,
     }
 }
 
-int PerformanceEngine::CalculateInvestment(float holding_id, Date performance_date) {
+int PerformanceEngine::CalculateInvestment(Hid holding_id, Date performance_date) {
     const std::shared_ptr<const HoldingHistory> history = histories_.Holding(holding_id);
     const TransactionTimeline& cash_flows = history->transactions();
     if (const int code = CheckTransactions(cash_flows); code != kCalculated) return code;
@@ -57,7 +57,7 @@ int PerformanceEngine::CalculateInvestment(float holding_id, Date performance_da
                     investment_results_);
 }
 
-int PerformanceEngine::CalculatePortfolio(float portfolio_id, Date performance_date) {
+int PerformanceEngine::CalculatePortfolio(Pid portfolio_id, Date performance_date) {
     const std::shared_ptr<const TransactionTimeline> cash_flows =
         histories_.PortfolioTransactions(portfolio_id);
     if (const int code = CheckTransactions(*cash_flows); code != kCalculated) return code;

@@ -58,8 +58,8 @@ class PerformanceEngine {
     PerformanceEngine(const PerformanceEngine&) = delete;
     PerformanceEngine& operator=(const PerformanceEngine&) = delete;
 
-    int CalculateInvestment(float holding_id, Date performance_date);
-    int CalculatePortfolio(float portfolio_id, Date performance_date);
+    int CalculateInvestment(Hid holding_id, Date performance_date);
+    int CalculatePortfolio(Pid portfolio_id, Date performance_date);
 
     // The last calculation of each mode, for the audit viewer.
     const CalculationResults& investment_results() const { return investment_results_; }
@@ -91,7 +91,7 @@ class PerformanceEngine {
     // calculating it again as of the same date gives the results it left, and the
     // inception flows kept here.
     struct LastPortfolio {
-        float id;
+        Pid id;
         Date performance_date;
         YearlyFlows flows;
     };

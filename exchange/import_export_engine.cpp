@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "core/date_format.h"
-#include "core/float_text.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "exchange/text_fields.h"
@@ -234,9 +233,7 @@ std::string TransactionsDone(std::string_view destination) {
            "\r\nsuccessfully.";
 }
 
-std::string IdText(float id) { return FloatToText(id); }
-
-Status HoldingNotInPortfolio(float portfolio_id, float holding_id) {
+Status HoldingNotInPortfolio(Pid portfolio_id, Hid holding_id) {
     return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
                             IdText(portfolio_id) + ".");
 }
@@ -284,31 +281,30 @@ Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
     return import(in);
 }
 
-Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
+Status ImportExportEngine::ImportTransactions(Pid portfolio_id, Hid holding_id,
                                               const std::filesystem::path& path) {
     return ImportFile(
         path, [&](std::istream& in) { return ImportTransactions(portfolio_id, holding_id, in); });
 }
 
-Status ImportExportEngine::ImportTransactions(float portfolio_id, float holding_id,
-                                              std::istream& in) {
+Status ImportExportEngine::ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in) {
     return Import<TransactionImport>(portfolio_id, holding_id, in);
 }
 
-Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,
+Status ImportExportEngine::ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   const std::filesystem::path& path) {
     return ImportFile(path, [&](std::istream& in) {
         return ImportHistoricalValues(portfolio_id, holding_id, in);
     });
 }
 
-Status ImportExportEngine::ImportHistoricalValues(float portfolio_id, float holding_id,
+Status ImportExportEngine::ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   std::istream& in) {
     return Import<ValueImport>(portfolio_id, holding_id, in);
 }
 
 template <typename Kind>
-Status ImportExportEngine::Import(float portfolio_id, float holding_id, std::istream& in) {
+Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream& in) {
     count_ = 0;
     Status status;
     std::string text;
@@ -354,7 +350,7 @@ Status ImportExportEngine::Import(float portfolio_id, float holding_id, std::ist
     return status;
 }
 
-std::vector<std::string> ImportExportEngine::HeaderLines(float portfolio_id, float holding_id,
+std::vector<std::string> ImportExportEngine::HeaderLines(Pid portfolio_id, Hid holding_id,
                                                          Status& status) const {
     const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
@@ -366,8 +362,8 @@ std::vector<std::string> ImportExportEngine::HeaderLines(float portfolio_id, flo
             kHoldingLabel + OneLine(holding->Name), kHyphenLine};
 }
 
-ImportExportEngine::ExportText ImportExportEngine::TransactionsText(float portfolio_id,
-                                                                    float holding_id) const {
+ImportExportEngine::ExportText ImportExportEngine::TransactionsText(Pid portfolio_id,
+                                                                    Hid holding_id) const {
     ExportText text;
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
@@ -379,8 +375,8 @@ ImportExportEngine::ExportText ImportExportEngine::TransactionsText(float portfo
     return text;
 }
 
-ImportExportEngine::ExportText ImportExportEngine::ValuesText(float portfolio_id,
-                                                              float holding_id) const {
+ImportExportEngine::ExportText ImportExportEngine::ValuesText(Pid portfolio_id,
+                                                              Hid holding_id) const {
     ExportText text;
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
@@ -392,7 +388,7 @@ ImportExportEngine::ExportText ImportExportEngine::ValuesText(float portfolio_id
     return text;
 }
 
-ImportExportEngine::ExportText ImportExportEngine::PerformanceText(float portfolio_id) const {
+ImportExportEngine::ExportText ImportExportEngine::PerformanceText(Pid portfolio_id) const {
     ExportText text;
     const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
     if (!portfolio) {
@@ -433,34 +429,33 @@ Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
     return status;
 }
 
-Status ImportExportEngine::ExportTransactions(float portfolio_id, float holding_id,
+Status ImportExportEngine::ExportTransactions(Pid portfolio_id, Hid holding_id,
                                               const std::filesystem::path& path) {
     return Export(TransactionsText(portfolio_id, holding_id), FileSink(store_, path),
                   TransactionsDone(path.string()));
 }
 
-Status ImportExportEngine::ExportTransactions(float portfolio_id, float holding_id,
-                                              std::ostream& out, std::string_view destination) {
+Status ImportExportEngine::ExportTransactions(Pid portfolio_id, Hid holding_id, std::ostream& out,
+                                              std::string_view destination) {
     return Export(TransactionsText(portfolio_id, holding_id), StreamSink(out, destination),
                   TransactionsDone(destination));
 }
 
-Status ImportExportEngine::ExportHistoricalValues(float portfolio_id, float holding_id,
+Status ImportExportEngine::ExportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   const std::filesystem::path& path) {
     return Export(ValuesText(portfolio_id, holding_id), FileSink(store_, path), kValuesDone);
 }
 
-Status ImportExportEngine::ExportHistoricalValues(float portfolio_id, float holding_id,
+Status ImportExportEngine::ExportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   std::ostream& out, std::string_view destination) {
     return Export(ValuesText(portfolio_id, holding_id), StreamSink(out, destination), kValuesDone);
 }
 
-Status ImportExportEngine::ExportPerformance(float portfolio_id,
-                                             const std::filesystem::path& path) {
+Status ImportExportEngine::ExportPerformance(Pid portfolio_id, const std::filesystem::path& path) {
     return Export(PerformanceText(portfolio_id), FileSink(store_, path), kPerformanceDone);
 }
 
-Status ImportExportEngine::ExportPerformance(float portfolio_id, std::ostream& out,
+Status ImportExportEngine::ExportPerformance(Pid portfolio_id, std::ostream& out,
                                              std::string_view destination) {
     return Export(PerformanceText(portfolio_id), StreamSink(out, destination), kPerformanceDone);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/status.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -35,30 +36,28 @@ class ImportExportEngine {
     // it is empty or one of the three header lines of an export. All lines or none are
     // stored: fails, storing nothing, when the investment is not in the portfolio, the file
     // cannot be read, no line converts, or the store refuses a line (the message names it).
-    Status ImportTransactions(float portfolio_id, float holding_id,
-                              const std::filesystem::path& path);
-    Status ImportTransactions(float portfolio_id, float holding_id, std::istream& in);
+    Status ImportTransactions(Pid portfolio_id, Hid holding_id, const std::filesystem::path& path);
+    Status ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in);
 
     // The same for lines "date, value above 0", added as historical values.
-    Status ImportHistoricalValues(float portfolio_id, float holding_id,
+    Status ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                   const std::filesystem::path& path);
-    Status ImportHistoricalValues(float portfolio_id, float holding_id, std::istream& in);
+    Status ImportHistoricalValues(Pid portfolio_id, Hid holding_id, std::istream& in);
 
     // The file forms replace the file only when every byte was written, and never write over
     // one of the store's tables. On failure (also an unknown investment or portfolio) nothing
     // is counted and the message says why. The stream forms name `destination` in their
     // messages.
-    Status ExportTransactions(float portfolio_id, float holding_id,
-                              const std::filesystem::path& path);
-    Status ExportTransactions(float portfolio_id, float holding_id, std::ostream& out,
+    Status ExportTransactions(Pid portfolio_id, Hid holding_id, const std::filesystem::path& path);
+    Status ExportTransactions(Pid portfolio_id, Hid holding_id, std::ostream& out,
                               std::string_view destination);
-    Status ExportHistoricalValues(float portfolio_id, float holding_id,
+    Status ExportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                   const std::filesystem::path& path);
-    Status ExportHistoricalValues(float portfolio_id, float holding_id, std::ostream& out,
+    Status ExportHistoricalValues(Pid portfolio_id, Hid holding_id, std::ostream& out,
                                   std::string_view destination);
     // A line per investment of the portfolio, then a total line.
-    Status ExportPerformance(float portfolio_id, const std::filesystem::path& path);
-    Status ExportPerformance(float portfolio_id, std::ostream& out, std::string_view destination);
+    Status ExportPerformance(Pid portfolio_id, const std::filesystem::path& path);
+    Status ExportPerformance(Pid portfolio_id, std::ostream& out, std::string_view destination);
 
     // Records imported, or data lines written, by the last operation.
     int Count() const { return count_; }
@@ -79,13 +78,12 @@ class ImportExportEngine {
                       const std::function<Status(std::istream&)>& import);
     // Parses the lines of `in` with kind's rules and stores their records all or none.
     template <typename Kind>
-    Status Import(float portfolio_id, float holding_id, std::istream& in);
+    Status Import(Pid portfolio_id, Hid holding_id, std::istream& in);
 
-    ExportText TransactionsText(float portfolio_id, float holding_id) const;
-    ExportText ValuesText(float portfolio_id, float holding_id) const;
-    ExportText PerformanceText(float portfolio_id) const;
-    std::vector<std::string> HeaderLines(float portfolio_id, float holding_id,
-                                         Status& status) const;
+    ExportText TransactionsText(Pid portfolio_id, Hid holding_id) const;
+    ExportText ValuesText(Pid portfolio_id, Hid holding_id) const;
+    ExportText PerformanceText(Pid portfolio_id) const;
+    std::vector<std::string> HeaderLines(Pid portfolio_id, Hid holding_id, Status& status) const;
 
     // Writes the text through sink; the message is the count followed by done_message.
     Status Export(const ExportText& text, const Sink& sink, const std::string& done_message);

@@ -27,7 +27,7 @@ struct Directory {
         store.Load();
         store.InsertPortfolio("Fuzz", "");
         brevanta::HoldingRecord holding;
-        holding.PortfolioId = 1;
+        holding.PortfolioId = brevanta::Pid{1};
         holding.Name = "Fund";
         holding.InceptionDate = brevanta::Date::Ymd(2000, 1, 31);
         holding.InitialAmount = 1000;
@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     brevanta::ImportExportEngine engine(store);
     std::istringstream transactions(text);
-    engine.ImportTransactions(1, 1, transactions);
+    engine.ImportTransactions(brevanta::Pid{1}, brevanta::Hid{1}, transactions);
     std::istringstream values(text);
-    engine.ImportHistoricalValues(1, 1, values);
+    engine.ImportHistoricalValues(brevanta::Pid{1}, brevanta::Hid{1}, values);
     return 0;
 }

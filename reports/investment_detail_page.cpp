@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/date_format.h"
-#include "core/float_text.h"
 #include "core/number_format.h"
 #include "reports/figure_cell.h"
 #include "reports/html_text.h"
@@ -135,7 +134,7 @@ class DetailPage {
                                                    " VALIGN='TOP'", " VALIGN='TOP'"};
         static constexpr const char* kSpacer = "<TD>&nbsp;</TD>";
 
-        const float id = holding_.Id;
+        const Hid id = holding_.Id;
         const double contributions = store_.TypeTotal(id, CashContributionCode);
         const double distributions = store_.TypeTotal(id, DividendReinvestedCode);
         const double withdrawals = store_.TypeTotal(id, WithdrawalCode);
@@ -286,13 +285,13 @@ class DetailPage {
 
 }  // namespace
 
-Status BuildInvestmentDetailPage(ReportWriter& writer, float portfolio_id, float holding_id,
+Status BuildInvestmentDetailPage(ReportWriter& writer, Pid portfolio_id, Hid holding_id,
                                  DetailSections sections) {
     const std::optional<HoldingRecord> holding =
         writer.store().FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
-        return Status::NotFound("Investment " + FloatToText(holding_id) + " is not in portfolio " +
-                                FloatToText(portfolio_id) + ".");
+        return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
+                                IdText(portfolio_id) + ".");
     }
     DetailPage page(writer, *holding, writer.store().PortfolioName(portfolio_id));
     page.Build(sections);

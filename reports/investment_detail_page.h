@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/status.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -16,7 +17,7 @@ struct DetailSections {
 // Fills the writer's page with the investment detail page: title, header block, the return
 // tables asked for, the lists. NotFound, with the page left empty, when the investment is
 // not in the portfolio.
-Status BuildInvestmentDetailPage(ReportWriter& writer, float portfolio_id, float holding_id,
+Status BuildInvestmentDetailPage(ReportWriter& writer, Pid portfolio_id, Hid holding_id,
                                  DetailSections sections);
 
 }  // namespace brevanta

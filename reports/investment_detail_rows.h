@@ -15,11 +15,11 @@ std::string MoneyText(double amount, const Locale& locale);
 
 // The investment's transactions (ids: TIDs) in the order asked, without its opening contribution:
 // date (short format), type text (empty for an unknown code), amount, description.
-std::vector<TextRow> BuildTransactionRows(const DataStore& store, float holding_id,
+std::vector<TextRow> BuildTransactionRows(const DataStore& store, Hid holding_id,
                                           TransactionOrder order, const Locale& locale);
 
 // Its historical values (ids: VIDs) likewise, without the opening value: date, value.
-std::vector<TextRow> BuildValueRows(const DataStore& store, float holding_id, ValueOrder order,
+std::vector<TextRow> BuildValueRows(const DataStore& store, Hid holding_id, ValueOrder order,
                                     const Locale& locale);
 
 }  // namespace brevanta

@@ -33,7 +33,7 @@ std::vector<ListColumn> ListColumns(const std::vector<ColumnRecord>& visible) {
     return columns;
 }
 
-InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
+InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
                                    const std::vector<ColumnRecord>& visible,
                                    std::string_view number_pattern, const Locale& locale,
                                    Date today) {
@@ -45,7 +45,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
     for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio_id)) {
         const double recent = RoundedToCents(InvestmentMarketValue(store, holding.Id, today));
         total += recent;
-        TextRow row{static_cast<int32_t>(holding.Id), {holding.Name}};
+        TextRow row{Number(holding.Id), {holding.Name}};
         for (const ColumnRecord& column : visible) {
             row.cells.push_back(column.Name == kRecentValueColumn
                                     ? FormatNumber(recent, kMoneyPattern, locale)

@@ -36,7 +36,7 @@ struct InvestmentList {
 // today in dollars and cents. Each recent value is rounded to the cent and the total is the
 // sum of the rounded rows, so the total line always adds up. A portfolio that does not exist
 // gives no rows and an empty caption.
-InvestmentList BuildInvestmentList(const DataStore& store, float portfolio_id,
+InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
                                    const std::vector<ColumnRecord>& visible,
                                    std::string_view number_pattern, const Locale& locale,
                                    Date today);

@@ -67,7 +67,7 @@ std::string PerformanceDateText(Date date, const Locale& locale) {
     return date == NoDate ? "Not Calculated" : FormatShortDate(date, locale);
 }
 
-InvestmentTotals TotalsOf(const DataStore& store, float holding_id, Date today) {
+InvestmentTotals TotalsOf(const DataStore& store, Hid holding_id, Date today) {
     InvestmentTotals totals;
     totals.contributions = store.TypeTotal(holding_id, CashContributionCode);
     totals.dividends = store.TypeTotal(holding_id, DividendReinvestedCode);

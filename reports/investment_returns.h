@@ -50,7 +50,7 @@ struct InvestmentTotals {
     double recent_value = 0;  // the market value today
 };
 
-InvestmentTotals TotalsOf(const DataStore& store, float holding_id, Date today);
+InvestmentTotals TotalsOf(const DataStore& store, Hid holding_id, Date today);
 
 // A total as the panel shows it, "###,###,##0.00".
 std::string TotalText(double amount, const Locale& locale);

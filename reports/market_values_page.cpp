@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/date_format.h"
-#include "core/float_text.h"
 #include "core/number_format.h"
 #include "reports/html_text.h"
 #include "reports/report_writer.h"
@@ -39,11 +38,11 @@ std::vector<Date> QuarterEnds(Date start, Date performance_date) {
     return ends;
 }
 
-Status BuildMarketValuesPage(ReportWriter& writer, float portfolio_id) {
+Status BuildMarketValuesPage(ReportWriter& writer, Pid portfolio_id) {
     DataStore& store = writer.store();
     const std::optional<PortfolioRecord> portfolio = store.FindPortfolio(portfolio_id);
     if (!portfolio) {
-        return Status::NotFound("Portfolio " + FloatToText(portfolio_id) + " was not found.");
+        return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
     }
     const Locale& locale = writer.locale();
     const auto whole = [&](double amount) { return FormatNumber(amount, kWholeUnits, locale); };

@@ -4,6 +4,7 @@
 
 #include "core/date.h"
 #include "core/status.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -16,6 +17,6 @@ std::vector<Date> QuarterEnds(Date start, Date performance_date);
 // Fills the writer's page with the portfolio's market value, contributions and withdrawals
 // per calendar quarter, from the start of its history to its performance date. NotFound,
 // with the page left empty, when there is no such portfolio.
-Status BuildMarketValuesPage(ReportWriter& writer, float portfolio_id);
+Status BuildMarketValuesPage(ReportWriter& writer, Pid portfolio_id);
 
 }  // namespace brevanta

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/date_format.h"
-#include "core/float_text.h"
 #include "core/number_format.h"
 #include "engine/period_dates.h"
 #include "reports/figure_cell.h"
@@ -29,7 +28,7 @@ constexpr const char* kDollarWeightedKeys[] = {"QTR$",    "1 Year$",  "3 Year$",
                                                "5 Year$", "10 Year$", "Inception$"};
 
 // Contributions less withdrawals dated after `from`, up to and including `to`.
-double NetFlows(const DataStore& store, float portfolio_id, Date from, Date to) {
+double NetFlows(const DataStore& store, Pid portfolio_id, Date from, Date to) {
     return store.PortfolioTypeTotal(portfolio_id, from, to, CashContributionCode) -
            store.PortfolioTypeTotal(portfolio_id, from, to, WithdrawalCode);
 }
@@ -154,7 +153,7 @@ class PerformancePage {
     }
 
     void AddCashFlows(const std::vector<HoldingRecord>& holdings) {
-        const float id = portfolio_.Id;
+        const Pid id = portfolio_.Id;
         const double last_quarter = NetFlows(store_, id, SubtractMonths(date_, 3), date_);
         const double last_year = NetFlows(store_, id, SubtractMonths(date_, 12), date_);
         double inception = 0;
@@ -189,11 +188,11 @@ class PerformancePage {
 
 }  // namespace
 
-Status BuildPortfolioPerformancePage(ReportWriter& writer, float portfolio_id, bool time_weighted,
+Status BuildPortfolioPerformancePage(ReportWriter& writer, Pid portfolio_id, bool time_weighted,
                                      bool dollar_weighted) {
     const std::optional<PortfolioRecord> portfolio = writer.store().FindPortfolio(portfolio_id);
     if (!portfolio) {
-        return Status::NotFound("Portfolio " + FloatToText(portfolio_id) + " was not found.");
+        return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
     }
     PerformancePage(writer, *portfolio, time_weighted, dollar_weighted).Build();
     return Status::Ok();

@@ -8,12 +8,12 @@
 namespace brevanta {
 
 struct InvestmentNodeRow {
-    float id;
+    Hid id;
     std::string name;
 };
 
 struct PortfolioNodeRow {
-    float id;
+    Pid id;
     std::string name;
     std::vector<InvestmentNodeRow> investments;
 };

@@ -1,6 +1,5 @@
 #include "reports/report_writer.h"
 
-#include "core/float_text.h"
 #include "exchange/text_file.h"
 #include "reports/investment_detail_page.h"
 #include "reports/market_values_page.h"
@@ -59,15 +58,15 @@ bool IsInvestmentReport(int code) {
 ReportWriter::ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale)
     : store_(store), directory_(std::move(directory)), locale_(std::move(locale)) {}
 
-std::string ReportWriter::PortfolioFileName(float portfolio_id) {
-    return "report" + FloatToText(portfolio_id) + "_.html";
+std::string ReportWriter::PortfolioFileName(Pid portfolio_id) {
+    return "report" + IdText(portfolio_id) + "_.html";
 }
 
-std::string ReportWriter::InvestmentFileName(float portfolio_id, float holding_id) {
-    return "report" + FloatToText(portfolio_id) + "_" + FloatToText(holding_id) + ".html";
+std::string ReportWriter::InvestmentFileName(Pid portfolio_id, Hid holding_id) {
+    return "report" + IdText(portfolio_id) + "_" + IdText(holding_id) + ".html";
 }
 
-Status ReportWriter::RunPortfolioReport(float portfolio_id, int code) {
+Status ReportWriter::RunPortfolioReport(Pid portfolio_id, int code) {
     if (!IsPortfolioReport(code)) return UnknownCode(code);
     const Status built = code == kMarketValuesReport
                              ? BuildMarketValuesPage(*this, portfolio_id)
@@ -77,19 +76,19 @@ Status ReportWriter::RunPortfolioReport(float portfolio_id, int code) {
     return Save(PortfolioFileName(portfolio_id), built);
 }
 
-Status ReportWriter::RunInvestmentReport(float portfolio_id, float holding_id, int code) {
+Status ReportWriter::RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code) {
     if (!IsInvestmentReport(code)) return UnknownCode(code);
     const Status built =
         BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
     return Save(InvestmentFileName(portfolio_id, holding_id), built);
 }
 
-Status ReportWriter::RunReport(float portfolio_id, float holding_id, int code) {
+Status ReportWriter::RunReport(Pid portfolio_id, Hid holding_id, int code) {
     return IsPortfolioReport(code) ? RunPortfolioReport(portfolio_id, code)
                                    : RunInvestmentReport(portfolio_id, holding_id, code);
 }
 
-Status ReportWriter::RunInvestmentDetail(float portfolio_id, float holding_id) {
+Status ReportWriter::RunInvestmentDetail(Pid portfolio_id, Hid holding_id) {
     return RunInvestmentReport(portfolio_id, holding_id, kInvestmentDetailReport);
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/locale.h"
 #include "core/status.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -43,19 +44,19 @@ class ReportWriter {
     ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale = Locale::EnUs());
 
     // A portfolio report (code 10, 11, 12 or 20) saved as report<pid>_.html.
-    Status RunPortfolioReport(float portfolio_id, int code);
+    Status RunPortfolioReport(Pid portfolio_id, int code);
     // An investment report (code 30, 31, 32, 40, 41, 42 or 50) saved as
     // report<pid>_<hid>.html. Fails when the investment is not in the portfolio.
-    Status RunInvestmentReport(float portfolio_id, float holding_id, int code);
+    Status RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code);
     // Any report: a portfolio report ignores holding_id.
-    Status RunReport(float portfolio_id, float holding_id, int code);
+    Status RunReport(Pid portfolio_id, Hid holding_id, int code);
     // The full investment detail page, the same as code 30.
-    Status RunInvestmentDetail(float portfolio_id, float holding_id);
+    Status RunInvestmentDetail(Pid portfolio_id, Hid holding_id);
     // The file the last successful run saved.
     const std::filesystem::path& SavedPath() const { return saved_path_; }
 
-    static std::string PortfolioFileName(float portfolio_id);
-    static std::string InvestmentFileName(float portfolio_id, float holding_id);
+    static std::string PortfolioFileName(Pid portfolio_id);
+    static std::string InvestmentFileName(Pid portfolio_id, Hid holding_id);
 
     // --- For the page builders ---
     DataStore& store() const { return store_; }

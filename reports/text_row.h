@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "store/identifiers.h"
+
 namespace brevanta {
 
 // One row of a list whose every cell a row builder computed.
 struct TextRow {
-    int32_t id = 0;  // the identifier of what the row shows, where it has one
+    IdNumber id = 0;  // the number of the identifier of what the row shows, where it has one
     std::vector<std::string> cells;
 
     bool operator==(const TextRow&) const = default;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/float_text.h"
 #include "store/data_store_lists.h"
 #include "store/table_layouts.h"
 #include "store/table_rows.h"
@@ -126,13 +125,13 @@ Status DataStore::LoadPortfolios() {
 
 std::vector<PortfolioRecord> DataStore::AllPortfolios() const { return lists_->portfolios.all(); }
 
-std::optional<PortfolioRecord> DataStore::FindPortfolio(float id) const {
+std::optional<PortfolioRecord> DataStore::FindPortfolio(Pid id) const {
     const PortfolioRecord* found = lists_->portfolios.Find(id);
     if (!found) return std::nullopt;
     return *found;
 }
 
-std::string DataStore::PortfolioName(float id) const {
+std::string DataStore::PortfolioName(Pid id) const {
     const DirectoryLock::Hold hold(lock_, DirectoryLock::Kind::Shared);
     if (!hold.status().ok()) return "";
     PortfolioRows fields;
@@ -140,19 +139,22 @@ std::string DataStore::PortfolioName(float id) const {
     const StoreResult<int> visited =
         VisitRows(portfolio_table_, Locking::AllRows, fields,
                   [&](PortfolioRows& f, RowReader& reader, RowWriter&) {
-                      if (!name && SameIdentifier(reader, f.id, id)) name = reader.Text(f.name);
+                      if (!name && SameIdentifier(reader, f.id, Number(id)))
+                          name = reader.Text(f.name);
                       return false;
                   });
     return visited.ok() ? name.value_or("") : "";
 }
 
-StoreResult<int> DataStore::NextPortfolioId() { return NextIdentifier(portfolio_table_, "PID"); }
+StoreResult<Pid> DataStore::NextPortfolioId() {
+    return NextIdentifier<Pid>(portfolio_table_, "PID");
+}
 
-StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
+StoreResult<Pid> DataStore::InsertPortfolio(const std::string& name,
                                             const std::string& description) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<int> id = NextPortfolioId();
+    const StoreResult<Pid> id = NextPortfolioId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<PortfolioRows>(
         portfolio_table_, AppendStart::FromTop, [&](const PortfolioRows& f, RowWriter& writer) {
@@ -163,7 +165,7 @@ StoreResult<int> DataStore::InsertPortfolio(const std::string& name,
     return id;
 }
 
-StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
+StoreResult<int> DataStore::RenamePortfolio(Pid id, const std::string& name,
                                             const std::string& description) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
@@ -175,7 +177,7 @@ StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
         &DataStore::LoadPortfolios);
 }
 
-StoreResult<int> DataStore::StorePortfolioFigures(float id, const PerformanceFigures& figures) {
+StoreResult<int> DataStore::StorePortfolioFigures(Pid id, const PerformanceFigures& figures) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(
@@ -186,7 +188,7 @@ StoreResult<int> DataStore::StorePortfolioFigures(float id, const PerformanceFig
         &DataStore::LoadPortfolios);
 }
 
-Status DataStore::DeletePortfolio(float id) { return DeleteCascade("PID", id, true); }
+Status DataStore::DeletePortfolio(Pid id) { return DeleteCascade("PID", Number(id), true); }
 
 // --- Investments ---
 
@@ -205,29 +207,29 @@ Status DataStore::LoadHoldings() {
     return Loaded(std::move(status));
 }
 
-std::vector<HoldingRecord> DataStore::HoldingsOfPortfolio(float portfolio_id) const {
+std::vector<HoldingRecord> DataStore::HoldingsOfPortfolio(Pid portfolio_id) const {
     const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
     return {holdings.begin(), holdings.end()};
 }
 
-std::optional<HoldingRecord> DataStore::FindHolding(float id) const {
+std::optional<HoldingRecord> DataStore::FindHolding(Hid id) const {
     const HoldingRecord* found = lists_->holdings.Find(id);
     if (!found) return std::nullopt;
     return *found;
 }
 
-std::optional<HoldingRecord> DataStore::FindHoldingIn(float portfolio_id, float id) const {
+std::optional<HoldingRecord> DataStore::FindHoldingIn(Pid portfolio_id, Hid id) const {
     const HoldingRecord* found = lists_->holdings.FindIn(portfolio_id, id);
     if (!found) return std::nullopt;
     return *found;
 }
 
-StoreResult<int> DataStore::NextHoldingId() { return NextIdentifier(holding_table_, "HID"); }
+StoreResult<Hid> DataStore::NextHoldingId() { return NextIdentifier<Hid>(holding_table_, "HID"); }
 
-StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
+StoreResult<Hid> DataStore::InsertHolding(const HoldingRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<int> id = NextHoldingId();
+    const StoreResult<Hid> id = NextHoldingId();
     if (!id.ok()) return id;
     Status status = AppendOneRow<HoldingRows>(
         holding_table_, AppendStart::FromTop,
@@ -237,7 +239,7 @@ StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
     return id;
 }
 
-StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record) {
+StoreResult<int> DataStore::UpdateHolding(Hid id, const HoldingRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
@@ -247,7 +249,7 @@ StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record)
                              &DataStore::LoadHoldings);
 }
 
-StoreResult<int> DataStore::StoreHoldingFigures(float id, const PerformanceFigures& figures) {
+StoreResult<int> DataStore::StoreHoldingFigures(Hid id, const PerformanceFigures& figures) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
@@ -257,16 +259,16 @@ StoreResult<int> DataStore::StoreHoldingFigures(float id, const PerformanceFigur
                              &DataStore::LoadHoldings);
 }
 
-Status DataStore::DeleteHolding(float id) { return DeleteCascade("HID", id, false); }
+Status DataStore::DeleteHolding(Hid id) { return DeleteCascade("HID", Number(id), false); }
 
-StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_field, float id) {
+StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_field, IdNumber id) {
     IdentifierField field{id_field, {}};
     return DeleteMatchingRows(
         file, Packing::AfterDelete, field,
         [&](IdentifierField& f, RowReader& reader) { return SameIdentifier(reader, f.id, id); });
 }
 
-Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfolios) {
+Status DataStore::DeleteCascade(const char* id_field, IdNumber id, bool from_portfolios) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     struct Step {
@@ -289,19 +291,19 @@ Status DataStore::DeleteCascade(const char* id_field, float id, bool from_portfo
     return Status::Ok();
 }
 
-StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) {
+StoreResult<HoldingRecord> DataStore::CopyHolding(Hid id, Pid portfolio_id) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     const std::optional<HoldingRecord> source = FindHolding(id);
-    if (!source) return Status::NotFound("there is no investment " + FloatToText(id));
+    if (!source) return Status::NotFound("there is no investment " + IdText(id));
     const std::vector<TransactionRecord> transactions = TransactionsOfHolding(id);
     const std::vector<ValueRecord> values = ValuesOfHolding(id);
 
     // Open both history tables before anything is written, so that a table in use stops the
     // copy before it starts.
-    const StoreResult<int> first_value_id = NextValueId();
+    const StoreResult<Vid> first_value_id = NextValueId();
     if (!first_value_id.ok()) return first_value_id.status();
-    const StoreResult<int32_t> first_transaction_id = NextTransactionId();
+    const StoreResult<Tid> first_transaction_id = NextTransactionId();
     if (!first_transaction_id.ok()) return first_transaction_id.status();
     RowAppender<TransactionRows> transaction_rows(transaction_table_, AppendStart::Here);
     RowAppender<ValueRows> value_rows(value_table_, AppendStart::Here);
@@ -311,29 +313,36 @@ StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) 
 
     HoldingRecord copy = *source;
     copy.PortfolioId = portfolio_id;
-    const StoreResult<int> new_id = InsertHolding(copy);
+    const StoreResult<Hid> new_id = InsertHolding(copy);
     if (!new_id.ok()) return new_id.status();
-    copy.Id = static_cast<float>(new_id.value());
+    copy.Id = new_id.value();
     const StoreResult<int> stored = StoreHoldingFigures(copy.Id, FiguresOf(copy));
     if (!stored.ok()) return stored.status();
 
     // The opening entries lead both lists and are not rows.
-    int32_t transaction_id = first_transaction_id.value();
     for (size_t i = 1; status.ok() && i < transactions.size(); ++i) {
         TransactionRecord transaction = transactions[i];
         transaction.PortfolioId = portfolio_id;
         transaction.HoldingId = copy.Id;
+        const StoreResult<Tid> transaction_id = NewIdentifier(
+            transaction_table_, first_transaction_id.value(), static_cast<IdNumber>(i - 1));
+        status = transaction_id.status();
+        if (!status.ok()) break;
         status = transaction_rows.Append([&](const TransactionRows& f, RowWriter& writer) {
-            f.WriteNew(writer, transaction_id++, transaction);
+            f.WriteNew(writer, transaction_id.value(), transaction);
         });
     }
-    int32_t value_id = first_value_id.value();
     for (size_t i = 1; status.ok() && i < values.size(); ++i) {
         ValueRecord value = values[i];
         value.PortfolioId = portfolio_id;
         value.HoldingId = copy.Id;
-        status = value_rows.Append(
-            [&](const ValueRows& f, RowWriter& writer) { f.WriteNew(writer, value_id++, value); });
+        const StoreResult<Vid> value_id =
+            NewIdentifier(value_table_, first_value_id.value(), static_cast<IdNumber>(i - 1));
+        status = value_id.status();
+        if (!status.ok()) break;
+        status = value_rows.Append([&](const ValueRows& f, RowWriter& writer) {
+            f.WriteNew(writer, value_id.value(), value);
+        });
     }
     if (status.ok()) status = transaction_rows.Close();
     if (status.ok()) status = value_rows.Close();
@@ -345,7 +354,7 @@ StoreResult<HoldingRecord> DataStore::CopyHolding(float id, float portfolio_id) 
     return *result;
 }
 
-StoreResult<HoldingRecord> DataStore::MoveHolding(float id, float portfolio_id) {
+StoreResult<HoldingRecord> DataStore::MoveHolding(Hid id, Pid portfolio_id) {
     const StoreResult<HoldingRecord> copy = CopyHolding(id, portfolio_id);
     if (!copy.ok()) return copy;
     const Status deleted = DeleteHolding(id);

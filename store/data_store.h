@@ -34,6 +34,9 @@ inline constexpr const char* DataUnavailableMessage =
 // and the reason. After a failed load every writing operation refuses to run (returns the
 // load failure) until Load() succeeds, so a store that read a damaged table writes nothing.
 //
+// A new row's identifier is the largest of its table plus one, however large; an insert whose
+// identifier the table's field cannot hold is refused and writes nothing.
+//
 // Processes sharing the directory are kept apart by its DirectoryLock: every writing
 // operation holds it exclusively (re-reading what another process may have written first),
 // every load holds it shared (exclusively in a store that may pack). Single-threaded: call
@@ -62,44 +65,44 @@ class DataStore {
     Status LoadPortfolios();
     std::vector<PortfolioRecord> AllPortfolios() const;
     // The first portfolio in list order with that Id, or nullopt.
-    std::optional<PortfolioRecord> FindPortfolio(float id) const;
+    std::optional<PortfolioRecord> FindPortfolio(Pid id) const;
     // PNAME of the first row of port.dbf (not the list) with that PID; "" when none or when
     // the table cannot be read.
-    std::string PortfolioName(float id) const;
+    std::string PortfolioName(Pid id) const;
     // Largest live PID in port.dbf plus one (1 for an empty table).
-    StoreResult<int> NextPortfolioId();
+    StoreResult<Pid> NextPortfolioId();
     // Appends a not-calculated portfolio and reloads; returns its new PID.
-    StoreResult<int> InsertPortfolio(const std::string& name, const std::string& description);
+    StoreResult<Pid> InsertPortfolio(const std::string& name, const std::string& description);
     // Rows changed; reloads when at least one changed.
-    StoreResult<int> RenamePortfolio(float id, const std::string& name,
+    StoreResult<int> RenamePortfolio(Pid id, const std::string& name,
                                      const std::string& description);
     // Writes PERFDATE and the 14 figures (INCD is left as it is); reloads when a row changed.
-    StoreResult<int> StorePortfolioFigures(float id, const PerformanceFigures& figures);
+    StoreResult<int> StorePortfolioFigures(Pid id, const PerformanceFigures& figures);
     // Deletes the portfolio, its investments, their transactions and values, table by table,
     // reloading each list that lost rows. Stops at the first table that fails.
-    Status DeletePortfolio(float id);
+    Status DeletePortfolio(Pid id);
 
     // --- Investments (sorted by PortfolioId, then Name byte by byte) ---
     Status LoadHoldings();
-    std::vector<HoldingRecord> HoldingsOfPortfolio(float portfolio_id) const;
-    std::optional<HoldingRecord> FindHolding(float id) const;
-    std::optional<HoldingRecord> FindHoldingIn(float portfolio_id, float id) const;
+    std::vector<HoldingRecord> HoldingsOfPortfolio(Pid portfolio_id) const;
+    std::optional<HoldingRecord> FindHolding(Hid id) const;
+    std::optional<HoldingRecord> FindHoldingIn(Pid portfolio_id, Hid id) const;
     // Largest live HID in holding.dbf plus one (1 for an empty table).
-    StoreResult<int> NextHoldingId();
+    StoreResult<Hid> NextHoldingId();
     // Appends the investment (figures not calculated, whatever the record holds) and
     // reloads; returns its new HID.
-    StoreResult<int> InsertHolding(const HoldingRecord& record);
+    StoreResult<Hid> InsertHolding(const HoldingRecord& record);
     // Writes Name and Description unless UnchangedText, InitialAmount unless UnchangedAmount,
     // and always InceptionDate; reloads when a row changed. Returns rows changed.
-    StoreResult<int> UpdateHolding(float id, const HoldingRecord& record);
-    StoreResult<int> StoreHoldingFigures(float id, const PerformanceFigures& figures);
+    StoreResult<int> UpdateHolding(Hid id, const HoldingRecord& record);
+    StoreResult<int> StoreHoldingFigures(Hid id, const PerformanceFigures& figures);
     // Deletes the investment with its transactions and values; the portfolio's figures stay.
-    Status DeleteHolding(float id);
+    Status DeleteHolding(Hid id);
     // Copies the investment with its figures, transactions and values (all with new
     // identifiers) into the portfolio; returns the copy. The source is left unchanged.
-    StoreResult<HoldingRecord> CopyHolding(float id, float portfolio_id);
+    StoreResult<HoldingRecord> CopyHolding(Hid id, Pid portfolio_id);
     // CopyHolding, then DeleteHolding of the source once the copy is complete.
-    StoreResult<HoldingRecord> MoveHolding(float id, float portfolio_id);
+    StoreResult<HoldingRecord> MoveHolding(Hid id, Pid portfolio_id);
 
     // --- Transactions and historical values ---
     // Also sets the next transaction identifier to the largest TID plus one.
@@ -108,15 +111,15 @@ class DataStore {
     // The investment's OpeningContribution first, then its transactions in the order asked.
     // Empty when there is no such investment. Costs in proportion to the investment's rows.
     std::vector<TransactionRecord> TransactionsOfHolding(
-        float holding_id, TransactionOrder order = TransactionOrder::Plain) const;
+        Hid holding_id, TransactionOrder order = TransactionOrder::Plain) const;
     // The investment's OpeningValue first, then its values in the order asked. Right after a
     // load, values of one date come smaller value first.
-    std::vector<ValueRecord> ValuesOfHolding(float holding_id,
+    std::vector<ValueRecord> ValuesOfHolding(Hid holding_id,
                                              ValueOrder order = ValueOrder::Plain) const;
     // An OpeningContribution per investment of the portfolio plus its transactions, by date.
-    std::vector<TransactionRecord> TransactionsOfPortfolio(float portfolio_id) const;
-    std::optional<TransactionRecord> FindTransaction(int32_t id) const;
-    std::optional<ValueRecord> FindValue(int32_t id) const;
+    std::vector<TransactionRecord> TransactionsOfPortfolio(Pid portfolio_id) const;
+    std::optional<TransactionRecord> FindTransaction(Tid id) const;
+    std::optional<ValueRecord> FindValue(Vid id) const;
 
     // Appends the row with the next transaction identifier. Not reloaded: call
     // LoadTransactions() when finished adding.
@@ -128,33 +131,32 @@ class DataStore {
                               size_t* refused_index = nullptr);
     // Writes Date and Description, Type unless UnchangedText, Amount unless UnchangedAmount.
     // Not reloaded. Returns rows changed.
-    StoreResult<int> UpdateTransaction(int32_t id, const TransactionRecord& record);
+    StoreResult<int> UpdateTransaction(Tid id, const TransactionRecord& record);
     // ids are decimal identifier texts. Marks the rows deleted without packing (the next
     // load packs) and returns how many; the caller reloads.
     StoreResult<int> DeleteTransactions(const std::vector<std::string>& ids);
     // Largest live VID in value.dbf plus one (1 for an empty table).
-    StoreResult<int> NextValueId();
+    StoreResult<Vid> NextValueId();
     // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
     Status InsertValue(const ValueRecord& record);
     // Appends the rows with consecutive identifiers from NextValueId(), all or none, as
     // InsertTransactions does. Not reloaded.
     Status InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index = nullptr);
     // Writes Date and Value; reloads when a row changed. Returns rows changed.
-    StoreResult<int> UpdateHistoricalValue(int32_t id, const ValueRecord& record);
+    StoreResult<int> UpdateHistoricalValue(Vid id, const ValueRecord& record);
     StoreResult<int> DeleteHistoricalValues(const std::vector<std::string>& ids);
 
     // Sum of Amount over TransactionsOfHolding(plain) with that Type, so "CC" includes the
     // initial amount.
-    double TypeTotal(float holding_id, const std::string& code) const;
+    double TypeTotal(Hid holding_id, const std::string& code) const;
     // Sum of Amount over TransactionsOfPortfolio with that Type dated after `from` and on
     // or before `to`.
-    double PortfolioTypeTotal(float portfolio_id, Date from, Date to,
-                              const std::string& code) const;
+    double PortfolioTypeTotal(Pid portfolio_id, Date from, Date to, const std::string& code) const;
     // The latest value on or before the date (the opening value counts) plus the later flows
     // up to the date; nothing when that value is 0. Never negative.
-    double InvestmentValueAt(float holding_id, Date date) const;
+    double InvestmentValueAt(Hid holding_id, Date date) const;
     // The unclipped per-investment market values summed; never negative.
-    double PortfolioValueAt(float portfolio_id, Date date) const;
+    double PortfolioValueAt(Pid portfolio_id, Date date) const;
 
     // --- Settings and list columns (sys.dbf) ---
     Status LoadSettings();
@@ -197,8 +199,8 @@ class DataStore {
     DirectoryLock::Kind LoadKind() const;
     // The next TID, read again from the table when anything may have changed it since this
     // store last read or wrote it. REQUIRES: a Writing hold.
-    StoreResult<int32_t> NextTransactionId();
-    void NoteTransactionTable(int32_t next_id);
+    StoreResult<Tid> NextTransactionId();
+    void NoteTransactionTable(Tid largest_id);
     // V + Flows of the market value rule: the latest value on or before the date (the
     // opening value counts), plus the later flows only when that value is above 0.
     double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
@@ -207,10 +209,10 @@ class DataStore {
     // DeleteTransactions and DeleteHistoricalValues: marks the listed rows, no pack.
     StoreResult<int> DeleteListed(const TableFile& file, const char* id_field,
                                   const std::vector<std::string>& ids);
-    StoreResult<int> DeleteRowsOf(const TableFile& file, const char* id_field, float id);
+    StoreResult<int> DeleteRowsOf(const TableFile& file, const char* id_field, IdNumber id);
     // DeletePortfolio and DeleteHolding: by PID or HID through the given tables, reloading
     // each list that lost rows.
-    Status DeleteCascade(const char* id_field, float id, bool from_portfolios);
+    Status DeleteCascade(const char* id_field, IdNumber id, bool from_portfolios);
 
     TableFile portfolio_table_;
     TableFile holding_table_;
@@ -218,8 +220,8 @@ class DataStore {
     TableFile value_table_;
     TableFile settings_table_;
     std::unique_ptr<Lists> lists_;
-    int32_t next_transaction_id_ = 1;
-    Status load_failure_;  // sticky until Load() succeeds
+    Tid largest_transaction_id_{};  // in the table as this store last knew it
+    Status load_failure_;           // sticky until Load() succeeds
     Table::Mode access_;
     // While Load() reads, the tables it will pack once all of them have been read.
     std::optional<std::vector<const TableFile*>> pending_packs_;

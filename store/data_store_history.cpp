@@ -91,7 +91,7 @@ Status DataStore::LoadTransactions() {
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<TransactionRecord> rows;
     TransactionRows fields;
-    int32_t largest = 0;
+    Tid largest{};
     bool deleted = false;
     Status status = ReadEveryRow(
         transaction_table_, fields,
@@ -102,7 +102,7 @@ Status DataStore::LoadTransactions() {
         &deleted);
     if (status.ok()) status = PackAfterReading(transaction_table_, deleted);
     if (!status.ok()) rows.clear();
-    NoteTransactionTable(largest + 1);
+    NoteTransactionTable(largest);
     lists_->transactions.Assign(std::move(rows));
     return Loaded(std::move(status));
 }
@@ -124,7 +124,7 @@ Status DataStore::LoadValues() {
 
 // --- Lists and lookups ---
 
-std::vector<TransactionRecord> DataStore::TransactionsOfHolding(float holding_id,
+std::vector<TransactionRecord> DataStore::TransactionsOfHolding(Hid holding_id,
                                                                 TransactionOrder order) const {
     const HoldingRecord* holding = lists_->holdings.Find(holding_id);
     if (!holding) return {};
@@ -134,7 +134,7 @@ std::vector<TransactionRecord> DataStore::TransactionsOfHolding(float holding_id
     return list;
 }
 
-std::vector<ValueRecord> DataStore::ValuesOfHolding(float holding_id, ValueOrder order) const {
+std::vector<ValueRecord> DataStore::ValuesOfHolding(Hid holding_id, ValueOrder order) const {
     const HoldingRecord* holding = lists_->holdings.Find(holding_id);
     if (!holding) return {};
     std::vector<ValueRecord> list =
@@ -143,7 +143,7 @@ std::vector<ValueRecord> DataStore::ValuesOfHolding(float holding_id, ValueOrder
     return list;
 }
 
-std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(float portfolio_id) const {
+std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_id) const {
     const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
     const std::span<const uint32_t> rows = lists_->transactions.OfPortfolio(portfolio_id);
     std::vector<TransactionRecord> list;
@@ -159,13 +159,13 @@ std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(float portfoli
     return list;
 }
 
-std::optional<TransactionRecord> DataStore::FindTransaction(int32_t id) const {
+std::optional<TransactionRecord> DataStore::FindTransaction(Tid id) const {
     const TransactionRecord* found = lists_->transactions.Find(id);
     if (!found) return std::nullopt;
     return *found;
 }
 
-std::optional<ValueRecord> DataStore::FindValue(int32_t id) const {
+std::optional<ValueRecord> DataStore::FindValue(Vid id) const {
     const ValueRecord* found = lists_->values.Find(id);
     if (!found) return std::nullopt;
     return *found;
@@ -181,11 +181,15 @@ Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& recor
                                      size_t* refused_index) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<int32_t> first_id = NextTransactionId();
+    const StoreResult<Tid> first_id = NextTransactionId();
     if (!first_id.ok()) return first_id.status();
     const Status status = AppendAll<TransactionRows>(transaction_table_, AppendStart::Here,
                                                      first_id.value(), records, refused_index);
-    if (status.ok()) NoteTransactionTable(first_id.value() + static_cast<int32_t>(records.size()));
+    // The last identifier given, so no identifier past the largest is ever computed.
+    if (status.ok()) {
+        NoteTransactionTable(
+            static_cast<Tid>(Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size())));
+    }
     return status;
 }
 
@@ -200,21 +204,22 @@ std::array<int64_t, 5> StampOf(const std::string& path) {
 
 }  // namespace
 
-StoreResult<int32_t> DataStore::NextTransactionId() {
-    if (StampOf(transaction_table_.path) == transaction_stamp_) return next_transaction_id_;
-    // Another process, or another operation of this one, wrote the table meanwhile.
-    const StoreResult<int> next = NextIdentifier(transaction_table_, "TID");
-    if (!next.ok()) return next.status();
-    NoteTransactionTable(next.value());
-    return next_transaction_id_;
+StoreResult<Tid> DataStore::NextTransactionId() {
+    if (StampOf(transaction_table_.path) != transaction_stamp_) {
+        // Another process, or another operation of this one, wrote the table meanwhile.
+        const StoreResult<IdNumber> largest = LargestIdentifier(transaction_table_, "TID");
+        if (!largest.ok()) return largest.status();
+        NoteTransactionTable(static_cast<Tid>(largest.value()));
+    }
+    return NewIdentifier(transaction_table_, largest_transaction_id_);
 }
 
-void DataStore::NoteTransactionTable(int32_t next_id) {
-    next_transaction_id_ = next_id;
+void DataStore::NoteTransactionTable(Tid largest_id) {
+    largest_transaction_id_ = largest_id;
     transaction_stamp_ = StampOf(transaction_table_.path);
 }
 
-StoreResult<int> DataStore::UpdateTransaction(int32_t id, const TransactionRecord& record) {
+StoreResult<int> DataStore::UpdateTransaction(Tid id, const TransactionRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return RewriteById<TransactionRows>(
@@ -226,20 +231,20 @@ StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& i
     return DeleteListed(transaction_table_, "TID", ids);
 }
 
-StoreResult<int> DataStore::NextValueId() { return NextIdentifier(value_table_, "VID"); }
+StoreResult<Vid> DataStore::NextValueId() { return NextIdentifier<Vid>(value_table_, "VID"); }
 
 Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
 
 Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<int> first_id = NextValueId();
+    const StoreResult<Vid> first_id = NextValueId();
     if (!first_id.ok()) return first_id.status();
     return AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(), records,
                                 refused_index);
 }
 
-StoreResult<int> DataStore::UpdateHistoricalValue(int32_t id, const ValueRecord& record) {
+StoreResult<int> DataStore::UpdateHistoricalValue(Vid id, const ValueRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<ValueRows>(value_table_, Locking::None, id,
@@ -268,7 +273,7 @@ StoreResult<int> DataStore::DeleteListed(const TableFile& file, const char* id_f
 
 // --- Totals and market values ---
 
-double DataStore::TypeTotal(float holding_id, const std::string& code) const {
+double DataStore::TypeTotal(Hid holding_id, const std::string& code) const {
     double total = 0;
     for (const TransactionRecord& transaction : TransactionsOfHolding(holding_id)) {
         if (transaction.Type == code) total += transaction.Amount;
@@ -276,7 +281,7 @@ double DataStore::TypeTotal(float holding_id, const std::string& code) const {
     return total;
 }
 
-double DataStore::PortfolioTypeTotal(float portfolio_id, Date from, Date to,
+double DataStore::PortfolioTypeTotal(Pid portfolio_id, Date from, Date to,
                                      const std::string& code) const {
     double total = 0;
     for (const TransactionRecord& transaction : TransactionsOfPortfolio(portfolio_id)) {
@@ -320,13 +325,13 @@ double DataStore::UnclippedValueAt(const HoldingRecord& holding, Date date) cons
     return value + flows;
 }
 
-double DataStore::InvestmentValueAt(float holding_id, Date date) const {
+double DataStore::InvestmentValueAt(Hid holding_id, Date date) const {
     const HoldingRecord* holding = lists_->holdings.Find(holding_id);
     if (!holding) return 0;
     return std::max(0.0, UnclippedValueAt(*holding, date));
 }
 
-double DataStore::PortfolioValueAt(float portfolio_id, Date date) const {
+double DataStore::PortfolioValueAt(Pid portfolio_id, Date date) const {
     double total = 0;
     for (const HoldingRecord& holding : lists_->holdings.OfPortfolio(portfolio_id)) {
         total += UnclippedValueAt(holding, date);

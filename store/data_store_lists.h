@@ -20,11 +20,11 @@ struct DataStore::Lists {
 
 // Rewrites every live row whose identifier field (`Rows::id`) matches `id` through
 // `write(rows, writer)`; returns the number of rows changed.
-template <typename Rows, typename Write>
-StoreResult<int> RewriteById(const TableFile& file, Locking locking, double id, Write write) {
+template <typename Rows, Identifier Id, typename Write>
+StoreResult<int> RewriteById(const TableFile& file, Locking locking, Id id, Write write) {
     Rows fields;
     return VisitRows(file, locking, fields, [&](Rows& f, RowReader& reader, RowWriter& writer) {
-        if (!SameIdentifier(reader, f.id, id)) return false;
+        if (!SameIdentifier(reader, f.id, Number(id))) return false;
         write(static_cast<const Rows&>(f), writer);
         return true;
     });

@@ -5,16 +5,17 @@ namespace brevanta {
 namespace {
 
 template <typename Record>
-std::unordered_map<float, uint32_t> FirstPositions(const std::vector<Record>& rows) {
-    std::unordered_map<float, uint32_t> first;
+std::unordered_map<decltype(Record::Id), uint32_t> FirstPositions(const std::vector<Record>& rows) {
+    std::unordered_map<decltype(Record::Id), uint32_t> first;
     first.reserve(rows.size());
     for (uint32_t i = 0; i < rows.size(); ++i) first.try_emplace(rows[i].Id, i);
     return first;
 }
 
 template <typename Record>
-const Record* At(const std::vector<Record>& rows, const std::unordered_map<float, uint32_t>& first,
-                 float id) {
+const Record* At(const std::vector<Record>& rows,
+                 const std::unordered_map<decltype(Record::Id), uint32_t>& first,
+                 decltype(Record::Id) id) {
     const auto found = first.find(id);
     return found == first.end() ? nullptr : &rows[found->second];
 }
@@ -29,7 +30,7 @@ void PortfolioList::Assign(std::vector<PortfolioRecord> rows) {
     first_by_id_ = FirstPositions(rows_);
 }
 
-const PortfolioRecord* PortfolioList::Find(float id) const { return At(rows_, first_by_id_, id); }
+const PortfolioRecord* PortfolioList::Find(Pid id) const { return At(rows_, first_by_id_, id); }
 
 void HoldingList::Assign(std::vector<HoldingRecord> rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const HoldingRecord& a, const HoldingRecord& b) {
@@ -40,7 +41,7 @@ void HoldingList::Assign(std::vector<HoldingRecord> rows) {
     first_by_id_ = FirstPositions(rows_);
 }
 
-std::span<const HoldingRecord> HoldingList::OfPortfolio(float portfolio_id) const {
+std::span<const HoldingRecord> HoldingList::OfPortfolio(Pid portfolio_id) const {
     const auto first =
         std::partition_point(rows_.begin(), rows_.end(),
                              [&](const HoldingRecord& h) { return h.PortfolioId < portfolio_id; });
@@ -49,9 +50,9 @@ std::span<const HoldingRecord> HoldingList::OfPortfolio(float portfolio_id) cons
     return {first, last};
 }
 
-const HoldingRecord* HoldingList::Find(float id) const { return At(rows_, first_by_id_, id); }
+const HoldingRecord* HoldingList::Find(Hid id) const { return At(rows_, first_by_id_, id); }
 
-const HoldingRecord* HoldingList::FindIn(float portfolio_id, float id) const {
+const HoldingRecord* HoldingList::FindIn(Pid portfolio_id, Hid id) const {
     for (const HoldingRecord& holding : OfPortfolio(portfolio_id)) {
         if (holding.Id == id) return &holding;
     }

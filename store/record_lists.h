@@ -21,24 +21,24 @@ class PortfolioList {
     void Assign(std::vector<PortfolioRecord> rows);
     const std::vector<PortfolioRecord>& all() const { return rows_; }
     // The first portfolio in list order with that Id, or null.
-    const PortfolioRecord* Find(float id) const;
+    const PortfolioRecord* Find(Pid id) const;
 
   private:
     std::vector<PortfolioRecord> rows_;
-    std::unordered_map<float, uint32_t> first_by_id_;
+    std::unordered_map<Pid, uint32_t> first_by_id_;
 };
 
 // Investments sorted by PortfolioId, then Name (equal keys keep table order).
 class HoldingList {
   public:
     void Assign(std::vector<HoldingRecord> rows);
-    std::span<const HoldingRecord> OfPortfolio(float portfolio_id) const;
-    const HoldingRecord* Find(float id) const;
-    const HoldingRecord* FindIn(float portfolio_id, float id) const;
+    std::span<const HoldingRecord> OfPortfolio(Pid portfolio_id) const;
+    const HoldingRecord* Find(Hid id) const;
+    const HoldingRecord* FindIn(Pid portfolio_id, Hid id) const;
 
   private:
     std::vector<HoldingRecord> rows_;
-    std::unordered_map<float, uint32_t> first_by_id_;
+    std::unordered_map<Hid, uint32_t> first_by_id_;
 };
 
 // Comparison of two entries of one investment and one date that decides their order right
@@ -76,7 +76,7 @@ class HistoryList {
     }
 
     // The investment's entries by date.
-    std::span<const Record> OfHolding(float holding_id) const {
+    std::span<const Record> OfHolding(Hid holding_id) const {
         const auto found = by_holding_.find(holding_id);
         if (found == by_holding_.end()) return {};
         return std::span<const Record>(rows_).subspan(found->second.first,
@@ -84,23 +84,23 @@ class HistoryList {
     }
 
     // Positions (for at()) of the portfolio's entries, grouped by investment, by date within.
-    std::span<const uint32_t> OfPortfolio(float portfolio_id) const {
+    std::span<const uint32_t> OfPortfolio(Pid portfolio_id) const {
         const auto found = by_portfolio_.find(portfolio_id);
         if (found == by_portfolio_.end()) return {};
         return found->second;
     }
     const Record& at(uint32_t position) const { return rows_[position]; }
 
-    const Record* Find(int32_t id) const {
+    const Record* Find(decltype(Record::Id) id) const {
         const auto found = by_id_.find(id);
         return found == by_id_.end() ? nullptr : &rows_[found->second];
     }
 
   private:
     std::vector<Record> rows_;
-    std::unordered_map<float, std::pair<uint32_t, uint32_t>> by_holding_;  // [first, last)
-    std::unordered_map<float, std::vector<uint32_t>> by_portfolio_;
-    std::unordered_map<int32_t, uint32_t> by_id_;
+    std::unordered_map<Hid, std::pair<uint32_t, uint32_t>> by_holding_;  // [first, last)
+    std::unordered_map<Pid, std::vector<uint32_t>> by_portfolio_;
+    std::unordered_map<decltype(Record::Id), uint32_t> by_id_;
 };
 
 }  // namespace brevanta

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/date.h"
+#include "store/identifiers.h"
 
 namespace brevanta {
 
@@ -71,7 +72,7 @@ struct PerformanceFigures {
 
 // One row of port.dbf.
 struct PortfolioRecord {
-    float Id = 0;  // PID, a whole number
+    Pid Id{};
     std::string Name;
     std::string Description;
     Date PerformanceDate = NoDate;
@@ -80,8 +81,8 @@ struct PortfolioRecord {
 
 // One row of holding.dbf: an investment.
 struct HoldingRecord {
-    float Id = 0;           // HID, a whole number
-    float PortfolioId = 0;  // PID of the owning portfolio
+    Hid Id{};
+    Pid PortfolioId{};  // the owning portfolio
     std::string Name;
     std::string Description;
     Date InceptionDate;
@@ -106,9 +107,9 @@ std::string_view TransactionTypeText(std::string_view code);
 
 // One row of Trans.dbf. A withdrawal's Amount is positive; sums subtract it.
 struct TransactionRecord {
-    int32_t Id = 0;  // TID; 0 in the synthetic OpeningContribution
-    float HoldingId = 0;
-    float PortfolioId = 0;
+    Tid Id{};  // 0 in the synthetic OpeningContribution
+    Hid HoldingId{};
+    Pid PortfolioId{};
     brevanta::Date Date;
     std::string Type;  // "CC", "DI" or "WI"
     double Amount = 0;
@@ -117,9 +118,9 @@ struct TransactionRecord {
 
 // One row of value.dbf: a historical market value.
 struct ValueRecord {
-    int32_t Id = 0;  // VID; 0 in the synthetic OpeningValue
-    float HoldingId = 0;
-    float PortfolioId = 0;
+    Vid Id{};  // 0 in the synthetic OpeningValue
+    Hid HoldingId{};
+    Pid PortfolioId{};
     brevanta::Date Date;
     double Value = 0;
 };

@@ -46,10 +46,18 @@ const std::string& FieldName(const Table& table, FieldHandle field) {
     return table.fields()[static_cast<size_t>(field.index())].name;
 }
 
-template <typename Id>
-bool IsWholeNumberOf(double number) {
-    return number == std::floor(number) && number >= std::numeric_limits<Id>::lowest() &&
-           number <= std::numeric_limits<Id>::max();
+// Numeric text of an identifier field: a whole number within 64 bits, parsed as such so that
+// no digit is lost; zero decimals are allowed (a field with decimals holds "12.00").
+bool ParseTableIdentifier(std::string_view text, IdNumber& value) {
+    std::string_view digits = TrimBlanks(text);
+    if (const size_t point = digits.find('.'); point != std::string_view::npos) {
+        if (digits.find_first_not_of('0', point + 1) != std::string_view::npos) return false;
+        digits = digits.substr(0, point);
+    }
+    if (digits.empty()) return false;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    return error == std::errc() && stop == end;
 }
 
 }  // namespace
@@ -80,24 +88,14 @@ double RowReader::Number(FieldHandle field) {
     return number;
 }
 
-float RowReader::FloatId(FieldHandle field) {
+IdNumber RowReader::IdentifierNumber(FieldHandle field) {
     const std::string text = table_.FieldText(field);
-    double number = 0;
-    if (!ParseTableNumber(text, number) || !IsWholeNumberOf<float>(number)) {
+    IdNumber number = 0;
+    if (!ParseTableIdentifier(text, number)) {
         Fail(field, text, "an identifier");
         return 0;
     }
-    return static_cast<float>(number);
-}
-
-int32_t RowReader::IntId(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
-    double number = 0;
-    if (!ParseTableNumber(text, number) || !IsWholeNumberOf<int32_t>(number)) {
-        Fail(field, text, "an identifier");
-        return 0;
-    }
-    return static_cast<int32_t>(number);
+    return number;
 }
 
 float RowReader::Figure(FieldHandle field) {

@@ -6,6 +6,7 @@
 
 #include "core/date.h"
 #include "core/status.h"
+#include "store/identifiers.h"
 #include "store/table_engine.h"
 
 namespace brevanta {
@@ -30,9 +31,14 @@ class RowReader {
     std::string Text(FieldHandle field);
     // A decimal number; blank or malformed text fails.
     double Number(FieldHandle field);
-    // Whole-number identifiers that fit their type.
-    float FloatId(FieldHandle field);
-    int32_t IntId(FieldHandle field);
+    // A whole-number identifier ("12", or "12.00" in a field with decimals) within 64 bits;
+    // anything else fails.
+    template <Identifier IdType>
+    IdType Id(FieldHandle field) {
+        return static_cast<IdType>(IdentifierNumber(field));
+    }
+    // The same as a plain number, for scans that compare identifiers of any kind.
+    IdNumber IdentifierNumber(FieldHandle field);
     // A performance figure: a number, "INF", "-INF", or "NAN" read as NotCalculated.
     float Figure(FieldHandle field);
     // "yyyymmdd" naming a real day; blank or malformed text fails.
@@ -61,6 +67,10 @@ class RowWriter {
 
     void Text(FieldHandle field, std::string_view text);
     void Number(FieldHandle field, double value);
+    template <Identifier IdType>
+    void Id(FieldHandle field, IdType id) {
+        if (status_.ok()) Check(field, table_.AssignInteger(field, brevanta::Number(id)));
+    }
     void DateOf(FieldHandle field, Date date);
 
   private:

@@ -13,18 +13,18 @@ Status TableFailure(const TableFile& file, const Status& status) {
     return Prefixed(file.name + ": ", status);
 }
 
-bool SameIdentifier(RowReader& reader, FieldHandle field, double id) {
-    return reader.Number(field) == id;
+bool SameIdentifier(RowReader& reader, FieldHandle field, IdNumber id) {
+    return reader.IdentifierNumber(field) == id;
 }
 
-StoreResult<int> NextIdentifier(const TableFile& file, const char* field_name) {
+StoreResult<IdNumber> LargestIdentifier(const TableFile& file, const char* field_name) {
     IdentifierField field{field_name, {}};
-    double largest = 0;
+    IdNumber largest = 0;
     const Status status = ReadEveryRow(file, field, [&](IdentifierField& rows, RowReader& reader) {
-        largest = std::max(largest, reader.Number(rows.id));
+        largest = std::max(largest, reader.IdentifierNumber(rows.id));
     });
     if (!status.ok()) return status;
-    return static_cast<int>(largest) + 1;
+    return largest;
 }
 
 Status PrepareAppend(Table& table, const TableFile& file, AppendStart start) {

@@ -125,11 +125,28 @@ struct IdentifierField {
     void Bind(RowReader& reader) { id = reader.Field(name); }
 };
 
-// The largest identifier among the live rows plus one, counting from 0.
-StoreResult<int> NextIdentifier(const TableFile& file, const char* field_name);
+// The largest identifier among the live rows, 0 when there is none.
+StoreResult<IdNumber> LargestIdentifier(const TableFile& file, const char* field_name);
 
-// Whether the row's identifier converts to the same number as `id`.
-bool SameIdentifier(RowReader& reader, FieldHandle field, double id);
+// The identifier `count` places after `id`, for a new row; refused past the largest 64-bit
+// number.
+template <Identifier Id>
+StoreResult<Id> NewIdentifier(const TableFile& file, Id id, IdNumber count = 1) {
+    const std::optional<Id> after = IdAfter(id, count);
+    if (!after) return Status::InvalidArgument(file.name + ": no identifier is left.");
+    return *after;
+}
+
+// The largest identifier among the live rows plus one, counting from 0.
+template <Identifier Id>
+StoreResult<Id> NextIdentifier(const TableFile& file, const char* field_name) {
+    const StoreResult<IdNumber> largest = LargestIdentifier(file, field_name);
+    if (!largest.ok()) return largest.status();
+    return NewIdentifier(file, static_cast<Id>(largest.value()));
+}
+
+// Whether the row's identifier is the number `id`.
+bool SameIdentifier(RowReader& reader, FieldHandle field, IdNumber id);
 
 // port.dbf and holding.dbf prepare a new row from the first row, then recall and blank it;
 // Trans.dbf and value.dbf start the append where the table stands and blank the row.
@@ -181,16 +198,20 @@ class RowAppender {
 // identifier first_id + i. On failure no row of them is stored, and when the row of one record
 // was refused (a field cannot hold its value, or the row cannot be written) *refused_index
 // (if given) is set to that record's index; it is left alone otherwise.
-template <typename Rows, typename Record>
-Status AppendAll(const TableFile& file, AppendStart start, int32_t first_id,
+template <typename Rows, typename Record, Identifier Id>
+Status AppendAll(const TableFile& file, AppendStart start, Id first_id,
                  const std::vector<Record>& records, size_t* refused_index) {
     RowAppender<Rows> appender(file, start);
     Status status = appender.Open();
     if (status.ok()) status = appender.BeginBatch();
     for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-        const int32_t id = first_id + static_cast<int32_t>(i);
-        status = appender.Append(
-            [&](const Rows& rows, RowWriter& writer) { rows.WriteNew(writer, id, records[i]); });
+        const StoreResult<Id> id = NewIdentifier(file, first_id, static_cast<IdNumber>(i));
+        status = id.status();
+        if (status.ok()) {
+            status = appender.Append([&](const Rows& rows, RowWriter& writer) {
+                rows.WriteNew(writer, id.value(), records[i]);
+            });
+        }
         if (!status.ok() && refused_index) *refused_index = i;
     }
     if (status.ok()) status = appender.Commit();

@@ -215,6 +215,14 @@ std::optional<std::string> NumberText(double value, int width, int decimals) {
     return text;
 }
 
+// The decimal form of a whole number with `decimals` zero decimals, when it fits in `width`.
+std::optional<std::string> IntegerText(int64_t value, int width, int decimals) {
+    std::string text = std::to_string(value);
+    if (decimals > 0) text += "." + std::string(static_cast<size_t>(decimals), '0');
+    if (text.size() > static_cast<size_t>(width)) return std::nullopt;
+    return text;
+}
+
 Status NotOpen() { return Status::InvalidArgument("The table is not open."); }
 
 }  // namespace
@@ -713,21 +721,33 @@ Status Table::AssignText(FieldHandle field, std::string_view text) {
     return impl_->AssignField(field.index(), text.substr(0, width), false);
 }
 
-Status Table::AssignNumber(FieldHandle field, double value) {
+template <typename Format>
+Status Table::AssignNumeric(FieldHandle field, const std::string& shown, Format format) {
     if (!impl_) return NotOpen();
     if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
     const FieldSpec& field_spec = impl_->fields()[field.index()];
     if (field_spec.kind == FieldKind::Date)
         return Status::InvalidArgument("A number cannot go into date field " + field_spec.name +
                                        ".");
-    std::optional<std::string> text = NumberText(value, field_spec.width, field_spec.decimals);
+    std::optional<std::string> text = format(field_spec.width, field_spec.decimals);
     if (!text) {
-        char shown[32];
-        std::snprintf(shown, sizeof shown, "%.15g", value);
-        return Status::InvalidArgument(std::string("The number ") + shown + " does not fit field " +
+        return Status::InvalidArgument("The number " + shown + " does not fit field " +
                                        field_spec.name + ".");
     }
     return impl_->AssignField(field.index(), *text, true);
+}
+
+Status Table::AssignNumber(FieldHandle field, double value) {
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%.15g", value);
+    return AssignNumeric(
+        field, shown, [&](int width, int decimals) { return NumberText(value, width, decimals); });
+}
+
+Status Table::AssignInteger(FieldHandle field, int64_t value) {
+    return AssignNumeric(field, std::to_string(value), [&](int width, int decimals) {
+        return IntegerText(value, width, decimals);
+    });
 }
 
 Status Table::Close() {

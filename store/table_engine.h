@@ -113,9 +113,15 @@ class Table {
     // is not finite, or goes to a date field is refused (InvalidArgument) and the field
     // keeps its contents.
     Status AssignNumber(FieldHandle field, double value);
+    // A whole number, written and refused the same way, exactly at any size.
+    Status AssignInteger(FieldHandle field, int64_t value);
 
   private:
     class Impl;
+    // Writes the text `format(width, decimals)` gives for the field; refused, showing the
+    // number as `shown`, when it gives none (the number does not fit) or the field is a date.
+    template <typename Format>
+    Status AssignNumeric(FieldHandle field, const std::string& shown, Format format);
     const Clock* clock_;
     std::unique_ptr<Impl> impl_;  // null while closed
 };

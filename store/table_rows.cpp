@@ -46,7 +46,7 @@ void PortfolioRows::Bind(RowReader& reader) {
 
 PortfolioRecord PortfolioRows::Read(RowReader& reader) const {
     PortfolioRecord record;
-    record.Id = reader.FloatId(id);
+    record.Id = reader.Id<Pid>(id);
     record.Name = reader.Text(name);
     record.Description = reader.Text(description);
     record.PerformanceDate = figures.ReadDate(reader);
@@ -54,9 +54,9 @@ PortfolioRecord PortfolioRows::Read(RowReader& reader) const {
     return record;
 }
 
-void PortfolioRows::WriteNew(RowWriter& writer, int new_id, const std::string& new_name,
+void PortfolioRows::WriteNew(RowWriter& writer, Pid new_id, const std::string& new_name,
                              const std::string& new_description) const {
-    writer.Number(id, new_id);
+    writer.Id(id, new_id);
     WriteNames(writer, new_name, new_description);
     figures.WriteNotCalculated(writer);
 }
@@ -79,8 +79,8 @@ void HoldingRows::Bind(RowReader& reader) {
 
 HoldingRecord HoldingRows::Read(RowReader& reader) const {
     HoldingRecord record;
-    record.Id = reader.FloatId(id);
-    record.PortfolioId = reader.FloatId(portfolio_id);
+    record.Id = reader.Id<Hid>(id);
+    record.PortfolioId = reader.Id<Pid>(portfolio_id);
     record.Name = reader.Text(name);
     record.Description = reader.Text(description);
     record.InceptionDate = reader.DateOf(inception_date);
@@ -90,9 +90,9 @@ HoldingRecord HoldingRows::Read(RowReader& reader) const {
     return record;
 }
 
-void HoldingRows::WriteNew(RowWriter& writer, int new_id, const HoldingRecord& record) const {
-    writer.Number(id, new_id);
-    writer.Number(portfolio_id, record.PortfolioId);
+void HoldingRows::WriteNew(RowWriter& writer, Hid new_id, const HoldingRecord& record) const {
+    writer.Id(id, new_id);
+    writer.Id(portfolio_id, record.PortfolioId);
     writer.Number(initial_amount, record.InitialAmount);
     writer.Text(name, record.Name);
     writer.Text(description, record.Description);
@@ -131,7 +131,7 @@ TransactionRecord TransactionRows::Read(RowReader& reader) const {
     return record;
 }
 
-void TransactionRows::WriteNew(RowWriter& writer, int32_t new_id,
+void TransactionRows::WriteNew(RowWriter& writer, Tid new_id,
                                const TransactionRecord& record) const {
     WriteIdentifiers(writer, new_id, record);
     writer.Number(amount, record.Amount);
@@ -159,7 +159,7 @@ ValueRecord ValueRows::Read(RowReader& reader) const {
     return record;
 }
 
-void ValueRows::WriteNew(RowWriter& writer, int32_t new_id, const ValueRecord& record) const {
+void ValueRows::WriteNew(RowWriter& writer, Vid new_id, const ValueRecord& record) const {
     WriteIdentifiers(writer, new_id, record);
     WriteChanges(writer, record);
 }

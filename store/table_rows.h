@@ -34,7 +34,7 @@ class FigureFields {
 struct PortfolioRows {
     void Bind(RowReader& reader);
     PortfolioRecord Read(RowReader& reader) const;
-    void WriteNew(RowWriter& writer, int id, const std::string& name,
+    void WriteNew(RowWriter& writer, Pid id, const std::string& name,
                   const std::string& description) const;
     void WriteNames(RowWriter& writer, const std::string& name,
                     const std::string& description) const;
@@ -47,7 +47,7 @@ struct HoldingRows {
     void Bind(RowReader& reader);
     HoldingRecord Read(RowReader& reader) const;
     // A new row: portfolio, texts, inception and amount from the record, not calculated.
-    void WriteNew(RowWriter& writer, int id, const HoldingRecord& record) const;
+    void WriteNew(RowWriter& writer, Hid id, const HoldingRecord& record) const;
     // Texts unless UnchangedText; inception date and amount always.
     void WriteDetails(RowWriter& writer, const HoldingRecord& record) const;
 
@@ -60,17 +60,18 @@ struct HistoryKeyFields {
     void BindKeys(RowReader& reader, const char* id_name, const char* date_name);
     template <typename Record>
     void ReadKeys(RowReader& reader, Record& record) const {
-        record.Id = reader.IntId(id);
-        record.HoldingId = reader.FloatId(holding_id);
-        record.PortfolioId = reader.FloatId(portfolio_id);
+        record.Id = reader.Id<decltype(record.Id)>(id);
+        record.HoldingId = reader.Id<Hid>(holding_id);
+        record.PortfolioId = reader.Id<Pid>(portfolio_id);
         record.Date = reader.DateOf(date);
     }
     // The three identifiers of a new row; the date goes with the other changeable fields.
     template <typename Record>
-    void WriteIdentifiers(RowWriter& writer, int32_t new_id, const Record& record) const {
-        writer.Number(id, new_id);
-        writer.Number(holding_id, record.HoldingId);
-        writer.Number(portfolio_id, record.PortfolioId);
+    void WriteIdentifiers(RowWriter& writer, decltype(Record::Id) new_id,
+                          const Record& record) const {
+        writer.Id(id, new_id);
+        writer.Id(holding_id, record.HoldingId);
+        writer.Id(portfolio_id, record.PortfolioId);
     }
 
     FieldHandle id, holding_id, portfolio_id, date;
@@ -79,7 +80,7 @@ struct HistoryKeyFields {
 struct TransactionRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     TransactionRecord Read(RowReader& reader) const;
-    void WriteNew(RowWriter& writer, int32_t id, const TransactionRecord& record) const;
+    void WriteNew(RowWriter& writer, Tid id, const TransactionRecord& record) const;
     // Date and description; type unless UnchangedText; amount unless UnchangedAmount.
     void WriteChanges(RowWriter& writer, const TransactionRecord& record) const;
 
@@ -89,7 +90,7 @@ struct TransactionRows : HistoryKeyFields {
 struct ValueRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     ValueRecord Read(RowReader& reader) const;
-    void WriteNew(RowWriter& writer, int32_t id, const ValueRecord& record) const;
+    void WriteNew(RowWriter& writer, Vid id, const ValueRecord& record) const;
     void WriteChanges(RowWriter& writer, const ValueRecord& record) const;
 
     FieldHandle value;

@@ -51,17 +51,16 @@ class ProgressBar {
 // The chosen portfolios in the order of AllPortfolios: all of them when ids is empty.
 // nullopt (after saying which) when an id names no portfolio.
 std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& store,
-                                                             const std::vector<int>& ids) {
-    for (int id : ids) {
-        if (!store.FindPortfolio(static_cast<float>(id))) {
-            std::cerr << "No portfolio has the identifier " << id << "\n";
+                                                             const std::vector<Pid>& ids) {
+    for (Pid id : ids) {
+        if (!store.FindPortfolio(id)) {
+            std::cerr << "No portfolio has the identifier " << IdText(id) << "\n";
             return std::nullopt;
         }
     }
     std::vector<PortfolioRecord> chosen;
     for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
-        if (ids.empty() ||
-            std::find(ids.begin(), ids.end(), static_cast<int>(portfolio.Id)) != ids.end()) {
+        if (ids.empty() || std::find(ids.begin(), ids.end(), portfolio.Id) != ids.end()) {
             chosen.push_back(portfolio);
         }
     }
@@ -96,12 +95,13 @@ void AddCalculateCommand(CLI::App& app, int& exit_code) {
         "Calculate the performance of every portfolio, or of the named ones, as of a date "
         "(run in the data directory)");
     static std::string date_text;
-    static std::vector<int> portfolio_ids;
+    static std::vector<Pid> portfolio_ids;
     command
         ->add_option("--date", date_text,
                      "Performance date YYYY-MM-DD: the last day of the last monthly period")
         ->required();
-    command->add_option("--portfolio", portfolio_ids, "Portfolio identifier (repeatable)");
+    AddIdentifierOption(*command, "--portfolio", portfolio_ids,
+                        "Portfolio identifier (repeatable)");
     command->callback([&exit_code] {
         const std::optional<Date> date = ParseIsoDate(date_text);
         if (!date) {

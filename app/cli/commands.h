@@ -22,6 +22,19 @@ int WithClaimedStore(const std::function<int(DataStore&)>& run);
 // Prints an engine's result message (to stderr on failure); returns the exit code.
 int ReportEngineResult(const Status& status, const std::string& message);
 
+// Transforms an identifier option's text into a plain decimal whole number, or refuses it.
+const CLI::Validator& DecimalIdentifier();
+// Adds an option that reads an identifier (or, into a vector, repeated identifiers) as a plain
+// decimal whole number within 64 bits: "010" is 10, and other forms or too large a number are
+// refused.
+template <typename Value>
+CLI::Option* AddIdentifierOption(CLI::App& command, const std::string& name, Value& value,
+                                 const std::string& description) {
+    return command.add_option(name, value, description)
+        ->transform(DecimalIdentifier())
+        ->type_name("INT");
+}
+
 // Each command adds its subcommand to the app; the callback sets the process exit code.
 void AddInitCommand(CLI::App& app, int& exit_code);
 void AddDemoCommand(CLI::App& app, int& exit_code);

@@ -135,11 +135,11 @@ Status WriteHistory(DataStore& store, const HoldingRecord& holding, const DemoIn
 }
 
 Status WriteDemo(DataStore& store, Date last_month_end) {
-    std::vector<float> portfolio_ids;
+    std::vector<Pid> portfolio_ids;
     for (const auto& [name, description] : kPortfolios) {
-        const StoreResult<int> id = store.InsertPortfolio(name, description);
+        const StoreResult<Pid> id = store.InsertPortfolio(name, description);
         if (!id.ok()) return id.status();
-        portfolio_ids.push_back(static_cast<float>(id.value()));
+        portfolio_ids.push_back(id.value());
     }
     int index = 0;
     for (const DemoInvestment& demo : kInvestments) {
@@ -153,9 +153,9 @@ Status WriteDemo(DataStore& store, Date last_month_end) {
                 ? month_end
                 : Date::Ymd(month_end.year(), month_end.month(), demo.inception_day);
         holding.InitialAmount = demo.initial_amount;
-        const StoreResult<int> id = store.InsertHolding(holding);
+        const StoreResult<Hid> id = store.InsertHolding(holding);
         if (!id.ok()) return id.status();
-        holding.Id = static_cast<float>(id.value());
+        holding.Id = id.value();
         const Status status = WriteHistory(store, holding, demo, last_month_end, index++);
         if (!status.ok()) return status;
     }

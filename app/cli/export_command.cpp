@@ -13,14 +13,14 @@ void AddExportCommand(CLI::App& app, int& exit_code) {
         "Export an investment's transactions or historical values, or a portfolio's "
         "performance figures, as a comma-separated file (run in the data directory)");
     static std::string kind;
-    static int portfolio_id = 0;
-    static int holding_id = 0;
+    static Pid portfolio_id{};
+    static Hid holding_id{};
     static std::string file;
     command->add_option("KIND", kind, "transactions, values or performance")
         ->required()
         ->check(CLI::IsMember({"transactions", "values", "performance"}));
-    command->add_option("--portfolio", portfolio_id, "Portfolio identifier")->required();
-    auto* investment = command->add_option("--investment", holding_id,
+    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
+    auto* investment = AddIdentifierOption(*command, "--investment", holding_id,
                                            "Investment identifier (transactions and values)");
     command->add_option("FILE", file, "File to write (replaced)")->required();
     command->callback([&exit_code, investment] {

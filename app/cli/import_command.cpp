@@ -1,3 +1,4 @@
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -40,20 +41,36 @@ int ReportEngineResult(const Status& status, const std::string& message) {
     return status.ok() ? 0 : 1;
 }
 
+const CLI::Validator& DecimalIdentifier() {
+    static const CLI::Validator validator(
+        [](std::string& text) -> std::string {
+            int64_t number = 0;
+            const char* end = text.data() + text.size();
+            const auto [stop, error] = std::from_chars(text.data(), end, number);
+            if (text.empty() || error != std::errc() || stop != end) {
+                return "not an identifier: " + text;
+            }
+            text = std::to_string(number);
+            return "";
+        },
+        "");
+    return validator;
+}
+
 void AddImportCommand(CLI::App& app, int& exit_code) {
     auto* command =
         app.add_subcommand("import",
                            "Import transactions or historical values of an investment from a "
                            "comma-separated file (run in the data directory)");
     static std::string kind;
-    static int portfolio_id = 0;
-    static int holding_id = 0;
+    static Pid portfolio_id{};
+    static Hid holding_id{};
     static std::string file;
     command->add_option("KIND", kind, "transactions or values")
         ->required()
         ->check(CLI::IsMember({"transactions", "values"}));
-    command->add_option("--portfolio", portfolio_id, "Portfolio identifier")->required();
-    command->add_option("--investment", holding_id, "Investment identifier")->required();
+    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
+    AddIdentifierOption(*command, "--investment", holding_id, "Investment identifier")->required();
     command->add_option("FILE", file, "File to read")->required();
     command->callback([&exit_code] {
         exit_code = WithClaimedStore([](DataStore& store) {

@@ -35,8 +35,8 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
         "report", "Write an HTML report into the data directory (run there) and print its path");
     static int code = 0;
-    static int portfolio_id = 0;
-    static int holding_id = 0;
+    static Pid portfolio_id{};
+    static Hid holding_id{};
     static bool open = false;
     command
         ->add_option("CODE", code,
@@ -44,9 +44,9 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
                      "market values and cash flows; 30, 31, 32 investment detail; 40, 41, "
                      "42 investment returns; 50 investment transactions and values")
         ->required();
-    command->add_option("--portfolio", portfolio_id, "Portfolio identifier")->required();
-    auto* investment =
-        command->add_option("--investment", holding_id, "Investment identifier (codes 30-50)");
+    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
+    auto* investment = AddIdentifierOption(*command, "--investment", holding_id,
+                                           "Investment identifier (codes 30-50)");
     command->add_flag("--open", open, "Open the report in the default browser");
     command->callback([&exit_code, investment] {
         if (IsInvestmentReport(code) && investment->count() == 0) {

@@ -54,7 +54,7 @@ void PrintStore(const DataStore& store) {
     const std::vector<PortfolioRecord> portfolios = store.AllPortfolios();
     if (portfolios.empty()) std::cout << "No portfolios.\n";
     for (const PortfolioRecord& portfolio : portfolios) {
-        std::cout << "Portfolio " << portfolio.Id << ": " << portfolio.Name;
+        std::cout << "Portfolio " << Number(portfolio.Id) << ": " << portfolio.Name;
         if (!portfolio.Description.empty()) std::cout << " (" << portfolio.Description << ")";
         std::cout << "\n";
         PrintFigures("  ", portfolio.PerformanceDate, [&](FigureIndex index) {
@@ -63,7 +63,7 @@ void PrintStore(const DataStore& store) {
         const std::vector<HoldingRecord> holdings = store.HoldingsOfPortfolio(portfolio.Id);
         if (holdings.empty()) std::cout << "  No investments.\n";
         for (const HoldingRecord& holding : holdings) {
-            std::cout << "  Investment " << holding.Id << ": " << holding.Name << ", since "
+            std::cout << "  Investment " << Number(holding.Id) << ": " << holding.Name << ", since "
                       << FormatShortDate(holding.InceptionDate) << ", initial "
                       << FormatNumber(holding.InitialAmount, "#,##0.00")
                       << ", transactions: " << store.TransactionsOfHolding(holding.Id).size() - 1

@@ -31,7 +31,8 @@ class CalculateCommandTest : public testing::DataStoreTest {
             exit_code);
     }
 
-    float growth_ = 0, fund_ = 0, other_ = 0, other_fund_ = 0;
+    Pid growth_{}, other_{};
+    Hid fund_{}, other_fund_{};
 };
 
 TEST_F(CalculateCommandTest, CalculatesEveryPortfolioAndSaysSoWithoutABarInAPipe) {
@@ -61,8 +62,7 @@ TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand
 
 TEST_F(CalculateCommandTest, NamedPortfoliosOnly) {
     int exit_code = -1;
-    Calculate("--date 2001-06-30 --portfolio " + std::to_string(static_cast<int>(other_)),
-              exit_code);
+    Calculate("--date 2001-06-30 --portfolio " + IdText(other_), exit_code);
     EXPECT_EQ(exit_code, 0);
     Reopen();
     EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);

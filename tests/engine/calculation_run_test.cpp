@@ -39,14 +39,15 @@ class CalculationRunTest : public testing::DataStoreTest {
     }
 
     FixedClock clock_{D(2001, 7, 2), TimeOfDay{14, 30, 5}};
-    float growth_ = 0, older_ = 0, younger_ = 0, later_ = 0, idle_ = 0;
+    Pid growth_{}, idle_{};
+    Hid older_{}, younger_{}, later_{};
 };
 
 TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     const Date pd = D(2001, 6, 30);
     {
         PerformanceEngine engine(store(), clock_, dir_.path());
-        for (float holding : {older_, younger_}) {
+        for (Hid holding : {older_, younger_}) {
             engine.CalculateInvestment(holding, pd);
             engine.CalculatePortfolio(growth_, pd);
         }

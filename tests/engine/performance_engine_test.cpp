@@ -35,8 +35,8 @@ class PerformanceEngineTest : public testing::DataStoreTest {
 
     PerformanceEngine MakeEngine() { return PerformanceEngine(store(), clock_, dir_.path()); }
 
-    Figures HoldingFiguresOf(float id) { return store().FindHolding(id)->Figures; }
-    Figures PortfolioFiguresOf(float id) {
+    Figures HoldingFiguresOf(Hid id) { return store().FindHolding(id)->Figures; }
+    Figures PortfolioFiguresOf(Pid id) {
         const PortfolioFigures all = store().FindPortfolio(id)->Figures;
         Figures figures;
         std::copy(all.begin(), all.begin() + 13, figures.begin());
@@ -77,8 +77,8 @@ class PerformanceEngineTest : public testing::DataStoreTest {
 //          gives g = 1.1728168 -> 17.28168 (the search stops on the 1e-7 grid)
 // ---------------------------------------------------------------------------------------
 TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking) {
-    const float portfolio = AddPortfolio("Growth");
-    const float fund = AddHolding(portfolio, "Fund A", D(2000, 10, 31), 1000);
+    const Pid portfolio = AddPortfolio("Growth");
+    const Hid fund = AddHolding(portfolio, "Fund A", D(2000, 10, 31), 1000);
     const std::pair<Date, double> values[] = {
         {D(2000, 11, 30), 1010}, {D(2000, 12, 31), 1030}, {D(2001, 1, 31), 1020},
         {D(2001, 2, 28), 1050},  {D(2001, 3, 31), 1160},  {D(2001, 4, 30), 1170},
@@ -133,8 +133,8 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
 // ---------------------------------------------------------------------------------------
 TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
     const Date pd = D(2001, 7, 31);
-    const float portfolio = AddPortfolio("Long");
-    const float fund = AddHolding(portfolio, "Balanced", SubtractMonths(pd, 132), 10000);
+    const Pid portfolio = AddPortfolio("Long");
+    const Hid fund = AddHolding(portfolio, "Balanced", SubtractMonths(pd, 132), 10000);
     long long cents = 1000000;
     for (int i = 1; i <= 132; ++i) {
         const Date boundary = SubtractMonths(pd, 132 - i);
@@ -181,8 +181,8 @@ TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
 // Yearly flows: 50 buckets of 100 at k + 0.5; bmv V(1951) = 1485, emv V(2001) = 10970.
 // ---------------------------------------------------------------------------------------
 TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundredMonths) {
-    const float portfolio = AddPortfolio("Heirloom");
-    const float fund = AddHolding(portfolio, "Trust", D(1948, 3, 15), 1000);
+    const Pid portfolio = AddPortfolio("Heirloom");
+    const Hid fund = AddHolding(portfolio, "Trust", D(1948, 3, 15), 1000);
     for (int year = 1948; year <= 2001; ++year) {
         AddValue(fund, D(year, 12, 31),
                  1000 + 90 * (year - 1948) + 15 * (year % 3) + 100 * std::max(0, year - 1949));
@@ -235,9 +235,9 @@ TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundred
 // ---------------------------------------------------------------------------------------
 TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestValueIsZero) {
     const Date pd = D(2001, 7, 31);
-    const float portfolio = AddPortfolio("Family");
-    const float a = AddHolding(portfolio, "A", D(2001, 1, 31), 1000);
-    const float b = AddHolding(portfolio, "B", D(2001, 1, 31), 500);
+    const Pid portfolio = AddPortfolio("Family");
+    const Hid a = AddHolding(portfolio, "A", D(2001, 1, 31), 1000);
+    const Hid b = AddHolding(portfolio, "B", D(2001, 1, 31), 500);
     const std::pair<Date, double> values_of_a[] = {{D(2001, 2, 28), 1020}, {D(2001, 3, 31), 1040},
                                                    {D(2001, 4, 30), 1030}, {D(2001, 5, 31), 1060},
                                                    {D(2001, 6, 30), 1080}, {D(2001, 7, 31), 1100}};
@@ -250,7 +250,7 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
     ASSERT_TRUE(store().LoadTransactions().ok());
 
     PerformanceEngine engine = MakeEngine();
-    for (float holding : {a, b}) {
+    for (Hid holding : {a, b}) {
         ASSERT_EQ(engine.CalculateInvestment(holding, pd), PerformanceEngine::kCalculated);
         ASSERT_EQ(engine.CalculatePortfolio(portfolio, pd), PerformanceEngine::kCalculated);
     }
@@ -273,8 +273,8 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
 }
 
 TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) {
-    const float portfolio = AddPortfolio("Young");
-    const float fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
+    const Pid portfolio = AddPortfolio("Young");
+    const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);  // the boundaries of 30 June are 30 April and 30 May
     AddValue(fund, D(2001, 6, 30), 1030);
     ASSERT_TRUE(store().LoadValues().ok());
@@ -303,10 +303,10 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) 
 }
 
 TEST_F(PerformanceEngineTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
-    const float portfolio = AddPortfolio("Edge");
+    const Pid portfolio = AddPortfolio("Edge");
     // SubtractMonths(30 June 2001, 3) is 30 March.
-    const float on_start = AddHolding(portfolio, "On", D(2001, 3, 30), 1000);
-    const float day_later = AddHolding(portfolio, "Later", D(2001, 3, 31), 1000);
+    const Hid on_start = AddHolding(portfolio, "On", D(2001, 3, 30), 1000);
+    const Hid day_later = AddHolding(portfolio, "Later", D(2001, 3, 31), 1000);
     PerformanceEngine engine = MakeEngine();
     engine.CalculateInvestment(on_start, D(2001, 6, 30));
     engine.CalculateInvestment(day_later, D(2001, 6, 30));
@@ -317,8 +317,8 @@ TEST_F(PerformanceEngineTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
 }
 
 TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) {
-    const float portfolio = AddPortfolio("Young");
-    const float fund = AddHolding(portfolio, "New", D(2001, 6, 9), 1000);
+    const Pid portfolio = AddPortfolio("Young");
+    const Hid fund = AddHolding(portfolio, "New", D(2001, 6, 9), 1000);
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
     EXPECT_EQ(HoldingFiguresOf(fund), NotCalculatedHoldingFigures());
@@ -326,7 +326,7 @@ TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) 
 }
 
 TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
-    const float portfolio = AddPortfolio("Empty");
+    const Pid portfolio = AddPortfolio("Empty");
     PerformanceEngine engine = MakeEngine();
     EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
               PerformanceEngine::kNoTransactions);
@@ -335,8 +335,8 @@ TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
 }
 
 TEST_F(PerformanceEngineTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
-    const float portfolio = AddPortfolio("Odd");
-    const float fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
+    const Pid portfolio = AddPortfolio("Odd");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     AddTransaction(fund, D(2000, 12, 15), "WI", 10);
     ASSERT_TRUE(store().LoadTransactions().ok());
     PerformanceEngine engine = MakeEngine();
@@ -346,8 +346,8 @@ TEST_F(PerformanceEngineTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
 }
 
 TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd) {
-    const float portfolio = AddPortfolio("Growth");
-    const float fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
+    const Pid portfolio = AddPortfolio("Growth");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
     AddValue(fund, D(2001, 6, 30), 1100);
     ASSERT_TRUE(store().LoadValues().ok());
     PerformanceEngine engine = MakeEngine();
@@ -358,9 +358,9 @@ TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd
 }
 
 TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
-    const float portfolio = AddPortfolio("Two");
-    const float older = AddHolding(portfolio, "Older", D(1999, 6, 30), 1000);
-    const float younger = AddHolding(portfolio, "Younger", D(2001, 2, 28), 1000);
+    const Pid portfolio = AddPortfolio("Two");
+    const Hid older = AddHolding(portfolio, "Older", D(1999, 6, 30), 1000);
+    const Hid younger = AddHolding(portfolio, "Younger", D(2001, 2, 28), 1000);
     PerformanceEngine engine = MakeEngine();
     engine.CalculateInvestment(older, D(2001, 6, 30));
     EXPECT_EQ(engine.investment_results().audit_list(ReportingPeriod::Inception).size(), 24u);
@@ -373,8 +373,8 @@ TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
 }
 
 TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
-    const float portfolio = AddPortfolio("Values");
-    const float fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 800);
+    const Pid portfolio = AddPortfolio("Values");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 800);
     AddValue(fund, D(2001, 3, 31), 1000);
     ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(fund, D(2001, 4, 15), "CC", 200);
@@ -385,7 +385,7 @@ TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 3, 31)), 1000);
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 2, 1)), 800);
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 1, 30)), 0);
-    EXPECT_EQ(InvestmentMarketValue(store(), 99, D(2001, 4, 30)), 0);
+    EXPECT_EQ(InvestmentMarketValue(store(), Hid{99}, D(2001, 4, 30)), 0);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -393,8 +393,8 @@ TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
 // ---------------------------------------------------------------------------------------
 TEST_F(PerformanceEngineTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
     TurnLoggingOn();
-    const float portfolio = AddPortfolio("Growth");
-    const float fund = AddHolding(portfolio, "Fund A", D(2001, 1, 31), 1000);
+    const Pid portfolio = AddPortfolio("Growth");
+    const Hid fund = AddHolding(portfolio, "Fund A", D(2001, 1, 31), 1000);
     PerformanceEngine engine = MakeEngine();
     ASSERT_TRUE(engine.logging());
     engine.CalculateInvestment(fund, D(2001, 6, 30));
@@ -418,8 +418,8 @@ TEST_F(PerformanceEngineTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
 
 TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSection) {
     TurnLoggingOn();
-    const float portfolio = AddPortfolio("Young");
-    const float fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
+    const Pid portfolio = AddPortfolio("Young");
+    const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);
     ASSERT_TRUE(store().LoadValues().ok());
     PerformanceEngine engine = MakeEngine();
@@ -438,8 +438,8 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSecti
 
 TEST_F(PerformanceEngineTest, LoggingOffTouchesNoFile) {
     TurnLoggingOff();
-    const float portfolio = AddPortfolio("Quiet");
-    const float fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
+    const Pid portfolio = AddPortfolio("Quiet");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     PerformanceEngine engine = MakeEngine();
     EXPECT_FALSE(engine.logging());
     engine.CalculateInvestment(fund, D(2001, 6, 30));
@@ -449,8 +449,8 @@ TEST_F(PerformanceEngineTest, LoggingOffTouchesNoFile) {
 
 TEST_F(PerformanceEngineTest, LoggingFlagIsReadOnceAtCreation) {
     TurnLoggingOff();
-    const float portfolio = AddPortfolio("Quiet");
-    const float fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
+    const Pid portfolio = AddPortfolio("Quiet");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     PerformanceEngine engine = MakeEngine();
     SettingRecord on;
     on.Key = LogAuditKey;

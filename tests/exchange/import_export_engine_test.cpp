@@ -25,8 +25,8 @@ class ImportExportEngineTest : public DataStoreTest {
     }
 
     std::unique_ptr<ImportExportEngine> engine_;
-    float growth_ = 0;
-    float alpha_ = 0;
+    Pid growth_{};
+    Hid alpha_{};
 };
 
 TEST_F(ImportExportEngineTest, NewInvestmentExportsItsOpeningContribution) {
@@ -48,7 +48,7 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     ASSERT_TRUE(engine_->ExportTransactions(growth_, alpha_, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
 
-    const float beta = AddHolding(growth_, "Beta Fund", D(2001, 2, 1), 300);
+    const Hid beta = AddHolding(growth_, "Beta Fund", D(2001, 2, 1), 300);
     ASSERT_TRUE(engine_->ImportTransactions(growth_, beta, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
     EXPECT_EQ(engine_->ResultMessage(), "4 Transaction records were imported successfully.");
@@ -113,7 +113,7 @@ TEST_F(ImportExportEngineTest, EachFormOfAValuesLineReadsAsExpected) {
         {"02/29/2000, 0", 0},
     };
     for (const auto& c : cases) {
-        const float fund = AddHolding(growth_, "Fund", D(2000, 1, 15), 1000);
+        const Hid fund = AddHolding(growth_, "Fund", D(2000, 1, 15), 1000);
         std::istringstream in(c.text);
         EXPECT_EQ(engine_->ImportHistoricalValues(growth_, fund, in).ok(), c.value > 0) << c.text;
         const std::vector<ValueRecord> values = store().ValuesOfHolding(fund);
@@ -188,8 +188,8 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
 }
 
 TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
-    const float portfolio = AddPortfolio("Smith, Jones");
-    const float big = AddHolding(portfolio, "The \"Big\"\r\nFund", D(2001, 2, 1), 300);
+    const Pid portfolio = AddPortfolio("Smith, Jones");
+    const Hid big = AddHolding(portfolio, "The \"Big\"\r\nFund", D(2001, 2, 1), 300);
     std::ostringstream out;
     ASSERT_TRUE(engine_->ExportPerformance(portfolio, out, "performance.csv").ok());
     const std::string text = out.str();
@@ -234,14 +234,14 @@ TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
 
 TEST_F(ImportExportEngineTest, UnknownInvestmentImportsAndExportsNothing) {
     const std::string path = File("nothing.csv");
-    EXPECT_TRUE(engine_->ExportTransactions(growth_, 99, path).IsNotFound());
+    EXPECT_TRUE(engine_->ExportTransactions(growth_, Hid{99}, path).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(),
               "Investment 99 is not in portfolio 1.\r\nNo records were exported.");
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_TRUE(engine_->ExportPerformance(42, path).IsNotFound());
+    EXPECT_TRUE(engine_->ExportPerformance(Pid{42}, path).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(), "Portfolio 42 was not found.\r\nNo records were exported.");
     std::istringstream in("01/05/2000, CC, 100\r\n");
-    EXPECT_TRUE(engine_->ImportTransactions(42, alpha_, in).IsNotFound());
+    EXPECT_TRUE(engine_->ImportTransactions(Pid{42}, alpha_, in).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(),
               "Investment 1 is not in portfolio 42.\r\nNo records were imported.");
     EXPECT_EQ(store().TransactionsOfHolding(alpha_).size(), 1u);

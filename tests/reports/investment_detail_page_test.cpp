@@ -36,8 +36,8 @@ class InvestmentDetailPageTest : public ReportTest {
 
     const std::vector<std::string> values_heading_end_ = {
         "<TD WIDTH='85' ALIGN='CENTER'><FONT FACE='Arial' SIZE='1'>Value</FONT></TD>", "</TR>"};
-    float growth_ = 0;
-    float alpha_ = 0;
+    Pid growth_{};
+    Hid alpha_{};
 };
 
 TEST_F(InvestmentDetailPageTest, ThreeValuesGiveTwoRowsAndACompletingLine) {
@@ -175,14 +175,14 @@ TEST_F(InvestmentDetailPageTest, CostBasisAddsDistributionsAndSubtractsWithdrawa
 }
 
 TEST_F(InvestmentDetailPageTest, StoredTextsAreEscaped) {
-    const float portfolio = AddPortfolio("R&D");
+    const Pid portfolio = AddPortfolio("R&D");
     HoldingRecord holding;
     holding.PortfolioId = portfolio;
     holding.Name = "<script>alert('x')</script>";
     holding.Description = "Bonds > \"stocks\"";
     holding.InceptionDate = D(2000, 1, 15);
     holding.InitialAmount = 10;
-    const float id = static_cast<float>(store().InsertHolding(holding).value());
+    const Hid id = store().InsertHolding(holding).value();
     ASSERT_TRUE(BuildInvestmentDetailPage(writer(), portfolio, id, {}).ok());
     const std::string page = Joined(Lines());
     EXPECT_NE(page.find("SIZE='1'>R&amp;D</FONT>"), std::string::npos);
@@ -193,7 +193,7 @@ TEST_F(InvestmentDetailPageTest, StoredTextsAreEscaped) {
 }
 
 TEST_F(InvestmentDetailPageTest, InvestmentOfAnotherPortfolioIsRefused) {
-    const float other = AddPortfolio("Other");
+    const Pid other = AddPortfolio("Other");
     const Status built = BuildInvestmentDetailPage(writer(), other, alpha_, {});
     EXPECT_TRUE(built.IsNotFound());
     EXPECT_EQ(built.message(), "Investment 1 is not in portfolio 2.");

@@ -25,7 +25,7 @@ class InvestmentListRowsTest : public testing::DataStoreTest {
   protected:
     const Date today_ = D(2024, 6, 30);
 
-    InvestmentList List(float portfolio, const std::vector<std::string>& columns,
+    InvestmentList List(Pid portfolio, const std::vector<std::string>& columns,
                         std::string_view pattern = "#,##0.00") {
         std::vector<ColumnRecord> visible;
         for (const std::string& name : columns) visible.push_back(VisibleColumn(name));
@@ -46,20 +46,20 @@ class InvestmentListRowsTest : public testing::DataStoreTest {
         figures.Figures[kQuarterFigure] = quarter;
         return figures;
     }
-    void StoreFigures(float holding, float month, float quarter) {
+    void StoreFigures(Hid holding, float month, float quarter) {
         ASSERT_TRUE(store().StoreHoldingFigures(holding, MonthAndQuarter(month, quarter)).ok());
     }
-    void StorePortfolioFigures(float portfolio, float month, float quarter) {
+    void StorePortfolioFigures(Pid portfolio, float month, float quarter) {
         ASSERT_TRUE(store().StorePortfolioFigures(portfolio, MonthAndQuarter(month, quarter)).ok());
     }
 };
 
 TEST_F(InvestmentListRowsTest, TotalIsTheSumOfItsRowsToTheCent) {
-    const float growth = AddPortfolio("Growth");
+    const Pid growth = AddPortfolio("Growth");
     // Added out of name order; in single precision these would total $1,234,568.13.
-    const float c = AddHolding(growth, "C", D(2020, 1, 31), 1234567.89);
-    const float a = AddHolding(growth, "A", D(2020, 1, 31), 0.10);
-    const float b = AddHolding(growth, "B", D(2020, 1, 31), 0.20);
+    const Hid c = AddHolding(growth, "C", D(2020, 1, 31), 1234567.89);
+    const Hid a = AddHolding(growth, "A", D(2020, 1, 31), 0.10);
+    const Hid b = AddHolding(growth, "B", D(2020, 1, 31), 0.20);
 
     const InvestmentList list = List(growth, {"Recent Value"});
     EXPECT_EQ(
@@ -67,16 +67,16 @@ TEST_F(InvestmentListRowsTest, TotalIsTheSumOfItsRowsToTheCent) {
         (std::vector<Texts>{
             {"A", "$.10"}, {"B", "$.20"}, {"C", "$1,234,567.89"}, {"   Total", "$1,234,568.19"}}));
     ASSERT_EQ(list.rows.size(), 4u);
-    EXPECT_EQ(list.rows[0].id, a);
-    EXPECT_EQ(list.rows[1].id, b);
-    EXPECT_EQ(list.rows[2].id, c);
+    EXPECT_EQ(list.rows[0].id, Number(a));
+    EXPECT_EQ(list.rows[1].id, Number(b));
+    EXPECT_EQ(list.rows[2].id, Number(c));
     EXPECT_EQ(list.rows[3].id, 0);
     EXPECT_EQ(list.caption, " Total Value of the Growth portfolio: $1,234,568");
 }
 
 TEST_F(InvestmentListRowsTest, EveryKindOfColumn) {
-    const float growth = AddPortfolio("Growth");
-    const float fund = AddHolding(growth, "Fund", D(2020, 3, 5), 1500);
+    const Pid growth = AddPortfolio("Growth");
+    const Hid fund = AddHolding(growth, "Fund", D(2020, 3, 5), 1500);
     StoreFigures(fund, NC, 0);
     StorePortfolioFigures(growth, 0, NC);
 
@@ -89,8 +89,8 @@ TEST_F(InvestmentListRowsTest, EveryKindOfColumn) {
 TEST_F(InvestmentListRowsTest, FiguresFollowTheNumberOfDecimals) {
     AddSettingRow(NumDecKey, "2");
     Reopen();
-    const float growth = AddPortfolio("Growth");
-    const float fund = AddHolding(growth, "Fund", D(2020, 1, 31), 100);
+    const Pid growth = AddPortfolio("Growth");
+    const Hid fund = AddHolding(growth, "Fund", D(2020, 1, 31), 100);
     StoreFigures(fund, 12.5f, -1234.5f);
     StorePortfolioFigures(growth, 12.5f, NC);
 
@@ -116,21 +116,21 @@ TEST_F(InvestmentListRowsTest, FiguresFollowTheNumberOfDecimals) {
 }
 
 TEST_F(InvestmentListRowsTest, PortfolioWithoutInvestmentsShowsOnlyItsTotalLine) {
-    const float empty = AddPortfolio("Empty");
+    const Pid empty = AddPortfolio("Empty");
     StorePortfolioFigures(empty, 1.5f, NC);
 
     const InvestmentList list = List(empty, {"Month", "Recent Value", "Inception Date"});
     EXPECT_EQ(Cells(list), (std::vector<Texts>{{"   Total", "1.50", "$.00", " "}}));
     EXPECT_EQ(list.caption, " Total Value of the Empty portfolio: $");
 
-    const InvestmentList unknown = List(empty + 1, {"Month"});
+    const InvestmentList unknown = List(Pid{Number(empty) + 1}, {"Month"});
     EXPECT_TRUE(unknown.rows.empty());
     EXPECT_EQ(unknown.caption, "");
 }
 
 TEST_F(InvestmentListRowsTest, EmptiedInvestmentIsWorthItsLaterFlows) {
-    const float growth = AddPortfolio("Growth");
-    const float fund = AddHolding(growth, "Fund", D(2024, 1, 31), 1000);
+    const Pid growth = AddPortfolio("Growth");
+    const Hid fund = AddHolding(growth, "Fund", D(2024, 1, 31), 1000);
     AddValue(fund, D(2024, 3, 31), 0);
     ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(fund, D(2024, 4, 15), CashContributionCode, 200);
@@ -161,10 +161,10 @@ TEST(ListColumnsTest, NameLeadsAndFiguresAndMoneyAlignRight) {
 using PortfolioTreeRowsTest = testing::DataStoreTest;
 
 TEST_F(PortfolioTreeRowsTest, PortfoliosAndTheirInvestmentsComeByName) {
-    const float zeta = AddPortfolio("Zeta");
-    const float alpha = AddPortfolio("Alpha");
-    const float second = AddHolding(zeta, "Second", D(2020, 1, 31), 1);
-    const float first = AddHolding(zeta, "First", D(2020, 1, 31), 1);
+    const Pid zeta = AddPortfolio("Zeta");
+    const Pid alpha = AddPortfolio("Alpha");
+    const Hid second = AddHolding(zeta, "Second", D(2020, 1, 31), 1);
+    const Hid first = AddHolding(zeta, "First", D(2020, 1, 31), 1);
 
     const std::vector<PortfolioNodeRow> tree = BuildPortfolioTree(store());
     ASSERT_EQ(tree.size(), 2u);

@@ -73,8 +73,8 @@ TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
 class InvestmentDetailRowsTest : public DataStoreTest {};
 
 TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {
-    const float portfolio = AddPortfolio("Growth");
-    const float holding = AddHolding(portfolio, "Fund", D(2023, 1, 1), 1000);
+    const Pid portfolio = AddPortfolio("Growth");
+    const Hid holding = AddHolding(portfolio, "Fund", D(2023, 1, 1), 1000);
     AddTransaction(holding, D(2023, 2, 1), "CC", 500);
     AddTransaction(holding, D(2023, 3, 1), "DI", 20);
     AddTransaction(holding, D(2023, 4, 1), "WI", 100);

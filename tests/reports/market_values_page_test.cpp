@@ -49,11 +49,11 @@ class MarketValuesPageTest : public ReportTest {
         ASSERT_TRUE(built.ok()) << built.message();
     }
 
-    float growth_ = 0;
+    Pid growth_{};
 };
 
 TEST_F(MarketValuesPageTest, YearsStandApartAfterDecember) {
-    const float alpha = AddHolding(growth_, "Alpha Fund", D(1999, 11, 1), 1000);
+    const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 11, 1), 1000);
     AddTransaction(alpha, D(1999, 12, 1), "CC", 200);   // the second entry: the start
     AddTransaction(alpha, D(2000, 3, 31), "WI", 1500);  // on a quarter end: in that quarter
     ASSERT_TRUE(store().LoadTransactions().ok());
@@ -66,7 +66,7 @@ TEST_F(MarketValuesPageTest, YearsStandApartAfterDecember) {
 }
 
 TEST_F(MarketValuesPageTest, NeverCalculatedPortfolioHasOneRow) {
-    const float alpha = AddHolding(growth_, "Alpha Fund", D(2000, 2, 15), 1234.5);
+    const Hid alpha = AddHolding(growth_, "Alpha Fund", D(2000, 2, 15), 1234.5);
     AddTransaction(alpha, D(2000, 5, 1), "DI", 10);
     ASSERT_TRUE(store().LoadTransactions().ok());
     Build();
@@ -93,7 +93,7 @@ TEST_F(MarketValuesPageTest, PortfolioWithoutInvestmentsSaysSo) {
 }
 
 TEST_F(MarketValuesPageTest, HeadingShowsTheEscapedName) {
-    const float portfolio = AddPortfolio("Tom & Jerry's");
+    const Pid portfolio = AddPortfolio("Tom & Jerry's");
     ASSERT_TRUE(BuildMarketValuesPage(writer(), portfolio).ok());
     EXPECT_TRUE(HasRun(Lines(), {"<TABLE WIDTH='640'>", "<TR>",
                                  "<TD ALIGN='RIGHT'><B>Tom &amp; Jerry&#39;s</B></TD>", "</TR>"}));

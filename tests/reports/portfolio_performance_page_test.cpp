@@ -24,11 +24,11 @@ class PortfolioPerformancePageTest : public ReportTest {
         return std::string("<TD ALIGN='RIGHT'><B>") + label + "</B><BR>" + amount + "</TD>";
     }
 
-    float growth_ = 0;
+    Pid growth_{};
 };
 
 TEST_F(PortfolioPerformancePageTest, CashFlowWindowsEndOnThePerformanceDate) {
-    const float alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 1000);
+    const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 1000);
     AddTransaction(alpha, D(2000, 3, 30), "WI", 300);  // exactly 3 months before D: outside
     AddTransaction(alpha, D(2000, 5, 1), "CC", 100);
     AddTransaction(alpha, D(2000, 5, 2), "DI", 55);     // never a cash flow
@@ -45,7 +45,7 @@ TEST_F(PortfolioPerformancePageTest, CashFlowWindowsEndOnThePerformanceDate) {
 }
 
 TEST_F(PortfolioPerformancePageTest, InvestmentRowsShowValueAllocationAndFigures) {
-    const float alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 995);
+    const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 995);
     AddHolding(growth_, "Beta Fund", D(1999, 1, 1), 5);
     PerformanceFigures figures;
     figures.PerformanceDate = D(2000, 6, 30);
@@ -108,8 +108,8 @@ TEST_F(PortfolioPerformancePageTest, PortfolioWithoutInvestmentsKeepsItsFrame) {
 }
 
 TEST_F(PortfolioPerformancePageTest, DistributionAfterTheLastValueRaisesOnlyTheMarketValue) {
-    const float alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 1000);
-    const float beta = AddHolding(growth_, "Beta Fund", D(1999, 1, 1), 1000);
+    const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 1000);
+    const Hid beta = AddHolding(growth_, "Beta Fund", D(1999, 1, 1), 1000);
     AddValue(alpha, D(2000, 3, 31), 1000);
     ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(alpha, D(2000, 4, 20), "DI", 1000);
@@ -124,7 +124,7 @@ TEST_F(PortfolioPerformancePageTest, DistributionAfterTheLastValueRaisesOnlyTheM
 }
 
 TEST_F(PortfolioPerformancePageTest, StoredNamesAreEscaped) {
-    const float portfolio = AddPortfolio("<b>Bold</b> & Co");
+    const Pid portfolio = AddPortfolio("<b>Bold</b> & Co");
     AddHolding(portfolio, "A<B", D(1999, 1, 1), 1);
     ASSERT_TRUE(BuildPortfolioPerformancePage(writer(), portfolio, true, true).ok());
     EXPECT_EQ(CountOf(Lines(), "<TD ALIGN='RIGHT'><B>&lt;b&gt;Bold&lt;/b&gt; &amp; Co</B></TD>"),
@@ -133,7 +133,7 @@ TEST_F(PortfolioPerformancePageTest, StoredNamesAreEscaped) {
 }
 
 TEST_F(PortfolioPerformancePageTest, UnknownPortfolioIsRefused) {
-    const Status built = BuildPortfolioPerformancePage(writer(), 42, true, true);
+    const Status built = BuildPortfolioPerformancePage(writer(), Pid{42}, true, true);
     EXPECT_TRUE(built.IsNotFound());
     EXPECT_EQ(built.message(), "Portfolio 42 was not found.");
     EXPECT_TRUE(Lines().empty());

@@ -23,7 +23,7 @@ class ReportTest : public DataStoreTest {
     ReportWriter& writer() { return *writer_; }
     const std::vector<std::string>& Lines() const { return writer_->PageLines(); }
 
-    void StorePortfolioDate(float portfolio_id, Date date) {
+    void StorePortfolioDate(Pid portfolio_id, Date date) {
         PerformanceFigures figures;
         figures.PerformanceDate = date;
         ASSERT_TRUE(store().StorePortfolioFigures(portfolio_id, figures).ok());

@@ -18,13 +18,13 @@ class ReportWriterTest : public ReportTest {
         alpha_ = AddHolding(growth_, "Alpha Fund", D(2000, 1, 15), 1000);
     }
 
-    float growth_ = 0;
-    float alpha_ = 0;
+    Pid growth_{};
+    Hid alpha_{};
 };
 
 TEST_F(ReportWriterTest, FileNamesCarryTheIdentifiers) {
-    EXPECT_EQ(ReportWriter::PortfolioFileName(3), "report3_.html");
-    EXPECT_EQ(ReportWriter::InvestmentFileName(3, 17), "report3_17.html");
+    EXPECT_EQ(ReportWriter::PortfolioFileName(Pid{3}), "report3_.html");
+    EXPECT_EQ(ReportWriter::InvestmentFileName(Pid{3}, Hid{17}), "report3_17.html");
 }
 
 TEST_F(ReportWriterTest, PageIsSavedWithCrLfLinesInsideItsFrame) {
@@ -71,10 +71,10 @@ TEST_F(ReportWriterTest, CodesOfTheOtherKindAreRefused) {
 }
 
 TEST_F(ReportWriterTest, MissingRecordsSaveNothing) {
-    const Status investment = writer().RunInvestmentReport(growth_, 7, kInvestmentListsReport);
+    const Status investment = writer().RunInvestmentReport(growth_, Hid{7}, kInvestmentListsReport);
     EXPECT_TRUE(investment.IsNotFound());
     EXPECT_EQ(investment.message(), "Investment 7 is not in portfolio 1.");
-    EXPECT_TRUE(writer().RunPortfolioReport(9, kMarketValuesReport).IsNotFound());
+    EXPECT_TRUE(writer().RunPortfolioReport(Pid{9}, kMarketValuesReport).IsNotFound());
     EXPECT_FALSE(std::filesystem::exists(File("report1_7.html")));
     EXPECT_FALSE(std::filesystem::exists(File("report9_.html")));
     EXPECT_TRUE(writer().SavedPath().empty());

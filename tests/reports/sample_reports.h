@@ -18,8 +18,8 @@ namespace brevanta::testing {
 // investments 1 ("Balanced Fund"), 2 ("R&D Growth"), 3 ("Zero Coupon").
 class SampleReportsTest : public ::testing::Test {
   protected:
-    static constexpr float kPortfolio = 1;
-    static constexpr float kBalanced = 1;
+    static constexpr Pid kPortfolio{1};
+    static constexpr Hid kBalanced{1};
 
     void SetUp() override {
         directory_ = dir_.File("data");
@@ -44,19 +44,19 @@ class SampleReportsTest : public ::testing::Test {
     ReportWriter& writer() { return *writer_; }
 
   private:
-    float AddHolding(const char* name, const char* description, Date inception, double amount) {
+    Hid AddHolding(const char* name, const char* description, Date inception, double amount) {
         HoldingRecord holding;
         holding.PortfolioId = kPortfolio;
         holding.Name = name;
         holding.Description = description;
         holding.InceptionDate = inception;
         holding.InitialAmount = amount;
-        const StoreResult<int> id = store_->InsertHolding(holding);
+        const StoreResult<Hid> id = store_->InsertHolding(holding);
         EXPECT_TRUE(id.ok());
-        return static_cast<float>(id.value());
+        return id.value();
     }
 
-    void AddTransaction(float holding, Date date, const char* type, double amount) {
+    void AddTransaction(Hid holding, Date date, const char* type, double amount) {
         TransactionRecord record;
         record.PortfolioId = kPortfolio;
         record.HoldingId = holding;
@@ -66,7 +66,7 @@ class SampleReportsTest : public ::testing::Test {
         ASSERT_TRUE(store_->InsertTransaction(record).ok());
     }
 
-    void AddValue(float holding, Date date, double value) {
+    void AddValue(Hid holding, Date date, double value) {
         ValueRecord record;
         record.PortfolioId = kPortfolio;
         record.HoldingId = holding;
@@ -77,9 +77,9 @@ class SampleReportsTest : public ::testing::Test {
 
     void Fill() {
         ASSERT_TRUE(store_->InsertPortfolio("Retirement", "Long-term savings").ok());
-        const float balanced =
+        const Hid balanced =
             AddHolding("Balanced Fund", "60/40 stocks and bonds", Date::Ymd(2005, 3, 15), 10000);
-        const float growth =
+        const Hid growth =
             AddHolding("R&D Growth", "Technology <small caps>", Date::Ymd(2009, 6, 1), 5000);
         AddHolding("Zero Coupon", "", Date::Ymd(2010, 10, 1), 2500);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +12,16 @@
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
 #include "store/temp_dir.h"
+
+namespace brevanta {
+
+// Failed expectations show an identifier as its number.
+inline void PrintTo(Pid id, std::ostream* out) { *out << Number(id); }
+inline void PrintTo(Hid id, std::ostream* out) { *out << Number(id); }
+inline void PrintTo(Tid id, std::ostream* out) { *out << Number(id); }
+inline void PrintTo(Vid id, std::ostream* out) { *out << Number(id); }
+
+}  // namespace brevanta
 
 namespace brevanta::testing {
 
@@ -97,23 +108,23 @@ class DataStoreTest : public ::testing::Test {
     }
 
     // Portfolio and investment shortcuts.
-    float AddPortfolio(const std::string& name) {
-        const StoreResult<int> id = store().InsertPortfolio(name, "");
+    Pid AddPortfolio(const std::string& name) {
+        const StoreResult<Pid> id = store().InsertPortfolio(name, "");
         EXPECT_TRUE(id.ok()) << id.status().message();
-        return static_cast<float>(id.value());
+        return id.value();
     }
-    float AddHolding(float portfolio_id, const std::string& name, Date inception, double amount) {
+    Hid AddHolding(Pid portfolio_id, const std::string& name, Date inception, double amount) {
         HoldingRecord holding;
         holding.PortfolioId = portfolio_id;
         holding.Name = name;
         holding.InceptionDate = inception;
         holding.InitialAmount = amount;
-        const StoreResult<int> id = store().InsertHolding(holding);
+        const StoreResult<Hid> id = store().InsertHolding(holding);
         EXPECT_TRUE(id.ok()) << id.status().message();
-        return static_cast<float>(id.value());
+        return id.value();
     }
     // Adds without reloading, as callers that add several do.
-    void AddTransaction(float holding_id, Date date, const char* type, double amount,
+    void AddTransaction(Hid holding_id, Date date, const char* type, double amount,
                         const std::string& description = "") {
         const std::optional<HoldingRecord> holding = store().FindHolding(holding_id);
         ASSERT_TRUE(holding.has_value());
@@ -127,7 +138,7 @@ class DataStoreTest : public ::testing::Test {
         const Status status = store().InsertTransaction(transaction);
         ASSERT_TRUE(status.ok()) << status.message();
     }
-    void AddValue(float holding_id, Date date, double value) {
+    void AddValue(Hid holding_id, Date date, double value) {
         const std::optional<HoldingRecord> holding = store().FindHolding(holding_id);
         ASSERT_TRUE(holding.has_value());
         ValueRecord record;

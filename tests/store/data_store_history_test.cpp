@@ -27,8 +27,8 @@ class HistoryTest : public DataStoreTest {
         holding_ = AddHolding(portfolio_, "Fund", D(2024, 1, 31), 500);
     }
 
-    float portfolio_ = 0;
-    float holding_ = 0;
+    Pid portfolio_{};
+    Hid holding_{};
 };
 
 TEST_F(HistoryTest, AnInvestmentWithoutTransactionsYieldsItsOpeningContribution) {
@@ -99,8 +99,8 @@ TEST_F(HistoryTest, TransactionsAreListedOnlyAfterTheCallerReloads) {
     EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({"1", "2"}));
     ASSERT_TRUE(store().LoadTransactions().ok());
     EXPECT_EQ(store().TransactionsOfHolding(holding_).size(), 3u);
-    EXPECT_EQ(store().FindTransaction(2)->Date, D(2024, 3, 31));
-    EXPECT_FALSE(store().FindTransaction(3).has_value());
+    EXPECT_EQ(store().FindTransaction(Tid{2})->Date, D(2024, 3, 31));
+    EXPECT_FALSE(store().FindTransaction(Tid{3}).has_value());
 }
 
 TEST_F(HistoryTest, ASeriesOfTransactionsIsStoredWholeOrNotAtAll) {
@@ -127,13 +127,14 @@ TEST_F(HistoryTest, ASeriesOfTransactionsIsStoredWholeOrNotAtAll) {
     const auto stored = store().TransactionsOfHolding(holding_);
     ASSERT_EQ(stored.size(), 7u);
     EXPECT_EQ(stored[6].Date, D(2024, 7, 15));
-    EXPECT_EQ(stored[6].Id, 6);  // identifiers follow on from the stored ones
+    EXPECT_EQ(stored[6].Id, Tid{6});  // identifiers follow on from the stored ones
 }
 
 TEST_F(HistoryTest, ASeriesOfValuesIsStoredWholeOrNotAtAll) {
     AddValue(holding_, D(2024, 2, 29), 510);
     const std::string before = ReadBytes(File(kValueTableFile));
-    std::vector<ValueRecord> series(3, ValueRecord{0, holding_, portfolio_, D(2024, 3, 31), 520});
+    std::vector<ValueRecord> series(3,
+                                    ValueRecord{Vid{}, holding_, portfolio_, D(2024, 3, 31), 520});
     series[1].Value = 1e20;  // too large for the field
     size_t refused = series.size();
     EXPECT_FALSE(store().InsertValues(series, &refused).ok());
@@ -152,7 +153,7 @@ TEST_F(HistoryTest, UpdateTransactionLeavesTypeAndAmountMarkedUnchanged) {
     update.Type = UnchangedText;
     update.Amount = UnchangedAmount;
     update.Description = "renamed";
-    const StoreResult<int> changed = store().UpdateTransaction(1, update);
+    const StoreResult<int> changed = store().UpdateTransaction(Tid{1}, update);
     ASSERT_TRUE(changed.ok());
     EXPECT_EQ(changed.value(), 1);
     EXPECT_EQ(Column(kTransactionTableFile, "TRANSDATE"), Texts({"20240301"}));
@@ -161,11 +162,11 @@ TEST_F(HistoryTest, UpdateTransactionLeavesTypeAndAmountMarkedUnchanged) {
     EXPECT_EQ(Column(kTransactionTableFile, "TDESC"), Texts({"renamed"}));
     update.Type = "WI";
     update.Amount = 10;
-    ASSERT_EQ(store().UpdateTransaction(1, update).value(), 1);
+    ASSERT_EQ(store().UpdateTransaction(Tid{1}, update).value(), 1);
     ASSERT_TRUE(store().LoadTransactions().ok());
-    EXPECT_EQ(store().FindTransaction(1)->Type, "WI");
-    EXPECT_EQ(store().FindTransaction(1)->Amount, 10);
-    EXPECT_EQ(store().UpdateTransaction(9, update).value(), 0);
+    EXPECT_EQ(store().FindTransaction(Tid{1})->Type, "WI");
+    EXPECT_EQ(store().FindTransaction(Tid{1})->Amount, 10);
+    EXPECT_EQ(store().UpdateTransaction(Tid{9}, update).value(), 0);
 }
 
 TEST_F(HistoryTest, DeleteTransactionsRemovesExactlyTheListedRowsAtTheNextLoad) {
@@ -178,10 +179,10 @@ TEST_F(HistoryTest, DeleteTransactionsRemovesExactlyTheListedRowsAtTheNextLoad) 
     EXPECT_EQ(store().DeleteTransactions({}).value(), 0);
     ASSERT_TRUE(store().LoadTransactions().ok());
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 14);
-    EXPECT_FALSE(store().FindTransaction(12).has_value());
-    EXPECT_FALSE(store().FindTransaction(15).has_value());
-    EXPECT_TRUE(store().FindTransaction(1).has_value());
-    EXPECT_TRUE(store().FindTransaction(16).has_value());
+    EXPECT_FALSE(store().FindTransaction(Tid{12}).has_value());
+    EXPECT_FALSE(store().FindTransaction(Tid{15}).has_value());
+    EXPECT_TRUE(store().FindTransaction(Tid{1}).has_value());
+    EXPECT_TRUE(store().FindTransaction(Tid{16}).has_value());
 }
 
 TEST_F(HistoryTest, DeletedLargestTransactionIdentifierIsReusedAfterTheReload) {
@@ -196,22 +197,22 @@ TEST_F(HistoryTest, DeletedLargestTransactionIdentifierIsReusedAfterTheReload) {
 TEST_F(HistoryTest, ValueIdentifiersUpdatesAndDeletes) {
     AddValue(holding_, D(2024, 2, 29), 510);
     AddValue(holding_, D(2024, 3, 31), 530);
-    EXPECT_EQ(store().NextValueId().value(), 3);
+    EXPECT_EQ(store().NextValueId().value(), Vid{3});
     ASSERT_TRUE(store().LoadValues().ok());
     ValueRecord update;
     update.Date = D(2024, 4, 30);
     update.Value = 545.25;
-    ASSERT_EQ(store().UpdateHistoricalValue(2, update).value(), 1);
-    EXPECT_EQ(store().FindValue(2)->Value, 545.25);  // reloaded by the update
-    EXPECT_EQ(store().UpdateHistoricalValue(7, update).value(), 0);
+    ASSERT_EQ(store().UpdateHistoricalValue(Vid{2}, update).value(), 1);
+    EXPECT_EQ(store().FindValue(Vid{2})->Value, 545.25);  // reloaded by the update
+    EXPECT_EQ(store().UpdateHistoricalValue(Vid{7}, update).value(), 0);
     ASSERT_EQ(store().DeleteHistoricalValues({"2"}).value(), 1);
     ASSERT_TRUE(store().LoadValues().ok());
-    EXPECT_EQ(store().NextValueId().value(), 2);
+    EXPECT_EQ(store().NextValueId().value(), Vid{2});
     EXPECT_EQ(Values(store().ValuesOfHolding(holding_)), Numbers({500, 510}));
 }
 
 TEST_F(HistoryTest, TransactionsOfPortfolioMixOpeningEntriesInByDate) {
-    const float second = AddHolding(portfolio_, "Second", D(2024, 3, 15), 40);
+    const Hid second = AddHolding(portfolio_, "Second", D(2024, 3, 15), 40);
     AddTransaction(holding_, D(2024, 2, 29), "CC", 100);
     AddTransaction(second, D(2024, 4, 30), "WI", 5);
     AddTransaction(holding_, D(2024, 3, 31), "DI", 2);
@@ -227,7 +228,7 @@ TEST_F(HistoryTest, TransactionsOfPortfolioMixOpeningEntriesInByDate) {
 }
 
 TEST_F(HistoryTest, MarketValueAddsLaterFlowsToTheLatestValue) {
-    const float h = AddHolding(portfolio_, "April", D(2023, 12, 31), 900);
+    const Hid h = AddHolding(portfolio_, "April", D(2023, 12, 31), 900);
     AddValue(h, D(2024, 3, 31), 1000);
     AddTransaction(h, D(2024, 4, 15), "CC", 200);
     AddTransaction(h, D(2024, 4, 20), "DI", 50);
@@ -253,7 +254,7 @@ TEST_F(HistoryTest, ALatestValueOfZeroGivesZeroWhateverFollows) {
 }
 
 TEST_F(HistoryTest, PortfolioValueSumsUnclippedInvestmentValues) {
-    const float second = AddHolding(portfolio_, "Second", D(2024, 1, 31), 100);
+    const Hid second = AddHolding(portfolio_, "Second", D(2024, 1, 31), 100);
     AddValue(holding_, D(2024, 2, 29), 50);
     AddTransaction(holding_, D(2024, 3, 10), "WI", 80);  // this investment goes to -30
     AddValue(second, D(2024, 2, 29), 200);

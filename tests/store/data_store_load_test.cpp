@@ -15,8 +15,8 @@ class LoadTest : public DataStoreTest {
     // One row of each table, then a second transaction marked deleted.
     void SetUp() override {
         DataStoreTest::SetUp();
-        const float p = AddPortfolio("P");
-        const float h = AddHolding(p, "Fund", D(2024, 1, 31), 500);
+        const Pid p = AddPortfolio("P");
+        const Hid h = AddHolding(p, "Fund", D(2024, 1, 31), 500);
         AddTransaction(h, D(2024, 2, 29), "CC", 100);
         AddTransaction(h, D(2024, 3, 31), "CC", 100);
         AddValue(h, D(2024, 2, 29), 610);
@@ -71,8 +71,8 @@ TEST_F(LoadTest, AfterAFailedLoadNothingIsWritten) {
     ASSERT_FALSE(reloaded.Load().ok());
     const std::string before = ReadBytes(File(kPortfolioTableFile));
     EXPECT_FALSE(reloaded.InsertPortfolio("New", "").ok());
-    EXPECT_FALSE(reloaded.RenamePortfolio(1, "x", "y").ok());
-    EXPECT_FALSE(reloaded.DeletePortfolio(1).ok());
+    EXPECT_FALSE(reloaded.RenamePortfolio(Pid{1}, "x", "y").ok());
+    EXPECT_FALSE(reloaded.DeletePortfolio(Pid{1}).ok());
     EXPECT_EQ(ReadBytes(File(kPortfolioTableFile)), before);
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
     EXPECT_EQ(RowsInFile(kValueTableFile), 1);
@@ -83,13 +83,13 @@ TEST_F(LoadTest, InsertsAndListDeletesReportATableThatCannotBeOpened) {
     std::filesystem::remove(File(kValueTableFile));
     std::filesystem::remove(File(kPortfolioTableFile));
     TransactionRecord transaction;
-    transaction.HoldingId = 1;
+    transaction.HoldingId = Hid{1};
     transaction.Type = "CC";
     EXPECT_TRUE(store().InsertTransaction(transaction).IsNotFound());
     EXPECT_FALSE(store().DeleteTransactions({"1"}).ok());
     EXPECT_FALSE(store().InsertValue(ValueRecord{}).ok());
     EXPECT_FALSE(store().DeleteHistoricalValues({"1"}).ok());
-    const StoreResult<int> portfolio = store().InsertPortfolio("P2", "");
+    const StoreResult<Pid> portfolio = store().InsertPortfolio("P2", "");
     EXPECT_FALSE(portfolio.ok());
     EXPECT_NE(portfolio.status().message().find("port.dbf"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(File(kTransactionTableFile)));
@@ -97,25 +97,25 @@ TEST_F(LoadTest, InsertsAndListDeletesReportATableThatCannotBeOpened) {
 }
 
 TEST_F(LoadTest, CopyStopsBeforeWritingWhenAHistoryTableCannotBeOpened) {
-    const float target = AddPortfolio("Target");
+    const Pid target = AddPortfolio("Target");
     std::filesystem::remove(File(kValueTableFile));
-    EXPECT_FALSE(store().CopyHolding(1, target).ok());
+    EXPECT_FALSE(store().CopyHolding(Hid{1}, target).ok());
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
 }
 
 TEST_F(LoadTest, UnchangedTablesLoadTheSameRecordsAgain) {
     DataStore reloaded(dir_.path());
     ASSERT_TRUE(reloaded.Load().ok());
-    EXPECT_EQ(reloaded.TransactionsOfHolding(1).size(), 2u);
-    EXPECT_EQ(reloaded.ValuesOfHolding(1).size(), 2u);
-    EXPECT_EQ(reloaded.FindHolding(1)->InitialAmount, 500);
+    EXPECT_EQ(reloaded.TransactionsOfHolding(Hid{1}).size(), 2u);
+    EXPECT_EQ(reloaded.ValuesOfHolding(Hid{1}).size(), 2u);
+    EXPECT_EQ(reloaded.FindHolding(Hid{1})->InitialAmount, 500);
 }
 
 TEST_F(LoadTest, AReadOnlyStoreNeitherPacksNorWrites) {
     const std::string before = ReadBytes(File(kTransactionTableFile));
     DataStore reader(dir_.path(), Table::Mode::ReadOnly);
     ASSERT_TRUE(reader.Load().ok());
-    EXPECT_EQ(reader.TransactionsOfHolding(1).size(), 2u);  // the deleted row is skipped
+    EXPECT_EQ(reader.TransactionsOfHolding(Hid{1}).size(), 2u);  // the deleted row is skipped
     const Status refused = reader.InsertPortfolio("Q", "").status();
     EXPECT_EQ(refused.message(), "The data directory is open for reading only.");
     EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
@@ -133,7 +133,7 @@ TEST_F(LoadTest, AReadOnlyStoreReadsADirectoryItCannotWrite) {
     if (child == 0) {
         if (getuid() == 0 && setuid(65534) != 0) _exit(2);
         DataStore reader(dir_.path(), Table::Mode::ReadOnly);
-        _exit(reader.Load().ok() && reader.TransactionsOfHolding(1).size() == 2 ? 0 : 1);
+        _exit(reader.Load().ok() && reader.TransactionsOfHolding(Hid{1}).size() == 2 ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);

@@ -27,14 +27,14 @@ TEST_F(DataStoreTest, PortfoliosSortByteWiseSoCapitalsComeFirst) {
 }
 
 TEST_F(DataStoreTest, NewPortfolioRowIsNotCalculated) {
-    const StoreResult<int> id = store().InsertPortfolio("Growth", "Long term");
+    const StoreResult<Pid> id = store().InsertPortfolio("Growth", "Long term");
     ASSERT_TRUE(id.ok());
-    EXPECT_EQ(id.value(), 1);
+    EXPECT_EQ(id.value(), Pid{1});
     EXPECT_EQ(Column(kPortfolioTableFile, "PERFDATE"), Texts({"19000101"}));
     for (const std::string& figure : kPortfolioFigureFields) {
         EXPECT_EQ(Column(kPortfolioTableFile, figure.c_str()), Texts({"999999"})) << figure;
     }
-    const std::optional<PortfolioRecord> portfolio = store().FindPortfolio(1);
+    const std::optional<PortfolioRecord> portfolio = store().FindPortfolio(Pid{1});
     ASSERT_TRUE(portfolio.has_value());
     EXPECT_EQ(portfolio->Name, "Growth");
     EXPECT_EQ(portfolio->Description, "Long term");
@@ -46,37 +46,37 @@ TEST_F(DataStoreTest, IdentifiersCountOnFromTheLargestAndReuseOnlyTheLargest) {
     AddPortfolio("a");
     AddPortfolio("b");
     AddPortfolio("c");
-    ASSERT_TRUE(store().DeletePortfolio(3).ok());
-    EXPECT_EQ(AddPortfolio("d"), 3);
-    ASSERT_TRUE(store().DeletePortfolio(1).ok());
-    EXPECT_EQ(AddPortfolio("e"), 4);
+    ASSERT_TRUE(store().DeletePortfolio(Pid{3}).ok());
+    EXPECT_EQ(AddPortfolio("d"), Pid{3});
+    ASSERT_TRUE(store().DeletePortfolio(Pid{1}).ok());
+    EXPECT_EQ(AddPortfolio("e"), Pid{4});
     EXPECT_EQ(Column(kPortfolioTableFile, "PID"), Texts({"2", "3", "4"}));
 }
 
 TEST_F(DataStoreTest, RenameWritesBothTextsAndReloads) {
-    const float id = AddPortfolio("Old");
+    const Pid id = AddPortfolio("Old");
     const StoreResult<int> changed = store().RenamePortfolio(id, "New", "Described");
     ASSERT_TRUE(changed.ok());
     EXPECT_EQ(changed.value(), 1);
     EXPECT_EQ(store().FindPortfolio(id)->Name, "New");
     EXPECT_EQ(store().PortfolioName(id), "New");
-    EXPECT_EQ(store().RenamePortfolio(99, "x", "y").value(), 0);
-    EXPECT_EQ(store().PortfolioName(99), "");
+    EXPECT_EQ(store().RenamePortfolio(Pid{99}, "x", "y").value(), 0);
+    EXPECT_EQ(store().PortfolioName(Pid{99}), "");
     Reopen();
     EXPECT_EQ(store().FindPortfolio(id)->Description, "Described");
 }
 
 TEST_F(DataStoreTest, PortfolioNameReadsTheTableNotTheList) {
-    const float id = AddPortfolio("Listed");
+    const Pid id = AddPortfolio("Listed");
     AppendRawRow(kPortfolioTableFile,
                  {{"PID", "7"}, {"PNAME", "Only in file"}, {"PERFDATE", "19000101"}});
-    EXPECT_EQ(store().PortfolioName(7), "Only in file");
-    EXPECT_FALSE(store().FindPortfolio(7).has_value());
+    EXPECT_EQ(store().PortfolioName(Pid{7}), "Only in file");
+    EXPECT_FALSE(store().FindPortfolio(Pid{7}).has_value());
     EXPECT_EQ(store().PortfolioName(id), "Listed");
 }
 
 TEST_F(DataStoreTest, StoredFiguresAreWrittenAsFloatTextAndIncdIsLeftAlone) {
-    const float id = AddPortfolio("P");
+    const Pid id = AddPortfolio("P");
     PerformanceFigures figures;
     figures.PerformanceDate = D(2024, 3, 31);
     for (int i = 0; i < kHoldingFigureCount; ++i) figures.Figures[i] = 1.0f + static_cast<float>(i);
@@ -106,7 +106,7 @@ TEST_F(DataStoreTest, NanFigureLoadsAsNotCalculatedAndBlankDescriptionAsEmpty) {
     row.push_back({"INCD", "42"});
     AppendRawRow(kPortfolioTableFile, row);
     Reopen();
-    const PortfolioRecord portfolio = *store().FindPortfolio(1);
+    const PortfolioRecord portfolio = *store().FindPortfolio(Pid{1});
     EXPECT_EQ(portfolio.Description, "");
     EXPECT_EQ(portfolio.PerformanceDate, D(2020, 2, 29));
     EXPECT_EQ(portfolio.Figures[kMonthFigure], 1.5f);
@@ -115,21 +115,21 @@ TEST_F(DataStoreTest, NanFigureLoadsAsNotCalculatedAndBlankDescriptionAsEmpty) {
 }
 
 TEST_F(DataStoreTest, HoldingsSortByPortfolioThenName) {
-    const float p1 = AddPortfolio("One");
-    const float p2 = AddPortfolio("Two");
+    const Pid p1 = AddPortfolio("One");
+    const Pid p2 = AddPortfolio("Two");
     AddHolding(p2, "zeta", D(2020, 1, 1), 100);
     AddHolding(p1, "beta", D(2020, 1, 1), 100);
     AddHolding(p1, "Alpha", D(2020, 1, 1), 100);
     AddHolding(p2, "Alpha", D(2020, 1, 1), 100);
     EXPECT_EQ(Names(store().HoldingsOfPortfolio(p1)), Texts({"Alpha", "beta"}));
     EXPECT_EQ(Names(store().HoldingsOfPortfolio(p2)), Texts({"Alpha", "zeta"}));
-    EXPECT_TRUE(store().HoldingsOfPortfolio(3).empty());
-    EXPECT_EQ(store().FindHoldingIn(p2, 4)->Name, "Alpha");
-    EXPECT_FALSE(store().FindHoldingIn(p1, 4).has_value());
+    EXPECT_TRUE(store().HoldingsOfPortfolio(Pid{3}).empty());
+    EXPECT_EQ(store().FindHoldingIn(p2, Hid{4})->Name, "Alpha");
+    EXPECT_FALSE(store().FindHoldingIn(p1, Hid{4}).has_value());
 }
 
 TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
-    const float p = AddPortfolio("P");
+    const Pid p = AddPortfolio("P");
     HoldingRecord holding;
     holding.PortfolioId = p;
     holding.Name = "Fund";
@@ -138,15 +138,15 @@ TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
     holding.InitialAmount = 1234.56;
     holding.PerformanceDate = D(2020, 1, 31);
     holding.Figures.fill(3.5f);
-    const StoreResult<int> id = store().InsertHolding(holding);
+    const StoreResult<Hid> id = store().InsertHolding(holding);
     ASSERT_TRUE(id.ok());
-    EXPECT_EQ(id.value(), 1);
+    EXPECT_EQ(id.value(), Hid{1});
     EXPECT_EQ(Column(kHoldingTableFile, "INCAMT"), Texts({"1234.56"}));
     EXPECT_EQ(Column(kHoldingTableFile, "INCDATE"), Texts({"20010531"}));
     EXPECT_EQ(Column(kHoldingTableFile, "PERFDATE"), Texts({"19000101"}));
     EXPECT_EQ(Column(kHoldingTableFile, "TEYRD"), Texts({"999999"}));
     Reopen();
-    const HoldingRecord stored = *store().FindHolding(1);
+    const HoldingRecord stored = *store().FindHolding(Hid{1});
     EXPECT_EQ(stored.Name, "Fund");
     EXPECT_EQ(stored.Description, "Index fund");
     EXPECT_EQ(stored.PortfolioId, p);
@@ -156,8 +156,8 @@ TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
 }
 
 TEST_F(DataStoreTest, UpdateHoldingKeepsWhatIsMarkedUnchangedButWritesTheDate) {
-    const float p = AddPortfolio("P");
-    const float h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
+    const Pid p = AddPortfolio("P");
+    const Hid h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
     HoldingRecord update;
     update.Name = UnchangedText;
     update.Description = "New text";
@@ -173,7 +173,7 @@ TEST_F(DataStoreTest, UpdateHoldingKeepsWhatIsMarkedUnchangedButWritesTheDate) {
     EXPECT_EQ(stored.Description, "New text");
     EXPECT_EQ(stored.InceptionDate, D(2011, 2, 28));
     EXPECT_EQ(stored.InitialAmount, 250.75);
-    EXPECT_EQ(store().UpdateHolding(99, update).value(), 0);
+    EXPECT_EQ(store().UpdateHolding(Hid{99}, update).value(), 0);
 
     update.InitialAmount = UnchangedAmount;
     ASSERT_TRUE(store().UpdateHolding(h, update).ok());
@@ -181,8 +181,8 @@ TEST_F(DataStoreTest, UpdateHoldingKeepsWhatIsMarkedUnchangedButWritesTheDate) {
 }
 
 TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
-    const float p = AddPortfolio("P");
-    const float h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
+    const Pid p = AddPortfolio("P");
+    const Hid h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
     PerformanceFigures figures;
     figures.PerformanceDate = D(2023, 12, 31);
     figures.Figures[kInceptionFigure] = 12.5f;
@@ -213,15 +213,15 @@ class HoldingHistoryTest : public DataStoreTest {
         ASSERT_EQ(store().StoreHoldingFigures(holding_, figures).value(), 1);
     }
 
-    float source_portfolio_ = 0;
-    float target_portfolio_ = 0;
-    float holding_ = 0;
+    Pid source_portfolio_{};
+    Pid target_portfolio_{};
+    Hid holding_{};
 };
 
 TEST_F(HoldingHistoryTest, CopyCarriesFiguresTransactionsAndValuesUnderNewIdentifiers) {
     const StoreResult<HoldingRecord> copy = store().CopyHolding(holding_, target_portfolio_);
     ASSERT_TRUE(copy.ok()) << copy.status().message();
-    EXPECT_EQ(copy.value().Id, 2);
+    EXPECT_EQ(copy.value().Id, Hid{2});
     EXPECT_EQ(copy.value().PortfolioId, target_portfolio_);
     EXPECT_EQ(copy.value().Name, "Fund");
     EXPECT_EQ(copy.value().PerformanceDate, D(2020, 3, 31));
@@ -229,20 +229,20 @@ TEST_F(HoldingHistoryTest, CopyCarriesFiguresTransactionsAndValuesUnderNewIdenti
 
     for (bool reopened : {false, true}) {
         if (reopened) Reopen();
-        const auto transactions = store().TransactionsOfHolding(2);
+        const auto transactions = store().TransactionsOfHolding(Hid{2});
         ASSERT_EQ(transactions.size(), 3u);
-        EXPECT_EQ(transactions[1].Id, 3);
+        EXPECT_EQ(transactions[1].Id, Tid{3});
         EXPECT_EQ(transactions[1].Type, "DI");
         EXPECT_EQ(transactions[1].PortfolioId, target_portfolio_);
-        EXPECT_EQ(transactions[2].Id, 4);
+        EXPECT_EQ(transactions[2].Id, Tid{4});
         EXPECT_EQ(transactions[2].Description, "top up");
-        const auto values = store().ValuesOfHolding(2);
+        const auto values = store().ValuesOfHolding(Hid{2});
         ASSERT_EQ(values.size(), 3u);
-        EXPECT_EQ(values[1].Id, 3);
-        EXPECT_EQ(values[2].Id, 4);
+        EXPECT_EQ(values[1].Id, Vid{3});
+        EXPECT_EQ(values[2].Id, Vid{4});
         EXPECT_EQ(values[2].Value, 1300);
         // The source keeps its own rows.
-        EXPECT_EQ(store().TransactionsOfHolding(holding_)[1].Id, 2);
+        EXPECT_EQ(store().TransactionsOfHolding(holding_)[1].Id, Tid{2});
         EXPECT_EQ(store().ValuesOfHolding(holding_).size(), 3u);
     }
 }
@@ -261,7 +261,7 @@ TEST_F(HoldingHistoryTest, MoveDeletesTheSourceAfterTheCopy) {
 }
 
 TEST_F(HoldingHistoryTest, DeletingAPortfolioCascadesThroughAllFourTables) {
-    const float other = AddHolding(target_portfolio_, "Other", D(2021, 1, 1), 10);
+    const Hid other = AddHolding(target_portfolio_, "Other", D(2021, 1, 1), 10);
     AddTransaction(other, D(2021, 2, 1), "CC", 5);
     AddValue(other, D(2021, 2, 1), 15);
     ASSERT_TRUE(store().LoadTransactions().ok());
@@ -274,9 +274,9 @@ TEST_F(HoldingHistoryTest, DeletingAPortfolioCascadesThroughAllFourTables) {
     EXPECT_EQ(Column(kValueTableFile, "HID"), Texts({"2"}));
     EXPECT_FALSE(store().FindPortfolio(source_portfolio_).has_value());
     EXPECT_FALSE(store().FindHolding(holding_).has_value());
-    EXPECT_FALSE(store().FindTransaction(1).has_value());
-    EXPECT_FALSE(store().FindValue(1).has_value());
-    EXPECT_TRUE(store().FindTransaction(3).has_value());
+    EXPECT_FALSE(store().FindTransaction(Tid{1}).has_value());
+    EXPECT_FALSE(store().FindValue(Vid{1}).has_value());
+    EXPECT_TRUE(store().FindTransaction(Tid{3}).has_value());
     EXPECT_EQ(store().TransactionsOfPortfolio(source_portfolio_).size(), 0u);
 }
 

@@ -23,9 +23,9 @@ class AuditViewerTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        const float alpha = AddPortfolio("Alpha");
-        const float beta = AddPortfolio("Beta");
-        const float old = AddHolding(alpha, "Old", D(2022, 1, 31), 2000);
+        const Pid alpha = AddPortfolio("Alpha");
+        const Pid beta = AddPortfolio("Beta");
+        const Hid old = AddHolding(alpha, "Old", D(2022, 1, 31), 2000);
         young_ = AddHolding(alpha, "Young", D(2024, 1, 31), 1000);
         baby_ = AddHolding(beta, "Baby", D(2024, 3, 31), 1000);
         tiny_ = AddHolding(beta, "Tiny", D(2024, 5, 15), 1000);
@@ -38,7 +38,7 @@ class AuditViewerTest : public GuiTest {
     }
 
     // Calculates the investment, then its portfolio, and shows the viewer on the engine.
-    int Show(float holding_id, std::function<void(AuditViewer&)> act) {
+    int Show(Hid holding_id, std::function<void(AuditViewer&)> act) {
         PerformanceEngine engine(store(), clock_, dir_.path());
         const HoldingRecord holding = *store().FindHolding(holding_id);
         EXPECT_EQ(engine.CalculateInvestment(holding_id, kDate), PerformanceEngine::kCalculated);
@@ -76,7 +76,7 @@ class AuditViewerTest : public GuiTest {
     }
 
     const Date kDate = Date::Ymd(2024, 5, 31);
-    float young_ = 0, baby_ = 0, tiny_ = 0;
+    Hid young_{}, baby_{}, tiny_{};
 };
 
 TEST_F(AuditViewerTest, FourMonthOldInvestmentShowsItsQuarter) {

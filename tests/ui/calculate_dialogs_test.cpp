@@ -52,11 +52,12 @@ class CalculateAllDialogTest : public GuiTest {
         return dialog.Execute(store());
     }
 
-    Date PortfolioDate(float id) { return store().FindPortfolio(id)->PerformanceDate; }
-    Date HoldingDate(float id) { return store().FindHolding(id)->PerformanceDate; }
+    Date PortfolioDate(Pid id) { return store().FindPortfolio(id)->PerformanceDate; }
+    Date HoldingDate(Hid id) { return store().FindHolding(id)->PerformanceDate; }
 
     const Date kDate = Date::Ymd(2024, 5, 31);
-    float alpha_ = 0, beta_ = 0, gamma_ = 0, old_ = 0, new_ = 0, mid_ = 0;
+    Pid alpha_{}, beta_{}, gamma_{};
+    Hid old_{}, new_{}, mid_{};
 };
 
 TEST_F(CalculateAllDialogTest, StartsOnTodayWithEveryPortfolioAndCancelAsDefault) {

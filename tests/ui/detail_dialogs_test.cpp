@@ -80,7 +80,7 @@ TEST_F(PortfolioDialogTest, BlankNameIsAName) {
 }
 
 TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
-    const float id = AddPortfolio("Growth");
+    const Pid id = AddPortfolio("Growth");
     ASSERT_TRUE(store().RenamePortfolio(id, "Growth", "Stocks").ok());
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
@@ -126,7 +126,7 @@ class NewInvestmentDialogTest : public GuiTest {
 
     // Runs NewInvestmentDialog on the portfolio, types into its fields (the date key by key)
     // and presses OK once; returns its result.
-    int RunWith(float portfolio_id, const Typed& typed) {
+    int RunWith(Pid portfolio_id, const Typed& typed) {
         NewInvestmentDialog dialog(context_);
         OnModal<NewInvestmentDialog>([&](NewInvestmentDialog& shown) {
             Edit(shown, "nameEdit")->setText(typed.name);
@@ -143,11 +143,11 @@ class NewInvestmentDialogTest : public GuiTest {
     }
 
     QString focus_;
-    int new_id_ = 0;
+    Hid new_id_{};
 };
 
 TEST_F(NewInvestmentDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNothing) {
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     const QString invalid =
         "You did not enter a valid number for the initial value of this investment.\n\r Please "
         "try again.";
@@ -206,7 +206,7 @@ TEST_F(NewInvestmentDialogTest, TypedDateAndValueAreStoredExactly) {
         {german, {"Anleihen", "28.02.2020", "1234,5"}, D(2020, 2, 28), 1234.5},
         {german, {"Anleihen", "1.3.2020", "100"}, D(2020, 3, 1), 100},
     };
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     for (const Case& c : cases) {
         const std::string label = c.typed.date.toStdString();
         context_.locale = LocaleFrom(c.locale);
@@ -223,7 +223,7 @@ TEST_F(NewInvestmentDialogTest, TypedDateAndValueAreStoredExactly) {
 
 TEST_F(NewInvestmentDialogTest, GermanDateThatDoesNotExistIsRefused) {
     context_.locale = LocaleFrom(QLocale(QLocale::German, QLocale::Germany));
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     for (const QString date : {"30.02.2020", "28.02.20", "2/28/2020"}) {
         platform_.messages.clear();
         EXPECT_EQ(RunWith(portfolio, {"Anleihen", date, "100"}), QDialog::Rejected);
@@ -235,7 +235,7 @@ TEST_F(NewInvestmentDialogTest, GermanDateThatDoesNotExistIsRefused) {
 }
 
 TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "New Investment / Holding");
@@ -260,7 +260,7 @@ TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) 
 }
 
 TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         Edit(shown, "nameEdit")->setText("Bonds");
@@ -274,7 +274,7 @@ TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
 }
 
 TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
-    const float portfolio = AddPortfolio("Growth");
+    const Pid portfolio = AddPortfolio("Growth");
     BreakTable(File(kHoldingTableFile));
     NewInvestmentDialog dialog(context_);
     OnModal<NewInvestmentDialog>([this](NewInvestmentDialog& shown) {

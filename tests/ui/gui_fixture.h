@@ -73,14 +73,15 @@ class GuiTest : public DataStoreTest {
         bonds_ = AddHolding(growth_, "Bonds", D(2020, 1, 15), 1000);
         stocks_ = AddHolding(growth_, "Stocks", D(2021, 3, 1), 500);
     }
-    void StoreFigures(float holding_id, float figure) {
+    void StoreFigures(Hid holding_id, float figure) {
         PerformanceFigures figures;
         figures.PerformanceDate = D(2024, 5, 31);
         figures.Figures.fill(figure);
         ASSERT_TRUE(store().StoreHoldingFigures(holding_id, figures).ok());
     }
 
-    float growth_ = 0, income_ = 0, bonds_ = 0, stocks_ = 0;
+    Pid growth_{}, income_{};
+    Hid bonds_{}, stocks_{};
     FakePlatform platform_;
     FixedClock clock_{Date::Ymd(kTodayYear, 6, 15), TimeOfDay{10, 0, 0}};
     UiContext context_{platform_, Locale::EnUs(), clock_, dir_.path()};

@@ -37,7 +37,7 @@ class InvestmentWindowTest : public GuiTest {
         ASSERT_TRUE(store().LoadTransactions().ok());
     }
 
-    std::unique_ptr<InvestmentWindow> Open(float holding_id) {
+    std::unique_ptr<InvestmentWindow> Open(Hid holding_id) {
         auto window = std::make_unique<InvestmentWindow>(
             context_, store(), *store().FindHoldingIn(growth_, holding_id));
         window->show();
@@ -81,12 +81,12 @@ class InvestmentWindowTest : public GuiTest {
         return window.findChild<QTabWidget*>("pages")->currentIndex();
     }
 
-    float growth_ = 0;
-    float fund_ = 0;
+    Pid growth_{};
+    Hid fund_{};
 };
 
 TEST_F(InvestmentWindowTest, NewInvestmentListsNothingButItsTotalsCountTheInitialValue) {
-    const float fresh = AddHolding(growth_, "Fresh", D(2024, 1, 1), 1000);
+    const Hid fresh = AddHolding(growth_, "Fresh", D(2024, 1, 1), 1000);
     auto window = Open(fresh);
     EXPECT_EQ(window->windowTitle(), "Details: Fresh");
     EXPECT_EQ(window->findChild<QLabel*>("portfolioLabel")->text(), "Growth");
@@ -286,7 +286,7 @@ TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExa
 
     // An amount of three decimals, as another program may have stored it, is shown rounded
     // to cents; a rename keeps it exactly.
-    const float odd = AddHolding(growth_, "Odd", D(2023, 1, 1), 12);
+    const Hid odd = AddHolding(growth_, "Odd", D(2023, 1, 1), 12);
     {
         Table table;
         ASSERT_TRUE(table.Open(File(kHoldingTableFile)).ok());

@@ -371,7 +371,7 @@ TEST_F(MainWindowTest, YesDeletesAPortfolioThroughAllTables) {
     EXPECT_EQ(Tree(*window)->model()->rowCount(), 0);
     EXPECT_EQ(List(*window)->model()->rowCount(), 0);
     EXPECT_EQ(Caption(*window), "");
-    EXPECT_EQ(window->currentPortfolioId(), 0);
+    EXPECT_EQ(window->currentPortfolioId(), Pid{});
 }
 
 TEST_F(MainWindowTest, AfterCollapseAllCommandsIgnoreTheHiddenInvestment) {
@@ -624,7 +624,7 @@ TEST_F(ClipboardTest, AHalfDoneMoveShowsWhatTheTablesHold) {
     EXPECT_TRUE(platform_.messages[0].text.startsWith("The investment could not be moved."));
     // The copy stopped after the investment's row: the tables hold Bonds twice.
     Reopen();
-    for (const float portfolio : {growth_, income_}) {
+    for (const Pid portfolio : {growth_, income_}) {
         QStringList stored;
         for (const HoldingRecord& holding : store().HoldingsOfPortfolio(portfolio)) {
             stored << QString::fromStdString(holding.Name);

@@ -104,7 +104,7 @@ TEST_F(OptionsDialogTest, ChangedColumnsAreStoredInTheirNewOrder) {
 
 TEST_F(OptionsDialogTest, ClearedLogBoxStoresZeroAndTheNextCalculationLogsNothing) {
     AddSettings("2", "1");
-    const float fund = AddHolding(AddPortfolio("Growth"), "Fund", D(2023, 1, 31), 1000);
+    const Hid fund = AddHolding(AddPortfolio("Growth"), "Fund", D(2023, 1, 31), 1000);
     RunWithOk([this](OptionsDialog& dialog) {
         // The sentence about where the log goes names the data directory.
         EXPECT_TRUE(dialog.findChild<QLabel*>("logExplanation")

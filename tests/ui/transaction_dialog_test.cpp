@@ -77,7 +77,7 @@ class TransactionDialogTest : public GuiTest {
         OnModal<TransactionDialog>(std::move(action));
         return dialog.AddTransaction(store(), Fund());
     }
-    int RunModify(int32_t id, std::function<void(TransactionDialog&)> action) {
+    int RunModify(Tid id, std::function<void(TransactionDialog&)> action) {
         TransactionDialog dialog(context_);
         OnModal<TransactionDialog>(std::move(action));
         return dialog.ModifyTransaction(store(), Fund(), id);
@@ -90,14 +90,14 @@ class TransactionDialogTest : public GuiTest {
         stored.erase(stored.begin());
         return stored;
     }
-    int32_t AddOne(Date date, const char* type, double amount, const std::string& description) {
+    Tid AddOne(Date date, const char* type, double amount, const std::string& description) {
         AddTransaction(fund_, date, type, amount, description);
         EXPECT_TRUE(store().LoadTransactions().ok());
         return store().TransactionsOfHolding(fund_).back().Id;
     }
 
-    float growth_ = 0;
-    float fund_ = 0;
+    Pid growth_{};
+    Hid fund_{};
 };
 
 TEST_F(TransactionDialogTest, SeriesDatesCountFromTheChosenDate) {
@@ -242,7 +242,7 @@ TEST_F(TransactionDialogTest, ApplyKeepsDateAndTypeAndOkAfterItReturnsOk) {
 }
 
 TEST_F(TransactionDialogTest, ModifyShowsTheTransactionAndApplyThenOkReturnsCancel) {
-    const int32_t id = AddOne(D(2001, 3, 1), "WI", 0.5, "Fee");
+    const Tid id = AddOne(D(2001, 3, 1), "WI", 0.5, "Fee");
     const int result = RunModify(id, [](TransactionDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Modify Transaction");
         EXPECT_EQ(Find<QLabel>(shown, "promptLabel")->text(),
@@ -270,9 +270,9 @@ TEST_F(TransactionDialogTest, ModifyShowsTheTransactionAndApplyThenOkReturnsCanc
 }
 
 TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
-    const int32_t gone = AddOne(D(2001, 3, 1), "CC", 10, "");
-    const int32_t kept = AddOne(D(2001, 4, 1), "CC", 20, "");
-    ASSERT_TRUE(store().DeleteTransactions({std::to_string(gone)}).ok());
+    const Tid gone = AddOne(D(2001, 3, 1), "CC", 10, "");
+    const Tid kept = AddOne(D(2001, 4, 1), "CC", 20, "");
+    ASSERT_TRUE(store().DeleteTransactions({IdText(gone)}).ok());
     ASSERT_TRUE(store().LoadTransactions().ok());
     TransactionDialog dialog(context_);
     ExpectNeverShown(dialog);
@@ -282,7 +282,7 @@ TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
     // Removed while the dialog is open: the save finds no row to change.
     platform_.messages.clear();
     RunModify(kept, [this, kept](TransactionDialog& shown) {
-        ASSERT_TRUE(store().DeleteTransactions({std::to_string(kept)}).ok());
+        ASSERT_TRUE(store().DeleteTransactions({IdText(kept)}).ok());
         Find(shown, "amountEdit")->setText("30");
         Click(shown, "okButton");
         EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
@@ -292,7 +292,7 @@ TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
 }
 
 TEST_F(TransactionDialogTest, RefusedWritesAreShownAndTheDialogStaysOpen) {
-    const int32_t id = AddOne(D(2001, 3, 1), "CC", 10, "");
+    const Tid id = AddOne(D(2001, 3, 1), "CC", 10, "");
     BreakTable(File(kTransactionTableFile));
     const auto expectRefused = [this](TransactionDialog& shown) {
         ASSERT_EQ(platform_.messages.size(), 1u);
@@ -368,7 +368,7 @@ TEST_F(TransactionEntryWindowTest, ApplyThenCancelShowsTheNewTransactionAndItsTo
 }
 
 TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowOrReportsItRemoved) {
-    const int32_t first = AddOne(D(2001, 3, 1), "CC", 10, "");
+    const Tid first = AddOne(D(2001, 3, 1), "CC", 10, "");
     AddOne(D(2001, 4, 1), "CC", 20, "");
     AddOne(D(2001, 5, 1), "CC", 30, "");
     auto window = Open();
@@ -391,7 +391,7 @@ TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowOrReportsItRe
     EXPECT_EQ(Contributions(*window), "1,065.00");
     EXPECT_EQ(list->selectionModel()->selectedRows().size(), 2);
 
-    ASSERT_TRUE(store().DeleteTransactions({std::to_string(first)}).ok());
+    ASSERT_TRUE(store().DeleteTransactions({IdText(first)}).ok());
     ASSERT_TRUE(store().LoadTransactions().ok());
     modify->click();
     EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
@@ -412,7 +412,7 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
         Click(shown, "okButton");
     });
     ASSERT_EQ(portfolioDialog.NewPortfolio(store()), QDialog::Accepted);
-    const float portfolio = static_cast<float>(portfolioDialog.NewPortfolioId());
+    const Pid portfolio = portfolioDialog.NewPortfolioId();
     NewInvestmentDialog investmentDialog(context_);
     OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
         Find(shown, "nameEdit")->setText("Index Fund");
@@ -422,7 +422,7 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
     });
     ASSERT_EQ(investmentDialog.NewInvestment(store(), *store().FindPortfolio(portfolio)),
               QDialog::Accepted);
-    const float holding = static_cast<float>(investmentDialog.NewHoldingId());
+    const Hid holding = investmentDialog.NewHoldingId();
 
     InvestmentWindow window(context_, store(), *store().FindHoldingIn(portfolio, holding));
     window.show();
@@ -463,19 +463,19 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
     DataStore direct(other.path());
     ASSERT_TRUE(direct.Load().ok());
     HoldingRecord record;
-    record.PortfolioId = static_cast<float>(direct.InsertPortfolio("Retirement", " ").value());
+    record.PortfolioId = direct.InsertPortfolio("Retirement", " ").value();
     record.Name = "Index Fund";
     record.InceptionDate = inception;
     record.InitialAmount = 10000;
-    record.Id = static_cast<float>(direct.InsertHolding(record).value());
+    record.Id = direct.InsertHolding(record).value();
     std::vector<TransactionRecord> flows;
     for (const auto& [date, amount] : contributions) {
-        flows.push_back({0, record.Id, record.PortfolioId, date, "CC", amount, ""});
+        flows.push_back({Tid{}, record.Id, record.PortfolioId, date, "CC", amount, ""});
     }
     ASSERT_TRUE(direct.InsertTransactions(flows).ok());
     for (int month = 1; month <= 12; ++month) {
         ASSERT_TRUE(direct
-                        .InsertValue({0, record.Id, record.PortfolioId,
+                        .InsertValue({Vid{}, record.Id, record.PortfolioId,
                                       D(2023, month, DaysInMonth(2023, month)), values[month - 1]})
                         .ok());
     }

@@ -45,7 +45,7 @@ class ValueDialogTest : public GuiTest {
         OnModal<ValueDialog>(std::move(action));
         return dialog.AddValue(store(), Fund());
     }
-    int RunModify(int32_t id, std::function<void(ValueDialog&)> action) {
+    int RunModify(Vid id, std::function<void(ValueDialog&)> action) {
         ValueDialog dialog(context_);
         OnModal<ValueDialog>(std::move(action));
         return dialog.ModifyValue(store(), Fund(), id);
@@ -58,14 +58,14 @@ class ValueDialogTest : public GuiTest {
         stored.erase(stored.begin());
         return stored;
     }
-    int32_t AddOne(Date date, double value) {
+    Vid AddOne(Date date, double value) {
         AddValue(fund_, date, value);
         EXPECT_TRUE(store().LoadValues().ok());
         return store().ValuesOfHolding(fund_).back().Id;
     }
 
-    float growth_ = 0;
-    float fund_ = 0;
+    Pid growth_{};
+    Hid fund_{};
 };
 
 TEST_F(ValueDialogTest, RefusalsShowTheirMessageAndWriteNothing) {
@@ -132,7 +132,7 @@ TEST_F(ValueDialogTest, ApplyAddsAndKeepsTheDateAndOkAfterItAddsNothingMore) {
 }
 
 TEST_F(ValueDialogTest, ModifyUpdatesTheSameValueTwice) {
-    const int32_t id = AddOne(D(2023, 3, 31), 1200.5);
+    const Vid id = AddOne(D(2023, 3, 31), 1200.5);
     const int result = RunModify(id, [](ValueDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Modify Historical Value");
         EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
@@ -154,9 +154,9 @@ TEST_F(ValueDialogTest, ModifyUpdatesTheSameValueTwice) {
 }
 
 TEST_F(ValueDialogTest, RemovedOrUnwritableValuesAreReported) {
-    const int32_t gone = AddOne(D(2023, 3, 31), 1200);
-    const int32_t kept = AddOne(D(2023, 4, 30), 1250);
-    ASSERT_TRUE(store().DeleteHistoricalValues({std::to_string(gone)}).ok());
+    const Vid gone = AddOne(D(2023, 3, 31), 1200);
+    const Vid kept = AddOne(D(2023, 4, 30), 1250);
+    ASSERT_TRUE(store().DeleteHistoricalValues({IdText(gone)}).ok());
     ASSERT_TRUE(store().LoadValues().ok());
     ValueDialog dialog(context_);
     ExpectNeverShown(dialog);

@@ -52,11 +52,11 @@ EntryDialog::EntryDialog(UiContext& context, const QString& holdingCaption, QWid
     connect(applyButton_, &QPushButton::clicked, this, &EntryDialog::onApplyClicked);
 }
 
-void EntryDialog::prepare(DataStore& store, const HoldingRecord& holding, std::optional<int32_t> id,
+void EntryDialog::prepare(DataStore& store, const HoldingRecord& holding, bool modifying,
                           const QString& caption, const QString& prompt) {
     store_ = &store;
     holding_ = holding;
-    entryId_ = id;
+    modifying_ = modifying;
     setWindowTitle(caption);
     promptLabel_->setText(prompt);
     portfolioLabel_->setText(QString::fromStdString(store.PortfolioName(holding.PortfolioId)));

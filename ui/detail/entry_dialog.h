@@ -39,9 +39,9 @@ class EntryDialog : public QDialog {
     // holdingCaption labels the investment's name. The dialog starts with unsaved changes.
     EntryDialog(UiContext& context, const QString& holdingCaption, QWidget* parent);
 
-    // Names the investment and its portfolio and sets the caption and prompt for the entry
-    // with identifier `id`, or for a new one when nullopt. REQUIRES: store outlives the run.
-    void prepare(DataStore& store, const HoldingRecord& holding, std::optional<int32_t> id,
+    // Names the investment and its portfolio and sets the caption and prompt for a stored
+    // entry that is being changed, or for a new one. REQUIRES: store outlives the run.
+    void prepare(DataStore& store, const HoldingRecord& holding, bool modifying,
                  const QString& caption, const QString& prompt);
 
     // Writes the entry; false after a refusal or a store failure, both shown.
@@ -60,7 +60,7 @@ class EntryDialog : public QDialog {
     void markChanged();
     void setUnsaved(bool unsaved);
 
-    bool modifying() const { return entryId_.has_value(); }
+    bool modifying() const { return modifying_; }
     // The date typed, or nullopt after a refusal.
     std::optional<Date> typedDate();
     // A number above 0 that an amount field holds, or nullopt after a refusal with the
@@ -78,7 +78,6 @@ class EntryDialog : public QDialog {
     UiContext& context_;
     DataStore* store_ = nullptr;
     HoldingRecord holding_;
-    std::optional<int32_t> entryId_;  // the entry being changed
     DateField* dateField_;
 
   private slots:
@@ -86,6 +85,7 @@ class EntryDialog : public QDialog {
     void onApplyClicked();
 
   private:
+    bool modifying_ = false;
     bool unsaved_ = true;
 
     QLabel* promptLabel_;

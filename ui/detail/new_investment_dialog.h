@@ -28,7 +28,7 @@ class NewInvestmentDialog : public QDialog {
     int NewInvestment(DataStore& store, const PortfolioRecord& portfolio);
 
     // The identifier of the investment created; valid after Accepted.
-    int NewHoldingId() const { return newHoldingId_; }
+    Hid NewHoldingId() const { return newHoldingId_; }
 
   private slots:
     void onOkClicked();
@@ -39,8 +39,8 @@ class NewInvestmentDialog : public QDialog {
 
     UiContext& context_;
     DataStore* store_ = nullptr;
-    decltype(PortfolioRecord::Id) portfolioId_ = 0;
-    int newHoldingId_ = 0;
+    Pid portfolioId_{};
+    Hid newHoldingId_{};
 
     QLabel* promptLabel_;
     QLineEdit* nameEdit_;

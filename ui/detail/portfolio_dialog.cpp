@@ -85,7 +85,7 @@ bool PortfolioDialog::save(const std::string& name, const std::string& descripti
     if (mode_ == Mode::Update) {
         status = store_->RenamePortfolio(portfolioId_, name, description).status();
     } else {
-        const StoreResult<int> inserted = store_->InsertPortfolio(name, description);
+        const StoreResult<Pid> inserted = store_->InsertPortfolio(name, description);
         status = inserted.status();
         if (inserted.ok()) newPortfolioId_ = inserted.value();
     }

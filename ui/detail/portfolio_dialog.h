@@ -27,7 +27,7 @@ class PortfolioDialog : public QDialog {
     int UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio);
 
     // The identifier of the portfolio NewPortfolio created; valid after Accepted.
-    int NewPortfolioId() const { return newPortfolioId_; }
+    Pid NewPortfolioId() const { return newPortfolioId_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -45,8 +45,8 @@ class PortfolioDialog : public QDialog {
     UiContext& context_;
     DataStore* store_ = nullptr;
     Mode mode_ = Mode::New;
-    decltype(PortfolioRecord::Id) portfolioId_ = 0;  // the portfolio being updated
-    int newPortfolioId_ = 0;
+    Pid portfolioId_{};  // the portfolio being updated
+    Pid newPortfolioId_{};
 
     QLabel* promptLabel_;
     QLineEdit* nameEdit_;

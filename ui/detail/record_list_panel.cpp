@@ -57,8 +57,8 @@ ValueOrder ValueOrderOf(int column, bool descending) {
 
 }  // namespace
 
-RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store, float portfolioId,
-                                 float holdingId, QWidget* parent)
+RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store, Pid portfolioId,
+                                 Hid holdingId, QWidget* parent)
     : QWidget(parent),
       kind_(kind),
       context_(context),
@@ -154,7 +154,7 @@ void RecordListPanel::restoreSelection() {
     QItemSelection selection;
     for (int row = 0; row < model_->rowCount(); ++row) {
         const QModelIndex index = model_->index(row, 0);
-        const int32_t id = index.data(TextTableModel::IdRole).toInt();
+        const IdNumber id = index.data(TextTableModel::IdRole).toLongLong();
         if (std::find(selectedIds_.begin(), selectedIds_.end(), id) != selectedIds_.end()) {
             selection.select(index, model_->index(row, model_->columnCount() - 1));
         }
@@ -167,7 +167,7 @@ void RecordListPanel::onSelectionChanged() {
     selectedIds_.clear();
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (list_->selectionModel()->isRowSelected(row)) {
-            selectedIds_.push_back(model_->index(row, 0).data(TextTableModel::IdRole).toInt());
+            selectedIds_.push_back(model_->index(row, 0).data(TextTableModel::IdRole).toLongLong());
         }
     }
     modifyButton_->setEnabled(!selectedIds_.empty());
@@ -195,14 +195,14 @@ void RecordListPanel::onModifyClicked() {
     if (!selectedIds_.empty()) runEntryDialog(selectedIds_.front());
 }
 
-void RecordListPanel::runEntryDialog(std::optional<int32_t> id) {
+void RecordListPanel::runEntryDialog(std::optional<IdNumber> id) {
     const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolioId_, holdingId_);
     if (!holding) return;
     if (kind_ == Kind::Transactions) {
         TransactionDialog dialog(context_, this);
         connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
         if (id) {
-            dialog.ModifyTransaction(store_, *holding, *id);
+            dialog.ModifyTransaction(store_, *holding, static_cast<Tid>(*id));
         } else {
             dialog.AddTransaction(store_, *holding);
         }
@@ -210,7 +210,7 @@ void RecordListPanel::runEntryDialog(std::optional<int32_t> id) {
         ValueDialog dialog(context_, this);
         connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
         if (id) {
-            dialog.ModifyValue(store_, *holding, *id);
+            dialog.ModifyValue(store_, *holding, static_cast<Vid>(*id));
         } else {
             dialog.AddValue(store_, *holding);
         }
@@ -225,7 +225,7 @@ void RecordListPanel::showChangedRecords() {
 
 std::vector<std::string> RecordListPanel::selectedIdTexts() const {
     std::vector<std::string> ids;
-    for (int32_t id : selectedIds_) ids.push_back(std::to_string(id));
+    for (IdNumber id : selectedIds_) ids.push_back(std::to_string(id));
     return ids;
 }
 

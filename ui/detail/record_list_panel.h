@@ -28,8 +28,8 @@ class RecordListPanel : public QWidget {
     enum class Kind { Transactions, Values };
 
     // REQUIRES: store outlives the panel.
-    RecordListPanel(Kind kind, UiContext& context, DataStore& store, float portfolioId,
-                    float holdingId, QWidget* parent = nullptr);
+    RecordListPanel(Kind kind, UiContext& context, DataStore& store, Pid portfolioId, Hid holdingId,
+                    QWidget* parent = nullptr);
 
     // Reads the rows from the store and selects the rows selected before.
     void refill();
@@ -61,11 +61,12 @@ class RecordListPanel : public QWidget {
         Status status;
         QString message;
     };
-    using EngineRun = Status (ImportExportEngine::*)(float, float, const std::filesystem::path&);
+    using EngineRun = Status (ImportExportEngine::*)(Pid, Hid, const std::filesystem::path&);
     Outcome run(const QString& path, EngineRun forTransactions, EngineRun forValues);
 
-    // Runs the entry dialog of this kind on the entry with that identifier, or on a new one.
-    void runEntryDialog(std::optional<int32_t> id);
+    // Runs the entry dialog of this kind on the entry whose identifier has that number, or on
+    // a new one.
+    void runEntryDialog(std::optional<IdNumber> id);
     std::vector<TextRow> rows() const;
     std::vector<std::string> selectedIdTexts() const;
     void restoreSelection();
@@ -75,10 +76,10 @@ class RecordListPanel : public QWidget {
     const Kind kind_;
     UiContext& context_;
     DataStore& store_;
-    const float portfolioId_;
-    const float holdingId_;
+    const Pid portfolioId_;
+    const Hid holdingId_;
     SortKey sortKey_;
-    std::vector<int32_t> selectedIds_;  // in list order
+    std::vector<IdNumber> selectedIds_;  // identifier numbers, in list order
     bool restoring_ = false;
 
     TextTableModel* model_;

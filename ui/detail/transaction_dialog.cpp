@@ -81,7 +81,7 @@ TransactionDialog::TransactionDialog(UiContext& context, QWidget* parent)
 }
 
 int TransactionDialog::AddTransaction(DataStore& store, const HoldingRecord& holding) {
-    prepare(store, holding, std::nullopt, tr("Add Transaction"),
+    prepare(store, holding, false, tr("Add Transaction"),
             tr("Enter the new transaction information below."));
     dateField_->setDate(context_.clock.Today());
     typeCombo_->setCurrentIndex(0);
@@ -90,13 +90,14 @@ int TransactionDialog::AddTransaction(DataStore& store, const HoldingRecord& hol
 }
 
 int TransactionDialog::ModifyTransaction(DataStore& store, const HoldingRecord& holding,
-                                         int32_t transactionId) {
+                                         Tid transactionId) {
     const std::optional<TransactionRecord> transaction = store.FindTransaction(transactionId);
     if (!transaction) {
         context_.platform.ShowError(missingMessage());
         return Rejected;
     }
-    prepare(store, holding, transactionId, tr("Modify Transaction"),
+    transactionId_ = transactionId;
+    prepare(store, holding, true, tr("Modify Transaction"),
             tr("Modify transaction information below."));
     repeatCheckBox_->setEnabled(false);
     periodTypeLabel_->setEnabled(false);
@@ -153,10 +154,10 @@ bool TransactionDialog::save() {
     record.Type = typeCombo_->currentData().toString().toStdString();
     record.Amount = *amount;
     record.Description = descriptionEdit_->text().toStdString();
-    const bool saved = modifying()
-                           ? updated([&] { return store_->UpdateTransaction(*entryId_, record); },
-                                     tr("The transaction could not be saved."))
-                           : insert(record, *dates);
+    const bool saved =
+        modifying() ? updated([&] { return store_->UpdateTransaction(transactionId_, record); },
+                              tr("The transaction could not be saved."))
+                    : insert(record, *dates);
     if (!saved) return false;
     ShowIfFailed(context_.platform, store_->LoadTransactions());
     return true;

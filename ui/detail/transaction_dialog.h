@@ -27,7 +27,7 @@ class TransactionDialog : public EntryDialog {
     // outlives the call.
     int AddTransaction(DataStore& store, const HoldingRecord& holding);
     // A transaction the store no longer holds is reported, and the dialog is not shown.
-    int ModifyTransaction(DataStore& store, const HoldingRecord& holding, int32_t transactionId);
+    int ModifyTransaction(DataStore& store, const HoldingRecord& holding, Tid transactionId);
 
   protected:
     bool save() override;
@@ -45,6 +45,7 @@ class TransactionDialog : public EntryDialog {
     // Adds the record on each date, all or none.
     bool insert(const TransactionRecord& record, const std::vector<Date>& dates);
 
+    Tid transactionId_{};  // the transaction being changed
     int insertSaves_ = 0;  // saves that added transactions during this run
 
     QComboBox* typeCombo_;

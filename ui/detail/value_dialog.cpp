@@ -18,19 +18,20 @@ ValueDialog::ValueDialog(UiContext& context, QWidget* parent)
 }
 
 int ValueDialog::AddValue(DataStore& store, const HoldingRecord& holding) {
-    prepare(store, holding, std::nullopt, tr("Add Historical Value"),
+    prepare(store, holding, false, tr("Add Historical Value"),
             tr("Enter a new historical value for the investment below."));
     dateField_->setDate(context_.clock.Today());
     return exec();
 }
 
-int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, int32_t valueId) {
+int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, Vid valueId) {
     const std::optional<ValueRecord> value = store.FindValue(valueId);
     if (!value) {
         context_.platform.ShowError(missingMessage());
         return Rejected;
     }
-    prepare(store, holding, valueId, tr("Modify Historical Value"),
+    valueId_ = valueId;
+    prepare(store, holding, true, tr("Modify Historical Value"),
             tr("Modify the historical value information below."));
     dateField_->setDate(value->Date);
     valueEdit_->setText(
@@ -60,7 +61,7 @@ bool ValueDialog::save() {
     const QString failure = tr("The value could not be saved.");
     if (modifying()) {
         // The store reloads its values after an update that changed a row.
-        return updated([&] { return store_->UpdateHistoricalValue(*entryId_, record); }, failure);
+        return updated([&] { return store_->UpdateHistoricalValue(valueId_, record); }, failure);
     }
     if (!written([&] { return store_->InsertValue(record); }, failure)) return false;
     ShowIfFailed(context_.platform, store_->LoadValues());

@@ -19,7 +19,7 @@ class ValueDialog : public EntryDialog {
     // REQUIRES: store outlives the call.
     int AddValue(DataStore& store, const HoldingRecord& holding);
     // A value the store no longer holds is reported, and the dialog is not shown.
-    int ModifyValue(DataStore& store, const HoldingRecord& holding, int32_t valueId);
+    int ModifyValue(DataStore& store, const HoldingRecord& holding, Vid valueId);
 
   protected:
     bool save() override;
@@ -27,6 +27,7 @@ class ValueDialog : public EntryDialog {
     QString missingMessage() const override;
 
   private:
+    Vid valueId_{};  // the value being changed
     QLineEdit* valueEdit_;
 };
 

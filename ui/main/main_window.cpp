@@ -396,7 +396,7 @@ void MainWindow::showStore() {
     fillTree();
     // The first portfolio is shown, and selected so that the commands visibly act on it; its
     // selection change fills the list, which buildColumns left empty.
-    currentPortfolioId_ = 0;
+    currentPortfolioId_ = {};
     clearClipboard();
     totalLabel_->setCaption({});
     const QModelIndex first = treeModel_->index(0, 0);
@@ -425,7 +425,7 @@ void MainWindow::fillTree() {
     portfolioTree_->setFocus();
 }
 
-void MainWindow::fillInvestmentList(float portfolioId) {
+void MainWindow::fillInvestmentList(Pid portfolioId) {
     // The list and the current portfolio stay in step, whoever refills the list.
     currentPortfolioId_ = portfolioId;
     InvestmentList list = BuildInvestmentList(*store_, portfolioId, columns_, numberFormat_,
@@ -448,7 +448,7 @@ void MainWindow::onCurrentNodeChanged() {
     const QModelIndex portfolio = PortfolioTreeModel::portfolioOf(node);
     setInvestmentActionsEnabled(investment);
     updateHints(portfolio.data().toString(), node.data().toString());
-    const float portfolioId = PortfolioTreeModel::portfolioId(node);
+    const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
     if (portfolioId != currentPortfolioId_) fillInvestmentList(portfolioId);
 }
 
@@ -509,7 +509,7 @@ void MainWindow::onDetails() {
         showInvestment(node, InvestmentPage::Transactions);
         return;
     }
-    const float portfolioId = PortfolioTreeModel::portfolioId(node);
+    const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
     const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(portfolioId);
     if (!portfolio) return;
     const QPersistentModelIndex kept = node;
@@ -535,8 +535,8 @@ void MainWindow::onPerformance() {
 }
 
 void MainWindow::showInvestment(const QModelIndex& node, InvestmentPage page) {
-    const float portfolioId = PortfolioTreeModel::portfolioId(node);
-    const float holdingId = PortfolioTreeModel::holdingId(node);
+    const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
+    const Hid holdingId = PortfolioTreeModel::holdingId(node);
     const std::optional<HoldingRecord> holding = store_->FindHoldingIn(portfolioId, holdingId);
     if (!holding) return;
     const QPersistentModelIndex kept = node;
@@ -584,7 +584,7 @@ void MainWindow::deletePortfolio(const QModelIndex& node) {
     treeModel_->removeNode(kept);
     const QModelIndex now = portfolioTree_->currentIndex();
     // With the last portfolio gone there is nothing to show.
-    fillInvestmentList(now.isValid() ? PortfolioTreeModel::portfolioId(now) : 0);
+    fillInvestmentList(now.isValid() ? PortfolioTreeModel::portfolioId(now) : Pid{});
 }
 
 void MainWindow::onCut() { putOnClipboard(Clipboard::Mode::Cut); }
@@ -612,7 +612,7 @@ void MainWindow::updatePasteEnabled() {
 void MainWindow::onPaste() {
     const QModelIndex node = visibleCurrentNode();
     if (!node.isValid() || clipboard_.mode == Clipboard::Mode::Empty) return;
-    const float target = PortfolioTreeModel::portfolioId(node);
+    const Pid target = PortfolioTreeModel::portfolioId(node);
     if (target == clipboard_.portfolioId) return;
     const Clipboard pasted = clipboard_;
     clearClipboard();  // a copy is pasted once
@@ -624,9 +624,9 @@ void MainWindow::onPaste() {
     transferInvestment(pasted.mode, pasted.portfolioId, pasted.holdingId, target);
 }
 
-void MainWindow::onNodeDropped(float portfolioId, float holdingId, float targetPortfolioId) {
+void MainWindow::onNodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId) {
     statusBar()->showMessage(" ");
-    if (holdingId != 0 && targetPortfolioId == 0) {
+    if (holdingId != Hid{} && targetPortfolioId == Pid{}) {
         // Dropped on empty space: the investment stands as cut, for a later Paste.
         clipboard_ = {Clipboard::Mode::Cut, portfolioId, holdingId};
         updatePasteEnabled();
@@ -634,12 +634,12 @@ void MainWindow::onNodeDropped(float portfolioId, float holdingId, float targetP
     }
     clearClipboard();
     // A portfolio moves nowhere, and an investment dropped on its own portfolio stays.
-    if (holdingId == 0 || targetPortfolioId == portfolioId) return;
+    if (holdingId == Hid{} || targetPortfolioId == portfolioId) return;
     transferInvestment(Clipboard::Mode::Cut, portfolioId, holdingId, targetPortfolioId);
 }
 
-void MainWindow::transferInvestment(Clipboard::Mode mode, float portfolioId, float holdingId,
-                                    float targetPortfolioId) {
+void MainWindow::transferInvestment(Clipboard::Mode mode, Pid portfolioId, Hid holdingId,
+                                    Pid targetPortfolioId) {
     BusyCursor busy(context_.platform);
     const bool move = mode == Clipboard::Mode::Cut;
     const StoreResult<HoldingRecord> result =

@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     // The portfolio whose investments the list shows; 0 for none.
-    float currentPortfolioId() const { return currentPortfolioId_; }
+    Pid currentPortfolioId() const { return currentPortfolioId_; }
     // The pattern of the figures in the list, from the "NUM_DEC" setting.
     const std::string& numberFormat() const { return numberFormat_; }
 
@@ -61,7 +61,7 @@ class MainWindow : public QMainWindow {
     void onCut();
     void onCopy();
     void onPaste();
-    void onNodeDropped(float portfolioId, float holdingId, float targetPortfolioId);
+    void onNodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId);
     void onCalculate();
     void onOptions();
     void onImport();
@@ -86,8 +86,8 @@ class MainWindow : public QMainWindow {
     struct Clipboard {
         enum class Mode { Empty, Cut, Copy };
         Mode mode = Mode::Empty;
-        float portfolioId = 0;
-        float holdingId = 0;
+        Pid portfolioId{};
+        Hid holdingId{};
     };
 
     void createActions();
@@ -105,7 +105,7 @@ class MainWindow : public QMainWindow {
     void applyNumberFormat();
     void buildColumns();
     void fillTree();
-    void fillInvestmentList(float portfolioId);
+    void fillInvestmentList(Pid portfolioId);
     void updateHints(const QString& portfolioName, const QString& investmentName);
     void setInvestmentActionsEnabled(bool enabled);
 
@@ -120,8 +120,8 @@ class MainWindow : public QMainWindow {
     void updatePasteEnabled();
     // Moves (Cut) or copies the investment into the target portfolio, and the tree and the
     // list follow. After a failure the tree is rebuilt from what the tables hold.
-    void transferInvestment(Clipboard::Mode mode, float portfolioId, float holdingId,
-                            float targetPortfolioId);
+    void transferInvestment(Clipboard::Mode mode, Pid portfolioId, Hid holdingId,
+                            Pid targetPortfolioId);
     // A report on the visible current node, with the main window's report codes.
     void runTreeReport(int code);
     // Asks whether to delete `name`; No is the default answer.
@@ -131,7 +131,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<DirectoryClaim> claim_;  // while the window has the directory
     std::unique_ptr<DataStore> store_;
     bool activated_ = false;
-    float currentPortfolioId_ = 0;
+    Pid currentPortfolioId_{};
     Clipboard clipboard_;
     std::string numberFormat_;
     std::vector<ColumnRecord> columns_;  // the visible columns after "Name"

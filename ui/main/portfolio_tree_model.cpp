@@ -39,7 +39,7 @@ void PortfolioTreeModel::setPortfolios(const std::vector<PortfolioNodeRow>& port
     endResetModel();
 }
 
-QModelIndex PortfolioTreeModel::addPortfolio(float id, const QString& name) {
+QModelIndex PortfolioTreeModel::addPortfolio(Pid id, const QString& name) {
     const int row = static_cast<int>(portfolios_.size());
     beginInsertRows({}, row, row);
     portfolios_.push_back(std::make_unique<Portfolio>(Portfolio{id, name, false, {}}));
@@ -47,7 +47,7 @@ QModelIndex PortfolioTreeModel::addPortfolio(float id, const QString& name) {
     return index(row, 0);
 }
 
-QModelIndex PortfolioTreeModel::addInvestment(const QModelIndex& portfolio, float id,
+QModelIndex PortfolioTreeModel::addInvestment(const QModelIndex& portfolio, Hid id,
                                               const QString& name) {
     Q_ASSERT(portfolio.isValid() && !isInvestment(portfolio));
     std::vector<Investment>& investments = portfolios_[portfolio.row()]->investments;
@@ -81,22 +81,22 @@ void PortfolioTreeModel::removeNode(const QModelIndex& node) {
     endRemoveRows();
 }
 
-float PortfolioTreeModel::portfolioId(const QModelIndex& node) {
-    return node.data(PortfolioIdRole).toFloat();
+Pid PortfolioTreeModel::portfolioId(const QModelIndex& node) {
+    return static_cast<Pid>(node.data(PortfolioIdRole).toLongLong());
 }
 
-float PortfolioTreeModel::holdingId(const QModelIndex& node) {
-    return node.data(HoldingIdRole).toFloat();
+Hid PortfolioTreeModel::holdingId(const QModelIndex& node) {
+    return static_cast<Hid>(node.data(HoldingIdRole).toLongLong());
 }
 
-QModelIndex PortfolioTreeModel::portfolioNode(float portfolioId) const {
+QModelIndex PortfolioTreeModel::portfolioNode(Pid portfolioId) const {
     for (size_t row = 0; row < portfolios_.size(); ++row) {
         if (portfolios_[row]->id == portfolioId) return index(static_cast<int>(row), 0);
     }
     return {};
 }
 
-QModelIndex PortfolioTreeModel::investmentNode(float portfolioId, float holdingId) const {
+QModelIndex PortfolioTreeModel::investmentNode(Pid portfolioId, Hid holdingId) const {
     const QModelIndex portfolio = portfolioNode(portfolioId);
     if (!portfolio.isValid()) return {};
     const std::vector<Investment>& investments = portfolios_[portfolio.row()]->investments;
@@ -134,11 +134,12 @@ bool PortfolioTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction acti
                                       int column, const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent)) return false;
     QDataStream in(data->data(kNodeMimeType));
-    float droppedPortfolio = 0;
-    float droppedHolding = 0;
+    Pid droppedPortfolio{};
+    Hid droppedHolding{};
     in >> droppedPortfolio >> droppedHolding;
     const QModelIndex target = row >= 0 ? index(row, 0, parent) : parent;
-    emit nodeDropped(droppedPortfolio, droppedHolding, target.isValid() ? portfolioId(target) : 0);
+    emit nodeDropped(droppedPortfolio, droppedHolding,
+                     target.isValid() ? portfolioId(target) : Pid{});
     // The window has moved what it had to, node included: the view must not remove the source.
     return false;
 }
@@ -184,9 +185,9 @@ QVariant PortfolioTreeModel::data(const QModelIndex& index, int role) const {
             if (investment) return investmentIcon_;
             return portfolio.filled ? filledPortfolioIcon_ : portfolioIcon_;
         case PortfolioIdRole:
-            return portfolio.id;
+            return Number(portfolio.id);
         case HoldingIdRole:
-            return investment ? investment->id : 0.0f;
+            return Number(investment ? investment->id : Hid{});
         default:
             return {};
     }

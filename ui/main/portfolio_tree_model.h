@@ -28,9 +28,9 @@ class PortfolioTreeModel : public QAbstractItemModel {
     void setIcons(QIcon portfolioIcon, QIcon filledPortfolioIcon, QIcon investmentIcon);
 
     void setPortfolios(const std::vector<PortfolioNodeRow>& portfolios);
-    QModelIndex addPortfolio(float id, const QString& name);
+    QModelIndex addPortfolio(Pid id, const QString& name);
     // REQUIRES: portfolio is a portfolio node.
-    QModelIndex addInvestment(const QModelIndex& portfolio, float id, const QString& name);
+    QModelIndex addInvestment(const QModelIndex& portfolio, Hid id, const QString& name);
     void rename(const QModelIndex& node, const QString& name);
     // Removes the node, a portfolio with its investments.
     void removeNode(const QModelIndex& node);
@@ -39,13 +39,13 @@ class PortfolioTreeModel : public QAbstractItemModel {
     static QModelIndex portfolioOf(const QModelIndex& node) {
         return isInvestment(node) ? node.parent() : node;
     }
-    static float portfolioId(const QModelIndex& node);
+    static Pid portfolioId(const QModelIndex& node);
     // 0 on a portfolio node.
-    static float holdingId(const QModelIndex& node);
+    static Hid holdingId(const QModelIndex& node);
 
     // The node of a portfolio, or of an investment in it; invalid when there is none.
-    QModelIndex portfolioNode(float portfolioId) const;
-    QModelIndex investmentNode(float portfolioId, float holdingId) const;
+    QModelIndex portfolioNode(Pid portfolioId) const;
+    QModelIndex investmentNode(Pid portfolioId, Hid holdingId) const;
 
     // Drag and drop: any node can be dragged, and dropped on a node or on empty space. The
     // model moves nothing itself: it tells who was dropped where, and the window decides.
@@ -67,15 +67,15 @@ class PortfolioTreeModel : public QAbstractItemModel {
   signals:
     // A node (holdingId 0 for a portfolio) was dropped on a node of the target portfolio, or
     // on empty space (targetPortfolioId 0).
-    void nodeDropped(float portfolioId, float holdingId, float targetPortfolioId);
+    void nodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId);
 
   private:
     struct Investment {
-        float id;
+        Hid id;
         QString name;
     };
     struct Portfolio {
-        float id;
+        Pid id;
         QString name;
         bool filled;  // had investments when the tree was built
         std::vector<Investment> investments;

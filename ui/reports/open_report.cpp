@@ -6,8 +6,7 @@
 
 namespace brevanta {
 
-bool OpenReport(UiContext& context, DataStore& store, float portfolioId, float holdingId,
-                int code) {
+bool OpenReport(UiContext& context, DataStore& store, Pid portfolioId, Hid holdingId, int code) {
     Platform& platform = context.platform;
     BusyCursor busy(platform);
     ReportWriter writer(store, context.data_directory, context.locale);

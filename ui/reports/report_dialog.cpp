@@ -146,7 +146,7 @@ void ReportDialog::onOkClicked() {
         context_.platform.ShowPlain(tr("You must select an Investment to run a report on."));
         return;
     }
-    OpenReport(context_, *store_, portfolio->Id, holding ? holding->Id : 0, code);
+    OpenReport(context_, *store_, portfolio->Id, holding ? holding->Id : Hid{}, code);
     accept();
 }
 
