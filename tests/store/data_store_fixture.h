@@ -95,6 +95,18 @@ class DataStoreTest : public ::testing::Test {
         ASSERT_TRUE(table.Close().ok());
     }
 
+    // Overwrites fields of the table's first row with texts, bypassing the store.
+    void SetFirstRow(const char* table_name,
+                     const std::vector<std::pair<std::string, std::string>>& fields) {
+        Table table;
+        ASSERT_TRUE(table.Open(dir_.File(table_name)).ok());
+        ASSERT_TRUE(table.Top().ok());
+        for (const auto& [name, text] : fields) {
+            ASSERT_TRUE(table.AssignText(table.Field(name), text).ok()) << name;
+        }
+        ASSERT_TRUE(table.Close().ok());
+    }
+
     // A settings row, or a list-column row when key is "VIEW".
     void AddSettingRow(const std::string& key, const std::string& val1,
                        const std::string& val2 = "", const std::string& val3 = "",

@@ -64,6 +64,35 @@ TEST_F(LoadTest, MalformedNumberFailsTheLoad) {
         << status.message();
 }
 
+TEST_F(LoadTest, AnIdentifierThatIsNotAWholeNumberFailsTheLoadNamingItsRow) {
+    // A value table whose identifier field is wide enough for more than 64 bits.
+    std::filesystem::remove(File(kValueTableFile));
+    std::vector<FieldSpec> wide = ValueTableLayout();
+    wide[0].width = 20;
+    CreateTable(kValueTableFile, wide);
+    AppendRawRow(kValueTableFile,
+                 {{"VID", "1"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240229"}, {"VALUE", "1"}});
+    ASSERT_TRUE(DataStore(dir_.path()).Load().ok());
+
+    struct Case {
+        const char* table;
+        const char* field;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{kPortfolioTableFile, "PID", "1.5"}, Case{kHoldingTableFile, "PID", "1.01"},
+          Case{kTransactionTableFile, "HID", "1e0"},
+          Case{kValueTableFile, "VID", "99999999999999999999"}}) {
+        SetFirstRow(c.table, {{c.field, c.text}});
+        DataStore reloaded(dir_.path());
+        const Status status = reloaded.Load();
+        EXPECT_TRUE(status.IsCorruption()) << c.table;
+        EXPECT_EQ(status.message(), std::string(c.table) + ", row 1, field " + c.field + ": \"" +
+                                        c.text + "\" is not an identifier");
+        SetFirstRow(c.table, {{c.field, "1"}});
+    }
+}
+
 TEST_F(LoadTest, AfterAFailedLoadNothingIsWritten) {
     AppendRawRow(kTransactionTableFile,
                  {{"TID", "9"}, {"HID", "1"}, {"PID", "1"}, {"TRANSDATE", ""}, {"AMT", "1"}});

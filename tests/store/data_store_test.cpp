@@ -53,6 +53,63 @@ TEST_F(DataStoreTest, IdentifiersCountOnFromTheLargestAndReuseOnlyTheLargest) {
     EXPECT_EQ(Column(kPortfolioTableFile, "PID"), Texts({"2", "3", "4"}));
 }
 
+// A new row of each kind takes the identifier after the largest of its table, however large,
+// and a new store reads every identifier back exactly; past the largest the field holds an
+// insert is refused and writes nothing.
+TEST_F(DataStoreTest, IdentifiersUpToTheFieldWidthRoundTripExactly) {
+    constexpr IdNumber kLargestInField = 9999999999;
+    for (const IdNumber largest :
+         {16777216LL, 2147483646LL, 2147483647LL, kLargestInField - 1, kLargestInField}) {
+        SCOPED_TRACE(largest);
+        // One row of each kind, renumbered to `largest` in every identifier field.
+        const Hid seed = AddHolding(AddPortfolio("Seed"), "Seed", D(2020, 1, 31), 100);
+        AddTransaction(seed, D(2020, 2, 29), "CC", 10);
+        AddValue(seed, D(2020, 2, 29), 110);
+        const std::string text = std::to_string(largest);
+        SetFirstRow(kPortfolioTableFile, {{"PID", text}});
+        SetFirstRow(kHoldingTableFile, {{"HID", text}, {"PID", text}});
+        SetFirstRow(kTransactionTableFile, {{"TID", text}, {"HID", text}, {"PID", text}});
+        SetFirstRow(kValueTableFile, {{"VID", text}, {"HID", text}, {"PID", text}});
+        Reopen();
+
+        const IdNumber next = largest + 1;
+        if (largest == kLargestInField) {
+            const std::string refusal = "The number " + std::to_string(next) + " does not fit";
+            const Hid stored{largest};
+            for (const Status& status :
+                 {store().InsertPortfolio("Growth", "").status(),
+                  store().InsertHolding(*store().FindHolding(stored)).status(),
+                  store().InsertTransaction(store().TransactionsOfHolding(stored)[1]),
+                  store().InsertValue(store().ValuesOfHolding(stored)[1])}) {
+                EXPECT_NE(status.message().find(refusal), std::string::npos) << status.message();
+            }
+            for (const char* table :
+                 {kPortfolioTableFile, kHoldingTableFile, kTransactionTableFile, kValueTableFile}) {
+                EXPECT_EQ(Column(table, "PID"), Texts({text})) << table;
+            }
+        } else {
+            const Hid fund = AddHolding(AddPortfolio("Growth"), "Fund", D(2021, 1, 31), 100);
+            AddTransaction(fund, D(2021, 2, 28), "CC", 10);
+            AddValue(fund, D(2021, 2, 28), 110);
+            Reopen();
+            EXPECT_EQ(store().FindPortfolio(Pid{next})->Name, "Growth");
+            EXPECT_EQ(store().FindHoldingIn(Pid{next}, Hid{next})->Name, "Fund");
+            const std::vector<TransactionRecord> transactions =
+                store().TransactionsOfHolding(Hid{next});
+            ASSERT_EQ(transactions.size(), 2u);
+            EXPECT_EQ(transactions[1].Id, Tid{next});
+            EXPECT_EQ(transactions[1].PortfolioId, Pid{next});
+            const std::vector<ValueRecord> values = store().ValuesOfHolding(Hid{next});
+            ASSERT_EQ(values.size(), 2u);
+            EXPECT_EQ(values[1].Id, Vid{next});
+            EXPECT_EQ(values[1].HoldingId, Hid{next});
+            EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({text, std::to_string(next)}));
+            ASSERT_TRUE(store().DeletePortfolio(Pid{next}).ok());
+        }
+        ASSERT_TRUE(store().DeletePortfolio(Pid{largest}).ok());
+    }
+}
+
 TEST_F(DataStoreTest, RenameWritesBothTextsAndReloads) {
     const Pid id = AddPortfolio("Old");
     const StoreResult<int> changed = store().RenamePortfolio(id, "New", "Described");
