@@ -46,6 +46,21 @@ std::vector<Date> MonthlyBoundaries(Date performance_date, int months) {
     return boundaries;
 }
 
+std::vector<Date> MonthEndBoundaries(Date start, Date end) {
+    std::vector<Date> boundaries = {start};
+    for (int year = start.year(), month = start.month();;) {
+        const Date month_end = Date::Ymd(year, month, DaysInMonth(year, month));
+        if (!(month_end < end)) break;
+        if (start < month_end) boundaries.push_back(month_end);
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+    if (start < end) boundaries.push_back(end);
+    return boundaries;
+}
+
 bool IsOldEnough(Date first_transaction, Date performance_date, int months) {
     return !(SubtractMonths(performance_date, months) < first_transaction);
 }
