@@ -1,7 +1,11 @@
 #include "reports/report_writer.h"
 
+#include <cassert>
+
 #include "core/float_text.h"
+#include "engine/growth.h"
 #include "exchange/text_file.h"
+#include "reports/growth_page.h"
 #include "reports/investment_detail_page.h"
 #include "reports/market_values_page.h"
 #include "reports/portfolio_performance_page.h"
@@ -46,14 +50,15 @@ Status UnknownCode(int code) {
 
 bool IsPortfolioReport(int code) {
     return code == kPortfolioPerformanceReport || code == kPortfolioDollarWeightedReport ||
-           code == kPortfolioTimeWeightedReport || code == kMarketValuesReport;
+           code == kPortfolioTimeWeightedReport || code == kMarketValuesReport ||
+           code == kPortfolioGrowthReport;
 }
 
 bool IsInvestmentReport(int code) {
     return code == kInvestmentDetailReport || code == kInvestmentDetailDollarWeightedReport ||
            code == kInvestmentDetailTimeWeightedReport || code == kInvestmentReturnsReport ||
            code == kInvestmentDollarWeightedReport || code == kInvestmentTimeWeightedReport ||
-           code == kInvestmentListsReport;
+           code == kInvestmentListsReport || code == kInvestmentGrowthReport;
 }
 
 ReportWriter::ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale)
@@ -69,18 +74,25 @@ std::string ReportWriter::InvestmentFileName(float portfolio_id, float holding_i
 
 Status ReportWriter::RunPortfolioReport(float portfolio_id, int code) {
     if (!IsPortfolioReport(code)) return UnknownCode(code);
-    const Status built = code == kMarketValuesReport
-                             ? BuildMarketValuesPage(*this, portfolio_id)
-                             : BuildPortfolioPerformancePage(*this, portfolio_id,
-                                                             code != kPortfolioDollarWeightedReport,
-                                                             code != kPortfolioTimeWeightedReport);
+    Status built;
+    if (code == kMarketValuesReport) {
+        built = BuildMarketValuesPage(*this, portfolio_id);
+    } else if (code == kPortfolioGrowthReport) {
+        built = BuildGrowth(portfolio_id, std::nullopt);
+    } else {
+        built = BuildPortfolioPerformancePage(*this, portfolio_id,
+                                              code != kPortfolioDollarWeightedReport,
+                                              code != kPortfolioTimeWeightedReport);
+    }
     return Save(PortfolioFileName(portfolio_id), built);
 }
 
 Status ReportWriter::RunInvestmentReport(float portfolio_id, float holding_id, int code) {
     if (!IsInvestmentReport(code)) return UnknownCode(code);
     const Status built =
-        BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
+        code == kInvestmentGrowthReport
+            ? BuildGrowth(portfolio_id, holding_id)
+            : BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
     return Save(InvestmentFileName(portfolio_id, holding_id), built);
 }
 
@@ -99,6 +111,13 @@ Status ReportWriter::Save(const std::string& file_name, const Status& built) {
     const Status saved = SavePage(file);
     if (saved.ok()) saved_path_ = file;
     return saved;
+}
+
+Status ReportWriter::BuildGrowth(float portfolio_id, std::optional<float> holding_id) {
+    assert(today_.has_value());
+    const GrowthSubject subject{portfolio_id, holding_id};
+    return BuildGrowthPage(*this, subject,
+                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)));
 }
 
 void ReportWriter::BeginPage() {

@@ -59,6 +59,21 @@ TEST_F(ReportWriterTest, RunReportPicksTheFileByTheKindOfCode) {
     EXPECT_TRUE(writer().RunReport(growth_, alpha_, 33).IsInvalidArgument());
 }
 
+// Never calculated, the portfolio's growth is as of today; once calculated, as of that date.
+TEST_F(ReportWriterTest, GrowthPagesAreAsOfThePerformanceDateOrToday) {
+    writer().SetToday(D(2001, 6, 30));
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_.html")));
+    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 6/30/2001"), std::string::npos);
+    StorePortfolioDate(growth_, D(2000, 12, 31));
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
+    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 12/31/2000"), std::string::npos);
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kInvestmentGrowthReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
+    EXPECT_EQ(writer().RunInvestmentReport(growth_, 7, kInvestmentGrowthReport).message(),
+              "Investment 7 is not in portfolio 1.");
+}
+
 TEST_F(ReportWriterTest, CodesOfTheOtherKindAreRefused) {
     const Status portfolio = writer().RunPortfolioReport(growth_, kInvestmentDetailReport);
     EXPECT_TRUE(portfolio.IsInvalidArgument());
