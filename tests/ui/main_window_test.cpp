@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -32,6 +33,7 @@
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
 #include "ui/main/caption_strip.h"
+#include "ui/main/portfolio_growth_window.h"
 #include "ui/wizards/import_wizard.h"
 
 namespace brevanta::testing {
@@ -692,6 +694,7 @@ TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
         {"newPortfolioAction", {"brevanta::PortfolioDialog", "brevanta::PortfolioDialog"}},
         {"newInvestmentAction", {"brevanta::NewInvestmentDialog", "brevanta::NewInvestmentDialog"}},
         {"detailsAction", {"brevanta::PortfolioDialog", "brevanta::InvestmentWindow"}},
+        {"growthAction", {"brevanta::PortfolioGrowthWindow", "brevanta::InvestmentWindow"}},
         {"deleteAction", {"question", "question"}},
         {"openDataDirectoryAction", {"file dialog", "file dialog"}},
         {"importAction", {"brevanta::ImportWizard", "brevanta::ImportWizard"}},
@@ -732,6 +735,32 @@ TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
     }
     Action(*window, "exitAction")->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+// The pop-up menu's Growth shows the portfolio's investments pooled, year by year to today.
+TEST_F(MainWindowTest, GrowthMenuItemShowsThePortfolioYearByYear) {
+    auto window = Open();
+    Select(*window, 0);
+    QAction* growth = nullptr;
+    for (QAction* action : window->findChild<QMenu*>("treeMenu")->actions()) {
+        if (action->objectName() == "growthAction") growth = action;
+    }
+    ASSERT_NE(growth, nullptr);
+    QString title;
+    QStringList years;
+    OnModal<PortfolioGrowthWindow>([&](PortfolioGrowthWindow& shown) {
+        title = shown.windowTitle();
+        const QAbstractItemModel* model = shown.findChild<QTableView*>("yearTable")->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            years << model->index(row, 0).data().toString() + " " +
+                         model->index(row, 4).data().toString();
+        }
+    });
+    growth->trigger();
+    EXPECT_EQ(title, "Growth: Growth");
+    // Bonds alone until Stocks join in 2021; Bonds' value of 31 May 2024 stands on 15 June.
+    EXPECT_EQ(years, (QStringList{"2020 1,000.00", "2021 1,500.00", "2022 1,600.00",
+                                  "2023 1,600.00", "2024 1,235,067.89"}));
 }
 
 TEST_F(MainWindowTest, ReportShortcutsNeedAVisibleNodeAndOpenOnlyWrittenReports) {
