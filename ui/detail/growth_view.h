@@ -35,7 +35,6 @@ class GrowthView : public QWidget {
 
     // Goes back to the subject's performance date (after a calculation) and shows it.
     void resetDate();
-    const Growth& growth() const { return growth_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
