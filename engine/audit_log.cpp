@@ -8,6 +8,7 @@
 #include "core/date_format.h"
 #include "core/float_text.h"
 #include "core/number_format.h"
+#include "core/windows_1252.h"
 
 namespace brevanta {
 
@@ -79,7 +80,7 @@ Status AuditLog::Append(const Subject& subject, const CalculationResults& result
     std::ofstream out(file_, std::ios::binary | std::ios::app);
     if (!out) return Status::IoError("Cannot open " + file_.string() + ": " + std::strerror(errno));
     if (is_new) out << LegendHeader();
-    out << Block(subject, results, flows);
+    out << EncodeWindows1252(Block(subject, results, flows), QuestionMark);
     out.close();
     if (!out) return Status::IoError("Cannot write " + file_.string());
     return Status::Ok();

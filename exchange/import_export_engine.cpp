@@ -10,6 +10,7 @@
 #include "core/float_text.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
+#include "core/windows_1252.h"
 #include "exchange/text_fields.h"
 #include "exchange/text_file.h"
 #include "store/data_store.h"
@@ -175,9 +176,14 @@ struct ParsedLines {
     std::vector<int> skipped;       // numbers of the lines that did not convert
 };
 
+// The file's text in memory: UTF-8 after a UTF-8 byte-order mark, Windows-1252 otherwise.
+std::string DecodedText(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+    return DecodeWindows1252(bytes);
+}
+
 template <typename Kind>
 ParsedLines<typename Kind::Record> ParseLines(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     ParsedLines<typename Kind::Record> parsed;
     const std::vector<std::string> lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -322,7 +328,7 @@ Status ImportExportEngine::Import(float portfolio_id, float holding_id, std::ist
         return status;
     }
 
-    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(text);
+    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(DecodedText(text));
     const std::string skipped = SkippedLinesText(parsed.skipped);
     if (parsed.records.empty()) {
         message_ = std::string("No ") + Kind::kRecords + " were imported: no line holds " +
@@ -422,7 +428,9 @@ Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
     count_ = 0;
     Status status = text.status;
     if (status.ok()) {
-        status = sink([&](std::ostream& out) { return WriteLines(text.lines, out); });
+        status = sink([&](std::ostream& out) {
+            return WriteLines(EncodeWindows1252(text.lines, QuestionMark), out);
+        });
     }
     if (!status.ok()) {
         message_ = status.message() + "\r\nNo records were exported.";

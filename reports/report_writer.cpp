@@ -3,9 +3,11 @@
 #include <cassert>
 
 #include "core/float_text.h"
+#include "core/windows_1252.h"
 #include "engine/growth.h"
 #include "exchange/text_file.h"
 #include "reports/growth_page.h"
+#include "reports/html_text.h"
 #include "reports/investment_detail_page.h"
 #include "reports/market_values_page.h"
 #include "reports/portfolio_performance_page.h"
@@ -124,11 +126,14 @@ void ReportWriter::BeginPage() {
     lines_.clear();
     for (const char* line : kCommentBlock) Add(line);
     Add("<HTML>");
-    Add("<HEAD><TITLE>Brevanta</TITLE></HEAD>");
+    Add("<HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        "<TITLE>Brevanta</TITLE></HEAD>");
     Add("<BODY>");
 }
 
-Status ReportWriter::WritePage(std::ostream& out) const { return WriteLines(lines_, out); }
+Status ReportWriter::WritePage(std::ostream& out) const {
+    return WriteLines(EncodeWindows1252(lines_, NumericCharacterReference), out);
+}
 
 Status ReportWriter::SavePage(const std::filesystem::path& file) const {
     return ReplaceFile(file, [this](std::ostream& out) { return WritePage(out); });

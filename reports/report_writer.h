@@ -76,7 +76,8 @@ class ReportWriter {
     void Add(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& PageLines() const { return lines_; }
 
-    // Writes the page lines, each ended by CR LF.
+    // Writes the page lines in Windows-1252, each ended by CR LF; a character the code page
+    // lacks is written as a numeric character reference.
     Status WritePage(std::ostream& out) const;
     // Writes the page to the file, replacing it only when every byte was written.
     Status SavePage(const std::filesystem::path& file) const;

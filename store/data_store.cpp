@@ -167,6 +167,7 @@ StoreResult<int> DataStore::RenamePortfolio(float id, const std::string& name,
                                             const std::string& description) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({name, description}); !storable.ok()) return storable;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -240,6 +241,8 @@ StoreResult<int> DataStore::InsertHolding(const HoldingRecord& record) {
 StoreResult<int> DataStore::UpdateHolding(float id, const HoldingRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({record.Name, record.Description}); !storable.ok())
+        return storable;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.WriteDetails(writer, record);

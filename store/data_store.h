@@ -30,6 +30,9 @@ inline constexpr const char* DataUnavailableMessage =
 // but stops following the store once the store changes. Keep identifiers, not records,
 // across store calls and look records up again afterwards.
 //
+// Texts are UTF-8 here and Windows-1252 in the tables: a write whose text holds a character
+// that code page lacks is refused (InvalidArgument naming it) before anything is written.
+//
 // Failures come back as Status values naming the table, the row number (1 first), the field
 // and the reason. After a failed load every writing operation refuses to run (returns the
 // load failure) until Load() succeeds, so a store that read a damaged table writes nothing.

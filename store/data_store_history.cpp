@@ -217,6 +217,8 @@ void DataStore::NoteTransactionTable(int32_t next_id) {
 StoreResult<int> DataStore::UpdateTransaction(int32_t id, const TransactionRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({record.Type, record.Description}); !storable.ok())
+        return storable;
     return RewriteById<TransactionRows>(
         transaction_table_, Locking::AllRows, id,
         [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });

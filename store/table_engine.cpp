@@ -128,6 +128,16 @@ void PutUpdateDate(char* header, const Clock& clock) {
     header[kUpdateDateOffset + 2] = static_cast<char>(today.day());
 }
 
+// The leading header bytes that a write of rows changes: the update date, the row count and
+// the language driver.
+constexpr int kPatchedHeaderSize = kLanguageDriverOffset + 1;
+
+void PatchHeader(char* header, uint32_t count, const Clock& clock) {
+    PutUpdateDate(header, clock);
+    PutU32(header + kRecordCountOffset, count);
+    header[kLanguageDriverOffset] = static_cast<char>(kWindowsAnsiLanguageDriver);
+}
+
 // The header and descriptors of a new, empty table.
 std::string NewHeader(const std::vector<FieldSpec>& fields, const Clock& clock) {
     const size_t header_length = kHeaderSize + fields.size() * kDescriptorSize + 1;
@@ -143,8 +153,7 @@ std::string NewHeader(const std::vector<FieldSpec>& fields, const Clock& clock) 
         record_length += static_cast<uint32_t>(fields[i].width);
     }
     header[kVersionOffset] = static_cast<char>(kVersion);
-    PutUpdateDate(header.data(), clock);
-    PutU32(header.data() + kRecordCountOffset, 0);
+    PatchHeader(header.data(), 0, clock);
     PutU16(header.data() + kHeaderLengthOffset, static_cast<uint32_t>(header_length));
     PutU16(header.data() + kRecordLengthOffset, record_length);
     header[header_length - 1] = kHeaderTerminator;
@@ -411,14 +420,13 @@ Status Table::Impl::FlushRow() {
 }
 
 Status Table::Impl::WriteHeaderCountAndDate() {
-    char patch[kHeaderLengthOffset];
-    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
-    PutUpdateDate(patch, clock_);
-    PutU32(patch + kRecordCountOffset, count_);
-    if (!WriteAt(fd_, patch + kUpdateDateOffset, kHeaderLengthOffset - kUpdateDateOffset,
+    char patch[kPatchedHeaderSize];
+    std::copy(header_bytes_.begin(), header_bytes_.begin() + kPatchedHeaderSize, patch);
+    PatchHeader(patch, count_, clock_);
+    if (!WriteAt(fd_, patch + kUpdateDateOffset, kPatchedHeaderSize - kUpdateDateOffset,
                  kUpdateDateOffset))
         return IoFailure("cannot write the header");
-    std::copy(patch, patch + kHeaderLengthOffset, header_bytes_.begin());
+    std::copy(patch, patch + kPatchedHeaderSize, header_bytes_.begin());
     return Status::Ok();
 }
 
@@ -517,11 +525,10 @@ Status Table::Impl::WritePacked(int temp_fd, uint32_t& live_rows) {
         ++live_rows;
     }
     writer.Add(&kEndOfFile, 1);
-    char patch[kHeaderLengthOffset];
-    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
-    PutUpdateDate(patch, clock_);
-    PutU32(patch + kRecordCountOffset, live_rows);
-    if (!writer.Finish() || !WriteAt(temp_fd, patch, kHeaderLengthOffset, 0) || fsync(temp_fd) != 0)
+    char patch[kPatchedHeaderSize];
+    std::copy(header_bytes_.begin(), header_bytes_.begin() + kPatchedHeaderSize, patch);
+    PatchHeader(patch, live_rows, clock_);
+    if (!writer.Finish() || !WriteAt(temp_fd, patch, kPatchedHeaderSize, 0) || fsync(temp_fd) != 0)
         return IoFailure("cannot write the packed table");
     return Status::Ok();
 }

@@ -49,6 +49,9 @@ class FieldHandle {
 // Every operation on a table that is not open returns a non-ok Status (reads yield
 // empty text); none of them crash.
 //
+// The engine moves text as bytes. Its callers write Windows-1252, so Create and every write of
+// the header mark the table with that language driver.
+//
 // The header's last-update date comes from `clock` (the system clock when null), which
 // must outlive the table.
 class Table {

@@ -203,6 +203,19 @@ TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
                                       kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
 }
 
+TEST_F(ImportExportEngineTest, NamesAreWrittenInWindows1252AndTheFileReadsBack) {
+    const float cafe = AddPortfolio("Caf\u00e9 M\u00fcller \u2013 Fonds");
+    const float sued = AddHolding(cafe, "Fonds S\u00fcd", D(2001, 2, 1), 300);
+    const std::string path = File("sued.csv");
+    ASSERT_TRUE(engine_->ExportTransactions(cafe, sued, path).ok());
+    EXPECT_EQ(ReadBytes(path),
+              "PORTFOLIO: Caf\xE9 M\xFCller \x96 Fonds\r\nHOLDING: Fonds S\xFC"
+              "d\r\n" +
+                  kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
+    ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->ResultMessage(), "1 Transaction records were imported successfully.");
+}
+
 TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
     for (std::size_t capacity : {0u, 10u, 60u}) {
         FailingStream out(capacity);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <functional>
 
 #include "core/clock.h"
 #include "store/sample_table.h"
@@ -72,6 +73,7 @@ TEST_F(TableEngineTest, HeaderBytesFollowTheDbaseLayout) {
     EXPECT_EQ(bytes.substr(1, 3), std::string("\x7c\x03\x05", 3));  // 2024 - 1900 = 124
     EXPECT_EQ(bytes.substr(4, 4), std::string("\0\0\0\0", 4));
     EXPECT_EQ(static_cast<uint8_t>(bytes[8]), header_length);
+    EXPECT_EQ(bytes[29], 0x03);  // language driver: Windows ANSI
     EXPECT_EQ(bytes[9], 0);
     EXPECT_EQ(bytes[10], 1 + 10 + 20 + 16 + 8);
     EXPECT_EQ(bytes.substr(64, 11), std::string("NAME\0\0\0\0\0\0\0", 11));
@@ -558,6 +560,36 @@ TEST_F(TableEngineTest, WritesStampTheHeaderWithTodaysDate) {
         AppendSampleRow(table, kThreeRows[0]);
     }
     EXPECT_EQ(ReadBytes(path_).substr(1, 3), "\x7d\x0c\x1f");
+}
+
+TEST_F(TableEngineTest, EveryWriteMarksTheTableWindows1252) {
+    WriteSampleTable(path_, kThreeRows);
+    const auto unmark = [this] {
+        std::string bytes = ReadBytes(path_);
+        bytes[29] = 0;
+        WriteBytes(path_, bytes);
+    };
+    const auto write = [this](const std::function<void(Table&)>& change) {
+        Table table;
+        ASSERT_TRUE(table.Open(path_).ok());
+        change(table);
+        ASSERT_TRUE(table.Close().ok());
+    };
+    unmark();
+    write([](Table& table) { ASSERT_TRUE(table.Top().ok()); });
+    EXPECT_EQ(ReadBytes(path_)[29], 0);  // untouched by a read
+    write([](Table& table) {
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.AssignText(table.Field("NAME"), "Changed").ok());
+    });
+    EXPECT_EQ(ReadBytes(path_)[29], 0x03);
+    unmark();
+    write([](Table& table) {
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.Delete().ok());
+        ASSERT_TRUE(table.Pack().ok());
+    });
+    EXPECT_EQ(ReadBytes(path_)[29], 0x03);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "ui/detail/name_edits.h"
 #include "ui/detail/record_list_panel.h"
 #include "ui/detail/returns_page.h"
+#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 #include "ui/reports/open_report.h"
 
@@ -225,6 +226,10 @@ void InvestmentWindow::onOkClicked() {
     }
     if (nameEdit_->text().isEmpty()) {
         refuse(tr("Please enter the name of this holding."), nameEdit_);
+        return;
+    }
+    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
+        refuse(refusal.message, refusal.edit);
         return;
     }
     const std::optional<double> typed =
