@@ -1,5 +1,7 @@
 #include "engine/period_calculator.h"
 
+#include <cassert>
+
 #include "engine/period_dates.h"
 #include "engine/time_weighted.h"
 
@@ -51,10 +53,10 @@ uint32_t DayNumber(Date d) {
 
 PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
                                    const TransactionTimeline& cash_flows, Date performance_date)
-    : valuation_(valuation),
-      cash_flows_(cash_flows),
-      performance_date_(performance_date),
-      first_transaction_(cash_flows.front().date) {}
+    : valuation_(valuation), cash_flows_(cash_flows), performance_date_(performance_date) {
+    assert(!cash_flows.empty());
+    first_transaction_ = cash_flows.front().date;
+}
 
 void PeriodCalculator::Run(CalculationResults& results, YearlyFlows& yearly_flows) const {
     results.Reset();

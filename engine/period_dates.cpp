@@ -1,5 +1,7 @@
 #include "engine/period_dates.h"
 
+#include <cassert>
+
 namespace brevanta {
 
 namespace {
@@ -9,6 +11,7 @@ constexpr int kMaxInceptionMonths = 600;
 }  // namespace
 
 Date SubtractMonths(Date date, int n) {
+    assert(n >= 0);
     int year = date.year();
     int month = date.month();
     int day = date.day();
