@@ -1,5 +1,7 @@
 #include "engine/growth_calculator.h"
 
+#include <cassert>
+
 #include "engine/period_dates.h"
 #include "engine/time_weighted.h"
 
@@ -13,9 +15,10 @@ Date YearEnd(int year) { return Date::Ymd(year, 12, 31); }
 
 GrowthCalculator::GrowthCalculator(const MarketValuation& valuation,
                                    const TransactionTimeline& cash_flows)
-    : cash_flows_(cash_flows),
-      measures_(valuation, cash_flows),
-      first_transaction_(cash_flows.front().date) {}
+    : cash_flows_(cash_flows), measures_(valuation, cash_flows) {
+    assert(!cash_flows.empty());
+    first_transaction_ = cash_flows.front().date;
+}
 
 std::vector<CalendarYearReturn> GrowthCalculator::CalendarYears(Date performance_date) const {
     std::vector<CalendarYearReturn> years;

@@ -1,5 +1,7 @@
 #include "engine/period_calculator.h"
 
+#include <cassert>
+
 #include "engine/period_dates.h"
 #include "engine/time_weighted.h"
 
@@ -38,9 +40,10 @@ TrailingFigures FiguresOf(ReportingPeriod period) {
 
 PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
                                    const TransactionTimeline& cash_flows, Date performance_date)
-    : measures_(valuation, cash_flows),
-      performance_date_(performance_date),
-      first_transaction_(cash_flows.front().date) {}
+    : measures_(valuation, cash_flows), performance_date_(performance_date) {
+    assert(!cash_flows.empty());
+    first_transaction_ = cash_flows.front().date;
+}
 
 void PeriodCalculator::Run(CalculationResults& results, YearlyFlows& yearly_flows) const {
     results.Reset();

@@ -1,5 +1,7 @@
 #include "engine/period_dates.h"
 
+#include <cassert>
+
 namespace brevanta {
 
 namespace {
@@ -9,6 +11,7 @@ constexpr int kMaxInceptionMonths = 600;
 }  // namespace
 
 Date SubtractMonths(Date date, int n) {
+    assert(n >= 0);
     int year = date.year();
     int month = date.month();
     int day = date.day();
@@ -47,6 +50,7 @@ std::vector<Date> MonthlyBoundaries(Date performance_date, int months) {
 }
 
 std::vector<Date> MonthEndBoundaries(Date start, Date end) {
+    assert(!(end < start));
     std::vector<Date> boundaries = {start};
     for (int year = start.year(), month = start.month();;) {
         const Date month_end = Date::Ymd(year, month, DaysInMonth(year, month));

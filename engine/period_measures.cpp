@@ -1,5 +1,7 @@
 #include "engine/period_measures.h"
 
+#include <cassert>
+
 #include "engine/dollar_weighted.h"
 #include "engine/period_dates.h"
 #include "engine/time_weighted.h"
@@ -29,6 +31,7 @@ double PeriodMeasures::NetCashFlow(Date from, Date to) const {
 
 double PeriodMeasures::LinkedProduct(const std::vector<Date>& boundaries,
                                      std::vector<SubPeriodRecord>* audit) const {
+    assert(!boundaries.empty());
     double product = 1;
     double bmv = MarketValue(boundaries.front());
     for (size_t k = 1; k < boundaries.size(); ++k) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cassert>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -587,9 +588,11 @@ Status Table::Impl::Blank() {
 }
 
 Status Table::Impl::AssignField(int field, std::string_view text, bool right_aligned) {
+    assert(field >= 0 && static_cast<size_t>(field) < fields_.size());
     if (Status status = CheckRow(); !status.ok()) return status;
     char* start = record_.data() + OffsetOf(field);
     const size_t width = static_cast<size_t>(fields_[static_cast<size_t>(field)].width);
+    assert(text.size() <= width);
     const size_t padding = width - text.size();
     char* text_start = right_aligned ? start + padding : start;
     std::fill(start, start + width, ' ');

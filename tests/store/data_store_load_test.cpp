@@ -142,11 +142,5 @@ TEST_F(LoadTest, AReadOnlyStoreReadsADirectoryItCannotWrite) {
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // the deleted row is still there
 }
 
-TEST(DataUnavailable, MessageIsExact) {
-    EXPECT_STREQ(DataUnavailableMessage,
-                 "Your data files are currently in use or corrupted.\r\nDue to this the "
-                 "application is unable to be run\r\nand will stopped.");
-}
-
 }  // namespace
 }  // namespace brevanta::testing

@@ -560,6 +560,14 @@ TEST_F(TableEngineTest, WritesStampTheHeaderWithTodaysDate) {
         AppendSampleRow(table, kThreeRows[0]);
     }
     EXPECT_EQ(ReadBytes(path_).substr(1, 3), "\x7d\x0c\x1f");
+    const FixedClock rewritten(Date::Ymd(2026, 1, 2), {});
+    {
+        Table table(&rewritten);
+        ASSERT_TRUE(table.Open(path_).ok());
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.AssignText(table.Field("NAME"), "Changed").ok());
+    }
+    EXPECT_EQ(ReadBytes(path_).substr(1, 3), "\x7e\x01\x02");
 }
 
 TEST_F(TableEngineTest, EveryWriteMarksTheTableWindows1252) {

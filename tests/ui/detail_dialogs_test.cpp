@@ -67,7 +67,7 @@ TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
     EXPECT_TRUE(store().AllPortfolios().empty());
 }
 
-TEST_F(PortfolioDialogTest, BlankNameIsAName) {
+TEST_F(PortfolioDialogTest, NameOfBlanksIsAccepted) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         Edit(shown, "nameEdit")->setText("   ");

@@ -236,6 +236,7 @@ TEST_F(InvestmentWindowTest, FilesAreImportedAndExportedWithTheirQuestionsAndMes
 }
 
 struct OkRefusal {
+    const char* refused;  // names the case
     const char* name;
     const char* value;
     const char* inception;
@@ -266,21 +267,22 @@ TEST_P(InvestmentWindowOkTest, RefusalsShowTheTransactionsPageAndWriteNothing) {
 INSTANTIATE_TEST_SUITE_P(
     InOrder, InvestmentWindowOkTest,
     ::testing::Values(
-        OkRefusal{"", "abc", "1/1/2023", "Please enter the name of this holding.", "nameEdit"},
-        OkRefusal{"Fund", "1,000", "1/1/2023",
+        OkRefusal{"EmptyNameBeforeABadValue", "", "abc", "1/1/2023",
+                  "Please enter the name of this holding.", "nameEdit"},
+        OkRefusal{"ValueWithAGroupSeparator", "Fund", "1,000", "1/1/2023",
                   "You did not enter a valid number for the \r\n initial value of this "
                   "investment.\r\n Please try agian.",
                   "initialValueEdit"},
-        OkRefusal{"Fund", "0", "1/1/2023",
+        OkRefusal{"ZeroValue", "Fund", "0", "1/1/2023",
                   "The initial value of this investment must be a positive number.\n\r Please "
                   "try agian.",
                   "initialValueEdit"},
         // The first transaction is on 1 February 2023.
-        OkRefusal{"Fund", "1000", "2/1/2023",
+        OkRefusal{"InceptionOnTheFirstTransaction", "Fund", "1000", "2/1/2023",
                   "The inception date must be before the first transaction, dated "
                   "2/1/2023.\r\nPlease try again.",
                   "inceptionDateFieldEdit"}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) { return std::string(info.param.refused); });
 
 TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExact) {
     const std::string before = ReadBytes(File(kHoldingTableFile));
