@@ -7,7 +7,7 @@ namespace brevanta {
 
 // The outcome of an operation that can fail: ok, or a kind and a message for the user.
 class Status {
-public:
+  public:
     enum class Code { Ok, NotFound, IoError, Corruption, InvalidArgument };
 
     Status() = default;
@@ -27,7 +27,7 @@ public:
     bool IsInvalidArgument() const { return code_ == Code::InvalidArgument; }
     const std::string& message() const { return message_; }
 
-private:
+  private:
     Status(Code code, std::string message) : code_(code), message_(std::move(message)) {}
 
     Code code_ = Code::Ok;
