@@ -8,7 +8,7 @@ namespace brevanta {
 // The outcome of an operation that can fail: ok, or a kind and a message for the user.
 class Status {
   public:
-    enum class Code { Ok, NotFound, IoError, Corruption, InvalidArgument };
+    enum class Code { Ok, NotFound, IoError, Corruption, InvalidArgument, PermissionDenied };
 
     Status() = default;
     static Status Ok() { return Status(); }
@@ -18,6 +18,10 @@ class Status {
     static Status InvalidArgument(std::string message) {
         return {Code::InvalidArgument, std::move(message)};
     }
+    // The file, its directory or the file system does not allow the access.
+    static Status PermissionDenied(std::string message) {
+        return {Code::PermissionDenied, std::move(message)};
+    }
 
     bool ok() const { return code_ == Code::Ok; }
     Code code() const { return code_; }
@@ -25,6 +29,7 @@ class Status {
     bool IsIoError() const { return code_ == Code::IoError; }
     bool IsCorruption() const { return code_ == Code::Corruption; }
     bool IsInvalidArgument() const { return code_ == Code::InvalidArgument; }
+    bool IsPermissionDenied() const { return code_ == Code::PermissionDenied; }
     const std::string& message() const { return message_; }
 
   private:

@@ -1,18 +1,17 @@
 #include "exchange/import_export_engine.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "core/date_format.h"
 #include "core/float_text.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
+#include "core/text_file.h"
+#include "core/whole_file.h"
 #include "core/windows_1252.h"
 #include "exchange/text_fields.h"
-#include "exchange/text_file.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -271,22 +270,10 @@ ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
                                       const std::function<Status(std::istream&)>& import) {
     count_ = 0;
-    // Checked before opening: a directory opens as a file on Linux and fails only when read,
-    // and a named pipe or a device would block or never end.
-    std::error_code unknown;
-    const std::filesystem::file_type type = std::filesystem::status(path, unknown).type();
-    if (type == std::filesystem::file_type::directory) {
-        return ReadFailure(path, std::strerror(EISDIR), message_);
-    }
-    if (!unknown && type != std::filesystem::file_type::regular) {
-        return ReadFailure(path, "it is not a regular file", message_);
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return ReadFailure(path, errno != 0 ? std::strerror(errno) : "the file cannot be opened",
-                           message_);
-    }
+    std::string text;
+    const Status read = ReadWholeFile(FileSystem::Default(), path.string(), &text);
+    if (!read.ok()) return ReadFailure(path, read.message(), message_);
+    std::istringstream in(std::move(text));
     return import(in);
 }
 

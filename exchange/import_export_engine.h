@@ -78,7 +78,7 @@ class ImportExportEngine {
     // Hands a writer a stream to the destination and reports how that went.
     using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
 
-    // Opens the file and hands it to import; a file that cannot be opened imports nothing.
+    // Reads the whole file and hands it to import; a file that cannot be read imports nothing.
     Status ImportFile(const std::filesystem::path& path,
                       const std::function<Status(std::istream&)>& import);
     // Parses the lines of `in` with kind's rules and stores their records all or none.

@@ -4,9 +4,9 @@
 
 #include "core/date_format.h"
 #include "core/number_format.h"
+#include "core/text_file.h"
 #include "core/windows_1252.h"
 #include "engine/period_dates.h"
-#include "exchange/text_file.h"
 #include "reports/figure_cell.h"
 
 namespace brevanta {

@@ -3,9 +3,9 @@
 #include <cassert>
 
 #include "core/float_text.h"
+#include "core/text_file.h"
 #include "core/windows_1252.h"
 #include "engine/growth.h"
-#include "exchange/text_file.h"
 #include "reports/growth_page.h"
 #include "reports/html_text.h"
 #include "reports/investment_detail_page.h"

@@ -44,6 +44,8 @@ Status Prefixed(const std::string& prefix, const Status& status) {
             return Status::Corruption(std::move(message));
         case Status::Code::InvalidArgument:
             return Status::InvalidArgument(std::move(message));
+        case Status::Code::PermissionDenied:
+            return Status::PermissionDenied(std::move(message));
     }
     return Status::IoError(std::move(message));
 }
