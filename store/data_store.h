@@ -228,7 +228,7 @@ class DataStore {
     std::optional<std::vector<const TableFile*>> pending_packs_;
     mutable DirectoryLock lock_;
     // The transaction table as this store last knew it: device, inode, size, change time.
-    std::array<int64_t, 5> transaction_stamp_{};
+    std::array<int64_t, 4> transaction_stamp_{};
 };
 
 }  // namespace brevanta
