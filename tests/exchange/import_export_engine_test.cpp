@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/file_system.h"
 #include "exchange/failing_stream.h"
+#include "fakes/failing_file_system.h"
 #include "store/data_store_fixture.h"
 
 namespace brevanta::testing {
@@ -240,8 +242,11 @@ TEST_F(ImportExportEngineTest, UncreatableFileIsReportedWithPathAndReason) {
 TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
     const std::string path = File("alpha.csv");
     WriteBytes(path, "old contents");
-    std::filesystem::create_directory(path + ".part");  // the temporary file cannot be made
+    FailingFileSystem fs(1);
+    const ScopedFileSystem failing(fs);
     EXPECT_FALSE(engine_->ExportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Could not write " + path + ": Input/output error\r\nNo records were exported.");
     EXPECT_EQ(ReadBytes(path), "old contents");
 }
 
