@@ -38,7 +38,8 @@ inline constexpr const char* DataUnavailableMessage =
 // load failure) until Load() succeeds, so a store that read a damaged table writes nothing.
 //
 // Processes sharing the directory are kept apart by its DirectoryLock: every writing
-// operation holds it exclusively (re-reading what another process may have written first),
+// operation holds it exclusively (re-reading what another process may have written first, and
+// removing the temporary files a killed process left beside the tables),
 // every load holds it shared (exclusively in a store that may pack). Single-threaded: call
 // from one thread only.
 class DataStore {

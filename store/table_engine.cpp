@@ -370,8 +370,8 @@ Status Table::Impl::WriteHeaderCountAndDate() {
     char patch[kPatchedHeaderSize];
     std::copy(header_bytes_.begin(), header_bytes_.begin() + kPatchedHeaderSize, patch);
     PatchHeader(patch, count_, clock_);
-    if (Status status = WriteAt(kUpdateDateOffset, {patch + kUpdateDateOffset,
-                                                    kPatchedHeaderSize - kUpdateDateOffset});
+    if (Status status = WriteAt(
+            kUpdateDateOffset, {patch + kUpdateDateOffset, kPatchedHeaderSize - kUpdateDateOffset});
         !status.ok())
         return IoFailure("cannot write the header", status);
     std::copy(patch, patch + kPatchedHeaderSize, header_bytes_.begin());
@@ -451,12 +451,13 @@ Status Table::Impl::DiscardAppends() {
     batch_start_.reset();
     ClearRow();
     block_rows_ = 0;
-    Status status;
+    if (!write_refusal_.ok()) return Status::Ok();  // nothing can have been written
     const bool count_raised = GetU32(header_bytes_.data() + kRecordCountOffset) != count_;
-    if (count_raised) status = WriteHeaderCountAndDate();
-    if (status.ok() && !write_refusal_.ok()) status = write_refusal_;
-    if (status.ok()) status = file_->Truncate(RowOffset(count_));
-    if (status.ok()) status = WriteAt(RowOffset(count_), {&kEndOfFile, 1});
+    if (count_raised) {
+        if (Status status = WriteHeaderCountAndDate(); !status.ok()) return status;
+    }
+    Status status = file_->Truncate(RowOffset(count_));
+    if (status.ok()) status = file_->WriteAt(RowOffset(count_), {&kEndOfFile, 1});
     if (status.ok() && count_raised) status = file_->Sync();
     return status.ok() ? status : IoFailure("cannot remove the rows of a failed append", status);
 }
