@@ -14,6 +14,7 @@
 #include "store/sample_table.h"
 #include "store/table_format.h"
 #include "store/temp_dir.h"
+#include "store/unprivileged_user.h"
 
 namespace brevanta {
 namespace {
@@ -503,19 +504,12 @@ TEST_F(TableEngineTest, WriteToAReadOnlyTableSaysPermissionDenied) {
     WriteSampleTable(path_, kThreeRows);
     ASSERT_EQ(chmod(path_.c_str(), 0444), 0);
     ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
-    // Root writes any file, so the check runs as an unprivileged user in a child.
-    const pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && setuid(65534) != 0) _exit(2);
+    EXPECT_TRUE(testing::HoldsForAnUnprivilegedUser([this] {
         Table table;
-        if (!table.Open(path_).ok() || !table.AppendStart().ok() || !table.Blank().ok()) _exit(3);
-        const Status appended = table.Append();
-        _exit(appended.message() == path_ + ": cannot append a row: Permission denied" ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        if (!table.Open(path_).ok() || !table.AppendStart().ok() || !table.Blank().ok())
+            return false;
+        return table.Append().message() == path_ + ": cannot append a row: Permission denied";
+    }));
 }
 
 TEST_F(TableEngineTest, LockAllKeepsOtherProcessesOutUntilClose) {
