@@ -14,7 +14,7 @@ struct TimeOfDay {
 // Today's date and the current time. Everything below the GUI asks this seam,
 // never the system clock, so tests can pin "now".
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date Today() const = 0;
     virtual TimeOfDay Now() const = 0;
@@ -22,19 +22,19 @@ public:
 
 // The local time of the machine.
 class SystemClock : public Clock {
-public:
+  public:
     Date Today() const override;
     TimeOfDay Now() const override;
 };
 
 // A clock that always answers the same moment.
 class FixedClock : public Clock {
-public:
+  public:
     FixedClock(Date today, TimeOfDay now) : today_(today), now_(now) {}
     Date Today() const override { return today_; }
     TimeOfDay Now() const override { return now_; }
 
-private:
+  private:
     Date today_;
     TimeOfDay now_;
 };

@@ -1,5 +1,6 @@
 #include "core/date.h"
 
+#include <cassert>
 #include <cstdio>
 
 namespace brevanta {
@@ -21,7 +22,11 @@ std::optional<Date> Date::FromYmd(int year, int month, int day) {
     return Date(std::chrono::sys_days(ymd));
 }
 
-Date Date::Ymd(int year, int month, int day) { return *FromYmd(year, month, day); }
+Date Date::Ymd(int year, int month, int day) {
+    const std::optional<Date> date = FromYmd(year, month, day);
+    assert(date && "not a real day");
+    return *date;
+}
 
 std::optional<Date> Date::ParseYyyymmdd(std::string_view text) {
     if (text.size() != 8) return std::nullopt;

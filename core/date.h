@@ -11,7 +11,7 @@ namespace brevanta {
 // A calendar day without time of day, held as a day count so that ordering and
 // equality are plain integer comparisons.
 class Date {
-public:
+  public:
     // The zero date, 30 December 1899: the "no value yet" start of a search.
     constexpr Date() = default;
 
@@ -36,11 +36,11 @@ public:
     friend bool operator==(Date a, Date b) { return a.days_ == b.days_; }
     friend auto operator<=>(Date a, Date b) { return a.days_ <=> b.days_; }
 
-private:
+  private:
     constexpr explicit Date(std::chrono::sys_days days) : days_(days) {}
 
-    std::chrono::sys_days days_{std::chrono::sys_days(std::chrono::year(1899) /
-                                                      std::chrono::December / 30)};
+    std::chrono::sys_days days_{
+        std::chrono::sys_days(std::chrono::year(1899) / std::chrono::December / 30)};
 };
 
 bool IsLeapYear(int year);

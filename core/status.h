@@ -7,8 +7,8 @@ namespace brevanta {
 
 // The outcome of an operation that can fail: ok, or a kind and a message for the user.
 class Status {
-public:
-    enum class Code { Ok, NotFound, IoError, Corruption, InvalidArgument };
+  public:
+    enum class Code { Ok, NotFound, IoError, Corruption, InvalidArgument, PermissionDenied };
 
     Status() = default;
     static Status Ok() { return Status(); }
@@ -18,6 +18,10 @@ public:
     static Status InvalidArgument(std::string message) {
         return {Code::InvalidArgument, std::move(message)};
     }
+    // The file, its directory or the file system does not allow the access.
+    static Status PermissionDenied(std::string message) {
+        return {Code::PermissionDenied, std::move(message)};
+    }
 
     bool ok() const { return code_ == Code::Ok; }
     Code code() const { return code_; }
@@ -25,9 +29,10 @@ public:
     bool IsIoError() const { return code_ == Code::IoError; }
     bool IsCorruption() const { return code_ == Code::Corruption; }
     bool IsInvalidArgument() const { return code_ == Code::InvalidArgument; }
+    bool IsPermissionDenied() const { return code_ == Code::PermissionDenied; }
     const std::string& message() const { return message_; }
 
-private:
+  private:
     Status(Code code, std::string message) : code_(code), message_(std::move(message)) {}
 
     Code code_ = Code::Ok;

@@ -1,13 +1,13 @@
 #include "engine/audit_log.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <memory>
 #include <string_view>
 
 #include "core/date_format.h"
+#include "core/file_system.h"
 #include "core/float_text.h"
 #include "core/number_format.h"
+#include "core/windows_1252.h"
 
 namespace brevanta {
 
@@ -72,16 +72,21 @@ std::string JoinAsText(const Numbers& numbers) {
 AuditLog::AuditLog(std::filesystem::path file, const Clock& clock, Locale locale)
     : file_(std::move(file)), clock_(clock), locale_(std::move(locale)) {}
 
+// One write per block, to a file opened for appending, so that blocks of two programs
+// calculating at once never interleave.
 Status AuditLog::Append(const Subject& subject, const CalculationResults& results,
                         const YearlyFlows& flows) const {
-    std::error_code error;
-    const bool is_new = !std::filesystem::exists(file_, error);
-    std::ofstream out(file_, std::ios::binary | std::ios::app);
-    if (!out) return Status::IoError("Cannot open " + file_.string() + ": " + std::strerror(errno));
-    if (is_new) out << LegendHeader();
-    out << Block(subject, results, flows);
-    out.close();
-    if (!out) return Status::IoError("Cannot write " + file_.string());
+    std::unique_ptr<File> file;
+    Status status = FileSystem::Default().Open(file_.string(), OpenMode::Append, &file);
+    if (!status.ok())
+        return Status::IoError("Cannot open " + file_.string() + ": " + status.message());
+    FileInfo info;
+    status = file->Info(&info);
+    std::string text = status.ok() && info.size == 0 ? LegendHeader() : std::string();
+    text += EncodeWindows1252(Block(subject, results, flows), QuestionMark);
+    if (status.ok()) status = file->WriteAt(info.size, text);
+    if (!status.ok())
+        return Status::IoError("Cannot write " + file_.string() + ": " + status.message());
     return Status::Ok();
 }
 

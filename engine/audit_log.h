@@ -15,7 +15,8 @@ namespace brevanta {
 // The plain-text calculation audit log, calclog.txt: a legend when the file is created, then
 // one block per calculation with every monthly period behind the quarter, 1, 3, 5, 10 year
 // and from-inception figures, and the inception dollar-weighted working numbers. Lines end
-// with CR LF. The file only grows; the program never reads it.
+// with CR LF; the text is Windows-1252 ("?" for a character the code page lacks, such as a
+// separator of an exotic locale). The file only grows; the program never reads it.
 class AuditLog {
   public:
     static constexpr const char* kFileName = "calclog.txt";

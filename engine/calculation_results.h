@@ -19,6 +19,17 @@ struct SubPeriodRecord {
     float ror = 0;
 };
 
+// The record of a period computed in double precision.
+inline SubPeriodRecord MakeSubPeriodRecord(Date start, Date end, double bmv, double emv, double soc,
+                                           double ror) {
+    return {start,
+            end,
+            static_cast<float>(bmv),
+            static_cast<float>(emv),
+            static_cast<float>(soc),
+            static_cast<float>(ror)};
+}
+
 // The fifteen figures, in the order of the stored fields. INCD is never calculated.
 enum class Figure {
     Month,

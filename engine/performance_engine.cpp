@@ -20,16 +20,13 @@ PerformanceFigures StoredFigures(Date performance_date, const CalculationResults
     return stored;
 }
 
-// Refuses a transaction list that cannot start a calculation.
-int CheckTransactions(const TransactionTimeline& transactions) {
-    if (transactions.empty()) return PerformanceEngine::kNoTransactions;
-    if (transactions.front().kind != FlowKind::Contribution) {
-        return PerformanceEngine::kFirstNotContribution;
-    }
-    return PerformanceEngine::kCalculated;
-}
-
 }  // namespace
+
+int PerformanceEngine::CheckTransactions(const TransactionTimeline& transactions) {
+    if (transactions.empty()) return kNoTransactions;
+    if (transactions.front().kind != FlowKind::Contribution) return kFirstNotContribution;
+    return kCalculated;
+}
 
 PerformanceEngine::PerformanceEngine(DataStore& store, const Clock& clock,
                                      std::filesystem::path log_directory, Locale locale)

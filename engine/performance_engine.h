@@ -58,6 +58,10 @@ class PerformanceEngine {
     PerformanceEngine(const PerformanceEngine&) = delete;
     PerformanceEngine& operator=(const PerformanceEngine&) = delete;
 
+    // kCalculated when the transaction list can start a calculation, else the code that
+    // refuses it.
+    static int CheckTransactions(const TransactionTimeline& transactions);
+
     int CalculateInvestment(Hid holding_id, Date performance_date);
     int CalculatePortfolio(Pid portfolio_id, Date performance_date);
 

@@ -1,5 +1,7 @@
 #include "engine/period_calculator.h"
 
+#include <cassert>
+
 #include "engine/period_dates.h"
 #include "engine/time_weighted.h"
 
@@ -34,27 +36,14 @@ TrailingFigures FiguresOf(ReportingPeriod period) {
     return {Figure::TeYr, Figure::TeYrD, kTenYearExponent};
 }
 
-SubPeriodRecord MakeRecord(Date start, Date end, double bmv, double emv, double soc, double ror) {
-    return {start,
-            end,
-            static_cast<float>(bmv),
-            static_cast<float>(emv),
-            static_cast<float>(soc),
-            static_cast<float>(ror)};
-}
-
-uint32_t DayNumber(Date d) {
-    return static_cast<uint32_t>(d.sys_days().time_since_epoch().count());
-}
-
 }  // namespace
 
 PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
                                    const TransactionTimeline& cash_flows, Date performance_date)
-    : valuation_(valuation),
-      cash_flows_(cash_flows),
-      performance_date_(performance_date),
-      first_transaction_(cash_flows.front().date) {}
+    : measures_(valuation, cash_flows), performance_date_(performance_date) {
+    assert(!cash_flows.empty());
+    first_transaction_ = cash_flows.front().date;
+}
 
 void PeriodCalculator::Run(CalculationResults& results, YearlyFlows& yearly_flows) const {
     results.Reset();
@@ -79,8 +68,9 @@ bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearl
                                     ? AnnualisedPercent(product, exponent)
                                     : CumulativePercent(product));
     yearly_flows = InceptionYearlyFlows(
-        performance_date_, months, MarketValue(start), MarketValue(performance_date_),
-        [this](Date from, Date to) { return NetCashFlow(from, to); });
+        performance_date_, months, measures_.MarketValue(start),
+        measures_.MarketValue(performance_date_),
+        [this](Date from, Date to) { return measures_.NetCashFlow(from, to); });
     results.set(Figure::IncAnnD,
                 SolveDollarWeighted(InceptionEquation(yearly_flows), ZeroShortcut::Skip) * 100);
     return true;
@@ -89,13 +79,13 @@ bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearl
 bool PeriodCalculator::Month(CalculationResults& results) const {
     if (!IsOldEnough(first_transaction_, performance_date_, 1)) return false;
     const Date start = SubtractMonths(performance_date_, 1);
-    const double bmv = MarketValue(start);
-    const double emv = MarketValue(performance_date_);
-    const double soc = NetCashFlow(start, performance_date_);
+    const double bmv = measures_.MarketValue(start);
+    const double emv = measures_.MarketValue(performance_date_);
+    const double soc = measures_.NetCashFlow(start, performance_date_);
     const double percent = SubPeriodReturn(bmv, emv, soc, ReturnForm::Percent);
     results.set(Figure::Month, percent);
     results.audit_list(ReportingPeriod::Month)
-        .push_back(MakeRecord(start, performance_date_, bmv, emv, soc, percent));
+        .push_back(MakeSubPeriodRecord(start, performance_date_, bmv, emv, soc, percent));
     return true;
 }
 
@@ -108,50 +98,21 @@ bool PeriodCalculator::TrailingPeriod(ReportingPeriod period, CalculationResults
                                            ? CumulativePercent(product)
                                            : AnnualisedPercent(product, figures.exponent));
 
-    const Date start = SubtractMonths(performance_date_, months);
-    const double bmv = MarketValue(start);
-    const double emv = MarketValue(performance_date_);
     if (period == ReportingPeriod::Quarter) {
+        const Date start = SubtractMonths(performance_date_, months);
         results.set(
             figures.dollar_weighted,
-            SubPeriodReturn(bmv, emv, NetCashFlow(start, performance_date_), ReturnForm::Percent));
+            SubPeriodReturn(measures_.MarketValue(start), measures_.MarketValue(performance_date_),
+                            measures_.NetCashFlow(start, performance_date_), ReturnForm::Percent));
         return true;
     }
-    const DollarWeightedEquation equation =
-        TrailingYearsEquation(performance_date_, months / 12, bmv, emv,
-                              [this](Date from, Date to) { return NetCashFlow(from, to); });
-    results.set(figures.dollar_weighted, SolveDollarWeighted(equation, ZeroShortcut::Use) * 100);
+    results.set(figures.dollar_weighted,
+                measures_.TrailingDollarWeighted(performance_date_, months / 12));
     return true;
 }
 
 double PeriodCalculator::LinkedProduct(int months, std::vector<SubPeriodRecord>& audit) const {
-    const std::vector<Date> boundaries = MonthlyBoundaries(performance_date_, months);
-    double product = 1;
-    double bmv = MarketValue(boundaries[0]);
-    for (int k = 0; k < months; ++k) {
-        const Date start = boundaries[k];
-        const Date end = boundaries[k + 1];
-        const double emv = MarketValue(end);
-        const double soc = NetCashFlow(start, end);
-        const double ratio = SubPeriodReturn(bmv, emv, soc, ReturnForm::Ratio);
-        audit.push_back(MakeRecord(start, end, bmv, emv, soc, ratio));
-        product = product * ratio;
-        bmv = emv;
-    }
-    return product;
-}
-
-double PeriodCalculator::MarketValue(Date d) const {
-    const auto [it, inserted] = market_values_.try_emplace(DayNumber(d));
-    if (inserted) it->second = valuation_.At(d);
-    return it->second;
-}
-
-double PeriodCalculator::NetCashFlow(Date from, Date to) const {
-    const auto [it, inserted] =
-        net_cash_flows_.try_emplace(uint64_t{DayNumber(from)} << 32 | DayNumber(to));
-    if (inserted) it->second = cash_flows_.Sum(from, to, FlowMeasure::ExternalCashFlow, 0.0);
-    return it->second;
+    return measures_.LinkedProduct(MonthlyBoundaries(performance_date_, months), &audit);
 }
 
 }  // namespace brevanta

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <unordered_map>
-
 #include "core/date.h"
 #include "engine/calculation_results.h"
 #include "engine/dollar_weighted.h"
 #include "engine/market_valuation.h"
+#include "engine/period_measures.h"
 #include "engine/transaction_timeline.h"
 
 namespace brevanta {
@@ -32,16 +30,10 @@ class PeriodCalculator {
 
     // The product of the monthly ratios of the last `months` months; one audit entry each.
     double LinkedProduct(int months, std::vector<SubPeriodRecord>& audit) const;
-    // Both remembered per date: the periods share most of their boundaries.
-    double MarketValue(Date d) const;
-    double NetCashFlow(Date from, Date to) const;
 
-    const MarketValuation& valuation_;
-    const TransactionTimeline& cash_flows_;
+    PeriodMeasures measures_;
     Date performance_date_;
     Date first_transaction_;
-    mutable std::unordered_map<uint32_t, double> market_values_;
-    mutable std::unordered_map<uint64_t, double> net_cash_flows_;
 };
 
 }  // namespace brevanta

@@ -1,5 +1,7 @@
 #include "engine/period_dates.h"
 
+#include <cassert>
+
 namespace brevanta {
 
 namespace {
@@ -9,6 +11,7 @@ constexpr int kMaxInceptionMonths = 600;
 }  // namespace
 
 Date SubtractMonths(Date date, int n) {
+    assert(n >= 0);
     int year = date.year();
     int month = date.month();
     int day = date.day();
@@ -43,6 +46,22 @@ std::vector<Date> MonthlyBoundaries(Date performance_date, int months) {
         boundaries.push_back(SubtractMonths(performance_date, months - k));
     }
     boundaries.push_back(performance_date);
+    return boundaries;
+}
+
+std::vector<Date> MonthEndBoundaries(Date start, Date end) {
+    assert(!(end < start));
+    std::vector<Date> boundaries = {start};
+    for (int year = start.year(), month = start.month();;) {
+        const Date month_end = Date::Ymd(year, month, DaysInMonth(year, month));
+        if (!(month_end < end)) break;
+        if (start < month_end) boundaries.push_back(month_end);
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+    if (start < end) boundaries.push_back(end);
     return boundaries;
 }
 

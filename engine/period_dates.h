@@ -20,6 +20,11 @@ Date AddYears(Date date, int n);
 // day never propagates to the next boundary.
 std::vector<Date> MonthlyBoundaries(Date performance_date, int months);
 
+// Boundaries of a window split at calendar month ends: start, every month end after start
+// and before end, then end (unless it is start). A whole calendar year thus has the boundaries
+// MonthlyBoundaries gives for twelve months ending on its 31 December. REQUIRES: start <= end.
+std::vector<Date> MonthEndBoundaries(Date start, Date end);
+
 // A period of `months` months is calculated only when its window does not start before
 // the first transaction.
 bool IsOldEnough(Date first_transaction, Date performance_date, int months);

@@ -1,16 +1,16 @@
 #include "exchange/import_export_engine.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "core/date_format.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
+#include "core/text_file.h"
+#include "core/whole_file.h"
+#include "core/windows_1252.h"
 #include "exchange/text_fields.h"
-#include "exchange/text_file.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -174,9 +174,14 @@ struct ParsedLines {
     std::vector<int> skipped;       // numbers of the lines that did not convert
 };
 
+// The file's text in memory: UTF-8 after a UTF-8 byte-order mark, Windows-1252 otherwise.
+std::string DecodedText(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+    return DecodeWindows1252(bytes);
+}
+
 template <typename Kind>
 ParsedLines<typename Kind::Record> ParseLines(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     ParsedLines<typename Kind::Record> parsed;
     const std::vector<std::string> lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -262,22 +267,10 @@ ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
                                       const std::function<Status(std::istream&)>& import) {
     count_ = 0;
-    // Checked before opening: a directory opens as a file on Linux and fails only when read,
-    // and a named pipe or a device would block or never end.
-    std::error_code unknown;
-    const std::filesystem::file_type type = std::filesystem::status(path, unknown).type();
-    if (type == std::filesystem::file_type::directory) {
-        return ReadFailure(path, std::strerror(EISDIR), message_);
-    }
-    if (!unknown && type != std::filesystem::file_type::regular) {
-        return ReadFailure(path, "it is not a regular file", message_);
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return ReadFailure(path, errno != 0 ? std::strerror(errno) : "the file cannot be opened",
-                           message_);
-    }
+    std::string text;
+    const Status read = ReadWholeFile(FileSystem::Default(), path.string(), &text);
+    if (!read.ok()) return ReadFailure(path, read.message(), message_);
+    std::istringstream in(std::move(text));
     return import(in);
 }
 
@@ -318,7 +311,7 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
         return status;
     }
 
-    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(text);
+    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(DecodedText(text));
     const std::string skipped = SkippedLinesText(parsed.skipped);
     if (parsed.records.empty()) {
         message_ = std::string("No ") + Kind::kRecords + " were imported: no line holds " +
@@ -418,7 +411,9 @@ Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
     count_ = 0;
     Status status = text.status;
     if (status.ok()) {
-        status = sink([&](std::ostream& out) { return WriteLines(text.lines, out); });
+        status = sink([&](std::ostream& out) {
+            return WriteLines(EncodeWindows1252(text.lines, QuestionMark), out);
+        });
     }
     if (!status.ok()) {
         message_ = status.message() + "\r\nNo records were exported.";

@@ -20,6 +20,10 @@ class DataStore;
 // text (lines end in CR LF). One engine per operation: run it, then read Count() and
 // ResultMessage(), which describe the last operation, failures included.
 //
+// The files are Windows-1252 text; an import reads a file that starts with a UTF-8
+// byte-order mark as UTF-8. Exports write a character the code page lacks as "?" (names come
+// from the tables, which cannot hold one).
+//
 // The files do not depend on the user's regional settings: exports write dates "mm/dd/yyyy",
 // amounts "0.00" and figures "0.######" with '.' as the decimal point; imports read dates
 // m/d/yyyy (two-digit years too) or yyyy-mm-dd and numbers with '.' as the decimal point.
@@ -29,13 +33,13 @@ class ImportExportEngine {
     explicit ImportExportEngine(DataStore& store);
 
     // Adds every line "date, CC|DI|WI, amount above 0" as a transaction of the investment
-    // (with an empty description), then reloads the transactions. A leading byte-order mark
-    // is ignored, and a line whose fields are all in double quotes reads as its unquoted
-    // fields. A line that does not convert, or whose field after the amount is only digits (a
-    // number written with a comma: "1,000.00"), is skipped, and the message names it, unless
-    // it is empty or one of the three header lines of an export. All lines or none are
-    // stored: fails, storing nothing, when the investment is not in the portfolio, the file
-    // cannot be read, no line converts, or the store refuses a line (the message names it).
+    // (with an empty description), then reloads the transactions. A line whose fields are all in
+    // double quotes reads as its unquoted fields. A line that does not convert, or whose field
+    // after the amount is only digits (a number written with a comma: "1,000.00"), is skipped, and
+    // the message names it, unless it is empty or one of the three header lines of an export. All
+    // lines or none are stored: fails, storing nothing, when the investment is not in the
+    // portfolio, the file cannot be read, no line converts, or the store refuses a line (the
+    // message names it).
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, const std::filesystem::path& path);
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in);
 
@@ -73,7 +77,7 @@ class ImportExportEngine {
     // Hands a writer a stream to the destination and reports how that went.
     using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
 
-    // Opens the file and hands it to import; a file that cannot be opened imports nothing.
+    // Reads the whole file and hands it to import; a file that cannot be read imports nothing.
     Status ImportFile(const std::filesystem::path& path,
                       const std::function<Status(std::istream&)>& import);
     // Parses the lines of `in` with kind's rules and stores their records all or none.

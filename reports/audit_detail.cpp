@@ -4,8 +4,9 @@
 
 #include "core/date_format.h"
 #include "core/number_format.h"
+#include "core/text_file.h"
+#include "core/windows_1252.h"
 #include "engine/period_dates.h"
-#include "exchange/text_file.h"
 #include "reports/figure_cell.h"
 
 namespace brevanta {
@@ -94,7 +95,9 @@ Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
                         FormatNumber(period.soc, kSavedAmountPattern, locale) + kSavedSeparator +
                         FormatNumber(period.ror, kRatioPattern, locale));
     }
-    return ReplaceFile(path, [&lines](std::ostream& out) { return WriteLines(lines, out); });
+    return ReplaceFile(path, [&lines](std::ostream& out) {
+        return WriteLines(EncodeWindows1252(lines, QuestionMark), out);
+    });
 }
 
 }  // namespace brevanta

@@ -34,8 +34,8 @@ std::string AuditLabel(ReportingPeriod period, const CalculationResults& results
 // Writes the periods as comma-separated text: the header
 // "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ", then per period the dates
 // "mm/dd/yyyy", BMV, EMV and SOC "0.##" and the ratio "0.######", joined by ", "; every line
-// ends in CR LF. path is replaced only when every byte was written. A failure reads
-// "Could not write <path>: <reason>".
+// ends in CR LF. The text is Windows-1252 ("?" for a separator of the locale it lacks). path is
+// replaced only when every byte was written. A failure reads "Could not write <path>: <reason>".
 Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
                        const std::filesystem::path& path, const Locale& locale);
 

@@ -1,5 +1,7 @@
 #include "reports/html_text.h"
 
+#include <cstdint>
+
 namespace brevanta {
 
 std::string EscapeHtml(std::string_view text) {
@@ -27,6 +29,10 @@ std::string EscapeHtml(std::string_view text) {
         }
     }
     return escaped;
+}
+
+std::string NumericCharacterReference(char32_t character) {
+    return "&#" + std::to_string(static_cast<uint32_t>(character)) + ";";
 }
 
 }  // namespace brevanta

@@ -15,7 +15,8 @@ int Narrowed(int both, int dollar_only, int time_only, bool dollar_weighted, boo
 }  // namespace
 
 bool IsPortfolioKind(ReportKind kind) {
-    return kind == ReportKind::PortfolioPerformance || kind == ReportKind::MarketValues;
+    return kind == ReportKind::PortfolioPerformance || kind == ReportKind::MarketValues ||
+           kind == ReportKind::PortfolioGrowth;
 }
 
 int ReportCodeFor(ReportKind kind, bool dollar_weighted, bool time_weighted) {
@@ -33,6 +34,10 @@ int ReportCodeFor(ReportKind kind, bool dollar_weighted, bool time_weighted) {
                             kInvestmentTimeWeightedReport, dollar_weighted, time_weighted);
         case ReportKind::InvestmentLists:
             return kInvestmentListsReport;
+        case ReportKind::InvestmentGrowth:
+            return kInvestmentGrowthReport;
+        case ReportKind::PortfolioGrowth:
+            return kPortfolioGrowthReport;
     }
     return kPortfolioPerformanceReport;
 }

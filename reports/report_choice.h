@@ -9,6 +9,8 @@ enum class ReportKind {
     InvestmentDetail,      // codes 30, 31, 32: return tables with the transaction and value lists
     InvestmentReturns,     // codes 40, 41, 42: return tables only
     InvestmentLists,       // code 50
+    InvestmentGrowth,      // code 60: returns by calendar year and the growth chart
+    PortfolioGrowth,       // code 70
 };
 
 // Whether the kind reports on a whole portfolio rather than one investment.

@@ -1,6 +1,12 @@
 #include "reports/report_writer.h"
 
-#include "exchange/text_file.h"
+#include <cassert>
+
+#include "core/text_file.h"
+#include "core/windows_1252.h"
+#include "engine/growth.h"
+#include "reports/growth_page.h"
+#include "reports/html_text.h"
 #include "reports/investment_detail_page.h"
 #include "reports/market_values_page.h"
 #include "reports/portfolio_performance_page.h"
@@ -45,14 +51,15 @@ Status UnknownCode(int code) {
 
 bool IsPortfolioReport(int code) {
     return code == kPortfolioPerformanceReport || code == kPortfolioDollarWeightedReport ||
-           code == kPortfolioTimeWeightedReport || code == kMarketValuesReport;
+           code == kPortfolioTimeWeightedReport || code == kMarketValuesReport ||
+           code == kPortfolioGrowthReport;
 }
 
 bool IsInvestmentReport(int code) {
     return code == kInvestmentDetailReport || code == kInvestmentDetailDollarWeightedReport ||
            code == kInvestmentDetailTimeWeightedReport || code == kInvestmentReturnsReport ||
            code == kInvestmentDollarWeightedReport || code == kInvestmentTimeWeightedReport ||
-           code == kInvestmentListsReport;
+           code == kInvestmentListsReport || code == kInvestmentGrowthReport;
 }
 
 ReportWriter::ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale)
@@ -68,18 +75,25 @@ std::string ReportWriter::InvestmentFileName(Pid portfolio_id, Hid holding_id) {
 
 Status ReportWriter::RunPortfolioReport(Pid portfolio_id, int code) {
     if (!IsPortfolioReport(code)) return UnknownCode(code);
-    const Status built = code == kMarketValuesReport
-                             ? BuildMarketValuesPage(*this, portfolio_id)
-                             : BuildPortfolioPerformancePage(*this, portfolio_id,
-                                                             code != kPortfolioDollarWeightedReport,
-                                                             code != kPortfolioTimeWeightedReport);
+    Status built;
+    if (code == kMarketValuesReport) {
+        built = BuildMarketValuesPage(*this, portfolio_id);
+    } else if (code == kPortfolioGrowthReport) {
+        built = BuildGrowth(portfolio_id, std::nullopt);
+    } else {
+        built = BuildPortfolioPerformancePage(*this, portfolio_id,
+                                              code != kPortfolioDollarWeightedReport,
+                                              code != kPortfolioTimeWeightedReport);
+    }
     return Save(PortfolioFileName(portfolio_id), built);
 }
 
 Status ReportWriter::RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code) {
     if (!IsInvestmentReport(code)) return UnknownCode(code);
     const Status built =
-        BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
+        code == kInvestmentGrowthReport
+            ? BuildGrowth(portfolio_id, holding_id)
+            : BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
     return Save(InvestmentFileName(portfolio_id, holding_id), built);
 }
 
@@ -100,15 +114,25 @@ Status ReportWriter::Save(const std::string& file_name, const Status& built) {
     return saved;
 }
 
+Status ReportWriter::BuildGrowth(Pid portfolio_id, std::optional<Hid> holding_id) {
+    assert(today_.has_value());
+    const GrowthSubject subject{portfolio_id, holding_id};
+    return BuildGrowthPage(*this, subject,
+                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)));
+}
+
 void ReportWriter::BeginPage() {
     lines_.clear();
     for (const char* line : kCommentBlock) Add(line);
     Add("<HTML>");
-    Add("<HEAD><TITLE>Brevanta</TITLE></HEAD>");
+    Add("<HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        "<TITLE>Brevanta</TITLE></HEAD>");
     Add("<BODY>");
 }
 
-Status ReportWriter::WritePage(std::ostream& out) const { return WriteLines(lines_, out); }
+Status ReportWriter::WritePage(std::ostream& out) const {
+    return WriteLines(EncodeWindows1252(lines_, NumericCharacterReference), out);
+}
 
 Status ReportWriter::SavePage(const std::filesystem::path& file) const {
     return ReplaceFile(file, [this](std::ostream& out) { return WritePage(out); });

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "core/date.h"
 #include "core/locale.h"
 #include "core/status.h"
 #include "store/identifiers.h"
@@ -16,7 +18,9 @@ class DataStore;
 // Report codes. Portfolio reports: performance with both kinds of rows, dollar-weighted
 // rows, time-weighted rows; market values and cash flows. Investment reports: the detail
 // page with both return tables, the dollar-weighted or the time-weighted table, each with
-// the transaction and value lists (3x) or without them (4x); the lists alone (50).
+// the transaction and value lists (3x) or without them (4x); the lists alone (50). Growth:
+// returns by calendar year with the chart of market value against cost basis, of an
+// investment (60) or a portfolio (70).
 enum ReportCode : int {
     kPortfolioPerformanceReport = 10,
     kPortfolioDollarWeightedReport = 11,
@@ -29,6 +33,8 @@ enum ReportCode : int {
     kInvestmentDollarWeightedReport = 41,
     kInvestmentTimeWeightedReport = 42,
     kInvestmentListsReport = 50,
+    kInvestmentGrowthReport = 60,
+    kPortfolioGrowthReport = 70,
 };
 
 bool IsPortfolioReport(int code);
@@ -43,9 +49,13 @@ class ReportWriter {
     // REQUIRES: store outlives the writer.
     ReportWriter(DataStore& store, std::filesystem::path directory, Locale locale = Locale::EnUs());
 
-    // A portfolio report (code 10, 11, 12 or 20) saved as report<pid>_.html.
+    // Today's date, which a growth page of an investment or portfolio never calculated is as
+    // of; the others are as of their performance date. REQUIRES before such a page: set.
+    void SetToday(Date today) { today_ = today; }
+
+    // A portfolio report (code 10, 11, 12, 20 or 70) saved as report<pid>_.html.
     Status RunPortfolioReport(Pid portfolio_id, int code);
-    // An investment report (code 30, 31, 32, 40, 41, 42 or 50) saved as
+    // An investment report (code 30, 31, 32, 40, 41, 42, 50 or 60) saved as
     // report<pid>_<hid>.html. Fails when the investment is not in the portfolio.
     Status RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code);
     // Any report: a portfolio report ignores holding_id.
@@ -67,13 +77,16 @@ class ReportWriter {
     void Add(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& PageLines() const { return lines_; }
 
-    // Writes the page lines, each ended by CR LF.
+    // Writes the page lines in Windows-1252, each ended by CR LF; a character the code page
+    // lacks is written as a numeric character reference.
     Status WritePage(std::ostream& out) const;
     // Writes the page to the file, replacing it only when every byte was written.
     Status SavePage(const std::filesystem::path& file) const;
 
   private:
     Status Save(const std::string& file_name, const Status& built);
+    // The growth page of a portfolio (no holding_id) or an investment, as of its default date.
+    Status BuildGrowth(Pid portfolio_id, std::optional<Hid> holding_id);
 
     DataStore& store_;
     std::filesystem::path directory_;
@@ -81,6 +94,7 @@ class ReportWriter {
     std::string font_face_ = "Arial";
     std::vector<std::string> lines_;
     std::filesystem::path saved_path_;
+    std::optional<Date> today_;
 };
 
 }  // namespace brevanta

@@ -1,10 +1,9 @@
 #include "store/data_directory.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
+#include "core/file_system.h"
+#include "core/whole_file.h"
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
 
@@ -85,38 +84,102 @@ Status FillSettings(const std::string& path) {
     return status.ok() ? closed : status;
 }
 
-Status WriteNewFile(const std::string& path, const std::string& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wbx");  // never replaces a file
-    if (!file) return Status::IoError(path + ": cannot create.");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(path.c_str());
-        return Status::IoError(path + ": cannot write.");
+// Makes the files in `staging`; the report images only where `dir` has none of that name yet.
+// `made` receives their paths in `dir`.
+Status MakeFiles(const std::string& staging, const std::string& dir,
+                 std::vector<std::string>& made) {
+    for (const char* file : TableFiles()) {
+        const std::string path = staging + "/" + file;
+        if (Status status = Table::Create(path, LayoutOf(file)); !status.ok()) return status;
+        made.push_back(dir + "/" + file);
+    }
+    if (Status status = FillSettings(staging + "/" + kSettingsTableFile); !status.ok())
+        return status;
+    FileSystem& fs = FileSystem::Default();
+    WholeFileOptions new_file;
+    new_file.replace = false;
+    for (const Image& image : ReportImages()) {
+        if (FileInfo kept; fs.Info(dir + "/" + image.file, &kept).ok()) continue;
+        const Status status = WriteWholeFile(
+            fs, staging + "/" + image.file,
+            [&image](FileWriter& out) {
+                out.Add(image.bytes);
+                return Status::Ok();
+            },
+            new_file);
+        if (!status.ok()) return status;
+        made.push_back(dir + "/" + image.file);
     }
     return Status::Ok();
 }
 
-Status MakeFiles(const std::string& dir, std::vector<std::string>& made) {
-    for (const char* file : TableFiles()) {
-        const std::string path = dir + "/" + file;
-        if (Status status = Table::Create(path, LayoutOf(file)); !status.ok()) return status;
-        made.push_back(path);
+// `dir` (which exists) receives every file of `staging` under the same name, all or none; a
+// file of that name already in `dir` fails the move. The files stay in `staging` too.
+Status LinkFilesInto(FileSystem& fs, const std::string& staging, const std::string& dir) {
+    std::vector<std::string> names;
+    Status status = fs.List(staging, &names);
+    std::vector<std::string> linked;
+    for (const std::string& name : names) {
+        if (status.ok()) status = fs.Link(staging + "/" + name, dir + "/" + name);
+        if (status.ok()) linked.push_back(dir + "/" + name);
     }
-    if (Status status = FillSettings(dir + "/" + kSettingsTableFile); !status.ok()) return status;
-    for (const Image& image : ReportImages()) {
-        const std::string path = dir + "/" + image.file;
-        if (std::filesystem::exists(path)) continue;
-        if (Status status = WriteNewFile(path, image.bytes); !status.ok()) return status;
-        made.push_back(path);
+    if (status.ok()) status = fs.SyncDirectory(dir);
+    if (!status.ok()) {
+        for (const std::string& path : linked) fs.Remove(path);
+    }
+    return status;
+}
+
+// Removes a directory that holds files only.
+void RemoveWithFiles(FileSystem& fs, const std::string& dir) {
+    std::vector<std::string> names;
+    fs.List(dir, &names);
+    for (const std::string& name : names) fs.Remove(dir + "/" + name);
+    fs.RemoveDirectory(dir);
+}
+
+// Creates the missing directories above `dir`; `made` receives them, outermost first.
+Status MakeParents(FileSystem& fs, const std::string& dir, std::vector<std::string>& made) {
+    std::vector<std::string> missing;
+    FileInfo info;
+    for (std::string parent = DirectoryOf(dir); fs.Info(parent, &info).IsNotFound();
+         parent = DirectoryOf(parent)) {
+        missing.push_back(parent);
+    }
+    for (auto parent = missing.rbegin(); parent != missing.rend(); ++parent) {
+        if (Status status = fs.CreateDirectory(*parent); !status.ok()) return status;
+        made.push_back(*parent);
     }
     return Status::Ok();
+}
+
+// Builds the files in `staging`, lets `fill` write into them, and puts them into `dir`: a new
+// directory is renamed into place, an existing one receives the files.
+Status Install(FileSystem& fs, const std::string& dir, bool dir_exists, const std::string& staging,
+               const std::function<Status(const std::string&)>& fill,
+               std::vector<std::string>& made) {
+    Status status = fs.CreateDirectory(staging);
+    if (!status.ok()) return status;
+    status = MakeFiles(staging, dir, made);
+    if (status.ok() && fill) status = fill(staging);
+    if (status.ok()) status = fs.SyncDirectory(staging);
+    if (status.ok() && dir_exists) status = LinkFilesInto(fs, staging, dir);
+    if (status.ok() && !dir_exists) {
+        status = fs.Rename(staging, dir);
+        if (status.ok()) {
+            status = fs.SyncDirectory(DirectoryOf(dir));
+            if (!status.ok()) fs.Rename(dir, staging);
+        }
+    }
+    RemoveWithFiles(fs, staging);
+    return status;
 }
 
 // The first of the five tables that `dir` holds (or whose presence cannot be told), or null.
 const char* FirstTableIn(const std::string& dir) {
     for (const char* file : TableFiles()) {
-        std::error_code error;
-        if (std::filesystem::exists(dir + "/" + file, error) || error) return file;
+        FileInfo info;
+        if (!FileSystem::Default().Info(dir + "/" + file, &info).IsNotFound()) return file;
     }
     return nullptr;
 }
@@ -136,22 +199,34 @@ const std::vector<InstalledColumn>& InstalledColumns() {
 
 bool HoldsAnyTable(const std::string& dir) { return FirstTableIn(dir) != nullptr; }
 
-Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made) {
+Status InstallDataDirectory(const std::string& directory, std::vector<std::string>* made,
+                            const std::function<Status(const std::string&)>& fill) {
+    std::string dir = directory;
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
     if (const char* file = FirstTableIn(dir)) {
         return Status::InvalidArgument(dir + " already holds " + file + "; nothing was changed.");
     }
-    std::error_code error;
-    const bool made_directory = std::filesystem::create_directories(dir, error);
-    if (error || !std::filesystem::is_directory(dir)) {
-        return Status::IoError(dir + ": cannot create the directory" +
-                               (error ? ": " + error.message() : std::string()) + ".");
+    FileSystem& fs = FileSystem::Default();
+    std::vector<std::string> parents;
+    Status status = MakeParents(fs, dir, parents);
+    FileInfo info;
+    const Status found = fs.Info(dir, &info);
+    if (status.ok() && found.ok() && info.kind != FileInfo::Kind::Directory) {
+        status = Status::IoError("it is not a directory");
+    } else if (status.ok() && !found.ok() && !found.IsNotFound()) {
+        status = found;
     }
+    // An existing directory, whose parent may be closed to us, gets its files built in a
+    // directory inside it; a new one is built beside its place.
+    const std::string staging = TemporaryPath(found.ok() ? dir + "/.install" : dir);
     std::vector<std::string> created;
-    const Status status = MakeFiles(dir, created);
+    if (status.ok()) status = Install(fs, dir, found.ok(), staging, fill, created);
     if (!status.ok()) {
-        for (const std::string& path : created) std::remove(path.c_str());
-        if (made_directory) std::filesystem::remove(dir, error);
-        return status;
+        for (auto parent = parents.rbegin(); parent != parents.rend(); ++parent)
+            fs.RemoveDirectory(*parent);
+        // Table failures name their file already.
+        if (status.message().find(dir) != std::string::npos) return status;
+        return Status::IoError(dir + ": cannot create the data directory: " + status.message());
     }
     if (made) *made = std::move(created);
     return Status::Ok();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,14 @@ inline constexpr const char* kRuleImage = "1y.gif";
 bool HoldsAnyTable(const std::string& dir);
 
 // Creates `dir` (and its parents) holding the five empty tables, sys.dbf with its settings
-// and column rows, and the four report images (an image already there is kept). `made`
-// receives the paths created. Fails with InvalidArgument, touching nothing, when `dir`
-// already holds any of the tables; after any other failure nothing it made is left behind.
-Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made = nullptr);
+// and column rows, and the four report images (an image already there is kept); then `fill`,
+// when given, writes into the tables in the directory it is handed. Everything is built in a
+// temporary directory and put in place only once all of it was written: a new `dir` appears
+// whole, an existing one (empty, or holding no table) receives the files and keeps its
+// permissions and whatever else it holds. `made` receives the paths created. Fails with
+// InvalidArgument, touching nothing, when `dir` already holds any of the tables; after any
+// other failure nothing it made is left behind.
+Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made = nullptr,
+                            const std::function<Status(const std::string&)>& fill = {});
 
 }  // namespace brevanta

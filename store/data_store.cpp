@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/file_system.h"
+#include "core/whole_file.h"
 #include "store/data_store_lists.h"
 #include "store/table_layouts.h"
 #include "store/table_rows.h"
@@ -53,10 +55,15 @@ Status DataStore::Load() {
 }
 
 bool DataStore::IsTableFile(const std::filesystem::path& path) const {
+    FileSystem& fs = FileSystem::Default();
+    FileInfo file;
+    if (!fs.Info(path.string(), &file).ok()) return false;
     for (const TableFile* table : {&portfolio_table_, &holding_table_, &transaction_table_,
                                    &value_table_, &settings_table_}) {
-        std::error_code error;
-        if (std::filesystem::equivalent(path, table->path, error)) return true;
+        FileInfo table_file;
+        if (fs.Info(table->path, &table_file).ok() && table_file.device == file.device &&
+            table_file.inode == file.inode)
+            return true;
     }
     return false;
 }
@@ -83,6 +90,15 @@ DataStore::Writing::Writing(DataStore& store) : refusal(store.load_failure_) {
     }
     hold.emplace(store.lock_, DirectoryLock::Kind::Exclusive);
     refusal = hold->status();
+    // With the lock held no other process writes a table, so a temporary file beside one is
+    // what a killed pack or create left. Failing to remove it costs only space.
+    if (refusal.ok()) {
+        for (const TableFile* table :
+             {&store.portfolio_table_, &store.holding_table_, &store.transaction_table_,
+              &store.value_table_, &store.settings_table_}) {
+            RemoveLeftoverTemporaries(FileSystem::Default(), table->path);
+        }
+    }
 }
 
 Status DataStore::PackAfterReading(const TableFile& file, bool saw_deleted) {
@@ -169,6 +185,7 @@ StoreResult<int> DataStore::RenamePortfolio(Pid id, const std::string& name,
                                             const std::string& description) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({name, description}); !storable.ok()) return storable;
     return ReloadedIfChanged(
         RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
                                    [&](const PortfolioRows& f, RowWriter& writer) {
@@ -242,6 +259,8 @@ StoreResult<Hid> DataStore::InsertHolding(const HoldingRecord& record) {
 StoreResult<int> DataStore::UpdateHolding(Hid id, const HoldingRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({record.Name, record.Description}); !storable.ok())
+        return storable;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
                                                       [&](const HoldingRows& f, RowWriter& writer) {
                                                           f.WriteDetails(writer, record);

@@ -30,6 +30,9 @@ inline constexpr const char* DataUnavailableMessage =
 // but stops following the store once the store changes. Keep identifiers, not records,
 // across store calls and look records up again afterwards.
 //
+// Texts are UTF-8 here and Windows-1252 in the tables: a write whose text holds a character
+// that code page lacks is refused (InvalidArgument naming it) before anything is written.
+//
 // Failures come back as Status values naming the table, the row number (1 first), the field
 // and the reason. After a failed load every writing operation refuses to run (returns the
 // load failure) until Load() succeeds, so a store that read a damaged table writes nothing.
@@ -38,7 +41,8 @@ inline constexpr const char* DataUnavailableMessage =
 // identifier the table's field cannot hold is refused and writes nothing.
 //
 // Processes sharing the directory are kept apart by its DirectoryLock: every writing
-// operation holds it exclusively (re-reading what another process may have written first),
+// operation holds it exclusively (re-reading what another process may have written first, and
+// removing the temporary files a killed process left beside the tables),
 // every load holds it shared (exclusively in a store that may pack). Single-threaded: call
 // from one thread only.
 class DataStore {
@@ -227,7 +231,7 @@ class DataStore {
     std::optional<std::vector<const TableFile*>> pending_packs_;
     mutable DirectoryLock lock_;
     // The transaction table as this store last knew it: device, inode, size, change time.
-    std::array<int64_t, 5> transaction_stamp_{};
+    std::array<int64_t, 4> transaction_stamp_{};
 };
 
 }  // namespace brevanta

@@ -1,12 +1,11 @@
 // Transactions, historical values and the totals and market values built on them.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <unordered_set>
 
 #include "core/blanks.h"
+#include "core/file_system.h"
 #include "store/data_store.h"
 #include "store/data_store_lists.h"
 #include "store/table_rows.h"
@@ -195,11 +194,11 @@ Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& recor
 
 namespace {
 
-std::array<int64_t, 5> StampOf(const std::string& path) {
-    struct stat file {};
-    if (stat(path.c_str(), &file) != 0) return {};
-    return {static_cast<int64_t>(file.st_dev), static_cast<int64_t>(file.st_ino), file.st_size,
-            file.st_ctim.tv_sec, file.st_ctim.tv_nsec};
+std::array<int64_t, 4> StampOf(const std::string& path) {
+    FileInfo file;
+    if (!FileSystem::Default().Info(path, &file).ok()) return {};
+    return {static_cast<int64_t>(file.device), static_cast<int64_t>(file.inode),
+            static_cast<int64_t>(file.size), file.change_time_ns};
 }
 
 }  // namespace
@@ -222,6 +221,8 @@ void DataStore::NoteTransactionTable(Tid largest_id) {
 StoreResult<int> DataStore::UpdateTransaction(Tid id, const TransactionRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    if (Status storable = StorableTexts({record.Type, record.Description}); !storable.ok())
+        return storable;
     return RewriteById<TransactionRows>(
         transaction_table_, Locking::AllRows, id,
         [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });

@@ -76,6 +76,8 @@ std::optional<SettingRecord> DataStore::FindSetting(const std::string& key) cons
 StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
+    const Status storable = StorableTexts({record.Val1, record.Val2, record.Val3, record.Val4});
+    if (!storable.ok()) return storable;
     SettingRows fields;
     const StoreResult<int> changed =
         VisitRows(settings_table_, Locking::None, fields,

@@ -1,10 +1,5 @@
 #include "store/directory_claim.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 #include <thread>
 
@@ -16,18 +11,17 @@ constexpr char kApplicationMark[] = "application\n";
 constexpr char kCommandLineMark[] = "brevanta-cli\n";
 constexpr std::chrono::milliseconds kRetryEvery{50};
 
-bool HeldByApplication(int fd) {
+bool HeldByApplication(File& file) {
     char mark[sizeof kApplicationMark] = {};
-    const ssize_t read = pread(fd, mark, sizeof mark - 1, 0);
-    return read > 0 && std::strcmp(mark, kApplicationMark) == 0;
+    size_t read = 0;
+    return file.ReadAt(0, mark, sizeof mark - 1, &read).ok() &&
+           std::strcmp(mark, kApplicationMark) == 0;
 }
 
 // The lock is the claim; the mark only words the refusals others get, so a mark that could
 // not be written changes nothing.
-void Mark(int fd, const char* mark) {
-    if (ftruncate(fd, 0) != 0) return;
-    const ssize_t written = pwrite(fd, mark, std::strlen(mark), 0);
-    static_cast<void>(written);
+void Mark(File& file, const char* mark) {
+    if (file.Truncate(0).ok()) file.WriteAt(0, mark);
 }
 
 }  // namespace
@@ -36,25 +30,19 @@ Status DirectoryClaim::Take(const std::string& directory, Claimant claimant,
                             std::chrono::milliseconds patience,
                             std::unique_ptr<DirectoryClaim>& claim) {
     const std::string path = directory + "/" + kClaimFile;
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) {
-        if (errno != EROFS && errno != EACCES) {
-            return Status::IoError(directory + ": cannot claim: " + std::strerror(errno));
-        }
-        claim.reset(new DirectoryClaim(-1));
+    std::unique_ptr<File> file;
+    Status status = FileSystem::Default().Open(path, OpenMode::Create, &file);
+    if (status.IsPermissionDenied()) {
+        claim.reset(new DirectoryClaim(nullptr));
         return Status::Ok();
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            const Status failure =
-                Status::IoError(directory + ": cannot claim: " + std::strerror(errno));
-            close(fd);
-            return failure;
-        }
-        const bool application = HeldByApplication(fd);
+    while (status.ok()) {
+        bool taken = false;
+        status = file->TryLock(LockKind::Exclusive, &taken);
+        if (!status.ok() || taken) break;
+        const bool application = HeldByApplication(*file);
         if (application || std::chrono::steady_clock::now() >= deadline) {
-            close(fd);
             if (application) {
                 return Status::InvalidArgument(directory + " is open in Brevanta; close it first.");
             }
@@ -63,13 +51,14 @@ Status DirectoryClaim::Take(const std::string& directory, Claimant claimant,
         }
         std::this_thread::sleep_for(kRetryEvery);
     }
-    Mark(fd, claimant == Claimant::Application ? kApplicationMark : kCommandLineMark);
-    claim.reset(new DirectoryClaim(fd));
+    if (!status.ok()) return Status::IoError(directory + ": cannot claim: " + status.message());
+    Mark(*file, claimant == Claimant::Application ? kApplicationMark : kCommandLineMark);
+    claim.reset(new DirectoryClaim(std::move(file)));
     return Status::Ok();
 }
 
-DirectoryClaim::~DirectoryClaim() {
-    if (fd_ >= 0) close(fd_);  // also releases the lock
-}
+DirectoryClaim::DirectoryClaim(std::unique_ptr<File> file) : file_(std::move(file)) {}
+
+DirectoryClaim::~DirectoryClaim() = default;  // closing the file releases the lock
 
 }  // namespace brevanta

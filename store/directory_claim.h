@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace brevanta {
@@ -28,8 +29,8 @@ class DirectoryClaim {
     DirectoryClaim& operator=(const DirectoryClaim&) = delete;
 
   private:
-    explicit DirectoryClaim(int fd) : fd_(fd) {}
-    int fd_;  // -1 without a claim file
+    explicit DirectoryClaim(std::unique_ptr<File> file);
+    std::unique_ptr<File> file_;  // null without a claim file
 };
 
 // The name of the claim file in a data directory.

@@ -1,17 +1,10 @@
 #include "store/directory_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 namespace brevanta {
 
-DirectoryLock::~DirectoryLock() {
-    if (fd_ >= 0) close(fd_);
-}
+DirectoryLock::DirectoryLock(std::string directory) : directory_(std::move(directory)) {}
+
+DirectoryLock::~DirectoryLock() = default;
 
 Status DirectoryLock::Acquire(Kind kind) {
     if (depth_ > 0) {
@@ -23,25 +16,21 @@ Status DirectoryLock::Acquire(Kind kind) {
         }
         return Status::InvalidArgument(directory_ + ": a write inside a read of the tables.");
     }
-    if (fd_ < 0) {
-        fd_ = open(directory_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0) {
-            return Status::IoError(directory_ + ": cannot lock: " + std::strerror(errno));
-        }
+    Status status;
+    if (!directory_file_) {
+        status = FileSystem::Default().Open(directory_, OpenMode::Read, &directory_file_);
     }
-    const int operation = kind == Kind::Exclusive ? LOCK_EX : LOCK_SH;
-    while (flock(fd_, operation) != 0) {
-        if (errno != EINTR) {
-            return Status::IoError(directory_ + ": cannot lock: " + std::strerror(errno));
-        }
+    if (status.ok()) {
+        status = directory_file_->Lock(kind);
     }
+    if (!status.ok()) return Status::IoError(directory_ + ": cannot lock: " + status.message());
     held_ = kind;
     depth_ = 1;
     return Status::Ok();
 }
 
 void DirectoryLock::Release() {
-    if (--depth_ == 0) flock(fd_, LOCK_UN);
+    if (--depth_ == 0) directory_file_->Unlock();
 }
 
 DirectoryLock::Hold::Hold(DirectoryLock& lock, Kind kind) : lock_(lock) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace brevanta {
@@ -13,12 +15,12 @@ namespace brevanta {
 // or any hold inside one of the same kind, takes nothing more.
 class DirectoryLock {
   public:
-    explicit DirectoryLock(std::string directory) : directory_(std::move(directory)) {}
+    explicit DirectoryLock(std::string directory);
     ~DirectoryLock();
     DirectoryLock(const DirectoryLock&) = delete;
     DirectoryLock& operator=(const DirectoryLock&) = delete;
 
-    enum class Kind { Shared, Exclusive };
+    using Kind = LockKind;
 
     // Held from construction until destruction; status() says why it could not be taken.
     class Hold {
@@ -40,7 +42,7 @@ class DirectoryLock {
     void Release();
 
     std::string directory_;
-    int fd_ = -1;
+    std::unique_ptr<File> directory_file_;  // opened at the first hold
     int depth_ = 0;
     Kind held_ = Kind::Shared;
 };

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/blanks.h"
+#include "core/windows_1252.h"
 #include "store/records.h"
 
 namespace brevanta {
@@ -23,6 +24,13 @@ bool ParseTableNumber(std::string_view text, double& value) {
     return error == std::errc() && stop == end && std::isfinite(value);
 }
 
+Status StorableTexts(std::initializer_list<std::string_view> texts) {
+    for (std::string_view text : texts) {
+        if (Status status = EncodeWindows1252(text).status(); !status.ok()) return status;
+    }
+    return Status::Ok();
+}
+
 Status Prefixed(const std::string& prefix, const Status& status) {
     std::string message = prefix + status.message();
     switch (status.code()) {
@@ -36,6 +44,8 @@ Status Prefixed(const std::string& prefix, const Status& status) {
             return Status::Corruption(std::move(message));
         case Status::Code::InvalidArgument:
             return Status::InvalidArgument(std::move(message));
+        case Status::Code::PermissionDenied:
+            return Status::PermissionDenied(std::move(message));
     }
     return Status::IoError(std::move(message));
 }
@@ -74,11 +84,11 @@ void RowReader::Fail(FieldHandle field, std::string_view text, std::string_view 
     if (!status_.ok()) return;
     status_ = Status::Corruption(
         table_name_ + ", row " + std::to_string(row_) + ", field " + FieldName(table_, field) +
-        ": \"" + std::string(TrimTrailingBlanks(text)) + "\" is not " + std::string(what));
+        ": \"" + DecodeWindows1252(TrimTrailingBlanks(text)) + "\" is not " + std::string(what));
 }
 
 std::string RowReader::Text(FieldHandle field) {
-    return std::string(TrimTrailingBlanks(table_.FieldText(field)));
+    return DecodeWindows1252(TrimTrailingBlanks(table_.FieldText(field)));
 }
 
 double RowReader::Number(FieldHandle field) {
@@ -133,7 +143,9 @@ void RowWriter::Check(FieldHandle field, Status status) {
 }
 
 void RowWriter::Text(FieldHandle field, std::string_view text) {
-    if (status_.ok()) Check(field, table_.AssignText(field, text));
+    if (!status_.ok()) return;
+    const Windows1252Text encoded = EncodeWindows1252(text);
+    Check(field, encoded.refused ? encoded.status() : table_.AssignText(field, encoded.bytes));
 }
 
 void RowWriter::Number(FieldHandle field, double value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ class RowReader {
 
     void SetRow(int row) { row_ = row; }
 
-    // Trailing blanks removed; leading blanks stay.
+    // Decoded from Windows-1252; trailing blanks removed, leading blanks stay.
     std::string Text(FieldHandle field);
     // A decimal number; blank or malformed text fails.
     double Number(FieldHandle field);
@@ -57,7 +58,8 @@ class RowReader {
 
 // Writes typed fields of the current row or the row being prepared. The first failure
 // sticks and later writes are skipped, so callers assign numbers (which can be refused)
-// before texts and check status() once.
+// before texts and check status() once. Texts are written in Windows-1252; one holding a
+// character the code page lacks is refused (rewrites check theirs first: StorableTexts).
 class RowWriter {
   public:
     RowWriter(Table& table, std::string table_name)
@@ -80,6 +82,10 @@ class RowWriter {
     std::string table_name_;
     Status status_;
 };
+
+// Ok, or the refusal of the first text RowWriter::Text would refuse. Rewrites check their
+// texts before writing any field, so that a refused text leaves the row as it was.
+Status StorableTexts(std::initializer_list<std::string_view> texts);
 
 // The same failure with its message led by `prefix` (e.g. the table's name).
 Status Prefixed(const std::string& prefix, const Status& status);

@@ -220,14 +220,17 @@ Status AppendAll(const TableFile& file, AppendStart start, Id first_id,
     return status.ok() ? closed : status;
 }
 
-// Opens the table, appends one row and closes it.
+// Opens the table, appends one row and closes it. A batch of one, so that the row reaches the
+// disk before the count that covers it.
 template <typename Rows, typename Write>
 Status AppendOneRow(const TableFile& file, AppendStart start, Write write) {
     RowAppender<Rows> appender(file, start);
     Status status = appender.Open();
+    if (status.ok()) status = appender.BeginBatch();
     if (status.ok()) status = appender.Append(write);
-    if (status.ok()) status = appender.Close();
-    return status;
+    if (status.ok()) status = appender.Commit();
+    const Status closed = appender.Close();
+    return status.ok() ? closed : status;
 }
 
 }  // namespace brevanta

@@ -1,13 +1,7 @@
 #include "store/table_engine.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,6 +10,8 @@
 #include <optional>
 
 #include "core/clock.h"
+#include "core/file_system.h"
+#include "core/whole_file.h"
 #include "store/table_format.h"
 
 namespace brevanta {
@@ -26,8 +22,6 @@ using namespace dbf;
 
 // Rows are read in blocks of about this many bytes, so a scan costs few system calls.
 constexpr size_t kReadBlockBytes = 256 * 1024;
-// Pack and create stream their output through a buffer of this size.
-constexpr size_t kWriteBufferBytes = 1024 * 1024;
 
 uint16_t GetU16(const char* p) {
     return static_cast<uint16_t>(static_cast<uint8_t>(p[0]) | static_cast<uint8_t>(p[1]) << 8);
@@ -42,30 +36,6 @@ void PutU16(char* p, uint32_t value) {
 void PutU32(char* p, uint32_t value) {
     PutU16(p, value & 0xFFFF);
     PutU16(p + 2, value >> 16);
-}
-
-std::string ErrnoText() { return std::strerror(errno); }
-
-// Repeats pread or pwrite until every byte has moved; false on an error or at end of file.
-template <typename Transfer, typename Bytes>
-bool TransferAll(Transfer transfer, int fd, Bytes* data, size_t size, uint64_t offset) {
-    while (size > 0) {
-        const ssize_t n = transfer(fd, data, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-        offset += static_cast<uint64_t>(n);
-    }
-    return true;
-}
-
-bool ReadAt(int fd, char* data, size_t size, uint64_t offset) {
-    return TransferAll(pread, fd, data, size, offset);
-}
-
-bool WriteAt(int fd, const char* data, size_t size, uint64_t offset) {
-    return TransferAll(pwrite, fd, data, size, offset);
 }
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -128,6 +98,16 @@ void PutUpdateDate(char* header, const Clock& clock) {
     header[kUpdateDateOffset + 2] = static_cast<char>(today.day());
 }
 
+// The leading header bytes that a write of rows changes: the update date, the row count and
+// the language driver.
+constexpr int kPatchedHeaderSize = kLanguageDriverOffset + 1;
+
+void PatchHeader(char* header, uint32_t count, const Clock& clock) {
+    PutUpdateDate(header, clock);
+    PutU32(header + kRecordCountOffset, count);
+    header[kLanguageDriverOffset] = static_cast<char>(kWindowsAnsiLanguageDriver);
+}
+
 // The header and descriptors of a new, empty table.
 std::string NewHeader(const std::vector<FieldSpec>& fields, const Clock& clock) {
     const size_t header_length = kHeaderSize + fields.size() * kDescriptorSize + 1;
@@ -143,63 +123,12 @@ std::string NewHeader(const std::vector<FieldSpec>& fields, const Clock& clock) 
         record_length += static_cast<uint32_t>(fields[i].width);
     }
     header[kVersionOffset] = static_cast<char>(kVersion);
-    PutUpdateDate(header.data(), clock);
-    PutU32(header.data() + kRecordCountOffset, 0);
+    PatchHeader(header.data(), 0, clock);
     PutU16(header.data() + kHeaderLengthOffset, static_cast<uint32_t>(header_length));
     PutU16(header.data() + kRecordLengthOffset, record_length);
     header[header_length - 1] = kHeaderTerminator;
     return header;
 }
-
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Makes a rename or link in the directory survive a power loss.
-void SyncDirectoryOf(const std::string& path) {
-    const int fd = open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
-}
-
-// A new file beside `path`, so that renaming or linking it there stays on one file system.
-int CreateTempBeside(const std::string& path, std::string& temp_path) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_path = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-        const int fd = open(temp_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Sequential writes to a file through one buffer; the first failure sticks.
-class FileWriter {
-  public:
-    explicit FileWriter(int fd) : fd_(fd) { buffer_.reserve(kWriteBufferBytes); }
-    void Add(const char* data, size_t size) {
-        if (buffer_.size() + size > kWriteBufferBytes) Flush();
-        buffer_.insert(buffer_.end(), data, data + size);
-    }
-    bool Finish() {
-        Flush();
-        return ok_ && fsync(fd_) == 0;
-    }
-
-  private:
-    void Flush() {
-        if (ok_ && !WriteAt(fd_, buffer_.data(), buffer_.size(), offset_)) ok_ = false;
-        offset_ += buffer_.size();
-        buffer_.clear();
-    }
-    int fd_;
-    std::vector<char> buffer_;
-    uint64_t offset_ = 0;
-    bool ok_ = true;
-};
 
 // The decimal form of a number with `decimals` decimals, when it fits in `width`.
 std::optional<std::string> NumberText(double value, int width, int decimals) {
@@ -229,10 +158,14 @@ Status NotOpen() { return Status::InvalidArgument("The table is not open."); }
 
 class Table::Impl {
   public:
-    // write_errno: why the file could only be opened for reading, or 0.
-    Impl(const Clock& clock, int fd, std::string path, int write_errno)
-        : clock_(clock), fd_(fd), path_(std::move(path)), write_errno_(write_errno) {}
-    ~Impl() { close(fd_); }  // also releases the lock
+    // write_refusal: why the file may not be written (it was opened for reading), or ok.
+    Impl(const Clock& clock, FileSystem& fs, std::unique_ptr<File> file, std::string path,
+         Status write_refusal)
+        : clock_(clock),
+          fs_(fs),
+          file_(std::move(file)),
+          path_(std::move(path)),
+          write_refusal_(std::move(write_refusal)) {}
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
 
@@ -281,24 +214,27 @@ class Table::Impl {
     Status Corrupt(const std::string& what) const {
         return Status::Corruption(path_ + ": " + what + ".");
     }
-    // A write to a file opened for reading fails with EBADF; the user needs the reason the
-    // file is not writable ("Permission denied", "Read-only file system").
-    Status IoFailure(const std::string& what) const {
-        const int reason = errno == EBADF && write_errno_ != 0 ? write_errno_ : errno;
-        return Status::IoError(path_ + ": " + what + ": " + std::strerror(reason));
+    Status IoFailure(const std::string& what, const Status& reason) const {
+        return Status::IoError(path_ + ": " + what + ": " + reason.message());
     }
+    // Exactly `size` bytes, or a failure.
+    Status ReadAt(uint64_t offset, char* data, size_t size);
+    // Every write of the table goes here, so a table that may not be written says why.
+    Status WriteAt(uint64_t offset, std::string_view data);
+    Status Sync();
     Status ReadDescriptors(const std::string& header);
     Status LoadRow(int64_t row);
     Status FlushRow();
     Status WriteHeaderCountAndDate();
-    Status FindDeleted(bool& found);
-    Status WritePacked(int temp_fd, uint32_t& live_rows);
+    Status CountDeleted(uint32_t& deleted);
+    Status WritePacked(FileWriter& out, const std::string& header);
     void ClearRow();
 
     const Clock& clock_;
-    int fd_;
+    FileSystem& fs_;
+    std::unique_ptr<File> file_;  // closing it releases the lock
     std::string path_;
-    int write_errno_;
+    Status write_refusal_;
     std::vector<FieldSpec> fields_;
     std::vector<size_t> offsets_;  // of each field within a record
     uint32_t header_length_ = 0;
@@ -321,15 +257,33 @@ class Table::Impl {
     int64_t block_rows_ = 0;
 };
 
+Status Table::Impl::ReadAt(uint64_t offset, char* data, size_t size) {
+    size_t read = 0;
+    Status status = file_->ReadAt(offset, data, size, &read);
+    if (status.ok() && read < size) status = Status::IoError("the file ends too early");
+    return status;
+}
+
+Status Table::Impl::WriteAt(uint64_t offset, std::string_view data) {
+    if (!write_refusal_.ok()) return write_refusal_;
+    return file_->WriteAt(offset, data);
+}
+
+Status Table::Impl::Sync() {
+    const Status status = file_->Sync();
+    return status.ok() ? status : IoFailure("cannot save the changes", status);
+}
+
 Status Table::Impl::ReadHeader() {
-    struct stat info {};
-    if (fstat(fd_, &info) != 0) return IoFailure("cannot read");
-    if (!S_ISREG(info.st_mode)) return Corrupt("not a regular file");
-    const uint64_t file_size = static_cast<uint64_t>(info.st_size);
+    FileInfo info;
+    if (Status status = file_->Info(&info); !status.ok()) return IoFailure("cannot read", status);
+    if (info.kind != FileInfo::Kind::Regular) return Corrupt("not a regular file");
+    const uint64_t file_size = info.size;
     if (file_size < kHeaderSize) return Corrupt("shorter than a table header");
 
     std::string header(kHeaderSize, '\0');
-    if (!ReadAt(fd_, header.data(), kHeaderSize, 0)) return IoFailure("cannot read the header");
+    if (Status status = ReadAt(0, header.data(), kHeaderSize); !status.ok())
+        return IoFailure("cannot read the header", status);
     if (static_cast<uint8_t>(header[kVersionOffset]) != kVersion)
         return Corrupt("not a dBASE III table");
     count_ = GetU32(header.data() + kRecordCountOffset);
@@ -341,8 +295,10 @@ Status Table::Impl::ReadHeader() {
         return Corrupt("bad row count");
 
     header.resize(header_length_);
-    if (!ReadAt(fd_, header.data() + kHeaderSize, header_length_ - kHeaderSize, kHeaderSize))
-        return IoFailure("cannot read the header");
+    if (Status status =
+            ReadAt(kHeaderSize, header.data() + kHeaderSize, header_length_ - kHeaderSize);
+        !status.ok())
+        return IoFailure("cannot read the header", status);
     if (Status status = ReadDescriptors(header); !status.ok()) return status;
     if (file_size < RowOffset(count_)) return Corrupt("truncated: fewer rows than the header says");
     header_bytes_ = std::move(header);
@@ -390,10 +346,10 @@ Status Table::Impl::LoadRow(int64_t row) {
         block_rows_ = std::min<int64_t>(rows_per_block, count_ - row);
         block_first_ = row;
         block_.resize(static_cast<size_t>(block_rows_) * record_length_);
-        if (!ReadAt(fd_, block_.data(), block_.size(), RowOffset(row))) {
+        if (Status status = ReadAt(RowOffset(row), block_.data(), block_.size()); !status.ok()) {
             block_rows_ = 0;
             ClearRow();
-            return IoFailure("cannot read rows");
+            return IoFailure("cannot read rows", status);
         }
     }
     const char* source = block_.data() + static_cast<size_t>(row - block_first_) * record_length_;
@@ -408,8 +364,8 @@ Status Table::Impl::LoadRow(int64_t row) {
 Status Table::Impl::FlushRow() {
     if (!changed_ || row_ < 0) return Status::Ok();
     changed_ = false;
-    if (!WriteAt(fd_, record_.data(), record_length_, RowOffset(row_)))
-        return IoFailure("cannot write a row");
+    if (Status status = WriteAt(RowOffset(row_), {record_.data(), record_.size()}); !status.ok())
+        return IoFailure("cannot write a row", status);
     modified_ = true;
     if (row_ >= block_first_ && row_ < block_first_ + block_rows_) {
         std::copy(record_.begin(), record_.end(),
@@ -419,14 +375,14 @@ Status Table::Impl::FlushRow() {
 }
 
 Status Table::Impl::WriteHeaderCountAndDate() {
-    char patch[kHeaderLengthOffset];
-    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
-    PutUpdateDate(patch, clock_);
-    PutU32(patch + kRecordCountOffset, count_);
-    if (!WriteAt(fd_, patch + kUpdateDateOffset, kHeaderLengthOffset - kUpdateDateOffset,
-                 kUpdateDateOffset))
-        return IoFailure("cannot write the header");
-    std::copy(patch, patch + kHeaderLengthOffset, header_bytes_.begin());
+    char patch[kPatchedHeaderSize];
+    std::copy(header_bytes_.begin(), header_bytes_.begin() + kPatchedHeaderSize, patch);
+    PatchHeader(patch, count_, clock_);
+    if (Status status = WriteAt(
+            kUpdateDateOffset, {patch + kUpdateDateOffset, kPatchedHeaderSize - kUpdateDateOffset});
+        !status.ok())
+        return IoFailure("cannot write the header", status);
+    std::copy(patch, patch + kPatchedHeaderSize, header_bytes_.begin());
     return Status::Ok();
 }
 
@@ -461,8 +417,8 @@ Status Table::Impl::Append() {
     std::vector<char> bytes(record_);
     bytes.push_back(kEndOfFile);
     modified_ = true;
-    if (!WriteAt(fd_, bytes.data(), bytes.size(), RowOffset(count_)))
-        return IoFailure("cannot append a row");
+    if (Status status = WriteAt(RowOffset(count_), {bytes.data(), bytes.size()}); !status.ok())
+        return IoFailure("cannot append a row", status);
     ++count_;
     if (Status status = batch_start_ ? Status::Ok() : WriteHeaderCountAndDate(); !status.ok()) {
         --count_;
@@ -477,10 +433,14 @@ void Table::Impl::BeginAppends() {
     if (!batch_start_) batch_start_ = count_;
 }
 
+// The rows reach the disk before the count that covers them, so that after a power loss the
+// count never reaches beyond the rows.
 Status Table::Impl::CommitAppends() {
     if (!batch_start_) return Status::Ok();
     Status status = FlushRow();
+    if (status.ok()) status = Sync();
     if (status.ok()) status = WriteHeaderCountAndDate();
+    if (status.ok()) status = Sync();
     if (!status.ok()) {
         DiscardAppends();
         return status;
@@ -490,47 +450,47 @@ Status Table::Impl::CommitAppends() {
     return Status::Ok();
 }
 
-// The rows past the count the batch started from go, and the end-of-file marker is put back
-// where they began.
+// The header goes back to the count the batch started from (when a failed commit may have
+// raised it), then the rows past that count go and the end-of-file marker is put back where
+// they began.
 Status Table::Impl::DiscardAppends() {
     if (!batch_start_) return Status::Ok();
     count_ = *batch_start_;
     batch_start_.reset();
     ClearRow();
     block_rows_ = 0;
-    const char end = kEndOfFile;
-    if (ftruncate(fd_, static_cast<off_t>(RowOffset(count_))) != 0 ||
-        !WriteAt(fd_, &end, 1, RowOffset(count_)))
-        return IoFailure("cannot remove the rows of a failed append");
-    return Status::Ok();
-}
-
-Status Table::Impl::FindDeleted(bool& found) {
-    found = false;
-    for (int64_t row = 0; row < count_ && !found; ++row) {
-        if (Status status = LoadRow(row); !status.ok()) return status;
-        found = record_[0] == kDeletedFlag;
+    if (!write_refusal_.ok()) return Status::Ok();  // nothing can have been written
+    const bool count_raised = GetU32(header_bytes_.data() + kRecordCountOffset) != count_;
+    if (count_raised) {
+        if (Status status = WriteHeaderCountAndDate(); !status.ok()) return status;
     }
-    return Status::Ok();
+    Status status = file_->Truncate(RowOffset(count_));
+    if (status.ok()) status = file_->WriteAt(RowOffset(count_), {&kEndOfFile, 1});
+    if (status.ok() && count_raised) status = file_->Sync();
+    return status.ok() ? status : IoFailure("cannot remove the rows of a failed append", status);
 }
 
-Status Table::Impl::WritePacked(int temp_fd, uint32_t& live_rows) {
-    FileWriter writer(temp_fd);
-    writer.Add(header_bytes_.data(), header_bytes_.size());
-    live_rows = 0;
+Status Table::Impl::CountDeleted(uint32_t& deleted) {
+    deleted = 0;
     for (int64_t row = 0; row < count_; ++row) {
         if (Status status = LoadRow(row); !status.ok()) return status;
-        if (record_[0] == kDeletedFlag) continue;
-        writer.Add(record_.data(), record_.size());
-        ++live_rows;
+        if (record_[0] == kDeletedFlag) ++deleted;
     }
-    writer.Add(&kEndOfFile, 1);
-    char patch[kHeaderLengthOffset];
-    std::copy(header_bytes_.begin(), header_bytes_.begin() + kHeaderLengthOffset, patch);
-    PutUpdateDate(patch, clock_);
-    PutU32(patch + kRecordCountOffset, live_rows);
-    if (!writer.Finish() || !WriteAt(temp_fd, patch, kHeaderLengthOffset, 0) || fsync(temp_fd) != 0)
-        return IoFailure("cannot write the packed table");
+    return Status::Ok();
+}
+
+Status Table::Impl::WritePacked(FileWriter& out, const std::string& header) {
+    out.Add(header);
+    for (int64_t row = 0; row < count_; ++row) {
+        if (Status status = LoadRow(row); !status.ok()) return status;
+        if (record_[0] != kDeletedFlag) out.Add({record_.data(), record_.size()});
+    }
+    out.Add({&kEndOfFile, 1});
+    // The lock moves to the new file before it takes the table's name.
+    if (locked_) {
+        if (Status status = out.file().Lock(LockKind::Exclusive); !status.ok())
+            return IoFailure("cannot lock the packed table", status);
+    }
     return Status::Ok();
 }
 
@@ -539,38 +499,38 @@ Status Table::Impl::WritePacked(int temp_fd, uint32_t& live_rows) {
 Status Table::Impl::Pack() {
     Status status = FlushRow();
     ClearRow();
-    bool any_deleted = false;
-    if (status.ok()) status = FindDeleted(any_deleted);
+    uint32_t deleted = 0;
+    if (status.ok()) status = CountDeleted(deleted);
     ClearRow();
-    if (!status.ok() || !any_deleted) return status;
+    if (!status.ok() || deleted == 0) return status;
 
-    std::string temp_path;
-    const int temp_fd = CreateTempBeside(path_, temp_path);
-    if (temp_fd < 0) return IoFailure("cannot create a file beside the table");
-    uint32_t live_rows = 0;
-    status = WritePacked(temp_fd, live_rows);
+    FileInfo info;
+    if (status = file_->Info(&info); !status.ok()) return IoFailure("cannot read", status);
+    const uint32_t live_rows = count_ - deleted;
+    std::string header = header_bytes_;
+    PatchHeader(header.data(), live_rows, clock_);
+    std::unique_ptr<File> packed;
+    WholeFileOptions options;
+    options.permissions = info.permissions;
+    options.keep_open = &packed;
+    Status table_failure;  // reading the rows or locking, worded already
+    status = WriteWholeFile(
+        fs_, path_,
+        [&](FileWriter& out) {
+            table_failure = WritePacked(out, header);
+            return table_failure;
+        },
+        options);
     ClearRow();
-    struct stat info {};
-    if (status.ok() && (fstat(fd_, &info) != 0 || fchmod(temp_fd, info.st_mode & 07777) != 0))
-        status = IoFailure("cannot copy the table's permissions");
-    // The lock moves to the new file before it takes the table's name.
-    if (status.ok() && locked_ && flock(temp_fd, LOCK_EX) != 0)
-        status = IoFailure("cannot lock the packed table");
-    if (status.ok() && rename(temp_path.c_str(), path_.c_str()) != 0)
-        status = IoFailure("cannot replace the table by its packed copy");
-    if (!status.ok()) {
-        close(temp_fd);
-        unlink(temp_path.c_str());
-        return status;
-    }
-    SyncDirectoryOf(path_);
-    close(fd_);
-    fd_ = temp_fd;
-    count_ = live_rows;
-    PutU32(header_bytes_.data() + kRecordCountOffset, live_rows);
     block_rows_ = 0;
-    modified_ = false;
-    return Status::Ok();
+    if (packed) {  // the packed table holds the table's name now
+        file_ = std::move(packed);
+        count_ = live_rows;
+        header_bytes_ = std::move(header);
+        modified_ = false;
+    }
+    if (!table_failure.ok()) return table_failure;
+    return status.ok() ? status : IoFailure("cannot pack", status);
 }
 
 Status Table::Impl::SetDeletionFlag(char flag) {
@@ -588,9 +548,11 @@ Status Table::Impl::Blank() {
 }
 
 Status Table::Impl::AssignField(int field, std::string_view text, bool right_aligned) {
+    assert(field >= 0 && static_cast<size_t>(field) < fields_.size());
     if (Status status = CheckRow(); !status.ok()) return status;
     char* start = record_.data() + OffsetOf(field);
     const size_t width = static_cast<size_t>(fields_[static_cast<size_t>(field)].width);
+    assert(text.size() <= width);
     const size_t padding = width - text.size();
     char* text_start = right_aligned ? start + padding : start;
     std::fill(start, start + width, ' ');
@@ -600,17 +562,18 @@ Status Table::Impl::AssignField(int field, std::string_view text, bool right_ali
 }
 
 Status Table::Impl::LockAll() {
-    while (flock(fd_, LOCK_EX) != 0) {
-        if (errno != EINTR) return IoFailure("cannot lock");
-    }
+    if (Status status = file_->Lock(LockKind::Exclusive); !status.ok())
+        return IoFailure("cannot lock", status);
     locked_ = true;
     return Status::Ok();
 }
 
+// One sync for everything the operation wrote.
 Status Table::Impl::Close() {
     if (batch_start_) return DiscardAppends();
     Status status = FlushRow();
     if (modified_ && status.ok()) status = WriteHeaderCountAndDate();
+    if (modified_ && status.ok()) status = Sync();
     return status;
 }
 
@@ -626,49 +589,51 @@ Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fiel
         if (field.name.size() > kMaxFieldNameLength)
             return Status::InvalidArgument(path + ": field name " + field.name + " is too long.");
     }
-    std::string temp_path;
-    const int fd = CreateTempBeside(path, temp_path);
-    if (fd < 0) return Status::IoError(path + ": cannot create: " + ErrnoText());
-    FileWriter writer(fd);
+    FileSystem& fs = FileSystem::Default();
+    if (FileInfo existing; fs.Info(path, &existing).ok())
+        return Status::IoError(path + ": the file already exists.");
     const std::string header = NewHeader(fields, ClockOrSystem(clock));
-    writer.Add(header.data(), header.size());
-    writer.Add(&kEndOfFile, 1);
-    Status status;
-    if (!writer.Finish()) status = Status::IoError(path + ": cannot write: " + ErrnoText());
-    // A link, unlike a rename, never replaces a file that is already there.
-    if (status.ok() && link(temp_path.c_str(), path.c_str()) != 0) {
-        status = errno == EEXIST ? Status::IoError(path + ": the file already exists.")
-                                 : Status::IoError(path + ": cannot create: " + ErrnoText());
-    }
-    close(fd);
-    unlink(temp_path.c_str());
-    if (status.ok()) SyncDirectoryOf(path);
-    return status;
+    WholeFileOptions options;
+    options.replace = false;
+    const Status status = WriteWholeFile(
+        fs, path,
+        [&header](FileWriter& out) {
+            out.Add(header);
+            out.Add({&kEndOfFile, 1});
+            return Status::Ok();
+        },
+        options);
+    return status.ok() ? status : Status::IoError(path + ": cannot create: " + status.message());
 }
 
 Status Table::Open(const std::string& path, Mode mode) {
     Close();
-    // Non-blocking, so that a named pipe in place of a table cannot hang the open.
-    constexpr int kFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    int fd = mode == Mode::ReadWrite ? open(path.c_str(), O_RDWR | kFlags) : -1;
-    int write_errno = mode == Mode::ReadWrite ? 0 : EPERM;  // what a write would be told
-    if (fd < 0 &&
-        (mode == Mode::ReadOnly || errno == EACCES || errno == EROFS || errno == EISDIR)) {
-        if (mode == Mode::ReadWrite) write_errno = errno;
-        fd = open(path.c_str(), O_RDONLY | kFlags);
-    }
-    if (fd < 0) {
-        const std::string message = path + ": cannot open: " + ErrnoText();
-        return errno == ENOENT ? Status::NotFound(message) : Status::IoError(message);
-    }
-    struct stat file;
-    if (fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
-        close(fd);
+    FileSystem& fs = FileSystem::Default();
+    // Asked before opening, so that a named pipe or a device in place of a table is never opened.
+    FileInfo info;
+    Status status = fs.Info(path, &info);
+    if (status.ok() && info.kind != FileInfo::Kind::Regular)
         return Status::IoError(path + ": cannot open: not a regular file");
+    std::unique_ptr<File> file;
+    Status write_refusal = mode == Mode::ReadOnly
+                               ? Status::PermissionDenied("the table is open for reading only")
+                               : Status::Ok();
+    if (status.ok() && mode == Mode::ReadWrite) {
+        status = fs.Open(path, OpenMode::ReadWrite, &file);
+        // A table that may not be written is still read; its writes say why not.
+        if (status.IsPermissionDenied()) {
+            write_refusal = status;
+            status = Status::Ok();
+        }
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fd, path, write_errno);
-    if (Status status = impl->ReadHeader(); !status.ok()) return status;
+    if (status.ok() && !file) status = fs.Open(path, OpenMode::Read, &file);
+    if (!status.ok()) {
+        const std::string message = path + ": cannot open: " + status.message();
+        return status.IsNotFound() ? Status::NotFound(message) : Status::IoError(message);
+    }
+    auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fs, std::move(file), path,
+                                       std::move(write_refusal));
+    if (Status read = impl->ReadHeader(); !read.ok()) return read;
     impl_ = std::move(impl);
     return Status::Ok();
 }

@@ -44,10 +44,19 @@ class FieldHandle {
 //
 // Durability: a row is written before the header's row count is raised, and a pack
 // writes a new file beside the old one and renames it over it, so a process killed
-// at any point leaves a table that opens with every committed row.
+// at any point leaves a table that opens with every committed row. CommitAppends syncs the
+// rows before the header that counts them and the header after; every other write reaches
+// the disk by the sync of Close.
+//
+// Files are reached through FileSystem::Default(). A table that may not be written (a
+// read-only file, directory or file system) opens for reading, and its writes fail saying
+// why ("Permission denied", "Read-only file system").
 //
 // Every operation on a table that is not open returns a non-ok Status (reads yield
 // empty text); none of them crash.
+//
+// The engine moves text as bytes. Its callers write Windows-1252, so Create and every write of
+// the header mark the table with that language driver.
 //
 // The header's last-update date comes from `clock` (the system clock when null), which
 // must outlive the table.

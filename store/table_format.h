@@ -19,6 +19,12 @@ inline constexpr int kHeaderLengthOffset = 8;   // uint16: header + descriptors 
 inline constexpr int kRecordLengthOffset = 10;  // uint16: deletion flag + every field's width
 inline constexpr uint8_t kVersion = 0x03;       // dBASE III, no memo file
 
+// One byte naming the code page of the text. Windows ANSI (code page 1252) is the one the store
+// reads and writes every text in, so every write of a header marks the table with it; a table
+// that is only read keeps its byte.
+inline constexpr int kLanguageDriverOffset = 29;
+inline constexpr uint8_t kWindowsAnsiLanguageDriver = 0x03;
+
 // Field descriptor, one per field, right after the header.
 inline constexpr int kDescriptorSize = 32;
 inline constexpr int kFieldNameOffset = 0;  // 11 bytes: the name, NUL-padded

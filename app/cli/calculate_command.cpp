@@ -16,13 +16,12 @@
 
 namespace brevanta::cli {
 
-namespace {
-
-// Strict "YYYY-MM-DD" naming a real day.
 std::optional<Date> ParseIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     return Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
 }
+
+namespace {
 
 // A one-line bar redrawn in place; drawn only when stdout is a terminal.
 class ProgressBar {

@@ -2,7 +2,10 @@
 
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "core/date.h"
 
 namespace brevanta {
 class DataStore;
@@ -22,6 +25,8 @@ int WithClaimedStore(const std::function<int(DataStore&)>& run);
 // Prints an engine's result message (to stderr on failure); returns the exit code.
 int ReportEngineResult(const Status& status, const std::string& message);
 
+// Strict "YYYY-MM-DD" naming a real day.
+std::optional<Date> ParseIsoDate(const std::string& text);
 // Transforms an identifier option's text into a plain decimal whole number, or refuses it.
 const CLI::Validator& DecimalIdentifier();
 // Adds an option that reads an identifier (or, into a vector, repeated identifiers) as a plain
@@ -43,5 +48,6 @@ void AddCalculateCommand(CLI::App& app, int& exit_code);
 void AddImportCommand(CLI::App& app, int& exit_code);
 void AddExportCommand(CLI::App& app, int& exit_code);
 void AddReportCommand(CLI::App& app, int& exit_code);
+void AddReturnsCommand(CLI::App& app, int& exit_code);
 
 }  // namespace brevanta::cli

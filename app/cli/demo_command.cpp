@@ -85,21 +85,22 @@ Status WriteHistory(DataStore& store, const HoldingRecord& holding, const DemoIn
     ValueRecord value;
     value.HoldingId = holding.Id;
     value.PortfolioId = holding.PortfolioId;
+    // Stored together at the end: one write to each table per investment.
+    std::vector<TransactionRecord> flows;
+    std::vector<ValueRecord> values;
     const auto add = [&](Date date, const char* type, double amount, const char* text) {
         flow.Date = date;
         flow.Type = type;
         flow.Amount = Cents(amount);
         flow.Description = text;
-        return store.InsertTransaction(flow);
+        flows.push_back(flow);
     };
 
     double market_value = demo.initial_amount;
     // An investment bought during a month gets a top-up on that month's boundary.
     if (demo.inception_day != 0) {
         const Date month_end = MonthEndBefore(holding.InceptionDate, 0);
-        Status status =
-            add(month_end, CashContributionCode, demo.initial_amount / 10, "Top-up at month end");
-        if (!status.ok()) return status;
+        add(month_end, CashContributionCode, demo.initial_amount / 10, "Top-up at month end");
         market_value += Cents(demo.initial_amount / 10);
     }
     // The first value is at the end of the inception month, or a month later when the
@@ -108,30 +109,27 @@ Status WriteHistory(DataStore& store, const HoldingRecord& holding, const DemoIn
     for (int months_ago = first_month, month = 1; months_ago >= 0; --months_ago, ++month) {
         const Date month_end = MonthEndBefore(last_month_end, months_ago);
         market_value *= 1 + returns.Next();
-        Status status;
         if (demo.dividend_every > 0 && month % demo.dividend_every == 0) {
             const double dividend = market_value * 0.004 * demo.dividend_every;
-            status = add(month_end, DividendReinvestedCode, dividend, "Reinvested distribution");
+            add(month_end, DividendReinvestedCode, dividend, "Reinvested distribution");
             market_value += Cents(dividend);
         }
-        if (status.ok() && demo.yearly_contribution > 0 && month % 12 == 0) {
-            status = add(month_end, CashContributionCode, demo.yearly_contribution,
-                         "Yearly contribution");
+        if (demo.yearly_contribution > 0 && month % 12 == 0) {
+            add(month_end, CashContributionCode, demo.yearly_contribution, "Yearly contribution");
             market_value += demo.yearly_contribution;
         }
-        if (status.ok() && demo.withdrawal_every > 0 && month % demo.withdrawal_every == 0) {
+        if (demo.withdrawal_every > 0 && month % demo.withdrawal_every == 0) {
             const Date mid_month = Date::Ymd(month_end.year(), month_end.month(), 15);
             const double withdrawal = market_value * 0.05;
-            status = add(mid_month, WithdrawalCode, withdrawal, "Withdrawal");
+            add(mid_month, WithdrawalCode, withdrawal, "Withdrawal");
             market_value -= Cents(withdrawal);
         }
-        if (!status.ok()) return status;
         value.Date = month_end;
         value.Value = Cents(market_value);
-        status = store.InsertValue(value);
-        if (!status.ok()) return status;
+        values.push_back(value);
     }
-    return Status::Ok();
+    const Status status = store.InsertTransactions(flows);
+    return status.ok() ? store.InsertValues(values) : status;
 }
 
 Status WriteDemo(DataStore& store, Date last_month_end) {
@@ -181,13 +179,17 @@ void AddDemoCommand(CLI::App& app, int& exit_code) {
     static std::string directory;
     command->add_option("DIR", directory, "Directory to create")->required();
     command->callback([&exit_code] {
-        Status status = InstallDataDirectory(directory);
-        DataStore store(directory);
-        if (status.ok()) status = store.Load();
         const SystemClock clock;
         const Date last_month_end = MonthEndBefore(clock.Today(), 1);
-        if (status.ok()) status = WriteDemo(store, last_month_end);
-        if (status.ok()) status = CalculateDemo(store, clock, directory, last_month_end);
+        // Written before the directory takes its place, so that a failure leaves nothing.
+        const Status status =
+            InstallDataDirectory(directory, nullptr, [&](const std::string& unfinished) {
+                DataStore store(unfinished);
+                Status written = store.Load();
+                if (written.ok()) written = WriteDemo(store, last_month_end);
+                if (written.ok()) written = CalculateDemo(store, clock, unfinished, last_month_end);
+                return written;
+            });
         if (!status.ok()) {
             std::cerr << "demo: " << status.message() << "\n";
             exit_code = 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "core/clock.h"
 #include "reports/report_writer.h"
 #include "store/data_store.h"
 
@@ -42,11 +43,12 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
         ->add_option("CODE", code,
                      "10, 11, 12 portfolio performance (both, dollar-, time-weighted); 20 "
                      "market values and cash flows; 30, 31, 32 investment detail; 40, 41, "
-                     "42 investment returns; 50 investment transactions and values")
+                     "42 investment returns; 50 investment transactions and values; 60, 70 "
+                     "growth of an investment, a portfolio")
         ->required();
     AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
     auto* investment = AddIdentifierOption(*command, "--investment", holding_id,
-                                           "Investment identifier (codes 30-50)");
+                                           "Investment identifier (codes 30-60)");
     command->add_flag("--open", open, "Open the report in the default browser");
     command->callback([&exit_code, investment] {
         if (IsInvestmentReport(code) && investment->count() == 0) {
@@ -56,6 +58,7 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
         }
         exit_code = WithReadOnlyStore([](DataStore& store) {
             ReportWriter writer(store, std::filesystem::current_path());
+            writer.SetToday(SystemClock().Today());
             const Status status = writer.RunReport(portfolio_id, holding_id, code);
             if (!status.ok()) {
                 std::cerr << status.message() << "\n";

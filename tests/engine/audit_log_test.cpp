@@ -112,10 +112,10 @@ TEST_F(AuditLogTest, AnExistingFileIsOnlyAppendedTo) {
     EXPECT_EQ(ReadBytes(path()), "kept by the user\r\n" + kInvestmentBlock);
 }
 
-TEST_F(AuditLogTest, PortfolioBlockNamesNoInvestment) {
+TEST_F(AuditLogTest, PortfolioBlockNamesNoInvestmentInWindows1252) {
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Growth", std::nullopt}, results_, flows_).ok());
-    EXPECT_NE(ReadBytes(path()).find("   Portfolio: Growth\r\n"
+    ASSERT_TRUE(log.Append({"Caf\u00e9 \u2013 Growth", std::nullopt}, results_, flows_).ok());
+    EXPECT_NE(ReadBytes(path()).find("   Portfolio: Caf\xE9 \x96 Growth\r\n"
                                      "   Investment: n/a (Calculating for the entire portfolio)\r\n"
                                      "\r\n"),
               std::string::npos);

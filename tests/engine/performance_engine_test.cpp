@@ -357,6 +357,32 @@ TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd
     EXPECT_EQ(Column(kPortfolioTableFile, "INCD"), testing::Texts{"999999"});
 }
 
+// An unchanged value without flows: the trailing years take the zero shortcut, but the
+// inception rate is always searched and comes out where the search stops, a hair off zero.
+TEST_F(PerformanceEngineTest, OnlyTheTrailingYearsTakeTheZeroShortcut) {
+    const Pid portfolio = AddPortfolio("Steady");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
+    PerformanceEngine engine = MakeEngine();
+    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
+    const Figures figures = HoldingFiguresOf(fund);
+    EXPECT_EQ(figures[kOneYearDollarFigure], 0.0f);
+    EXPECT_EQ(figures[kInceptionAnnualisedDollarFigure], -2.87928125e-16f);
+}
+
+// Outside a calculation run nothing is reused: a second calculation of the same portfolio as
+// of the same date sees the value added since.
+TEST_F(PerformanceEngineTest, RecalculatedPortfolioSeesTheChangesSinceItsLastCalculation) {
+    const Pid portfolio = AddPortfolio("Growth");
+    const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
+    PerformanceEngine engine = MakeEngine();
+    ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
+    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kInceptionFigure], 0.0f);
+    AddValue(fund, D(2001, 6, 30), 1100);
+    ASSERT_TRUE(store().LoadValues().ok());
+    ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
+    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
+}
+
 TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
     const Pid portfolio = AddPortfolio("Two");
     const Hid older = AddHolding(portfolio, "Older", D(1999, 6, 30), 1000);

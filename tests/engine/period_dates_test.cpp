@@ -10,6 +10,7 @@ Date D(int y, int m, int d) { return Date::Ymd(y, m, d); }
 TEST(SubtractMonthsTest, ClampsTheDayToTheTargetMonth) {
     EXPECT_EQ(SubtractMonths(D(2001, 3, 31), 1), D(2001, 2, 28));
     EXPECT_EQ(SubtractMonths(D(2000, 3, 31), 1), D(2000, 2, 29));
+    EXPECT_EQ(SubtractMonths(D(2000, 3, 28), 1), D(2000, 2, 28));
     EXPECT_EQ(SubtractMonths(D(2001, 5, 31), 1), D(2001, 4, 30));
     EXPECT_EQ(SubtractMonths(D(2000, 2, 29), 12), D(1999, 2, 28));
 }

@@ -14,10 +14,12 @@ TEST(SubPeriodReturnTest, WeighsEveryFlowByOneHalf) {
               4.76190472f);
 }
 
-TEST(SubPeriodReturnTest, ZeroDenominatorMeansNoReturn) {
+TEST(SubPeriodReturnTest, OnlyAZeroDenominatorMeansNoReturn) {
     EXPECT_EQ(SubPeriodReturn(0, 0, 0, ReturnForm::Ratio), 1.0);
     EXPECT_EQ(SubPeriodReturn(0, 0, 0, ReturnForm::Percent), 0.0);
     EXPECT_EQ(SubPeriodReturn(100, 40, -200, ReturnForm::Ratio), 1.0);
+    // A withdrawal of more than twice the opening value: (0 + 200) / (100 - 200).
+    EXPECT_EQ(SubPeriodReturn(100, 0, -400, ReturnForm::Ratio), -2.0);
 }
 
 TEST(LinkingTest, ThreeYearExponentIsTheDecimalConstantNotOneThird) {

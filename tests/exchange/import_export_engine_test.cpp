@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/file_system.h"
 #include "exchange/failing_stream.h"
+#include "fakes/failing_file_system.h"
 #include "store/data_store_fixture.h"
 
 namespace brevanta::testing {
@@ -203,6 +205,19 @@ TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
                                       kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
 }
 
+TEST_F(ImportExportEngineTest, NamesAreWrittenInWindows1252AndTheFileReadsBack) {
+    const Pid cafe = AddPortfolio("Caf\u00e9 M\u00fcller \u2013 Fonds");
+    const Hid sued = AddHolding(cafe, "Fonds S\u00fcd", D(2001, 2, 1), 300);
+    const std::string path = File("sued.csv");
+    ASSERT_TRUE(engine_->ExportTransactions(cafe, sued, path).ok());
+    EXPECT_EQ(ReadBytes(path),
+              "PORTFOLIO: Caf\xE9 M\xFCller \x96 Fonds\r\nHOLDING: Fonds S\xFC"
+              "d\r\n" +
+                  kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
+    ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->ResultMessage(), "1 Transaction records were imported successfully.");
+}
+
 TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
     for (std::size_t capacity : {0u, 10u, 60u}) {
         FailingStream out(capacity);
@@ -227,8 +242,11 @@ TEST_F(ImportExportEngineTest, UncreatableFileIsReportedWithPathAndReason) {
 TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
     const std::string path = File("alpha.csv");
     WriteBytes(path, "old contents");
-    std::filesystem::create_directory(path + ".part");  // the temporary file cannot be made
+    FailingFileSystem fs(1);
+    const ScopedFileSystem failing(fs);
     EXPECT_FALSE(engine_->ExportTransactions(growth_, alpha_, path).ok());
+    EXPECT_EQ(engine_->ResultMessage(),
+              "Could not write " + path + ": Input/output error\r\nNo records were exported.");
     EXPECT_EQ(ReadBytes(path), "old contents");
 }
 

@@ -74,8 +74,9 @@ using ChromiumRenderTest = SampleReportsTest;
 TEST_F(ChromiumRenderTest, EveryKindOfPageLoadsWithItsImagesAndNoConsoleMessages) {
     if (!std::filesystem::exists(kChromium)) GTEST_SKIP() << kChromium << " is not installed";
     TempDir scratch;
-    for (int code : {kInvestmentDetailReport, kInvestmentDollarWeightedReport,
-                     kPortfolioPerformanceReport, kMarketValuesReport}) {
+    for (int code :
+         {kInvestmentDetailReport, kInvestmentDollarWeightedReport, kPortfolioPerformanceReport,
+          kMarketValuesReport, kInvestmentGrowthReport, kPortfolioGrowthReport}) {
         SCOPED_TRACE("report " + std::to_string(code));
         const std::string page = Run(code);
         const Rendering rendering = Render(writer().SavedPath(), scratch.path());

@@ -29,6 +29,10 @@ TEST_F(GoldenPagesTest, PortfolioPerformancePage) {
     ExpectGolden(Run(kPortfolioPerformanceReport), "portfolio_performance.html");
 }
 
+TEST_F(GoldenPagesTest, InvestmentGrowthPage) {
+    ExpectGolden(Run(kInvestmentGrowthReport), "investment_growth.html");
+}
+
 TEST_F(GoldenPagesTest, MarketValuesPage) {
     ExpectGolden(Run(kMarketValuesReport), "market_values.html");
 }

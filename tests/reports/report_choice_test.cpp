@@ -17,6 +17,8 @@ TEST(ReportChoiceTest, OneTickNarrowsTheReturnsAndBothOrNeitherGiveBoth) {
         {ReportKind::InvestmentDetail, 30, 31, 32, false},
         {ReportKind::InvestmentReturns, 40, 41, 42, false},
         {ReportKind::InvestmentLists, 50, 50, 50, false},
+        {ReportKind::InvestmentGrowth, 60, 60, 60, false},
+        {ReportKind::PortfolioGrowth, 70, 70, 70, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsPortfolioKind(c.kind), c.portfolio);

@@ -42,5 +42,20 @@ TEST_F(ReportCommandTest, RefusalsExitNonZero) {
     EXPECT_EQ(elsewhere.err, "Investment 1 is not in portfolio 2.\n");
 }
 
+// 2000 runs from 15 January to a value of 1100; in 2001 a contribution of 100 on 30 June
+// leaves June without return and December brings 1320 / 1200.
+TEST_F(ReportCommandTest, ReturnsPrintsTheCalendarYearsAsCsv) {
+    AddTransaction(Hid{1}, D(2001, 6, 30), "CC", 100);
+    AddValue(Hid{1}, D(2000, 12, 31), 1100);
+    AddValue(Hid{1}, D(2001, 12, 31), 1320);
+    const CliRun run =
+        RunCli(dir_.path(), "returns --portfolio 1 --investment 1 --date 2001-12-31 --csv");
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Year,Partial,Time-weighted %,Dollar-weighted %,Market value,Net contributions\r\n"
+              "2000,yes,10.00,n/a,1100.00,1000.00\r\n"
+              "2001,no,10.00,10.45,1320.00,100.00\r\n");
+}
+
 }  // namespace
 }  // namespace brevanta::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "exchange/failing_stream.h"
 #include "reports/report_fixture.h"
@@ -35,7 +36,9 @@ TEST_F(ReportWriterTest, PageIsSavedWithCrLfLinesInsideItsFrame) {
         page.substr(0, 81),
         "<!-----------------------------------------------------------------------------\r\n");
     EXPECT_NE(page.find("\r\n------------------------------------------------------------------"
-                        "------------>\r\n<HTML>\r\n<HEAD><TITLE>Brevanta</TITLE></HEAD>\r\n"
+                        "------------>\r\n<HTML>\r\n<HEAD><META http-equiv=\"Content-Type\" "
+                        "content=\"text/html; charset=windows-1252\"><TITLE>Brevanta</TITLE>"
+                        "</HEAD>\r\n"
                         "<BODY>\r\n<TABLE WIDTH='640'>\r\n"),
               std::string::npos);
     EXPECT_EQ(page.substr(page.size() - 18), "</BODY>\r\n</HTML>\r\n");
@@ -57,6 +60,21 @@ TEST_F(ReportWriterTest, RunReportPicksTheFileByTheKindOfCode) {
     ASSERT_TRUE(writer().RunReport(growth_, alpha_, kInvestmentListsReport).ok());
     EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
     EXPECT_TRUE(writer().RunReport(growth_, alpha_, 33).IsInvalidArgument());
+}
+
+// Never calculated, the portfolio's growth is as of today; once calculated, as of that date.
+TEST_F(ReportWriterTest, GrowthPagesAreAsOfThePerformanceDateOrToday) {
+    writer().SetToday(D(2001, 6, 30));
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_.html")));
+    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 6/30/2001"), std::string::npos);
+    StorePortfolioDate(growth_, D(2000, 12, 31));
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
+    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 12/31/2000"), std::string::npos);
+    ASSERT_TRUE(writer().RunReport(growth_, alpha_, kInvestmentGrowthReport).ok());
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
+    EXPECT_EQ(writer().RunInvestmentReport(growth_, Hid{7}, kInvestmentGrowthReport).message(),
+              "Investment 7 is not in portfolio 1.");
 }
 
 TEST_F(ReportWriterTest, CodesOfTheOtherKindAreRefused) {
@@ -87,6 +105,18 @@ TEST_F(ReportWriterTest, UnwritableFileIsReportedWithPathAndReason) {
     EXPECT_EQ(status.message(),
               "Could not write " + File("missing") + "/report1_.html: No such file or directory");
     EXPECT_TRUE(writer.SavedPath().empty());
+}
+
+TEST_F(ReportWriterTest, PageIsWrittenInWindows1252) {
+    const Hid cafe = AddHolding(growth_, "Caf\u00e9 M\u00fcller \u2013 Fonds", D(2000, 1, 15), 10);
+    ASSERT_TRUE(writer().RunInvestmentDetail(growth_, cafe).ok());
+    EXPECT_NE(ReadBytes(File("report1_2.html")).find("Caf\xE9 M\xFCller \x96 Fonds"),
+              std::string::npos);
+    // A character the code page lacks, which no table can hold, still reaches the browser.
+    writer().Add("\u2713");
+    std::ostringstream out;
+    ASSERT_TRUE(writer().WritePage(out).ok());
+    EXPECT_EQ(out.str().substr(out.str().size() - 10), "&#10003;\r\n");
 }
 
 TEST_F(ReportWriterTest, FailedStreamIsReported) {

@@ -29,6 +29,7 @@ class SampleReportsTest : public ::testing::Test {
         ASSERT_TRUE(store_->Load().ok());
         Fill();
         writer_ = std::make_unique<ReportWriter>(*store_, directory_);
+        writer_->SetToday(Date::Ymd(2011, 1, 7));
     }
 
     // Runs the report and returns the saved page.

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 
+#include "core/file_system.h"
+#include "fakes/failing_file_system.h"
+#include "store/file_size_limit.h"
 #include "store/run_command.h"
 #include "store/sample_table.h"
 #include "store/table_engine.h"
@@ -155,6 +158,67 @@ TEST_F(DataDirectoryTest, CliInitReportsWhatItMadeAndRefusesASecondTime) {
     EXPECT_NE(exit_code, 0);
     EXPECT_NE(second.find("already holds port.dbf; nothing was changed."), std::string::npos)
         << second;
+}
+
+TEST_F(DataDirectoryTest, InitAndDemoOnAFullDiskLeaveTheDirectoryAsItWas) {
+    struct FullDisk {
+        const char* command;
+        uintmax_t file_size_limit;  // bytes
+        bool directory_exists;
+    };
+    const FullDisk cases[] = {
+        {"init", 700, false},    // before the third table is made
+        {"init", 1500, true},    // while the settings rows are written
+        {"demo", 6000, false},   // while the first investments are stored
+        {"demo", 100000, true},  // near the end
+    };
+    for (const FullDisk& full : cases) {
+        std::filesystem::remove_all(temp_.File("new"));
+        if (full.directory_exists) std::filesystem::create_directories(dir_);
+        int exit_code = 0;
+        std::string output;
+        {
+            const testing::FileSizeLimit limit(full.file_size_limit);
+            output = RunCommand(
+                std::string(BREVANTA_CLI_PATH) + " " + full.command + " '" + dir_ + "'", exit_code);
+        }
+        const std::string name = std::string(full.command) + " within " +
+                                 std::to_string(full.file_size_limit) + " bytes";
+        EXPECT_NE(exit_code, 0) << name;
+        EXPECT_NE(output.find("File too large"), std::string::npos) << name << ": " << output;
+        if (full.directory_exists) {
+            EXPECT_EQ(FilesIn(dir_), std::vector<std::string>{}) << name;
+        } else {
+            EXPECT_EQ(FilesIn(temp_.path()), std::vector<std::string>{}) << name;
+        }
+    }
+}
+
+TEST_F(DataDirectoryTest, AFailedWriteOrSyncLeavesNothingBehind) {
+    for (const bool directory_exists : {false, true}) {
+        std::filesystem::remove_all(temp_.File("new"));
+        if (directory_exists) std::filesystem::create_directories(dir_);
+        for (int step = 1;; ++step) {
+            ASSERT_LT(step, 200);
+            testing::FailingFileSystem fs(step);
+            Status status;
+            {
+                const ScopedFileSystem failing(fs);
+                status = InstallDataDirectory(dir_);
+            }
+            if (!fs.failed()) {
+                ASSERT_TRUE(status.ok()) << status.message();
+                break;
+            }
+            EXPECT_FALSE(status.ok()) << "step " << step;
+            if (directory_exists) {
+                EXPECT_EQ(FilesIn(dir_), std::vector<std::string>{}) << "step " << step;
+            } else {
+                EXPECT_EQ(FilesIn(temp_.path()), std::vector<std::string>{}) << "step " << step;
+            }
+        }
+        EXPECT_EQ(FilesIn(dir_).size(), 9u);
+    }
 }
 
 }  // namespace

@@ -221,7 +221,9 @@ TEST_F(HistoryTest, TransactionsOfPortfolioMixOpeningEntriesInByDate) {
     // After 31 January (so the first opening is out), through 31 March.
     EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 31), D(2024, 3, 31), "CC"), 140);
     EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 30), D(2024, 4, 30), "CC"), 640);
-    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 1), D(2024, 12, 31), "WI"), 5);
+    // The withdrawal of 30 April counts through that day, not before.
+    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 1), D(2024, 4, 30), "WI"), 5);
+    EXPECT_EQ(store().PortfolioTypeTotal(portfolio_, D(2024, 1, 1), D(2024, 4, 29), "WI"), 0);
     EXPECT_EQ(store().TypeTotal(holding_, "CC"), 600);
     EXPECT_EQ(store().TypeTotal(holding_, "DI"), 2);
     EXPECT_EQ(store().TypeTotal(second, "WI"), 5);

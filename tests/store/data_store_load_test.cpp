@@ -1,11 +1,10 @@
 // Loading the store: the fixed order, and failures that name what is wrong and write nothing.
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "store/data_store_fixture.h"
+#include "store/unprivileged_user.h"
 
 namespace brevanta::testing {
 namespace {
@@ -157,24 +156,11 @@ TEST_F(LoadTest, AReadOnlyStoreReadsADirectoryItCannotWrite) {
         ASSERT_EQ(chmod(File(table).c_str(), 0444), 0);
     }
     ASSERT_EQ(chmod(dir_.path().c_str(), 0555), 0);
-    // Root writes anything, so the reader runs as an unprivileged user in a child.
-    const pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && setuid(65534) != 0) _exit(2);
+    EXPECT_TRUE(HoldsForAnUnprivilegedUser([this] {
         DataStore reader(dir_.path(), Table::Mode::ReadOnly);
-        _exit(reader.Load().ok() && reader.TransactionsOfHolding(Hid{1}).size() == 2 ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return reader.Load().ok() && reader.TransactionsOfHolding(Hid{1}).size() == 2;
+    }));
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // the deleted row is still there
-}
-
-TEST(DataUnavailable, MessageIsExact) {
-    EXPECT_STREQ(DataUnavailableMessage,
-                 "Your data files are currently in use or corrupted.\r\nDue to this the "
-                 "application is unable to be run\r\nand will stopped.");
 }
 
 }  // namespace

@@ -123,6 +123,51 @@ TEST_F(DataStoreTest, RenameWritesBothTextsAndReloads) {
     EXPECT_EQ(store().FindPortfolio(id)->Description, "Described");
 }
 
+TEST_F(DataStoreTest, TextsAreStoredInWindows1252WithOneByteACharacter) {
+    const std::string name = "Caf\u00e9 M\u00fcller \u2013 Fonds";
+    std::string longest;
+    for (int i = 0; i < kNameWidth; ++i) longest += "\u00e9";
+    const Pid id = AddPortfolio(name);
+    AddHolding(id, longest, D(2020, 1, 15), 100);
+    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), Texts({"Caf\xE9 M\xFCller \x96 Fonds"}));
+    EXPECT_EQ(Column(kHoldingTableFile, "HNAME"), Texts({std::string(kNameWidth, '\xE9')}));
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(id)->Name, name);
+    EXPECT_EQ(store().PortfolioName(id), name);
+    EXPECT_EQ(store().HoldingsOfPortfolio(id).at(0).Name, longest);
+}
+
+TEST_F(DataStoreTest, TextsTheTablesCannotHoldAreRefusedBeforeAnythingIsWritten) {
+    const Pid id = AddPortfolio("Growth");
+    const StoreResult<int> renamed = store().RenamePortfolio(id, "Gr\u00fcn", "\u2713 checked");
+    EXPECT_TRUE(renamed.status().IsInvalidArgument());
+    EXPECT_EQ(renamed.status().message(), "The character \"\u2713\" (U+2713) cannot be stored.");
+    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), Texts({"Growth"}));
+
+    HoldingRecord holding;
+    holding.PortfolioId = id;
+    holding.Name = "\u4e2d";
+    holding.InceptionDate = D(2020, 1, 15);
+    holding.InitialAmount = 100;
+    EXPECT_TRUE(store().InsertHolding(holding).status().IsInvalidArgument());
+    EXPECT_EQ(RowsInFile(kHoldingTableFile), 0);
+
+    const Hid fund = AddHolding(id, "Fund", D(2020, 1, 15), 100);
+    std::vector<TransactionRecord> series(2);
+    for (TransactionRecord& transaction : series) {
+        transaction.HoldingId = fund;
+        transaction.PortfolioId = id;
+        transaction.Date = D(2020, 2, 1);
+        transaction.Type = "CC";
+        transaction.Amount = 5;
+    }
+    series[1].Description = "\u2713";
+    size_t refused = 0;
+    EXPECT_TRUE(store().InsertTransactions(series, &refused).IsInvalidArgument());
+    EXPECT_EQ(refused, 1u);
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
+}
+
 TEST_F(DataStoreTest, PortfolioNameReadsTheTableNotTheList) {
     const Pid id = AddPortfolio("Listed");
     AppendRawRow(kPortfolioTableFile,
@@ -302,6 +347,21 @@ TEST_F(HoldingHistoryTest, CopyCarriesFiguresTransactionsAndValuesUnderNewIdenti
         EXPECT_EQ(store().TransactionsOfHolding(holding_)[1].Id, Tid{2});
         EXPECT_EQ(store().ValuesOfHolding(holding_).size(), 3u);
     }
+}
+
+TEST_F(HoldingHistoryTest, EveryByteOfACopiedNameSurvivesReadingAndWriting) {
+    // The five bytes Windows-1252 leaves undefined among others.
+    const std::string bytes = "\x81\x8D\x8F\x90\x9D \x80\xE9\xFF";
+    {
+        Table table;
+        ASSERT_TRUE(table.Open(File(kHoldingTableFile)).ok());
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.AssignText(table.Field("HNAME"), bytes).ok());
+        ASSERT_TRUE(table.Close().ok());
+    }
+    Reopen();
+    ASSERT_TRUE(store().CopyHolding(holding_, target_portfolio_).ok());
+    EXPECT_EQ(Column(kHoldingTableFile, "HNAME"), Texts({bytes, bytes}));
 }
 
 TEST_F(HoldingHistoryTest, MoveDeletesTheSourceAfterTheCopy) {

@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <functional>
 
 #include "core/clock.h"
 #include "store/sample_table.h"
 #include "store/table_format.h"
 #include "store/temp_dir.h"
+#include "store/unprivileged_user.h"
 
 namespace brevanta {
 namespace {
@@ -72,6 +74,7 @@ TEST_F(TableEngineTest, HeaderBytesFollowTheDbaseLayout) {
     EXPECT_EQ(bytes.substr(1, 3), std::string("\x7c\x03\x05", 3));  // 2024 - 1900 = 124
     EXPECT_EQ(bytes.substr(4, 4), std::string("\0\0\0\0", 4));
     EXPECT_EQ(static_cast<uint8_t>(bytes[8]), header_length);
+    EXPECT_EQ(bytes[29], 0x03);  // language driver: Windows ANSI
     EXPECT_EQ(bytes[9], 0);
     EXPECT_EQ(bytes[10], 1 + 10 + 20 + 16 + 8);
     EXPECT_EQ(bytes.substr(64, 11), std::string("NAME\0\0\0\0\0\0\0", 11));
@@ -501,19 +504,12 @@ TEST_F(TableEngineTest, WriteToAReadOnlyTableSaysPermissionDenied) {
     WriteSampleTable(path_, kThreeRows);
     ASSERT_EQ(chmod(path_.c_str(), 0444), 0);
     ASSERT_EQ(chmod(dir_.path().c_str(), 0755), 0);
-    // Root writes any file, so the check runs as an unprivileged user in a child.
-    const pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && setuid(65534) != 0) _exit(2);
+    EXPECT_TRUE(testing::HoldsForAnUnprivilegedUser([this] {
         Table table;
-        if (!table.Open(path_).ok() || !table.AppendStart().ok() || !table.Blank().ok()) _exit(3);
-        const Status appended = table.Append();
-        _exit(appended.message() == path_ + ": cannot append a row: Permission denied" ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        if (!table.Open(path_).ok() || !table.AppendStart().ok() || !table.Blank().ok())
+            return false;
+        return table.Append().message() == path_ + ": cannot append a row: Permission denied";
+    }));
 }
 
 TEST_F(TableEngineTest, LockAllKeepsOtherProcessesOutUntilClose) {
@@ -558,6 +554,44 @@ TEST_F(TableEngineTest, WritesStampTheHeaderWithTodaysDate) {
         AppendSampleRow(table, kThreeRows[0]);
     }
     EXPECT_EQ(ReadBytes(path_).substr(1, 3), "\x7d\x0c\x1f");
+    const FixedClock rewritten(Date::Ymd(2026, 1, 2), {});
+    {
+        Table table(&rewritten);
+        ASSERT_TRUE(table.Open(path_).ok());
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.AssignText(table.Field("NAME"), "Changed").ok());
+    }
+    EXPECT_EQ(ReadBytes(path_).substr(1, 3), "\x7e\x01\x02");
+}
+
+TEST_F(TableEngineTest, EveryWriteMarksTheTableWindows1252) {
+    WriteSampleTable(path_, kThreeRows);
+    const auto unmark = [this] {
+        std::string bytes = ReadBytes(path_);
+        bytes[29] = 0;
+        WriteBytes(path_, bytes);
+    };
+    const auto write = [this](const std::function<void(Table&)>& change) {
+        Table table;
+        ASSERT_TRUE(table.Open(path_).ok());
+        change(table);
+        ASSERT_TRUE(table.Close().ok());
+    };
+    unmark();
+    write([](Table& table) { ASSERT_TRUE(table.Top().ok()); });
+    EXPECT_EQ(ReadBytes(path_)[29], 0);  // untouched by a read
+    write([](Table& table) {
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.AssignText(table.Field("NAME"), "Changed").ok());
+    });
+    EXPECT_EQ(ReadBytes(path_)[29], 0x03);
+    unmark();
+    write([](Table& table) {
+        ASSERT_TRUE(table.Top().ok());
+        ASSERT_TRUE(table.Delete().ok());
+        ASSERT_TRUE(table.Pack().ok());
+    });
+    EXPECT_EQ(ReadBytes(path_)[29], 0x03);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "store/data_store_fixture.h"
 #include "store/run_command.h"
 #include "store/sample_table.h"
 #include "store/table_engine.h"
@@ -112,6 +113,27 @@ TEST_F(TableInteropTest, DbfreadReadsTheFiveInstalledLayouts) {
         EXPECT_EQ(output.substr(0, output.find('\n')), names) << file;
         EXPECT_NE(output.find(ReadAllRows(path).front()), std::string::npos) << file;
     }
+}
+
+TEST_F(TableInteropTest, DbfreadDecodesTheStoresTextByItsLanguageDriver) {
+    int exit_code = -1;
+    testing::RunCommand("/usr/bin/python3 -c 'import dbfread'", exit_code);
+    if (exit_code != 0) GTEST_SKIP() << "dbfread cannot be imported by /usr/bin/python3";
+    testing::CreateEmptyTables(dir_);
+    DataStore store(dir_.path());
+    ASSERT_TRUE(store.Load().ok());
+    ASSERT_TRUE(store.InsertPortfolio("Caf\u00e9 M\u00fcller \u2013 Fonds", "").ok());
+    const char* script = R"(
+import sys
+from dbfread import DBF
+table = DBF(sys.argv[1])
+lines = [table.encoding] + [row['PNAME'] for row in table]
+sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode('utf-8'))
+)";
+    EXPECT_EQ(
+        RunWithScript("/usr/bin/python3 -c \"$SCRIPT\" '" + dir_.File(kPortfolioTableFile) + "'",
+                      script),
+        "cp1252\nCaf\u00e9 M\u00fcller \u2013 Fonds\n");
 }
 
 TEST_F(TableInteropTest, EngineReadsWhatShapelibWrote) {

@@ -67,7 +67,7 @@ TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
     EXPECT_TRUE(store().AllPortfolios().empty());
 }
 
-TEST_F(PortfolioDialogTest, BlankNameIsAName) {
+TEST_F(PortfolioDialogTest, NameOfBlanksIsAccepted) {
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         Edit(shown, "nameEdit")->setText("   ");
@@ -77,6 +77,26 @@ TEST_F(PortfolioDialogTest, BlankNameIsAName) {
     Reopen();
     EXPECT_EQ(store().AllPortfolios().size(), 1u);
     EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(PortfolioDialogTest, CharacterTheTablesCannotHoldIsRefusedByName) {
+    PortfolioDialog dialog(context_);
+    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
+        Edit(shown, "nameEdit")->setText(QString::fromUtf8("Caf\u00e9"));
+        Edit(shown, "descriptionEdit")->setText(QString::fromUtf8("Done \u2713"));
+        ClickOk(shown);
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].text,
+                  QString::fromUtf8(
+                      "The character \"\u2713\" (U+2713) cannot be stored.\nPlease replace it."));
+        EXPECT_EQ(shown.focusWidget(), Edit(shown, "descriptionEdit"));
+        EXPECT_TRUE(store().AllPortfolios().empty());
+        Edit(shown, "descriptionEdit")->setText("Done");
+        ClickOk(shown);
+    });
+    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    Reopen();
+    EXPECT_EQ(store().FindPortfolio(dialog.NewPortfolioId())->Name, "Caf\u00e9");
 }
 
 TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {

@@ -1,13 +1,18 @@
 #include "ui/detail/investment_window.h"
 
 #include <QAbstractItemModelTester>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeView>
 #include <filesystem>
 
@@ -231,6 +236,7 @@ TEST_F(InvestmentWindowTest, FilesAreImportedAndExportedWithTheirQuestionsAndMes
 }
 
 struct OkRefusal {
+    const char* refused;  // names the case
     const char* name;
     const char* value;
     const char* inception;
@@ -261,21 +267,22 @@ TEST_P(InvestmentWindowOkTest, RefusalsShowTheTransactionsPageAndWriteNothing) {
 INSTANTIATE_TEST_SUITE_P(
     InOrder, InvestmentWindowOkTest,
     ::testing::Values(
-        OkRefusal{"", "abc", "1/1/2023", "Please enter the name of this holding.", "nameEdit"},
-        OkRefusal{"Fund", "1,000", "1/1/2023",
+        OkRefusal{"EmptyNameBeforeABadValue", "", "abc", "1/1/2023",
+                  "Please enter the name of this holding.", "nameEdit"},
+        OkRefusal{"ValueWithAGroupSeparator", "Fund", "1,000", "1/1/2023",
                   "You did not enter a valid number for the \r\n initial value of this "
                   "investment.\r\n Please try agian.",
                   "initialValueEdit"},
-        OkRefusal{"Fund", "0", "1/1/2023",
+        OkRefusal{"ZeroValue", "Fund", "0", "1/1/2023",
                   "The initial value of this investment must be a positive number.\n\r Please "
                   "try agian.",
                   "initialValueEdit"},
         // The first transaction is on 1 February 2023.
-        OkRefusal{"Fund", "1000", "2/1/2023",
+        OkRefusal{"InceptionOnTheFirstTransaction", "Fund", "1000", "2/1/2023",
                   "The inception date must be before the first transaction, dated "
                   "2/1/2023.\r\nPlease try again.",
                   "inceptionDateFieldEdit"}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) { return std::string(info.param.refused); });
 
 TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExact) {
     const std::string before = ReadBytes(File(kHoldingTableFile));
@@ -362,6 +369,49 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
     EXPECT_TRUE(
         platform_.messages[0].text.startsWith("The performance figures could not be stored."));
     EXPECT_EQ(Label(*window, "timeWeightedPage", "performanceDateLabel"), "5/31/2023");
+}
+
+// Never calculated, the page is as of today (15 June 2024): 2023 from the inception, 2024 to
+// today, both partial. A new date recomputes it; the report is saved where the user says.
+TEST_F(InvestmentWindowTest, GrowthPageShowsYearsAndChartAndSavesItsReport) {
+    AddValue(fund_, D(2023, 12, 31), 2000);
+    AddValue(fund_, D(2024, 5, 31), 2100);
+    ASSERT_TRUE(store().LoadValues().ok());
+    auto window = Open(fund_);
+    window->showPage(InvestmentPage::Growth);
+    const auto rows = [&] {
+        QStringList texts;
+        const QAbstractItemModel* model = window->findChild<QTableView*>("yearTable")->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column) {
+                cells << model->index(row, column).data().toString();
+            }
+            texts << cells.join(" | ");
+        }
+        return texts;
+    };
+    EXPECT_EQ(rows(), (QStringList{"2023 | yes | 11.11 | n/a | 2,000.00 | 1,800.00",
+                                   "2024 | yes | 5.00 | n/a | 2,100.00 | 0.00"}));
+
+    const QChart* chart = window->findChild<QChartView*>("growthChart")->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    auto* values = qobject_cast<QLineSeries*>(chart->series()[0]);
+    auto* costs = qobject_cast<QLineSeries*>(chart->series()[1]);
+    ASSERT_EQ(values->count(), 19);  // 1 January 2023, 17 month ends, 15 June 2024
+    EXPECT_EQ(values->at(18).y(), 2100);
+    EXPECT_EQ(costs->at(18).y(), 1820);
+    emit values->hovered(values->at(18), true);
+    EXPECT_EQ(QToolTip::text(), "6/15/2024: market value 2,100.00, cost basis 1,820.00");
+
+    Edit(*window, "growthDateFieldEdit")->setText("12/31/2023");
+    EXPECT_EQ(rows(), (QStringList{"2023 | yes | 11.11 | n/a | 2,000.00 | 1,800.00"}));
+    const std::string page = dir_.File("fund-growth.html");
+    platform_.file_names.push_back(QString::fromStdString(page));
+    Button(*window, "saveReportButton")->click();
+    EXPECT_EQ(platform_.file_dialogs, (std::vector<QString>{"Save as Report"}));
+    EXPECT_EQ(platform_.opened_in_browser, (std::vector<QString>{QString::fromStdString(page)}));
+    EXPECT_NE(ReadBytes(page).find("as of 12/31/2023"), std::string::npos);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -32,6 +33,7 @@
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/gui_fixture.h"
 #include "ui/main/caption_strip.h"
+#include "ui/main/portfolio_growth_window.h"
 #include "ui/wizards/import_wizard.h"
 
 namespace brevanta::testing {
@@ -64,11 +66,17 @@ class MainWindowTest : public GuiTest {
     std::unique_ptr<MainWindow> Open() {
         auto window = std::make_unique<MainWindow>(context_);
         window->show();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        WaitForFirstActivation(*window);
         new Tester(Tree(*window)->model(), Tester::FailureReportingMode::Fatal, window.get());
         new Tester(List(*window)->model(), Tester::FailureReportingMode::Fatal, window.get());
         return window;
+    }
+
+    // The first activation either shows the data, naming its directory in the title, or ends
+    // the window.
+    static void WaitForFirstActivation(MainWindow& window) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !window.isVisible() || window.windowTitle() != kApplicationTitle; }));
     }
 
     static QTreeView* Tree(MainWindow& window) {
@@ -444,7 +452,9 @@ TEST_F(MainWindowTest, StartUpWithoutTheValueTableShowsTheMessageWithItsReasonAn
     auto window = Open();
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
-    EXPECT_EQ(platform_.messages[0].text, DataUnavailableMessage);
+    EXPECT_EQ(platform_.messages[0].text,
+              "Your data files are currently in use or corrupted.\r\nDue to this the "
+              "application is unable to be run\r\nand will stopped.");
     EXPECT_TRUE(platform_.messages[0].detail.contains("value.dbf"));
     EXPECT_FALSE(window->isVisible());
     // Nothing acts on a store that did not load.
@@ -514,12 +524,15 @@ TEST_F(MainWindowTest, FailedWriteKeepsTheWindowOpenAndSaysWhy) {
 class ClipboardTest : public MainWindowTest {
   protected:
     // Drops a node as the tree view does at the end of a drag; an invalid target is the
-    // empty space below the last node.
+    // empty space below the last node. The window handles the drop once the drag is over,
+    // clearing the drag's status message.
     static void Drop(MainWindow& window, const QModelIndex& dragged, const QModelIndex& target) {
+        QStatusBar* status = window.findChild<QStatusBar*>("statusLine");
+        status->showMessage("Moving Investment...");
         QAbstractItemModel* model = Tree(window)->model();
         std::unique_ptr<QMimeData> data(model->mimeData({dragged}));
         model->dropMimeData(data.get(), Qt::MoveAction, -1, 0, target);
-        QCoreApplication::processEvents();  // the window handles it once the drag is over
+        ASSERT_TRUE(QTest::qWaitFor([&] { return status->currentMessage() == " "; }));
     }
     bool PasteEnabled(MainWindow& window) { return Action(window, "pasteAction")->isEnabled(); }
 };
@@ -578,7 +591,6 @@ TEST_F(ClipboardTest, DropsMoveOnlyIntoAnotherPortfolio) {
     Drop(*window, Node(*window, 0, 0), Node(*window, 1, 0));
     EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Stocks"}));
     EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity", "Bonds"}));
-    EXPECT_EQ(window->findChild<QStatusBar*>("statusLine")->currentMessage(), " ");
 
     // On empty space it stands as cut, and a paste moves it.
     Drop(*window, Node(*window, 0, 0), QModelIndex());
@@ -692,6 +704,7 @@ TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
         {"newPortfolioAction", {"brevanta::PortfolioDialog", "brevanta::PortfolioDialog"}},
         {"newInvestmentAction", {"brevanta::NewInvestmentDialog", "brevanta::NewInvestmentDialog"}},
         {"detailsAction", {"brevanta::PortfolioDialog", "brevanta::InvestmentWindow"}},
+        {"growthAction", {"brevanta::PortfolioGrowthWindow", "brevanta::InvestmentWindow"}},
         {"deleteAction", {"question", "question"}},
         {"openDataDirectoryAction", {"file dialog", "file dialog"}},
         {"importAction", {"brevanta::ImportWizard", "brevanta::ImportWizard"}},
@@ -732,6 +745,32 @@ TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
     }
     Action(*window, "exitAction")->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+// The pop-up menu's Growth shows the portfolio's investments pooled, year by year to today.
+TEST_F(MainWindowTest, GrowthMenuItemShowsThePortfolioYearByYear) {
+    auto window = Open();
+    Select(*window, 0);
+    QAction* growth = nullptr;
+    for (QAction* action : window->findChild<QMenu*>("treeMenu")->actions()) {
+        if (action->objectName() == "growthAction") growth = action;
+    }
+    ASSERT_NE(growth, nullptr);
+    QString title;
+    QStringList years;
+    OnModal<PortfolioGrowthWindow>([&](PortfolioGrowthWindow& shown) {
+        title = shown.windowTitle();
+        const QAbstractItemModel* model = shown.findChild<QTableView*>("yearTable")->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            years << model->index(row, 0).data().toString() + " " +
+                         model->index(row, 4).data().toString();
+        }
+    });
+    growth->trigger();
+    EXPECT_EQ(title, "Growth: Growth");
+    // Bonds alone until Stocks join in 2021; Bonds' value of 31 May 2024 stands on 15 June.
+    EXPECT_EQ(years, (QStringList{"2020 1,000.00", "2021 1,500.00", "2022 1,600.00",
+                                  "2023 1,600.00", "2024 1,235,067.89"}));
 }
 
 TEST_F(MainWindowTest, ReportShortcutsNeedAVisibleNodeAndOpenOnlyWrittenReports) {

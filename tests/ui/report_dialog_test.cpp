@@ -49,7 +49,8 @@ TEST_F(ReportDialogTest, CodeFollowsTheRadioButtonAndTheTicksUnderIt) {
     const Case cases[] = {
         {"portfolioPerformance", true, 10, 11, 12},    {"marketValues", false, 20, 20, 20},
         {"investmentDetail", true, 30, 31, 32},        {"investmentPerformance", true, 40, 41, 42},
-        {"investmentTransactions", false, 50, 50, 50},
+        {"investmentTransactions", false, 50, 50, 50}, {"investmentGrowth", false, 60, 60, 60},
+        {"portfolioGrowth", false, 70, 70, 70},
     };
     Run([&](ReportDialog& dialog) {
         for (const Case& c : cases) {
@@ -136,6 +137,7 @@ TEST_F(ReportDialogTest, TabOrderGoesDownTheReportsThenTheListsThenTheButtons) {
                                    "portfolioPerformanceDollarBox",
                                    "portfolioPerformanceTimeBox",
                                    "marketValuesButton",
+                                   "portfolioGrowthButton",
                                    "investmentDetailButton",
                                    "investmentDetailDollarBox",
                                    "investmentDetailTimeBox",
@@ -143,6 +145,7 @@ TEST_F(ReportDialogTest, TabOrderGoesDownTheReportsThenTheListsThenTheButtons) {
                                    "investmentPerformanceDollarBox",
                                    "investmentPerformanceTimeBox",
                                    "investmentTransactionsButton",
+                                   "investmentGrowthButton",
                                    "portfolioList",
                                    "investmentList",
                                    "okButton",

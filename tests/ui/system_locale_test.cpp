@@ -5,7 +5,7 @@
 namespace brevanta {
 namespace {
 
-TEST(SystemLocaleTest, UnitedStatesGivesTheLibraryDefault) {
+TEST(SystemLocaleTest, UnitedStatesGivesPointCommaAndMonthFirstDates) {
     const Locale locale = LocaleFrom(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(locale.decimal_separator, '.');
     EXPECT_EQ(locale.thousand_separator, ',');

@@ -131,7 +131,7 @@ TEST_F(ValueDialogTest, ApplyAddsAndKeepsTheDateAndOkAfterItAddsNothingMore) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
-TEST_F(ValueDialogTest, ModifyUpdatesTheSameValueTwice) {
+TEST_F(ValueDialogTest, ModifyStartsFromTheStoredValueAndRewritesItsRowOnApplyAndOk) {
     const Vid id = AddOne(D(2023, 3, 31), 1200.5);
     const int result = RunModify(id, [](ValueDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Modify Historical Value");

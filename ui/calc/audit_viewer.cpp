@@ -143,6 +143,7 @@ const CalculationResults& AuditViewer::shownResults() const {
 }
 
 ReportingPeriod AuditViewer::shownPeriod() const {
+    Q_ASSERT(auditTabs_->currentIndex() >= 0);
     return kAuditPeriods[auditTabs_->currentIndex()];
 }
 

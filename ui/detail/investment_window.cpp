@@ -16,9 +16,11 @@
 #include "store/data_store.h"
 #include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_investment_dialog.h"
+#include "ui/detail/growth_view.h"
 #include "ui/detail/name_edits.h"
 #include "ui/detail/record_list_panel.h"
 #include "ui/detail/returns_page.h"
+#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 #include "ui/reports/open_report.h"
 
@@ -26,7 +28,13 @@ namespace brevanta {
 
 namespace {
 
-enum PageIndex { kTransactionsPage, kValuesPage, kTimeWeightedPage, kDollarWeightedPage };
+enum PageIndex {
+    kTransactionsPage,
+    kValuesPage,
+    kTimeWeightedPage,
+    kDollarWeightedPage,
+    kGrowthPage
+};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -56,7 +64,8 @@ InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
       valuesPanel_(new RecordListPanel(RecordListPanel::Kind::Values, context, store,
                                        holding.PortfolioId, holding.Id, this)),
       timeWeightedPage_(new ReturnsPage(ReturnKind::TimeWeighted, context.locale, this)),
-      dollarWeightedPage_(new ReturnsPage(ReturnKind::DollarWeighted, context.locale, this)) {
+      dollarWeightedPage_(new ReturnsPage(ReturnKind::DollarWeighted, context.locale, this)),
+      growthPage_(new GrowthView(context, store, {holding.PortfolioId, holding.Id}, this)) {
     setObjectName("InvestmentWindow");
     pages_->setObjectName("pages");
     portfolioLabel_->setObjectName("portfolioLabel");
@@ -70,6 +79,7 @@ InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
     pages_->addTab(makeValuesPage(), tr("Historical Values"));
     pages_->addTab(timeWeightedPage_, tr("Returns - Time weighted"));
     pages_->addTab(dollarWeightedPage_, tr("Returns - Dollar weighted"));
+    pages_->addTab(growthPage_, tr("Growth"));
 
     auto* buttons = new QDialogButtonBox(this);
     helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
@@ -155,6 +165,9 @@ void InvestmentWindow::showPage(InvestmentPage page) {
         case InvestmentPage::Returns:
             pages_->setCurrentIndex(kTimeWeightedPage);
             break;
+        case InvestmentPage::Growth:
+            pages_->setCurrentIndex(kGrowthPage);
+            break;
         default:
             pages_->setCurrentIndex(kTransactionsPage);
     }
@@ -185,6 +198,7 @@ void InvestmentWindow::onCalculatePerformance() {
     }
     timeWeightedPage_->showFigures(holding_);
     dollarWeightedPage_->showFigures(holding_);
+    growthPage_->resetDate();
 }
 
 void InvestmentWindow::onGenerateReport() {
@@ -212,6 +226,10 @@ void InvestmentWindow::onOkClicked() {
     }
     if (nameEdit_->text().isEmpty()) {
         refuse(tr("Please enter the name of this holding."), nameEdit_);
+        return;
+    }
+    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
+        refuse(refusal.message, refusal.edit);
         return;
     }
     const std::optional<double> typed =

@@ -15,11 +15,12 @@ namespace brevanta {
 
 class DataStore;
 class DateField;
+class GrowthView;
 class RecordListPanel;
 class ReturnsPage;
 
 // The pages of the investment detail window.
-enum class InvestmentPage { Transactions = 1, HistoricalValues = 2, Returns = 3 };
+enum class InvestmentPage { Transactions = 1, HistoricalValues = 2, Returns = 3, Growth = 4 };
 
 // Shows the investment detail window at a page, modally; returns Accepted or Rejected. The
 // window writes its changes as they are made, so callers re-read the investment whatever
@@ -70,6 +71,7 @@ class InvestmentWindow : public QDialog {
     RecordListPanel* valuesPanel_;
     ReturnsPage* timeWeightedPage_;
     ReturnsPage* dollarWeightedPage_;
+    GrowthView* growthPage_;
     QPushButton* helpButton_;
     QPushButton* reportButton_;
     QPushButton* okButton_;

@@ -12,6 +12,7 @@
 #include "store/data_store.h"
 #include "store/table_layouts.h"
 #include "ui/detail/name_edits.h"
+#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 
@@ -63,6 +64,10 @@ int NewInvestmentDialog::NewInvestment(DataStore& store, const PortfolioRecord& 
 void NewInvestmentDialog::onOkClicked() {
     if (nameEdit_->text().isEmpty()) {
         refuse(tr("Please enter the name of this investment."), nameEdit_);
+        return;
+    }
+    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
+        refuse(refusal.message, refusal.edit);
         return;
     }
     // The stored description is never empty.

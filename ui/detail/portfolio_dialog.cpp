@@ -9,6 +9,7 @@
 
 #include "store/data_store.h"
 #include "ui/detail/name_edits.h"
+#include "ui/detail/storable_text.h"
 #include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
@@ -73,6 +74,11 @@ void PortfolioDialog::onOkClicked() {
     if (nameEdit_->text().isEmpty()) {
         context_.platform.ShowPlain(tr("Please enter a name."));
         nameEdit_->setFocus();
+        return;
+    }
+    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
+        context_.platform.ShowPlain(refusal.message);
+        refusal.edit->setFocus();
         return;
     }
     // The stored description is never empty.

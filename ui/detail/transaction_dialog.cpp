@@ -12,6 +12,7 @@
 #include "core/number_format.h"
 #include "store/data_store.h"
 #include "store/table_layouts.h"
+#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 
 namespace brevanta {
@@ -146,6 +147,10 @@ bool TransactionDialog::save() {
     if (!amount) return false;
     const std::optional<std::vector<Date>> dates = typedDates(*date);
     if (!dates) return false;
+    if (const TextRefusal refusal = UnstorableText({descriptionEdit_}); refusal.edit) {
+        refuse(refusal.message, refusal.edit);
+        return false;
+    }
 
     TransactionRecord record;
     record.PortfolioId = holding_.PortfolioId;

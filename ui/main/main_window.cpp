@@ -29,6 +29,7 @@
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/caption_strip.h"
+#include "ui/main/portfolio_growth_window.h"
 #include "ui/main/portfolio_tree_model.h"
 #include "ui/platform/text_table_model.h"
 #include "ui/reports/open_report.h"
@@ -207,6 +208,9 @@ void MainWindow::createActions() {
     performanceAction_->setIcon(ThemeIcon("office-chart-line", "performance"));
     performanceAction_->setEnabled(false);
 
+    growthAction_ = makeAction("growthAction", tr("&Growth..."), &MainWindow::onGrowth);
+    growthAction_->setToolTip(tr("Returns By Calendar Year And The Growth Of The Money"));
+
     helpContentsAction_ =
         makeAction("helpContentsAction", tr("&Contents"), &MainWindow::onHelpContents, Qt::Key_F1);
     helpContentsAction_->setIconText(tr("Help"));
@@ -304,7 +308,7 @@ void MainWindow::createMenus() {
 
     QMenu* treeNew = treeMenu_->addMenu(tr("New"));
     treeNew->addActions({newPortfolioAction_, newInvestmentAction_});
-    treeMenu_->addActions({detailsAction_, deleteAction_});
+    treeMenu_->addActions({detailsAction_, growthAction_, deleteAction_});
     treeMenu_->addSeparator();
     treeMenu_->addActions({cutAction_, copyAction_, pasteAction_});
     treeMenu_->addSeparator();
@@ -532,6 +536,20 @@ void MainWindow::onHistory() {
 void MainWindow::onPerformance() {
     const QModelIndex node = visibleCurrentNode();
     if (PortfolioTreeModel::isInvestment(node)) showInvestment(node, InvestmentPage::Returns);
+}
+
+void MainWindow::onGrowth() {
+    const QModelIndex node = visibleCurrentNode();
+    if (!node.isValid()) return;
+    if (PortfolioTreeModel::isInvestment(node)) {
+        showInvestment(node, InvestmentPage::Growth);
+        return;
+    }
+    const std::optional<PortfolioRecord> portfolio =
+        store_->FindPortfolio(PortfolioTreeModel::portfolioId(node));
+    if (!portfolio) return;
+    PortfolioGrowthWindow window(context_, *store_, *portfolio, this);
+    window.exec();
 }
 
 void MainWindow::showInvestment(const QModelIndex& node, InvestmentPage page) {

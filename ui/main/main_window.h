@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
     void onDetails();
     void onHistory();
     void onPerformance();
+    void onGrowth();
     void onDelete();
     void onCut();
     void onCopy();
@@ -150,6 +151,7 @@ class MainWindow : public QMainWindow {
     QAction* detailsAction_;
     QAction* historyAction_;
     QAction* performanceAction_;
+    QAction* growthAction_;
     QAction* deleteAction_;
     QAction* openDataDirectoryAction_;
     QAction* importAction_;

@@ -6,20 +6,24 @@
 
 namespace brevanta {
 
-bool OpenReport(UiContext& context, DataStore& store, Pid portfolioId, Hid holdingId, int code) {
-    Platform& platform = context.platform;
-    BusyCursor busy(platform);
-    ReportWriter writer(store, context.data_directory, context.locale);
-    if (ShowIfFailed(platform, writer.RunReport(portfolioId, holdingId, code),
-                     QCoreApplication::translate("Reports", "The report could not be written."))) {
-        return false;
-    }
-    const QString page = QString::fromStdString(writer.SavedPath().string());
+void OpenInBrowser(Platform& platform, const QString& page) {
     if (!platform.OpenInBrowser(page)) {
         platform.ShowError(
             QCoreApplication::translate("Reports", "%1 could not be opened in the browser.")
                 .arg(page));
     }
+}
+
+bool OpenReport(UiContext& context, DataStore& store, Pid portfolioId, Hid holdingId, int code) {
+    Platform& platform = context.platform;
+    BusyCursor busy(platform);
+    ReportWriter writer(store, context.data_directory, context.locale);
+    writer.SetToday(context.clock.Today());
+    if (ShowIfFailed(platform, writer.RunReport(portfolioId, holdingId, code),
+                     QCoreApplication::translate("Reports", "The report could not be written."))) {
+        return false;
+    }
+    OpenInBrowser(platform, QString::fromStdString(writer.SavedPath().string()));
     return true;
 }
 

@@ -30,6 +30,9 @@ const OptionText kOptions[] = {
     {ReportKind::MarketValues, "marketValues",
      QT_TRANSLATE_NOOP("brevanta::ReportDialog", "Portfolio - Market Values and Cash Flows"),
      false},
+    {ReportKind::PortfolioGrowth, "portfolioGrowth",
+     QT_TRANSLATE_NOOP("brevanta::ReportDialog", "Portfolio - Growth  (Returns by Calendar Year)"),
+     false},
     {ReportKind::InvestmentDetail, "investmentDetail",
      QT_TRANSLATE_NOOP("brevanta::ReportDialog",
                        "Investment - Detail  (Performance and Transactions)"),
@@ -38,6 +41,9 @@ const OptionText kOptions[] = {
      QT_TRANSLATE_NOOP("brevanta::ReportDialog", "Investment - Performance"), true},
     {ReportKind::InvestmentLists, "investmentTransactions",
      QT_TRANSLATE_NOOP("brevanta::ReportDialog", "Investment - Transactions"), false},
+    {ReportKind::InvestmentGrowth, "investmentGrowth",
+     QT_TRANSLATE_NOOP("brevanta::ReportDialog", "Investment - Growth  (Returns by Calendar Year)"),
+     false},
 };
 
 QLabel* Caption(const QString& text, QWidget* parent) {

@@ -15,8 +15,8 @@ namespace brevanta {
 Status WriteLines(const std::vector<std::string>& lines, std::ostream& out);
 
 // Calls write on a stream into a temporary file beside path and puts that file in place of
-// any file at path only when write succeeded and every byte reached the disk; otherwise the
-// temporary file is removed and path is left as it was. A failure reads
+// any file at path only when write succeeded and every byte reached the disk (WriteWholeFile);
+// otherwise the temporary file is removed and path is left as it was. A failure reads
 // "Could not write <path>: <reason>".
 Status ReplaceFile(const std::filesystem::path& path,
                    const std::function<Status(std::ostream&)>& write);

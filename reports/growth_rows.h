@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/locale.h"
+#include "engine/growth_calculator.h"
+#include "reports/text_row.h"
+
+namespace brevanta {
+
+// The captions of the calendar-year table, in the order of its cells.
+inline constexpr std::array<const char*, 6> kCalendarYearColumns = {
+    "Year", "Partial", "Time-weighted %", "Dollar-weighted %", "Market value", "Net contributions"};
+
+// How the table writes its numbers: grouped for people ("#,##0.00"), plain for files ("0.00").
+enum class NumberStyle { Grouped, Plain };
+
+// One row per year (ids: the years): the year, "yes" or "no", the two percentages (the
+// dollar-weighted one "n/a" for a partial year), the market value and the net contributions.
+std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>& years,
+                                           NumberStyle style, const Locale& locale);
+
+// What a point of the growth chart says: "<date>: market value <amount>, cost basis <amount>".
+std::string GrowthPointText(const GrowthPoint& point, const Locale& locale);
+
+}  // namespace brevanta

@@ -1,0 +1,210 @@
+#include "ui/detail/growth_view.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTimeAxis>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "reports/growth_page.h"
+#include "reports/growth_rows.h"
+#include "reports/report_writer.h"
+#include "store/data_store.h"
+#include "ui/platform/date_field.h"
+#include "ui/platform/dialog_buttons.h"
+#include "ui/platform/system_locale.h"
+#include "ui/platform/text_table_model.h"
+#include "ui/reports/open_report.h"
+
+namespace brevanta {
+
+namespace {
+
+QList<TextTableModel::Column> YearColumns() {
+    QList<TextTableModel::Column> columns;
+    for (size_t i = 0; i < kCalendarYearColumns.size(); ++i) {
+        // Year and partial read as labels, the figures line up on their decimals.
+        columns.append(
+            {QCoreApplication::translate("brevanta::GrowthView", kCalendarYearColumns[i]),
+             i < 2 ? Qt::AlignCenter : Qt::AlignRight});
+    }
+    return columns;
+}
+
+QDateTime ChartTime(Date date) { return ToQDate(date).startOfDay(); }
+
+qreal ChartX(Date date) { return static_cast<qreal>(ChartTime(date).toMSecsSinceEpoch()); }
+
+}  // namespace
+
+GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subject, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      store_(store),
+      subject_(std::move(subject)),
+      asOf_(DefaultGrowthDate(store, subject_, context.clock.Today())),
+      dateField_(new DateField(context.locale, this)),
+      saveReportButton_(NamedButton(tr("Save as Report..."), "saveReportButton", this)),
+      yearModel_(new TextTableModel(YearColumns(), this)),
+      yearTable_(new QTableView(this)),
+      chart_(new QChart),
+      chartView_(new QChartView(chart_, this)),
+      valueSeries_(new QLineSeries(chart_)),
+      costSeries_(new QLineSeries(chart_)),
+      dateAxis_(new QDateTimeAxis(chart_)),
+      moneyAxis_(new QValueAxis(chart_)) {
+    setObjectName("growthView");
+    dateField_->setObjectName("growthDateField");
+    dateField_->setMaximumWidth(160);
+    dateField_->setDate(asOf_);
+    saveReportButton_->setAutoDefault(false);
+
+    yearTable_->setObjectName("yearTable");
+    yearTable_->setModel(yearModel_);
+    yearTable_->verticalHeader()->hide();
+    yearTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    yearTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    yearTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    yearTable_->verticalHeader()->setDefaultSectionSize(yearTable_->fontMetrics().height() + 6);
+
+    chartView_->setObjectName("growthChart");
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(220);
+    valueSeries_->setName(tr("Market value"));
+    costSeries_->setName(tr("Cost basis"));
+    QPen costPen(QColor(0x8c, 0x8c, 0x8c), 2, Qt::DashLine);
+    costSeries_->setPen(costPen);
+    valueSeries_->setPen(QPen(QColor(0x1f, 0x5f, 0xa8), 2));
+    chart_->addSeries(valueSeries_);
+    chart_->addSeries(costSeries_);
+    chart_->setLocalizeNumbers(true);  // grouped thousands on the money axis
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->setBackgroundRoundness(0);
+    dateAxis_->setFormat("yyyy");
+    moneyAxis_->setLabelFormat("%.0f");
+    moneyAxis_->setMin(0);
+    chart_->addAxis(dateAxis_, Qt::AlignBottom);
+    chart_->addAxis(moneyAxis_, Qt::AlignLeft);
+    for (QLineSeries* series : {valueSeries_, costSeries_}) {
+        series->attachAxis(dateAxis_);
+        series->attachAxis(moneyAxis_);
+    }
+    chart_->legend()->setAlignment(Qt::AlignTop);
+
+    auto* top = new QHBoxLayout;
+    auto* dateLabel = new QLabel(tr("As of:"), this);
+    dateLabel->setBuddy(dateField_);
+    top->addWidget(dateLabel);
+    top->addWidget(dateField_);
+    top->addStretch();
+    top->addWidget(saveReportButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(yearTable_, 1);
+    layout->addWidget(chartView_, 1);
+
+    connect(dateField_->lineEdit(), &QLineEdit::textChanged, this, &GrowthView::onDateEdited);
+    connect(saveReportButton_, &QPushButton::clicked, this, &GrowthView::onSaveReportClicked);
+    for (QLineSeries* series : {valueSeries_, costSeries_}) {
+        connect(series, &QLineSeries::hovered, this, &GrowthView::onPointHovered);
+    }
+}
+
+void GrowthView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void GrowthView::resetDate() {
+    asOf_ = DefaultGrowthDate(store_, subject_, context_.clock.Today());
+    dateField_->setDate(asOf_);  // refreshes when the date changed
+    if (isVisible()) refresh();
+}
+
+void GrowthView::onDateEdited() {
+    // A date half typed is no date yet; the view keeps the last one shown.
+    const std::optional<Date> typed = dateField_->date();
+    if (!typed || *typed == asOf_) return;
+    asOf_ = *typed;
+    refresh();
+}
+
+void GrowthView::refresh() {
+    BusyCursor busy(context_.platform);
+    growth_ = GrowthOf(store_, subject_, asOf_);
+    yearModel_->setRows(
+        BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale));
+    fillChart();
+}
+
+void GrowthView::fillChart() {
+    QList<QPointF> values;
+    QList<QPointF> costs;
+    double top = 0;
+    for (const GrowthPoint& point : growth_.month_ends) {
+        const qreal time = ChartX(point.date);
+        values.append({time, point.market_value});
+        costs.append({time, point.cost_basis});
+        top = std::max({top, point.market_value, point.cost_basis});
+    }
+    valueSeries_->replace(values);
+    costSeries_->replace(costs);
+    chart_->setTitle(growth_.month_ends.empty() ? tr("There is no history to show as of this date.")
+                                                : QString());
+    if (growth_.month_ends.empty()) return;
+    dateAxis_->setRange(ChartTime(growth_.month_ends.front().date),
+                        ChartTime(growth_.month_ends.back().date));
+    moneyAxis_->setRange(0, top > 0 ? top * 1.05 : 1);
+    moneyAxis_->applyNiceNumbers();
+}
+
+void GrowthView::onPointHovered(const QPointF& point, bool entered) {
+    if (!entered || growth_.month_ends.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    // The month end nearest to where the pointer touches either line.
+    const auto nearest = std::min_element(growth_.month_ends.begin(), growth_.month_ends.end(),
+                                          [&point](const GrowthPoint& a, const GrowthPoint& b) {
+                                              return std::abs(ChartX(a.date) - point.x()) <
+                                                     std::abs(ChartX(b.date) - point.x());
+                                          });
+    QToolTip::showText(QCursor::pos(),
+                       QString::fromStdString(GrowthPointText(*nearest, context_.locale)),
+                       chartView_);
+}
+
+void GrowthView::onSaveReportClicked() {
+    Platform& platform = context_.platform;
+    const std::string proposed =
+        subject_.is_portfolio()
+            ? ReportWriter::PortfolioFileName(subject_.portfolio_id)
+            : ReportWriter::InvestmentFileName(subject_.portfolio_id, *subject_.holding_id);
+    const QString fileName = platform.SaveFileName(
+        tr("Save as Report"), QString::fromStdString((context_.data_directory / proposed).string()),
+        tr("HTML Files (*.html *.htm);;All Files (*)"));
+    if (fileName.isEmpty() || !ReplaceConfirmed(platform, fileName)) return;
+    BusyCursor busy(platform);
+    ReportWriter writer(store_, context_.data_directory, context_.locale);
+    Status saved = BuildGrowthPage(writer, subject_, asOf_);
+    if (saved.ok()) {
+        saved = writer.SavePage(std::filesystem::path(QFile::encodeName(fileName).toStdString()));
+    }
+    if (ShowIfFailed(platform, saved, tr("The report could not be written."))) return;
+    OpenInBrowser(platform, fileName);
+}
+
+}  // namespace brevanta

@@ -1,0 +1,36 @@
+#include "ui/main/portfolio_growth_window.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/detail/growth_view.h"
+
+namespace brevanta {
+
+PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& store,
+                                             const PortfolioRecord& portfolio, QWidget* parent)
+    : QDialog(parent),
+      growthView_(new GrowthView(context, store, {portfolio.Id, std::nullopt}, this)) {
+    setObjectName("PortfolioGrowthWindow");
+    setWindowTitle(tr("Growth: %1").arg(QString::fromStdString(portfolio.Name)));
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+    QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
+    help->setObjectName("helpButton");
+    close->setObjectName("closeButton");
+    help->setAutoDefault(false);
+    close->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(growthView_);
+    layout->addWidget(buttons);
+    resize(760, 540);
+
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this,
+            [&context] { context.platform.ShowHelpTopic("CALCROR"); });
+}
+
+}  // namespace brevanta

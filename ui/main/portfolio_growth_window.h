@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+#include "store/records.h"
+#include "ui/platform/ui_context.h"
+
+namespace brevanta {
+
+class DataStore;
+class GrowthView;
+
+// A portfolio's returns by calendar year and its growth chart, with its investments pooled.
+class PortfolioGrowthWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // REQUIRES: store outlives the window.
+    PortfolioGrowthWindow(UiContext& context, DataStore& store, const PortfolioRecord& portfolio,
+                          QWidget* parent = nullptr);
+
+  private:
+    GrowthView* growthView_;
+};
+
+}  // namespace brevanta
