@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -86,13 +87,20 @@ Status WriteWholeFile(FileSystem& fs, const std::string& path,
     return status;
 }
 
-Status RemoveLeftoverTemporaries(FileSystem& fs, const std::string& path) {
-    const std::string directory = DirectoryOf(path);
-    const std::string prefix = BaseName(path) + std::string(kTemporaryMark);
+Status RemoveLeftoverTemporaries(FileSystem& fs, const std::vector<std::string>& paths) {
+    if (paths.empty()) return Status::Ok();
+    const std::string directory = DirectoryOf(paths.front());
+    std::vector<std::string> prefixes;
+    for (const std::string& path : paths) {
+        prefixes.push_back(BaseName(path) + std::string(kTemporaryMark));
+    }
     std::vector<std::string> names;
     Status status = fs.List(directory, &names);
     for (const std::string& name : names) {
-        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const bool leftover = std::any_of(prefixes.begin(), prefixes.end(), [&](const auto& p) {
+            return name.compare(0, p.size(), p) == 0;
+        });
+        if (!leftover) continue;
         const Status removed = fs.Remove(InDirectory(directory, name));
         if (status.ok()) status = removed;
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/file_system.h"
 #include "core/status.h"
@@ -56,9 +57,10 @@ Status WriteWholeFile(FileSystem& fs, const std::string& path,
 // "<path>.tmp-<process id>-<n>".
 std::string TemporaryPath(const std::string& path);
 
-// Removes every temporary file of path that an earlier writer left behind (a killed process).
-// REQUIRES: nobody writes path meanwhile (the caller holds the lock that keeps writers out).
-Status RemoveLeftoverTemporaries(FileSystem& fs, const std::string& path);
+// Removes every temporary file of the paths, all in one directory, that an earlier writer left
+// behind (a killed process); the directory is listed once.
+// REQUIRES: nobody writes the paths meanwhile (the caller holds the lock that keeps writers out).
+Status RemoveLeftoverTemporaries(FileSystem& fs, const std::vector<std::string>& paths);
 
 // The directory part of path: "." when there is none.
 std::string DirectoryOf(const std::string& path);

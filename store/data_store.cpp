@@ -91,13 +91,13 @@ DataStore::Writing::Writing(DataStore& store) : refusal(store.load_failure_) {
     hold.emplace(store.lock_, DirectoryLock::Kind::Exclusive);
     refusal = hold->status();
     // With the lock held no other process writes a table, so a temporary file beside one is
-    // what a killed pack or create left. Failing to remove it costs only space.
-    if (refusal.ok()) {
-        for (const TableFile* table :
-             {&store.portfolio_table_, &store.holding_table_, &store.transaction_table_,
-              &store.value_table_, &store.settings_table_}) {
-            RemoveLeftoverTemporaries(FileSystem::Default(), table->path);
-        }
+    // what a killed pack or create left. Once per hold taken, not per nested write; failing to
+    // remove one costs only space.
+    if (refusal.ok() && hold->took_lock()) {
+        RemoveLeftoverTemporaries(
+            FileSystem::Default(),
+            {store.portfolio_table_.path, store.holding_table_.path, store.transaction_table_.path,
+             store.value_table_.path, store.settings_table_.path});
     }
 }
 

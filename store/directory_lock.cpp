@@ -36,6 +36,7 @@ void DirectoryLock::Release() {
 DirectoryLock::Hold::Hold(DirectoryLock& lock, Kind kind) : lock_(lock) {
     status_ = lock_.Acquire(kind);
     taken_ = status_.ok();
+    took_lock_ = taken_ && lock_.depth_ == 1;
 }
 
 DirectoryLock::Hold::~Hold() {

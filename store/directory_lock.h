@@ -30,10 +30,13 @@ class DirectoryLock {
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
         const Status& status() const { return status_; }
+        // Whether this hold took the lock from the system, rather than nesting in another.
+        bool took_lock() const { return took_lock_; }
 
       private:
         DirectoryLock& lock_;
         bool taken_ = false;
+        bool took_lock_ = false;
         Status status_;
     };
 

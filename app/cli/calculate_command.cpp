@@ -16,9 +16,13 @@
 
 namespace brevanta::cli {
 
-std::optional<Date> ParseIsoDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    return Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
+std::optional<Date> DateOption(const std::string& text) {
+    std::optional<Date> date;
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+        date = Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
+    }
+    if (!date) std::cerr << "Please enter a valid date (YYYY-MM-DD): " << text << "\n";
+    return date;
 }
 
 namespace {
@@ -102,9 +106,8 @@ void AddCalculateCommand(CLI::App& app, int& exit_code) {
     AddIdentifierOption(*command, "--portfolio", portfolio_ids,
                         "Portfolio identifier (repeatable)");
     command->callback([&exit_code] {
-        const std::optional<Date> date = ParseIsoDate(date_text);
+        const std::optional<Date> date = DateOption(date_text);
         if (!date) {
-            std::cerr << "Please enter a valid date (YYYY-MM-DD): " << date_text << "\n";
             exit_code = 1;
             return;
         }

@@ -25,8 +25,8 @@ int WithClaimedStore(const std::function<int(DataStore&)>& run);
 // Prints an engine's result message (to stderr on failure); returns the exit code.
 int ReportEngineResult(const Status& status, const std::string& message);
 
-// Strict "YYYY-MM-DD" naming a real day.
-std::optional<Date> ParseIsoDate(const std::string& text);
+// A --date option's strict "YYYY-MM-DD" naming a real day; otherwise says so on stderr.
+std::optional<Date> DateOption(const std::string& text);
 // Transforms an identifier option's text into a plain decimal whole number, or refuses it.
 const CLI::Validator& DecimalIdentifier();
 // Adds an option that reads an identifier (or, into a vector, repeated identifiers) as a plain

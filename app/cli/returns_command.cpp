@@ -76,9 +76,8 @@ void AddReturnsCommand(CLI::App& app, int& exit_code) {
     command->callback([&exit_code, investment] {
         std::optional<Date> date;
         if (!date_text.empty()) {
-            date = ParseIsoDate(date_text);
+            date = DateOption(date_text);
             if (!date) {
-                std::cerr << "Please enter a valid date (YYYY-MM-DD): " << date_text << "\n";
                 exit_code = 1;
                 return;
             }
