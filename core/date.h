@@ -31,7 +31,7 @@ class Date {
     std::chrono::sys_days sys_days() const { return days_; }
 
     Date AddDays(int n) const { return Date(days_ + std::chrono::days(n)); }
-    int DaysSince(Date other) const { return (days_ - other.days_).count(); }
+    int DaysSince(Date other) const { return static_cast<int>((days_ - other.days_).count()); }
 
     friend bool operator==(Date a, Date b) { return a.days_ == b.days_; }
     friend auto operator<=>(Date a, Date b) { return a.days_ <=> b.days_; }

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  RepeatPeriod::Month,
                                  {D(2001, 8, 31), D(2001, 9, 30), D(2001, 10, 31), D(2001, 11, 30),
                                   D(2001, 12, 31), D(2002, 1, 31)}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 }  // namespace
 }  // namespace brevanta

@@ -126,7 +126,7 @@ TEST_P(GrowthCalculatorTest, YearsAndMonthEndsFollowTheEngineRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GrowthCalculatorTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 // Every whole year of every demo investment and portfolio, against the engine's own 1 Year
 // figures calculated as of that year's 31 December.

@@ -152,7 +152,7 @@ TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
             flow -= 40000;
         }
         cents = cents + cents * ((i * 37) % 11) / 1000 - cents * 3 / 1000 + flow;
-        if (i % 12 != 7) AddValue(fund, boundary, cents / 100.0);
+        if (i % 12 != 7) AddValue(fund, boundary, static_cast<double>(cents) / 100.0);
     }
     ASSERT_TRUE(store().LoadTransactions().ok());
     ASSERT_TRUE(store().LoadValues().ok());

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{kQuarterFigure, 0.004f}, {kOneYearFigure, -900000.0f}},
                 {{kQuarterFigure, {Side::Negative, 0}}, {kOneYearFigure, {Side::Negative, 50}}}},
         BarCase{"NeverCalculated", {}, {}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
     HoldingRecord holding;

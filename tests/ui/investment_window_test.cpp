@@ -282,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "The inception date must be before the first transaction, dated "
                   "2/1/2023.\r\nPlease try again.",
                   "inceptionDateFieldEdit"}),
-    [](const auto& info) { return std::string(info.param.refused); });
+    [](const auto& instance) { return std::string(instance.param.refused); });
 
 TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExact) {
     const std::string before = ReadBytes(File(kHoldingTableFile));
@@ -328,9 +328,9 @@ TEST_F(InvestmentWindowTest, ReportIsOpenedOnlyWhenWrittenAndHelpFollowsThePage)
     EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
     EXPECT_TRUE(platform_.messages[0].text.contains(QString::fromStdString(page)));
 
-    for (const InvestmentPage page : {InvestmentPage::Transactions,
-                                      InvestmentPage::HistoricalValues, InvestmentPage::Returns}) {
-        window->showPage(page);
+    for (const InvestmentPage shown : {InvestmentPage::Transactions,
+                                       InvestmentPage::HistoricalValues, InvestmentPage::Returns}) {
+        window->showPage(shown);
         Button(*window, "helpButton")->click();
     }
     EXPECT_EQ(platform_.help_requests, (std::vector<QString>{"TRANS", "HISTORICAL", "CALCROR"}));
