@@ -286,10 +286,11 @@ TEST_F(MainWindowTest, InvestmentCommandsOpenTheDetailWindowAtTheirPages) {
     openWith([&] { QTest::keyClick(Tree(*window), Qt::Key_Return); });
     openWith([&] { Action(*window, "historyAction")->trigger(); });
     openWith([&] { Action(*window, "performanceAction")->trigger(); });
-    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2}));
+    openWith([&] { emit List(*window)->doubleClicked(List(*window)->model()->index(0, 1)); });
+    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2, 0}));
     // Each time the tree and the list follow what the window stored.
-    EXPECT_EQ(Node(*window, 0, 0).data().toString(), "Bonds 3");
-    EXPECT_EQ(List(*window)->model()->index(0, 0).data().toString(), "Bonds 3");
+    EXPECT_EQ(Node(*window, 0, 0).data().toString(), "Bonds 4");
+    EXPECT_EQ(List(*window)->model()->index(0, 0).data().toString(), "Bonds 4");
 }
 
 TEST_F(MainWindowTest, NewNodesGoToTheEndKeepingExpansionAndSelection) {

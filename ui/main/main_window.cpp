@@ -136,7 +136,8 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     connect(portfolioTree_, &QTreeView::doubleClicked, this, openInvestment);
     connect(portfolioTree_, &QTreeView::expanded, this, &MainWindow::onExpansionChanged);
     connect(portfolioTree_, &QTreeView::collapsed, this, &MainWindow::onExpansionChanged);
-    connect(investmentList_, &QTreeView::doubleClicked, this, &MainWindow::onDetails);
+    connect(investmentList_, &QTreeView::doubleClicked, this,
+            &MainWindow::onInvestmentRowDoubleClicked);
     connect(portfolioTree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         treeMenu_->popup(portfolioTree_->viewport()->mapToGlobal(at));
     });
@@ -524,6 +525,13 @@ void MainWindow::onDetails() {
         // The caption above the list names the portfolio too.
         if (portfolioId == currentPortfolioId_) fillInvestmentList(portfolioId);
     }
+}
+
+void MainWindow::onInvestmentRowDoubleClicked(const QModelIndex& row) {
+    // The "Total" line carries no investment.
+    const Hid holdingId{row.data(TextTableModel::IdRole).toLongLong()};
+    const QModelIndex node = treeModel_->investmentNode(currentPortfolioId_, holdingId);
+    if (node.isValid()) showInvestment(node, InvestmentPage::Transactions);
 }
 
 void MainWindow::onHistory() {

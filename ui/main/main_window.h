@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
     void onNewPortfolio();
     void onNewInvestment();
     void onDetails();
+    void onInvestmentRowDoubleClicked(const QModelIndex& row);
     void onHistory();
     void onPerformance();
     void onGrowth();
