@@ -128,11 +128,8 @@ Status DataStore::LoadPortfolios() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<PortfolioRecord> rows;
-    PortfolioRows fields;
     bool deleted = false;
-    Status status = ReadEveryRow(
-        portfolio_table_, fields,
-        [&](PortfolioRows& f, RowReader& r) { rows.push_back(f.Read(r)); }, &deleted);
+    Status status = ReadEveryRecord<PortfolioRows>(portfolio_table_, rows, &deleted);
     if (status.ok()) status = PackAfterReading(portfolio_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->portfolios.Assign(std::move(rows));
@@ -213,11 +210,8 @@ Status DataStore::LoadHoldings() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<HoldingRecord> rows;
-    HoldingRows fields;
     bool deleted = false;
-    Status status = ReadEveryRow(
-        holding_table_, fields, [&](HoldingRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
-        &deleted);
+    Status status = ReadEveryRecord<HoldingRows>(holding_table_, rows, &deleted);
     if (status.ok()) status = PackAfterReading(holding_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->holdings.Assign(std::move(rows));

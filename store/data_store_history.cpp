@@ -89,16 +89,10 @@ Status DataStore::LoadTransactions() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<TransactionRecord> rows;
-    TransactionRows fields;
-    Tid largest{};
     bool deleted = false;
-    Status status = ReadEveryRow(
-        transaction_table_, fields,
-        [&](TransactionRows& f, RowReader& r) {
-            rows.push_back(f.Read(r));
-            largest = std::max(largest, rows.back().Id);
-        },
-        &deleted);
+    Status status = ReadEveryRecord<TransactionRows>(transaction_table_, rows, &deleted);
+    Tid largest{};
+    for (const TransactionRecord& row : rows) largest = std::max(largest, row.Id);
     if (status.ok()) status = PackAfterReading(transaction_table_, deleted);
     if (!status.ok()) rows.clear();
     NoteTransactionTable(largest);
@@ -110,11 +104,8 @@ Status DataStore::LoadValues() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<ValueRecord> rows;
-    ValueRows fields;
     bool deleted = false;
-    Status status = ReadEveryRow(
-        value_table_, fields, [&](ValueRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
-        &deleted);
+    Status status = ReadEveryRecord<ValueRows>(value_table_, rows, &deleted);
     if (status.ok()) status = PackAfterReading(value_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->values.Assign(std::move(rows));

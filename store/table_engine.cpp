@@ -674,9 +674,11 @@ Status Table::Recall() { return impl_ ? impl_->SetDeletionFlag(kLiveFlag) : NotO
 Status Table::Delete() { return impl_ ? impl_->SetDeletionFlag(kDeletedFlag) : NotOpen(); }
 Status Table::Blank() { return impl_ ? impl_->Blank() : NotOpen(); }
 
-std::string Table::FieldText(FieldHandle field) const {
+std::string Table::FieldText(FieldHandle field) const { return std::string(FieldView(field)); }
+
+std::string_view Table::FieldView(FieldHandle field) const {
     if (!impl_ || !impl_->IsField(field)) return {};
-    return std::string(impl_->FieldBytes(field.index()));
+    return impl_->FieldBytes(field.index());
 }
 
 Status Table::AssignText(FieldHandle field, std::string_view text) {

@@ -116,6 +116,8 @@ class Table {
     // Field contents as stored: text padded with blanks, numbers right-aligned in their
     // decimal form, dates as "yyyymmdd"; all blanks at Eof; empty for an invalid handle.
     std::string FieldText(FieldHandle field) const;
+    // The same bytes without a copy; valid until the table moves, writes the row or closes.
+    std::string_view FieldView(FieldHandle field) const;
     // Text is cut or blank-padded to the field's width.
     Status AssignText(FieldHandle field, std::string_view text);
     // Written right-aligned in the field's width and decimals; a number that does not fit,
