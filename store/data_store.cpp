@@ -5,6 +5,7 @@
 #include "core/file_system.h"
 #include "core/whole_file.h"
 #include "store/data_store_lists.h"
+#include "store/figure_table.h"
 #include "store/table_layouts.h"
 #include "store/table_rows.h"
 
@@ -38,8 +39,8 @@ Status DataStore::Load() {
     // A damaged table stops the load before any table is packed.
     pending_packs_.emplace();
     for (Status (DataStore::*load)() :
-         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadTransactions,
-          &DataStore::LoadValues, &DataStore::LoadColumns, &DataStore::LoadSettings}) {
+         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadHistories,
+          &DataStore::LoadColumns, &DataStore::LoadSettings}) {
         Status status = (this->*load)();
         if (!status.ok()) {
             pending_packs_.reset();
@@ -192,6 +193,7 @@ StoreResult<int> DataStore::RenamePortfolio(Pid id, const std::string& name,
 }
 
 StoreResult<int> DataStore::StorePortfolioFigures(Pid id, const PerformanceFigures& figures) {
+    if (figure_tables_) return StoreBatchedPortfolioFigures(id, figures);
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(
@@ -263,6 +265,7 @@ StoreResult<int> DataStore::UpdateHolding(Hid id, const HoldingRecord& record) {
 }
 
 StoreResult<int> DataStore::StoreHoldingFigures(Hid id, const PerformanceFigures& figures) {
+    if (figure_tables_) return StoreBatchedHoldingFigures(id, figures);
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,

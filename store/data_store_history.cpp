@@ -6,6 +6,7 @@
 
 #include "core/blanks.h"
 #include "core/file_system.h"
+#include "core/parallel_for.h"
 #include "store/data_store.h"
 #include "store/data_store_lists.h"
 #include "store/table_rows.h"
@@ -85,30 +86,63 @@ double FlowEffect(const std::string& type, double amount) {
 
 // --- Loading ---
 
+namespace {
+
+template <typename Rows, typename Record>
+HistoryTableRead<Record> ReadHistoryTable(const TableFile& file) {
+    HistoryTableRead<Record> read;
+    std::vector<Record> rows;
+    read.status = ReadEveryRecord<Rows>(file, rows, &read.saw_deleted);
+    for (const Record& row : rows) read.largest_id = std::max(read.largest_id, Number(row.Id));
+    if (read.status.ok()) read.list.Assign(std::move(rows));
+    return read;
+}
+
+}  // namespace
+
 Status DataStore::LoadTransactions() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<TransactionRecord> rows;
-    bool deleted = false;
-    Status status = ReadEveryRecord<TransactionRows>(transaction_table_, rows, &deleted);
-    Tid largest{};
-    for (const TransactionRecord& row : rows) largest = std::max(largest, row.Id);
-    if (status.ok()) status = PackAfterReading(transaction_table_, deleted);
-    if (!status.ok()) rows.clear();
-    NoteTransactionTable(largest);
-    lists_->transactions.Assign(std::move(rows));
-    return Loaded(std::move(status));
+    return KeepTransactions(
+        ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_));
 }
 
 Status DataStore::LoadValues() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<ValueRecord> rows;
-    bool deleted = false;
-    Status status = ReadEveryRecord<ValueRows>(value_table_, rows, &deleted);
-    if (status.ok()) status = PackAfterReading(value_table_, deleted);
-    if (!status.ok()) rows.clear();
-    lists_->values.Assign(std::move(rows));
+    return KeepValues(ReadHistoryTable<ValueRows, ValueRecord>(value_table_));
+}
+
+// The two tables hold nearly all the rows; reading touches nothing of the store, so they are
+// read side by side.
+Status DataStore::LoadHistories() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
+    HistoryTableRead<TransactionRecord> transactions;
+    HistoryTableRead<ValueRecord> values;
+    ParallelFor(2, [&](size_t table) {
+        if (table == 0) {
+            transactions = ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_);
+        } else {
+            values = ReadHistoryTable<ValueRows, ValueRecord>(value_table_);
+        }
+    });
+    const Status status = KeepTransactions(std::move(transactions));
+    return status.ok() ? KeepValues(std::move(values)) : status;
+}
+
+Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
+    Status status = std::move(read.status);
+    if (status.ok()) status = PackAfterReading(transaction_table_, read.saw_deleted);
+    NoteTransactionTable(static_cast<Tid>(read.largest_id));
+    lists_->transactions = status.ok() ? std::move(read.list) : HistoryList<TransactionRecord>();
+    return Loaded(std::move(status));
+}
+
+Status DataStore::KeepValues(HistoryTableRead<ValueRecord>&& read) {
+    Status status = std::move(read.status);
+    if (status.ok()) status = PackAfterReading(value_table_, read.saw_deleted);
+    lists_->values = status.ok() ? std::move(read.list) : HistoryList<ValueRecord>();
     return Loaded(std::move(status));
 }
 
@@ -136,16 +170,31 @@ std::vector<ValueRecord> DataStore::ValuesOfHolding(Hid holding_id, ValueOrder o
 std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_id) const {
     const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
     const std::span<const uint32_t> rows = lists_->transactions.OfPortfolio(portfolio_id);
-    std::vector<TransactionRecord> list;
-    list.reserve(holdings.size() + rows.size());
-    for (const HoldingRecord& holding : holdings) {
-        list.push_back(OpeningContribution(holding));
-        list.back().PortfolioId = portfolio_id;
+    // The openings, then the rows, stably sorted by date: sorted as keys, so that each record
+    // is copied once.
+    struct Entry {
+        Date date;
+        uint32_t index;  // below holdings.size(): an opening; else a row of `rows`
+    };
+    std::vector<Entry> order;
+    order.reserve(holdings.size() + rows.size());
+    for (uint32_t i = 0; i < holdings.size(); ++i) order.push_back({holdings[i].InceptionDate, i});
+    for (uint32_t i = 0; i < rows.size(); ++i) {
+        order.push_back(
+            {lists_->transactions.at(rows[i]).Date, static_cast<uint32_t>(holdings.size()) + i});
     }
-    for (uint32_t row : rows) list.push_back(lists_->transactions.at(row));
-    std::stable_sort(
-        list.begin(), list.end(),
-        [](const TransactionRecord& a, const TransactionRecord& b) { return a.Date < b.Date; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Entry& a, const Entry& b) { return a.date < b.date; });
+    std::vector<TransactionRecord> list;
+    list.reserve(order.size());
+    for (const Entry& entry : order) {
+        if (entry.index < holdings.size()) {
+            list.push_back(OpeningContribution(holdings[entry.index]));
+            list.back().PortfolioId = portfolio_id;
+        } else {
+            list.push_back(lists_->transactions.at(rows[entry.index - holdings.size()]));
+        }
+    }
     return list;
 }
 

@@ -87,7 +87,12 @@ class Table {
     // Removes rows marked deleted (a no-op when there are none) and leaves no current row.
     Status Pack();
     Status Top();
-    Status Skip();                // one row forward; past the last row the table is at Eof
+    Status Skip();  // one row forward; past the last row the table is at Eof
+    // Makes row `record` (1 first, deleted rows counted) current; reads only that row when
+    // it is not among the rows read last. Out of range: InvalidArgument, no current row.
+    Status Go(int32_t record);
+    // Writes a changed current row back now instead of when the table moves or closes.
+    Status Flush();
     bool Eof() const;             // no current row
     int32_t RecordCount() const;  // rows in the file, deleted ones included
     bool Deleted() const;         // the current row carries the deletion flag
