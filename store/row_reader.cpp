@@ -1,5 +1,6 @@
 #include "store/row_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -69,15 +70,12 @@ const std::string& FieldName(const Table& table, FieldHandle field) {
 // Numeric text of an identifier field: a whole number within 64 bits, parsed as such so that
 // no digit is lost; zero decimals are allowed (a field with decimals holds "12.00").
 bool ParseTableIdentifier(std::string_view text, IdNumber& value) {
-    std::string_view digits = TrimBlanks(text);
-    if (const size_t point = digits.find('.'); point != std::string_view::npos) {
-        if (digits.find_first_not_of('0', point + 1) != std::string_view::npos) return false;
-        digits = digits.substr(0, point);
-    }
-    if (digits.empty()) return false;
+    const std::string_view digits = TrimBlanks(text);
     const char* end = digits.data() + digits.size();
     const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    return error == std::errc() && stop == end;
+    if (error != std::errc()) return false;
+    if (stop == end) return true;
+    return *stop == '.' && std::all_of(stop + 1, end, [](char c) { return c == '0'; });
 }
 
 }  // namespace
