@@ -180,7 +180,8 @@ class DataStore {
         FigureBatch(const FigureBatch&) = delete;
         FigureBatch& operator=(const FigureBatch&) = delete;
         // Closes the tables (a table with a row written gets its header's date, as after any
-        // rewrite, and a sync). Returns the first failure of beginning the batch or closing.
+        // rewrite, and a sync); returns the first failure. A batch that could not begin
+        // refuses every figure write instead, saying why.
         Status Finish();
 
       private:

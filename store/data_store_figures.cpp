@@ -32,11 +32,9 @@ DataStore::FigureBatch::~FigureBatch() { Finish(); }
 
 Status DataStore::FigureBatch::Finish() {
     if (!store_.figure_tables_) return Status::Ok();
-    Status status = store_.figure_tables_->status();
     const Status closed = store_.figure_tables_->Close();
-    if (status.ok()) status = closed;
     store_.figure_tables_.reset();
-    return status;
+    return closed;
 }
 
 StoreResult<int> DataStore::StoreBatchedPortfolioFigures(Pid id,
