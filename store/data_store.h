@@ -142,7 +142,8 @@ class DataStore {
     // ids are decimal identifier texts. Marks the rows deleted without packing (the next
     // load packs) and returns how many; the caller reloads.
     StoreResult<int> DeleteTransactions(const std::vector<std::string>& ids);
-    // Largest live VID in value.dbf plus one (1 for an empty table).
+    // Largest live VID in value.dbf plus one (1 for an empty table). The table is read again
+    // only when something wrote it since this store last read or wrote it.
     StoreResult<Vid> NextValueId();
     // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
     Status InsertValue(const ValueRecord& record);
@@ -233,10 +234,20 @@ class DataStore {
     Status PackAfterReading(const TableFile& file, bool saw_deleted);
     // How loads hold the directory: exclusively where they may pack.
     DirectoryLock::Kind LoadKind() const;
-    // The next TID, read again from the table when anything may have changed it since this
-    // store last read or wrote it. REQUIRES: a Writing hold.
+    // The largest live identifier of a history table as this store last read or wrote it,
+    // with the table's device, inode, size and change time then: while they stay the same,
+    // nothing has written the table since.
+    struct KnownLargestId {
+        IdNumber largest = 0;
+        std::array<int64_t, 4> stamp{};
+    };
+    // The table's largest live identifier, read again only when its stamp changed. REQUIRES:
+    // a Writing hold, so that no other process writes in between.
+    StoreResult<IdNumber> LargestId(const TableFile& file, const char* field,
+                                    KnownLargestId& known);
+    static void NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known);
+    // The next TID from LargestId. REQUIRES: a Writing hold.
     StoreResult<Tid> NextTransactionId();
-    void NoteTransactionTable(Tid largest_id);
     // V + Flows of the market value rule: the latest value on or before the date (the
     // opening value counts), plus the later flows only when that value is above 0.
     double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
@@ -260,14 +271,13 @@ class DataStore {
     TableFile settings_table_;
     std::unique_ptr<Lists> lists_;
     std::unique_ptr<FigureTables> figure_tables_;  // while a FigureBatch lives
-    Tid largest_transaction_id_{};                 // in the table as this store last knew it
     Status load_failure_;                          // sticky until Load() succeeds
     Table::Mode access_;
     // While Load() reads, the tables it will pack once all of them have been read.
     std::optional<std::vector<const TableFile*>> pending_packs_;
     mutable DirectoryLock lock_;
-    // The transaction table as this store last knew it: device, inode, size, change time.
-    std::array<int64_t, 4> transaction_stamp_{};
+    KnownLargestId transaction_ids_;
+    KnownLargestId value_ids_;
 };
 
 }  // namespace brevanta

@@ -134,7 +134,7 @@ Status DataStore::LoadHistories() {
 Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
     Status status = std::move(read.status);
     if (status.ok()) status = PackAfterReading(transaction_table_, read.saw_deleted);
-    NoteTransactionTable(static_cast<Tid>(read.largest_id));
+    NoteLargestId(transaction_table_, read.largest_id, transaction_ids_);
     lists_->transactions = status.ok() ? std::move(read.list) : HistoryList<TransactionRecord>();
     return Loaded(std::move(status));
 }
@@ -142,6 +142,7 @@ Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
 Status DataStore::KeepValues(HistoryTableRead<ValueRecord>&& read) {
     Status status = std::move(read.status);
     if (status.ok()) status = PackAfterReading(value_table_, read.saw_deleted);
+    NoteLargestId(value_table_, read.largest_id, value_ids_);
     lists_->values = status.ok() ? std::move(read.list) : HistoryList<ValueRecord>();
     return Loaded(std::move(status));
 }
@@ -226,8 +227,9 @@ Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& recor
                                                      first_id.value(), records, refused_index);
     // The last identifier given, so no identifier past the largest is ever computed.
     if (status.ok()) {
-        NoteTransactionTable(
-            static_cast<Tid>(Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size())));
+        NoteLargestId(transaction_table_,
+                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
+                      transaction_ids_);
     }
     return status;
 }
@@ -243,19 +245,26 @@ std::array<int64_t, 4> StampOf(const std::string& path) {
 
 }  // namespace
 
-StoreResult<Tid> DataStore::NextTransactionId() {
-    if (StampOf(transaction_table_.path) != transaction_stamp_) {
+StoreResult<IdNumber> DataStore::LargestId(const TableFile& file, const char* field,
+                                           KnownLargestId& known) {
+    if (StampOf(file.path) != known.stamp) {
         // Another process, or another operation of this one, wrote the table meanwhile.
-        const StoreResult<IdNumber> largest = LargestIdentifier(transaction_table_, "TID");
+        const StoreResult<IdNumber> largest = LargestIdentifier(file, field);
         if (!largest.ok()) return largest.status();
-        NoteTransactionTable(static_cast<Tid>(largest.value()));
+        NoteLargestId(file, largest.value(), known);
     }
-    return NewIdentifier(transaction_table_, largest_transaction_id_);
+    return known.largest;
 }
 
-void DataStore::NoteTransactionTable(Tid largest_id) {
-    largest_transaction_id_ = largest_id;
-    transaction_stamp_ = StampOf(transaction_table_.path);
+void DataStore::NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known) {
+    known.largest = largest;
+    known.stamp = StampOf(file.path);
+}
+
+StoreResult<Tid> DataStore::NextTransactionId() {
+    const StoreResult<IdNumber> largest = LargestId(transaction_table_, "TID", transaction_ids_);
+    if (!largest.ok()) return largest.status();
+    return NewIdentifier(transaction_table_, static_cast<Tid>(largest.value()));
 }
 
 StoreResult<int> DataStore::UpdateTransaction(Tid id, const TransactionRecord& record) {
@@ -272,7 +281,11 @@ StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& i
     return DeleteListed(transaction_table_, "TID", ids);
 }
 
-StoreResult<Vid> DataStore::NextValueId() { return NextIdentifier<Vid>(value_table_, "VID"); }
+StoreResult<Vid> DataStore::NextValueId() {
+    const StoreResult<IdNumber> largest = LargestId(value_table_, "VID", value_ids_);
+    if (!largest.ok()) return largest.status();
+    return NewIdentifier(value_table_, static_cast<Vid>(largest.value()));
+}
 
 Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
 
@@ -281,8 +294,14 @@ Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* 
     if (!writing.refusal.ok()) return writing.refusal;
     const StoreResult<Vid> first_id = NextValueId();
     if (!first_id.ok()) return first_id.status();
-    return AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(), records,
-                                refused_index);
+    const Status status = AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(),
+                                               records, refused_index);
+    if (status.ok()) {
+        NoteLargestId(value_table_,
+                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
+                      value_ids_);
+    }
+    return status;
 }
 
 StoreResult<int> DataStore::UpdateHistoricalValue(Vid id, const ValueRecord& record) {
