@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/date.h"
+#include "core/status.h"
 
 namespace brevanta::bench {
 
@@ -16,9 +17,15 @@ struct BenchStoreShape {
     Date last_month_end = Date::Ymd(2024, 12, 31);
 };
 
-// A generated data directory with the five tables, removed when destroyed. Portfolio p
-// (1 first) holds investments (p - 1) * holdings_per_portfolio + 1 onwards. Generation
-// failures abort: a benchmark has no one to report them to.
+// Creates the five tables of the shape in `directory`, which must exist and hold none of them.
+// Portfolio p (1 first) holds investments (p - 1) * holdings_per_portfolio + 1 onwards.
+Status WriteBenchTables(const std::string& directory, const BenchStoreShape& shape);
+
+// The month end `months_before` months before `last`.
+Date MonthEndBefore(Date last, int months_before);
+
+// A generated data directory with the five tables (WriteBenchTables), removed when
+// destroyed. Generation failures abort: a benchmark has no one to report them to.
 class BenchStore {
   public:
     explicit BenchStore(BenchStoreShape shape = {});

@@ -4,11 +4,14 @@
 
 namespace brevanta {
 
-// Text without the blanks (spaces and tabs) around it.
+// Text without the blanks (spaces and tabs) around it. Plain loops: a search for a set of
+// characters costs a library call per character, and table numbers are padded with blanks.
 inline std::string_view TrimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    size_t first = 0, end = text.size();
+    while (first < end && blank(text[first])) ++first;
+    while (end > first && blank(text[end - 1])) --end;
+    return text.substr(first, end - first);
 }
 
 }  // namespace brevanta

@@ -1,5 +1,6 @@
 #include "core/windows_1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,6 +79,11 @@ void Encode(std::string_view utf8, std::string& bytes, OnMissing on_missing) {
 }  // namespace
 
 std::string DecodeWindows1252(std::string_view bytes) {
+    // Most table text is ASCII, which is the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char byte) { return static_cast<uint8_t>(byte) < 0x80; })) {
+        return std::string(bytes);
+    }
     std::string text;
     text.reserve(bytes.size());
     for (char byte : bytes) {

@@ -2,28 +2,50 @@
 
 namespace brevanta {
 
-Status CalculatePortfolios(const DataStore& store, PerformanceEngine& engine,
+namespace {
+
+// The arithmetic of about this many investments runs ahead on every core before their
+// figures are stored and logged in order: enough to keep the cores busy, few enough that the
+// results waiting to be stored stay small.
+constexpr size_t kInvestmentsAhead = 256;
+
+}  // namespace
+
+Status CalculatePortfolios(DataStore& store, PerformanceEngine& engine,
                            const std::vector<PortfolioRecord>& portfolios, Date performance_date,
                            const CalculationProgress& progress) {
-    std::vector<std::vector<HoldingRecord>> holdings;
+    std::vector<PerformanceEngine::PortfolioSteps> steps;
     int total = 0;
     for (const PortfolioRecord& portfolio : portfolios) {
-        holdings.push_back(store.HoldingsOfPortfolio(portfolio.Id));
-        for (const HoldingRecord& holding : holdings.back()) {
-            if (holding.InceptionDate < performance_date) ++total;
+        PerformanceEngine::PortfolioSteps& step = steps.emplace_back();
+        step.portfolio_id = portfolio.Id;
+        for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio.Id)) {
+            if (holding.InceptionDate < performance_date) step.holding_ids.push_back(holding.Id);
         }
+        total += static_cast<int>(step.holding_ids.size());
     }
     const PerformanceEngine::HistorySnapshot snapshot(engine);
+    DataStore::FigureBatch figures(store);
     int done = 0;
-    for (size_t p = 0; p < portfolios.size(); ++p) {
-        for (const HoldingRecord& holding : holdings[p]) {
-            if (!(holding.InceptionDate < performance_date)) continue;
-            engine.CalculateInvestment(holding.Id, performance_date);
-            engine.CalculatePortfolio(portfolios[p].Id, performance_date);
-            if (progress) progress(++done, total);
+    for (size_t first = 0; first < steps.size();) {
+        std::vector<PerformanceEngine::PortfolioSteps> ahead;
+        size_t investments = 0;
+        for (; first < steps.size() && (ahead.empty() || investments < kInvestmentsAhead);
+             ++first) {
+            investments += steps[first].holding_ids.size();
+            if (!steps[first].holding_ids.empty()) ahead.push_back(steps[first]);
+        }
+        engine.Precalculate(ahead, performance_date);
+        for (const PerformanceEngine::PortfolioSteps& step : ahead) {
+            for (Hid holding_id : step.holding_ids) {
+                engine.CalculateInvestment(holding_id, performance_date);
+                engine.CalculatePortfolio(step.portfolio_id, performance_date);
+                if (progress) progress(++done, total);
+            }
         }
     }
-    return engine.status();
+    const Status finished = figures.Finish();
+    return engine.status().ok() ? finished : engine.status();
 }
 
 }  // namespace brevanta

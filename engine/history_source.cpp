@@ -31,22 +31,38 @@ void HistorySource::Thaw() {
     portfolio_holdings_.clear();
 }
 
+std::shared_ptr<const HoldingHistory> HistorySource::ReadHolding(const DataStore& store,
+                                                                 Hid holding_id) {
+    std::vector<HoldingHistory::Value> values;
+    for (const ValueRecord& record : store.ValuesOfHolding(holding_id)) {
+        values.push_back({record.Date, record.Value});
+    }
+    return std::make_shared<const HoldingHistory>(
+        std::move(values), TimelineOf(store.TransactionsOfHolding(holding_id)));
+}
+
+std::shared_ptr<const TransactionTimeline> HistorySource::ReadPortfolioTransactions(
+    const DataStore& store, Pid portfolio_id) {
+    return std::make_shared<const TransactionTimeline>(
+        TimelineOf(store.TransactionsOfPortfolio(portfolio_id)));
+}
+
+void HistorySource::Keep(Hid holding_id, std::shared_ptr<const HoldingHistory> history) {
+    if (frozen_) holdings_.insert_or_assign(holding_id, std::move(history));
+}
+
+void HistorySource::Keep(Pid portfolio_id,
+                         std::shared_ptr<const TransactionTimeline> transactions) {
+    if (frozen_) portfolio_transactions_.insert_or_assign(portfolio_id, std::move(transactions));
+}
+
 std::shared_ptr<const HoldingHistory> HistorySource::Holding(Hid holding_id) {
-    return Kept(holdings_, frozen_, holding_id, [&] {
-        std::vector<HoldingHistory::Value> values;
-        for (const ValueRecord& record : store_.ValuesOfHolding(holding_id)) {
-            values.push_back({record.Date, record.Value});
-        }
-        return std::make_shared<const HoldingHistory>(
-            std::move(values), TimelineOf(store_.TransactionsOfHolding(holding_id)));
-    });
+    return Kept(holdings_, frozen_, holding_id, [&] { return ReadHolding(store_, holding_id); });
 }
 
 std::shared_ptr<const TransactionTimeline> HistorySource::PortfolioTransactions(Pid portfolio_id) {
-    return Kept(portfolio_transactions_, frozen_, portfolio_id, [&] {
-        return std::make_shared<const TransactionTimeline>(
-            TimelineOf(store_.TransactionsOfPortfolio(portfolio_id)));
-    });
+    return Kept(portfolio_transactions_, frozen_, portfolio_id,
+                [&] { return ReadPortfolioTransactions(store_, portfolio_id); });
 }
 
 std::vector<std::shared_ptr<const HoldingHistory>> HistorySource::HoldingsOf(Pid portfolio_id) {

@@ -31,6 +31,18 @@ class HistorySource {
     // The investments' histories in the order of HoldingsOfPortfolio.
     std::vector<std::shared_ptr<const HoldingHistory>> HoldingsOf(Pid portfolio_id);
 
+    // What Holding and PortfolioTransactions read, read without the cache: safe to call from
+    // several threads at once while nothing changes the store.
+    static std::shared_ptr<const HoldingHistory> ReadHolding(const DataStore& store,
+                                                             Hid holding_id);
+    static std::shared_ptr<const TransactionTimeline> ReadPortfolioTransactions(
+        const DataStore& store, Pid portfolio_id);
+    // While frozen, keeps what those read, for Holding and PortfolioTransactions to give.
+    void Keep(Hid holding_id, std::shared_ptr<const HoldingHistory> history);
+    void Keep(Pid portfolio_id, std::shared_ptr<const TransactionTimeline> transactions);
+    bool Keeps(Hid holding_id) const { return holdings_.contains(holding_id); }
+    bool Keeps(Pid portfolio_id) const { return portfolio_transactions_.contains(portfolio_id); }
+
   private:
     const DataStore& store_;
     bool frozen_ = false;

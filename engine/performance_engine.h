@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/date.h"
@@ -11,6 +14,7 @@
 #include "engine/calculation_results.h"
 #include "engine/dollar_weighted.h"
 #include "engine/history_source.h"
+#include "engine/market_valuation.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -46,7 +50,8 @@ class PerformanceEngine {
         }
         ~HistorySnapshot() {
             engine_.histories_.Thaw();
-            engine_.last_portfolio_.reset();
+            engine_.investment_calculations_.clear();
+            engine_.portfolio_calculations_.clear();
         }
         HistorySnapshot(const HistorySnapshot&) = delete;
         HistorySnapshot& operator=(const HistorySnapshot&) = delete;
@@ -65,6 +70,18 @@ class PerformanceEngine {
     int CalculateInvestment(Hid holding_id, Date performance_date);
     int CalculatePortfolio(Pid portfolio_id, Date performance_date);
 
+    // A portfolio and those of its investments to calculate.
+    struct PortfolioSteps {
+        Pid portfolio_id;
+        std::vector<Hid> holding_ids;
+    };
+    // Under a snapshot: runs the arithmetic of these portfolios and investments as of the date
+    // ahead, on every core (ParallelFor), so that the CalculatePortfolio and
+    // CalculateInvestment calls that follow for them only store their figures and log, in the
+    // order of the calls. Reads the store, from several threads. REQUIRES: nothing changes the
+    // store meanwhile.
+    void Precalculate(const std::vector<PortfolioSteps>& steps, Date performance_date);
+
     // The last calculation of each mode, for the audit viewer.
     const CalculationResults& investment_results() const { return investment_results_; }
     const CalculationResults& portfolio_results() const { return portfolio_results_; }
@@ -78,6 +95,18 @@ class PerformanceEngine {
     const Status& log_status() const { return log_status_; }
 
   private:
+    // The arithmetic of one calculation, before its figures are stored and its block logged.
+    struct Calculation {
+        CalculationResults results;
+        std::optional<YearlyFlows> flows;  // when the inception rate was computed
+    };
+    // REQUIRES: CheckTransactions(cash_flows) is kCalculated. Safe to run on several threads.
+    static Calculation Calculate(const MarketValuation& valuation,
+                                 const TransactionTimeline& cash_flows, Date performance_date);
+    // The two rounds of Precalculate: the investments' histories and arithmetic, then the
+    // portfolios' arithmetic.
+    void PrecalculateInvestments(const std::vector<PortfolioSteps>& steps, Date performance_date);
+    void PrecalculatePortfolios(const std::vector<PortfolioSteps>& steps, Date performance_date);
     // After a calculation: the store's answer becomes the code; the block is logged.
     int Conclude(const StoreResult<int>& stored, const AuditLog::Subject& subject,
                  const CalculationResults& results);
@@ -91,15 +120,11 @@ class PerformanceEngine {
     Status status_;
     Status log_status_;
 
-    // Under a snapshot, the last portfolio calculated: its inputs cannot have changed, so
-    // calculating it again as of the same date gives the results it left, and the
-    // inception flows kept here.
-    struct LastPortfolio {
-        Pid id;
-        Date performance_date;
-        YearlyFlows flows;
-    };
-    std::optional<LastPortfolio> last_portfolio_;
+    // Under a snapshot the inputs cannot change, so a calculation run ahead (Precalculate)
+    // stands for the call that asks for it; investments are each asked once, while a
+    // portfolio's calculation stands for every call as of the same date.
+    std::map<std::pair<Hid, Date>, Calculation> investment_calculations_;
+    std::map<std::pair<Pid, Date>, Calculation> portfolio_calculations_;
 };
 
 }  // namespace brevanta

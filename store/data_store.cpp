@@ -5,6 +5,7 @@
 #include "core/file_system.h"
 #include "core/whole_file.h"
 #include "store/data_store_lists.h"
+#include "store/figure_table.h"
 #include "store/table_layouts.h"
 #include "store/table_rows.h"
 
@@ -38,8 +39,8 @@ Status DataStore::Load() {
     // A damaged table stops the load before any table is packed.
     pending_packs_.emplace();
     for (Status (DataStore::*load)() :
-         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadTransactions,
-          &DataStore::LoadValues, &DataStore::LoadColumns, &DataStore::LoadSettings}) {
+         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadHistories,
+          &DataStore::LoadColumns, &DataStore::LoadSettings}) {
         Status status = (this->*load)();
         if (!status.ok()) {
             pending_packs_.reset();
@@ -128,11 +129,8 @@ Status DataStore::LoadPortfolios() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<PortfolioRecord> rows;
-    PortfolioRows fields;
     bool deleted = false;
-    Status status = ReadEveryRow(
-        portfolio_table_, fields,
-        [&](PortfolioRows& f, RowReader& r) { rows.push_back(f.Read(r)); }, &deleted);
+    Status status = ReadEveryRecord<PortfolioRows>(portfolio_table_, rows, &deleted);
     if (status.ok()) status = PackAfterReading(portfolio_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->portfolios.Assign(std::move(rows));
@@ -195,6 +193,7 @@ StoreResult<int> DataStore::RenamePortfolio(Pid id, const std::string& name,
 }
 
 StoreResult<int> DataStore::StorePortfolioFigures(Pid id, const PerformanceFigures& figures) {
+    if (figure_tables_) return StoreBatchedPortfolioFigures(id, figures);
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(
@@ -213,11 +212,8 @@ Status DataStore::LoadHoldings() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
     std::vector<HoldingRecord> rows;
-    HoldingRows fields;
     bool deleted = false;
-    Status status = ReadEveryRow(
-        holding_table_, fields, [&](HoldingRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
-        &deleted);
+    Status status = ReadEveryRecord<HoldingRows>(holding_table_, rows, &deleted);
     if (status.ok()) status = PackAfterReading(holding_table_, deleted);
     if (!status.ok()) rows.clear();
     lists_->holdings.Assign(std::move(rows));
@@ -269,6 +265,7 @@ StoreResult<int> DataStore::UpdateHolding(Hid id, const HoldingRecord& record) {
 }
 
 StoreResult<int> DataStore::StoreHoldingFigures(Hid id, const PerformanceFigures& figures) {
+    if (figure_tables_) return StoreBatchedHoldingFigures(id, figures);
     const Writing writing(*this);
     if (!writing.refusal.ok()) return writing.refusal;
     return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,

@@ -45,6 +45,9 @@ inline constexpr const char* DataUnavailableMessage =
 // removing the temporary files a killed process left beside the tables),
 // every load holds it shared (exclusively in a store that may pack). Single-threaded: call
 // from one thread only.
+template <typename Record>
+struct HistoryTableRead;
+
 class DataStore {
   public:
     // The tables are <data_directory>/port.dbf, holding.dbf, Trans.dbf, value.dbf, sys.dbf.
@@ -57,9 +60,9 @@ class DataStore {
     DataStore& operator=(const DataStore&) = delete;
 
     // Loads everything in this order, stopping at the first failure: portfolios, holdings,
-    // transactions, values, columns, settings. A ReadWrite store then packs the tables that
-    // hold deleted rows; a failed load packs none. On failure the caller shows
-    // DataUnavailableMessage (the status says which table failed and why).
+    // transactions, values (those two tables read side by side), columns, settings. A ReadWrite
+    // store then packs the tables that hold deleted rows; a failed load packs none. On failure
+    // the caller shows DataUnavailableMessage (the status says which table failed and why).
     Status Load();
 
     // Whether path names one of the five tables (the same file, through any link).
@@ -139,7 +142,8 @@ class DataStore {
     // ids are decimal identifier texts. Marks the rows deleted without packing (the next
     // load packs) and returns how many; the caller reloads.
     StoreResult<int> DeleteTransactions(const std::vector<std::string>& ids);
-    // Largest live VID in value.dbf plus one (1 for an empty table).
+    // Largest live VID in value.dbf plus one (1 for an empty table). The table is read again
+    // only when something wrote it since this store last read or wrote it.
     StoreResult<Vid> NextValueId();
     // Appends the row with NextValueId(). Not reloaded: call LoadValues() when finished.
     Status InsertValue(const ValueRecord& record);
@@ -161,6 +165,29 @@ class DataStore {
     double InvestmentValueAt(Hid holding_id, Date date) const;
     // The unclipped per-investment market values summed; never negative.
     double PortfolioValueAt(Pid portfolio_id, Date date) const;
+
+    // --- Figures of many rows ---
+    // While a FigureBatch lives, StoreHoldingFigures and StorePortfolioFigures write each
+    // matching row in place (one record rewritten, the in-memory record read back from it)
+    // instead of rewriting the table and reloading the list. Throughout, the directory is held
+    // exclusively and port.dbf and holding.dbf stay open with all rows locked; Finish syncs
+    // them once. Both lists are reloaded when the batch begins, as another process may have
+    // changed the tables since they were read. REQUIRES: while a batch lives, the store
+    // writes nothing but figures; one batch at a time.
+    class FigureBatch {
+      public:
+        explicit FigureBatch(DataStore& store);
+        ~FigureBatch();  // Finish, when not called yet
+        FigureBatch(const FigureBatch&) = delete;
+        FigureBatch& operator=(const FigureBatch&) = delete;
+        // Closes the tables (a table with a row written gets its header's date, as after any
+        // rewrite, and a sync); returns the first failure. A batch that could not begin
+        // refuses every figure write instead, saying why.
+        Status Finish();
+
+      private:
+        DataStore& store_;
+    };
 
     // --- Settings and list columns (sys.dbf) ---
     Status LoadSettings();
@@ -186,7 +213,13 @@ class DataStore {
 
   private:
     struct Lists;
+    class FigureTables;
 
+    // Both history lists, their tables read at once (during Load()).
+    Status LoadHistories();
+    // The rest of LoadTransactions and LoadValues once the table was read.
+    Status KeepTransactions(HistoryTableRead<TransactionRecord>&& read);
+    Status KeepValues(HistoryTableRead<ValueRecord>&& read);
     // Remembers a failed load, so that writes refuse to run until Load() succeeds.
     Status Loaded(Status status);
     // A writing operation's exclusive hold on the directory; `refusal` says why it may not
@@ -201,13 +234,26 @@ class DataStore {
     Status PackAfterReading(const TableFile& file, bool saw_deleted);
     // How loads hold the directory: exclusively where they may pack.
     DirectoryLock::Kind LoadKind() const;
-    // The next TID, read again from the table when anything may have changed it since this
-    // store last read or wrote it. REQUIRES: a Writing hold.
+    // The largest live identifier of a history table as this store last read or wrote it,
+    // with the table's device, inode, size and change time then: while they stay the same,
+    // nothing has written the table since.
+    struct KnownLargestId {
+        IdNumber largest = 0;
+        std::array<int64_t, 4> stamp{};
+    };
+    // The table's largest live identifier, read again only when its stamp changed. REQUIRES:
+    // a Writing hold, so that no other process writes in between.
+    StoreResult<IdNumber> LargestId(const TableFile& file, const char* field,
+                                    KnownLargestId& known);
+    static void NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known);
+    // The next TID from LargestId. REQUIRES: a Writing hold.
     StoreResult<Tid> NextTransactionId();
-    void NoteTransactionTable(Tid largest_id);
     // V + Flows of the market value rule: the latest value on or before the date (the
     // opening value counts), plus the later flows only when that value is above 0.
     double UnclippedValueAt(const HoldingRecord& holding, Date date) const;
+    // StorePortfolioFigures and StoreHoldingFigures while a FigureBatch lives.
+    StoreResult<int> StoreBatchedPortfolioFigures(Pid id, const PerformanceFigures& figures);
+    StoreResult<int> StoreBatchedHoldingFigures(Hid id, const PerformanceFigures& figures);
     // Reloads through `reload` when at least one row changed.
     StoreResult<int> ReloadedIfChanged(StoreResult<int> changed, Status (DataStore::*reload)());
     // DeleteTransactions and DeleteHistoricalValues: marks the listed rows, no pack.
@@ -224,14 +270,14 @@ class DataStore {
     TableFile value_table_;
     TableFile settings_table_;
     std::unique_ptr<Lists> lists_;
-    Tid largest_transaction_id_{};  // in the table as this store last knew it
-    Status load_failure_;           // sticky until Load() succeeds
+    std::unique_ptr<FigureTables> figure_tables_;  // while a FigureBatch lives
+    Status load_failure_;                          // sticky until Load() succeeds
     Table::Mode access_;
     // While Load() reads, the tables it will pack once all of them have been read.
     std::optional<std::vector<const TableFile*>> pending_packs_;
     mutable DirectoryLock lock_;
-    // The transaction table as this store last knew it: device, inode, size, change time.
-    std::array<int64_t, 4> transaction_stamp_{};
+    KnownLargestId transaction_ids_;
+    KnownLargestId value_ids_;
 };
 
 }  // namespace brevanta

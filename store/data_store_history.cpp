@@ -6,6 +6,7 @@
 
 #include "core/blanks.h"
 #include "core/file_system.h"
+#include "core/parallel_for.h"
 #include "store/data_store.h"
 #include "store/data_store_lists.h"
 #include "store/table_rows.h"
@@ -85,39 +86,64 @@ double FlowEffect(const std::string& type, double amount) {
 
 // --- Loading ---
 
+namespace {
+
+template <typename Rows, typename Record>
+HistoryTableRead<Record> ReadHistoryTable(const TableFile& file) {
+    HistoryTableRead<Record> read;
+    std::vector<Record> rows;
+    read.status = ReadEveryRecord<Rows>(file, rows, &read.saw_deleted);
+    for (const Record& row : rows) read.largest_id = std::max(read.largest_id, Number(row.Id));
+    if (read.status.ok()) read.list.Assign(std::move(rows));
+    return read;
+}
+
+}  // namespace
+
 Status DataStore::LoadTransactions() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<TransactionRecord> rows;
-    TransactionRows fields;
-    Tid largest{};
-    bool deleted = false;
-    Status status = ReadEveryRow(
-        transaction_table_, fields,
-        [&](TransactionRows& f, RowReader& r) {
-            rows.push_back(f.Read(r));
-            largest = std::max(largest, rows.back().Id);
-        },
-        &deleted);
-    if (status.ok()) status = PackAfterReading(transaction_table_, deleted);
-    if (!status.ok()) rows.clear();
-    NoteTransactionTable(largest);
-    lists_->transactions.Assign(std::move(rows));
-    return Loaded(std::move(status));
+    return KeepTransactions(
+        ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_));
 }
 
 Status DataStore::LoadValues() {
     const DirectoryLock::Hold hold(lock_, LoadKind());
     if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<ValueRecord> rows;
-    ValueRows fields;
-    bool deleted = false;
-    Status status = ReadEveryRow(
-        value_table_, fields, [&](ValueRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
-        &deleted);
-    if (status.ok()) status = PackAfterReading(value_table_, deleted);
-    if (!status.ok()) rows.clear();
-    lists_->values.Assign(std::move(rows));
+    return KeepValues(ReadHistoryTable<ValueRows, ValueRecord>(value_table_));
+}
+
+// The two tables hold nearly all the rows; reading touches nothing of the store, so they are
+// read side by side.
+Status DataStore::LoadHistories() {
+    const DirectoryLock::Hold hold(lock_, LoadKind());
+    if (!hold.status().ok()) return Loaded(hold.status());
+    HistoryTableRead<TransactionRecord> transactions;
+    HistoryTableRead<ValueRecord> values;
+    ParallelFor(2, [&](size_t table) {
+        if (table == 0) {
+            transactions = ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_);
+        } else {
+            values = ReadHistoryTable<ValueRows, ValueRecord>(value_table_);
+        }
+    });
+    const Status status = KeepTransactions(std::move(transactions));
+    return status.ok() ? KeepValues(std::move(values)) : status;
+}
+
+Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
+    Status status = std::move(read.status);
+    if (status.ok()) status = PackAfterReading(transaction_table_, read.saw_deleted);
+    NoteLargestId(transaction_table_, read.largest_id, transaction_ids_);
+    lists_->transactions = status.ok() ? std::move(read.list) : HistoryList<TransactionRecord>();
+    return Loaded(std::move(status));
+}
+
+Status DataStore::KeepValues(HistoryTableRead<ValueRecord>&& read) {
+    Status status = std::move(read.status);
+    if (status.ok()) status = PackAfterReading(value_table_, read.saw_deleted);
+    NoteLargestId(value_table_, read.largest_id, value_ids_);
+    lists_->values = status.ok() ? std::move(read.list) : HistoryList<ValueRecord>();
     return Loaded(std::move(status));
 }
 
@@ -145,16 +171,31 @@ std::vector<ValueRecord> DataStore::ValuesOfHolding(Hid holding_id, ValueOrder o
 std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_id) const {
     const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
     const std::span<const uint32_t> rows = lists_->transactions.OfPortfolio(portfolio_id);
-    std::vector<TransactionRecord> list;
-    list.reserve(holdings.size() + rows.size());
-    for (const HoldingRecord& holding : holdings) {
-        list.push_back(OpeningContribution(holding));
-        list.back().PortfolioId = portfolio_id;
+    // The openings, then the rows, stably sorted by date: sorted as keys, so that each record
+    // is copied once.
+    struct Entry {
+        Date date;
+        uint32_t index;  // below holdings.size(): an opening; else a row of `rows`
+    };
+    std::vector<Entry> order;
+    order.reserve(holdings.size() + rows.size());
+    for (uint32_t i = 0; i < holdings.size(); ++i) order.push_back({holdings[i].InceptionDate, i});
+    for (uint32_t i = 0; i < rows.size(); ++i) {
+        order.push_back(
+            {lists_->transactions.at(rows[i]).Date, static_cast<uint32_t>(holdings.size()) + i});
     }
-    for (uint32_t row : rows) list.push_back(lists_->transactions.at(row));
-    std::stable_sort(
-        list.begin(), list.end(),
-        [](const TransactionRecord& a, const TransactionRecord& b) { return a.Date < b.Date; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Entry& a, const Entry& b) { return a.date < b.date; });
+    std::vector<TransactionRecord> list;
+    list.reserve(order.size());
+    for (const Entry& entry : order) {
+        if (entry.index < holdings.size()) {
+            list.push_back(OpeningContribution(holdings[entry.index]));
+            list.back().PortfolioId = portfolio_id;
+        } else {
+            list.push_back(lists_->transactions.at(rows[entry.index - holdings.size()]));
+        }
+    }
     return list;
 }
 
@@ -186,8 +227,9 @@ Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& recor
                                                      first_id.value(), records, refused_index);
     // The last identifier given, so no identifier past the largest is ever computed.
     if (status.ok()) {
-        NoteTransactionTable(
-            static_cast<Tid>(Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size())));
+        NoteLargestId(transaction_table_,
+                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
+                      transaction_ids_);
     }
     return status;
 }
@@ -203,19 +245,26 @@ std::array<int64_t, 4> StampOf(const std::string& path) {
 
 }  // namespace
 
-StoreResult<Tid> DataStore::NextTransactionId() {
-    if (StampOf(transaction_table_.path) != transaction_stamp_) {
+StoreResult<IdNumber> DataStore::LargestId(const TableFile& file, const char* field,
+                                           KnownLargestId& known) {
+    if (StampOf(file.path) != known.stamp) {
         // Another process, or another operation of this one, wrote the table meanwhile.
-        const StoreResult<IdNumber> largest = LargestIdentifier(transaction_table_, "TID");
+        const StoreResult<IdNumber> largest = LargestIdentifier(file, field);
         if (!largest.ok()) return largest.status();
-        NoteTransactionTable(static_cast<Tid>(largest.value()));
+        NoteLargestId(file, largest.value(), known);
     }
-    return NewIdentifier(transaction_table_, largest_transaction_id_);
+    return known.largest;
 }
 
-void DataStore::NoteTransactionTable(Tid largest_id) {
-    largest_transaction_id_ = largest_id;
-    transaction_stamp_ = StampOf(transaction_table_.path);
+void DataStore::NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known) {
+    known.largest = largest;
+    known.stamp = StampOf(file.path);
+}
+
+StoreResult<Tid> DataStore::NextTransactionId() {
+    const StoreResult<IdNumber> largest = LargestId(transaction_table_, "TID", transaction_ids_);
+    if (!largest.ok()) return largest.status();
+    return NewIdentifier(transaction_table_, static_cast<Tid>(largest.value()));
 }
 
 StoreResult<int> DataStore::UpdateTransaction(Tid id, const TransactionRecord& record) {
@@ -232,7 +281,11 @@ StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& i
     return DeleteListed(transaction_table_, "TID", ids);
 }
 
-StoreResult<Vid> DataStore::NextValueId() { return NextIdentifier<Vid>(value_table_, "VID"); }
+StoreResult<Vid> DataStore::NextValueId() {
+    const StoreResult<IdNumber> largest = LargestId(value_table_, "VID", value_ids_);
+    if (!largest.ok()) return largest.status();
+    return NewIdentifier(value_table_, static_cast<Vid>(largest.value()));
+}
 
 Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
 
@@ -241,8 +294,14 @@ Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* 
     if (!writing.refusal.ok()) return writing.refusal;
     const StoreResult<Vid> first_id = NextValueId();
     if (!first_id.ok()) return first_id.status();
-    return AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(), records,
-                                refused_index);
+    const Status status = AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(),
+                                               records, refused_index);
+    if (status.ok()) {
+        NoteLargestId(value_table_,
+                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
+                      value_ids_);
+    }
+    return status;
 }
 
 StoreResult<int> DataStore::UpdateHistoricalValue(Vid id, const ValueRecord& record) {

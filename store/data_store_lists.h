@@ -18,6 +18,15 @@ struct DataStore::Lists {
     std::vector<ColumnRecord> columns;    // by Position
 };
 
+// A history table read for a load, not yet kept by the store.
+template <typename Record>
+struct HistoryTableRead {
+    Status status;
+    bool saw_deleted = false;
+    IdNumber largest_id = 0;   // among the rows read
+    HistoryList<Record> list;  // empty unless status is ok
+};
+
 // Rewrites every live row whose identifier field (`Rows::id`) matches `id` through
 // `write(rows, writer)`; returns the number of rows changed.
 template <typename Rows, Identifier Id, typename Write>

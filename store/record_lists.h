@@ -18,26 +18,35 @@ namespace brevanta {
 // Portfolios sorted by Name (byte by byte; equal names keep table order).
 class PortfolioList {
   public:
+    // `rows` in table order: the position of each is its table row below.
     void Assign(std::vector<PortfolioRecord> rows);
     const std::vector<PortfolioRecord>& all() const { return rows_; }
     // The first portfolio in list order with that Id, or null.
     const PortfolioRecord* Find(Pid id) const;
+    // Puts `record` in place of the one assigned from `table_row` (0 first). REQUIRES: its
+    // Name is that record's, so the order stands.
+    void Replace(uint32_t table_row, PortfolioRecord record);
 
   private:
     std::vector<PortfolioRecord> rows_;
+    std::vector<uint32_t> position_of_table_row_;
     std::unordered_map<Pid, uint32_t> first_by_id_;
 };
 
 // Investments sorted by PortfolioId, then Name (equal keys keep table order).
 class HoldingList {
   public:
+    // `rows` in table order, as for PortfolioList.
     void Assign(std::vector<HoldingRecord> rows);
     std::span<const HoldingRecord> OfPortfolio(Pid portfolio_id) const;
     const HoldingRecord* Find(Hid id) const;
     const HoldingRecord* FindIn(Pid portfolio_id, Hid id) const;
+    // As PortfolioList::Replace. REQUIRES: the record's PortfolioId and Name are unchanged.
+    void Replace(uint32_t table_row, HoldingRecord record);
 
   private:
     std::vector<HoldingRecord> rows_;
+    std::vector<uint32_t> position_of_table_row_;
     std::unordered_map<Hid, uint32_t> first_by_id_;
 };
 
@@ -71,7 +80,13 @@ class HistoryList {
             auto [range, added] = by_holding_.try_emplace(row.HoldingId, i, i + 1);
             if (!added) range->second.second = i + 1;
             by_portfolio_[row.PortfolioId].push_back(i);
-            by_id_.try_emplace(row.Id, i);
+            by_id_.push_back({row.Id, i});
+        }
+        // Identifiers mostly come in table order already. Equal ones keep list order, so the
+        // first of them is found.
+        const auto by_id = [](const IdAt& a, const IdAt& b) { return a.id < b.id; };
+        if (!std::is_sorted(by_id_.begin(), by_id_.end(), by_id)) {
+            std::stable_sort(by_id_.begin(), by_id_.end(), by_id);
         }
     }
 
@@ -92,15 +107,22 @@ class HistoryList {
     const Record& at(uint32_t position) const { return rows_[position]; }
 
     const Record* Find(decltype(Record::Id) id) const {
-        const auto found = by_id_.find(id);
-        return found == by_id_.end() ? nullptr : &rows_[found->second];
+        const auto found = std::partition_point(by_id_.begin(), by_id_.end(),
+                                                [id](const IdAt& entry) { return entry.id < id; });
+        return found == by_id_.end() || found->id != id ? nullptr : &rows_[found->position];
     }
 
   private:
     std::vector<Record> rows_;
     std::unordered_map<Hid, std::pair<uint32_t, uint32_t>> by_holding_;  // [first, last)
     std::unordered_map<Pid, std::vector<uint32_t>> by_portfolio_;
-    std::unordered_map<decltype(Record::Id), uint32_t> by_id_;
+    // Positions by identifier: a sorted array is a tenth of the memory of a hash map, which
+    // with a row each is what a load would spend most of its time allocating.
+    struct IdAt {
+        decltype(Record::Id) id;
+        uint32_t position;
+    };
+    std::vector<IdAt> by_id_;
 };
 
 }  // namespace brevanta

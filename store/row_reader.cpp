@@ -1,7 +1,9 @@
 #include "store/row_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -11,9 +13,18 @@
 
 namespace brevanta {
 
+// Eight blanks at a time: text fields are mostly padding.
 std::string_view TrimTrailingBlanks(std::string_view text) {
-    const size_t last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+    constexpr uint64_t kEightBlanks = 0x2020202020202020;
+    size_t end = text.size();
+    while (end >= sizeof kEightBlanks) {
+        uint64_t bytes;
+        std::memcpy(&bytes, text.data() + end - sizeof bytes, sizeof bytes);
+        if (bytes != kEightBlanks) break;
+        end -= sizeof bytes;
+    }
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return text.substr(0, end);
 }
 
 bool ParseTableNumber(std::string_view text, double& value) {
@@ -59,15 +70,12 @@ const std::string& FieldName(const Table& table, FieldHandle field) {
 // Numeric text of an identifier field: a whole number within 64 bits, parsed as such so that
 // no digit is lost; zero decimals are allowed (a field with decimals holds "12.00").
 bool ParseTableIdentifier(std::string_view text, IdNumber& value) {
-    std::string_view digits = TrimBlanks(text);
-    if (const size_t point = digits.find('.'); point != std::string_view::npos) {
-        if (digits.find_first_not_of('0', point + 1) != std::string_view::npos) return false;
-        digits = digits.substr(0, point);
-    }
-    if (digits.empty()) return false;
+    const std::string_view digits = TrimBlanks(text);
     const char* end = digits.data() + digits.size();
     const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    return error == std::errc() && stop == end;
+    if (error != std::errc()) return false;
+    if (stop == end) return true;
+    return *stop == '.' && std::all_of(stop + 1, end, [](char c) { return c == '0'; });
 }
 
 }  // namespace
@@ -88,18 +96,18 @@ void RowReader::Fail(FieldHandle field, std::string_view text, std::string_view 
 }
 
 std::string RowReader::Text(FieldHandle field) {
-    return DecodeWindows1252(TrimTrailingBlanks(table_.FieldText(field)));
+    return DecodeWindows1252(TrimTrailingBlanks(table_.FieldView(field)));
 }
 
 double RowReader::Number(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
+    const std::string_view text = table_.FieldView(field);
     double number = 0;
     if (!ParseTableNumber(text, number)) Fail(field, text, "a number");
     return number;
 }
 
 IdNumber RowReader::IdentifierNumber(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
+    const std::string_view text = table_.FieldView(field);
     IdNumber number = 0;
     if (!ParseTableIdentifier(text, number)) {
         Fail(field, text, "an identifier");
@@ -109,7 +117,7 @@ IdNumber RowReader::IdentifierNumber(FieldHandle field) {
 }
 
 float RowReader::Figure(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
+    const std::string_view text = table_.FieldView(field);
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed == "NAN") return NotCalculated;
     if (trimmed == "INF") return std::numeric_limits<float>::infinity();
@@ -120,14 +128,14 @@ float RowReader::Figure(FieldHandle field) {
 }
 
 Date RowReader::DateOf(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
+    const std::string_view text = table_.FieldView(field);
     const std::optional<Date> date = Date::ParseYyyymmdd(text);
     if (!date) Fail(field, text, "a date (yyyymmdd)");
     return date.value_or(NoDate);
 }
 
 int32_t RowReader::Integer(FieldHandle field) {
-    const std::string text = table_.FieldText(field);
+    const std::string_view text = table_.FieldView(field);
     const std::string_view digits = TrimBlanks(text);
     const char* end = digits.data() + digits.size();
     int32_t value = 0;

@@ -32,8 +32,10 @@ Status TableFailure(const TableFile& file, const Status& status);
 // current row. `rows` binds the fields (a struct with Bind(RowReader&)). The first malformed
 // row stops the read and is returned; its number is its row in the file. `saw_deleted`, when
 // given, tells whether the table holds rows marked deleted.
-template <typename Rows, typename OnRow>
-Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row, bool* saw_deleted = nullptr) {
+// `on_count(rows in the file)` is called before the first row is read.
+template <typename Rows, typename OnCount, typename OnRow>
+Status ReadEveryRowCounted(const TableFile& file, Rows& rows, OnCount on_count, OnRow on_row,
+                           bool* saw_deleted) {
     Table table;
     Status status = OpenTable(table, file);
     if (!status.ok()) return status;
@@ -42,6 +44,7 @@ Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row, bool* saw_d
     RowReader reader(table, file.name);
     rows.Bind(reader);
     const int32_t count = table.RecordCount();
+    on_count(count);
     for (int32_t row = 1; reader.status().ok() && row <= count && !table.Eof(); ++row) {
         reader.SetRow(row);
         if (!table.Deleted()) {
@@ -54,6 +57,21 @@ Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row, bool* saw_d
     }
     if (!reader.status().ok()) return reader.status();
     return TableFailure(file, table.Close());
+}
+
+template <typename Rows, typename OnRow>
+Status ReadEveryRow(const TableFile& file, Rows& rows, OnRow on_row, bool* saw_deleted = nullptr) {
+    return ReadEveryRowCounted(
+        file, rows, [](int32_t) {}, on_row, saw_deleted);
+}
+
+// A record per live row in file order, read by `rows.Read(reader)`.
+template <typename Rows, typename Record>
+Status ReadEveryRecord(const TableFile& file, std::vector<Record>& records, bool* saw_deleted) {
+    Rows rows;
+    return ReadEveryRowCounted(
+        file, rows, [&](int32_t count) { records.reserve(static_cast<size_t>(count)); },
+        [&](Rows& f, RowReader& reader) { records.push_back(f.Read(reader)); }, saw_deleted);
 }
 
 enum class Locking { None, AllRows };

@@ -173,6 +173,8 @@ class Table::Impl {
     Status Pack();
     Status Top();
     Status Skip();
+    Status Go(int64_t row);
+    Status Flush() { return FlushRow(); }
     Status AppendStart();
     Status Append();
     void BeginAppends();
@@ -223,7 +225,9 @@ class Table::Impl {
     Status WriteAt(uint64_t offset, std::string_view data);
     Status Sync();
     Status ReadDescriptors(const std::string& header);
-    Status LoadRow(int64_t row);
+    // Makes the row current, reading it with the rows after it (a scan) or alone.
+    enum class RowsToRead { Block, OneRow };
+    Status LoadRow(int64_t row, RowsToRead rows_to_read = RowsToRead::Block);
     Status FlushRow();
     Status WriteHeaderCountAndDate();
     Status CountDeleted(uint32_t& deleted);
@@ -340,9 +344,12 @@ void Table::Impl::ClearRow() {
     std::fill(record_.begin(), record_.end(), ' ');
 }
 
-Status Table::Impl::LoadRow(int64_t row) {
+Status Table::Impl::LoadRow(int64_t row, RowsToRead rows_to_read) {
     if (row < block_first_ || row >= block_first_ + block_rows_) {
-        const int64_t rows_per_block = std::max<int64_t>(1, kReadBlockBytes / record_length_);
+        const int64_t rows_per_block =
+            rows_to_read == RowsToRead::OneRow
+                ? 1
+                : std::max<int64_t>(1, static_cast<int64_t>(kReadBlockBytes / record_length_));
         block_rows_ = std::min<int64_t>(rows_per_block, count_ - row);
         block_first_ = row;
         block_.resize(static_cast<size_t>(block_rows_) * record_length_);
@@ -399,6 +406,14 @@ Status Table::Impl::Skip() {
     ClearRow();
     if (next < 0 || next >= count_ || !status.ok()) return status;
     return LoadRow(next);
+}
+
+Status Table::Impl::Go(int64_t row) {
+    Status status = FlushRow();
+    ClearRow();
+    if (!status.ok()) return status;
+    if (row < 0 || row >= count_) return Status::InvalidArgument(path_ + ": no such row.");
+    return LoadRow(row, RowsToRead::OneRow);
 }
 
 Status Table::Impl::AppendStart() {
@@ -656,6 +671,8 @@ FieldHandle Table::Field(std::string_view name) const {
 Status Table::Pack() { return impl_ ? impl_->Pack() : NotOpen(); }
 Status Table::Top() { return impl_ ? impl_->Top() : NotOpen(); }
 Status Table::Skip() { return impl_ ? impl_->Skip() : NotOpen(); }
+Status Table::Go(int32_t record) { return impl_ ? impl_->Go(int64_t{record} - 1) : NotOpen(); }
+Status Table::Flush() { return impl_ ? impl_->Flush() : NotOpen(); }
 bool Table::Eof() const { return !impl_ || impl_->eof(); }
 int32_t Table::RecordCount() const { return impl_ ? impl_->count() : 0; }
 bool Table::Deleted() const { return impl_ && impl_->Deleted(); }
@@ -674,9 +691,11 @@ Status Table::Recall() { return impl_ ? impl_->SetDeletionFlag(kLiveFlag) : NotO
 Status Table::Delete() { return impl_ ? impl_->SetDeletionFlag(kDeletedFlag) : NotOpen(); }
 Status Table::Blank() { return impl_ ? impl_->Blank() : NotOpen(); }
 
-std::string Table::FieldText(FieldHandle field) const {
+std::string Table::FieldText(FieldHandle field) const { return std::string(FieldView(field)); }
+
+std::string_view Table::FieldView(FieldHandle field) const {
     if (!impl_ || !impl_->IsField(field)) return {};
-    return std::string(impl_->FieldBytes(field.index()));
+    return impl_->FieldBytes(field.index());
 }
 
 Status Table::AssignText(FieldHandle field, std::string_view text) {

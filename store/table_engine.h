@@ -87,7 +87,12 @@ class Table {
     // Removes rows marked deleted (a no-op when there are none) and leaves no current row.
     Status Pack();
     Status Top();
-    Status Skip();                // one row forward; past the last row the table is at Eof
+    Status Skip();  // one row forward; past the last row the table is at Eof
+    // Makes row `record` (1 first, deleted rows counted) current; reads only that row when
+    // it is not among the rows read last. Out of range: InvalidArgument, no current row.
+    Status Go(int32_t record);
+    // Writes a changed current row back now instead of when the table moves or closes.
+    Status Flush();
     bool Eof() const;             // no current row
     int32_t RecordCount() const;  // rows in the file, deleted ones included
     bool Deleted() const;         // the current row carries the deletion flag
@@ -116,6 +121,8 @@ class Table {
     // Field contents as stored: text padded with blanks, numbers right-aligned in their
     // decimal form, dates as "yyyymmdd"; all blanks at Eof; empty for an invalid handle.
     std::string FieldText(FieldHandle field) const;
+    // The same bytes without a copy; valid until the table moves, writes the row or closes.
+    std::string_view FieldView(FieldHandle field) const;
     // Text is cut or blank-padded to the field's width.
     Status AssignText(FieldHandle field, std::string_view text);
     // Written right-aligned in the field's width and decimals; a number that does not fit,

@@ -9,6 +9,10 @@ namespace {
 
 using testing::D;
 using testing::ReadBytes;
+using testing::WriteBytes;
+
+constexpr const char* kTables[] = {kPortfolioTableFile, kHoldingTableFile, kTransactionTableFile,
+                                   kValueTableFile, kSettingsTableFile};
 
 class CalculationRunTest : public testing::DataStoreTest {
   protected:
@@ -32,6 +36,20 @@ class CalculationRunTest : public testing::DataStoreTest {
         AddHolding(idle_, "Future", D(2001, 6, 30), 100);
     }
 
+    std::vector<std::string> TableBytes() {
+        std::vector<std::string> bytes;
+        for (const char* table : kTables) bytes.push_back(ReadBytes(File(table)));
+        return bytes;
+    }
+    // The tables as they were, with an old last-update date, so that a missing stamp shows.
+    void RestoreTables(std::vector<std::string> bytes) {
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            bytes[i].replace(1, 3, "\x50\x01\x01");
+            WriteBytes(File(kTables[i]), bytes[i]);
+        }
+        Reopen();
+    }
+
     std::string LogAndForget() {
         const std::string log = ReadBytes(File("calclog.txt"));
         std::filesystem::remove(File("calclog.txt"));
@@ -43,8 +61,12 @@ class CalculationRunTest : public testing::DataStoreTest {
     Hid older_{}, younger_{}, later_{};
 };
 
+// The run writes its figures in place and calculates ahead on every core; what it leaves
+// must be what the calls one by one leave, to the byte.
 TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     const Date pd = D(2001, 6, 30);
+    const std::vector<std::string> before = TableBytes();
+    RestoreTables(before);
     {
         PerformanceEngine engine(store(), clock_, dir_.path());
         for (Hid holding : {older_, younger_}) {
@@ -54,6 +76,9 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     }
     const std::string one_by_one = LogAndForget();
     const PortfolioFigures figures = store().FindPortfolio(growth_)->Figures;
+    const HoldingRecord younger = *store().FindHolding(younger_);
+    const std::vector<std::string> tables = TableBytes();
+    RestoreTables(before);
 
     PerformanceEngine engine(store(), clock_, dir_.path());
     std::vector<std::pair<int, int>> progress;
@@ -62,7 +87,9 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
         [&progress](int done, int total) { progress.emplace_back(done, total); });
     ASSERT_TRUE(status.ok());
     EXPECT_EQ(LogAndForget(), one_by_one);
+    EXPECT_EQ(TableBytes(), tables);
     EXPECT_EQ(store().FindPortfolio(growth_)->Figures, figures);
+    EXPECT_EQ(store().FindHolding(younger_)->Figures, younger.Figures);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
 }
 

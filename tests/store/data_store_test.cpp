@@ -296,6 +296,41 @@ TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
     EXPECT_EQ(Column(kHoldingTableFile, "INC"), Texts({"12.5"}));
 }
 
+// A batch writes in place from an index made when it begins; what another process wrote before
+// must be neither overwritten nor missed.
+TEST_F(DataStoreTest, FigureBatchKeepsWhatAnotherStoreWroteBeforeIt) {
+    const Pid p = AddPortfolio("P");
+    const Hid h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
+    DataStore other(dir_.path());
+    ASSERT_TRUE(other.Load().ok());
+    HoldingRecord renamed;
+    renamed.Name = "Renamed";
+    renamed.Description = UnchangedText;
+    renamed.InceptionDate = D(2010, 1, 1);
+    renamed.InitialAmount = UnchangedAmount;
+    ASSERT_EQ(other.UpdateHolding(h, renamed).value(), 1);
+    const StoreResult<Hid> added = other.InsertHolding(renamed);
+    ASSERT_TRUE(added.ok());
+
+    PerformanceFigures figures;
+    figures.PerformanceDate = D(2023, 12, 31);
+    figures.Figures[kInceptionFigure] = 12.5f;
+    {
+        DataStore::FigureBatch batch(store());
+        ASSERT_EQ(store().StoreHoldingFigures(added.value(), figures).value(), 1);
+        ASSERT_EQ(store().StoreHoldingFigures(Hid{999}, figures).value(), 0);
+        ASSERT_TRUE(batch.Finish().ok());
+    }
+    for (const bool reopened : {false, true}) {
+        if (reopened) Reopen();
+        ASSERT_TRUE(store().FindHolding(added.value()));
+        EXPECT_EQ(store().FindHolding(h)->Name, "Renamed");
+        EXPECT_EQ(store().FindHolding(h)->PerformanceDate, NoDate);
+        EXPECT_EQ(store().FindHolding(added.value())->Figures[kInceptionFigure], 12.5f);
+        EXPECT_EQ(store().FindHolding(added.value())->PerformanceDate, D(2023, 12, 31));
+    }
+}
+
 class HoldingHistoryTest : public DataStoreTest {
   protected:
     void SetUp() override {
