@@ -47,6 +47,8 @@ inline constexpr const char* DataUnavailableMessage =
 // from one thread only.
 template <typename Record>
 struct HistoryTableRead;
+template <typename Record>
+class HistoryList;
 
 class DataStore {
   public:
@@ -246,6 +248,10 @@ class DataStore {
     StoreResult<IdNumber> LargestId(const TableFile& file, const char* field,
                                     KnownLargestId& known);
     static void NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known);
+    // Packs, notes the largest identifier and keeps the list of a history table just read.
+    template <class Record>
+    Status KeepHistory(HistoryTableRead<Record>&& read, const TableFile& file,
+                       KnownLargestId& known, HistoryList<Record>& list);
     // The next TID from LargestId. REQUIRES: a Writing hold.
     StoreResult<Tid> NextTransactionId();
     // V + Flows of the market value rule: the latest value on or before the date (the

@@ -131,20 +131,22 @@ Status DataStore::LoadHistories() {
     return status.ok() ? KeepValues(std::move(values)) : status;
 }
 
-Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
+template <class Record>
+Status DataStore::KeepHistory(HistoryTableRead<Record>&& read, const TableFile& file,
+                              KnownLargestId& known, HistoryList<Record>& list) {
     Status status = std::move(read.status);
-    if (status.ok()) status = PackAfterReading(transaction_table_, read.saw_deleted);
-    NoteLargestId(transaction_table_, read.largest_id, transaction_ids_);
-    lists_->transactions = status.ok() ? std::move(read.list) : HistoryList<TransactionRecord>();
+    if (status.ok()) status = PackAfterReading(file, read.saw_deleted);
+    NoteLargestId(file, read.largest_id, known);
+    list = status.ok() ? std::move(read.list) : HistoryList<Record>();
     return Loaded(std::move(status));
 }
 
+Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
+    return KeepHistory(std::move(read), transaction_table_, transaction_ids_, lists_->transactions);
+}
+
 Status DataStore::KeepValues(HistoryTableRead<ValueRecord>&& read) {
-    Status status = std::move(read.status);
-    if (status.ok()) status = PackAfterReading(value_table_, read.saw_deleted);
-    NoteLargestId(value_table_, read.largest_id, value_ids_);
-    lists_->values = status.ok() ? std::move(read.list) : HistoryList<ValueRecord>();
-    return Loaded(std::move(status));
+    return KeepHistory(std::move(read), value_table_, value_ids_, lists_->values);
 }
 
 // --- Lists and lookups ---
