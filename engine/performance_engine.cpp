@@ -53,6 +53,12 @@ PerformanceEngine::Calculation PerformanceEngine::Calculate(const MarketValuatio
     return calculation;
 }
 
+void PerformanceEngine::Adopt(Calculation calculation, CalculationResults& results) {
+    results = std::move(calculation.results);
+    // Flows only come with a computed inception; otherwise the last ones stay.
+    if (calculation.flows) yearly_flows_ = std::move(*calculation.flows);
+}
+
 // First every history the portfolios need and the investments' arithmetic, then the
 // portfolios' arithmetic, which values all their investments.
 void PerformanceEngine::Precalculate(const std::vector<PortfolioSteps>& steps,
@@ -155,8 +161,7 @@ int PerformanceEngine::CalculateInvestment(Hid holding_id, Date performance_date
         calculation =
             Calculate(MarketValuation::OfInvestment(history), cash_flows, performance_date);
     }
-    investment_results_ = std::move(calculation.results);
-    if (calculation.flows) yearly_flows_ = *calculation.flows;
+    Adopt(std::move(calculation), investment_results_);
 
     return Conclude(store_.StoreHoldingFigures(
                         holding_id, StoredFigures(performance_date, investment_results_)),
@@ -181,12 +186,9 @@ int PerformanceEngine::CalculatePortfolio(Pid portfolio_id, Date performance_dat
                        .emplace(std::pair{portfolio_id, performance_date}, calculate())
                        .first;
         }
-        portfolio_results_ = kept->second.results;
-        if (kept->second.flows) yearly_flows_ = *kept->second.flows;
+        Adopt(kept->second, portfolio_results_);
     } else {
-        Calculation calculation = calculate();
-        portfolio_results_ = std::move(calculation.results);
-        if (calculation.flows) yearly_flows_ = *calculation.flows;
+        Adopt(calculate(), portfolio_results_);
     }
 
     return Conclude(store_.StorePortfolioFigures(

@@ -103,6 +103,8 @@ class PerformanceEngine {
     // REQUIRES: CheckTransactions(cash_flows) is kCalculated. Safe to run on several threads.
     static Calculation Calculate(const MarketValuation& valuation,
                                  const TransactionTimeline& cash_flows, Date performance_date);
+    // Makes a calculation the last of its mode: its results, and its inception flows if any.
+    void Adopt(Calculation calculation, CalculationResults& results);
     // The two rounds of Precalculate: the investments' histories and arithmetic, then the
     // portfolios' arithmetic.
     void PrecalculateInvestments(const std::vector<PortfolioSteps>& steps, Date performance_date);
