@@ -78,6 +78,8 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     yearTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     yearTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     yearTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Bold captions over a selected row would no longer fit their columns.
+    yearTable_->horizontalHeader()->setHighlightSections(false);
     yearTable_->verticalHeader()->setDefaultSectionSize(yearTable_->fontMetrics().height() + 6);
 
     chartView_->setObjectName("growthChart");
