@@ -103,11 +103,8 @@ Status WriteBenchTables(const std::string& directory, const BenchStoreShape& sha
     const std::pair<const char*, const char*> kSettings[] = {{NumDecKey, "2"}, {LogAuditKey, "0"}};
     return AppendRows<SettingRows>(settings_table, 2,
                                    [&](const SettingRows& rows, RowWriter& writer, int i) {
-                                       SettingRecord setting;
-                                       setting.Val1 = kSettings[i].second;
-                                       setting.Val2 = setting.Val3 = setting.Val4 = "";
                                        writer.Text(rows.key, kSettings[i].first);
-                                       rows.WriteValues(writer, setting);
+                                       rows.WriteValues(writer, {kSettings[i].second, "", "", ""});
                                        writer.DateOf(rows.date1, NoDate);
                                    });
 }

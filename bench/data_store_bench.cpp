@@ -12,9 +12,12 @@ constexpr int kCalls = 10000;
 
 const DataStore& LoadedStandardStore() {
     static const DataStore* store = [] {
-        auto* loaded = new DataStore(StandardBenchStore().directory());
-        if (!loaded->Load().ok()) std::abort();
-        return loaded;
+        std::unique_ptr<DataStore> loaded;
+        if (!DataStore::Open(StandardBenchStore().directory(), DataStore::Access::ReadWrite,
+                             &loaded)
+                 .ok())
+            std::abort();
+        return loaded.release();
     }();
     return *store;
 }
@@ -25,8 +28,9 @@ Hid HoldingOfCall(int64_t call) { return Hid{call * 7919 % StandardBenchStore().
 void BM_LoadStore(benchmark::State& state) {
     const std::string& directory = StandardBenchStore().directory();
     for (auto _ : state) {
-        DataStore store(directory);
-        if (!store.Load().ok()) state.SkipWithError("load failed");
+        std::unique_ptr<DataStore> store;
+        if (!DataStore::Open(directory, DataStore::Access::ReadWrite, &store).ok())
+            state.SkipWithError("load failed");
         benchmark::DoNotOptimize(store);
     }
 }
@@ -36,7 +40,7 @@ void BM_TransactionsOfHolding(benchmark::State& state) {
     const DataStore& store = LoadedStandardStore();
     int64_t call = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(store.TransactionsOfHolding(HoldingOfCall(call++)));
+        benchmark::DoNotOptimize(store.transactions().TransactionsOfHolding(HoldingOfCall(call++)));
     }
 }
 BENCHMARK(BM_TransactionsOfHolding)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
@@ -45,8 +49,8 @@ void BM_TransactionsOfHoldingByAmount(benchmark::State& state) {
     const DataStore& store = LoadedStandardStore();
     int64_t call = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            store.TransactionsOfHolding(HoldingOfCall(call++), TransactionOrder::AmountDescending));
+        benchmark::DoNotOptimize(store.transactions().TransactionsOfHolding(
+            HoldingOfCall(call++), TransactionOrder::AmountDescending));
     }
 }
 BENCHMARK(BM_TransactionsOfHoldingByAmount)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
@@ -54,7 +58,8 @@ BENCHMARK(BM_TransactionsOfHoldingByAmount)->Unit(benchmark::kMicrosecond)->Iter
 void BM_ValuesOfHolding(benchmark::State& state) {
     const DataStore& store = LoadedStandardStore();
     int64_t call = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(store.ValuesOfHolding(HoldingOfCall(call++)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.values().ValuesOfHolding(HoldingOfCall(call++)));
 }
 BENCHMARK(BM_ValuesOfHolding)->Unit(benchmark::kMicrosecond)->Iterations(kCalls);
 

@@ -20,11 +20,14 @@ void BM_CalculateEverything(benchmark::State& state) {
     const BenchStore data(shape);
     const SystemClock clock;
     for (auto _ : state) {
-        DataStore store(data.directory());
-        if (!store.Load().ok()) state.SkipWithError("load failed");
-        PerformanceEngine engine(store, clock, data.directory());
-        const Status status =
-            CalculatePortfolios(store, engine, store.AllPortfolios(), shape.last_month_end);
+        std::unique_ptr<DataStore> store;
+        if (!DataStore::Open(data.directory(), DataStore::Access::ReadWrite, &store).ok()) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        PerformanceEngine engine(*store, clock, data.directory());
+        const Status status = CalculatePortfolios(
+            *store, engine, store->portfolios().AllPortfolios(), shape.last_month_end);
         if (!status.ok()) state.SkipWithError(status.message().c_str());
     }
     state.counters["investments"] = data.holdings();

@@ -43,9 +43,12 @@ void RunImport(benchmark::State& state, Kind kind, BenchStoreShape shape) {
     for (auto _ : state) {
         state.PauseTiming();
         auto data = std::make_unique<BenchStore>(shape);
-        DataStore store(data->directory());
-        if (!store.Load().ok()) state.SkipWithError("load failed");
-        ImportExportEngine engine(store);
+        std::unique_ptr<DataStore> store;
+        if (!DataStore::Open(data->directory(), DataStore::Access::ReadWrite, &store).ok()) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        ImportExportEngine engine(*store);
         state.ResumeTiming();
         const Status status = kind == Kind::Transactions
                                   ? engine.ImportTransactions(Pid{1}, Hid{1}, file)

@@ -19,13 +19,15 @@ Status CalculatePortfolios(DataStore& store, PerformanceEngine& engine,
     for (const PortfolioRecord& portfolio : portfolios) {
         PerformanceEngine::PortfolioSteps& step = steps.emplace_back();
         step.portfolio_id = portfolio.Id;
-        for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio.Id)) {
+        for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio.Id)) {
             if (holding.InceptionDate < performance_date) step.holding_ids.push_back(holding.Id);
         }
         total += static_cast<int>(step.holding_ids.size());
     }
     const PerformanceEngine::HistorySnapshot snapshot(engine);
-    DataStore::FigureBatch figures(store);
+    // Every figure of the run takes effect at once, or none does.
+    DataStore::Change figures(store, "calculating performance");
+    if (!figures.status().ok()) return figures.status();
     int done = 0;
     for (size_t first = 0; first < steps.size();) {
         std::vector<PerformanceEngine::PortfolioSteps> ahead;
@@ -44,8 +46,8 @@ Status CalculatePortfolios(DataStore& store, PerformanceEngine& engine,
             }
         }
     }
-    const Status finished = figures.Finish();
-    return engine.status().ok() ? finished : engine.status();
+    const Status stored = figures.Commit();
+    return engine.status().ok() ? stored : engine.status();
 }
 
 }  // namespace brevanta

@@ -27,11 +27,11 @@ Growth GrowthOver(const MarketValuation& valuation, const TransactionTimeline& c
 Date DefaultGrowthDate(const DataStore& store, const GrowthSubject& subject, Date today) {
     std::optional<Date> stored;
     if (subject.is_portfolio()) {
-        if (const auto portfolio = store.FindPortfolio(subject.portfolio_id)) {
+        if (const auto portfolio = store.portfolios().FindPortfolio(subject.portfolio_id)) {
             stored = portfolio->PerformanceDate;
         }
     } else if (const auto holding =
-                   store.FindHoldingIn(subject.portfolio_id, *subject.holding_id)) {
+                   store.holdings().FindHoldingIn(subject.portfolio_id, *subject.holding_id)) {
         stored = holding->PerformanceDate;
     }
     return stored && *stored != NoDate ? *stored : today;

@@ -34,17 +34,17 @@ void HistorySource::Thaw() {
 std::shared_ptr<const HoldingHistory> HistorySource::ReadHolding(const DataStore& store,
                                                                  Hid holding_id) {
     std::vector<HoldingHistory::Value> values;
-    for (const ValueRecord& record : store.ValuesOfHolding(holding_id)) {
+    for (const ValueRecord& record : store.values().ValuesOfHolding(holding_id)) {
         values.push_back({record.Date, record.Value});
     }
     return std::make_shared<const HoldingHistory>(
-        std::move(values), TimelineOf(store.TransactionsOfHolding(holding_id)));
+        std::move(values), TimelineOf(store.transactions().TransactionsOfHolding(holding_id)));
 }
 
 std::shared_ptr<const TransactionTimeline> HistorySource::ReadPortfolioTransactions(
     const DataStore& store, Pid portfolio_id) {
     return std::make_shared<const TransactionTimeline>(
-        TimelineOf(store.TransactionsOfPortfolio(portfolio_id)));
+        TimelineOf(store.transactions().TransactionsOfPortfolio(portfolio_id)));
 }
 
 void HistorySource::Keep(Hid holding_id, std::shared_ptr<const HoldingHistory> history) {
@@ -68,7 +68,7 @@ std::shared_ptr<const TransactionTimeline> HistorySource::PortfolioTransactions(
 std::vector<std::shared_ptr<const HoldingHistory>> HistorySource::HoldingsOf(Pid portfolio_id) {
     const std::vector<Hid> ids = Kept(portfolio_holdings_, frozen_, portfolio_id, [&] {
         std::vector<Hid> holding_ids;
-        for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(portfolio_id)) {
+        for (const HoldingRecord& holding : store_.holdings().HoldingsOfPortfolio(portfolio_id)) {
             holding_ids.push_back(holding.Id);
         }
         return holding_ids;

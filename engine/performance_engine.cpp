@@ -35,7 +35,7 @@ int PerformanceEngine::CheckTransactions(const TransactionTimeline& transactions
 PerformanceEngine::PerformanceEngine(DataStore& store, const Clock& clock,
                                      std::filesystem::path log_directory, Locale locale)
     : store_(store), histories_(store) {
-    if (store_.AuditLoggingOn()) {
+    if (store_.settings().AuditLoggingOn()) {
         log_.emplace(log_directory / AuditLog::kFileName, clock, std::move(locale));
     }
 }
@@ -79,7 +79,8 @@ void PerformanceEngine::PrecalculateInvestments(const std::vector<PortfolioSteps
     std::vector<HoldingWork> holdings;
     std::vector<std::pair<Pid, std::shared_ptr<const TransactionTimeline>>> portfolios;
     for (const PortfolioSteps& step : steps) {
-        for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(step.portfolio_id)) {
+        for (const HoldingRecord& holding :
+             store_.holdings().HoldingsOfPortfolio(step.portfolio_id)) {
             HoldingWork work;
             work.id = holding.Id;
             work.calculate = std::find(step.holding_ids.begin(), step.holding_ids.end(),
@@ -148,9 +149,9 @@ int PerformanceEngine::CalculateInvestment(Hid holding_id, Date performance_date
     const std::shared_ptr<const HoldingHistory> history = histories_.Holding(holding_id);
     const TransactionTimeline& cash_flows = history->transactions();
     if (const int code = CheckTransactions(cash_flows); code != kCalculated) return code;
-    const std::optional<HoldingRecord> holding = store_.FindHolding(holding_id);
+    const std::optional<HoldingRecord> holding = store_.holdings().FindHolding(holding_id);
     const std::optional<PortfolioRecord> portfolio =
-        holding ? store_.FindPortfolio(holding->PortfolioId) : std::nullopt;
+        holding ? store_.portfolios().FindPortfolio(holding->PortfolioId) : std::nullopt;
 
     Calculation calculation;
     if (const auto ahead = investment_calculations_.find({holding_id, performance_date});
@@ -163,7 +164,7 @@ int PerformanceEngine::CalculateInvestment(Hid holding_id, Date performance_date
     }
     Adopt(std::move(calculation), investment_results_);
 
-    return Conclude(store_.StoreHoldingFigures(
+    return Conclude(store_.holdings().StoreHoldingFigures(
                         holding_id, StoredFigures(performance_date, investment_results_)),
                     {portfolio ? portfolio->Name : "", holding ? holding->Name : ""},
                     investment_results_);
@@ -173,7 +174,8 @@ int PerformanceEngine::CalculatePortfolio(Pid portfolio_id, Date performance_dat
     const std::shared_ptr<const TransactionTimeline> cash_flows =
         histories_.PortfolioTransactions(portfolio_id);
     if (const int code = CheckTransactions(*cash_flows); code != kCalculated) return code;
-    const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio =
+        store_.portfolios().FindPortfolio(portfolio_id);
 
     const auto calculate = [&] {
         return Calculate(MarketValuation::OfPortfolio(histories_.HoldingsOf(portfolio_id)),
@@ -191,7 +193,7 @@ int PerformanceEngine::CalculatePortfolio(Pid portfolio_id, Date performance_dat
         Adopt(calculate(), portfolio_results_);
     }
 
-    return Conclude(store_.StorePortfolioFigures(
+    return Conclude(store_.portfolios().StorePortfolioFigures(
                         portfolio_id, StoredFigures(performance_date, portfolio_results_)),
                     {portfolio ? portfolio->Name : "", std::nullopt}, portfolio_results_);
 }

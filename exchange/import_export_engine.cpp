@@ -118,8 +118,7 @@ struct TransactionImport {
     static constexpr const char* kRecords = "Transaction records";
     static constexpr const char* kLineForm =
         "a date, a type code (CC, DI or WI) and an amount above 0";
-    static constexpr auto kInsert = &DataStore::InsertTransactions;
-    static constexpr auto kReload = &DataStore::LoadTransactions;
+    static DataStore::History<Record>& History(DataStore& store) { return store.transactions(); }
 
     static std::optional<TransactionRecord> Parse(const std::string& line) {
         const std::optional<DatedNumber> dated = DateAndNumber(line, 3);
@@ -140,8 +139,7 @@ struct ValueImport {
     using Record = ValueRecord;
     static constexpr const char* kRecords = "Historical Value records";
     static constexpr const char* kLineForm = "a date and a value above 0";
-    static constexpr auto kInsert = &DataStore::InsertValues;
-    static constexpr auto kReload = &DataStore::LoadValues;
+    static DataStore::History<Record>& History(DataStore& store) { return store.values(); }
 
     static std::optional<ValueRecord> Parse(const std::string& line) {
         const std::optional<DatedNumber> dated = DateAndNumber(line, 2);
@@ -301,7 +299,7 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
     count_ = 0;
     Status status;
     std::string text;
-    if (!store_.FindHoldingIn(portfolio_id, holding_id)) {
+    if (!store_.holdings().FindHoldingIn(portfolio_id, holding_id)) {
         status = HoldingNotInPortfolio(portfolio_id, holding_id);
     } else if (!ReadAll(in, text)) {
         status = Status::IoError("The file could not be read.");
@@ -323,7 +321,7 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
         record.HoldingId = holding_id;
     }
     std::size_t refused = parsed.records.size();
-    status = (store_.*Kind::kInsert)(parsed.records, &refused);
+    status = Kind::History(store_).Insert(parsed.records, &refused);
     if (!status.ok()) {
         const std::string line =
             refused < parsed.records.size()
@@ -334,23 +332,21 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
     }
 
     count_ = static_cast<int>(parsed.records.size());
-    status = (store_.*Kind::kReload)();
     message_ =
-        std::to_string(count_) + " " + Kind::kRecords +
-        (status.ok() ? " were imported successfully."
-                     : " were imported, but could not be read back:\r\n" + status.message()) +
-        skipped;
+        std::to_string(count_) + " " + Kind::kRecords + " were imported successfully." + skipped;
     return status;
 }
 
 std::vector<std::string> ImportExportEngine::HeaderLines(Pid portfolio_id, Hid holding_id,
                                                          Status& status) const {
-    const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolio_id, holding_id);
+    const std::optional<HoldingRecord> holding =
+        store_.holdings().FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
         status = HoldingNotInPortfolio(portfolio_id, holding_id);
         return {};
     }
-    const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio =
+        store_.portfolios().FindPortfolio(portfolio_id);
     return {kPortfolioLabel + OneLine(portfolio ? portfolio->Name : std::string()),
             kHoldingLabel + OneLine(holding->Name), kHyphenLine};
 }
@@ -360,7 +356,7 @@ ImportExportEngine::ExportText ImportExportEngine::TransactionsText(Pid portfoli
     ExportText text;
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
-    for (const TransactionRecord& entry : store_.TransactionsOfHolding(holding_id)) {
+    for (const TransactionRecord& entry : store_.transactions().TransactionsOfHolding(holding_id)) {
         text.lines.push_back(FormatDate(entry.Date, kExportDate, kFileLocale) + ", " + entry.Type +
                              ", " + FormatNumber(entry.Amount, kExportAmount, kFileLocale));
         ++text.records;
@@ -373,7 +369,7 @@ ImportExportEngine::ExportText ImportExportEngine::ValuesText(Pid portfolio_id,
     ExportText text;
     text.lines = HeaderLines(portfolio_id, holding_id, text.status);
     if (!text.status.ok()) return text;
-    for (const ValueRecord& entry : store_.ValuesOfHolding(holding_id)) {
+    for (const ValueRecord& entry : store_.values().ValuesOfHolding(holding_id)) {
         text.lines.push_back(FormatDate(entry.Date, kExportDate, kFileLocale) + ", " +
                              FormatNumber(entry.Value, kExportAmount, kFileLocale));
         ++text.records;
@@ -383,14 +379,15 @@ ImportExportEngine::ExportText ImportExportEngine::ValuesText(Pid portfolio_id,
 
 ImportExportEngine::ExportText ImportExportEngine::PerformanceText(Pid portfolio_id) const {
     ExportText text;
-    const std::optional<PortfolioRecord> portfolio = store_.FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio =
+        store_.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
         text.status = Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
         return text;
     }
     const std::string portfolio_name = CsvQuoted(portfolio->Name);
     text.lines = {kPerformanceHeader, ""};
-    for (const HoldingRecord& holding : store_.HoldingsOfPortfolio(portfolio_id)) {
+    for (const HoldingRecord& holding : store_.holdings().HoldingsOfPortfolio(portfolio_id)) {
         const std::string line = portfolio_name + ", " + CsvQuoted(holding.Name) + ", " +
                                  FormatDate(holding.PerformanceDate, kExportDate, kFileLocale) +
                                  "," +

@@ -23,15 +23,17 @@ struct Directory {
 
     Directory() {
         brevanta::InstallDataDirectory(pristine.string());
-        brevanta::DataStore store(pristine.string());
-        store.Load();
-        store.InsertPortfolio("Fuzz", "");
+        std::unique_ptr<brevanta::DataStore> opened;
+        brevanta::DataStore::Open(pristine.string(), brevanta::DataStore::Access::ReadWrite,
+                                  &opened);
+        brevanta::DataStore& store = *opened;
+        store.portfolios().InsertPortfolio("Fuzz", "");
         brevanta::HoldingRecord holding;
         holding.PortfolioId = brevanta::Pid{1};
         holding.Name = "Fund";
         holding.InceptionDate = brevanta::Date::Ymd(2000, 1, 31);
         holding.InitialAmount = 1000;
-        store.InsertHolding(holding);
+        store.holdings().InsertHolding(holding);
     }
     ~Directory() {
         std::filesystem::remove_all(pristine);
@@ -53,10 +55,13 @@ const Directory& Data() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Directory& directory = Data();
     directory.Reset();
-    brevanta::DataStore store(directory.work.string());
-    if (!store.Load().ok()) return 0;
+    std::unique_ptr<brevanta::DataStore> store;
+    if (!brevanta::DataStore::Open(directory.work.string(), brevanta::DataStore::Access::ReadWrite,
+                                   &store)
+             .ok())
+        return 0;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    brevanta::ImportExportEngine engine(store);
+    brevanta::ImportExportEngine engine(*store);
     std::istringstream transactions(text);
     engine.ImportTransactions(brevanta::Pid{1}, brevanta::Hid{1}, transactions);
     std::istringstream values(text);

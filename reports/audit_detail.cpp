@@ -61,7 +61,7 @@ std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, cons
     std::vector<TextRow> rows;
     rows.reserve(periods.size());
     for (const SubPeriodRecord& period : periods) {
-        rows.push_back({0,
+        rows.push_back({{},
                         {FormatDate(period.start, kDatePattern, locale),
                          FormatDate(period.end, kDatePattern, locale),
                          FormatNumber(period.bmv, kAmountPattern, locale),

@@ -27,10 +27,11 @@ std::string Cell(int index, const std::string& text) {
 Status CheckGrowthSubject(const DataStore& store, const GrowthSubject& subject) {
     const std::string portfolio = IdText(subject.portfolio_id);
     if (subject.is_portfolio()) {
-        if (store.FindPortfolio(subject.portfolio_id)) return Status::Ok();
+        if (store.portfolios().FindPortfolio(subject.portfolio_id)) return Status::Ok();
         return Status::NotFound("Portfolio " + portfolio + " was not found.");
     }
-    if (store.FindHoldingIn(subject.portfolio_id, *subject.holding_id)) return Status::Ok();
+    if (store.holdings().FindHoldingIn(subject.portfolio_id, *subject.holding_id))
+        return Status::Ok();
     return Status::NotFound("Investment " + IdText(*subject.holding_id) + " is not in portfolio " +
                             portfolio + ".");
 }
@@ -39,9 +40,10 @@ Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date 
     const DataStore& store = writer.store();
     if (Status found = CheckGrowthSubject(store, subject); !found.ok()) return found;
     const Locale& locale = writer.locale();
-    const std::string portfolio_name = store.PortfolioName(subject.portfolio_id);
-    const std::string title =
-        subject.is_portfolio() ? portfolio_name : store.FindHolding(*subject.holding_id)->Name;
+    const std::string portfolio_name = store.portfolios().PortfolioName(subject.portfolio_id);
+    const std::string title = subject.is_portfolio()
+                                  ? portfolio_name
+                                  : store.holdings().FindHolding(*subject.holding_id)->Name;
     const Growth growth = GrowthOf(store, subject, performance_date);
 
     writer.BeginPage();

@@ -12,7 +12,7 @@ std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>
     std::vector<TextRow> rows;
     for (const CalendarYearReturn& year : years) {
         rows.push_back(
-            {year.year,
+            {{},
              {std::to_string(year.year), year.partial ? "yes" : "no", number(year.time_weighted),
               year.dollar_weighted ? number(*year.dollar_weighted) : "n/a",
               number(year.market_value), number(year.net_contributions)}});

@@ -135,9 +135,9 @@ class DetailPage {
         static constexpr const char* kSpacer = "<TD>&nbsp;</TD>";
 
         const Hid id = holding_.Id;
-        const double contributions = store_.TypeTotal(id, CashContributionCode);
-        const double distributions = store_.TypeTotal(id, DividendReinvestedCode);
-        const double withdrawals = store_.TypeTotal(id, WithdrawalCode);
+        const double contributions = store_.transactions().TypeTotal(id, CashContributionCode);
+        const double distributions = store_.transactions().TypeTotal(id, DividendReinvestedCode);
+        const double withdrawals = store_.transactions().TypeTotal(id, WithdrawalCode);
         const double cost_basis = contributions + distributions - withdrawals;
 
         writer_.Add("<TABLE CELLPADDING='0' CELLSPACING='0' BORDER='0' WIDTH='640'>");
@@ -242,7 +242,7 @@ class DetailPage {
         writer_.Add("<TD WIDTH='90' ALIGN='CENTER'>" + SmallArial("Amount"));
         writer_.Add("</TR>");
         const std::vector<TransactionRecord> transactions =
-            store_.TransactionsOfHolding(holding_.Id);
+            store_.transactions().TransactionsOfHolding(holding_.Id);
         for (std::size_t i = 1; i < transactions.size(); ++i) {
             const TransactionRecord& entry = transactions[i];
             writer_.Add("<TR>");
@@ -262,7 +262,7 @@ class DetailPage {
         writer_.Add("<TD WIDTH='75'>" + SmallArial("Date"));
         writer_.Add("<TD WIDTH='85' ALIGN='CENTER'>" + SmallArial("Value"));
         writer_.Add("</TR>");
-        const std::vector<ValueRecord> values = store_.ValuesOfHolding(holding_.Id);
+        const std::vector<ValueRecord> values = store_.values().ValuesOfHolding(holding_.Id);
         for (std::size_t k = 1; k < values.size(); ++k) {
             const bool left = k % 2 == 1;
             if (left) writer_.Add("<TR>");
@@ -288,12 +288,12 @@ class DetailPage {
 Status BuildInvestmentDetailPage(ReportWriter& writer, Pid portfolio_id, Hid holding_id,
                                  DetailSections sections) {
     const std::optional<HoldingRecord> holding =
-        writer.store().FindHoldingIn(portfolio_id, holding_id);
+        writer.store().holdings().FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
         return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
                                 IdText(portfolio_id) + ".");
     }
-    DetailPage page(writer, *holding, writer.store().PortfolioName(portfolio_id));
+    DetailPage page(writer, *holding, writer.store().portfolios().PortfolioName(portfolio_id));
     page.Build(sections);
     return Status::Ok();
 }

@@ -15,12 +15,12 @@ std::string MoneyText(double amount, const Locale& locale) {
 std::vector<TextRow> BuildTransactionRows(const DataStore& store, Hid holding_id,
                                           TransactionOrder order, const Locale& locale) {
     const std::vector<TransactionRecord> transactions =
-        store.TransactionsOfHolding(holding_id, order);
+        store.transactions().TransactionsOfHolding(holding_id, order);
     std::vector<TextRow> rows;
     // The opening contribution leads every order and is never listed.
     for (size_t i = 1; i < transactions.size(); ++i) {
         const TransactionRecord& t = transactions[i];
-        rows.push_back({Number(t.Id),
+        rows.push_back({t.Id,
                         {FormatShortDate(t.Date, locale), std::string(TransactionTypeText(t.Type)),
                          MoneyText(t.Amount, locale), t.Description}});
     }
@@ -29,12 +29,11 @@ std::vector<TextRow> BuildTransactionRows(const DataStore& store, Hid holding_id
 
 std::vector<TextRow> BuildValueRows(const DataStore& store, Hid holding_id, ValueOrder order,
                                     const Locale& locale) {
-    const std::vector<ValueRecord> values = store.ValuesOfHolding(holding_id, order);
+    const std::vector<ValueRecord> values = store.values().ValuesOfHolding(holding_id, order);
     std::vector<TextRow> rows;
     for (size_t i = 1; i < values.size(); ++i) {
         const ValueRecord& v = values[i];
-        rows.push_back(
-            {Number(v.Id), {FormatShortDate(v.Date, locale), MoneyText(v.Value, locale)}});
+        rows.push_back({v.Id, {FormatShortDate(v.Date, locale), MoneyText(v.Value, locale)}});
     }
     return rows;
 }

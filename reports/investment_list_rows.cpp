@@ -38,14 +38,14 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
                                    std::string_view number_pattern, const Locale& locale,
                                    Date today) {
     InvestmentList list;
-    const std::optional<PortfolioRecord> portfolio = store.FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio = store.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) return list;
 
     double total = 0;
-    for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio_id)) {
+    for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio_id)) {
         const double recent = RoundedToCents(InvestmentMarketValue(store, holding.Id, today));
         total += recent;
-        TextRow row{Number(holding.Id), {holding.Name}};
+        TextRow row{holding.Id, {holding.Name}};
         for (const ColumnRecord& column : visible) {
             row.cells.push_back(column.Name == kRecentValueColumn
                                     ? FormatNumber(recent, kMoneyPattern, locale)
@@ -56,7 +56,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
     // Clears the sum's double noise, so whole dollars round as its cents say.
     total = RoundedToCents(total);
 
-    TextRow total_line{0, {kTotalLine}};
+    TextRow total_line{{}, {kTotalLine}};
     for (const ColumnRecord& column : visible) {
         total_line.cells.push_back(
             column.Name == kRecentValueColumn
@@ -64,7 +64,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
                 : PortfolioCell(*portfolio, column.Name, number_pattern, locale));
     }
     list.rows.push_back(std::move(total_line));
-    list.caption = " Total Value of the " + store.PortfolioName(portfolio_id) +
+    list.caption = " Total Value of the " + store.portfolios().PortfolioName(portfolio_id) +
                    " portfolio: " + FormatNumber(total, kWholeDollarsPattern, locale);
     return list;
 }

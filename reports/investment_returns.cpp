@@ -69,9 +69,9 @@ std::string PerformanceDateText(Date date, const Locale& locale) {
 
 InvestmentTotals TotalsOf(const DataStore& store, Hid holding_id, Date today) {
     InvestmentTotals totals;
-    totals.contributions = store.TypeTotal(holding_id, CashContributionCode);
-    totals.dividends = store.TypeTotal(holding_id, DividendReinvestedCode);
-    totals.withdrawals = store.TypeTotal(holding_id, WithdrawalCode);
+    totals.contributions = store.transactions().TypeTotal(holding_id, CashContributionCode);
+    totals.dividends = store.transactions().TypeTotal(holding_id, DividendReinvestedCode);
+    totals.withdrawals = store.transactions().TypeTotal(holding_id, WithdrawalCode);
     totals.cost_basis = totals.contributions + totals.dividends - totals.withdrawals;
     totals.recent_value = InvestmentMarketValue(store, holding_id, today);
     return totals;

@@ -40,19 +40,20 @@ std::vector<Date> QuarterEnds(Date start, Date performance_date) {
 
 Status BuildMarketValuesPage(ReportWriter& writer, Pid portfolio_id) {
     DataStore& store = writer.store();
-    const std::optional<PortfolioRecord> portfolio = store.FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio = store.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
         return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
     }
     const Locale& locale = writer.locale();
     const auto whole = [&](double amount) { return FormatNumber(amount, kWholeUnits, locale); };
-    const std::optional<Date> start = StartOfHistory(store.TransactionsOfPortfolio(portfolio_id));
+    const std::optional<Date> start =
+        StartOfHistory(store.transactions().TransactionsOfPortfolio(portfolio_id));
 
     writer.BeginPage();
     writer.Add("<TABLE WIDTH='640'>");
     writer.Add("<TR>");
-    writer.Add("<TD ALIGN='RIGHT'><B>" + EscapeHtml(store.PortfolioName(portfolio_id)) +
-               "</B></TD>");
+    writer.Add("<TD ALIGN='RIGHT'><B>" +
+               EscapeHtml(store.portfolios().PortfolioName(portfolio_id)) + "</B></TD>");
     writer.Add("</TR>");
     writer.Add("<TR><TD></TD></TR>");
     writer.Add("<TR><TD ALIGN='RIGHT'><B><U>Market Values and Cash Flows</U></B></TD></TR>");
@@ -82,7 +83,8 @@ Status BuildMarketValuesPage(ReportWriter& writer, Pid portfolio_id) {
                        "</TD>");
             for (const char* code : {CashContributionCode, WithdrawalCode}) {
                 writer.Add("<TD ALIGN='RIGHT'>" +
-                           whole(store.PortfolioTypeTotal(portfolio_id, window_start, end, code)) +
+                           whole(store.transactions().PortfolioTypeTotal(portfolio_id, window_start,
+                                                                         end, code)) +
                            "</TD>");
             }
             writer.Add("<TD></TD>");

@@ -29,8 +29,8 @@ constexpr const char* kDollarWeightedKeys[] = {"QTR$",    "1 Year$",  "3 Year$",
 
 // Contributions less withdrawals dated after `from`, up to and including `to`.
 double NetFlows(const DataStore& store, Pid portfolio_id, Date from, Date to) {
-    return store.PortfolioTypeTotal(portfolio_id, from, to, CashContributionCode) -
-           store.PortfolioTypeTotal(portfolio_id, from, to, WithdrawalCode);
+    return store.transactions().PortfolioTypeTotal(portfolio_id, from, to, CashContributionCode) -
+           store.transactions().PortfolioTypeTotal(portfolio_id, from, to, WithdrawalCode);
 }
 
 class PerformancePage {
@@ -46,7 +46,8 @@ class PerformancePage {
           dollar_weighted_(dollar_weighted || !time_weighted) {}
 
     void Build() {
-        const std::vector<HoldingRecord> holdings = store_.HoldingsOfPortfolio(portfolio_.Id);
+        const std::vector<HoldingRecord> holdings =
+            store_.holdings().HoldingsOfPortfolio(portfolio_.Id);
         const double portfolio_value = store_.PortfolioValueAt(portfolio_.Id, date_);
 
         writer_.BeginPage();
@@ -158,8 +159,8 @@ class PerformancePage {
         const double last_year = NetFlows(store_, id, SubtractMonths(date_, 12), date_);
         double inception = 0;
         for (const HoldingRecord& holding : holdings) {
-            inception += store_.TypeTotal(holding.Id, CashContributionCode) -
-                         store_.TypeTotal(holding.Id, WithdrawalCode);
+            inception += store_.transactions().TypeTotal(holding.Id, CashContributionCode) -
+                         store_.transactions().TypeTotal(holding.Id, WithdrawalCode);
         }
         writer_.Add("<TABLE WIDTH='820' border='1'>");
         writer_.Add("<TR>");
@@ -190,7 +191,8 @@ class PerformancePage {
 
 Status BuildPortfolioPerformancePage(ReportWriter& writer, Pid portfolio_id, bool time_weighted,
                                      bool dollar_weighted) {
-    const std::optional<PortfolioRecord> portfolio = writer.store().FindPortfolio(portfolio_id);
+    const std::optional<PortfolioRecord> portfolio =
+        writer.store().portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
         return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
     }

@@ -1,6 +1,7 @@
 #include "store/column_choice.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "store/data_store.h"
 
@@ -8,12 +9,10 @@ namespace brevanta {
 
 namespace {
 
-Status StoreColumn(DataStore& store, const std::string& name, int32_t visible, int32_t position) {
-    if (!store.FindColumn(name)) return Status::Ok();
-    ColumnRecord update;
-    update.Visible = visible;
-    update.Position = position;
-    return store.UpdateColumn(name, update).status();
+Status StoreColumn(DataStore& store, const std::string& name, int32_t visible,
+                   std::optional<int32_t> position) {
+    if (!store.settings().FindColumn(name)) return Status::Ok();
+    return store.settings().UpdateColumn(name, {visible, std::nullopt, position}).status();
 }
 
 }  // namespace
@@ -26,8 +25,10 @@ bool ColumnChoiceChanged(const std::vector<ColumnRecord>& visible,
 }
 
 Status StoreColumnChoice(DataStore& store, const ColumnChoice& choice) {
+    DataStore::Change change(store, "changing the list columns");
+    if (!change.status().ok()) return change.status();
     for (const std::string& name : choice.hidden) {
-        if (Status stored = StoreColumn(store, name, 0, UnchangedNumber); !stored.ok()) {
+        if (Status stored = StoreColumn(store, name, 0, std::nullopt); !stored.ok()) {
             return stored;
         }
     }
@@ -35,7 +36,7 @@ Status StoreColumnChoice(DataStore& store, const ColumnChoice& choice) {
         const Status stored = StoreColumn(store, choice.shown[i], 1, static_cast<int32_t>(i));
         if (!stored.ok()) return stored;
     }
-    return Status::Ok();
+    return change.Commit();
 }
 
 }  // namespace brevanta

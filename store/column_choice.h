@@ -23,7 +23,7 @@ bool ColumnChoiceChanged(const std::vector<ColumnRecord>& visible,
                          const std::vector<std::string>& shown);
 
 // Writes every hidden name back with Visible 0 and every shown name with Visible 1 and its
-// index as Position. A name without a column row is skipped. Stops at the first failure.
+// index as Position, as one change. A name without a column row is skipped.
 Status StoreColumnChoice(DataStore& store, const ColumnChoice& choice);
 
 }  // namespace brevanta

@@ -1,9 +1,12 @@
 #include "store/data_directory.h"
 
+#include <optional>
 #include <string_view>
 
 #include "core/file_system.h"
 #include "core/whole_file.h"
+#include "store/change_journal.h"
+#include "store/directory_lock.h"
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
 
@@ -113,20 +116,23 @@ Status MakeFiles(const std::string& staging, const std::string& dir,
     return Status::Ok();
 }
 
-// `dir` (which exists) receives every file of `staging` under the same name, all or none; a
-// file of that name already in `dir` fails the move. The files stay in `staging` too.
-Status LinkFilesInto(FileSystem& fs, const std::string& staging, const std::string& dir) {
+// `dir` (which exists) receives every file of `staging` under the same name, all or none: the
+// journal names them as new files, so that a crash before it is gone takes them away again.
+// Nothing needs hard links, so any file system will do.
+Status MoveFilesInto(FileSystem& fs, const std::string& staging, const std::string& dir) {
     std::vector<std::string> names;
     Status status = fs.List(staging, &names);
-    std::vector<std::string> linked;
+    Journal journal{"creating the tables", {}};
+    for (const std::string& name : names) journal.files.push_back({name, std::nullopt, {}});
+    if (status.ok()) status = WriteJournal(fs, dir, journal);
+    if (!status.ok()) return status;
     for (const std::string& name : names) {
-        if (status.ok()) status = fs.Link(staging + "/" + name, dir + "/" + name);
-        if (status.ok()) linked.push_back(dir + "/" + name);
+        if (status.ok()) status = fs.Rename(staging + "/" + name, dir + "/" + name);
     }
     if (status.ok()) status = fs.SyncDirectory(dir);
-    if (!status.ok()) {
-        for (const std::string& path : linked) fs.Remove(path);
-    }
+    if (status.ok()) status = fs.Remove(dir + "/" + kJournalFile);
+    if (status.ok()) status = fs.SyncDirectory(dir);
+    if (!status.ok()) RollBack(fs, dir, journal);
     return status;
 }
 
@@ -163,7 +169,7 @@ Status Install(FileSystem& fs, const std::string& dir, bool dir_exists, const st
     status = MakeFiles(staging, dir, made);
     if (status.ok() && fill) status = fill(staging);
     if (status.ok()) status = fs.SyncDirectory(staging);
-    if (status.ok() && dir_exists) status = LinkFilesInto(fs, staging, dir);
+    if (status.ok() && dir_exists) status = MoveFilesInto(fs, staging, dir);
     if (status.ok() && !dir_exists) {
         status = fs.Rename(staging, dir);
         if (status.ok()) {
@@ -203,10 +209,21 @@ Status InstallDataDirectory(const std::string& directory, std::vector<std::strin
                             const std::function<Status(const std::string&)>& fill) {
     std::string dir = directory;
     while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    FileSystem& fs = FileSystem::Default();
+    // An existing directory is held against other writers throughout, and tables a crash
+    // left half made there are taken away first.
+    std::optional<DirectoryLock> lock;
+    std::optional<DirectoryLock::Hold> hold;
+    if (FileInfo existing; fs.Info(dir, &existing).ok()) {
+        lock.emplace(dir);
+        hold.emplace(*lock, DirectoryLock::Kind::Exclusive);
+        Status undone = hold->status();
+        if (undone.ok()) undone = RollBackInterruptedChange(fs, dir, true);
+        if (!undone.ok()) return undone;
+    }
     if (const char* file = FirstTableIn(dir)) {
         return Status::InvalidArgument(dir + " already holds " + file + "; nothing was changed.");
     }
-    FileSystem& fs = FileSystem::Default();
     std::vector<std::string> parents;
     Status status = MakeParents(fs, dir, parents);
     FileInfo info;

@@ -1,11 +1,13 @@
 #include "store/data_store.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/file_system.h"
+#include "core/parallel_for.h"
 #include "core/whole_file.h"
-#include "store/data_store_lists.h"
-#include "store/figure_table.h"
+#include "store/change_journal.h"
+#include "store/data_store_internals.h"
 #include "store/table_layouts.h"
 #include "store/table_rows.h"
 
@@ -13,54 +15,252 @@ namespace brevanta {
 
 namespace {
 
-TableFile InDirectory(const std::string& directory, const char* name, Table::Mode access) {
-    return {directory + "/" + name, name, access};
+TableFile InDirectory(const std::string& directory, const char* name, DataStore::Access access,
+                      FileSystem& fs) {
+    return {directory + "/" + name, name,
+            access == DataStore::Access::ReadOnly ? Table::Mode::ReadOnly : Table::Mode::ReadWrite,
+            &fs};
+}
+
+// A table's rows as read, not yet kept by the store.
+template <typename Record>
+struct TableRead {
+    Status status;
+    bool saw_deleted = false;
+    std::vector<Record> rows;
+    std::vector<int32_t> row_numbers;  // of each row in the file, when asked for
+};
+
+enum class RowNumbers { Skip, Keep };
+
+template <typename Rows, typename Record>
+TableRead<Record> ReadRecords(const TableFile& file, RowNumbers row_numbers = RowNumbers::Skip) {
+    TableRead<Record> read;
+    Rows fields;
+    read.status = ReadEveryRowCounted(
+        file, fields, [&](int32_t count) { read.rows.reserve(static_cast<size_t>(count)); },
+        [&](Rows& f, RowReader& reader) {
+            read.rows.push_back(f.Read(reader));
+            if (row_numbers == RowNumbers::Keep) read.row_numbers.push_back(reader.row());
+        },
+        &read.saw_deleted);
+    if (!read.status.ok()) read.rows.clear();
+    return read;
+}
+
+// Where each identifier's rows are in the file.
+template <typename Record>
+std::unordered_map<IdNumber, std::vector<int32_t>> RowsById(const TableRead<Record>& read) {
+    std::unordered_map<IdNumber, std::vector<int32_t>> rows;
+    for (size_t i = 0; i < read.rows.size(); ++i) {
+        rows[Number(read.rows[i].Id)].push_back(read.row_numbers[i]);
+    }
+    return rows;
+}
+
+// sys.dbf's rows, and its "VIEW" rows as columns by position.
+struct SettingsRead {
+    Status status;
+    bool saw_deleted = false;
+    std::vector<SettingRecord> settings;
+    std::vector<ColumnRecord> columns;
+};
+
+SettingsRead ReadSettings(const TableFile& file) {
+    SettingsRead read;
+    SettingRows fields;
+    read.status = ReadEveryRow(
+        file, fields,
+        [&](SettingRows& f, RowReader& r) {
+            read.settings.push_back(f.Read(r));
+            if (read.settings.back().Key != ColumnKey) return;
+            ColumnRecord column;
+            column.Name = read.settings.back().Val1;
+            column.Visible = r.Integer(f.values[1]);
+            column.Width = r.Integer(f.values[2]);
+            column.Position = r.Integer(f.values[3]);
+            read.columns.push_back(std::move(column));
+        },
+        &read.saw_deleted);
+    if (!read.status.ok()) {
+        read.settings.clear();
+        read.columns.clear();
+    }
+    std::stable_sort(
+        read.columns.begin(), read.columns.end(),
+        [](const ColumnRecord& a, const ColumnRecord& b) { return a.Position < b.Position; });
+    return read;
+}
+
+Status PackTable(const TableFile& file) {
+    Table table;
+    Status status = OpenTable(table, file);
+    if (status.ok()) status = TableFailure(file, table.Pack());
+    if (status.ok()) status = TableFailure(file, table.Close());
+    return status;
 }
 
 }  // namespace
 
-DataStore::DataStore(const std::string& data_directory, Table::Mode access)
-    : portfolio_table_(InDirectory(data_directory, kPortfolioTableFile, access)),
-      holding_table_(InDirectory(data_directory, kHoldingTableFile, access)),
-      transaction_table_(InDirectory(data_directory, kTransactionTableFile, access)),
-      value_table_(InDirectory(data_directory, kValueTableFile, access)),
-      settings_table_(InDirectory(data_directory, kSettingsTableFile, access)),
-      lists_(std::make_unique<Lists>()),
+// --- Opening ---
+
+DataStore::Internals::Internals(const std::string& store_directory, Access store_access)
+    : fs(store_directory),
+      portfolio_table(InDirectory(store_directory, kPortfolioTableFile, store_access, fs)),
+      holding_table(InDirectory(store_directory, kHoldingTableFile, store_access, fs)),
+      transaction_table(InDirectory(store_directory, kTransactionTableFile, store_access, fs)),
+      value_table(InDirectory(store_directory, kValueTableFile, store_access, fs)),
+      settings_table(InDirectory(store_directory, kSettingsTableFile, store_access, fs)),
+      directory(store_directory),
+      access(store_access),
+      lock(store_directory) {}
+
+DataStore::DataStore(const std::string& directory, Access access)
+    : directory_(directory),
       access_(access),
-      lock_(data_directory) {}
+      internals_(std::make_unique<Internals>(directory, access)),
+      portfolios_(std::make_unique<Portfolios>(*internals_)),
+      holdings_(std::make_unique<Holdings>(*internals_)),
+      transactions_(std::make_unique<Transactions>(*internals_)),
+      values_(std::make_unique<Values>(*internals_)),
+      settings_(std::make_unique<Settings>(*internals_)) {}
 
 DataStore::~DataStore() = default;
 
+Status DataStore::Open(const std::string& directory, Access access,
+                       std::unique_ptr<DataStore>* store) {
+    std::unique_ptr<DataStore> opened(new DataStore(directory, access));
+    const Status loaded = opened->Load();
+    if (loaded.ok()) *store = std::move(opened);
+    return loaded;
+}
+
 Status DataStore::Load() {
-    load_failure_ = Status::Ok();
-    // One hold over all six loads: the lists come from one state of the directory.
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    // A damaged table stops the load before any table is packed.
-    pending_packs_.emplace();
-    for (Status (DataStore::*load)() :
-         {&DataStore::LoadPortfolios, &DataStore::LoadHoldings, &DataStore::LoadHistories,
-          &DataStore::LoadColumns, &DataStore::LoadSettings}) {
-        Status status = (this->*load)();
-        if (!status.ok()) {
-            pending_packs_.reset();
-            return status;
+    Internals& in = *internals_;
+    // One hold over the whole load: the lists come from one state of the directory.
+    const DirectoryLock::Hold hold(
+        in.lock, in.read_only() ? DirectoryLock::Kind::Shared : DirectoryLock::Kind::Exclusive);
+    if (!hold.status().ok()) return hold.status();
+    const Status undone =
+        RollBackInterruptedChange(FileSystem::Default(), directory_, !in.read_only());
+    return undone.ok() ? in.ReadAll() : undone;
+}
+
+Status DataStore::Internals::ReadAll() {
+    TableRead<PortfolioRecord> portfolio_read =
+        ReadRecords<PortfolioRows, PortfolioRecord>(portfolio_table, RowNumbers::Keep);
+    if (!portfolio_read.status.ok()) return portfolio_read.status;
+    TableRead<HoldingRecord> holding_read =
+        ReadRecords<HoldingRows, HoldingRecord>(holding_table, RowNumbers::Keep);
+    if (!holding_read.status.ok()) return holding_read.status;
+    // The two tables hold nearly all the rows; reading touches nothing shared.
+    TableRead<TransactionRecord> transaction_read;
+    TableRead<ValueRecord> value_read;
+    ParallelFor(2, [&](size_t table) {
+        if (table == 0) {
+            transaction_read = ReadRecords<TransactionRows, TransactionRecord>(transaction_table);
+        } else {
+            value_read = ReadRecords<ValueRows, ValueRecord>(value_table);
         }
-    }
-    const std::vector<const TableFile*> packs = std::move(*pending_packs_);
-    pending_packs_.reset();
-    for (const TableFile* file : packs) {
-        if (Status packed = PackAfterReading(*file, true); !packed.ok()) return Loaded(packed);
+    });
+    if (!transaction_read.status.ok()) return transaction_read.status;
+    if (!value_read.status.ok()) return value_read.status;
+    SettingsRead settings_read = ReadSettings(settings_table);
+    if (!settings_read.status.ok()) return settings_read.status;
+
+    figure_rows[0] = RowsById(portfolio_read);
+    figure_rows[1] = RowsById(holding_read);
+    portfolios.Assign(std::move(portfolio_read.rows));
+    holdings.Assign(std::move(holding_read.rows));
+    transactions.Assign(std::move(transaction_read.rows));
+    values.Assign(std::move(value_read.rows));
+    settings = std::move(settings_read.settings);
+    columns = std::move(settings_read.columns);
+    for (const TableFile* table : Tables()) stamps_[table] = StampOf(*table);
+
+    // Only once every table was read, so that a damaged one stops the load before any pack.
+    if (read_only()) return Status::Ok();
+    const std::pair<const TableFile*, bool> tables[] = {
+        {&portfolio_table, portfolio_read.saw_deleted},
+        {&holding_table, holding_read.saw_deleted},
+        {&transaction_table, transaction_read.saw_deleted},
+        {&value_table, value_read.saw_deleted},
+        {&settings_table, settings_read.saw_deleted}};
+    for (const auto& [table, saw_deleted] : tables) {
+        if (!saw_deleted) continue;
+        if (Status packed = PackTable(*table); !packed.ok()) return packed;
+        // A pack moves rows up; the figure tables keep where each row is.
+        if (table == &portfolio_table || table == &holding_table) {
+            if (Status read = ReadTable(*table); !read.ok()) return read;
+        }
+        stamps_[table] = StampOf(*table);
     }
     return Status::Ok();
 }
+
+Status DataStore::Internals::ReadTable(const TableFile& table) {
+    Status status;
+    if (&table == &portfolio_table) {
+        TableRead<PortfolioRecord> read =
+            ReadRecords<PortfolioRows, PortfolioRecord>(table, RowNumbers::Keep);
+        if (read.status.ok()) {
+            figure_rows[0] = RowsById(read);
+            portfolios.Assign(std::move(read.rows));
+        }
+        status = read.status;
+    } else if (&table == &holding_table) {
+        TableRead<HoldingRecord> read =
+            ReadRecords<HoldingRows, HoldingRecord>(table, RowNumbers::Keep);
+        if (read.status.ok()) {
+            figure_rows[1] = RowsById(read);
+            holdings.Assign(std::move(read.rows));
+        }
+        status = read.status;
+    } else if (&table == &transaction_table) {
+        TableRead<TransactionRecord> read = ReadRecords<TransactionRows, TransactionRecord>(table);
+        if (read.status.ok()) transactions.Assign(std::move(read.rows));
+        status = read.status;
+    } else if (&table == &value_table) {
+        TableRead<ValueRecord> read = ReadRecords<ValueRows, ValueRecord>(table);
+        if (read.status.ok()) values.Assign(std::move(read.rows));
+        status = read.status;
+    } else {
+        SettingsRead read = ReadSettings(table);
+        if (read.status.ok()) {
+            settings = std::move(read.settings);
+            columns = std::move(read.columns);
+        }
+        status = read.status;
+    }
+    // A table that could not be read counts as changed, so the next write reads it again.
+    stamps_[&table] = status.ok() ? StampOf(table) : Stamp{};
+    return status;
+}
+
+std::vector<const TableFile*> DataStore::Internals::Tables() const {
+    return {&portfolio_table, &holding_table, &transaction_table, &value_table, &settings_table};
+}
+
+size_t DataStore::Internals::IdKind(const TableFile& table) const {
+    if (&table == &portfolio_table) return 0;
+    if (&table == &holding_table) return 1;
+    return &table == &transaction_table ? 2 : 3;
+}
+
+DataStore::Internals::Stamp DataStore::Internals::StampOf(const TableFile& table) const {
+    FileInfo file;
+    if (!FileSystem::Default().Info(table.path, &file).ok()) return {};
+    return {static_cast<int64_t>(file.device), static_cast<int64_t>(file.inode),
+            static_cast<int64_t>(file.size), file.change_time_ns};
+}
+
+void DataStore::SetObserver(StoreObserver* observer) { internals_->observer = observer; }
 
 bool DataStore::IsTableFile(const std::filesystem::path& path) const {
     FileSystem& fs = FileSystem::Default();
     FileInfo file;
     if (!fs.Info(path.string(), &file).ok()) return false;
-    for (const TableFile* table : {&portfolio_table_, &holding_table_, &transaction_table_,
-                                   &value_table_, &settings_table_}) {
+    for (const TableFile* table : internals_->Tables()) {
         FileInfo table_file;
         if (fs.Info(table->path, &table_file).ok() && table_file.device == file.device &&
             table_file.inode == file.inode)
@@ -69,313 +269,135 @@ bool DataStore::IsTableFile(const std::filesystem::path& path) const {
     return false;
 }
 
-StoreResult<int> DataStore::ReloadedIfChanged(StoreResult<int> changed,
-                                              Status (DataStore::*reload)()) {
-    if (changed.ok() && changed.value() > 0) {
-        Status reloaded = (this->*reload)();
-        if (!reloaded.ok()) return reloaded;
-    }
-    return changed;
-}
+// --- Writing ---
 
-Status DataStore::Loaded(Status status) {
-    if (!status.ok()) load_failure_ = status;
-    return status;
-}
-
-DataStore::Writing::Writing(DataStore& store) : refusal(store.load_failure_) {
-    if (!refusal.ok()) return;
-    if (store.access_ == Table::Mode::ReadOnly) {
-        refusal = Status::InvalidArgument("The data directory is open for reading only.");
-        return;
-    }
-    hold.emplace(store.lock_, DirectoryLock::Kind::Exclusive);
-    refusal = hold->status();
-    // With the lock held no other process writes a table, so a temporary file beside one is
-    // what a killed pack or create left. Once per hold taken, not per nested write; failing to
-    // remove one costs only space.
-    if (refusal.ok() && hold->took_lock()) {
-        RemoveLeftoverTemporaries(
-            FileSystem::Default(),
-            {store.portfolio_table_.path, store.holding_table_.path, store.transaction_table_.path,
-             store.value_table_.path, store.settings_table_.path});
-    }
-}
-
-Status DataStore::PackAfterReading(const TableFile& file, bool saw_deleted) {
-    if (!saw_deleted || access_ == Table::Mode::ReadOnly) return Status::Ok();
-    if (pending_packs_) {
-        if (std::find(pending_packs_->begin(), pending_packs_->end(), &file) ==
-            pending_packs_->end()) {
-            pending_packs_->push_back(&file);
-        }
+Status DataStore::Internals::BeginWrite(std::string operation) {
+    if (write) {
+        ++write->depth;
         return Status::Ok();
     }
-    Table table;
-    Status status = OpenTable(table, file);
-    if (status.ok()) status = TableFailure(file, table.Pack());
-    if (status.ok()) status = TableFailure(file, table.Close());
+    if (read_only()) return Status::InvalidArgument("The data directory is open for reading only.");
+    write = std::make_unique<Writing>();
+    write->hold.emplace(lock, DirectoryLock::Kind::Exclusive);
+    Status status = write->hold->status();
+    if (status.ok()) {
+        // With the lock held nobody else writes here, so a temporary file beside a table is
+        // what a killed pack or create left; failing to remove one costs only space.
+        std::vector<std::string> paths;
+        for (const TableFile* table : Tables()) paths.push_back(table->path);
+        RemoveLeftoverTemporaries(FileSystem::Default(), paths);
+        status = RollBackInterruptedChange(FileSystem::Default(), directory, true);
+    }
+    if (status.ok()) status = ReadChangedTables(write->reread);
+    if (!status.ok()) {
+        write.reset();
+        return status;
+    }
+    write->depth = 1;
+    write->largest = {portfolios.largest_id(), holdings.largest_id(), transactions.largest_id(),
+                      values.largest_id()};
+    fs.Begin(std::move(operation));
+    return Status::Ok();
+}
+
+Status DataStore::Internals::EndWrite(const Status& outcome) {
+    if (!outcome.ok() && write->failure.ok()) write->failure = outcome;
+    if (--write->depth > 0) return outcome;
+    const std::unique_ptr<Writing> writing = std::move(write);
+    if (!writing->failure.ok()) {
+        fs.Discard();
+        Tell(writing->reread);
+        return writing->failure;
+    }
+    std::vector<const TableFile*> changed;
+    for (const TableFile* table : Tables()) {
+        if (fs.Changed(table->path)) changed.push_back(table);
+    }
+    bool took_effect = false;
+    const Status committed = fs.Commit(&took_effect);
+    if (!took_effect) return committed;
+    const Status concluded = Conclude(changed, *writing);
+    return committed.ok() ? concluded : committed;
+}
+
+Status DataStore::Internals::Conclude(const std::vector<const TableFile*>& changed,
+                                      Writing& writing) {
+    // The change stands. A pack that fails leaves rows marked deleted, which no read shows and
+    // the next load packs away.
+    for (const TableFile* table : writing.packs) PackTable(*table);
+    Status status;
+    for (const TableFile* table : changed) {
+        const Status read = ReadTable(*table);
+        if (status.ok()) status = read;
+    }
+    writing.hold.reset();
+    StoreChanges& told = writing.changes;
+    told.portfolios |= writing.reread.portfolios;
+    told.holdings |= writing.reread.holdings;
+    told.histories.merge(writing.reread.histories);
+    told.all_histories |= writing.reread.all_histories;
+    told.figures |= writing.reread.figures;
+    told.settings |= writing.reread.settings;
+    Tell(told);
     return status;
 }
 
-DirectoryLock::Kind DataStore::LoadKind() const {
-    return access_ == Table::Mode::ReadOnly ? DirectoryLock::Kind::Shared
-                                            : DirectoryLock::Kind::Exclusive;
+void DataStore::Internals::Tell(const StoreChanges& changes) const {
+    const bool any = changes.portfolios || changes.holdings || !changes.histories.empty() ||
+                     changes.all_histories || changes.figures || changes.settings;
+    if (any && observer) observer->StoreChanged(changes);
 }
 
-// --- Portfolios ---
-
-Status DataStore::LoadPortfolios() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<PortfolioRecord> rows;
-    bool deleted = false;
-    Status status = ReadEveryRecord<PortfolioRows>(portfolio_table_, rows, &deleted);
-    if (status.ok()) status = PackAfterReading(portfolio_table_, deleted);
-    if (!status.ok()) rows.clear();
-    lists_->portfolios.Assign(std::move(rows));
-    return Loaded(std::move(status));
-}
-
-std::vector<PortfolioRecord> DataStore::AllPortfolios() const { return lists_->portfolios.all(); }
-
-std::optional<PortfolioRecord> DataStore::FindPortfolio(Pid id) const {
-    const PortfolioRecord* found = lists_->portfolios.Find(id);
-    if (!found) return std::nullopt;
-    return *found;
-}
-
-std::string DataStore::PortfolioName(Pid id) const {
-    const DirectoryLock::Hold hold(lock_, DirectoryLock::Kind::Shared);
-    if (!hold.status().ok()) return "";
-    PortfolioRows fields;
-    std::optional<std::string> name;
-    const StoreResult<int> visited =
-        VisitRows(portfolio_table_, Locking::AllRows, fields,
-                  [&](PortfolioRows& f, RowReader& reader, RowWriter&) {
-                      if (!name && SameIdentifier(reader, f.id, Number(id)))
-                          name = reader.Text(f.name);
-                      return false;
-                  });
-    return visited.ok() ? name.value_or("") : "";
-}
-
-StoreResult<Pid> DataStore::NextPortfolioId() {
-    return NextIdentifier<Pid>(portfolio_table_, "PID");
-}
-
-StoreResult<Pid> DataStore::InsertPortfolio(const std::string& name,
-                                            const std::string& description) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<Pid> id = NextPortfolioId();
-    if (!id.ok()) return id;
-    Status status = AppendOneRow<PortfolioRows>(
-        portfolio_table_, AppendStart::FromTop, [&](const PortfolioRows& f, RowWriter& writer) {
-            f.WriteNew(writer, id.value(), name, description);
-        });
-    if (status.ok()) status = LoadPortfolios();
-    if (!status.ok()) return status;
-    return id;
-}
-
-StoreResult<int> DataStore::RenamePortfolio(Pid id, const std::string& name,
-                                            const std::string& description) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    if (Status storable = StorableTexts({name, description}); !storable.ok()) return storable;
-    return ReloadedIfChanged(
-        RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
-                                   [&](const PortfolioRows& f, RowWriter& writer) {
-                                       f.WriteNames(writer, name, description);
-                                   }),
-        &DataStore::LoadPortfolios);
-}
-
-StoreResult<int> DataStore::StorePortfolioFigures(Pid id, const PerformanceFigures& figures) {
-    if (figure_tables_) return StoreBatchedPortfolioFigures(id, figures);
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    return ReloadedIfChanged(
-        RewriteById<PortfolioRows>(portfolio_table_, Locking::AllRows, id,
-                                   [&](const PortfolioRows& f, RowWriter& writer) {
-                                       f.figures.WriteFigures(writer, figures);
-                                   }),
-        &DataStore::LoadPortfolios);
-}
-
-Status DataStore::DeletePortfolio(Pid id) { return DeleteCascade("PID", Number(id), true); }
-
-// --- Investments ---
-
-Status DataStore::LoadHoldings() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<HoldingRecord> rows;
-    bool deleted = false;
-    Status status = ReadEveryRecord<HoldingRows>(holding_table_, rows, &deleted);
-    if (status.ok()) status = PackAfterReading(holding_table_, deleted);
-    if (!status.ok()) rows.clear();
-    lists_->holdings.Assign(std::move(rows));
-    return Loaded(std::move(status));
-}
-
-std::vector<HoldingRecord> DataStore::HoldingsOfPortfolio(Pid portfolio_id) const {
-    const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
-    return {holdings.begin(), holdings.end()};
-}
-
-std::optional<HoldingRecord> DataStore::FindHolding(Hid id) const {
-    const HoldingRecord* found = lists_->holdings.Find(id);
-    if (!found) return std::nullopt;
-    return *found;
-}
-
-std::optional<HoldingRecord> DataStore::FindHoldingIn(Pid portfolio_id, Hid id) const {
-    const HoldingRecord* found = lists_->holdings.FindIn(portfolio_id, id);
-    if (!found) return std::nullopt;
-    return *found;
-}
-
-StoreResult<Hid> DataStore::NextHoldingId() { return NextIdentifier<Hid>(holding_table_, "HID"); }
-
-StoreResult<Hid> DataStore::InsertHolding(const HoldingRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<Hid> id = NextHoldingId();
-    if (!id.ok()) return id;
-    Status status = AppendOneRow<HoldingRows>(
-        holding_table_, AppendStart::FromTop,
-        [&](const HoldingRows& f, RowWriter& writer) { f.WriteNew(writer, id.value(), record); });
-    if (status.ok()) status = LoadHoldings();
-    if (!status.ok()) return status;
-    return id;
-}
-
-StoreResult<int> DataStore::UpdateHolding(Hid id, const HoldingRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    if (Status storable = StorableTexts({record.Name, record.Description}); !storable.ok())
-        return storable;
-    return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
-                                                      [&](const HoldingRows& f, RowWriter& writer) {
-                                                          f.WriteDetails(writer, record);
-                                                      }),
-                             &DataStore::LoadHoldings);
-}
-
-StoreResult<int> DataStore::StoreHoldingFigures(Hid id, const PerformanceFigures& figures) {
-    if (figure_tables_) return StoreBatchedHoldingFigures(id, figures);
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    return ReloadedIfChanged(RewriteById<HoldingRows>(holding_table_, Locking::AllRows, id,
-                                                      [&](const HoldingRows& f, RowWriter& writer) {
-                                                          f.figures.WriteFigures(writer, figures);
-                                                      }),
-                             &DataStore::LoadHoldings);
-}
-
-Status DataStore::DeleteHolding(Hid id) { return DeleteCascade("HID", Number(id), false); }
-
-StoreResult<int> DataStore::DeleteRowsOf(const TableFile& file, const char* id_field, IdNumber id) {
-    IdentifierField field{id_field, {}};
-    return DeleteMatchingRows(
-        file, Packing::AfterDelete, field,
-        [&](IdentifierField& f, RowReader& reader) { return SameIdentifier(reader, f.id, id); });
-}
-
-Status DataStore::DeleteCascade(const char* id_field, IdNumber id, bool from_portfolios) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    struct Step {
-        const TableFile* file;
-        Status (DataStore::*reload)();
-    };
-    std::vector<Step> steps = {{&holding_table_, &DataStore::LoadHoldings},
-                               {&transaction_table_, &DataStore::LoadTransactions},
-                               {&value_table_, &DataStore::LoadValues}};
-    if (from_portfolios)
-        steps.insert(steps.begin(), {&portfolio_table_, &DataStore::LoadPortfolios});
-    for (const Step& step : steps) {
-        const StoreResult<int> deleted = DeleteRowsOf(*step.file, id_field, id);
-        if (!deleted.ok()) return deleted.status();
-        if (deleted.value() > 0) {
-            const Status reloaded = (this->*step.reload)();
-            if (!reloaded.ok()) return reloaded;
-        }
+Status DataStore::Internals::ReadChangedTables(StoreChanges& changes) {
+    for (const TableFile* table : Tables()) {
+        if (StampOf(*table) == stamps_[table]) continue;
+        if (Status status = ReadTable(*table); !status.ok()) return status;
+        NoteTableChanged(*this, *table, changes);
     }
     return Status::Ok();
 }
 
-StoreResult<HoldingRecord> DataStore::CopyHolding(Hid id, Pid portfolio_id) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const std::optional<HoldingRecord> source = FindHolding(id);
-    if (!source) return Status::NotFound("there is no investment " + IdText(id));
-    const std::vector<TransactionRecord> transactions = TransactionsOfHolding(id);
-    const std::vector<ValueRecord> values = ValuesOfHolding(id);
-
-    // Open both history tables before anything is written, so that a table in use stops the
-    // copy before it starts.
-    const StoreResult<Vid> first_value_id = NextValueId();
-    if (!first_value_id.ok()) return first_value_id.status();
-    const StoreResult<Tid> first_transaction_id = NextTransactionId();
-    if (!first_transaction_id.ok()) return first_transaction_id.status();
-    RowAppender<TransactionRows> transaction_rows(transaction_table_, AppendStart::Here);
-    RowAppender<ValueRows> value_rows(value_table_, AppendStart::Here);
-    Status status = transaction_rows.Open();
-    if (status.ok()) status = value_rows.Open();
-    if (!status.ok()) return status;
-
-    HoldingRecord copy = *source;
-    copy.PortfolioId = portfolio_id;
-    const StoreResult<Hid> new_id = InsertHolding(copy);
-    if (!new_id.ok()) return new_id.status();
-    copy.Id = new_id.value();
-    const StoreResult<int> stored = StoreHoldingFigures(copy.Id, FiguresOf(copy));
-    if (!stored.ok()) return stored.status();
-
-    // The opening entries lead both lists and are not rows.
-    for (size_t i = 1; status.ok() && i < transactions.size(); ++i) {
-        TransactionRecord transaction = transactions[i];
-        transaction.PortfolioId = portfolio_id;
-        transaction.HoldingId = copy.Id;
-        const StoreResult<Tid> transaction_id = NewIdentifier(
-            transaction_table_, first_transaction_id.value(), static_cast<IdNumber>(i - 1));
-        status = transaction_id.status();
-        if (!status.ok()) break;
-        status = transaction_rows.Append([&](const TransactionRows& f, RowWriter& writer) {
-            f.WriteNew(writer, transaction_id.value(), transaction);
-        });
-    }
-    for (size_t i = 1; status.ok() && i < values.size(); ++i) {
-        ValueRecord value = values[i];
-        value.PortfolioId = portfolio_id;
-        value.HoldingId = copy.Id;
-        const StoreResult<Vid> value_id =
-            NewIdentifier(value_table_, first_value_id.value(), static_cast<IdNumber>(i - 1));
-        status = value_id.status();
-        if (!status.ok()) break;
-        status = value_rows.Append([&](const ValueRows& f, RowWriter& writer) {
-            f.WriteNew(writer, value_id.value(), value);
-        });
-    }
-    if (status.ok()) status = transaction_rows.Close();
-    if (status.ok()) status = value_rows.Close();
-    if (status.ok()) status = LoadTransactions();
-    if (status.ok()) status = LoadValues();
-    if (!status.ok()) return status;
-    const std::optional<HoldingRecord> result = FindHolding(copy.Id);
-    if (!result) return Status::Corruption(holding_table_.name + ": the copy did not load");
-    return *result;
+void DataStore::Internals::NoteTableChanged(const Internals& store, const TableFile& table,
+                                            StoreChanges& changes) {
+    if (&table == &store.portfolio_table) changes.portfolios = changes.figures = true;
+    if (&table == &store.holding_table) changes.holdings = changes.figures = true;
+    if (&table == &store.transaction_table || &table == &store.value_table)
+        changes.all_histories = true;
+    if (&table == &store.settings_table) changes.settings = true;
 }
 
-StoreResult<HoldingRecord> DataStore::MoveHolding(Hid id, Pid portfolio_id) {
-    const StoreResult<HoldingRecord> copy = CopyHolding(id, portfolio_id);
-    if (!copy.ok()) return copy;
-    const Status deleted = DeleteHolding(id);
-    if (!deleted.ok()) return deleted;
-    return copy;
+Status DataStore::Internals::DeleteRows(const char* id_field, IdNumber id,
+                                        std::initializer_list<const TableFile*> tables) {
+    for (const TableFile* table : tables) {
+        IdentifierField field{id_field, {}};
+        const StoreResult<int> deleted =
+            DeleteMatchingRows(*table, field, [&](IdentifierField& f, RowReader& reader) {
+                return SameIdentifier(reader, f.id, id);
+            });
+        if (!deleted.ok()) return deleted.status();
+        if (deleted.value() > 0) PackAfterWrite(*table);
+    }
+    return Status::Ok();
+}
+
+void DataStore::Internals::PackAfterWrite(const TableFile& table) {
+    if (std::find(write->packs.begin(), write->packs.end(), &table) == write->packs.end())
+        write->packs.push_back(&table);
+}
+
+DataStore::Change::Change(DataStore& store, std::string operation)
+    : store_(store), status_(store.internals_->BeginWrite(std::move(operation))) {
+    ended_ = !status_.ok();
+}
+
+DataStore::Change::~Change() {
+    if (!ended_) store_.internals_->EndWrite(Status::InvalidArgument("The change was dropped."));
+}
+
+Status DataStore::Change::Commit() {
+    if (ended_) return status_.ok() ? Status::InvalidArgument("The change has ended.") : status_;
+    ended_ = true;
+    return store_.internals_->EndWrite(Status::Ok());
 }
 
 }  // namespace brevanta

@@ -2,13 +2,8 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <unordered_set>
 
-#include "core/blanks.h"
-#include "core/file_system.h"
-#include "core/parallel_for.h"
-#include "store/data_store.h"
-#include "store/data_store_lists.h"
+#include "store/data_store_internals.h"
 #include "store/table_rows.h"
 
 namespace brevanta {
@@ -84,95 +79,129 @@ double FlowEffect(const std::string& type, double amount) {
 
 }  // namespace
 
-// --- Loading ---
+// --- One investment's history ---
 
 namespace {
 
-template <typename Rows, typename Record>
-HistoryTableRead<Record> ReadHistoryTable(const TableFile& file) {
-    HistoryTableRead<Record> read;
-    std::vector<Record> rows;
-    read.status = ReadEveryRecord<Rows>(file, rows, &read.saw_deleted);
-    for (const Record& row : rows) read.largest_id = std::max(read.largest_id, Number(row.Id));
-    if (read.status.ok()) read.list.Assign(std::move(rows));
-    return read;
+template <typename Record>
+struct HistoryTable;
+template <>
+struct HistoryTable<TransactionRecord> {
+    using Rows = TransactionRows;
+    static constexpr const char* kIdField = "TID";
+    static constexpr const char* kAdding = "adding transactions";
+    static constexpr const char* kChanging = "changing a transaction";
+    static constexpr const char* kDeleting = "deleting transactions";
+    static const TableFile& File(const DataStore::Internals& in) { return in.transaction_table; }
+    static const HistoryList<TransactionRecord>& List(const DataStore::Internals& in) {
+        return in.transactions;
+    }
+};
+template <>
+struct HistoryTable<ValueRecord> {
+    using Rows = ValueRows;
+    static constexpr const char* kIdField = "VID";
+    static constexpr const char* kAdding = "adding historical values";
+    static constexpr const char* kChanging = "changing a historical value";
+    static constexpr const char* kDeleting = "deleting historical values";
+    static const TableFile& File(const DataStore::Internals& in) { return in.value_table; }
+    static const HistoryList<ValueRecord>& List(const DataStore::Internals& in) {
+        return in.values;
+    }
+};
+
+Status StorableChanges(const TransactionChanges& changes) {
+    return StorableTexts({changes.Type.value_or(""), changes.Description.value_or("")});
+}
+Status StorableChanges(const ValueChanges&) { return Status::Ok(); }
+
+TransactionRecord OpeningEntry(const HoldingRecord& holding, const TransactionRecord*) {
+    return OpeningContribution(holding);
+}
+ValueRecord OpeningEntry(const HoldingRecord& holding, const ValueRecord*) {
+    return OpeningValue(holding);
 }
 
 }  // namespace
 
-Status DataStore::LoadTransactions() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    return KeepTransactions(
-        ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_));
+template <typename Record>
+std::vector<Record> DataStore::History<Record>::OfHolding(Hid holding_id, Order order) const {
+    const HoldingRecord* holding = internals_.holdings.Find(holding_id);
+    if (!holding) return {};
+    std::vector<Record> list = LedBy(OpeningEntry(*holding, static_cast<const Record*>(nullptr)),
+                                     HistoryTable<Record>::List(internals_).OfHolding(holding_id));
+    Sort(list, order);
+    return list;
 }
 
-Status DataStore::LoadValues() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    return KeepValues(ReadHistoryTable<ValueRows, ValueRecord>(value_table_));
+template <typename Record>
+std::optional<Record> DataStore::History<Record>::Find(Id id) const {
+    const Record* found = HistoryTable<Record>::List(internals_).Find(id);
+    if (!found) return std::nullopt;
+    return *found;
 }
 
-// The two tables hold nearly all the rows; reading touches nothing of the store, so they are
-// read side by side.
-Status DataStore::LoadHistories() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    HistoryTableRead<TransactionRecord> transactions;
-    HistoryTableRead<ValueRecord> values;
-    ParallelFor(2, [&](size_t table) {
-        if (table == 0) {
-            transactions = ReadHistoryTable<TransactionRows, TransactionRecord>(transaction_table_);
-        } else {
-            values = ReadHistoryTable<ValueRows, ValueRecord>(value_table_);
+template <typename Record>
+Status DataStore::History<Record>::Insert(const std::vector<Record>& records,
+                                          size_t* refused_index) {
+    using Kind = HistoryTable<Record>;
+    return internals_.Write(Kind::kAdding, [&]() -> Status {
+        const Status status = internals_.AppendRecords<typename Kind::Rows>(Kind::File(internals_),
+                                                                            records, refused_index);
+        if (status.ok()) {
+            for (const Record& record : records) {
+                internals_.changes().histories.insert(record.HoldingId);
+            }
         }
+        return status;
     });
-    const Status status = KeepTransactions(std::move(transactions));
-    return status.ok() ? KeepValues(std::move(values)) : status;
 }
 
-template <class Record>
-Status DataStore::KeepHistory(HistoryTableRead<Record>&& read, const TableFile& file,
-                              KnownLargestId& known, HistoryList<Record>& list) {
-    Status status = std::move(read.status);
-    if (status.ok()) status = PackAfterReading(file, read.saw_deleted);
-    NoteLargestId(file, read.largest_id, known);
-    list = status.ok() ? std::move(read.list) : HistoryList<Record>();
-    return Loaded(std::move(status));
+template <typename Record>
+StoreResult<int> DataStore::History<Record>::Update(Id id, const Changes& changes) {
+    using Kind = HistoryTable<Record>;
+    return internals_.Write(Kind::kChanging, [&]() -> StoreResult<int> {
+        if (Status storable = StorableChanges(changes); !storable.ok()) return storable;
+        const StoreResult<int> changed = RewriteById<typename Kind::Rows>(
+            Kind::File(internals_), id, [&](const typename Kind::Rows& f, RowWriter& writer) {
+                f.WriteChanges(writer, changes);
+            });
+        const Record* record = Kind::List(internals_).Find(id);
+        if (record && changed.ok() && changed.value() > 0)
+            internals_.changes().histories.insert(record->HoldingId);
+        return changed;
+    });
 }
 
-Status DataStore::KeepTransactions(HistoryTableRead<TransactionRecord>&& read) {
-    return KeepHistory(std::move(read), transaction_table_, transaction_ids_, lists_->transactions);
+template <typename Record>
+StoreResult<int> DataStore::History<Record>::Delete(const std::vector<Id>& ids) {
+    using Kind = HistoryTable<Record>;
+    if (ids.empty()) return 0;
+    return internals_.Write(Kind::kDeleting, [&]() -> StoreResult<int> {
+        std::vector<IdNumber> listed;
+        for (const Id id : ids) {
+            listed.push_back(Number(id));
+            if (const Record* record = Kind::List(internals_).Find(id))
+                internals_.changes().histories.insert(record->HoldingId);
+        }
+        std::sort(listed.begin(), listed.end());
+        IdentifierField field{Kind::kIdField, {}};
+        return DeleteMatchingRows(Kind::File(internals_), field,
+                                  [&](IdentifierField& f, RowReader& reader) {
+                                      return std::binary_search(listed.begin(), listed.end(),
+                                                                reader.IdentifierNumber(f.id));
+                                  });
+    });
 }
 
-Status DataStore::KeepValues(HistoryTableRead<ValueRecord>&& read) {
-    return KeepHistory(std::move(read), value_table_, value_ids_, lists_->values);
-}
+template class DataStore::History<TransactionRecord>;
+template class DataStore::History<ValueRecord>;
 
-// --- Lists and lookups ---
-
-std::vector<TransactionRecord> DataStore::TransactionsOfHolding(Hid holding_id,
-                                                                TransactionOrder order) const {
-    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
-    if (!holding) return {};
-    std::vector<TransactionRecord> list =
-        LedBy(OpeningContribution(*holding), lists_->transactions.OfHolding(holding_id));
-    Sort(list, order);
-    return list;
-}
-
-std::vector<ValueRecord> DataStore::ValuesOfHolding(Hid holding_id, ValueOrder order) const {
-    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
-    if (!holding) return {};
-    std::vector<ValueRecord> list =
-        LedBy(OpeningValue(*holding), lists_->values.OfHolding(holding_id));
-    Sort(list, order);
-    return list;
-}
-
-std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_id) const {
-    const std::span<const HoldingRecord> holdings = lists_->holdings.OfPortfolio(portfolio_id);
-    const std::span<const uint32_t> rows = lists_->transactions.OfPortfolio(portfolio_id);
+std::vector<TransactionRecord> DataStore::Transactions::TransactionsOfPortfolio(
+    Pid portfolio_id) const {
+    const std::span<const HoldingRecord> holdings = internals_.holdings.OfPortfolio(portfolio_id);
+    const HistoryList<TransactionRecord>& transactions = internals_.transactions;
+    const std::span<const uint32_t> rows = transactions.OfPortfolio(portfolio_id);
     // The openings, then the rows, stably sorted by date: sorted as keys, so that each record
     // is copied once.
     struct Entry {
@@ -184,7 +213,7 @@ std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_
     for (uint32_t i = 0; i < holdings.size(); ++i) order.push_back({holdings[i].InceptionDate, i});
     for (uint32_t i = 0; i < rows.size(); ++i) {
         order.push_back(
-            {lists_->transactions.at(rows[i]).Date, static_cast<uint32_t>(holdings.size()) + i});
+            {transactions.at(rows[i]).Date, static_cast<uint32_t>(holdings.size()) + i});
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const Entry& a, const Entry& b) { return a.date < b.date; });
@@ -195,147 +224,15 @@ std::vector<TransactionRecord> DataStore::TransactionsOfPortfolio(Pid portfolio_
             list.push_back(OpeningContribution(holdings[entry.index]));
             list.back().PortfolioId = portfolio_id;
         } else {
-            list.push_back(lists_->transactions.at(rows[entry.index - holdings.size()]));
+            list.push_back(transactions.at(rows[entry.index - holdings.size()]));
         }
     }
     return list;
 }
 
-std::optional<TransactionRecord> DataStore::FindTransaction(Tid id) const {
-    const TransactionRecord* found = lists_->transactions.Find(id);
-    if (!found) return std::nullopt;
-    return *found;
-}
-
-std::optional<ValueRecord> DataStore::FindValue(Vid id) const {
-    const ValueRecord* found = lists_->values.Find(id);
-    if (!found) return std::nullopt;
-    return *found;
-}
-
-// --- Changes ---
-
-Status DataStore::InsertTransaction(const TransactionRecord& record) {
-    return InsertTransactions({record});
-}
-
-Status DataStore::InsertTransactions(const std::vector<TransactionRecord>& records,
-                                     size_t* refused_index) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<Tid> first_id = NextTransactionId();
-    if (!first_id.ok()) return first_id.status();
-    const Status status = AppendAll<TransactionRows>(transaction_table_, AppendStart::Here,
-                                                     first_id.value(), records, refused_index);
-    // The last identifier given, so no identifier past the largest is ever computed.
-    if (status.ok()) {
-        NoteLargestId(transaction_table_,
-                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
-                      transaction_ids_);
-    }
-    return status;
-}
-
-namespace {
-
-std::array<int64_t, 4> StampOf(const std::string& path) {
-    FileInfo file;
-    if (!FileSystem::Default().Info(path, &file).ok()) return {};
-    return {static_cast<int64_t>(file.device), static_cast<int64_t>(file.inode),
-            static_cast<int64_t>(file.size), file.change_time_ns};
-}
-
-}  // namespace
-
-StoreResult<IdNumber> DataStore::LargestId(const TableFile& file, const char* field,
-                                           KnownLargestId& known) {
-    if (StampOf(file.path) != known.stamp) {
-        // Another process, or another operation of this one, wrote the table meanwhile.
-        const StoreResult<IdNumber> largest = LargestIdentifier(file, field);
-        if (!largest.ok()) return largest.status();
-        NoteLargestId(file, largest.value(), known);
-    }
-    return known.largest;
-}
-
-void DataStore::NoteLargestId(const TableFile& file, IdNumber largest, KnownLargestId& known) {
-    known.largest = largest;
-    known.stamp = StampOf(file.path);
-}
-
-StoreResult<Tid> DataStore::NextTransactionId() {
-    const StoreResult<IdNumber> largest = LargestId(transaction_table_, "TID", transaction_ids_);
-    if (!largest.ok()) return largest.status();
-    return NewIdentifier(transaction_table_, static_cast<Tid>(largest.value()));
-}
-
-StoreResult<int> DataStore::UpdateTransaction(Tid id, const TransactionRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    if (Status storable = StorableTexts({record.Type, record.Description}); !storable.ok())
-        return storable;
-    return RewriteById<TransactionRows>(
-        transaction_table_, Locking::AllRows, id,
-        [&](const TransactionRows& f, RowWriter& writer) { f.WriteChanges(writer, record); });
-}
-
-StoreResult<int> DataStore::DeleteTransactions(const std::vector<std::string>& ids) {
-    return DeleteListed(transaction_table_, "TID", ids);
-}
-
-StoreResult<Vid> DataStore::NextValueId() {
-    const StoreResult<IdNumber> largest = LargestId(value_table_, "VID", value_ids_);
-    if (!largest.ok()) return largest.status();
-    return NewIdentifier(value_table_, static_cast<Vid>(largest.value()));
-}
-
-Status DataStore::InsertValue(const ValueRecord& record) { return InsertValues({record}); }
-
-Status DataStore::InsertValues(const std::vector<ValueRecord>& records, size_t* refused_index) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const StoreResult<Vid> first_id = NextValueId();
-    if (!first_id.ok()) return first_id.status();
-    const Status status = AppendAll<ValueRows>(value_table_, AppendStart::Here, first_id.value(),
-                                               records, refused_index);
-    if (status.ok()) {
-        NoteLargestId(value_table_,
-                      Number(first_id.value()) - 1 + static_cast<IdNumber>(records.size()),
-                      value_ids_);
-    }
-    return status;
-}
-
-StoreResult<int> DataStore::UpdateHistoricalValue(Vid id, const ValueRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    return ReloadedIfChanged(RewriteById<ValueRows>(value_table_, Locking::None, id,
-                                                    [&](const ValueRows& f, RowWriter& writer) {
-                                                        f.WriteChanges(writer, record);
-                                                    }),
-                             &DataStore::LoadValues);
-}
-
-StoreResult<int> DataStore::DeleteHistoricalValues(const std::vector<std::string>& ids) {
-    return DeleteListed(value_table_, "VID", ids);
-}
-
-StoreResult<int> DataStore::DeleteListed(const TableFile& file, const char* id_field,
-                                         const std::vector<std::string>& ids) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    if (ids.empty()) return 0;
-    const std::unordered_set<std::string_view> listed(ids.begin(), ids.end());
-    IdentifierField field{id_field, {}};
-    return DeleteMatchingRows(file, Packing::None, field,
-                              [&](IdentifierField& f, RowReader& reader) {
-                                  return listed.contains(TrimBlanks(reader.Text(f.id)));
-                              });
-}
-
 // --- Totals and market values ---
 
-double DataStore::TypeTotal(Hid holding_id, const std::string& code) const {
+double DataStore::Transactions::TypeTotal(Hid holding_id, const std::string& code) const {
     double total = 0;
     for (const TransactionRecord& transaction : TransactionsOfHolding(holding_id)) {
         if (transaction.Type == code) total += transaction.Amount;
@@ -343,8 +240,8 @@ double DataStore::TypeTotal(Hid holding_id, const std::string& code) const {
     return total;
 }
 
-double DataStore::PortfolioTypeTotal(Pid portfolio_id, Date from, Date to,
-                                     const std::string& code) const {
+double DataStore::Transactions::PortfolioTypeTotal(Pid portfolio_id, Date from, Date to,
+                                                   const std::string& code) const {
     double total = 0;
     for (const TransactionRecord& transaction : TransactionsOfPortfolio(portfolio_id)) {
         if (transaction.Type == code && transaction.Date > from && transaction.Date <= to) {
@@ -354,10 +251,14 @@ double DataStore::PortfolioTypeTotal(Pid portfolio_id, Date from, Date to,
     return total;
 }
 
-double DataStore::UnclippedValueAt(const HoldingRecord& holding, Date date) const {
+namespace {
+
+// V + Flows of the market value rule: the latest value on or before the date (the opening value
+// counts), plus the later flows only when that value is above 0.
+double UnclippedValueAt(const DataStore::Internals& in, const HoldingRecord& holding, Date date) {
     // The latest entry on or before the date wins; the opening value leads the list, so it
     // counts only when no stored value is dated on or before the date.
-    const std::span<const ValueRecord> values = lists_->values.OfHolding(holding.Id);
+    const std::span<const ValueRecord> values = in.values.OfHolding(holding.Id);
     const auto after_date = std::partition_point(
         values.begin(), values.end(), [&](const ValueRecord& v) { return v.Date <= date; });
     double value = 0;
@@ -376,8 +277,7 @@ double DataStore::UnclippedValueAt(const HoldingRecord& holding, Date date) cons
     if (holding.InceptionDate > value_date && holding.InceptionDate <= date) {
         flows += holding.InitialAmount;
     }
-    const std::span<const TransactionRecord> transactions =
-        lists_->transactions.OfHolding(holding.Id);
+    const std::span<const TransactionRecord> transactions = in.transactions.OfHolding(holding.Id);
     const auto first =
         std::partition_point(transactions.begin(), transactions.end(),
                              [&](const TransactionRecord& t) { return t.Date <= value_date; });
@@ -387,16 +287,18 @@ double DataStore::UnclippedValueAt(const HoldingRecord& holding, Date date) cons
     return value + flows;
 }
 
+}  // namespace
+
 double DataStore::InvestmentValueAt(Hid holding_id, Date date) const {
-    const HoldingRecord* holding = lists_->holdings.Find(holding_id);
+    const HoldingRecord* holding = internals_->holdings.Find(holding_id);
     if (!holding) return 0;
-    return std::max(0.0, UnclippedValueAt(*holding, date));
+    return std::max(0.0, UnclippedValueAt(*internals_, *holding, date));
 }
 
 double DataStore::PortfolioValueAt(Pid portfolio_id, Date date) const {
     double total = 0;
-    for (const HoldingRecord& holding : lists_->holdings.OfPortfolio(portfolio_id)) {
-        total += UnclippedValueAt(holding, date);
+    for (const HoldingRecord& holding : internals_->holdings.OfPortfolio(portfolio_id)) {
+        total += UnclippedValueAt(*internals_, holding, date);
     }
     return std::max(0.0, total);
 }

@@ -1,8 +1,7 @@
 // The settings and list-column rows of sys.dbf.
 #include <algorithm>
 
-#include "store/data_store.h"
-#include "store/data_store_lists.h"
+#include "store/data_store_internals.h"
 #include "store/table_rows.h"
 
 namespace brevanta {
@@ -27,121 +26,80 @@ std::vector<ColumnRecord> ColumnsShown(const std::vector<ColumnRecord>& columns,
 
 }  // namespace
 
-Status DataStore::LoadSettings() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<SettingRecord> rows;
-    SettingRows fields;
-    bool deleted = false;
-    Status status = ReadEveryRow(
-        settings_table_, fields, [&](SettingRows& f, RowReader& r) { rows.push_back(f.Read(r)); },
-        &deleted);
-    if (status.ok()) status = PackAfterReading(settings_table_, deleted);
-    if (!status.ok()) rows.clear();
-    lists_->settings = std::move(rows);
-    return Loaded(std::move(status));
+std::optional<SettingRecord> DataStore::Settings::FindSetting(const std::string& key) const {
+    return FirstWith(internals_.settings, key, &SettingRecord::Key);
 }
 
-Status DataStore::LoadColumns() {
-    const DirectoryLock::Hold hold(lock_, LoadKind());
-    if (!hold.status().ok()) return Loaded(hold.status());
-    std::vector<ColumnRecord> rows;
-    SettingRows fields;
-    bool deleted = false;
-    Status status = ReadEveryRow(
-        settings_table_, fields,
-        [&](SettingRows& f, RowReader& r) {
-            if (r.Text(f.key) != ColumnKey) return;
-            ColumnRecord column;
-            column.Name = r.Text(f.values[0]);
-            column.Visible = r.Integer(f.values[1]);
-            column.Width = r.Integer(f.values[2]);
-            column.Position = r.Integer(f.values[3]);
-            rows.push_back(std::move(column));
-        },
-        &deleted);
-    if (status.ok()) status = PackAfterReading(settings_table_, deleted);
-    if (!status.ok()) rows.clear();
-    std::stable_sort(rows.begin(), rows.end(), [](const ColumnRecord& a, const ColumnRecord& b) {
-        return a.Position < b.Position;
+StoreResult<int> DataStore::Settings::UpdateSetting(const std::string& key,
+                                                    const SettingChanges& changes) {
+    return internals_.Write("changing the settings", [&]() -> StoreResult<int> {
+        const Status storable =
+            StorableTexts({changes.Val1.value_or(""), changes.Val2.value_or(""),
+                           changes.Val3.value_or(""), changes.Val4.value_or("")});
+        if (!storable.ok()) return storable;
+        SettingRows fields;
+        const StoreResult<int> changed =
+            VisitRows(internals_.settings_table, Locking::None, fields,
+                      [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
+                          if (reader.Text(f.key) != key) return false;
+                          f.WriteValues(writer, changes);
+                          return true;
+                      });
+        if (changed.ok() && changed.value() > 0) internals_.changes().settings = true;
+        return changed;
     });
-    lists_->columns = std::move(rows);
-    return Loaded(std::move(status));
 }
 
-std::optional<SettingRecord> DataStore::FindSetting(const std::string& key) const {
-    return FirstWith(lists_->settings, key, &SettingRecord::Key);
+Status DataStore::Settings::StoreSetting(const std::string& key, const SettingChanges& changes) {
+    return internals_.Write("changing the settings", [&]() -> Status {
+        const StoreResult<int> updated = UpdateSetting(key, changes);
+        if (!updated.ok() || updated.value() > 0) return updated.status();
+        internals_.changes().settings = true;
+        return AppendOneRow<SettingRows>(
+            internals_.settings_table, AppendStart::Here,
+            [&](const SettingRows& f, RowWriter& writer) {
+                writer.Text(f.key, key);
+                f.WriteValues(writer, changes);
+                writer.DateOf(f.date1, NoDate);  // a blank date would fail the next load
+            });
+    });
 }
 
-StoreResult<int> DataStore::UpdateSetting(const SettingRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    const Status storable = StorableTexts({record.Val1, record.Val2, record.Val3, record.Val4});
-    if (!storable.ok()) return storable;
-    SettingRows fields;
-    const StoreResult<int> changed =
-        VisitRows(settings_table_, Locking::None, fields,
-                  [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
-                      if (reader.Text(f.key) != record.Key) return false;
-                      f.WriteValues(writer, record);
-                      return true;
-                  });
-    if (!changed.ok()) return changed;
-    const Status reloaded = LoadSettings();
-    if (!reloaded.ok()) return reloaded;
-    return changed;
+std::vector<ColumnRecord> DataStore::Settings::VisibleColumns() const {
+    return ColumnsShown(internals_.columns, true);
 }
 
-Status DataStore::StoreSetting(const SettingRecord& record) {
-    const StoreResult<int> updated = UpdateSetting(record);
-    if (!updated.ok()) return updated.status();
-    if (updated.value() > 0) return Status::Ok();
-    const Status added = AppendOneRow<SettingRows>(
-        settings_table_, AppendStart::Here, [&](const SettingRows& f, RowWriter& writer) {
-            writer.Text(f.key, record.Key);
-            f.WriteValues(writer, record);
-            writer.DateOf(f.date1, NoDate);  // a blank date would fail the next load
-        });
-    if (!added.ok()) return added;
-    return LoadSettings();
+std::vector<ColumnRecord> DataStore::Settings::HiddenColumns() const {
+    return ColumnsShown(internals_.columns, false);
 }
 
-std::vector<ColumnRecord> DataStore::VisibleColumns() const {
-    return ColumnsShown(lists_->columns, true);
+std::optional<ColumnRecord> DataStore::Settings::FindColumn(const std::string& name) const {
+    return FirstWith(internals_.columns, name, &ColumnRecord::Name);
 }
 
-std::vector<ColumnRecord> DataStore::HiddenColumns() const {
-    return ColumnsShown(lists_->columns, false);
+StoreResult<int> DataStore::Settings::UpdateColumn(const std::string& name,
+                                                   const ColumnChanges& changes) {
+    return internals_.Write("changing the list columns", [&]() -> StoreResult<int> {
+        SettingRows fields;
+        const StoreResult<int> changed =
+            VisitRows(internals_.settings_table, Locking::None, fields,
+                      [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
+                          if (reader.Text(f.key) != ColumnKey || reader.Text(f.values[0]) != name)
+                              return false;
+                          f.WriteColumn(writer, changes);
+                          return true;
+                      });
+        if (changed.ok() && changed.value() > 0) internals_.changes().settings = true;
+        return changed;
+    });
 }
 
-std::optional<ColumnRecord> DataStore::FindColumn(const std::string& name) const {
-    return FirstWith(lists_->columns, name, &ColumnRecord::Name);
-}
-
-StoreResult<int> DataStore::UpdateColumn(const std::string& name, const ColumnRecord& record) {
-    const Writing writing(*this);
-    if (!writing.refusal.ok()) return writing.refusal;
-    SettingRows fields;
-    const StoreResult<int> changed =
-        VisitRows(settings_table_, Locking::None, fields,
-                  [&](SettingRows& f, RowReader& reader, RowWriter& writer) {
-                      if (reader.Text(f.key) != ColumnKey || reader.Text(f.values[0]) != name)
-                          return false;
-                      f.WriteColumn(writer, record);
-                      return true;
-                  });
-    if (!changed.ok()) return changed;
-    const Status reloaded = LoadColumns();
-    if (!reloaded.ok()) return reloaded;
-    return changed;
-}
-
-bool DataStore::AuditLoggingOn() const {
+bool DataStore::Settings::AuditLoggingOn() const {
     const std::optional<SettingRecord> setting = FindSetting(LogAuditKey);
     return setting && setting->Val1 != "0";
 }
 
-int DataStore::NumberOfDecimals() const {
+int DataStore::Settings::NumberOfDecimals() const {
     const std::optional<SettingRecord> setting = FindSetting(NumDecKey);
     if (!setting || setting->Val1.size() != 1) return 2;
     const char digit = setting->Val1[0];

@@ -11,17 +11,24 @@ constexpr char kApplicationMark[] = "application\n";
 constexpr char kCommandLineMark[] = "brevanta-cli\n";
 constexpr std::chrono::milliseconds kRetryEvery{50};
 
-bool HeldByApplication(File& file) {
-    char mark[sizeof kApplicationMark] = {};
+std::string MarkOf(File& file) {
+    char mark[sizeof kCommandLineMark] = {};
     size_t read = 0;
-    return file.ReadAt(0, mark, sizeof mark - 1, &read).ok() &&
-           std::strcmp(mark, kApplicationMark) == 0;
+    if (!file.ReadAt(0, mark, sizeof mark - 1, &read).ok()) return {};
+    return mark;
 }
 
-// The lock is the claim; the mark only words the refusals others get, so a mark that could
-// not be written changes nothing.
-void Mark(File& file, const char* mark) {
-    if (file.Truncate(0).ok()) file.WriteAt(0, mark);
+bool Mark(File& file, const char* mark) {
+    return file.Truncate(0).ok() && file.WriteAt(0, mark).ok() && file.Sync().ok();
+}
+
+// The claim file, for writing when it may be, else for reading: an flock takes either.
+Status OpenClaimFile(const std::string& path, std::unique_ptr<File>* file, bool* writable) {
+    FileSystem& fs = FileSystem::Default();
+    Status status = fs.Open(path, OpenMode::Create, file);
+    *writable = status.ok();
+    if (!status.ok()) status = fs.Open(path, OpenMode::Read, file);
+    return status;
 }
 
 }  // namespace
@@ -31,33 +38,44 @@ Status DirectoryClaim::Take(const std::string& directory, Claimant claimant,
                             std::unique_ptr<DirectoryClaim>& claim) {
     const std::string path = directory + "/" + kClaimFile;
     std::unique_ptr<File> file;
-    Status status = FileSystem::Default().Open(path, OpenMode::Create, &file);
-    if (status.IsPermissionDenied()) {
-        claim.reset(new DirectoryClaim(nullptr));
-        return Status::Ok();
+    bool writable = false;
+    Status status = OpenClaimFile(path, &file, &writable);
+    if (!status.ok()) {
+        return Status::PermissionDenied("Cannot tell whether another Brevanta program has " +
+                                        directory + " open (" + kClaimFile + ": " +
+                                        status.message() + ").");
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (status.ok()) {
+    while (true) {
         bool taken = false;
         status = file->TryLock(LockKind::Exclusive, &taken);
-        if (!status.ok() || taken) break;
-        const bool application = HeldByApplication(*file);
-        if (application || std::chrono::steady_clock::now() >= deadline) {
-            if (application) {
-                return Status::InvalidArgument(directory + " is open in Brevanta; close it first.");
+        if (!status.ok()) return Status::IoError(directory + ": cannot claim: " + status.message());
+        if (taken) break;
+        const std::string mark = MarkOf(*file);
+        if (mark == kApplicationMark) {
+            return Status::InvalidArgument(directory + " is open in Brevanta; close it first.");
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            if (mark == kCommandLineMark) {
+                return Status::InvalidArgument(
+                    directory +
+                    " is being changed by brevanta-cli; try again when it has finished.");
             }
-            return Status::InvalidArgument(
-                directory + " is being changed by brevanta-cli; try again when it has finished.");
+            return Status::InvalidArgument(directory +
+                                           " is in use by another Brevanta program; try again "
+                                           "when it has finished.");
         }
         std::this_thread::sleep_for(kRetryEvery);
     }
-    if (!status.ok()) return Status::IoError(directory + ": cannot claim: " + status.message());
-    Mark(*file, claimant == Claimant::Application ? kApplicationMark : kCommandLineMark);
-    claim.reset(new DirectoryClaim(std::move(file)));
+    const bool marked =
+        writable &&
+        Mark(*file, claimant == Claimant::Application ? kApplicationMark : kCommandLineMark);
+    claim.reset(new DirectoryClaim(std::move(file), marked));
     return Status::Ok();
 }
 
-DirectoryClaim::DirectoryClaim(std::unique_ptr<File> file) : file_(std::move(file)) {}
+DirectoryClaim::DirectoryClaim(std::unique_ptr<File> file, bool marked)
+    : file_(std::move(file)), marked_(marked) {}
 
 DirectoryClaim::~DirectoryClaim() = default;  // closing the file releases the lock
 

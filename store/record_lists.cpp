@@ -1,5 +1,6 @@
 #include "store/record_lists.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace brevanta {
@@ -15,6 +16,13 @@ std::unordered_map<decltype(Record::Id), uint32_t> FirstPositions(const std::vec
 }
 
 template <typename Record>
+IdNumber LargestIdOf(const std::vector<Record>& rows) {
+    IdNumber largest = 0;
+    for (const Record& row : rows) largest = std::max(largest, Number(row.Id));
+    return largest;
+}
+
+template <typename Record>
 const Record* At(const std::vector<Record>& rows,
                  const std::unordered_map<decltype(Record::Id), uint32_t>& first,
                  decltype(Record::Id) id) {
@@ -22,55 +30,34 @@ const Record* At(const std::vector<Record>& rows,
     return found == first.end() ? nullptr : &rows[found->second];
 }
 
-// Sorts `rows` (given in table order) stably by `before`; returns where each table row went.
+// Sorts `rows` (given in table order) stably by `before`.
 template <typename Record, typename Before>
-std::vector<uint32_t> SortKeepingTableRows(std::vector<Record>& rows, Before before) {
-    std::vector<uint32_t> order(rows.size());
-    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](uint32_t a, uint32_t b) { return before(rows[a], rows[b]); });
-    std::vector<Record> sorted;
-    sorted.reserve(rows.size());
-    std::vector<uint32_t> position_of_table_row(rows.size());
-    for (uint32_t position = 0; position < order.size(); ++position) {
-        sorted.push_back(std::move(rows[order[position]]));
-        position_of_table_row[order[position]] = position;
+void SortKeepingTableOrder(std::vector<Record>& rows, Before before) {
+    if (!std::is_sorted(rows.begin(), rows.end(), before)) {
+        std::stable_sort(rows.begin(), rows.end(), before);
     }
-    rows = std::move(sorted);
-    return position_of_table_row;
 }
 
 }  // namespace
 
 void PortfolioList::Assign(std::vector<PortfolioRecord> rows) {
-    position_of_table_row_ = SortKeepingTableRows(
+    SortKeepingTableOrder(
         rows, [](const PortfolioRecord& a, const PortfolioRecord& b) { return a.Name < b.Name; });
     rows_ = std::move(rows);
     first_by_id_ = FirstPositions(rows_);
-}
-
-void PortfolioList::Replace(uint32_t table_row, PortfolioRecord record) {
-    PortfolioRecord& replaced = rows_.at(position_of_table_row_.at(table_row));
-    assert(replaced.Name == record.Name);
-    replaced = std::move(record);
+    largest_id_ = LargestIdOf(rows_);
 }
 
 const PortfolioRecord* PortfolioList::Find(Pid id) const { return At(rows_, first_by_id_, id); }
 
 void HoldingList::Assign(std::vector<HoldingRecord> rows) {
-    position_of_table_row_ =
-        SortKeepingTableRows(rows, [](const HoldingRecord& a, const HoldingRecord& b) {
-            if (a.PortfolioId != b.PortfolioId) return a.PortfolioId < b.PortfolioId;
-            return a.Name < b.Name;
-        });
+    SortKeepingTableOrder(rows, [](const HoldingRecord& a, const HoldingRecord& b) {
+        if (a.PortfolioId != b.PortfolioId) return a.PortfolioId < b.PortfolioId;
+        return a.Name < b.Name;
+    });
     rows_ = std::move(rows);
     first_by_id_ = FirstPositions(rows_);
-}
-
-void HoldingList::Replace(uint32_t table_row, HoldingRecord record) {
-    HoldingRecord& replaced = rows_.at(position_of_table_row_.at(table_row));
-    assert(replaced.PortfolioId == record.PortfolioId && replaced.Name == record.Name);
-    replaced = std::move(record);
+    largest_id_ = LargestIdOf(rows_);
 }
 
 std::span<const HoldingRecord> HoldingList::OfPortfolio(Pid portfolio_id) const {

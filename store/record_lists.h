@@ -18,19 +18,18 @@ namespace brevanta {
 // Portfolios sorted by Name (byte by byte; equal names keep table order).
 class PortfolioList {
   public:
-    // `rows` in table order: the position of each is its table row below.
+    // `rows` in table order.
     void Assign(std::vector<PortfolioRecord> rows);
     const std::vector<PortfolioRecord>& all() const { return rows_; }
     // The first portfolio in list order with that Id, or null.
     const PortfolioRecord* Find(Pid id) const;
-    // Puts `record` in place of the one assigned from `table_row` (0 first). REQUIRES: its
-    // Name is that record's, so the order stands.
-    void Replace(uint32_t table_row, PortfolioRecord record);
+    // The largest identifier in the list, 0 when it is empty.
+    IdNumber largest_id() const { return largest_id_; }
 
   private:
     std::vector<PortfolioRecord> rows_;
-    std::vector<uint32_t> position_of_table_row_;
     std::unordered_map<Pid, uint32_t> first_by_id_;
+    IdNumber largest_id_ = 0;
 };
 
 // Investments sorted by PortfolioId, then Name (equal keys keep table order).
@@ -41,13 +40,12 @@ class HoldingList {
     std::span<const HoldingRecord> OfPortfolio(Pid portfolio_id) const;
     const HoldingRecord* Find(Hid id) const;
     const HoldingRecord* FindIn(Pid portfolio_id, Hid id) const;
-    // As PortfolioList::Replace. REQUIRES: the record's PortfolioId and Name are unchanged.
-    void Replace(uint32_t table_row, HoldingRecord record);
+    IdNumber largest_id() const { return largest_id_; }
 
   private:
     std::vector<HoldingRecord> rows_;
-    std::vector<uint32_t> position_of_table_row_;
     std::unordered_map<Hid, uint32_t> first_by_id_;
+    IdNumber largest_id_ = 0;
 };
 
 // Comparison of two entries of one investment and one date that decides their order right
@@ -105,6 +103,8 @@ class HistoryList {
         return found->second;
     }
     const Record& at(uint32_t position) const { return rows_[position]; }
+
+    IdNumber largest_id() const { return by_id_.empty() ? 0 : Number(by_id_.back().id); }
 
     const Record* Find(decltype(Record::Id) id) const {
         const auto found = std::partition_point(by_id_.begin(), by_id_.end(),

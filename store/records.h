@@ -2,21 +2,20 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/date.h"
 #include "store/identifiers.h"
 
 namespace brevanta {
 
-// Markers that stand for "nothing" in stored data and in update requests. NoDate
-// (1 January 1900) lives in core/date.h.
-inline constexpr float NotCalculated = 999999.0f;  // a figure whose period was not calculated
+// The marker of a figure whose period was not calculated. NoDate (1 January 1900), the
+// marker of a date never set, lives in core/date.h.
+inline constexpr float NotCalculated = 999999.0f;
 inline constexpr const char* NotCalculatedText = "999999";  // its stored form
-inline constexpr const char* UnchangedText = "*";           // update: leave the text as it is
-inline constexpr double UnchangedAmount = -9999999.99;      // update: leave the amount
-inline constexpr int32_t UnchangedNumber = -99;             // column update: leave the number
 
 inline constexpr int kHoldingFigureCount = 14;
 inline constexpr int kPortfolioFigureCount = 15;
@@ -150,24 +149,63 @@ inline constexpr const char* NumDecKey = "NUM_DEC";
 inline constexpr const char* LogAuditKey = "LOG_AUDIT";
 inline constexpr const char* ColumnKey = "VIEW";
 
-// One row of sys.dbf (column rows included). A record made for UpdateSetting starts with
-// every Val as UnchangedText, so only the members the caller sets are written.
+// One row of sys.dbf (column rows included).
 struct SettingRecord {
     std::string Key;
-    std::string Val1 = UnchangedText;
-    std::string Val2 = UnchangedText;
-    std::string Val3 = UnchangedText;
-    std::string Val4 = UnchangedText;
+    std::string Val1;
+    std::string Val2;
+    std::string Val3;
+    std::string Val4;
     Date Date1 = NoDate;  // read, never written
 };
 
-// One "VIEW" row of sys.dbf: a column the main window's investment list can show. A record
-// made for UpdateColumn starts with every number UnchangedNumber.
+// One "VIEW" row of sys.dbf: a column the main window's investment list can show.
 struct ColumnRecord {
-    std::string Name;                    // Val1
-    int32_t Visible = UnchangedNumber;   // Val2: 1 shown, 0 hidden
-    int32_t Width = UnchangedNumber;     // Val3: pixels
-    int32_t Position = UnchangedNumber;  // Val4: place among the shown columns, 0 first
+    std::string Name;      // Val1
+    int32_t Visible = 0;   // Val2: 1 shown, 0 hidden
+    int32_t Width = 0;     // Val3: pixels
+    int32_t Position = 0;  // Val4: place among the shown columns, 0 first
 };
+
+// What an update writes: every member given, and nothing of those left empty.
+struct HoldingChanges {
+    std::optional<std::string> Name{};
+    std::optional<std::string> Description{};
+    std::optional<brevanta::Date> InceptionDate{};
+    std::optional<double> InitialAmount{};
+};
+
+struct TransactionChanges {
+    std::optional<brevanta::Date> Date{};
+    std::optional<std::string> Type{};
+    std::optional<double> Amount{};
+    std::optional<std::string> Description{};
+};
+
+struct ValueChanges {
+    std::optional<brevanta::Date> Date{};
+    std::optional<double> Value{};
+};
+
+struct SettingChanges {
+    std::optional<std::string> Val1{};
+    std::optional<std::string> Val2{};
+    std::optional<std::string> Val3{};
+    std::optional<std::string> Val4{};
+};
+
+struct ColumnChanges {
+    std::optional<int32_t> Visible{};
+    std::optional<int32_t> Width{};
+    std::optional<int32_t> Position{};
+};
+
+// The order and the update request of one kind of history row.
+template <typename Record>
+using HistoryOrder =
+    std::conditional_t<std::is_same_v<Record, TransactionRecord>, TransactionOrder, ValueOrder>;
+template <typename Record>
+using HistoryChanges =
+    std::conditional_t<std::is_same_v<Record, TransactionRecord>, TransactionChanges, ValueChanges>;
 
 }  // namespace brevanta

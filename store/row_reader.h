@@ -27,6 +27,7 @@ class RowReader {
     FieldHandle Field(std::string_view name);
 
     void SetRow(int row) { row_ = row; }
+    int row() const { return row_; }
 
     // Decoded from Windows-1252; trailing blanks removed, leading blanks stay.
     std::string Text(FieldHandle field);

@@ -5,7 +5,8 @@
 namespace brevanta {
 
 Status OpenTable(Table& table, const TableFile& file) {
-    return TableFailure(file, table.Open(file.path, file.mode));
+    return TableFailure(
+        file, table.Open(file.path, file.mode, file.fs ? *file.fs : FileSystem::Default()));
 }
 
 Status TableFailure(const TableFile& file, const Status& status) {
@@ -15,16 +16,6 @@ Status TableFailure(const TableFile& file, const Status& status) {
 
 bool SameIdentifier(RowReader& reader, FieldHandle field, IdNumber id) {
     return reader.IdentifierNumber(field) == id;
-}
-
-StoreResult<IdNumber> LargestIdentifier(const TableFile& file, const char* field_name) {
-    IdentifierField field{field_name, {}};
-    IdNumber largest = 0;
-    const Status status = ReadEveryRow(file, field, [&](IdentifierField& rows, RowReader& reader) {
-        largest = std::max(largest, reader.IdentifierNumber(rows.id));
-    });
-    if (!status.ok()) return status;
-    return largest;
 }
 
 Status PrepareAppend(Table& table, const TableFile& file, AppendStart start) {

@@ -14,12 +14,14 @@ namespace brevanta {
 // The access patterns every store operation follows: open one table, work through its rows,
 // close it. No table stays open between two operations. Every failure names the table.
 
-// A table of the data directory: its full path, and its file name for messages.
-// A store that only reads opens its tables read-only and never packs them.
+// A table of the data directory: its full path, its file name for messages, and the file
+// system it is reached through. A store that only reads opens its tables read-only and never
+// packs them.
 struct TableFile {
     std::string path;
     std::string name;
     Table::Mode mode = Table::Mode::ReadWrite;
+    FileSystem* fs = nullptr;  // FileSystem::Default() when null
 };
 
 // Opens the table for one operation.
@@ -104,13 +106,10 @@ StoreResult<int> VisitRows(const TableFile& file, Locking locking, Rows& rows, V
     return changed;
 }
 
-enum class Packing { None, AfterDelete };
-
-// Marks deleted every live row for which `match(rows, reader)` holds, then packs unless
-// told not to. Returns the number of rows marked.
+// Marks deleted every live row for which `match(rows, reader)` holds. Returns the number of
+// rows marked.
 template <typename Rows, typename Match>
-StoreResult<int> DeleteMatchingRows(const TableFile& file, Packing packing, Rows& rows,
-                                    Match match) {
+StoreResult<int> DeleteMatchingRows(const TableFile& file, Rows& rows, Match match) {
     Table table;
     Status status = OpenTable(table, file);
     if (!status.ok()) return status;
@@ -130,8 +129,7 @@ StoreResult<int> DeleteMatchingRows(const TableFile& file, Packing packing, Rows
         if (!status.ok()) return TableFailure(file, status);
     }
     if (!reader.status().ok()) return reader.status();
-    if (packing == Packing::AfterDelete && deleted > 0) status = table.Pack();
-    if (status.ok()) status = table.Close();
+    status = table.Close();
     if (!status.ok()) return TableFailure(file, status);
     return deleted;
 }
@@ -143,9 +141,6 @@ struct IdentifierField {
     void Bind(RowReader& reader) { id = reader.Field(name); }
 };
 
-// The largest identifier among the live rows, 0 when there is none.
-StoreResult<IdNumber> LargestIdentifier(const TableFile& file, const char* field_name);
-
 // The identifier `count` places after `id`, for a new row; refused past the largest 64-bit
 // number.
 template <Identifier Id>
@@ -153,14 +148,6 @@ StoreResult<Id> NewIdentifier(const TableFile& file, Id id, IdNumber count = 1) 
     const std::optional<Id> after = IdAfter(id, count);
     if (!after) return Status::InvalidArgument(file.name + ": no identifier is left.");
     return *after;
-}
-
-// The largest identifier among the live rows plus one, counting from 0.
-template <Identifier Id>
-StoreResult<Id> NextIdentifier(const TableFile& file, const char* field_name) {
-    const StoreResult<IdNumber> largest = LargestIdentifier(file, field_name);
-    if (!largest.ok()) return largest.status();
-    return NewIdentifier(file, static_cast<Id>(largest.value()));
 }
 
 // Whether the row's identifier is the number `id`.

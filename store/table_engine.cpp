@@ -621,9 +621,8 @@ Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fiel
     return status.ok() ? status : Status::IoError(path + ": cannot create: " + status.message());
 }
 
-Status Table::Open(const std::string& path, Mode mode) {
+Status Table::Open(const std::string& path, Mode mode, FileSystem& fs) {
     Close();
-    FileSystem& fs = FileSystem::Default();
     // Asked before opening, so that a named pipe or a device in place of a table is never opened.
     FileInfo info;
     Status status = fs.Info(path, &info);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace brevanta {
@@ -72,12 +73,14 @@ class Table {
     static Status Create(const std::string& path, const std::vector<FieldSpec>& fields,
                          const Clock* clock = nullptr);
 
-    // Opens by full path, reading only the header. Missing, unreadable, truncated or
-    // malformed files, and anything but a regular file (a pipe, a device, a directory), fail
-    // with NotFound, IoError or Corruption and leave the table closed. An open table has no
-    // current row (Eof) until Top. A table opened ReadOnly is never written: its writes fail.
+    // Opens by full path through `fs`, reading only the header. Missing, unreadable, truncated
+    // or malformed files, and anything but a regular file (a pipe, a device, a directory),
+    // fail with NotFound, IoError or Corruption and leave the table closed. An open table has
+    // no current row (Eof) until Top. A table opened ReadOnly is never written: its writes
+    // fail. REQUIRES: fs outlives the open table.
     enum class Mode { ReadWrite, ReadOnly };
-    Status Open(const std::string& path, Mode mode = Mode::ReadWrite);
+    Status Open(const std::string& path, Mode mode = Mode::ReadWrite,
+                FileSystem& fs = FileSystem::Default());
     bool is_open() const;
 
     const std::vector<FieldSpec>& fields() const;

@@ -100,12 +100,11 @@ void HoldingRows::WriteNew(RowWriter& writer, Hid new_id, const HoldingRecord& r
     figures.WriteNotCalculated(writer);
 }
 
-void HoldingRows::WriteDetails(RowWriter& writer, const HoldingRecord& record) const {
-    if (record.InitialAmount != UnchangedAmount)
-        writer.Number(initial_amount, record.InitialAmount);
-    if (record.Name != UnchangedText) writer.Text(name, record.Name);
-    if (record.Description != UnchangedText) writer.Text(description, record.Description);
-    writer.DateOf(inception_date, record.InceptionDate);
+void HoldingRows::WriteChanges(RowWriter& writer, const HoldingChanges& changes) const {
+    if (changes.InitialAmount) writer.Number(initial_amount, *changes.InitialAmount);
+    if (changes.Name) writer.Text(name, *changes.Name);
+    if (changes.Description) writer.Text(description, *changes.Description);
+    if (changes.InceptionDate) writer.DateOf(inception_date, *changes.InceptionDate);
 }
 
 void HistoryKeyFields::BindKeys(RowReader& reader, const char* id_name, const char* date_name) {
@@ -140,11 +139,11 @@ void TransactionRows::WriteNew(RowWriter& writer, Tid new_id,
     writer.Text(description, record.Description);
 }
 
-void TransactionRows::WriteChanges(RowWriter& writer, const TransactionRecord& record) const {
-    if (record.Amount != UnchangedAmount) writer.Number(amount, record.Amount);
-    writer.DateOf(date, record.Date);
-    if (record.Type != UnchangedText) writer.Text(type, record.Type);
-    writer.Text(description, record.Description);
+void TransactionRows::WriteChanges(RowWriter& writer, const TransactionChanges& changes) const {
+    if (changes.Amount) writer.Number(amount, *changes.Amount);
+    if (changes.Date) writer.DateOf(date, *changes.Date);
+    if (changes.Type) writer.Text(type, *changes.Type);
+    if (changes.Description) writer.Text(description, *changes.Description);
 }
 
 void ValueRows::Bind(RowReader& reader) {
@@ -161,12 +160,12 @@ ValueRecord ValueRows::Read(RowReader& reader) const {
 
 void ValueRows::WriteNew(RowWriter& writer, Vid new_id, const ValueRecord& record) const {
     WriteIdentifiers(writer, new_id, record);
-    WriteChanges(writer, record);
+    WriteChanges(writer, {record.Date, record.Value});
 }
 
-void ValueRows::WriteChanges(RowWriter& writer, const ValueRecord& record) const {
-    writer.Number(value, record.Value);
-    writer.DateOf(date, record.Date);
+void ValueRows::WriteChanges(RowWriter& writer, const ValueChanges& changes) const {
+    if (changes.Value) writer.Number(value, *changes.Value);
+    if (changes.Date) writer.DateOf(date, *changes.Date);
 }
 
 void SettingRows::Bind(RowReader& reader) {
@@ -187,18 +186,19 @@ SettingRecord SettingRows::Read(RowReader& reader) const {
     return record;
 }
 
-void SettingRows::WriteValues(RowWriter& writer, const SettingRecord& record) const {
-    const std::array<const std::string*, 4> texts = {&record.Val1, &record.Val2, &record.Val3,
-                                                     &record.Val4};
+void SettingRows::WriteValues(RowWriter& writer, const SettingChanges& changes) const {
+    const std::array<const std::optional<std::string>*, 4> texts = {&changes.Val1, &changes.Val2,
+                                                                    &changes.Val3, &changes.Val4};
     for (size_t i = 0; i < texts.size(); ++i) {
-        if (*texts[i] != UnchangedText) writer.Text(values[i], *texts[i]);
+        if (*texts[i]) writer.Text(values[i], **texts[i]);
     }
 }
 
-void SettingRows::WriteColumn(RowWriter& writer, const ColumnRecord& record) const {
-    const std::array<int32_t, 3> numbers = {record.Visible, record.Width, record.Position};
+void SettingRows::WriteColumn(RowWriter& writer, const ColumnChanges& changes) const {
+    const std::array<const std::optional<int32_t>*, 3> numbers = {&changes.Visible, &changes.Width,
+                                                                  &changes.Position};
     for (size_t i = 0; i < numbers.size(); ++i) {
-        if (numbers[i] != UnchangedNumber) writer.Text(values[i + 1], std::to_string(numbers[i]));
+        if (*numbers[i]) writer.Text(values[i + 1], std::to_string(**numbers[i]));
     }
 }
 

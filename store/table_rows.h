@@ -48,8 +48,7 @@ struct HoldingRows {
     HoldingRecord Read(RowReader& reader) const;
     // A new row: portfolio, texts, inception and amount from the record, not calculated.
     void WriteNew(RowWriter& writer, Hid id, const HoldingRecord& record) const;
-    // Texts unless UnchangedText; inception date and amount always.
-    void WriteDetails(RowWriter& writer, const HoldingRecord& record) const;
+    void WriteChanges(RowWriter& writer, const HoldingChanges& changes) const;
 
     FieldHandle id, portfolio_id, name, description, inception_date, initial_amount;
     FigureFields figures;
@@ -81,8 +80,7 @@ struct TransactionRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     TransactionRecord Read(RowReader& reader) const;
     void WriteNew(RowWriter& writer, Tid id, const TransactionRecord& record) const;
-    // Date and description; type unless UnchangedText; amount unless UnchangedAmount.
-    void WriteChanges(RowWriter& writer, const TransactionRecord& record) const;
+    void WriteChanges(RowWriter& writer, const TransactionChanges& changes) const;
 
     FieldHandle type, amount, description;
 };
@@ -91,7 +89,7 @@ struct ValueRows : HistoryKeyFields {
     void Bind(RowReader& reader);
     ValueRecord Read(RowReader& reader) const;
     void WriteNew(RowWriter& writer, Vid id, const ValueRecord& record) const;
-    void WriteChanges(RowWriter& writer, const ValueRecord& record) const;
+    void WriteChanges(RowWriter& writer, const ValueChanges& changes) const;
 
     FieldHandle value;
 };
@@ -99,10 +97,9 @@ struct ValueRows : HistoryKeyFields {
 struct SettingRows {
     void Bind(RowReader& reader);
     SettingRecord Read(RowReader& reader) const;
-    // Val1..Val4 unless UnchangedText.
-    void WriteValues(RowWriter& writer, const SettingRecord& record) const;
-    // Val2..Val4 from Visible, Width, Position unless UnchangedNumber.
-    void WriteColumn(RowWriter& writer, const ColumnRecord& record) const;
+    void WriteValues(RowWriter& writer, const SettingChanges& changes) const;
+    // Val2..Val4 from Visible, Width, Position.
+    void WriteColumn(RowWriter& writer, const ColumnChanges& changes) const;
 
     FieldHandle key;
     std::array<FieldHandle, 4> values{};

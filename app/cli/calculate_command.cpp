@@ -56,13 +56,13 @@ class ProgressBar {
 std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& store,
                                                              const std::vector<Pid>& ids) {
     for (Pid id : ids) {
-        if (!store.FindPortfolio(id)) {
+        if (!store.portfolios().FindPortfolio(id)) {
             std::cerr << "No portfolio has the identifier " << IdText(id) << "\n";
             return std::nullopt;
         }
     }
     std::vector<PortfolioRecord> chosen;
-    for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
+    for (const PortfolioRecord& portfolio : store.portfolios().AllPortfolios()) {
         if (ids.empty() || std::find(ids.begin(), ids.end(), portfolio.Id) != ids.end()) {
             chosen.push_back(portfolio);
         }

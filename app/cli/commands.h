@@ -14,8 +14,6 @@ class Status;
 
 namespace brevanta::cli {
 
-// Loads the store; prints why to stderr and returns false when it cannot.
-bool LoadStore(DataStore& store);
 // Loads the store of the current directory for reading only and runs `run` on it; returns
 // run's exit code, or 1 (having said why) when the store cannot be loaded.
 int WithReadOnlyStore(const std::function<int(DataStore&)>& run);

@@ -128,14 +128,14 @@ Status WriteHistory(DataStore& store, const HoldingRecord& holding, const DemoIn
         value.Value = Cents(market_value);
         values.push_back(value);
     }
-    const Status status = store.InsertTransactions(flows);
-    return status.ok() ? store.InsertValues(values) : status;
+    const Status status = store.transactions().InsertTransactions(flows);
+    return status.ok() ? store.values().InsertValues(values) : status;
 }
 
 Status WriteDemo(DataStore& store, Date last_month_end) {
     std::vector<Pid> portfolio_ids;
     for (const auto& [name, description] : kPortfolios) {
-        const StoreResult<Pid> id = store.InsertPortfolio(name, description);
+        const StoreResult<Pid> id = store.portfolios().InsertPortfolio(name, description);
         if (!id.ok()) return id.status();
         portfolio_ids.push_back(id.value());
     }
@@ -151,22 +151,20 @@ Status WriteDemo(DataStore& store, Date last_month_end) {
                 ? month_end
                 : Date::Ymd(month_end.year(), month_end.month(), demo.inception_day);
         holding.InitialAmount = demo.initial_amount;
-        const StoreResult<Hid> id = store.InsertHolding(holding);
+        const StoreResult<Hid> id = store.holdings().InsertHolding(holding);
         if (!id.ok()) return id.status();
         holding.Id = id.value();
         const Status status = WriteHistory(store, holding, demo, last_month_end, index++);
         if (!status.ok()) return status;
     }
-    Status status = store.LoadTransactions();
-    if (status.ok()) status = store.LoadValues();
-    return status;
+    return Status::Ok();
 }
 
 // Calculated as of the last month end, so that the first screen shows figures.
 Status CalculateDemo(DataStore& store, const Clock& clock, const std::string& directory,
                      Date last_month_end) {
     PerformanceEngine engine(store, clock, directory);
-    return CalculatePortfolios(store, engine, store.AllPortfolios(), last_month_end);
+    return CalculatePortfolios(store, engine, store.portfolios().AllPortfolios(), last_month_end);
 }
 
 }  // namespace
@@ -184,10 +182,11 @@ void AddDemoCommand(CLI::App& app, int& exit_code) {
         // Written before the directory takes its place, so that a failure leaves nothing.
         const Status status =
             InstallDataDirectory(directory, nullptr, [&](const std::string& unfinished) {
-                DataStore store(unfinished);
-                Status written = store.Load();
-                if (written.ok()) written = WriteDemo(store, last_month_end);
-                if (written.ok()) written = CalculateDemo(store, clock, unfinished, last_month_end);
+                std::unique_ptr<DataStore> store;
+                Status written = DataStore::Open(unfinished, DataStore::Access::ReadWrite, &store);
+                if (written.ok()) written = WriteDemo(*store, last_month_end);
+                if (written.ok())
+                    written = CalculateDemo(*store, clock, unfinished, last_month_end);
                 return written;
             });
         if (!status.ok()) {

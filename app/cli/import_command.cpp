@@ -7,33 +7,40 @@
 
 #include "app/cli/commands.h"
 #include "exchange/import_export_engine.h"
+#include "store/data_directory_opening.h"
 #include "store/data_store.h"
-#include "store/directory_claim.h"
 
 namespace brevanta::cli {
 
-bool LoadStore(DataStore& store) {
-    const Status loaded = store.Load();
-    if (!loaded.ok()) std::cerr << "Cannot load the data directory: " << loaded.message() << "\n";
-    return loaded.ok();
+namespace {
+
+// Opens the current directory for `purpose` and runs `run` on its store; returns run's exit
+// code, or 1 (having said why) when the directory cannot be opened.
+int WithOpenedDirectory(OpeningRequest::Purpose purpose,
+                        const std::function<int(DataStore&)>& run) {
+    OpeningRequest request;
+    request.directory = std::filesystem::current_path().string();
+    request.purpose = purpose;
+    request.patience = std::chrono::seconds(10);
+    OpenedDirectory opened;
+    OpeningStage stage = OpeningStage::Tables;
+    const Status status = OpenDataDirectory(request, &opened, &stage);
+    if (!status.ok()) {
+        if (stage != OpeningStage::Claim) std::cerr << "Cannot load the data directory: ";
+        std::cerr << status.message() << "\n";
+        return 1;
+    }
+    return run(*opened.store);
 }
 
+}  // namespace
+
 int WithReadOnlyStore(const std::function<int(DataStore&)>& run) {
-    DataStore store(".", Table::Mode::ReadOnly);
-    return LoadStore(store) ? run(store) : 1;
+    return WithOpenedDirectory(OpeningRequest::Purpose::Read, run);
 }
 
 int WithClaimedStore(const std::function<int(DataStore&)>& run) {
-    std::unique_ptr<DirectoryClaim> claim;
-    const Status claimed = DirectoryClaim::Take(std::filesystem::current_path().string(),
-                                                DirectoryClaim::Claimant::CommandLine,
-                                                std::chrono::seconds(10), claim);
-    if (!claimed.ok()) {
-        std::cerr << claimed.message() << "\n";
-        return 1;
-    }
-    DataStore store(".");
-    return LoadStore(store) ? run(store) : 1;
+    return WithOpenedDirectory(OpeningRequest::Purpose::WriteFromCommandLine, run);
 }
 
 int ReportEngineResult(const Status& status, const std::string& message) {

@@ -51,7 +51,7 @@ void PrintFigures(const std::string& indent, Date performance_date, Figure figur
 }
 
 void PrintStore(const DataStore& store) {
-    const std::vector<PortfolioRecord> portfolios = store.AllPortfolios();
+    const std::vector<PortfolioRecord> portfolios = store.portfolios().AllPortfolios();
     if (portfolios.empty()) std::cout << "No portfolios.\n";
     for (const PortfolioRecord& portfolio : portfolios) {
         std::cout << "Portfolio " << Number(portfolio.Id) << ": " << portfolio.Name;
@@ -60,14 +60,16 @@ void PrintStore(const DataStore& store) {
         PrintFigures("  ", portfolio.PerformanceDate, [&](FigureIndex index) {
             return portfolio.Figures[static_cast<size_t>(PortfolioFigureIndex(index))];
         });
-        const std::vector<HoldingRecord> holdings = store.HoldingsOfPortfolio(portfolio.Id);
+        const std::vector<HoldingRecord> holdings =
+            store.holdings().HoldingsOfPortfolio(portfolio.Id);
         if (holdings.empty()) std::cout << "  No investments.\n";
         for (const HoldingRecord& holding : holdings) {
             std::cout << "  Investment " << Number(holding.Id) << ": " << holding.Name << ", since "
                       << FormatShortDate(holding.InceptionDate) << ", initial "
-                      << FormatNumber(holding.InitialAmount, "#,##0.00")
-                      << ", transactions: " << store.TransactionsOfHolding(holding.Id).size() - 1
-                      << ", values: " << store.ValuesOfHolding(holding.Id).size() - 1 << "\n";
+                      << FormatNumber(holding.InitialAmount, "#,##0.00") << ", transactions: "
+                      << store.transactions().TransactionsOfHolding(holding.Id).size() - 1
+                      << ", values: " << store.values().ValuesOfHolding(holding.Id).size() - 1
+                      << "\n";
             PrintFigures("    ", holding.PerformanceDate, [&](FigureIndex index) {
                 return holding.Figures[static_cast<size_t>(index)];
             });

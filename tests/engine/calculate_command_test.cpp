@@ -20,7 +20,6 @@ class CalculateCommandTest : public testing::DataStoreTest {
         growth_ = AddPortfolio("Growth");
         fund_ = AddHolding(growth_, "Fund", D(2001, 1, 31), 1000);
         AddValue(fund_, D(2001, 6, 30), 1100);
-        ASSERT_TRUE(store().LoadValues().ok());
         other_ = AddPortfolio("Other");
         other_fund_ = AddHolding(other_, "Other fund", D(2001, 1, 31), 500);
     }
@@ -41,9 +40,9 @@ TEST_F(CalculateCommandTest, CalculatesEveryPortfolioAndSaysSoWithoutABarInAPipe
               "Finished calculating performance numbers.\n");
     EXPECT_EQ(exit_code, 0);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
-    EXPECT_EQ(store().FindPortfolio(other_)->PerformanceDate, D(2001, 6, 30));
-    EXPECT_EQ(store().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().portfolios().FindPortfolio(other_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
 }
 
 TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand) {
@@ -57,7 +56,7 @@ TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand
                   "numbers.\n");
     EXPECT_EQ(exit_code, 0);
     Reopen();
-    EXPECT_EQ(store().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
 }
 
 TEST_F(CalculateCommandTest, NamedPortfoliosOnly) {
@@ -65,8 +64,8 @@ TEST_F(CalculateCommandTest, NamedPortfoliosOnly) {
     Calculate("--date 2001-06-30 --portfolio " + IdText(other_), exit_code);
     EXPECT_EQ(exit_code, 0);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().FindHolding(other_fund_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().holdings().FindHolding(other_fund_)->PerformanceDate, D(2001, 6, 30));
 }
 
 TEST_F(CalculateCommandTest, BadDateOrUnknownPortfolioCalculatesNothing) {
@@ -77,8 +76,8 @@ TEST_F(CalculateCommandTest, BadDateOrUnknownPortfolioCalculatesNothing) {
               std::string::npos);
     EXPECT_NE(exit_code, 0);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().FindHolding(fund_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->PerformanceDate, NoDate);
 }
 
 // The demo arrives calculated, so that its first screen shows figures.
@@ -94,10 +93,11 @@ TEST(DemoCommandTest, DemoIsCalculatedAsOfTheLastMonthEnd) {
     const int year = today.month() == 1 ? today.year() - 1 : today.year();
     const int month = today.month() == 1 ? 12 : today.month() - 1;
     const Date last_month_end = D(year, month, DaysInMonth(year, month));
-    DataStore store(dir);
-    ASSERT_TRUE(store.Load().ok());
-    for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
-        const bool invested = !store.HoldingsOfPortfolio(portfolio.Id).empty();
+    const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir);
+    ASSERT_TRUE(opened_store);
+    DataStore& store = *opened_store;
+    for (const PortfolioRecord& portfolio : store.portfolios().AllPortfolios()) {
+        const bool invested = !store.holdings().HoldingsOfPortfolio(portfolio.Id).empty();
         EXPECT_EQ(portfolio.PerformanceDate, invested ? last_month_end : NoDate) << portfolio.Name;
         EXPECT_EQ(portfolio.Figures[kMonthFigure] != NotCalculated, invested) << portfolio.Name;
     }

@@ -28,10 +28,8 @@ class CalculationRunTest : public testing::DataStoreTest {
         AddValue(older_, D(2000, 6, 30), 1100);
         AddValue(older_, D(2001, 5, 30), 1180);
         AddValue(younger_, D(2001, 5, 30), 520);
-        ASSERT_TRUE(store().LoadValues().ok());
         AddTransaction(older_, D(2000, 12, 15), "CC", 100);
         AddTransaction(younger_, D(2001, 6, 15), "DI", 5);
-        ASSERT_TRUE(store().LoadTransactions().ok());
         idle_ = AddPortfolio("Idle");
         AddHolding(idle_, "Future", D(2001, 6, 30), 100);
     }
@@ -75,42 +73,43 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
         }
     }
     const std::string one_by_one = LogAndForget();
-    const PortfolioFigures figures = store().FindPortfolio(growth_)->Figures;
-    const HoldingRecord younger = *store().FindHolding(younger_);
+    const PortfolioFigures figures = store().portfolios().FindPortfolio(growth_)->Figures;
+    const HoldingRecord younger = *store().holdings().FindHolding(younger_);
     const std::vector<std::string> tables = TableBytes();
     RestoreTables(before);
 
     PerformanceEngine engine(store(), clock_, dir_.path());
     std::vector<std::pair<int, int>> progress;
     const Status status = CalculatePortfolios(
-        store(), engine, store().AllPortfolios(), pd,
+        store(), engine, store().portfolios().AllPortfolios(), pd,
         [&progress](int done, int total) { progress.emplace_back(done, total); });
     ASSERT_TRUE(status.ok());
     EXPECT_EQ(LogAndForget(), one_by_one);
     EXPECT_EQ(TableBytes(), tables);
-    EXPECT_EQ(store().FindPortfolio(growth_)->Figures, figures);
-    EXPECT_EQ(store().FindHolding(younger_)->Figures, younger.Figures);
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->Figures, figures);
+    EXPECT_EQ(store().holdings().FindHolding(younger_)->Figures, younger.Figures);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
 }
 
 TEST_F(CalculationRunTest, InvestmentsStartingOnOrAfterTheDateAreSkipped) {
     PerformanceEngine engine(store(), clock_, dir_.path());
-    ASSERT_TRUE(CalculatePortfolios(store(), engine, store().AllPortfolios(), D(2001, 6, 30)).ok());
-    EXPECT_EQ(store().FindHolding(later_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().FindPortfolio(idle_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
-    EXPECT_EQ(store().FindHolding(younger_)->PerformanceDate, D(2001, 6, 30));
+    ASSERT_TRUE(
+        CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), D(2001, 6, 30))
+            .ok());
+    EXPECT_EQ(store().holdings().FindHolding(later_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().holdings().FindHolding(younger_)->PerformanceDate, D(2001, 6, 30));
 }
 
 TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
     PerformanceEngine engine(store(), clock_, dir_.path());
-    const std::vector<PortfolioRecord> growth = {*store().FindPortfolio(growth_)};
+    const std::vector<PortfolioRecord> growth = {*store().portfolios().FindPortfolio(growth_)};
     ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    const float before = store().FindPortfolio(growth_)->Figures[kInceptionFigure];
+    const float before = store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure];
     AddValue(older_, D(2001, 6, 30), 1500);
-    ASSERT_TRUE(store().LoadValues().ok());
     ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    EXPECT_GT(store().FindPortfolio(growth_)->Figures[kInceptionFigure], before);
+    EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure], before);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "engine/history_source.h"
 #include "engine/period_calculator.h"
 #include "store/data_store.h"
+#include "store/open_store.h"
 #include "store/run_command.h"
 #include "store/temp_dir.h"
 
@@ -137,13 +138,14 @@ TEST(GrowthOfTest, EveryFullYearOfTheDemoIsTheOneYearFigureAsOfItsLastDay) {
     const std::string output =
         testing::RunCommand(std::string(BREVANTA_CLI_PATH) + " demo '" + dir + "' 2>&1", exit_code);
     ASSERT_EQ(exit_code, 0) << output;
-    DataStore store(dir);
-    ASSERT_TRUE(store.Load().ok());
+    const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir);
+    ASSERT_TRUE(opened_store);
+    DataStore& store = *opened_store;
 
     std::vector<GrowthSubject> subjects;
-    for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
+    for (const PortfolioRecord& portfolio : store.portfolios().AllPortfolios()) {
         subjects.push_back({portfolio.Id, std::nullopt});
-        for (const HoldingRecord& holding : store.HoldingsOfPortfolio(portfolio.Id)) {
+        for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio.Id)) {
             subjects.push_back({portfolio.Id, holding.Id});
         }
     }

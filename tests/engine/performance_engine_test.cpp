@@ -35,9 +35,9 @@ class PerformanceEngineTest : public testing::DataStoreTest {
 
     PerformanceEngine MakeEngine() { return PerformanceEngine(store(), clock_, dir_.path()); }
 
-    Figures HoldingFiguresOf(Hid id) { return store().FindHolding(id)->Figures; }
+    Figures HoldingFiguresOf(Hid id) { return store().holdings().FindHolding(id)->Figures; }
     Figures PortfolioFiguresOf(Pid id) {
-        const PortfolioFigures all = store().FindPortfolio(id)->Figures;
+        const PortfolioFigures all = store().portfolios().FindPortfolio(id)->Figures;
         Figures figures;
         std::copy(all.begin(), all.begin() + 13, figures.begin());
         figures[13] = all[kPortfolioInceptionAnnualisedDollar];
@@ -86,11 +86,9 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
         {D(2001, 8, 31), 1230},  {D(2001, 9, 30), 1185},  {D(2001, 10, 31), 1210},
         {D(2001, 11, 30), 1240}};
     for (const auto& [date, value] : values) AddValue(fund, date, value);
-    ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(fund, D(2001, 3, 31), "CC", 100);
     AddTransaction(fund, D(2001, 9, 30), "WI", 50);
     AddTransaction(fund, D(2001, 12, 15), "DI", 20);
-    ASSERT_TRUE(store().LoadTransactions().ok());
 
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 12, 31)), PerformanceEngine::kCalculated);
@@ -98,7 +96,7 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
     const Figures expected = {1.61290324f, 6.32911396f, 16.460865f,  NC, NC, NC, 19.9546909f,
                               16.8770008f, 6.32911396f, 17.0775604f, NC, NC, NC, 17.2816792f};
     EXPECT_EQ(HoldingFiguresOf(fund), expected);
-    EXPECT_EQ(store().FindHolding(fund)->PerformanceDate, D(2001, 12, 31));
+    EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 12, 31));
 
     const CalculationResults& results = engine.investment_results();
     const auto& inception = results.audit_list(ReportingPeriod::Inception);
@@ -154,8 +152,6 @@ TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
         cents = cents + cents * ((i * 37) % 11) / 1000 - cents * 3 / 1000 + flow;
         if (i % 12 != 7) AddValue(fund, boundary, static_cast<double>(cents) / 100.0);
     }
-    ASSERT_TRUE(store().LoadTransactions().ok());
-    ASSERT_TRUE(store().LoadValues().ok());
 
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, pd), PerformanceEngine::kCalculated);
@@ -188,9 +184,7 @@ TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundred
                  1000 + 90 * (year - 1948) + 15 * (year % 3) + 100 * std::max(0, year - 1949));
     }
     AddValue(fund, D(2001, 9, 30), 10850);
-    ASSERT_TRUE(store().LoadValues().ok());
     for (int year = 1950; year <= 2001; ++year) AddTransaction(fund, D(year, 6, 30), "CC", 100);
-    ASSERT_TRUE(store().LoadTransactions().ok());
 
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 12, 31)), PerformanceEngine::kCalculated);
@@ -244,10 +238,8 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
     for (const auto& [date, value] : values_of_a) AddValue(a, date, value);
     AddValue(b, D(2001, 2, 28), 510);
     AddValue(b, D(2001, 3, 31), 0);
-    ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(b, D(2001, 3, 31), "WI", 510);
     AddTransaction(b, D(2001, 5, 15), "CC", 200);
-    ASSERT_TRUE(store().LoadTransactions().ok());
 
     PerformanceEngine engine = MakeEngine();
     for (Hid holding : {a, b}) {
@@ -258,7 +250,7 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
     const Figures portfolio_expected = {1.85185182f,  -11.8383703f, NC, NC, NC, NC, -9.54277706f,
                                         -9.54277706f, -11.504425f,  NC, NC, NC, NC, -6.70485497f};
     EXPECT_EQ(PortfolioFiguresOf(portfolio), portfolio_expected);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->PerformanceDate, pd);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, pd);
     const Figures b_expected = {0, 0, NC, NC, NC, NC, 2, 2, 0, NC, NC, NC, NC, 2.88930988f};
     EXPECT_EQ(HoldingFiguresOf(b), b_expected);
     const Figures a_expected = {1.85185182f, 6.79611635f, NC, NC, NC, NC, 10,
@@ -277,7 +269,6 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) 
     const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);  // the boundaries of 30 June are 30 April and 30 May
     AddValue(fund, D(2001, 6, 30), 1030);
-    ASSERT_TRUE(store().LoadValues().ok());
 
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
@@ -299,7 +290,7 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) 
                               NC,
                               3.0f};
     EXPECT_EQ(HoldingFiguresOf(fund), expected);
-    EXPECT_EQ(store().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
 }
 
 TEST_F(PerformanceEngineTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
@@ -322,7 +313,7 @@ TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) 
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
     EXPECT_EQ(HoldingFiguresOf(fund), NotCalculatedHoldingFigures());
-    EXPECT_EQ(store().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
+    EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
 }
 
 TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
@@ -330,30 +321,30 @@ TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
     PerformanceEngine engine = MakeEngine();
     EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
               PerformanceEngine::kNoTransactions);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures, NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures,
+              NotCalculatedPortfolioFigures());
 }
 
 TEST_F(PerformanceEngineTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
     const Pid portfolio = AddPortfolio("Odd");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     AddTransaction(fund, D(2000, 12, 15), "WI", 10);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     PerformanceEngine engine = MakeEngine();
     EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
               PerformanceEngine::kFirstNotContribution);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, NoDate);
 }
 
 TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd) {
     const Pid portfolio = AddPortfolio("Growth");
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
     AddValue(fund, D(2001, 6, 30), 1100);
-    ASSERT_TRUE(store().LoadValues().ok());
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kPortfolioInceptionDollar], NC);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kPortfolioInceptionDollar],
+              NC);
     EXPECT_EQ(Column(kPortfolioTableFile, "INCD"), testing::Texts{"999999"});
 }
 
@@ -376,11 +367,10 @@ TEST_F(PerformanceEngineTest, RecalculatedPortfolioSeesTheChangesSinceItsLastCal
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kInceptionFigure], 0.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 0.0f);
     AddValue(fund, D(2001, 6, 30), 1100);
-    ASSERT_TRUE(store().LoadValues().ok());
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
 }
 
 TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
@@ -402,11 +392,9 @@ TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
     const Pid portfolio = AddPortfolio("Values");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 800);
     AddValue(fund, D(2001, 3, 31), 1000);
-    ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(fund, D(2001, 4, 15), "CC", 200);
     AddTransaction(fund, D(2001, 4, 20), "DI", 50);
     AddTransaction(fund, D(2001, 4, 25), "WI", 100);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 4, 30)), 1150);
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 3, 31)), 1000);
     EXPECT_EQ(InvestmentMarketValue(store(), fund, D(2001, 2, 1)), 800);
@@ -447,7 +435,6 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSecti
     const Pid portfolio = AddPortfolio("Young");
     const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);
-    ASSERT_TRUE(store().LoadValues().ok());
     PerformanceEngine engine = MakeEngine();
     engine.CalculateInvestment(fund, D(2001, 6, 30));
     const std::string log = Log();
@@ -478,10 +465,7 @@ TEST_F(PerformanceEngineTest, LoggingFlagIsReadOnceAtCreation) {
     const Pid portfolio = AddPortfolio("Quiet");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     PerformanceEngine engine = MakeEngine();
-    SettingRecord on;
-    on.Key = LogAuditKey;
-    on.Val1 = "1";
-    ASSERT_TRUE(store().UpdateSetting(on).ok());
+    ASSERT_TRUE(store().settings().UpdateSetting(LogAuditKey, {.Val1 = "1"}).ok());
     engine.CalculateInvestment(fund, D(2001, 6, 30));
     EXPECT_FALSE(std::filesystem::exists(File("calclog.txt")));
     EXPECT_TRUE(MakeEngine().logging());

@@ -34,8 +34,8 @@ TEST_F(ExchangeCommandsTest, ExportThenImportPrintTheEngineMessages) {
     EXPECT_EQ(imported.exit_code, 0) << imported.err;
     EXPECT_EQ(imported.out, "1 Transaction records were imported successfully.\n");
     Reopen();
-    ASSERT_EQ(store().TransactionsOfHolding(Hid{2}).size(), 2u);
-    EXPECT_EQ(store().TransactionsOfHolding(Hid{2})[1].Amount, 1000);
+    ASSERT_EQ(store().transactions().TransactionsOfHolding(Hid{2}).size(), 2u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(Hid{2})[1].Amount, 1000);
 
     WriteBytes(File("values.csv"), "03/31/2001, 510.5\r\n");
     const CliRun values =
@@ -100,8 +100,8 @@ TEST_F(ExchangeCommandsTest, ImportsAtOnceStoreEveryRowUnderItsOwnIdentifier) {
     EXPECT_EQ(ReadBytes(File("race.out")), "");
 
     Reopen();
-    EXPECT_EQ(store().TransactionsOfHolding(Hid{1}).size(), 301u);
-    EXPECT_EQ(store().TransactionsOfHolding(Hid{2}).size(), 301u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(Hid{1}).size(), 301u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(Hid{2}).size(), 301u);
     std::set<std::string> ids;
     for (const std::string& id : Column(kTransactionTableFile, "TID")) ids.insert(id);
     EXPECT_EQ(ids.size(), 600u);

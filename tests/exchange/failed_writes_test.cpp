@@ -24,7 +24,8 @@ class FailedWritesTest : public DataStoreTest {
         AddTransaction(holding_, D(2000, 3, 1), "CC", 500);
         AddTransaction(holding_, D(2000, 6, 30), "DI", 20.5);
         AddTransaction(holding_, D(2000, 9, 15), "WI", 200);
-        ASSERT_EQ(store().DeleteTransactions({"2"}).value(), 1);  // the next load packs
+        ASSERT_EQ(store().transactions().DeleteTransactions({Tid{2}}).value(),
+                  1);  // the next load packs
         WriteBytes(File("import.csv"), "04/01/2001, CC, 10\r\n05/01/2001, DI, 2.5\r\n");
         WriteBytes(File("export.csv"), "old contents");
         std::filesystem::copy(dir_.path(), pristine_.path(),
@@ -40,10 +41,13 @@ class FailedWritesTest : public DataStoreTest {
 
     // What the next start of the program finds: the investment's transactions and the export.
     std::string State() const {
-        DataStore fresh(dir_.path(), Table::Mode::ReadOnly);
-        if (const Status loaded = fresh.Load(); !loaded.ok()) return loaded.message();
+        Status loaded;
+        const std::unique_ptr<DataStore> fresh =
+            OpenStore(dir_.path(), &loaded, DataStore::Access::ReadOnly);
+        if (!fresh) return loaded.message();
         std::string state;
-        for (const TransactionRecord& entry : fresh.TransactionsOfHolding(holding_)) {
+        for (const TransactionRecord& entry :
+             fresh->transactions().TransactionsOfHolding(holding_)) {
             state += std::to_string(entry.Date.year()) + "-" + std::to_string(entry.Date.month()) +
                      "-" + std::to_string(entry.Date.day()) + " " + entry.Type + " " +
                      std::to_string(entry.Amount) + "\n";
@@ -62,10 +66,11 @@ class FailedWritesTest : public DataStoreTest {
 
     // Loads a store with the real file system, then changes it with `fs` in place.
     Status ChangeLoadedStore(FileSystem& fs, const std::function<Status(DataStore&)>& change) {
-        DataStore loaded(dir_.path());
-        if (Status status = loaded.Load(); !status.ok()) return status;
+        Status status;
+        const std::unique_ptr<DataStore> loaded = OpenStore(dir_.path(), &status);
+        if (!loaded) return status;
         const ScopedFileSystem failing(fs);
-        return change(loaded);
+        return change(*loaded);
     }
 
     TempDir pristine_;
@@ -82,15 +87,18 @@ TEST_F(FailedWritesTest, EveryFailedWriteOrSyncIsReportedAndKeepsEveryCommittedR
         {"append",
          [this](FileSystem& fs) {
              return ChangeLoadedStore(fs, [this](DataStore& changed) {
-                 TransactionRecord contribution = changed.TransactionsOfHolding(holding_)[0];
+                 TransactionRecord contribution =
+                     changed.transactions().TransactionsOfHolding(holding_)[0];
                  contribution.Date = D(2001, 1, 31);
-                 return changed.InsertTransaction(contribution);
+                 return changed.transactions().InsertTransaction(contribution);
              });
          }},
         {"pack",
          [this](FileSystem& fs) {
              const ScopedFileSystem failing(fs);
-             return DataStore(dir_.path()).Load();
+             Status status;
+             OpenStore(dir_.path(), &status);
+             return status;
          }},
         {"import",
          [this](FileSystem& fs) {

@@ -45,7 +45,6 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     AddTransaction(alpha_, D(2000, 3, 1), "CC", 500, "second deposit");
     AddTransaction(alpha_, D(2000, 6, 30), "DI", 20.5);
     AddTransaction(alpha_, D(2000, 9, 15), "WI", 200);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     const std::string path = File("alpha.csv");
     ASSERT_TRUE(engine_->ExportTransactions(growth_, alpha_, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
@@ -55,7 +54,8 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     EXPECT_EQ(engine_->Count(), 4);
     EXPECT_EQ(engine_->ResultMessage(), "4 Transaction records were imported successfully.");
 
-    const std::vector<TransactionRecord> imported = store().TransactionsOfHolding(beta);
+    const std::vector<TransactionRecord> imported =
+        store().transactions().TransactionsOfHolding(beta);
     ASSERT_EQ(imported.size(), 5u);
     EXPECT_EQ(imported[1].Date, D(2000, 1, 15));
     EXPECT_EQ(imported[1].Type, "CC");
@@ -87,7 +87,8 @@ TEST_F(ImportExportEngineTest, SkippedLinesAreCountedAndNamed) {
     EXPECT_EQ(engine_->ResultMessage(),
               "1 Transaction records were imported successfully.\r\n"
               "7 lines were skipped: lines 1, 2, 3, 4, 5, 6, 9");
-    const std::vector<TransactionRecord> list = store().TransactionsOfHolding(alpha_);
+    const std::vector<TransactionRecord> list =
+        store().transactions().TransactionsOfHolding(alpha_);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].Date, D(2000, 1, 6));
     EXPECT_EQ(list[1].Amount, 100.50);
@@ -118,7 +119,7 @@ TEST_F(ImportExportEngineTest, EachFormOfAValuesLineReadsAsExpected) {
         const Hid fund = AddHolding(growth_, "Fund", D(2000, 1, 15), 1000);
         std::istringstream in(c.text);
         EXPECT_EQ(engine_->ImportHistoricalValues(growth_, fund, in).ok(), c.value > 0) << c.text;
-        const std::vector<ValueRecord> values = store().ValuesOfHolding(fund);
+        const std::vector<ValueRecord> values = store().values().ValuesOfHolding(fund);
         ASSERT_EQ(values.size(), c.value > 0 ? 2u : 1u) << c.text;
         if (c.value > 0) {
             EXPECT_EQ(values[1].Date, D(2000, 2, 29)) << c.text;
@@ -157,7 +158,6 @@ TEST_F(ImportExportEngineTest, ARefusedLineIsNamedAndNothingOfTheFileIsStored) {
 TEST_F(ImportExportEngineTest, ValuesExportStartsWithTheOpeningValue) {
     AddValue(alpha_, D(2000, 1, 31), 1010.1);
     AddValue(alpha_, D(2000, 2, 29), 987.654);
-    ASSERT_TRUE(store().LoadValues().ok());
     std::ostringstream out;
     ASSERT_TRUE(engine_->ExportHistoricalValues(growth_, alpha_, out, "values.csv").ok());
     EXPECT_EQ(out.str(), "PORTFOLIO: Growth\r\nHOLDING: Alpha Fund\r\n" + kHyphens +
@@ -171,9 +171,9 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
     PerformanceFigures figures;
     figures.PerformanceDate = D(2010, 12, 31);
     figures.Figures = {1.5f, 2.25f, -3.5f, 4, 5.123456789f, 6, 7, 8.5f, 9, 10, 11, 12, 13, 14};
-    ASSERT_TRUE(store().StoreHoldingFigures(alpha_, figures).ok());
+    ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha_, figures).ok());
     figures.Figures[kTenYearsFigure] = NotCalculated;
-    ASSERT_TRUE(store().StorePortfolioFigures(growth_, figures).ok());
+    ASSERT_TRUE(store().portfolios().StorePortfolioFigures(growth_, figures).ok());
 
     std::ostringstream out;
     ASSERT_TRUE(engine_->ExportPerformance(growth_, out, "performance.csv").ok());
@@ -262,7 +262,7 @@ TEST_F(ImportExportEngineTest, UnknownInvestmentImportsAndExportsNothing) {
     EXPECT_TRUE(engine_->ImportTransactions(Pid{42}, alpha_, in).IsNotFound());
     EXPECT_EQ(engine_->ResultMessage(),
               "Investment 1 is not in portfolio 42.\r\nNo records were imported.");
-    EXPECT_EQ(store().TransactionsOfHolding(alpha_).size(), 1u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(alpha_).size(), 1u);
 }
 
 TEST_F(ImportExportEngineTest, ExportNeverWritesOverATable) {

@@ -16,7 +16,7 @@ const SubPeriodRecord kFebruary = {
 
 TEST(AuditDetailTest, RowsShowAmountsGroupedWithCentsAndTheRatioInFull) {
     EXPECT_EQ(AuditRows({kFebruary}, Locale::EnUs()),
-              std::vector<TextRow>({{0,
+              std::vector<TextRow>({{{},
                                      {"01/31/2001", "02/28/2001", "1,234,567.50", "1,250,000.00",
                                       "-100.00", "1.012345"}}}));
 }

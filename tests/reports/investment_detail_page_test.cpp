@@ -31,7 +31,6 @@ class InvestmentDetailPageTest : public ReportTest {
 
     void AddValues(int count) {
         for (int k = 1; k <= count; ++k) AddValue(alpha_, D(2000, k + 1, 1), 1000 + k);
-        ASSERT_TRUE(store().LoadValues().ok());
     }
 
     const std::vector<std::string> values_heading_end_ = {
@@ -68,7 +67,6 @@ TEST_F(InvestmentDetailPageTest, NoValuesGiveOnlyTheHeadings) {
 
 TEST_F(InvestmentDetailPageTest, TransactionsListSkipsTheOpeningContribution) {
     AddTransaction(alpha_, D(2000, 3, 1), "DI", 1234567.5);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     Build();
     EXPECT_TRUE(HasRun(
         Lines(), {"<TD WIDTH='90' ALIGN='CENTER'><FONT FACE='Arial' SIZE='1'>Amount</FONT></TD>",
@@ -134,7 +132,7 @@ TEST_F(InvestmentDetailPageTest, OnlyPositiveFigureSetsTheScaleForBothTables) {
     figures.Figures[kInceptionAnnualisedDollarFigure] = 40;
     figures.Figures[kQuarterFigure] = -2.5f;
     figures.Figures[kQuarterDollarFigure] = -9;
-    ASSERT_TRUE(store().StoreHoldingFigures(alpha_, figures).ok());
+    ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha_, figures).ok());
     Build({true, true, false});
     const std::string full =
         "<TD ALIGN='LEFT'><img src='1p.gif' border='2' width='100' height='8'></TD>";
@@ -158,7 +156,6 @@ TEST_F(InvestmentDetailPageTest, CostBasisAddsDistributionsAndSubtractsWithdrawa
     AddTransaction(alpha_, D(2000, 2, 1), "CC", 500);
     AddTransaction(alpha_, D(2000, 3, 1), "DI", 20);
     AddTransaction(alpha_, D(2000, 4, 1), "WI", 200);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     Build({true, true, false});  // without the lists, which show the amounts too
     const auto right = [](const std::string& text, const std::string& valign = "") {
         return "<TD" + valign + " ALIGN='RIGHT'><FONT FACE='Arial' SIZE='1'>" + text +
@@ -182,7 +179,7 @@ TEST_F(InvestmentDetailPageTest, StoredTextsAreEscaped) {
     holding.Description = "Bonds > \"stocks\"";
     holding.InceptionDate = D(2000, 1, 15);
     holding.InitialAmount = 10;
-    const Hid id = store().InsertHolding(holding).value();
+    const Hid id = store().holdings().InsertHolding(holding).value();
     ASSERT_TRUE(BuildInvestmentDetailPage(writer(), portfolio, id, {}).ok());
     const std::string page = Joined(Lines());
     EXPECT_NE(page.find("SIZE='1'>R&amp;D</FONT>"), std::string::npos);

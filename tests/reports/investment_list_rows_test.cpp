@@ -47,10 +47,14 @@ class InvestmentListRowsTest : public testing::DataStoreTest {
         return figures;
     }
     void StoreFigures(Hid holding, float month, float quarter) {
-        ASSERT_TRUE(store().StoreHoldingFigures(holding, MonthAndQuarter(month, quarter)).ok());
+        ASSERT_TRUE(
+            store().holdings().StoreHoldingFigures(holding, MonthAndQuarter(month, quarter)).ok());
     }
     void StorePortfolioFigures(Pid portfolio, float month, float quarter) {
-        ASSERT_TRUE(store().StorePortfolioFigures(portfolio, MonthAndQuarter(month, quarter)).ok());
+        ASSERT_TRUE(store()
+                        .portfolios()
+                        .StorePortfolioFigures(portfolio, MonthAndQuarter(month, quarter))
+                        .ok());
     }
 };
 
@@ -67,10 +71,10 @@ TEST_F(InvestmentListRowsTest, TotalIsTheSumOfItsRowsToTheCent) {
         (std::vector<Texts>{
             {"A", "$.10"}, {"B", "$.20"}, {"C", "$1,234,567.89"}, {"   Total", "$1,234,568.19"}}));
     ASSERT_EQ(list.rows.size(), 4u);
-    EXPECT_EQ(list.rows[0].id, Number(a));
-    EXPECT_EQ(list.rows[1].id, Number(b));
-    EXPECT_EQ(list.rows[2].id, Number(c));
-    EXPECT_EQ(list.rows[3].id, 0);
+    EXPECT_EQ(list.rows[0].id, RowId(a));
+    EXPECT_EQ(list.rows[1].id, RowId(b));
+    EXPECT_EQ(list.rows[2].id, RowId(c));
+    EXPECT_EQ(list.rows[3].id, RowId());
     EXPECT_EQ(list.caption, " Total Value of the Growth portfolio: $1,234,568");
 }
 
@@ -104,11 +108,8 @@ TEST_F(InvestmentListRowsTest, FiguresFollowTheNumberOfDecimals) {
         {"9", {"Fund", "12.50", "-1,234.50"}, {"   Total", "12.50", "n/a"}},
     };
     for (const auto& c : cases) {
-        SettingRecord setting;
-        setting.Key = NumDecKey;
-        setting.Val1 = c.decimals;
-        ASSERT_TRUE(store().UpdateSetting(setting).ok());
-        const std::string pattern = FigurePattern(store().NumberOfDecimals());
+        ASSERT_TRUE(store().settings().UpdateSetting(NumDecKey, {.Val1 = c.decimals}).ok());
+        const std::string pattern = FigurePattern(store().settings().NumberOfDecimals());
         EXPECT_EQ(Cells(List(growth, {"Month", "QTR"}, pattern)),
                   (std::vector<Texts>{c.fund, c.total}))
             << "NUM_DEC " << c.decimals;
@@ -132,11 +133,9 @@ TEST_F(InvestmentListRowsTest, EmptiedInvestmentIsWorthItsLaterFlows) {
     const Pid growth = AddPortfolio("Growth");
     const Hid fund = AddHolding(growth, "Fund", D(2024, 1, 31), 1000);
     AddValue(fund, D(2024, 3, 31), 0);
-    ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(fund, D(2024, 4, 15), CashContributionCode, 200);
     AddTransaction(fund, D(2024, 5, 2), DividendReinvestedCode, 20.5);
     AddTransaction(fund, D(2024, 7, 1), CashContributionCode, 999);  // after today
-    ASSERT_TRUE(store().LoadTransactions().ok());
 
     const InvestmentList list = List(growth, {"Recent Value"});
     EXPECT_EQ(Cells(list), (std::vector<Texts>{{"Fund", "$220.50"}, {"   Total", "$220.50"}}));

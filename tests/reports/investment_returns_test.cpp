@@ -79,8 +79,6 @@ TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {
     AddTransaction(holding, D(2023, 3, 1), "DI", 20);
     AddTransaction(holding, D(2023, 4, 1), "WI", 100);
     AddValue(holding, D(2023, 3, 31), 1600);
-    ASSERT_TRUE(store().LoadTransactions().ok());
-    ASSERT_TRUE(store().LoadValues().ok());
 
     const InvestmentTotals totals = TotalsOf(store(), holding, D(2024, 6, 15));
     const Locale en = Locale::EnUs();

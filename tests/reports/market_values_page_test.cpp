@@ -56,7 +56,6 @@ TEST_F(MarketValuesPageTest, YearsStandApartAfterDecember) {
     const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 11, 1), 1000);
     AddTransaction(alpha, D(1999, 12, 1), "CC", 200);   // the second entry: the start
     AddTransaction(alpha, D(2000, 3, 31), "WI", 1500);  // on a quarter end: in that quarter
-    ASSERT_TRUE(store().LoadTransactions().ok());
     StorePortfolioDate(growth_, D(2000, 1, 15));
     Build();
     EXPECT_TRUE(HasRun(
@@ -68,7 +67,6 @@ TEST_F(MarketValuesPageTest, YearsStandApartAfterDecember) {
 TEST_F(MarketValuesPageTest, NeverCalculatedPortfolioHasOneRow) {
     const Hid alpha = AddHolding(growth_, "Alpha Fund", D(2000, 2, 15), 1234.5);
     AddTransaction(alpha, D(2000, 5, 1), "DI", 10);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     Build();
     EXPECT_TRUE(HasRun(Lines(), Then({"<TD WIDTH='10'></TD>", "</TR>"},
                                      Then(Row("06/2000", "1,245", "1,235", "0"), {"</TABLE>"}))))

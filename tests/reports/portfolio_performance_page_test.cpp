@@ -33,7 +33,6 @@ TEST_F(PortfolioPerformancePageTest, CashFlowWindowsEndOnThePerformanceDate) {
     AddTransaction(alpha, D(2000, 5, 1), "CC", 100);
     AddTransaction(alpha, D(2000, 5, 2), "DI", 55);     // never a cash flow
     AddTransaction(alpha, D(2000, 6, 30), "WI", 1300);  // on D: inside
-    ASSERT_TRUE(store().LoadTransactions().ok());
     StorePortfolioDate(growth_, D(2000, 6, 30));
     Build();
     EXPECT_TRUE(
@@ -52,9 +51,9 @@ TEST_F(PortfolioPerformancePageTest, InvestmentRowsShowValueAllocationAndFigures
     figures.Figures[kQuarterFigure] = 1.234f;
     figures.Figures[kOneYearFigure] = -0.5f;
     figures.Figures[kQuarterDollarFigure] = 12.345f;
-    ASSERT_TRUE(store().StoreHoldingFigures(alpha, figures).ok());
+    ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha, figures).ok());
     figures.Figures[kInceptionAnnualisedDollarFigure] = 7;
-    ASSERT_TRUE(store().StorePortfolioFigures(growth_, figures).ok());
+    ASSERT_TRUE(store().portfolios().StorePortfolioFigures(growth_, figures).ok());
     Build();
     EXPECT_TRUE(HasRun(
         Lines(),
@@ -111,9 +110,7 @@ TEST_F(PortfolioPerformancePageTest, DistributionAfterTheLastValueRaisesOnlyTheM
     const Hid alpha = AddHolding(growth_, "Alpha Fund", D(1999, 1, 1), 1000);
     const Hid beta = AddHolding(growth_, "Beta Fund", D(1999, 1, 1), 1000);
     AddValue(alpha, D(2000, 3, 31), 1000);
-    ASSERT_TRUE(store().LoadValues().ok());
     AddTransaction(alpha, D(2000, 4, 20), "DI", 1000);
-    ASSERT_TRUE(store().LoadTransactions().ok());
     StorePortfolioDate(growth_, D(2000, 6, 30));
     Build();
     EXPECT_TRUE(HasRun(Lines(), {"<TD ALIGN='RIGHT'>2,000</TD>", "<TD ALIGN='RIGHT'>66.7 %</TD>"}));

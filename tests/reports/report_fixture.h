@@ -26,7 +26,7 @@ class ReportTest : public DataStoreTest {
     void StorePortfolioDate(Pid portfolio_id, Date date) {
         PerformanceFigures figures;
         figures.PerformanceDate = date;
-        ASSERT_TRUE(store().StorePortfolioFigures(portfolio_id, figures).ok());
+        ASSERT_TRUE(store().portfolios().StorePortfolioFigures(portfolio_id, figures).ok());
     }
 
     std::unique_ptr<ReportWriter> writer_;

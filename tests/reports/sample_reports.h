@@ -8,6 +8,7 @@
 #include "reports/report_writer.h"
 #include "store/data_directory.h"
 #include "store/data_store.h"
+#include "store/open_store.h"
 #include "store/temp_dir.h"
 
 namespace brevanta::testing {
@@ -25,8 +26,8 @@ class SampleReportsTest : public ::testing::Test {
         directory_ = dir_.File("data");
         const Status installed = InstallDataDirectory(directory_);
         ASSERT_TRUE(installed.ok()) << installed.message();
-        store_ = std::make_unique<DataStore>(directory_);
-        ASSERT_TRUE(store_->Load().ok());
+        store_ = testing::OpenStore(directory_);
+        ASSERT_TRUE(store_);
         Fill();
         writer_ = std::make_unique<ReportWriter>(*store_, directory_);
         writer_->SetToday(Date::Ymd(2011, 1, 7));
@@ -52,7 +53,7 @@ class SampleReportsTest : public ::testing::Test {
         holding.Description = description;
         holding.InceptionDate = inception;
         holding.InitialAmount = amount;
-        const StoreResult<Hid> id = store_->InsertHolding(holding);
+        const StoreResult<Hid> id = store_->holdings().InsertHolding(holding);
         EXPECT_TRUE(id.ok());
         return id.value();
     }
@@ -64,7 +65,7 @@ class SampleReportsTest : public ::testing::Test {
         record.Date = date;
         record.Type = type;
         record.Amount = amount;
-        ASSERT_TRUE(store_->InsertTransaction(record).ok());
+        ASSERT_TRUE(store_->transactions().InsertTransaction(record).ok());
     }
 
     void AddValue(Hid holding, Date date, double value) {
@@ -73,11 +74,11 @@ class SampleReportsTest : public ::testing::Test {
         record.HoldingId = holding;
         record.Date = date;
         record.Value = value;
-        ASSERT_TRUE(store_->InsertValue(record).ok());
+        ASSERT_TRUE(store_->values().InsertValue(record).ok());
     }
 
     void Fill() {
-        ASSERT_TRUE(store_->InsertPortfolio("Retirement", "Long-term savings").ok());
+        ASSERT_TRUE(store_->portfolios().InsertPortfolio("Retirement", "Long-term savings").ok());
         const Hid balanced =
             AddHolding("Balanced Fund", "60/40 stocks and bonds", Date::Ymd(2005, 3, 15), 10000);
         const Hid growth =
@@ -89,28 +90,26 @@ class SampleReportsTest : public ::testing::Test {
         AddTransaction(balanced, Date::Ymd(2010, 11, 15), "WI", 1500);
         AddTransaction(balanced, Date::Ymd(2010, 12, 31), "CC", 500);
         AddTransaction(growth, Date::Ymd(2010, 7, 1), "CC", 1000);
-        ASSERT_TRUE(store_->LoadTransactions().ok());
         AddValue(balanced, Date::Ymd(2005, 12, 31), 10500);
         AddValue(balanced, Date::Ymd(2006, 12, 31), 13000);
         AddValue(balanced, Date::Ymd(2007, 12, 31), 13800.5);
         AddValue(balanced, Date::Ymd(2008, 12, 31), 9800);
         AddValue(balanced, Date::Ymd(2009, 12, 31), 11950.75);
         AddValue(growth, Date::Ymd(2010, 6, 30), 5600);
-        ASSERT_TRUE(store_->LoadValues().ok());
 
         const Date date = Date::Ymd(2010, 12, 31);
         PerformanceFigures figures;
         figures.PerformanceDate = date;
         figures.Figures = {1.02f, 3.21f, 8.5f,  -2.15f, 4.02f, NotCalculated, 41.3f,
                            3.9f,  3.1f,  9.25f, -1.8f,  4.4f,  NotCalculated, 4.05f};
-        ASSERT_TRUE(store_->StoreHoldingFigures(balanced, figures).ok());
+        ASSERT_TRUE(store_->holdings().StoreHoldingFigures(balanced, figures).ok());
         figures.Figures = {
             -0.4f, -1.25f, 12.75f, NotCalculated, NotCalculated, NotCalculated, 14.2f,
             9.8f,  -1.3f,  13.1f,  NotCalculated, NotCalculated, NotCalculated, 10.4f};
-        ASSERT_TRUE(store_->StoreHoldingFigures(growth, figures).ok());
+        ASSERT_TRUE(store_->holdings().StoreHoldingFigures(growth, figures).ok());
         figures.Figures = {0.8f, 2.4f,  9.1f, -1.95f, 4.1f, NotCalculated, 30.2f,
                            4.3f, 2.35f, 9.6f, -1.7f,  4.5f, NotCalculated, 4.75f};
-        ASSERT_TRUE(store_->StorePortfolioFigures(kPortfolio, figures).ok());
+        ASSERT_TRUE(store_->portfolios().StorePortfolioFigures(kPortfolio, figures).ok());
     }
 
     TempDir dir_;

@@ -17,7 +17,7 @@ class ColumnChoiceTest : public DataStoreTest {
 };
 
 TEST_F(ColumnChoiceTest, OnlyAnotherCountOrNameAtAPlaceIsAChange) {
-    const std::vector<ColumnRecord> visible = store().VisibleColumns();
+    const std::vector<ColumnRecord> visible = store().settings().VisibleColumns();
     EXPECT_FALSE(ColumnChoiceChanged(visible, {"QTR", "Inc"}));
     EXPECT_TRUE(ColumnChoiceChanged(visible, {"Inc", "QTR"}));
     EXPECT_TRUE(ColumnChoiceChanged(visible, {"QTR"}));
@@ -27,10 +27,11 @@ TEST_F(ColumnChoiceTest, OnlyAnotherCountOrNameAtAPlaceIsAChange) {
 TEST_F(ColumnChoiceTest, ChoiceIsStoredInDisplayOrderSkippingUnknownNames) {
     ASSERT_TRUE(StoreColumnChoice(store(), {{"QTR", "Ghost"}, {"Month", "Nowhere", "Inc"}}).ok());
     Reopen();
-    EXPECT_EQ(ColumnNames(store().VisibleColumns()), Texts({"Month", "Inc"}));
-    EXPECT_EQ(ColumnNames(store().HiddenColumns()), Texts({"QTR"}));
-    EXPECT_EQ(store().FindColumn("Inc")->Position, 2);
-    EXPECT_EQ(store().FindColumn("QTR")->Position, 0);  // a hidden column keeps its place
+    EXPECT_EQ(ColumnNames(store().settings().VisibleColumns()), Texts({"Month", "Inc"}));
+    EXPECT_EQ(ColumnNames(store().settings().HiddenColumns()), Texts({"QTR"}));
+    EXPECT_EQ(store().settings().FindColumn("Inc")->Position, 2);
+    EXPECT_EQ(store().settings().FindColumn("QTR")->Position,
+              0);  // a hidden column keeps its place
     EXPECT_EQ(RowsInFile(kSettingsTableFile), 3);
 }
 

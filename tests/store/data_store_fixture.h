@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "store/data_store.h"
+#include "store/open_store.h"
 #include "store/table_engine.h"
 #include "store/table_layouts.h"
 #include "store/temp_dir.h"
@@ -52,12 +53,12 @@ class DataStoreTest : public ::testing::Test {
 
     // A new store on the same directory, loaded: what the next start of the program sees.
     void Reopen() {
-        store_ = std::make_unique<DataStore>(dir_.path());
-        const Status loaded = store_->Load();
+        store_.reset();
+        const Status loaded = DataStore::Open(dir_.path(), DataStore::Access::ReadWrite, &store_);
         ASSERT_TRUE(loaded.ok()) << loaded.message();
     }
 
-    DataStore& store() { return *store_; }
+    virtual DataStore& store() { return *store_; }
     std::string File(const char* name) const { return dir_.File(name); }
 
     // The trimmed text of one field in every row of a table, deleted rows marked "*" first.
@@ -121,7 +122,7 @@ class DataStoreTest : public ::testing::Test {
 
     // Portfolio and investment shortcuts.
     Pid AddPortfolio(const std::string& name) {
-        const StoreResult<Pid> id = store().InsertPortfolio(name, "");
+        const StoreResult<Pid> id = store().portfolios().InsertPortfolio(name, "");
         EXPECT_TRUE(id.ok()) << id.status().message();
         return id.value();
     }
@@ -131,14 +132,13 @@ class DataStoreTest : public ::testing::Test {
         holding.Name = name;
         holding.InceptionDate = inception;
         holding.InitialAmount = amount;
-        const StoreResult<Hid> id = store().InsertHolding(holding);
+        const StoreResult<Hid> id = store().holdings().InsertHolding(holding);
         EXPECT_TRUE(id.ok()) << id.status().message();
         return id.value();
     }
-    // Adds without reloading, as callers that add several do.
     void AddTransaction(Hid holding_id, Date date, const char* type, double amount,
                         const std::string& description = "") {
-        const std::optional<HoldingRecord> holding = store().FindHolding(holding_id);
+        const std::optional<HoldingRecord> holding = store().holdings().FindHolding(holding_id);
         ASSERT_TRUE(holding.has_value());
         TransactionRecord transaction;
         transaction.HoldingId = holding_id;
@@ -147,18 +147,18 @@ class DataStoreTest : public ::testing::Test {
         transaction.Type = type;
         transaction.Amount = amount;
         transaction.Description = description;
-        const Status status = store().InsertTransaction(transaction);
+        const Status status = store().transactions().InsertTransaction(transaction);
         ASSERT_TRUE(status.ok()) << status.message();
     }
     void AddValue(Hid holding_id, Date date, double value) {
-        const std::optional<HoldingRecord> holding = store().FindHolding(holding_id);
+        const std::optional<HoldingRecord> holding = store().holdings().FindHolding(holding_id);
         ASSERT_TRUE(holding.has_value());
         ValueRecord record;
         record.HoldingId = holding_id;
         record.PortfolioId = holding->PortfolioId;
         record.Date = date;
         record.Value = value;
-        const Status status = store().InsertValue(record);
+        const Status status = store().values().InsertValue(record);
         ASSERT_TRUE(status.ok()) << status.message();
     }
 

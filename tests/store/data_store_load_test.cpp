@@ -19,22 +19,20 @@ class LoadTest : public DataStoreTest {
         AddTransaction(h, D(2024, 2, 29), "CC", 100);
         AddTransaction(h, D(2024, 3, 31), "CC", 100);
         AddValue(h, D(2024, 2, 29), 610);
-        ASSERT_EQ(store().DeleteTransactions({"2"}).value(), 1);
+        ASSERT_EQ(store().transactions().DeleteTransactions({Tid{2}}).value(), 1);
     }
 };
 
 TEST_F(LoadTest, MissingValueTableFailsTheLoadBeforeAnyTableIsPacked) {
     std::filesystem::remove(File(kValueTableFile));
-    DataStore reloaded(dir_.path());
-    const Status status = reloaded.Load();
-    ASSERT_FALSE(status.ok());
+    Status status;
+    EXPECT_FALSE(OpenStore(dir_.path(), &status));
     EXPECT_TRUE(status.IsNotFound()) << status.message();
     EXPECT_NE(status.message().find("value.dbf"), std::string::npos) << status.message();
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // its deleted row is still there
-    EXPECT_EQ(reloaded.AllPortfolios().size(), 1u);
 
     CreateTable(kValueTableFile, ValueTableLayout());
-    ASSERT_TRUE(reloaded.Load().ok());
+    ASSERT_TRUE(OpenStore(dir_.path()));
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 1);  // packed once every table was read
 }
 
@@ -42,9 +40,8 @@ TEST_F(LoadTest, MalformedDateFailsTheLoadNamingTableRowAndField) {
     AppendRawRow(
         kValueTableFile,
         {{"VID", "2"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240230"}, {"VALUE", "1.00"}});
-    DataStore reloaded(dir_.path());
-    const Status status = reloaded.Load();
-    ASSERT_FALSE(status.ok());
+    Status status;
+    ASSERT_FALSE(OpenStore(dir_.path(), &status));
     EXPECT_TRUE(status.IsCorruption());
     EXPECT_EQ(status.message(),
               "value.dbf, row 2, field DATE: \"20240230\" is not a date (yyyymmdd)");
@@ -56,9 +53,8 @@ TEST_F(LoadTest, MalformedNumberFailsTheLoad) {
                                      {"INCDATE", "20240101"},
                                      {"INCAMT", "12x"},
                                      {"PERFDATE", "19000101"}});
-    DataStore reloaded(dir_.path());
-    const Status status = reloaded.Load();
-    ASSERT_FALSE(status.ok());
+    Status status;
+    ASSERT_FALSE(OpenStore(dir_.path(), &status));
     EXPECT_EQ(status.message().rfind("holding.dbf, row 2, field INCAMT:", 0), 0u)
         << status.message();
 }
@@ -71,7 +67,7 @@ TEST_F(LoadTest, AnIdentifierThatIsNotAWholeNumberFailsTheLoadNamingItsRow) {
     CreateTable(kValueTableFile, wide);
     AppendRawRow(kValueTableFile,
                  {{"VID", "1"}, {"HID", "1"}, {"PID", "1"}, {"DATE", "20240229"}, {"VALUE", "1"}});
-    ASSERT_TRUE(DataStore(dir_.path()).Load().ok());
+    ASSERT_TRUE(OpenStore(dir_.path()));
 
     struct Case {
         const char* table;
@@ -83,8 +79,8 @@ TEST_F(LoadTest, AnIdentifierThatIsNotAWholeNumberFailsTheLoadNamingItsRow) {
           Case{kTransactionTableFile, "HID", "1e0"},
           Case{kValueTableFile, "VID", "99999999999999999999"}}) {
         SetFirstRow(c.table, {{c.field, c.text}});
-        DataStore reloaded(dir_.path());
-        const Status status = reloaded.Load();
+        Status status;
+        EXPECT_FALSE(OpenStore(dir_.path(), &status));
         EXPECT_TRUE(status.IsCorruption()) << c.table;
         EXPECT_EQ(status.message(), std::string(c.table) + ", row 1, field " + c.field + ": \"" +
                                         c.text + "\" is not an identifier");
@@ -92,15 +88,15 @@ TEST_F(LoadTest, AnIdentifierThatIsNotAWholeNumberFailsTheLoadNamingItsRow) {
     }
 }
 
-TEST_F(LoadTest, AfterAFailedLoadNothingIsWritten) {
+TEST_F(LoadTest, AStoreRefusesToWriteOverATableAnotherProgramDamaged) {
     AppendRawRow(kTransactionTableFile,
                  {{"TID", "9"}, {"HID", "1"}, {"PID", "1"}, {"TRANSDATE", ""}, {"AMT", "1"}});
-    DataStore reloaded(dir_.path());
-    ASSERT_FALSE(reloaded.Load().ok());
+    EXPECT_FALSE(OpenStore(dir_.path()));
+    // A store opened before reads the table again before it writes, and stops there.
     const std::string before = ReadBytes(File(kPortfolioTableFile));
-    EXPECT_FALSE(reloaded.InsertPortfolio("New", "").ok());
-    EXPECT_FALSE(reloaded.RenamePortfolio(Pid{1}, "x", "y").ok());
-    EXPECT_FALSE(reloaded.DeletePortfolio(Pid{1}).ok());
+    EXPECT_FALSE(store().portfolios().InsertPortfolio("New", "").ok());
+    EXPECT_FALSE(store().portfolios().RenamePortfolio(Pid{1}, "x", "y").ok());
+    EXPECT_FALSE(store().portfolios().DeletePortfolio(Pid{1}).ok());
     EXPECT_EQ(ReadBytes(File(kPortfolioTableFile)), before);
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
     EXPECT_EQ(RowsInFile(kValueTableFile), 1);
@@ -113,11 +109,11 @@ TEST_F(LoadTest, InsertsAndListDeletesReportATableThatCannotBeOpened) {
     TransactionRecord transaction;
     transaction.HoldingId = Hid{1};
     transaction.Type = "CC";
-    EXPECT_TRUE(store().InsertTransaction(transaction).IsNotFound());
-    EXPECT_FALSE(store().DeleteTransactions({"1"}).ok());
-    EXPECT_FALSE(store().InsertValue(ValueRecord{}).ok());
-    EXPECT_FALSE(store().DeleteHistoricalValues({"1"}).ok());
-    const StoreResult<Pid> portfolio = store().InsertPortfolio("P2", "");
+    EXPECT_TRUE(store().transactions().InsertTransaction(transaction).IsNotFound());
+    EXPECT_FALSE(store().transactions().DeleteTransactions({Tid{1}}).ok());
+    EXPECT_FALSE(store().values().InsertValue(ValueRecord{}).ok());
+    EXPECT_FALSE(store().values().DeleteHistoricalValues({Vid{1}}).ok());
+    const StoreResult<Pid> portfolio = store().portfolios().InsertPortfolio("P2", "");
     EXPECT_FALSE(portfolio.ok());
     EXPECT_NE(portfolio.status().message().find("port.dbf"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(File(kTransactionTableFile)));
@@ -127,24 +123,26 @@ TEST_F(LoadTest, InsertsAndListDeletesReportATableThatCannotBeOpened) {
 TEST_F(LoadTest, CopyStopsBeforeWritingWhenAHistoryTableCannotBeOpened) {
     const Pid target = AddPortfolio("Target");
     std::filesystem::remove(File(kValueTableFile));
-    EXPECT_FALSE(store().CopyHolding(Hid{1}, target).ok());
+    EXPECT_FALSE(store().holdings().CopyHolding(Hid{1}, target).ok());
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 1);
 }
 
 TEST_F(LoadTest, UnchangedTablesLoadTheSameRecordsAgain) {
-    DataStore reloaded(dir_.path());
-    ASSERT_TRUE(reloaded.Load().ok());
-    EXPECT_EQ(reloaded.TransactionsOfHolding(Hid{1}).size(), 2u);
-    EXPECT_EQ(reloaded.ValuesOfHolding(Hid{1}).size(), 2u);
-    EXPECT_EQ(reloaded.FindHolding(Hid{1})->InitialAmount, 500);
+    const std::unique_ptr<DataStore> reloaded = OpenStore(dir_.path());
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->transactions().TransactionsOfHolding(Hid{1}).size(), 2u);
+    EXPECT_EQ(reloaded->values().ValuesOfHolding(Hid{1}).size(), 2u);
+    EXPECT_EQ(reloaded->holdings().FindHolding(Hid{1})->InitialAmount, 500);
 }
 
 TEST_F(LoadTest, AReadOnlyStoreNeitherPacksNorWrites) {
     const std::string before = ReadBytes(File(kTransactionTableFile));
-    DataStore reader(dir_.path(), Table::Mode::ReadOnly);
-    ASSERT_TRUE(reader.Load().ok());
-    EXPECT_EQ(reader.TransactionsOfHolding(Hid{1}).size(), 2u);  // the deleted row is skipped
-    const Status refused = reader.InsertPortfolio("Q", "").status();
+    const std::unique_ptr<DataStore> reader =
+        OpenStore(dir_.path(), nullptr, DataStore::Access::ReadOnly);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->transactions().TransactionsOfHolding(Hid{1}).size(),
+              2u);  // the deleted row is skipped
+    const Status refused = reader->portfolios().InsertPortfolio("Q", "").status();
     EXPECT_EQ(refused.message(), "The data directory is open for reading only.");
     EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);
@@ -157,8 +155,9 @@ TEST_F(LoadTest, AReadOnlyStoreReadsADirectoryItCannotWrite) {
     }
     ASSERT_EQ(chmod(dir_.path().c_str(), 0555), 0);
     EXPECT_TRUE(HoldsForAnUnprivilegedUser([this] {
-        DataStore reader(dir_.path(), Table::Mode::ReadOnly);
-        return reader.Load().ok() && reader.TransactionsOfHolding(Hid{1}).size() == 2;
+        const std::unique_ptr<DataStore> reader =
+            OpenStore(dir_.path(), nullptr, DataStore::Access::ReadOnly);
+        return reader && reader->transactions().TransactionsOfHolding(Hid{1}).size() == 2;
     }));
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 2);  // the deleted row is still there
 }

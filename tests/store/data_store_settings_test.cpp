@@ -1,4 +1,6 @@
 // Settings and list-column rows of sys.dbf.
+#include <filesystem>
+
 #include "store/data_store_fixture.h"
 
 namespace brevanta::testing {
@@ -19,92 +21,84 @@ class SettingsTest : public DataStoreTest {
 };
 
 TEST_F(SettingsTest, ColumnsComeInPositionOrder) {
-    EXPECT_EQ(ColumnNames(store().VisibleColumns()), Texts({"Name", "Inception", "Month"}));
-    EXPECT_EQ(ColumnNames(store().HiddenColumns()), Texts({"Quarter"}));
-    const ColumnRecord month = *store().FindColumn("Month");
+    EXPECT_EQ(ColumnNames(store().settings().VisibleColumns()),
+              Texts({"Name", "Inception", "Month"}));
+    EXPECT_EQ(ColumnNames(store().settings().HiddenColumns()), Texts({"Quarter"}));
+    const ColumnRecord month = *store().settings().FindColumn("Month");
     EXPECT_EQ(month.Visible, 1);
     EXPECT_EQ(month.Width, 80);
     EXPECT_EQ(month.Position, 2);
-    EXPECT_FALSE(store().FindColumn("month").has_value());
+    EXPECT_FALSE(store().settings().FindColumn("month").has_value());
 }
 
 TEST_F(SettingsTest, SettingsAreReadWithColumnRowsInTableOrder) {
-    EXPECT_EQ(store().FindSetting("NUM_DEC")->Val1, "3");
-    EXPECT_EQ(store().FindSetting("VIEW")->Val1, "Month");
-    EXPECT_EQ(store().FindSetting("VIEW")->Date1, NoDate);
-    EXPECT_FALSE(store().FindSetting("num_dec").has_value());
-    EXPECT_EQ(store().NumberOfDecimals(), 3);
+    EXPECT_EQ(store().settings().FindSetting("NUM_DEC")->Val1, "3");
+    EXPECT_EQ(store().settings().FindSetting("VIEW")->Val1, "Month");
+    EXPECT_EQ(store().settings().FindSetting("VIEW")->Date1, NoDate);
+    EXPECT_FALSE(store().settings().FindSetting("num_dec").has_value());
+    EXPECT_EQ(store().settings().NumberOfDecimals(), 3);
 }
 
 TEST_F(SettingsTest, AuditLoggingIsOnForAnyTextButTheDigitZero) {
-    EXPECT_TRUE(store().AuditLoggingOn());
-    SettingRecord update;
-    update.Key = LogAuditKey;
-    update.Val1 = "0";
-    ASSERT_EQ(store().UpdateSetting(update).value(), 1);
-    EXPECT_FALSE(store().AuditLoggingOn());
-    update.Val1 = "1";
-    ASSERT_EQ(store().UpdateSetting(update).value(), 1);
-    EXPECT_TRUE(store().AuditLoggingOn());
+    EXPECT_TRUE(store().settings().AuditLoggingOn());
+    ASSERT_EQ(store().settings().UpdateSetting(LogAuditKey, {.Val1 = "0"}).value(), 1);
+    EXPECT_FALSE(store().settings().AuditLoggingOn());
+    ASSERT_EQ(store().settings().UpdateSetting(LogAuditKey, {.Val1 = "1"}).value(), 1);
+    EXPECT_TRUE(store().settings().AuditLoggingOn());
 }
 
 TEST_F(SettingsTest, UpdateSettingWritesOnlyTheValuesGiven) {
-    SettingRecord update;
-    update.Key = NumDecKey;
-    update.Val1 = "9";
-    ASSERT_EQ(store().UpdateSetting(update).value(), 1);
+    ASSERT_EQ(store().settings().UpdateSetting(NumDecKey, {.Val1 = "9"}).value(), 1);
     EXPECT_EQ(Column(kSettingsTableFile, "VAL1")[0], "9");
     EXPECT_EQ(Column(kSettingsTableFile, "VAL2")[0], "");
-    EXPECT_EQ(store().NumberOfDecimals(), 2);  // only the digits 0 to 6 count
-    update.Key = "MISSING";
-    EXPECT_EQ(store().UpdateSetting(update).value(), 0);
+    EXPECT_EQ(store().settings().NumberOfDecimals(), 2);  // only the digits 0 to 6 count
+    EXPECT_EQ(store().settings().UpdateSetting("MISSING", {.Val1 = "9"}).value(), 0);
+    // "*" is a value like any other.
+    ASSERT_EQ(store().settings().UpdateSetting(NumDecKey, {.Val1 = "*", .Val2 = "*"}).value(), 1);
+    Reopen();
+    EXPECT_EQ(store().settings().FindSetting(NumDecKey)->Val2, "*");
 }
 
 TEST_F(SettingsTest, StoreSettingAddsTheRowOnlyWhenItIsMissing) {
-    SettingRecord setting;
-    setting.Key = NumDecKey;
-    setting.Val1 = "5";
-    ASSERT_TRUE(store().StoreSetting(setting).ok());
-    setting.Key = "EXTRA";
-    setting.Val1 = "1";
-    const Status added = store().StoreSetting(setting);
+    ASSERT_TRUE(store().settings().StoreSetting(NumDecKey, {.Val1 = "5"}).ok());
+    const Status added = store().settings().StoreSetting("EXTRA", {.Val1 = "1"});
     ASSERT_TRUE(added.ok()) << added.message();
-    EXPECT_EQ(store().FindSetting("EXTRA")->Val1, "1");
-    setting.Val1 = "0";
-    ASSERT_TRUE(store().StoreSetting(setting).ok());
+    EXPECT_EQ(store().settings().FindSetting("EXTRA")->Val1, "1");
+    ASSERT_TRUE(store().settings().StoreSetting("EXTRA", {.Val1 = "0"}).ok());
     Reopen();
-    EXPECT_EQ(store().NumberOfDecimals(), 5);
-    EXPECT_EQ(store().FindSetting("EXTRA")->Val1, "0");
-    EXPECT_EQ(store().FindSetting("EXTRA")->Val2, "");
+    EXPECT_EQ(store().settings().NumberOfDecimals(), 5);
+    EXPECT_EQ(store().settings().FindSetting("EXTRA")->Val1, "0");
+    EXPECT_EQ(store().settings().FindSetting("EXTRA")->Val2, "");
     EXPECT_EQ(RowsInFile(kSettingsTableFile), 7);
 }
 
-TEST_F(SettingsTest, UpdateColumnLeavesNumbersMarkedUnchanged) {
-    ColumnRecord update;
+TEST_F(SettingsTest, UpdateColumnWritesOnlyTheNumbersGiven) {
+    ColumnChanges update;
     update.Visible = 0;
     update.Position = 5;
-    ASSERT_EQ(store().UpdateColumn("Month", update).value(), 1);
-    const ColumnRecord month = *store().FindColumn("Month");
+    ASSERT_EQ(store().settings().UpdateColumn("Month", update).value(), 1);
+    const ColumnRecord month = *store().settings().FindColumn("Month");
     EXPECT_EQ(month.Visible, 0);
     EXPECT_EQ(month.Width, 80);
     EXPECT_EQ(month.Position, 5);
-    EXPECT_EQ(ColumnNames(store().HiddenColumns()), Texts({"Quarter", "Month"}));
-    EXPECT_EQ(store().UpdateColumn("Nothing", update).value(), 0);
+    EXPECT_EQ(ColumnNames(store().settings().HiddenColumns()), Texts({"Quarter", "Month"}));
+    EXPECT_EQ(store().settings().UpdateColumn("Nothing", update).value(), 0);
     Reopen();
-    EXPECT_EQ(store().FindColumn("Month")->Position, 5);
+    EXPECT_EQ(store().settings().FindColumn("Month")->Position, 5);
 }
 
 TEST_F(SettingsTest, MissingSettingsFallBackToTwoDecimalsAndNoLog) {
-    DataStore empty(dir_.path() + "/nowhere");
-    EXPECT_EQ(empty.NumberOfDecimals(), 2);
-    EXPECT_FALSE(empty.AuditLoggingOn());
+    std::filesystem::remove(File(kSettingsTableFile));
+    CreateTable(kSettingsTableFile, SettingsTableLayout());
+    Reopen();
+    EXPECT_EQ(store().settings().NumberOfDecimals(), 2);
+    EXPECT_FALSE(store().settings().AuditLoggingOn());
 }
 
 TEST_F(SettingsTest, ColumnRowWithANonNumberFailsTheLoad) {
     AddSettingRow("VIEW", "Broken", "1", "wide", "3");
-    DataStore reloaded(dir_.path());
-    const Status status = reloaded.Load();
-    ASSERT_FALSE(status.ok());
+    Status status;
+    ASSERT_FALSE(OpenStore(dir_.path(), &status));
     EXPECT_EQ(status.message(), "sys.dbf, row 7, field VAL3: \"wide\" is not a whole number");
 }
 

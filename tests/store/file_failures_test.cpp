@@ -22,7 +22,7 @@ class FileFailuresTest : public DataStoreTest {
 
     // A new contribution to the investment.
     TransactionRecord Contribution() {
-        TransactionRecord contribution = store().TransactionsOfHolding(holding_)[0];
+        TransactionRecord contribution = store().transactions().TransactionsOfHolding(holding_)[0];
         contribution.Date = D(2024, 3, 31);
         return contribution;
     }
@@ -41,15 +41,19 @@ TEST_F(FileFailuresTest, ReadOnlyFilesSayWhyTheyCannotBeWritten) {
     const TransactionRecord contribution = Contribution();
     const Refusal refusals[] = {
         {"append to a read-only table", 0777, 0444,
-         [&](DataStore& store) { return store.InsertTransaction(contribution); },
+         [&](DataStore& store) { return store.transactions().InsertTransaction(contribution); },
          File(kTransactionTableFile) + ": cannot append a row: Permission denied"},
         {"rewrite of a read-only table", 0777, 0444,
-         [&](DataStore& store) { return store.UpdateTransaction(Tid{1}, contribution).status(); },
+         [&](DataStore& store) {
+             return store.transactions()
+                 .UpdateTransaction(Tid{1}, {.Date = contribution.Date})
+                 .status();
+         },
          File(kTransactionTableFile) + ": cannot write a row: Permission denied"},
-        // Deleting packs the table, which needs a new file in the directory.
-        {"pack in a read-only directory", 0555, 0666,
-         [&](DataStore& store) { return store.DeleteHolding(holding_); },
-         File(kHoldingTableFile) + ": cannot pack: Permission denied"},
+        // Every change of the tables keeps its journal in the directory.
+        {"change in a read-only directory", 0555, 0666,
+         [&](DataStore& store) { return store.holdings().DeleteHolding(holding_); },
+         dir_.path() + ": cannot change the tables: Permission denied"},
     };
     for (const Refusal& refusal : refusals) {
         for (const char* table :
@@ -59,9 +63,9 @@ TEST_F(FileFailuresTest, ReadOnlyFilesSayWhyTheyCannotBeWritten) {
         ASSERT_EQ(chmod(File(kTransactionTableFile).c_str(), refusal.transaction_table_mode), 0);
         ASSERT_EQ(chmod(dir_.path().c_str(), refusal.directory_mode), 0);
         EXPECT_TRUE(HoldsForAnUnprivilegedUser([&] {
-            DataStore store(dir_.path());
-            Status status = store.Load();
-            if (status.ok()) status = refusal.write(store);
+            Status status;
+            const std::unique_ptr<DataStore> store = OpenStore(dir_.path(), &status);
+            if (status.ok()) status = refusal.write(*store);
             if (status.message() == refusal.message) return true;
             std::fprintf(stderr, "%s\n", status.message().c_str());
             return false;
@@ -75,7 +79,7 @@ TEST_F(FileFailuresTest, TemporaryFilesLeftBesideTheTablesGoAtTheNextWrite) {
     const std::string others[] = {"report1_.html.tmp-99999-0", "Trans.dbf.bak"};
     for (const std::string& name : left_behind) WriteBytes(File(name.c_str()), "half");
     for (const std::string& name : others) WriteBytes(File(name.c_str()), "mine");
-    ASSERT_TRUE(store().InsertTransaction(Contribution()).ok());
+    ASSERT_TRUE(store().transactions().InsertTransaction(Contribution()).ok());
     for (const std::string& name : left_behind) {
         EXPECT_FALSE(std::filesystem::exists(File(name.c_str()))) << name;
     }

@@ -120,9 +120,10 @@ TEST_F(TableInteropTest, DbfreadDecodesTheStoresTextByItsLanguageDriver) {
     testing::RunCommand("/usr/bin/python3 -c 'import dbfread'", exit_code);
     if (exit_code != 0) GTEST_SKIP() << "dbfread cannot be imported by /usr/bin/python3";
     testing::CreateEmptyTables(dir_);
-    DataStore store(dir_.path());
-    ASSERT_TRUE(store.Load().ok());
-    ASSERT_TRUE(store.InsertPortfolio("Caf\u00e9 M\u00fcller \u2013 Fonds", "").ok());
+    const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir_.path());
+    ASSERT_TRUE(opened_store);
+    DataStore& store = *opened_store;
+    ASSERT_TRUE(store.portfolios().InsertPortfolio("Caf\u00e9 M\u00fcller \u2013 Fonds", "").ok());
     const char* script = R"(
 import sys
 from dbfread import DBF

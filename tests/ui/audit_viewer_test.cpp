@@ -34,13 +34,12 @@ class AuditViewerTest : public GuiTest {
             AddValue(old, ends[month], 2000 + 100 * month);
             AddValue(young_, ends[month], 1000 + 10 * month);
         }
-        ASSERT_TRUE(store().LoadValues().ok());
     }
 
     // Calculates the investment, then its portfolio, and shows the viewer on the engine.
     int Show(Hid holding_id, std::function<void(AuditViewer&)> act) {
         PerformanceEngine engine(store(), clock_, dir_.path());
-        const HoldingRecord holding = *store().FindHolding(holding_id);
+        const HoldingRecord holding = *store().holdings().FindHolding(holding_id);
         EXPECT_EQ(engine.CalculateInvestment(holding_id, kDate), PerformanceEngine::kCalculated);
         EXPECT_EQ(engine.CalculatePortfolio(holding.PortfolioId, kDate),
                   PerformanceEngine::kCalculated);

@@ -38,7 +38,6 @@ class CalculateAllDialogTest : public GuiTest {
             AddValue(old_, end, value);
             if (end > D(2023, 6, 30)) AddValue(mid_, end, value);
         }
-        ASSERT_TRUE(store().LoadValues().ok());
         AddSettingRow("LOG_AUDIT", "0");
     }
 
@@ -52,8 +51,8 @@ class CalculateAllDialogTest : public GuiTest {
         return dialog.Execute(store());
     }
 
-    Date PortfolioDate(Pid id) { return store().FindPortfolio(id)->PerformanceDate; }
-    Date HoldingDate(Hid id) { return store().FindHolding(id)->PerformanceDate; }
+    Date PortfolioDate(Pid id) { return store().portfolios().FindPortfolio(id)->PerformanceDate; }
+    Date HoldingDate(Hid id) { return store().holdings().FindHolding(id)->PerformanceDate; }
 
     const Date kDate = Date::Ymd(2024, 5, 31);
     Pid alpha_{}, beta_{}, gamma_{};
@@ -128,7 +127,7 @@ TEST_F(CalculateAllDialogTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate)
     EXPECT_EQ(PortfolioDate(alpha_), kDate);
     EXPECT_EQ(HoldingDate(mid_), kDate);
     EXPECT_EQ(PortfolioDate(gamma_), kDate);
-    EXPECT_NE(store().FindHolding(old_)->Figures[kOneYearFigure], NotCalculated);
+    EXPECT_NE(store().holdings().FindHolding(old_)->Figures[kOneYearFigure], NotCalculated);
     // Beta's only investment starts on the date: Beta keeps its figures.
     EXPECT_EQ(HoldingDate(new_), NoDate);
     EXPECT_EQ(PortfolioDate(beta_), NoDate);

@@ -44,7 +44,8 @@ TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
     Reopen();
-    const std::optional<PortfolioRecord> created = store().FindPortfolio(dialog.NewPortfolioId());
+    const std::optional<PortfolioRecord> created =
+        store().portfolios().FindPortfolio(dialog.NewPortfolioId());
     ASSERT_TRUE(created.has_value());
     EXPECT_EQ(created->Name, "Growth");
     EXPECT_TRUE(platform_.messages.empty());
@@ -64,7 +65,7 @@ TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
     });
     EXPECT_EQ(dialog.NewPortfolio(store()), QDialog::Rejected);
     Reopen();
-    EXPECT_TRUE(store().AllPortfolios().empty());
+    EXPECT_TRUE(store().portfolios().AllPortfolios().empty());
 }
 
 TEST_F(PortfolioDialogTest, NameOfBlanksIsAccepted) {
@@ -75,7 +76,7 @@ TEST_F(PortfolioDialogTest, NameOfBlanksIsAccepted) {
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().AllPortfolios().size(), 1u);
+    EXPECT_EQ(store().portfolios().AllPortfolios().size(), 1u);
     EXPECT_TRUE(platform_.messages.empty());
 }
 
@@ -90,18 +91,18 @@ TEST_F(PortfolioDialogTest, CharacterTheTablesCannotHoldIsRefusedByName) {
                   QString::fromUtf8(
                       "The character \"\u2713\" (U+2713) cannot be stored.\nPlease replace it."));
         EXPECT_EQ(shown.focusWidget(), Edit(shown, "descriptionEdit"));
-        EXPECT_TRUE(store().AllPortfolios().empty());
+        EXPECT_TRUE(store().portfolios().AllPortfolios().empty());
         Edit(shown, "descriptionEdit")->setText("Done");
         ClickOk(shown);
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(dialog.NewPortfolioId())->Name, "Caf\u00e9");
+    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.NewPortfolioId())->Name, "Caf\u00e9");
 }
 
 TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
     const Pid id = AddPortfolio("Growth");
-    ASSERT_TRUE(store().RenamePortfolio(id, "Growth", "Stocks").ok());
+    ASSERT_TRUE(store().portfolios().RenamePortfolio(id, "Growth", "Stocks").ok());
     PortfolioDialog dialog(context_);
     OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Update Portfolio");
@@ -114,10 +115,11 @@ TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
         ClickOk(shown);
         EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
     });
-    ASSERT_EQ(dialog.UpdatePortfolio(store(), *store().FindPortfolio(id)), QDialog::Accepted);
+    ASSERT_EQ(dialog.UpdatePortfolio(store(), *store().portfolios().FindPortfolio(id)),
+              QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(id)->Name, "Income");
-    EXPECT_EQ(store().FindPortfolio(id)->Description, "");
+    EXPECT_EQ(store().portfolios().FindPortfolio(id)->Name, "Income");
+    EXPECT_EQ(store().portfolios().FindPortfolio(id)->Description, "");
 }
 
 TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) {
@@ -135,7 +137,7 @@ TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) 
     });
     ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().FindPortfolio(dialog.NewPortfolioId())->Name, "Growth");
+    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.NewPortfolioId())->Name, "Growth");
 }
 
 class NewInvestmentDialogTest : public GuiTest {
@@ -157,7 +159,8 @@ class NewInvestmentDialogTest : public GuiTest {
             ClickOk(shown);
             focus_ = shown.focusWidget() ? shown.focusWidget()->objectName() : QString();
         });
-        const int result = dialog.NewInvestment(store(), *store().FindPortfolio(portfolio_id));
+        const int result =
+            dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio_id));
         new_id_ = dialog.NewHoldingId();
         return result;
     }
@@ -208,7 +211,7 @@ TEST_F(NewInvestmentDialogTest, RefusalsShowTheirMessageFocusTheFieldAndWriteNot
         EXPECT_EQ(focus_, c.focus) << label;
     }
     Reopen();
-    EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
+    EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(portfolio).empty());
 }
 
 TEST_F(NewInvestmentDialogTest, TypedDateAndValueAreStoredExactly) {
@@ -232,7 +235,8 @@ TEST_F(NewInvestmentDialogTest, TypedDateAndValueAreStoredExactly) {
         context_.locale = LocaleFrom(c.locale);
         ASSERT_EQ(RunWith(portfolio, c.typed), QDialog::Accepted) << label;
         Reopen();
-        const std::optional<HoldingRecord> created = store().FindHoldingIn(portfolio, new_id_);
+        const std::optional<HoldingRecord> created =
+            store().holdings().FindHoldingIn(portfolio, new_id_);
         ASSERT_TRUE(created.has_value()) << label;
         EXPECT_EQ(created->Name, c.typed.name.toStdString());
         EXPECT_EQ(created->InceptionDate, c.inception) << label;
@@ -251,7 +255,7 @@ TEST_F(NewInvestmentDialogTest, GermanDateThatDoesNotExistIsRefused) {
             << date.toStdString();
     }
     Reopen();
-    EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
+    EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(portfolio).empty());
 }
 
 TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
@@ -268,10 +272,11 @@ TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) 
         ClickOk(shown);
         EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
     });
-    ASSERT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Accepted);
+    ASSERT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
+              QDialog::Accepted);
     Reopen();
     const std::optional<HoldingRecord> created =
-        store().FindHoldingIn(portfolio, dialog.NewHoldingId());
+        store().holdings().FindHoldingIn(portfolio, dialog.NewHoldingId());
     ASSERT_TRUE(created.has_value());
     EXPECT_EQ(created->InceptionDate, D(2024, 6, 15));
     EXPECT_EQ(created->PerformanceDate, NoDate);
@@ -288,9 +293,10 @@ TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
         ClickOk(shown);
         shown.findChild<QPushButton*>("cancelButton")->click();
     });
-    EXPECT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Rejected);
+    EXPECT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
+              QDialog::Rejected);
     Reopen();
-    EXPECT_TRUE(store().HoldingsOfPortfolio(portfolio).empty());
+    EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(portfolio).empty());
 }
 
 TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
@@ -305,7 +311,8 @@ TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
         EXPECT_TRUE(shown.isVisible());
         EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Bonds");
     });
-    EXPECT_EQ(dialog.NewInvestment(store(), *store().FindPortfolio(portfolio)), QDialog::Rejected);
+    EXPECT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
+              QDialog::Rejected);
 }
 
 }  // namespace

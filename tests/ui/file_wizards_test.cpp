@@ -23,8 +23,6 @@ class FileWizardTest : public GuiTest {
         AddGrowthAndIncome();
         AddTransaction(bonds_, D(2022, 2, 28), "CC", 100);
         AddValue(bonds_, D(2024, 5, 31), 1234.5);
-        ASSERT_TRUE(store().LoadTransactions().ok());
-        ASSERT_TRUE(store().LoadValues().ok());
     }
 
     // Runs the wizard with act. Where act left it open, its caption is kept in stoppedAt_
@@ -119,10 +117,10 @@ TEST_F(FileWizardTest, ImportAddsTheFileToTheChosenInvestment) {
         {"transactionsButton",
          "Date, Type, Amount\r\n1/15/2024, CC, 100.50\r\n2/1/2024, WI, 20\r\n",
          "2 Transaction records were imported successfully.\r\n1 line was skipped: line 1",
-         [&] { return store().TransactionsOfHolding(stocks_).size(); }},
+         [&] { return store().transactions().TransactionsOfHolding(stocks_).size(); }},
         {"valuesButton", "3/31/2024, 1500.25\r\nnot a value\r\n",
          "1 Historical Value records were imported successfully.\r\n1 line was skipped: line 2",
-         [&] { return store().ValuesOfHolding(stocks_).size(); }},
+         [&] { return store().values().ValuesOfHolding(stocks_).size(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -175,7 +173,7 @@ TEST_F(FileWizardTest, ImportRefusesWhatIsMissingOnThePageToMendIt) {
                                     "You must enter a file name\r\nto import.", missing, missing}));
     EXPECT_EQ(platform_.file_dialogs, std::vector<QString>({"Import Files"}));
     EXPECT_EQ(platform_.help_requests, std::vector<QString>({"IMPORT"}));
-    EXPECT_EQ(store().TransactionsOfHolding(bonds_).size(), 2u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(bonds_).size(), 2u);
 }
 
 TEST_F(FileWizardTest, ExportRefusesWhatIsMissingAndKeepsAFileTheUserKeeps) {
@@ -230,8 +228,8 @@ TEST_F(FileWizardTest, ExportPageTwoFollowsTheKindOfData) {
 }
 
 TEST_F(FileWizardTest, WithoutPortfoliosBothWizardsNameWhatIsMissing) {
-    ASSERT_TRUE(store().DeletePortfolio(growth_).ok());
-    ASSERT_TRUE(store().DeletePortfolio(income_).ok());
+    ASSERT_TRUE(store().portfolios().DeletePortfolio(growth_).ok());
+    ASSERT_TRUE(store().portfolios().DeletePortfolio(income_).ok());
     const auto finish = [](QDialog& wizard) {
         EXPECT_EQ(List(wizard, "portfolioList")->count(), 0);
         Click(wizard, "nextButton");

@@ -10,6 +10,7 @@
 
 #include "fakes/fake_platform.h"
 #include "store/data_store_fixture.h"
+#include "ui/platform/observed_store.h"
 #include "ui/platform/ui_context.h"
 
 namespace brevanta::testing {
@@ -77,11 +78,27 @@ class GuiTest : public DataStoreTest {
         PerformanceFigures figures;
         figures.PerformanceDate = D(2024, 5, 31);
         figures.Figures.fill(figure);
-        ASSERT_TRUE(store().StoreHoldingFigures(holding_id, figures).ok());
+        ASSERT_TRUE(store().holdings().StoreHoldingFigures(holding_id, figures).ok());
+    }
+
+    // The store as the windows have it, saying what each write changed. From the first call
+    // on, it holds the store.
+    ObservedStore& observed() {
+        if (!observed_) {
+            observed_ = std::make_unique<ObservedStore>(
+                OpenedDirectory{nullptr, std::move(store_), ""}, dir_.path());
+        }
+        return *observed_;
+    }
+    DataStore& store() override { return observed_ ? observed_->store() : *store_; }
+    void Reopen() {
+        observed_.reset();
+        DataStoreTest::Reopen();
     }
 
     Pid growth_{}, income_{};
     Hid bonds_{}, stocks_{};
+    std::unique_ptr<ObservedStore> observed_;
     FakePlatform platform_;
     FixedClock clock_{Date::Ymd(kTodayYear, 6, 15), TimeOfDay{10, 0, 0}};
     UiContext context_{platform_, Locale::EnUs(), clock_, dir_.path()};

@@ -39,12 +39,11 @@ class InvestmentWindowTest : public GuiTest {
         AddTransaction(fund_, D(2023, 3, 1), "CC", 500);
         AddTransaction(fund_, D(2023, 2, 1), "CC", 300);
         AddTransaction(fund_, D(2023, 4, 1), "DI", 20);
-        ASSERT_TRUE(store().LoadTransactions().ok());
     }
 
     std::unique_ptr<InvestmentWindow> Open(Hid holding_id) {
         auto window = std::make_unique<InvestmentWindow>(
-            context_, store(), *store().FindHoldingIn(growth_, holding_id));
+            context_, observed(), *store().holdings().FindHoldingIn(growth_, holding_id));
         window->show();
         for (const char* list : {"transactionList", "valueList"}) {
             new QAbstractItemModelTester(List(*window, list)->model(),
@@ -122,7 +121,7 @@ TEST_F(InvestmentWindowTest, StoredFiguresShowAsPercentagesAndScaledBars) {
     figures.PerformanceDate = D(2024, 5, 31);
     figures.Figures[kQuarterFigure] = -4.0f;
     figures.Figures[kOneYearFigure] = 2.5f;
-    ASSERT_TRUE(store().StoreHoldingFigures(fund_, figures).ok());
+    ASSERT_TRUE(store().holdings().StoreHoldingFigures(fund_, figures).ok());
     auto window = Open(fund_);
     QWidget* page = window->findChild<QWidget*>("timeWeightedPage");
     const auto bar = [page](const char* name) {
@@ -195,7 +194,7 @@ TEST_F(InvestmentWindowTest, SelectionSurvivesARefillAndARemovalClearsIt) {
     EXPECT_FALSE(Button(*window, "transactionsPanel", "modifyButton")->isEnabled());
     EXPECT_EQ(Label(*window, "dollarWeightedPage", "contributionsLabel"), "1,570.00");
     Reopen();
-    EXPECT_EQ(store().TransactionsOfHolding(fund_).size(), 3u);
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(fund_).size(), 3u);
 }
 
 TEST_F(InvestmentWindowTest, FilesAreImportedAndExportedWithTheirQuestionsAndMessages) {
@@ -303,15 +302,15 @@ TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExa
         ASSERT_TRUE(table.Close().ok());
     }
     Reopen();
-    ASSERT_EQ(store().FindHolding(odd)->InitialAmount, 12.345);
+    ASSERT_EQ(store().holdings().FindHolding(odd)->InitialAmount, 12.345);
     window = Open(odd);
     EXPECT_EQ(Edit(*window, "initialValueEdit")->text(), "12.35");
     Edit(*window, "nameEdit")->setText("Renamed");
     Button(*window, "okButton")->click();
     EXPECT_EQ(window->result(), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().FindHolding(odd)->Name, "Renamed");
-    EXPECT_EQ(store().FindHolding(odd)->InitialAmount, 12.345);
+    EXPECT_EQ(store().holdings().FindHolding(odd)->Name, "Renamed");
+    EXPECT_EQ(store().holdings().FindHolding(odd)->InitialAmount, 12.345);
 }
 
 TEST_F(InvestmentWindowTest, ReportIsOpenedOnlyWhenWrittenAndHelpFollowsThePage) {
@@ -338,7 +337,6 @@ TEST_F(InvestmentWindowTest, ReportIsOpenedOnlyWhenWrittenAndHelpFollowsThePage)
 
 TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWrites) {
     AddValue(fund_, D(2023, 5, 31), 1900);
-    ASSERT_TRUE(store().LoadValues().ok());
     auto window = Open(fund_);
     window->showPage(InvestmentPage::Returns);
     const auto calculate = [&](const char* date, bool detail) {
@@ -359,8 +357,9 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
         EXPECT_NE(Label(*window, page, "quarterLabel"), "n/a");
     }
     EXPECT_EQ(Label(*window, "timeWeightedPage", "quarterLabel"),
-              QString::fromStdString(FigureText(store().FindHolding(fund_)->Figures[kQuarterFigure],
-                                                "#,##0.00", Locale::EnUs())) +
+              QString::fromStdString(
+                  FigureText(store().holdings().FindHolding(fund_)->Figures[kQuarterFigure],
+                             "#,##0.00", Locale::EnUs())) +
                   " %");
 
     BreakTable(File(kHoldingTableFile));
@@ -376,7 +375,6 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
 TEST_F(InvestmentWindowTest, GrowthPageShowsYearsAndChartAndSavesItsReport) {
     AddValue(fund_, D(2023, 12, 31), 2000);
     AddValue(fund_, D(2024, 5, 31), 2100);
-    ASSERT_TRUE(store().LoadValues().ok());
     auto window = Open(fund_);
     window->showPage(InvestmentPage::Growth);
     const auto rows = [&] {

@@ -48,7 +48,7 @@ class OptionsDialogTest : public GuiTest {
     static QPushButton* Button(OptionsDialog& dialog, const char* name) {
         return dialog.findChild<QPushButton*>(name);
     }
-    std::string Stored(const char* key) { return store().FindSetting(key)->Val1; }
+    std::string Stored(const char* key) { return store().settings().FindSetting(key)->Val1; }
 };
 
 TEST_F(OptionsDialogTest, OkWithoutAChangeWritesOnlyTheLoggingAndCancels) {
@@ -99,7 +99,7 @@ TEST_F(OptionsDialogTest, ChangedColumnsAreStoredInTheirNewOrder) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(ColumnNames(store().VisibleColumns()), Texts({"Month", "Inc"}));
+    EXPECT_EQ(ColumnNames(store().settings().VisibleColumns()), Texts({"Month", "Inc"}));
 }
 
 TEST_F(OptionsDialogTest, ClearedLogBoxStoresZeroAndTheNextCalculationLogsNothing) {
@@ -123,10 +123,7 @@ TEST_F(OptionsDialogTest, DigitsOutsideTheListShowAsTwoAndStayUntilChanged) {
     AddSettings("2", "1");
     for (const char* stored : {"9", "x"}) {
         SCOPED_TRACE(stored);
-        SettingRecord digits;
-        digits.Key = NumDecKey;
-        digits.Val1 = stored;
-        ASSERT_TRUE(store().UpdateSetting(digits).ok());
+        ASSERT_TRUE(store().settings().UpdateSetting(NumDecKey, {.Val1 = stored}).ok());
         EXPECT_EQ(RunWithOk([](OptionsDialog& dialog) {
                       EXPECT_EQ(dialog.findChild<QComboBox*>("digitsCombo")->currentText(), "2");
                   }),

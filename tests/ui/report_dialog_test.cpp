@@ -121,8 +121,8 @@ TEST_F(ReportDialogTest, MissingPortfolioOrInvestmentIsRefusedWithTheDialogOpen)
         Click(dialog, "okButton");
     });
     EXPECT_TRUE(stayedOpen_);
-    ASSERT_TRUE(store().DeletePortfolio(growth_).ok());
-    ASSERT_TRUE(store().DeletePortfolio(income_).ok());
+    ASSERT_TRUE(store().portfolios().DeletePortfolio(growth_).ok());
+    ASSERT_TRUE(store().portfolios().DeletePortfolio(income_).ok());
     Run([](ReportDialog& dialog) { Click(dialog, "okButton"); });
     EXPECT_TRUE(stayedOpen_);
     EXPECT_EQ(platform_.Texts(),

@@ -13,6 +13,7 @@
 #include "engine/performance_engine.h"
 #include "reports/investment_returns.h"
 #include "store/file_size_limit.h"
+#include "store/open_store.h"
 #include "store/temp_dir.h"
 #include "ui/calc/calculate_investment_dialog.h"
 #include "ui/detail/investment_window.h"
@@ -70,7 +71,7 @@ class TransactionDialogTest : public GuiTest {
         fund_ = AddHolding(growth_, "Fund", D(1999, 12, 31), 1000);
     }
 
-    HoldingRecord Fund() { return *store().FindHolding(fund_); }
+    HoldingRecord Fund() { return *store().holdings().FindHolding(fund_); }
 
     int RunAdd(std::function<void(TransactionDialog&)> action) {
         TransactionDialog dialog(context_);
@@ -86,14 +87,13 @@ class TransactionDialogTest : public GuiTest {
     // The fund's transactions as the next start of the program reads them, by date.
     std::vector<TransactionRecord> Stored() {
         Reopen();
-        std::vector<TransactionRecord> stored = store().TransactionsOfHolding(fund_);
+        std::vector<TransactionRecord> stored = store().transactions().TransactionsOfHolding(fund_);
         stored.erase(stored.begin());
         return stored;
     }
     Tid AddOne(Date date, const char* type, double amount, const std::string& description) {
         AddTransaction(fund_, date, type, amount, description);
-        EXPECT_TRUE(store().LoadTransactions().ok());
-        return store().TransactionsOfHolding(fund_).back().Id;
+        return store().transactions().TransactionsOfHolding(fund_).back().Id;
     }
 
     Pid growth_{};
@@ -272,8 +272,7 @@ TEST_F(TransactionDialogTest, ModifyShowsTheTransactionAndApplyThenOkReturnsCanc
 TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
     const Tid gone = AddOne(D(2001, 3, 1), "CC", 10, "");
     const Tid kept = AddOne(D(2001, 4, 1), "CC", 20, "");
-    ASSERT_TRUE(store().DeleteTransactions({IdText(gone)}).ok());
-    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().transactions().DeleteTransactions({gone}).ok());
     TransactionDialog dialog(context_);
     ExpectNeverShown(dialog);
     EXPECT_EQ(dialog.ModifyTransaction(store(), Fund(), gone), QDialog::Rejected);
@@ -282,7 +281,7 @@ TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
     // Removed while the dialog is open: the save finds no row to change.
     platform_.messages.clear();
     RunModify(kept, [this, kept](TransactionDialog& shown) {
-        ASSERT_TRUE(store().DeleteTransactions({IdText(kept)}).ok());
+        ASSERT_TRUE(store().transactions().DeleteTransactions({kept}).ok());
         Find(shown, "amountEdit")->setText("30");
         Click(shown, "okButton");
         EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
@@ -339,7 +338,7 @@ TEST_F(TransactionDialogTest, SeriesThatCannotBeStoredWholeLeavesNoneOfItsTransa
 class TransactionEntryWindowTest : public TransactionDialogTest {
   protected:
     std::unique_ptr<InvestmentWindow> Open() {
-        auto window = std::make_unique<InvestmentWindow>(context_, store(), Fund());
+        auto window = std::make_unique<InvestmentWindow>(context_, observed(), Fund());
         window->show();
         return window;
     }
@@ -391,8 +390,7 @@ TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowOrReportsItRe
     EXPECT_EQ(Contributions(*window), "1,065.00");
     EXPECT_EQ(list->selectionModel()->selectedRows().size(), 2);
 
-    ASSERT_TRUE(store().DeleteTransactions({IdText(first)}).ok());
-    ASSERT_TRUE(store().LoadTransactions().ok());
+    ASSERT_TRUE(store().transactions().DeleteTransactions({first}).ok());
     modify->click();
     EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
 }
@@ -420,11 +418,13 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
         Find(shown, "initialValueEdit")->setText("10000");
         Click(shown, "okButton");
     });
-    ASSERT_EQ(investmentDialog.NewInvestment(store(), *store().FindPortfolio(portfolio)),
-              QDialog::Accepted);
+    ASSERT_EQ(
+        investmentDialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
+        QDialog::Accepted);
     const Hid holding = investmentDialog.NewHoldingId();
 
-    InvestmentWindow window(context_, store(), *store().FindHoldingIn(portfolio, holding));
+    InvestmentWindow window(context_, observed(),
+                            *store().holdings().FindHoldingIn(portfolio, holding));
     window.show();
     OnModal<TransactionDialog>([&](TransactionDialog& shown) {
         for (const auto& [date, amount] : contributions) {
@@ -460,31 +460,30 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
     // The same history entered through the store alone, in a directory of its own.
     TempDir other;
     CreateEmptyTables(other);
-    DataStore direct(other.path());
-    ASSERT_TRUE(direct.Load().ok());
+    const std::unique_ptr<DataStore> opened_direct = OpenStore(other.path());
+    ASSERT_TRUE(opened_direct);
+    DataStore& direct = *opened_direct;
     HoldingRecord record;
-    record.PortfolioId = direct.InsertPortfolio("Retirement", " ").value();
+    record.PortfolioId = direct.portfolios().InsertPortfolio("Retirement", " ").value();
     record.Name = "Index Fund";
     record.InceptionDate = inception;
     record.InitialAmount = 10000;
-    record.Id = direct.InsertHolding(record).value();
+    record.Id = direct.holdings().InsertHolding(record).value();
     std::vector<TransactionRecord> flows;
     for (const auto& [date, amount] : contributions) {
         flows.push_back({Tid{}, record.Id, record.PortfolioId, date, "CC", amount, ""});
     }
-    ASSERT_TRUE(direct.InsertTransactions(flows).ok());
+    ASSERT_TRUE(direct.transactions().InsertTransactions(flows).ok());
     for (int month = 1; month <= 12; ++month) {
-        ASSERT_TRUE(direct
+        ASSERT_TRUE(direct.values()
                         .InsertValue({Vid{}, record.Id, record.PortfolioId,
                                       D(2023, month, DaysInMonth(2023, month)), values[month - 1]})
                         .ok());
     }
-    ASSERT_TRUE(direct.LoadTransactions().ok());
-    ASSERT_TRUE(direct.LoadValues().ok());
     PerformanceEngine engine(direct, clock_, other.path());
     ASSERT_EQ(engine.CalculateInvestment(record.Id, D(2023, 12, 31)),
               PerformanceEngine::kCalculated);
-    const HoldingFigures figures = direct.FindHolding(record.Id)->Figures;
+    const HoldingFigures figures = direct.holdings().FindHolding(record.Id)->Figures;
 
     const char* rowLabels[kReturnRowCount] = {"quarterLabel",  "oneYearLabel", "threeYearLabel",
                                               "fiveYearLabel", "tenYearLabel", "inceptionLabel"};

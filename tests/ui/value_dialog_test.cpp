@@ -38,7 +38,7 @@ class ValueDialogTest : public GuiTest {
         fund_ = AddHolding(growth_, "Fund", D(2023, 1, 1), 1000);
     }
 
-    HoldingRecord Fund() { return *store().FindHolding(fund_); }
+    HoldingRecord Fund() { return *store().holdings().FindHolding(fund_); }
 
     int RunAdd(std::function<void(ValueDialog&)> action) {
         ValueDialog dialog(context_);
@@ -54,14 +54,13 @@ class ValueDialogTest : public GuiTest {
     // The fund's values as the next start of the program reads them, by date.
     std::vector<ValueRecord> Stored() {
         Reopen();
-        std::vector<ValueRecord> stored = store().ValuesOfHolding(fund_);
+        std::vector<ValueRecord> stored = store().values().ValuesOfHolding(fund_);
         stored.erase(stored.begin());
         return stored;
     }
     Vid AddOne(Date date, double value) {
         AddValue(fund_, date, value);
-        EXPECT_TRUE(store().LoadValues().ok());
-        return store().ValuesOfHolding(fund_).back().Id;
+        return store().values().ValuesOfHolding(fund_).back().Id;
     }
 
     Pid growth_{};
@@ -156,8 +155,7 @@ TEST_F(ValueDialogTest, ModifyStartsFromTheStoredValueAndRewritesItsRowOnApplyAn
 TEST_F(ValueDialogTest, RemovedOrUnwritableValuesAreReported) {
     const Vid gone = AddOne(D(2023, 3, 31), 1200);
     const Vid kept = AddOne(D(2023, 4, 30), 1250);
-    ASSERT_TRUE(store().DeleteHistoricalValues({IdText(gone)}).ok());
-    ASSERT_TRUE(store().LoadValues().ok());
+    ASSERT_TRUE(store().values().DeleteHistoricalValues({gone}).ok());
     ValueDialog dialog(context_);
     ExpectNeverShown(dialog);
     EXPECT_EQ(dialog.ModifyValue(store(), Fund(), gone), QDialog::Rejected);
@@ -180,7 +178,7 @@ TEST_F(ValueDialogTest, RemovedOrUnwritableValuesAreReported) {
 }
 
 TEST_F(ValueDialogTest, ApplyInTheWindowShowsTheValueAndTheRecentValue) {
-    InvestmentWindow window(context_, store(), Fund());
+    InvestmentWindow window(context_, observed(), Fund());
     window.show();
     OnModal<ValueDialog>([](ValueDialog& shown) {
         TypeDate(shown, "5/31/2024");

@@ -82,7 +82,7 @@ CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
 
 int CalculateAllDialog::Execute(DataStore& store) {
     store_ = &store;
-    portfolios_ = store.AllPortfolios();
+    portfolios_ = store.portfolios().AllPortfolios();
     portfolioList_->clear();
     for (const PortfolioRecord& portfolio : portfolios_) {
         portfolioList_->addItem(QString::fromStdString(portfolio.Name));

@@ -62,13 +62,6 @@ std::vector<std::string> Names(const QListWidget* list) {
     return names;
 }
 
-SettingRecord Setting(const char* key, const QString& value) {
-    SettingRecord setting;
-    setting.Key = key;
-    setting.Val1 = value.toStdString();
-    return setting;
-}
-
 }  // namespace
 
 OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
@@ -199,11 +192,11 @@ QWidget* OptionsDialog::makeLoggingPage() {
 
 int OptionsDialog::Execute(DataStore& store) {
     store_ = &store;
-    Fill(selectedList_, store.VisibleColumns());
-    Fill(availableList_, store.HiddenColumns());
+    Fill(selectedList_, store.settings().VisibleColumns());
+    Fill(availableList_, store.settings().HiddenColumns());
     // The digits in use: a stored value outside 0 to 6 shows as the 2 it stands for.
-    digitsCombo_->setCurrentIndex(store.NumberOfDecimals());
-    auditLogBox_->setChecked(store.AuditLoggingOn());
+    digitsCombo_->setCurrentIndex(store.settings().NumberOfDecimals());
+    auditLogBox_->setChecked(store.settings().AuditLoggingOn());
     return exec();
 }
 
@@ -238,15 +231,23 @@ void OptionsDialog::onSelectedColumnsChanged() {
 void OptionsDialog::onOkClicked() {
     BusyCursor busy(context_.platform);
     const ColumnChoice columns{Names(availableList_), Names(selectedList_)};
-    const bool columnsChanged = ColumnChoiceChanged(store_->VisibleColumns(), columns.shown);
-    const bool digitsChanged = digitsCombo_->currentIndex() != store_->NumberOfDecimals();
-    Status saved = columnsChanged ? StoreColumnChoice(*store_, columns) : Status::Ok();
+    const bool columnsChanged =
+        ColumnChoiceChanged(store_->settings().VisibleColumns(), columns.shown);
+    const bool digitsChanged =
+        digitsCombo_->currentIndex() != store_->settings().NumberOfDecimals();
+    // The three choices are stored together or not at all.
+    DataStore::Change change(*store_, "changing the options");
+    Status saved = change.status();
+    if (saved.ok() && columnsChanged) saved = StoreColumnChoice(*store_, columns);
+    DataStore::Settings& settings = store_->settings();
     if (saved.ok() && digitsChanged) {
-        saved = store_->StoreSetting(Setting(NumDecKey, digitsCombo_->currentText()));
+        saved =
+            settings.StoreSetting(NumDecKey, {.Val1 = digitsCombo_->currentText().toStdString()});
     }
     if (saved.ok()) {
-        saved = store_->StoreSetting(Setting(LogAuditKey, auditLogBox_->isChecked() ? "1" : "0"));
+        saved = settings.StoreSetting(LogAuditKey, {.Val1 = auditLogBox_->isChecked() ? "1" : "0"});
     }
+    if (saved.ok()) saved = change.Commit();
     ShowIfFailed(context_.platform, saved, tr("The options could not be saved."));
     // Even after a failure: the main window then shows what the store holds.
     done(columnsChanged || digitsChanged ? Accepted : Rejected);

@@ -59,7 +59,8 @@ void EntryDialog::prepare(DataStore& store, const HoldingRecord& holding, bool m
     modifying_ = modifying;
     setWindowTitle(caption);
     promptLabel_->setText(prompt);
-    portfolioLabel_->setText(QString::fromStdString(store.PortfolioName(holding.PortfolioId)));
+    portfolioLabel_->setText(
+        QString::fromStdString(store.portfolios().PortfolioName(holding.PortfolioId)));
     holdingLabel_->setText(QString::fromStdString(holding.Name));
 }
 

@@ -22,6 +22,7 @@
 #include "ui/detail/returns_page.h"
 #include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
+#include "ui/platform/observed_store.h"
 #include "ui/reports/open_report.h"
 
 namespace brevanta {
@@ -40,18 +41,19 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-int ShowInvestment(UiContext& context, DataStore& store, const HoldingRecord& holding,
+int ShowInvestment(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
                    InvestmentPage page, QWidget* parent) {
-    InvestmentWindow window(context, store, holding, parent);
+    InvestmentWindow window(context, directory, holding, parent);
     window.showPage(page);
     return window.exec();
 }
 
-InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
+InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
                                    const HoldingRecord& holding, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      store_(store),
+      directory_(directory),
+      store_(directory.store()),
       holding_(holding),
       pages_(new QTabWidget(this)),
       portfolioLabel_(new QLabel(this)),
@@ -59,13 +61,14 @@ InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
       descriptionEdit_(new QLineEdit(this)),
       inceptionDateField_(new DateField(context.locale, this)),
       initialValueEdit_(new QLineEdit(this)),
-      transactionsPanel_(new RecordListPanel(RecordListPanel::Kind::Transactions, context, store,
+      transactionsPanel_(new RecordListPanel(TransactionKind(), context, directory,
                                              holding.PortfolioId, holding.Id, this)),
-      valuesPanel_(new RecordListPanel(RecordListPanel::Kind::Values, context, store,
-                                       holding.PortfolioId, holding.Id, this)),
+      valuesPanel_(new RecordListPanel(ValueKind(), context, directory, holding.PortfolioId,
+                                       holding.Id, this)),
       timeWeightedPage_(new ReturnsPage(ReturnKind::TimeWeighted, context.locale, this)),
       dollarWeightedPage_(new ReturnsPage(ReturnKind::DollarWeighted, context.locale, this)),
-      growthPage_(new GrowthView(context, store, {holding.PortfolioId, holding.Id}, this)) {
+      growthPage_(
+          new GrowthView(context, directory.store(), {holding.PortfolioId, holding.Id}, this)) {
     setObjectName("InvestmentWindow");
     pages_->setObjectName("pages");
     portfolioLabel_->setObjectName("portfolioLabel");
@@ -105,12 +108,19 @@ InvestmentWindow::InvestmentWindow(UiContext& context, DataStore& store,
     connect(reportButton_, &QPushButton::clicked, this, &InvestmentWindow::onGenerateReport);
     connect(okButton_, &QPushButton::clicked, this, &InvestmentWindow::onOkClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    for (RecordListPanel* panel : {transactionsPanel_, valuesPanel_}) {
-        connect(panel, &RecordListPanel::recordsChanged, this, &InvestmentWindow::refillTotals);
-    }
+    connect(&directory_, &ObservedStore::historyChanged, this, &InvestmentWindow::onHistoryChanged);
+    connect(&directory_, &ObservedStore::figuresChanged, this, &InvestmentWindow::onFiguresChanged);
     for (ReturnsPage* page : {timeWeightedPage_, dollarWeightedPage_}) {
         connect(page, &ReturnsPage::calculateRequested, this,
                 &InvestmentWindow::onCalculatePerformance);
+        page->setCalculateEnabled(!directory_.readOnly());
+    }
+    if (directory_.readOnly()) {
+        for (QLineEdit* edit : {nameEdit_, descriptionEdit_, initialValueEdit_}) {
+            edit->setReadOnly(true);
+        }
+        inceptionDateField_->setEnabled(false);
+        okButton_->setEnabled(false);
     }
 
     showFields();
@@ -144,7 +154,7 @@ QWidget* InvestmentWindow::makeValuesPage() {
 
 void InvestmentWindow::showFields() {
     setWindowTitle(tr("Details: %1").arg(Text(holding_.Name)));
-    portfolioLabel_->setText(Text(store_.PortfolioName(holding_.PortfolioId)));
+    portfolioLabel_->setText(Text(store_.portfolios().PortfolioName(holding_.PortfolioId)));
     nameEdit_->setText(Text(holding_.Name));
     descriptionEdit_->setText(Text(holding_.Description));
     inceptionDateField_->setDate(holding_.InceptionDate);
@@ -173,6 +183,19 @@ void InvestmentWindow::showPage(InvestmentPage page) {
     }
 }
 
+void InvestmentWindow::onHistoryChanged(Hid holdingId) {
+    if (holdingId == Hid{} || holdingId == holding_.Id) refillTotals();
+}
+
+void InvestmentWindow::onFiguresChanged() {
+    const auto fresh = store_.holdings().FindHoldingIn(holding_.PortfolioId, holding_.Id);
+    if (!fresh) return;
+    holding_.PerformanceDate = fresh->PerformanceDate;
+    holding_.Figures = fresh->Figures;
+    timeWeightedPage_->showFigures(holding_);
+    dollarWeightedPage_->showFigures(holding_);
+}
+
 void InvestmentWindow::refillTotals() {
     const InvestmentTotals totals = TotalsOf(store_, holding_.Id, context_.clock.Today());
     timeWeightedPage_->showTotals(totals);
@@ -193,11 +216,6 @@ void InvestmentWindow::onCalculatePerformance() {
     ShowIfFailed(context_.platform, engine.status(),
                  tr("The performance figures could not be stored."));
     if (dialog.ShowDetail()) ShowCalculationAudit(context_, engine, holding_, this);
-    if (const auto fresh = store_.FindHoldingIn(holding_.PortfolioId, holding_.Id)) {
-        holding_ = *fresh;
-    }
-    timeWeightedPage_->showFigures(holding_);
-    dollarWeightedPage_->showFigures(holding_);
     growthPage_->resetDate();
 }
 
@@ -267,12 +285,10 @@ void InvestmentWindow::onOkClicked() {
         reject();
         return;
     }
-    HoldingRecord changed = holding_;
-    changed.Name = name;
-    changed.Description = description;
-    changed.InceptionDate = *inception;
-    changed.InitialAmount = valueEdited ? *typed : UnchangedAmount;
-    const StoreResult<int> updated = store_.UpdateHolding(holding_.Id, changed);
+    HoldingChanges changes{name, description, *inception, std::nullopt};
+    // A value left as shown keeps every digit it had beyond those shown.
+    if (valueEdited) changes.InitialAmount = *typed;
+    const StoreResult<int> updated = store_.holdings().UpdateHolding(holding_.Id, changes);
     if (ShowIfFailed(context_.platform, updated.status(),
                      tr("The investment could not be saved."))) {
         return;
@@ -281,7 +297,8 @@ void InvestmentWindow::onOkClicked() {
 }
 
 std::optional<Date> InvestmentWindow::firstTransactionDate() const {
-    const std::vector<TransactionRecord> transactions = store_.TransactionsOfHolding(holding_.Id);
+    const std::vector<TransactionRecord> transactions =
+        store_.transactions().TransactionsOfHolding(holding_.Id);
     // The opening contribution leads the list.
     if (transactions.size() < 2) return std::nullopt;
     return transactions[1].Date;

@@ -15,6 +15,7 @@ namespace brevanta {
 
 class DataStore;
 class DateField;
+class ObservedStore;
 class GrowthView;
 class RecordListPanel;
 class ReturnsPage;
@@ -23,20 +24,20 @@ class ReturnsPage;
 enum class InvestmentPage { Transactions = 1, HistoricalValues = 2, Returns = 3, Growth = 4 };
 
 // Shows the investment detail window at a page, modally; returns Accepted or Rejected. The
-// window writes its changes as they are made, so callers re-read the investment whatever
-// comes back.
-int ShowInvestment(UiContext& context, DataStore& store, const HoldingRecord& holding,
+// window writes its changes as they are made.
+int ShowInvestment(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
                    InvestmentPage page, QWidget* parent);
 
 // One investment: its own fields, its transactions and historical values (written to the
-// store as they change), and its stored returns. OK writes the investment's own fields;
-// Cancel drops only those edits.
+// store as they change), and its stored returns, all following the store. OK writes the
+// investment's own fields; Cancel drops only those edits. A directory open for reading only
+// is shown, never changed.
 class InvestmentWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // REQUIRES: store outlives the window.
-    InvestmentWindow(UiContext& context, DataStore& store, const HoldingRecord& holding,
+    // REQUIRES: directory outlives the window.
+    InvestmentWindow(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
                      QWidget* parent = nullptr);
 
     void showPage(InvestmentPage page);
@@ -46,6 +47,8 @@ class InvestmentWindow : public QDialog {
     void onGenerateReport();
     void onHelpClicked();
     void onOkClicked();
+    void onHistoryChanged(Hid holdingId);
+    void onFiguresChanged();
     void refillTotals();
 
   private:
@@ -57,6 +60,7 @@ class InvestmentWindow : public QDialog {
     std::optional<Date> firstTransactionDate() const;
 
     UiContext& context_;
+    ObservedStore& directory_;
     DataStore& store_;
     HoldingRecord holding_;
     QString shownInitialValue_;

@@ -110,7 +110,7 @@ void NewInvestmentDialog::onOkClicked() {
     holding.Description = descriptionEdit_->text().toStdString();
     holding.InceptionDate = *inceptionDate;
     holding.InitialAmount = *value;
-    const StoreResult<Hid> inserted = store_->InsertHolding(holding);
+    const StoreResult<Hid> inserted = store_->holdings().InsertHolding(holding);
     if (ShowIfFailed(context_.platform, inserted.status(), tr("Could not save the investment.")))
         return;
     newHoldingId_ = inserted.value();

@@ -89,9 +89,9 @@ void PortfolioDialog::onOkClicked() {
 bool PortfolioDialog::save(const std::string& name, const std::string& description) {
     Status status;
     if (mode_ == Mode::Update) {
-        status = store_->RenamePortfolio(portfolioId_, name, description).status();
+        status = store_->portfolios().RenamePortfolio(portfolioId_, name, description).status();
     } else {
-        const StoreResult<Pid> inserted = store_->InsertPortfolio(name, description);
+        const StoreResult<Pid> inserted = store_->portfolios().InsertPortfolio(name, description);
         status = inserted.status();
         if (inserted.ok()) newPortfolioId_ = inserted.value();
     }

@@ -11,70 +11,30 @@
 
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
-#include "ui/detail/transaction_dialog.h"
-#include "ui/detail/value_dialog.h"
 #include "ui/platform/dialog_buttons.h"
 #include "ui/platform/file_filters.h"
+#include "ui/platform/observed_store.h"
 #include "ui/platform/text_table_model.h"
 
 namespace brevanta {
 
-namespace {
-
-QList<TextTableModel::Column> ColumnsOf(RecordListPanel::Kind kind) {
-    const Qt::Alignment left = Qt::AlignLeft;
-    const Qt::Alignment right = Qt::AlignRight;
-    if (kind == RecordListPanel::Kind::Transactions) {
-        return {{RecordListPanel::tr("Date"), left},
-                {RecordListPanel::tr("Transaction"), left},
-                {RecordListPanel::tr("Amount"), right},
-                {RecordListPanel::tr("Description"), left}};
-    }
-    return {{RecordListPanel::tr("Date"), left}, {RecordListPanel::tr("Value"), right}};
-}
-
-// Date, then type and amount for transactions, value for values; the rest do not sort.
-int SortableColumns(RecordListPanel::Kind kind) {
-    return kind == RecordListPanel::Kind::Transactions ? 3 : 2;
-}
-
-TransactionOrder TransactionOrderOf(int column, bool descending) {
-    switch (column) {
-        case 1:
-            return descending ? TransactionOrder::TypeDescending : TransactionOrder::TypeAscending;
-        case 2:
-            return descending ? TransactionOrder::AmountDescending
-                              : TransactionOrder::AmountAscending;
-        default:
-            return descending ? TransactionOrder::DateDescending : TransactionOrder::DateAscending;
-    }
-}
-
-ValueOrder ValueOrderOf(int column, bool descending) {
-    if (column == 1) return descending ? ValueOrder::ValueDescending : ValueOrder::ValueAscending;
-    return descending ? ValueOrder::DateDescending : ValueOrder::DateAscending;
-}
-
-}  // namespace
-
-RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store, Pid portfolioId,
-                                 Hid holdingId, QWidget* parent)
+RecordListPanel::RecordListPanel(RecordKind kind, UiContext& context, ObservedStore& directory,
+                                 Pid portfolioId, Hid holdingId, QWidget* parent)
     : QWidget(parent),
-      kind_(kind),
+      kind_(std::move(kind)),
       context_(context),
-      store_(store),
+      directory_(directory),
       portfolioId_(portfolioId),
       holdingId_(holdingId),
-      model_(new TextTableModel(ColumnsOf(kind), this)),
+      model_(new TextTableModel(kind_.columns, this)),
       list_(new QTreeView(this)),
       addButton_(NamedButton(tr("Add..."), "addButton", this)),
       modifyButton_(NamedButton(tr("Modify..."), "modifyButton", this)),
       removeButton_(NamedButton(tr("Remove"), "removeButton", this)),
       importButton_(NamedButton(tr("Import..."), "importButton", this)),
       exportButton_(NamedButton(tr("Export..."), "exportButton", this)) {
-    const bool transactions = kind == Kind::Transactions;
-    setObjectName(transactions ? "transactionsPanel" : "valuesPanel");
-    list_->setObjectName(transactions ? "transactionList" : "valueList");
+    setObjectName(kind_.panelName);
+    list_->setObjectName(kind_.listName);
     list_->setModel(model_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -84,12 +44,10 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setSectionsClickable(true);
     list_->header()->setSortIndicatorShown(true);
-    // The description takes what is left; a value column that wide would part the value
-    // from its date.
-    list_->header()->setStretchLastSection(transactions);
-    list_->setColumnWidth(0, 90);
-    list_->setColumnWidth(1, transactions ? 230 : 120);
-    if (transactions) list_->setColumnWidth(2, 110);
+    list_->header()->setStretchLastSection(kind_.stretchLastColumn);
+    for (size_t column = 0; column < kind_.columnWidths.size(); ++column) {
+        list_->setColumnWidth(static_cast<int>(column), kind_.columnWidths[column]);
+    }
 
     // Enter belongs to the window's default button, whichever of these has the focus.
     for (QPushButton* button :
@@ -98,10 +56,12 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     }
     modifyButton_->setEnabled(false);
     removeButton_->setEnabled(false);
-    modifyButton_->setToolTip(transactions ? tr("Modify the selected transaction")
-                                           : tr("Modify the selected value"));
-    removeButton_->setToolTip(transactions ? tr("Remove the selected transaction")
-                                           : tr("Remove the selected value"));
+    modifyButton_->setToolTip(kind_.modifyTip);
+    removeButton_->setToolTip(kind_.removeTip);
+    // A directory open for reading only shows its rows and exports them, nothing more.
+    for (QPushButton* button : {addButton_, importButton_}) {
+        button->setEnabled(!directory_.readOnly());
+    }
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {addButton_, modifyButton_, removeButton_}) {
@@ -115,6 +75,7 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     layout->addWidget(list_);
     layout->addLayout(buttons);
 
+    connect(&directory_, &ObservedStore::historyChanged, this, &RecordListPanel::onHistoryChanged);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecordListPanel::onSelectionChanged);
     connect(list_->header(), &QHeaderView::sectionClicked, this, &RecordListPanel::onHeaderClicked);
@@ -126,26 +87,26 @@ RecordListPanel::RecordListPanel(Kind kind, UiContext& context, DataStore& store
     connect(exportButton_, &QPushButton::clicked, this, &RecordListPanel::onExportClicked);
 }
 
-std::vector<TextRow> RecordListPanel::rows() const {
-    if (kind_ == Kind::Transactions) {
-        return BuildTransactionRows(store_, holdingId_,
-                                    TransactionOrderOf(sortKey_.column, sortKey_.descending),
-                                    context_.locale);
-    }
-    return BuildValueRows(store_, holdingId_, ValueOrderOf(sortKey_.column, sortKey_.descending),
-                          context_.locale);
-}
-
 void RecordListPanel::refill() {
     restoring_ = true;
-    model_->setRows(rows());
-    list_->header()->setSortIndicator(
-        sortKey_.column, sortKey_.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    model_->setRows(kind_.rows(directory_.store(), holdingId_, sortKey_.column, sortKey_.descending,
+                               context_.locale));
+    showSortIndicator();
     restoreSelection();
     restoring_ = false;
 }
 
+void RecordListPanel::onHistoryChanged(Hid holdingId) {
+    if (holdingId == Hid{} || holdingId == holdingId_) refill();
+}
+
+void RecordListPanel::showSortIndicator() {
+    list_->header()->setSortIndicator(
+        sortKey_.column, sortKey_.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
 void RecordListPanel::restoreSelection() {
+    const bool writable = !directory_.readOnly();
     if (selectedIds_.empty()) {
         modifyButton_->setEnabled(false);
         removeButton_->setEnabled(false);
@@ -153,32 +114,32 @@ void RecordListPanel::restoreSelection() {
     }
     QItemSelection selection;
     for (int row = 0; row < model_->rowCount(); ++row) {
-        const QModelIndex index = model_->index(row, 0);
-        const IdNumber id = index.data(TextTableModel::IdRole).toLongLong();
-        if (std::find(selectedIds_.begin(), selectedIds_.end(), id) != selectedIds_.end()) {
-            selection.select(index, model_->index(row, model_->columnCount() - 1));
+        if (std::find(selectedIds_.begin(), selectedIds_.end(), model_->row(row).id) !=
+            selectedIds_.end()) {
+            selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
         }
     }
     list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    modifyButton_->setEnabled(writable);
+    removeButton_->setEnabled(writable);
 }
 
 void RecordListPanel::onSelectionChanged() {
     if (restoring_) return;
     selectedIds_.clear();
     for (int row = 0; row < model_->rowCount(); ++row) {
-        if (list_->selectionModel()->isRowSelected(row)) {
-            selectedIds_.push_back(model_->index(row, 0).data(TextTableModel::IdRole).toLongLong());
-        }
+        if (list_->selectionModel()->isRowSelected(row))
+            selectedIds_.push_back(model_->row(row).id);
     }
-    modifyButton_->setEnabled(!selectedIds_.empty());
-    removeButton_->setEnabled(!selectedIds_.empty());
+    const bool enabled = !selectedIds_.empty() && !directory_.readOnly();
+    modifyButton_->setEnabled(enabled);
+    removeButton_->setEnabled(enabled);
 }
 
 void RecordListPanel::onHeaderClicked(int column) {
-    if (column >= SortableColumns(kind_)) {
+    if (column >= kind_.sortableColumns) {
         // The header turned its indicator; put back the order the rows have.
-        list_->header()->setSortIndicator(
-            sortKey_.column, sortKey_.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        showSortIndicator();
         return;
     }
     // A second click on the column turns its order; a first click sorts ascending.
@@ -188,76 +149,31 @@ void RecordListPanel::onHeaderClicked(int column) {
     refill();
 }
 
-void RecordListPanel::onAddClicked() { runEntryDialog(std::nullopt); }
+void RecordListPanel::onAddClicked() { runEntryDialog({}); }
 
 // With several rows selected, the first in list order is changed.
 void RecordListPanel::onModifyClicked() {
-    if (!selectedIds_.empty()) runEntryDialog(selectedIds_.front());
+    if (!selectedIds_.empty() && !directory_.readOnly()) runEntryDialog(selectedIds_.front());
 }
 
-void RecordListPanel::runEntryDialog(std::optional<IdNumber> id) {
-    const std::optional<HoldingRecord> holding = store_.FindHoldingIn(portfolioId_, holdingId_);
-    if (!holding) return;
-    if (kind_ == Kind::Transactions) {
-        TransactionDialog dialog(context_, this);
-        connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
-        if (id) {
-            dialog.ModifyTransaction(store_, *holding, static_cast<Tid>(*id));
-        } else {
-            dialog.AddTransaction(store_, *holding);
-        }
-    } else {
-        ValueDialog dialog(context_, this);
-        connect(&dialog, &EntryDialog::saved, this, &RecordListPanel::showChangedRecords);
-        if (id) {
-            dialog.ModifyValue(store_, *holding, static_cast<Vid>(*id));
-        } else {
-            dialog.AddValue(store_, *holding);
-        }
-    }
-}
-
-// Every save of an entry dialog, by Apply or OK, comes here whatever the dialog returns.
-void RecordListPanel::showChangedRecords() {
-    refill();
-    emit recordsChanged();
-}
-
-std::vector<std::string> RecordListPanel::selectedIdTexts() const {
-    std::vector<std::string> ids;
-    for (IdNumber id : selectedIds_) ids.push_back(std::to_string(id));
-    return ids;
+void RecordListPanel::runEntryDialog(const RowId& id) {
+    DataStore& store = directory_.store();
+    const std::optional<HoldingRecord> holding =
+        store.holdings().FindHoldingIn(portfolioId_, holdingId_);
+    if (holding) kind_.enter(context_, store, *holding, id, this);
 }
 
 void RecordListPanel::onRemoveClicked() {
     if (selectedIds_.empty()) return;
-    const bool transactions = kind_ == Kind::Transactions;
-    const QString caption = transactions ? tr("Remove Transaction") : tr("Remove Historical Value");
-    const QString question =
-        transactions ? tr("Are you sure you want to remove the selected transaction(s)?")
-                     : tr("Are you sure you want to remove the selected value(s)?");
-    if (!context_.platform.AskYesNo(caption, question)) return;
+    if (!context_.platform.AskYesNo(kind_.removeCaption, kind_.removeQuestion)) return;
     BusyCursor busy(context_.platform);
-    const StoreResult<int> removed = transactions
-                                         ? store_.DeleteTransactions(selectedIdTexts())
-                                         : store_.DeleteHistoricalValues(selectedIdTexts());
-    selectedIds_.clear();
-    reloadAfterChange();
+    const std::vector<RowId> removing = std::exchange(selectedIds_, {});
+    const StoreResult<int> removed = kind_.remove(directory_.store(), removing);
     ShowIfFailed(context_.platform, removed.status(), tr("The selection could not be removed."));
 }
 
-void RecordListPanel::reloadAfterChange() {
-    const Status reloaded =
-        kind_ == Kind::Transactions ? store_.LoadTransactions() : store_.LoadValues();
-    showChangedRecords();
-    ShowIfFailed(context_.platform, reloaded);
-}
-
 void RecordListPanel::onImportClicked() {
-    const bool transactions = kind_ == Kind::Transactions;
-    const QString path = context_.platform.OpenFileName(
-        transactions ? tr("Import Transactions") : tr("Import Historical Values"),
-        TextFilesFilter());
+    const QString path = context_.platform.OpenFileName(kind_.importTitle, TextFilesFilter());
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
         context_.platform.ShowPlain(
@@ -265,31 +181,22 @@ void RecordListPanel::onImportClicked() {
         return;
     }
     BusyCursor busy(context_.platform);
-    const Outcome imported = run(path, &ImportExportEngine::ImportTransactions,
-                                 &ImportExportEngine::ImportHistoricalValues);
-    showChangedRecords();
-    ShowOutcome(context_.platform, imported.status, imported.message);
+    runEngine(path, kind_.importRun);
 }
 
 void RecordListPanel::onExportClicked() {
-    const bool transactions = kind_ == Kind::Transactions;
-    const QString path = context_.platform.SaveFileName(
-        transactions ? tr("Export Transactions") : tr("Export Historical Values"), QString(),
-        TextFilesFilter());
+    const QString path =
+        context_.platform.SaveFileName(kind_.exportTitle, QString(), TextFilesFilter());
     if (path.isEmpty()) return;
     if (!ReplaceConfirmed(context_.platform, path)) return;
     BusyCursor busy(context_.platform);
-    const Outcome exported = run(path, &ImportExportEngine::ExportTransactions,
-                                 &ImportExportEngine::ExportHistoricalValues);
-    ShowOutcome(context_.platform, exported.status, exported.message);
+    runEngine(path, kind_.exportRun);
 }
 
-RecordListPanel::Outcome RecordListPanel::run(const QString& path, EngineRun forTransactions,
-                                              EngineRun forValues) {
-    ImportExportEngine engine(store_);
-    const EngineRun operation = kind_ == Kind::Transactions ? forTransactions : forValues;
-    const Status status = (engine.*operation)(portfolioId_, holdingId_, path.toStdString());
-    return {status, QString::fromStdString(engine.ResultMessage())};
+void RecordListPanel::runEngine(const QString& path, RecordKind::EngineRun run) {
+    ImportExportEngine engine(directory_.store());
+    const Status status = (engine.*run)(portfolioId_, holdingId_, path.toStdString());
+    ShowOutcome(context_.platform, status, QString::fromStdString(engine.ResultMessage()));
 }
 
 }  // namespace brevanta

@@ -122,4 +122,6 @@ void ReturnsPage::showTotals(const InvestmentTotals& totals) {
     }
 }
 
+void ReturnsPage::setCalculateEnabled(bool enabled) { calculateButton_->setEnabled(enabled); }
+
 }  // namespace brevanta

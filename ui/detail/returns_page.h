@@ -24,6 +24,7 @@ class ReturnsPage : public QWidget {
 
     void showFigures(const HoldingRecord& holding);
     void showTotals(const InvestmentTotals& totals);
+    void setCalculateEnabled(bool enabled);
 
   signals:
     void calculateRequested();

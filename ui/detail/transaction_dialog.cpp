@@ -92,7 +92,8 @@ int TransactionDialog::AddTransaction(DataStore& store, const HoldingRecord& hol
 
 int TransactionDialog::ModifyTransaction(DataStore& store, const HoldingRecord& holding,
                                          Tid transactionId) {
-    const std::optional<TransactionRecord> transaction = store.FindTransaction(transactionId);
+    const std::optional<TransactionRecord> transaction =
+        store.transactions().FindTransaction(transactionId);
     if (!transaction) {
         context_.platform.ShowError(missingMessage());
         return Rejected;
@@ -160,12 +161,15 @@ bool TransactionDialog::save() {
     record.Amount = *amount;
     record.Description = descriptionEdit_->text().toStdString();
     const bool saved =
-        modifying() ? updated([&] { return store_->UpdateTransaction(transactionId_, record); },
-                              tr("The transaction could not be saved."))
+        modifying() ? updated(
+                          [&] {
+                              return store_->transactions().UpdateTransaction(
+                                  transactionId_,
+                                  {record.Date, record.Type, record.Amount, record.Description});
+                          },
+                          tr("The transaction could not be saved."))
                     : insert(record, *dates);
-    if (!saved) return false;
-    ShowIfFailed(context_.platform, store_->LoadTransactions());
-    return true;
+    return saved;
 }
 
 std::optional<std::vector<Date>> TransactionDialog::typedDates(Date date) {
@@ -186,7 +190,8 @@ bool TransactionDialog::insert(const TransactionRecord& record, const std::vecto
     const QString failure =
         series.size() == 1 ? tr("The transaction could not be saved.")
                            : tr("None of the %1 transactions could be saved.").arg(series.size());
-    if (!written([&] { return store_->InsertTransactions(series); }, failure)) return false;
+    if (!written([&] { return store_->transactions().InsertTransactions(series); }, failure))
+        return false;
     ++insertSaves_;
     return true;
 }

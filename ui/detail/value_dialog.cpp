@@ -25,7 +25,7 @@ int ValueDialog::AddValue(DataStore& store, const HoldingRecord& holding) {
 }
 
 int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, Vid valueId) {
-    const std::optional<ValueRecord> value = store.FindValue(valueId);
+    const std::optional<ValueRecord> value = store.values().FindValue(valueId);
     if (!value) {
         context_.platform.ShowError(missingMessage());
         return Rejected;
@@ -60,12 +60,14 @@ bool ValueDialog::save() {
     record.Value = *amount;
     const QString failure = tr("The value could not be saved.");
     if (modifying()) {
-        // The store reloads its values after an update that changed a row.
-        return updated([&] { return store_->UpdateHistoricalValue(valueId_, record); }, failure);
+        return updated(
+            [&] {
+                return store_->values().UpdateHistoricalValue(valueId_,
+                                                              {record.Date, record.Value});
+            },
+            failure);
     }
-    if (!written([&] { return store_->InsertValue(record); }, failure)) return false;
-    ShowIfFailed(context_.platform, store_->LoadValues());
-    return true;
+    return written([&] { return store_->values().InsertValue(record); }, failure);
 }
 
 void ValueDialog::clearForNextEntry() {

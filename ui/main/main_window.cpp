@@ -21,8 +21,8 @@
 #include "reports/portfolio_tree_rows.h"
 #include "reports/report_writer.h"
 #include "store/data_directory.h"
+#include "store/data_directory_opening.h"
 #include "store/data_store.h"
-#include "store/directory_claim.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/calc/options_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
@@ -31,6 +31,7 @@
 #include "ui/main/caption_strip.h"
 #include "ui/main/portfolio_growth_window.h"
 #include "ui/main/portfolio_tree_model.h"
+#include "ui/platform/observed_store.h"
 #include "ui/platform/text_table_model.h"
 #include "ui/reports/open_report.h"
 #include "ui/reports/report_dialog.h"
@@ -166,7 +167,7 @@ QAction* MainWindow::makeAction(const char* name, const QString& caption,
     if (slot) {
         connect(action, &QAction::triggered, this, [this, slot] {
             // Before the store is loaded (or after it failed to) there is nothing to act on.
-            if (store_) (this->*slot)();
+            if (directory_) (this->*slot)();
         });
     } else {
         action->setEnabled(false);  // its command is not available in this release
@@ -336,7 +337,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (store_) {
+    if (directory_) {
         QSettings settings;
         settings.setValue(kGeometryKey, saveGeometry());
         settings.setValue(kSplitterKey, splitter_->saveState());
@@ -350,52 +351,78 @@ void MainWindow::onFirstActivation() {
 }
 
 bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Opening opening) {
-    if (!createTablesIfWanted(directory)) return false;
     Platform& platform = context_.platform;
     const QString path = Text(directory.string());
-    // Opening the directory shown again keeps its claim; another claim of this window's
-    // own would only stand in its way.
-    std::unique_ptr<DirectoryClaim> claim;
-    if (!store_ || directory != context_.data_directory) {
-        const Status claimed = DirectoryClaim::Take(
-            directory.string(), DirectoryClaim::Claimant::Application, {}, claim);
-        if (ShowIfFailed(platform, claimed)) return false;
+    // The directory shown is open already: the opening only reads it again.
+    if (directory_ && directory == directory_->path()) {
+        directory_.reset();
     }
-    auto store = std::make_unique<DataStore>(directory.string());
+    OpeningRequest request;
+    request.directory = directory.string();
+    request.purpose = OpeningRequest::Purpose::Application;
+    request.create_tables = [&] {
+        return platform.AskYesNo(kApplicationTitle,
+                                 tr("There is no Brevanta data in %1. Create it?").arg(path));
+    };
+    OpenedDirectory opened;
     BusyCursor busy(platform);
-    if (const Status loaded = store->Load(); !loaded.ok()) {
+    OpeningStage failed_at = OpeningStage::Tables;
+    const Status status = OpenDataDirectory(request, &opened, &failed_at);
+    if (failed_at == OpeningStage::Tables) {
+        if (!status.ok() && !status.IsNotFound()) platform.ShowError(Text(status.message()));
+        if (!status.ok()) return false;  // declined, or the tables could not be made
+    }
+    if (failed_at == OpeningStage::Claim) {
+        platform.ShowError(Text(status.message()));
+        return false;
+    }
+    if (!status.ok()) {
         if (opening == Opening::AtStartUp) {
-            platform.ShowPlain(DataUnavailableMessage, Text(loaded.message()));
+            platform.ShowPlain(DataUnavailableMessage, Text(status.message()));
         } else {
             platform.ShowError(
-                tr("The data in %1 cannot be read.\n\n%2").arg(path, Text(loaded.message())));
+                tr("The data in %1 cannot be read.\n\n%2").arg(path, Text(status.message())));
         }
         return false;
     }
-    store_ = std::move(store);
-    if (claim) claim_ = std::move(claim);
+    directory_ = std::make_unique<ObservedStore>(std::move(opened), directory);
     context_.data_directory = directory;
     QSettings().setValue(kDataDirectoryKey, path);
+    followStore();
     showStore();
+    if (directory_->readOnly()) platform.ShowPlain(directory_->readOnlyReason());
     return true;
 }
 
-bool MainWindow::createTablesIfWanted(const std::filesystem::path& directory) {
-    const std::string path = directory.string();
-    if (HoldsAnyTable(path)) return true;
-    Platform& platform = context_.platform;
-    if (!platform.AskYesNo(kApplicationTitle,
-                           tr("There is no Brevanta data in %1. Create it?").arg(Text(path)))) {
-        return false;
-    }
-    const Status installed = InstallDataDirectory(path);
-    if (!installed.ok()) platform.ShowError(Text(installed.message()));
-    return installed.ok();
+void MainWindow::followStore() {
+    const ObservedStore* directory = directory_.get();
+    connect(directory, &ObservedStore::portfoliosChanged, this, &MainWindow::onPortfoliosChanged);
+    connect(directory, &ObservedStore::holdingsChanged, this, &MainWindow::onPortfoliosChanged);
+    connect(directory, &ObservedStore::figuresChanged, this, &MainWindow::refillInvestmentList);
+    // The recent values come from the histories.
+    connect(directory, &ObservedStore::historyChanged, this, &MainWindow::refillInvestmentList);
+    connect(directory, &ObservedStore::settingsChanged, this, [this] {
+        applyNumberFormat();
+        buildColumns();
+        refillInvestmentList();
+    });
 }
 
+void MainWindow::onPortfoliosChanged() {
+    treeModel_->follow(BuildPortfolioTree(store()));
+    // The list shows the portfolio of the current node, if one is left.
+    const QModelIndex node = portfolioTree_->currentIndex();
+    fillInvestmentList(node.isValid() ? PortfolioTreeModel::portfolioId(node) : Pid{});
+}
+
+DataStore& MainWindow::store() { return directory_->store(); }
+
+void MainWindow::refillInvestmentList() { fillInvestmentList(currentPortfolioId_); }
+
 void MainWindow::showStore() {
-    setWindowTitle(
-        QStringLiteral("%1 - %2").arg(kApplicationTitle, Text(context_.data_directory.string())));
+    const QString title =
+        QStringLiteral("%1 - %2").arg(kApplicationTitle, Text(directory_->path().string()));
+    setWindowTitle(directory_->readOnly() ? tr("%1 (read-only)").arg(title) : title);
     applyNumberFormat();
     buildColumns();
     fillTree();
@@ -406,12 +433,15 @@ void MainWindow::showStore() {
     totalLabel_->setCaption({});
     const QModelIndex first = treeModel_->index(0, 0);
     if (first.isValid()) portfolioTree_->setCurrentIndex(first);
+    updateWriteActions();
 }
 
-void MainWindow::applyNumberFormat() { numberFormat_ = FigurePattern(store_->NumberOfDecimals()); }
+void MainWindow::applyNumberFormat() {
+    numberFormat_ = FigurePattern(store().settings().NumberOfDecimals());
+}
 
 void MainWindow::buildColumns() {
-    columns_ = store_->VisibleColumns();
+    columns_ = store().settings().VisibleColumns();
     const std::vector<ListColumn> columns = ListColumns(columns_);
     QList<TextTableModel::Column> captions;
     for (const ListColumn& column : columns) {
@@ -426,14 +456,14 @@ void MainWindow::buildColumns() {
 }
 
 void MainWindow::fillTree() {
-    treeModel_->setPortfolios(BuildPortfolioTree(*store_));
+    treeModel_->setPortfolios(BuildPortfolioTree(store()));
     portfolioTree_->setFocus();
 }
 
 void MainWindow::fillInvestmentList(Pid portfolioId) {
     // The list and the current portfolio stay in step, whoever refills the list.
     currentPortfolioId_ = portfolioId;
-    InvestmentList list = BuildInvestmentList(*store_, portfolioId, columns_, numberFormat_,
+    InvestmentList list = BuildInvestmentList(store(), portfolioId, columns_, numberFormat_,
                                               context_.locale, context_.clock.Today());
     listModel_->setRows(std::move(list.rows));
     totalLabel_->setCaption(Text(list.caption));
@@ -448,7 +478,7 @@ QModelIndex MainWindow::visibleCurrentNode() const {
 
 void MainWindow::onCurrentNodeChanged() {
     const QModelIndex node = portfolioTree_->currentIndex();
-    if (!node.isValid() || !store_) return;
+    if (!node.isValid() || !directory_) return;
     const bool investment = PortfolioTreeModel::isInvestment(node);
     const QModelIndex portfolio = PortfolioTreeModel::portfolioOf(node);
     setInvestmentActionsEnabled(investment);
@@ -458,11 +488,21 @@ void MainWindow::onCurrentNodeChanged() {
 }
 
 void MainWindow::setInvestmentActionsEnabled(bool enabled) {
-    for (QAction* action : {historyAction_, performanceAction_, cutAction_, copyAction_,
-                            investmentDetailReportAction_}) {
+    for (QAction* action : {historyAction_, performanceAction_, investmentDetailReportAction_}) {
         action->setEnabled(enabled);
     }
+    for (QAction* action : {cutAction_, copyAction_}) action->setEnabled(enabled && mayWrite());
     updatePasteEnabled();
+}
+
+bool MainWindow::mayWrite() const { return directory_ && !directory_->readOnly(); }
+
+void MainWindow::updateWriteActions() {
+    for (QAction* action : {newPortfolioAction_, newInvestmentAction_, deleteAction_, importAction_,
+                            calculateAction_, optionsAction_}) {
+        action->setEnabled(mayWrite());
+    }
+    setInvestmentActionsEnabled(PortfolioTreeModel::isInvestment(visibleCurrentNode()));
 }
 
 void MainWindow::updateHints(const QString& portfolioName, const QString& investmentName) {
@@ -483,11 +523,7 @@ void MainWindow::updateHints(const QString& portfolioName, const QString& invest
 
 void MainWindow::onNewPortfolio() {
     PortfolioDialog dialog(context_, this);
-    if (dialog.NewPortfolio(*store_) != QDialog::Accepted) return;
-    BusyCursor busy(context_.platform);
-    if (const auto created = store_->FindPortfolio(dialog.NewPortfolioId())) {
-        treeModel_->addPortfolio(created->Id, Text(created->Name));
-    }
+    dialog.NewPortfolio(store());
 }
 
 void MainWindow::onNewInvestment() {
@@ -495,15 +531,10 @@ void MainWindow::onNewInvestment() {
     if (!node.isValid()) return;
     const QPersistentModelIndex portfolioNode = PortfolioTreeModel::portfolioOf(node);
     const std::optional<PortfolioRecord> portfolio =
-        store_->FindPortfolio(PortfolioTreeModel::portfolioId(portfolioNode));
+        store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(portfolioNode));
     if (!portfolio) return;
     NewInvestmentDialog dialog(context_, this);
-    if (dialog.NewInvestment(*store_, *portfolio) != QDialog::Accepted) return;
-    BusyCursor busy(context_.platform);
-    if (const auto created = store_->FindHoldingIn(portfolio->Id, dialog.NewHoldingId())) {
-        treeModel_->addInvestment(portfolioNode, created->Id, Text(created->Name));
-    }
-    fillInvestmentList(portfolio->Id);
+    dialog.NewInvestment(store(), *portfolio);
 }
 
 void MainWindow::onDetails() {
@@ -515,22 +546,18 @@ void MainWindow::onDetails() {
         return;
     }
     const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
-    const std::optional<PortfolioRecord> portfolio = store_->FindPortfolio(portfolioId);
+    const std::optional<PortfolioRecord> portfolio =
+        store().portfolios().FindPortfolio(portfolioId);
     if (!portfolio) return;
-    const QPersistentModelIndex kept = node;
     PortfolioDialog dialog(context_, this);
-    if (dialog.UpdatePortfolio(*store_, *portfolio) != QDialog::Accepted) return;
-    if (const auto renamed = store_->FindPortfolio(portfolioId)) {
-        treeModel_->rename(kept, Text(renamed->Name));
-        // The caption above the list names the portfolio too.
-        if (portfolioId == currentPortfolioId_) fillInvestmentList(portfolioId);
-    }
+    dialog.UpdatePortfolio(store(), *portfolio);
 }
 
 void MainWindow::onInvestmentRowDoubleClicked(const QModelIndex& row) {
     // The "Total" line carries no investment.
-    const Hid holdingId{row.data(TextTableModel::IdRole).toLongLong()};
-    const QModelIndex node = treeModel_->investmentNode(currentPortfolioId_, holdingId);
+    const Hid* holdingId = std::get_if<Hid>(&listModel_->row(row.row()).id);
+    if (!holdingId) return;
+    const QModelIndex node = treeModel_->investmentNode(currentPortfolioId_, *holdingId);
     if (node.isValid()) showInvestment(node, InvestmentPage::Transactions);
 }
 
@@ -554,25 +581,19 @@ void MainWindow::onGrowth() {
         return;
     }
     const std::optional<PortfolioRecord> portfolio =
-        store_->FindPortfolio(PortfolioTreeModel::portfolioId(node));
+        store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(node));
     if (!portfolio) return;
-    PortfolioGrowthWindow window(context_, *store_, *portfolio, this);
+    PortfolioGrowthWindow window(context_, store(), *portfolio, this);
     window.exec();
 }
 
 void MainWindow::showInvestment(const QModelIndex& node, InvestmentPage page) {
     const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
     const Hid holdingId = PortfolioTreeModel::holdingId(node);
-    const std::optional<HoldingRecord> holding = store_->FindHoldingIn(portfolioId, holdingId);
+    const std::optional<HoldingRecord> holding =
+        store().holdings().FindHoldingIn(portfolioId, holdingId);
     if (!holding) return;
-    const QPersistentModelIndex kept = node;
-    ShowInvestment(context_, *store_, *holding, page, this);
-    // The detail window stores its changes as they are made, so re-read whatever it answered.
-    BusyCursor busy(context_.platform);
-    if (const auto changed = store_->FindHoldingIn(portfolioId, holdingId)) {
-        treeModel_->rename(kept, Text(changed->Name));
-        fillInvestmentList(changed->PortfolioId);
-    }
+    ShowInvestment(context_, *directory_, *holding, page, this);
 }
 
 void MainWindow::onDelete() {
@@ -586,31 +607,21 @@ void MainWindow::onDelete() {
 }
 
 void MainWindow::deleteInvestment(const QModelIndex& node) {
-    const std::optional<HoldingRecord> holding = store_->FindHoldingIn(
+    const std::optional<HoldingRecord> holding = store().holdings().FindHoldingIn(
         PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node));
     if (!holding) return;
-    const QPersistentModelIndex kept = node;
     if (!deleteConfirmed(tr("Delete Holding"), holding->Name)) return;
-    if (ShowIfFailed(context_.platform, store_->DeleteHolding(holding->Id))) return;
     if (clipboard_.holdingId == holding->Id) clearClipboard();
-    // Removing the node moves the selection, whose change handler refills the list when the
-    // portfolio changes; the refill below covers the portfolio that lost the investment.
-    treeModel_->removeNode(kept);
-    fillInvestmentList(currentPortfolioId_);
+    ShowIfFailed(context_.platform, store().holdings().DeleteHolding(holding->Id));
 }
 
 void MainWindow::deletePortfolio(const QModelIndex& node) {
     const std::optional<PortfolioRecord> portfolio =
-        store_->FindPortfolio(PortfolioTreeModel::portfolioId(node));
+        store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(node));
     if (!portfolio) return;
-    const QPersistentModelIndex kept = node;
     if (!deleteConfirmed(tr("Delete Portfolio"), portfolio->Name)) return;
-    if (ShowIfFailed(context_.platform, store_->DeletePortfolio(portfolio->Id))) return;
     if (clipboard_.portfolioId == portfolio->Id) clearClipboard();
-    treeModel_->removeNode(kept);
-    const QModelIndex now = portfolioTree_->currentIndex();
-    // With the last portfolio gone there is nothing to show.
-    fillInvestmentList(now.isValid() ? PortfolioTreeModel::portfolioId(now) : Pid{});
+    ShowIfFailed(context_.platform, store().portfolios().DeletePortfolio(portfolio->Id));
 }
 
 void MainWindow::onCut() { putOnClipboard(Clipboard::Mode::Cut); }
@@ -631,7 +642,8 @@ void MainWindow::clearClipboard() {
 
 void MainWindow::updatePasteEnabled() {
     const QModelIndex node = portfolioTree_->currentIndex();
-    pasteAction_->setEnabled(clipboard_.mode != Clipboard::Mode::Empty && node.isValid() &&
+    pasteAction_->setEnabled(mayWrite() && clipboard_.mode != Clipboard::Mode::Empty &&
+                             node.isValid() &&
                              PortfolioTreeModel::portfolioId(node) != clipboard_.portfolioId);
 }
 
@@ -643,11 +655,11 @@ void MainWindow::onPaste() {
     const Clipboard pasted = clipboard_;
     clearClipboard();  // a copy is pasted once
     // Deleted or moved by another program meanwhile: its identifier may now be reused.
-    if (!store_->FindHoldingIn(pasted.portfolioId, pasted.holdingId)) {
+    if (!store().holdings().FindHoldingIn(pasted.portfolioId, pasted.holdingId)) {
         context_.platform.ShowPlain(tr("The investment to paste no longer exists."));
         return;
     }
-    transferInvestment(pasted.mode, pasted.portfolioId, pasted.holdingId, target);
+    transferInvestment(pasted.mode, pasted.holdingId, target);
 }
 
 void MainWindow::onNodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId) {
@@ -661,30 +673,18 @@ void MainWindow::onNodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfol
     clearClipboard();
     // A portfolio moves nowhere, and an investment dropped on its own portfolio stays.
     if (holdingId == Hid{} || targetPortfolioId == portfolioId) return;
-    transferInvestment(Clipboard::Mode::Cut, portfolioId, holdingId, targetPortfolioId);
+    transferInvestment(Clipboard::Mode::Cut, holdingId, targetPortfolioId);
 }
 
-void MainWindow::transferInvestment(Clipboard::Mode mode, Pid portfolioId, Hid holdingId,
-                                    Pid targetPortfolioId) {
+void MainWindow::transferInvestment(Clipboard::Mode mode, Hid holdingId, Pid targetPortfolioId) {
     BusyCursor busy(context_.platform);
     const bool move = mode == Clipboard::Mode::Cut;
     const StoreResult<HoldingRecord> result =
-        move ? store_->MoveHolding(holdingId, targetPortfolioId)
-             : store_->CopyHolding(holdingId, targetPortfolioId);
-    if (!result.ok()) {
-        // A move may have copied without deleting: show the investments the tables hold.
-        fillTree();
-        portfolioTree_->setCurrentIndex(treeModel_->portfolioNode(targetPortfolioId));
-        fillInvestmentList(targetPortfolioId);
-        ShowIfFailed(context_.platform, result.status(),
-                     move ? tr("The investment could not be moved.")
-                          : tr("The investment could not be copied."));
-        return;
-    }
-    if (move) treeModel_->removeNode(treeModel_->investmentNode(portfolioId, holdingId));
-    treeModel_->addInvestment(treeModel_->portfolioNode(targetPortfolioId), result.value().Id,
-                              Text(result.value().Name));
-    fillInvestmentList(targetPortfolioId);
+        move ? store().holdings().MoveHolding(holdingId, targetPortfolioId)
+             : store().holdings().CopyHolding(holdingId, targetPortfolioId);
+    ShowIfFailed(context_.platform, result.status(),
+                 move ? tr("The investment could not be moved.")
+                      : tr("The investment could not be copied."));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -705,37 +705,27 @@ bool MainWindow::deleteConfirmed(const QString& caption, const std::string& name
 
 void MainWindow::onCalculate() {
     CalculateAllDialog dialog(context_, this);
-    if (dialog.Execute(*store_) != QDialog::Accepted) return;
-    // The store reloaded its records; nodes hold identifiers, so only the list needs them.
-    BusyCursor busy(context_.platform);
-    fillInvestmentList(currentPortfolioId_);
+    dialog.Execute(store());
 }
 
 void MainWindow::onOptions() {
     OptionsDialog dialog(context_, this);
-    if (dialog.Execute(*store_) != QDialog::Accepted) return;
-    BusyCursor busy(context_.platform);
-    applyNumberFormat();
-    buildColumns();
-    fillInvestmentList(currentPortfolioId_);
+    dialog.Execute(store());
 }
 
 void MainWindow::onImport() {
     ImportWizard wizard(context_, this);
-    if (wizard.RunImport(*store_) != QDialog::Accepted) return;
-    // The recent values shown include what was imported.
-    BusyCursor busy(context_.platform);
-    fillInvestmentList(currentPortfolioId_);
+    wizard.RunImport(store());
 }
 
 void MainWindow::onExport() {
     ExportWizard wizard(context_, this);
-    wizard.RunExport(*store_);
+    wizard.RunExport(store());
 }
 
 void MainWindow::onReports() {
     ReportDialog dialog(context_, this);
-    dialog.Execute(*store_);
+    dialog.Execute(store());
 }
 
 void MainWindow::onPortfolioPerformanceReport() { runTreeReport(kPortfolioPerformanceReport); }
@@ -750,7 +740,7 @@ void MainWindow::runTreeReport(int code) {
     if (!node.isValid() || (IsInvestmentReport(code) && !PortfolioTreeModel::isInvestment(node))) {
         return;
     }
-    OpenReport(context_, *store_, PortfolioTreeModel::portfolioId(node),
+    OpenReport(context_, store(), PortfolioTreeModel::portfolioId(node),
                PortfolioTreeModel::holdingId(node), code);
 }
 

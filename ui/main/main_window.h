@@ -20,7 +20,7 @@ namespace brevanta {
 
 class CaptionStrip;
 class DataStore;
-class DirectoryClaim;
+class ObservedStore;
 class TextTableModel;
 class PortfolioTreeModel;
 
@@ -101,8 +101,15 @@ class MainWindow : public QMainWindow {
     // Loads the store of `directory` and shows it; false, with the window unchanged, when the
     // directory has no tables the user wants created or cannot be loaded.
     bool openDataDirectory(const std::filesystem::path& directory, Opening opening);
-    bool createTablesIfWanted(const std::filesystem::path& directory);
+    // The tree and the list follow what the store says changed.
+    void followStore();
+    void onPortfoliosChanged();
+    void refillInvestmentList();
     void showStore();
+    DataStore& store();
+    // Whether the directory is open for writing: else every command that writes is disabled.
+    bool mayWrite() const;
+    void updateWriteActions();
 
     void applyNumberFormat();
     void buildColumns();
@@ -120,18 +127,15 @@ class MainWindow : public QMainWindow {
     void clearClipboard();
     // Paste is there while something is on the clipboard and the selection is elsewhere.
     void updatePasteEnabled();
-    // Moves (Cut) or copies the investment into the target portfolio, and the tree and the
-    // list follow. After a failure the tree is rebuilt from what the tables hold.
-    void transferInvestment(Clipboard::Mode mode, Pid portfolioId, Hid holdingId,
-                            Pid targetPortfolioId);
+    // Moves (Cut) or copies the investment into the target portfolio, all or nothing.
+    void transferInvestment(Clipboard::Mode mode, Hid holdingId, Pid targetPortfolioId);
     // A report on the visible current node, with the main window's report codes.
     void runTreeReport(int code);
     // Asks whether to delete `name`; No is the default answer.
     bool deleteConfirmed(const QString& caption, const std::string& name);
 
     UiContext& context_;
-    std::unique_ptr<DirectoryClaim> claim_;  // while the window has the directory
-    std::unique_ptr<DataStore> store_;
+    std::unique_ptr<ObservedStore> directory_;  // with its claim, while the window shows it
     bool activated_ = false;
     Pid currentPortfolioId_{};
     Clipboard clipboard_;

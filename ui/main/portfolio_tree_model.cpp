@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
+#include <algorithm>
 
 namespace brevanta {
 
@@ -39,46 +40,69 @@ void PortfolioTreeModel::setPortfolios(const std::vector<PortfolioNodeRow>& port
     endResetModel();
 }
 
-QModelIndex PortfolioTreeModel::addPortfolio(Pid id, const QString& name) {
-    const int row = static_cast<int>(portfolios_.size());
-    beginInsertRows({}, row, row);
-    portfolios_.push_back(std::make_unique<Portfolio>(Portfolio{id, name, false, {}}));
-    endInsertRows();
-    return index(row, 0);
+namespace {
+
+// The first row of `rows` with that identifier, or null.
+template <typename Row, typename Id>
+const Row* RowWith(const std::vector<Row>& rows, Id id) {
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [id](const Row& row) { return row.id == id; });
+    return found == rows.end() ? nullptr : &*found;
 }
 
-QModelIndex PortfolioTreeModel::addInvestment(const QModelIndex& portfolio, Hid id,
-                                              const QString& name) {
-    Q_ASSERT(portfolio.isValid() && !isInvestment(portfolio));
-    std::vector<Investment>& investments = portfolios_[portfolio.row()]->investments;
-    const int row = static_cast<int>(investments.size());
-    beginInsertRows(portfolio, row, row);
-    investments.push_back({id, name});
-    endInsertRows();
-    return index(row, 0, portfolio);
-}
+}  // namespace
 
-void PortfolioTreeModel::rename(const QModelIndex& node, const QString& name) {
-    if (!node.isValid()) return;
-    if (isInvestment(node)) {
-        portfolioAt(node)->investments[node.row()].name = name;
-    } else {
-        portfolios_[node.row()]->name = name;
-    }
-    emit dataChanged(node, node);
-}
-
-void PortfolioTreeModel::removeNode(const QModelIndex& node) {
-    if (!node.isValid()) return;
-    const int row = node.row();
-    beginRemoveRows(node.parent(), row, row);
-    if (isInvestment(node)) {
-        std::vector<Investment>& investments = portfolioAt(node)->investments;
-        investments.erase(investments.begin() + row);
-    } else {
+void PortfolioTreeModel::follow(const std::vector<PortfolioNodeRow>& portfolios) {
+    for (int row = static_cast<int>(portfolios_.size()) - 1; row >= 0; --row) {
+        const PortfolioNodeRow* current = RowWith(portfolios, portfolios_[row]->id);
+        if (current) {
+            rename(index(row, 0), portfolios_[row]->name, current->name);
+            followInvestments(row, current->investments);
+            continue;
+        }
+        beginRemoveRows({}, row, row);
         portfolios_.erase(portfolios_.begin() + row);
+        endRemoveRows();
     }
-    endRemoveRows();
+    for (const PortfolioNodeRow& current : portfolios) {
+        if (portfolioNode(current.id).isValid()) continue;
+        const int row = static_cast<int>(portfolios_.size());
+        beginInsertRows({}, row, row);
+        portfolios_.push_back(std::make_unique<Portfolio>(
+            Portfolio{current.id, QString::fromStdString(current.name), false, {}}));
+        endInsertRows();
+        followInvestments(row, current.investments);
+    }
+}
+
+void PortfolioTreeModel::followInvestments(int row,
+                                           const std::vector<InvestmentNodeRow>& investments) {
+    const QModelIndex parent = index(row, 0);
+    std::vector<Investment>& shown = portfolios_[row]->investments;
+    for (int child = static_cast<int>(shown.size()) - 1; child >= 0; --child) {
+        if (const InvestmentNodeRow* current = RowWith(investments, shown[child].id)) {
+            rename(index(child, 0, parent), shown[child].name, current->name);
+            continue;
+        }
+        beginRemoveRows(parent, child, child);
+        shown.erase(shown.begin() + child);
+        endRemoveRows();
+    }
+    for (const InvestmentNodeRow& current : investments) {
+        if (RowWith(shown, current.id)) continue;
+        const int child = static_cast<int>(shown.size());
+        beginInsertRows(parent, child, child);
+        shown.push_back({current.id, QString::fromStdString(current.name)});
+        endInsertRows();
+    }
+}
+
+void PortfolioTreeModel::rename(const QModelIndex& node, QString& name,
+                                const std::string& current) {
+    const QString text = QString::fromStdString(current);
+    if (name == text) return;
+    name = text;
+    emit dataChanged(node, node);
 }
 
 Pid PortfolioTreeModel::portfolioId(const QModelIndex& node) {

@@ -12,8 +12,9 @@ namespace brevanta {
 // The portfolios with their investments, as the main window's tree shows them. Nodes carry
 // identifiers, never records, so a store reload never leaves a node holding a stale record.
 //
-// The tree is built whole once; afterwards nodes are added, renamed and removed in place,
-// so a new node stands at the end of its level and the view keeps expansion and selection.
+// The tree is built whole once; afterwards it follows the store in place: nodes are added,
+// renamed and removed, a new node stands at the end of its level, and the view keeps
+// expansion and selection.
 class PortfolioTreeModel : public QAbstractItemModel {
     Q_OBJECT
 
@@ -28,12 +29,9 @@ class PortfolioTreeModel : public QAbstractItemModel {
     void setIcons(QIcon portfolioIcon, QIcon filledPortfolioIcon, QIcon investmentIcon);
 
     void setPortfolios(const std::vector<PortfolioNodeRow>& portfolios);
-    QModelIndex addPortfolio(Pid id, const QString& name);
-    // REQUIRES: portfolio is a portfolio node.
-    QModelIndex addInvestment(const QModelIndex& portfolio, Hid id, const QString& name);
-    void rename(const QModelIndex& node, const QString& name);
-    // Removes the node, a portfolio with its investments.
-    void removeNode(const QModelIndex& node);
+    // Brings the tree to `portfolios` as the store now holds them: nodes that are gone are
+    // removed, renamed ones renamed, and new ones added at the end of their level.
+    void follow(const std::vector<PortfolioNodeRow>& portfolios);
 
     static bool isInvestment(const QModelIndex& node) { return node.parent().isValid(); }
     static QModelIndex portfolioOf(const QModelIndex& node) {
@@ -83,6 +81,8 @@ class PortfolioTreeModel : public QAbstractItemModel {
 
     // Investment indexes point at their portfolio, whose address outlives any row shift.
     Portfolio* portfolioAt(const QModelIndex& index) const;
+    void followInvestments(int row, const std::vector<InvestmentNodeRow>& investments);
+    void rename(const QModelIndex& node, QString& name, const std::string& current);
 
     std::vector<std::unique_ptr<Portfolio>> portfolios_;
     QIcon portfolioIcon_;

@@ -51,7 +51,7 @@ HoldingPicker::HoldingPicker(QWidget* parent)
 
 void HoldingPicker::load(const DataStore& store) {
     store_ = &store;
-    portfolios_ = store.AllPortfolios();
+    portfolios_ = store.portfolios().AllPortfolios();
     QStringList names;
     for (const PortfolioRecord& portfolio : portfolios_) {
         names << QString::fromStdString(portfolio.Name);
@@ -94,7 +94,7 @@ void HoldingPicker::onPortfolioSelectionChanged() {
 
 void HoldingPicker::refillInvestments() {
     const std::optional<PortfolioRecord> portfolio = selectedPortfolio();
-    holdings_ = portfolio && store_ ? store_->HoldingsOfPortfolio(portfolio->Id)
+    holdings_ = portfolio && store_ ? store_->holdings().HoldingsOfPortfolio(portfolio->Id)
                                     : std::vector<HoldingRecord>();
     QStringList names;
     for (const HoldingRecord& holding : holdings_) names << QString::fromStdString(holding.Name);

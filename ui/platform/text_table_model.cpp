@@ -36,7 +36,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(columns_[index.column()].alignment | Qt::AlignVCenter);
         case IdRole:
-            return row.id;
+            return NumberOf(row.id);
         default:
             return {};
     }

@@ -26,6 +26,8 @@ class TextTableModel : public QAbstractTableModel {
     // Both reset the model; new columns come without rows.
     void setColumns(QList<Column> columns);
     void setRows(std::vector<TextRow> rows);
+    // REQUIRES: 0 <= index < rowCount().
+    const TextRow& row(int index) const { return rows_[static_cast<size_t>(index)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
