@@ -14,6 +14,9 @@
 
 namespace {
 
+// The reverse-DNS name of the desktop entry, the AppStream file and the icon.
+constexpr char kApplicationId[] = "org.brevanta.Brevanta";
+
 // The directory named on the command line, else the one used last time, else (the very
 // first run) the per-user data location, created with empty tables.
 std::filesystem::path StartingDirectory(const QCommandLineParser& arguments,
@@ -39,6 +42,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(brevanta::kApplicationTitle);
     QApplication::setOrganizationName(brevanta::kApplicationTitle);
     QApplication::setWindowIcon(QIcon(":/brevanta.png"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QApplication::setDesktopFileName(kApplicationId);
 
     QCommandLineParser arguments;
     arguments.setApplicationDescription(
