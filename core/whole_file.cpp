@@ -205,8 +205,7 @@ void RemoveAbandonedTemporaries(FileSystem& fs, const std::string& path) {
     }
 }
 
-Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes) {
-    bytes->clear();
+Status OpenRegularFile(FileSystem& fs, const std::string& path, std::unique_ptr<File>* file) {
     // Checked before opening: a directory opens and fails only when read, and a named pipe or a
     // device could block or never end.
     FileInfo info;
@@ -216,15 +215,7 @@ Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes
     } else if (status.ok() && info.kind != FileInfo::Kind::Regular) {
         status = Status::IoError("it is not a regular file");
     }
-    std::unique_ptr<File> file;
-    if (status.ok()) status = fs.Open(path, OpenMode::Read, &file);
-    constexpr size_t kChunk = 1 << 16;
-    for (size_t read = kChunk; status.ok() && read == kChunk;) {
-        const size_t size = bytes->size();
-        bytes->resize(size + kChunk);
-        status = file->ReadAt(size, bytes->data() + size, kChunk, &read);
-        bytes->resize(size + (status.ok() ? read : 0));
-    }
+    if (status.ok()) status = fs.Open(path, OpenMode::Read, file);
     return status;
 }
 

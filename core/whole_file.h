@@ -77,7 +77,8 @@ void RemoveAbandonedTemporaries(FileSystem& fs, const std::string& path);
 // The directory part of path: "." when there is none.
 std::string DirectoryOf(const std::string& path);
 
-// The whole contents of a regular file.
-Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes);
+// Opens a regular file for reading; anything else (a directory, a named pipe, a device) is
+// refused before it is opened.
+Status OpenRegularFile(FileSystem& fs, const std::string& path, std::unique_ptr<File>* file);
 
 }  // namespace brevanta
