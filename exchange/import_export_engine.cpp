@@ -160,17 +160,15 @@ ParsedLines<typename Kind::Record> ParseLines(std::istream& in, const HoldingRec
     ParsedLines<typename Kind::Record> parsed;
     LineReader reader(in);
     std::string bytes;
-    bool cut = false;
     bool utf8 = false;
-    for (std::size_t number = 1; reader.Next(&bytes, &cut); ++number) {
+    for (std::size_t number = 1; reader.Next(&bytes); ++number) {
         if (number == 1 && bytes.starts_with(kByteOrderMark)) {
             utf8 = true;
             bytes.erase(0, kByteOrderMark.size());
         }
         const std::string line = utf8 ? bytes : DecodeWindows1252(bytes);
-        if (!cut && (TrimControls(line).empty() || IsExportHeaderLine(line, number))) continue;
-        std::optional<typename Kind::Record> record;
-        if (!cut) record = Kind::Parse(UnquotedLine(line));
+        if (TrimControls(line).empty() || IsExportHeaderLine(line, number)) continue;
+        std::optional<typename Kind::Record> record = Kind::Parse(UnquotedLine(line));
         if (record && record->Date > holding.InceptionDate) {
             record->PortfolioId = holding.PortfolioId;
             record->HoldingId = holding.Id;

@@ -40,10 +40,10 @@ class ImportExportEngine {
     // end of the line or by a field that does not start with a digit (which would be the rest
     // of a number written with a comma: "1,000.00", "12,50 EUR"). A line that does not convert
     // is skipped, and the message names it, unless it is empty or one of the three header lines
-    // of an export; so is a line longer than LineReader::kLongestLine. The file is read a line
-    // at a time. All lines or none are stored: fails, storing nothing, when the investment is
-    // not in the portfolio, the file cannot be read, no line converts, memory runs out, or the
-    // table cannot be written (the message says why: "Trans.dbf: ...").
+    // of an export. The file is read a line at a time. All lines or none are stored: fails,
+    // storing nothing, when the investment is not in the portfolio, the file cannot be read, no
+    // line converts, memory runs out, or the table cannot be written (the message says why:
+    // "Trans.dbf: ...").
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, const std::filesystem::path& path);
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in);
 

@@ -25,9 +25,8 @@ bool LineReader::Fill() {
     return end_ > 0;
 }
 
-bool LineReader::Next(std::string* line, bool* cut) {
+bool LineReader::Next(std::string* line) {
     line->clear();
-    *cut = false;
     bool started = false;
     while (at_ < end_ || Fill()) {
         if (after_cr_) {
@@ -43,7 +42,6 @@ bool LineReader::Next(std::string* line, bool* cut) {
         const std::size_t length = static_cast<std::size_t>(stop - begin);
         const std::size_t room = kLongestLine - std::min(kLongestLine, line->size());
         line->append(begin, begin + static_cast<std::ptrdiff_t>(std::min(length, room)));
-        if (length > room) *cut = true;
         started = started || length > 0;
         at_ += length;
         if (at_ < end_) {

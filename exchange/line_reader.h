@@ -12,14 +12,14 @@ namespace brevanta {
 // counts, an empty text has none. REQUIRES: in outlives the reader.
 class LineReader {
   public:
-    // Lines longer than this keep only their start; no line an import reads is near it.
+    // A longer line keeps only its start, which holds every field an import reads: no field
+    // is read past the 9999th character after a comma.
     static constexpr std::size_t kLongestLine = 64 * 1024;
 
     explicit LineReader(std::istream& in);
 
     // The next line, without its end, in *line; false when the text has no line left.
-    // *cut tells whether the line was longer than kLongestLine.
-    bool Next(std::string* line, bool* cut);
+    bool Next(std::string* line);
     // Whether reading the stream failed (its badbit), rather than reaching its end.
     bool failed() const { return in_.bad(); }
 
