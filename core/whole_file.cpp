@@ -71,7 +71,9 @@ Destination DestinationOf(FileSystem& fs, const std::string& path) {
         destination.status = found;
     } else if (found.ok() && info.kind == FileInfo::Kind::Directory) {
         destination.status = Status::IoError(std::strerror(EISDIR));
-    } else {
+    } else if (!found.ok() || info.kind == FileInfo::Kind::Regular) {
+        // A pipe or a device is written where the links lead, which may have no path at all
+        // (/dev/stdout leads to "pipe:[...]").
         destination.status = fs.ResolveLink(path, &destination.place);
     }
     return destination;

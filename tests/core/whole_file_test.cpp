@@ -77,18 +77,23 @@ TEST_F(WholeFileTest, WhatStandsAtThePathIsWrittenThroughOrRefusedButNeverReplac
     }
 }
 
-// The reader opens first and without waiting, so the test never waits for the writer.
+// The reader opens first and without waiting, so the test never waits for the writer. The
+// pipe is written directly, then through a link, as /dev/stdout leads to one.
 TEST_F(WholeFileTest, ANamedPipeIsWrittenThroughToItsReader) {
     const std::string pipe = dir_.File("pipe");
+    const std::string link = dir_.File("stdout");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink(pipe, link);
     const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     EXPECT_TRUE(WritePage(pipe).ok());
+    EXPECT_TRUE(WritePage(link).ok());
     char bytes[64] = {};
-    EXPECT_EQ(read(reader, bytes, sizeof bytes), 8);
-    EXPECT_EQ(std::string(bytes), "<HTML>\r\n");
+    EXPECT_EQ(read(reader, bytes, sizeof bytes), 16);
+    EXPECT_EQ(std::string(bytes), "<HTML>\r\n<HTML>\r\n");
     close(reader);
     EXPECT_EQ(TypeOf(pipe), fs::file_type::fifo);
+    EXPECT_EQ(TypeOf(link), fs::file_type::symlink);
 }
 
 TEST_F(WholeFileTest, ADeviceIsWrittenThroughAndStays) {

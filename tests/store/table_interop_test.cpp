@@ -52,6 +52,19 @@ for row in DBF(sys.argv[1]):
 
 class TableInteropTest : public ::testing::Test {
   protected:
+    // A portfolio with its MONTH and INC figures stored through a store of the directory.
+    Pid StoreFigures(float month, float inception) {
+        DataStore store(dir_.path());
+        EXPECT_TRUE(store.Load().ok());
+        const Pid id = store.InsertPortfolio("Growth", "").value();
+        PerformanceFigures figures;
+        figures.PerformanceDate = Date::Ymd(2026, 3, 31);
+        figures.Figures[kMonthFigure] = month;
+        figures.Figures[kInceptionFigure] = inception;
+        EXPECT_TRUE(store.StorePortfolioFigures(id, figures).ok());
+        return id;
+    }
+
     TempDir dir_;
 };
 
@@ -143,14 +156,7 @@ TEST_F(TableInteropTest, GdalReadsTheFiguresWithTheirFractions) {
     testing::RunCommand("ogrinfo --version", exit_code);
     if (exit_code != 0) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
     testing::CreateEmptyTables(dir_);
-    DataStore store(dir_.path());
-    ASSERT_TRUE(store.Load().ok());
-    const Pid id = store.InsertPortfolio("Growth", "").value();
-    PerformanceFigures figures;
-    figures.PerformanceDate = Date::Ymd(2026, 3, 31);
-    figures.Figures[kMonthFigure] = 5.25314712524414f;
-    figures.Figures[kInceptionFigure] = 1719.58f;
-    ASSERT_TRUE(store.StorePortfolioFigures(id, figures).ok());
+    StoreFigures(5.25314712524414f, 1719.58f);
     const std::string output =
         RunOrFail("ogrinfo -ro -al -q '" + dir_.File(kPortfolioTableFile) + "'");
     EXPECT_NE(output.find("MONTH (Real) = 5.2531471252\n"), std::string::npos) << output;
@@ -166,16 +172,7 @@ TEST_F(TableInteropTest, FigureFieldsWithoutDecimalsStillLoad) {
     }
     std::filesystem::remove(dir_.File(kPortfolioTableFile));
     ASSERT_TRUE(Table::Create(dir_.File(kPortfolioTableFile), earlier).ok());
-    Pid id{};
-    {
-        DataStore store(dir_.path());
-        ASSERT_TRUE(store.Load().ok());
-        id = store.InsertPortfolio("Growth", "").value();
-        PerformanceFigures figures;
-        figures.PerformanceDate = Date::Ymd(2024, 3, 31);
-        figures.Figures[kMonthFigure] = 5.23f;
-        ASSERT_TRUE(store.StorePortfolioFigures(id, figures).ok());
-    }
+    const Pid id = StoreFigures(5.23f, 1719.58f);
     DataStore store(dir_.path());
     ASSERT_TRUE(store.Load().ok());
     EXPECT_EQ(store.FindPortfolio(id)->Figures[kMonthFigure], 5.23f);
