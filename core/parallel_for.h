@@ -22,14 +22,12 @@ inline bool StartHelperThread(std::vector<std::jthread>& helpers,
     }
 }
 
-using HelperStarter = bool (*)(std::vector<std::jthread>&, const std::function<void()>&);
-
 // Calls work(i) for every i in [0, count), on the calling thread and up to
-// std::thread::hardware_concurrency() - 1 more (as many as start_helper starts), and returns
+// std::thread::hardware_concurrency() - 1 more (as many as the system starts), and returns
 // when every call has returned. Calls may run in any order and at the same time: work must be
 // safe to run so.
 template <typename Work>
-void ParallelFor(size_t count, const Work& work, HelperStarter start_helper = StartHelperThread) {
+void ParallelFor(size_t count, const Work& work) {
     std::atomic<size_t> next{0};
     const std::function<void()> run = [&] {
         for (size_t i = next++; i < count; i = next++) work(i);
@@ -38,7 +36,7 @@ void ParallelFor(size_t count, const Work& work, HelperStarter start_helper = St
         std::min<size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::jthread> helpers;
     helpers.reserve(threads > 0 ? threads - 1 : 0);
-    for (size_t t = 1; t < threads && start_helper(helpers, run); ++t) {
+    for (size_t t = 1; t < threads && StartHelperThread(helpers, run); ++t) {
     }
     run();
     // The helpers join as they go out of scope.

@@ -41,11 +41,13 @@ bool AbandonedTemporary(std::string_view name, std::string_view prefix) {
     return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-// Removes a temporary file, or a staging directory with the files in it.
+// Removes a temporary file, or a staging directory with the files in it. A link of that name
+// goes itself; what it leads to is never touched.
 Status RemoveTemporary(FileSystem& fs, const std::string& path) {
+    std::string target;
     FileInfo info;
-    if (Status status = fs.Info(path, &info);
-        !status.ok() || info.kind != FileInfo::Kind::Directory)
+    if (!fs.ResolveLink(path, &target).ok() || target != path || !fs.Info(path, &info).ok() ||
+        info.kind != FileInfo::Kind::Directory)
         return fs.Remove(path);
     std::vector<std::string> names;
     Status status = fs.List(path, &names);

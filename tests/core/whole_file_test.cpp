@@ -124,9 +124,16 @@ TEST_F(WholeFileTest, TemporariesOfEndedProcessesGoAtTheNextWrite) {
     for (const std::string& leftover : {ended, running, ours, other_file}) WriteBytes(leftover, "");
     fs::create_directory(ended_staging);
     WriteBytes(ended_staging + "/Trans.dbf", "");
+    // A link of such a name goes; the directory it leads to keeps its files.
+    const std::string ended_link = dir_.File("export.csv.tmp-999999999-2");
+    fs::create_directory(dir_.File("mine"));
+    WriteBytes(dir_.File("mine/kept"), "");
+    fs::create_symlink(dir_.File("mine"), ended_link);
     ASSERT_TRUE(WritePage(path).ok());
     EXPECT_FALSE(fs::exists(ended));
     EXPECT_FALSE(fs::exists(ended_staging));
+    EXPECT_FALSE(fs::is_symlink(ended_link));
+    EXPECT_TRUE(fs::exists(dir_.File("mine/kept")));
     for (const std::string& kept : {running, ours, other_file})
         EXPECT_TRUE(fs::exists(kept)) << kept;
 }
