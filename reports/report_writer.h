@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/date.h"
@@ -74,7 +75,9 @@ class ReportWriter {
     const std::string& font_face() const { return font_face_; }
     // Clears the page and adds the comment block and the opening of the frame, up to <BODY>.
     void BeginPage();
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    // A control character of a stored text in the line is dropped (a line break becomes a
+    // blank), so no page carries one.
+    void Add(std::string_view line);
     const std::vector<std::string>& PageLines() const { return lines_; }
 
     // Writes the page lines in Windows-1252, each ended by CR LF; a character the code page

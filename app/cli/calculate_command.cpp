@@ -21,6 +21,7 @@ std::optional<Date> DateOption(const std::string& text) {
     if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
         date = Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
     }
+    if (date && !IsEnterableDate(*date)) date.reset();
     if (!date) std::cerr << "Please enter a valid date (YYYY-MM-DD): " << text << "\n";
     return date;
 }

@@ -2,13 +2,10 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
-#include <filesystem>
 
 #include "core/clock.h"
-#include "store/data_directory.h"
 #include "ui/main/main_window.h"
+#include "ui/main/starting_directory.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/system_locale.h"
 
@@ -16,24 +13,6 @@ namespace {
 
 // The reverse-DNS name of the desktop entry, the AppStream file and the icon.
 constexpr char kApplicationId[] = "org.brevanta.Brevanta";
-
-// The directory named on the command line, else the one used last time, else (the very
-// first run) the per-user data location, created with empty tables.
-std::filesystem::path StartingDirectory(const QCommandLineParser& arguments,
-                                        brevanta::Platform& platform) {
-    if (!arguments.positionalArguments().isEmpty()) {
-        return std::filesystem::absolute(arguments.positionalArguments().front().toStdString());
-    }
-    const QString last = QSettings().value("dataDirectory").toString();
-    if (!last.isEmpty()) return last.toStdString();
-    const std::string first =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    if (!brevanta::HoldsAnyTable(first)) {
-        const brevanta::Status installed = brevanta::InstallDataDirectory(first);
-        if (!installed.ok()) platform.ShowError(QString::fromStdString(installed.message()));
-    }
-    return first;
-}
 
 }  // namespace
 
@@ -56,7 +35,7 @@ int main(int argc, char** argv) {
     brevanta::QtPlatform platform;
     brevanta::SystemClock clock;
     brevanta::UiContext context{platform, brevanta::LocaleFrom(QLocale::system()), clock,
-                                StartingDirectory(arguments, platform)};
+                                brevanta::StartingDirectory(argc, argv, platform)};
     brevanta::MainWindow window(context);
     window.show();
     return app.exec();

@@ -25,17 +25,17 @@ class ExchangeCommandsTest : public DataStoreTest {
 
 TEST_F(ExchangeCommandsTest, ExportThenImportPrintTheEngineMessages) {
     const CliRun exported =
-        RunCli(dir_.path(), "export transactions --portfolio 1 --investment 1 alpha.csv");
+        RunCli(dir_.path(), "export transactions --portfolio 1 --investment 2 beta.csv");
     EXPECT_EQ(exported.exit_code, 0) << exported.err;
-    EXPECT_EQ(exported.out, "1 transaction records were exported to alpha.csv\r\nsuccessfully.\n");
+    EXPECT_EQ(exported.out, "1 transaction records were exported to beta.csv\r\nsuccessfully.\n");
 
     const CliRun imported =
-        RunCli(dir_.path(), "import transactions --portfolio 1 --investment 2 alpha.csv");
+        RunCli(dir_.path(), "import transactions --portfolio 1 --investment 1 beta.csv");
     EXPECT_EQ(imported.exit_code, 0) << imported.err;
     EXPECT_EQ(imported.out, "1 Transaction records were imported successfully.\n");
     Reopen();
-    ASSERT_EQ(store().TransactionsOfHolding(Hid{2}).size(), 2u);
-    EXPECT_EQ(store().TransactionsOfHolding(Hid{2})[1].Amount, 1000);
+    ASSERT_EQ(store().TransactionsOfHolding(Hid{1}).size(), 2u);
+    EXPECT_EQ(store().TransactionsOfHolding(Hid{1})[1].Amount, 500);
 
     WriteBytes(File("values.csv"), "03/31/2001, 510.5\r\n");
     const CliRun values =

@@ -1,5 +1,6 @@
 #include "ui/detail/record_list_panel.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -288,7 +289,8 @@ RecordListPanel::Outcome RecordListPanel::run(const QString& path, EngineRun for
                                               EngineRun forValues) {
     ImportExportEngine engine(store_);
     const EngineRun operation = kind_ == Kind::Transactions ? forTransactions : forValues;
-    const Status status = (engine.*operation)(portfolioId_, holdingId_, path.toStdString());
+    const Status status =
+        (engine.*operation)(portfolioId_, holdingId_, QFile::encodeName(path).toStdString());
     return {status, QString::fromStdString(engine.ResultMessage())};
 }
 

@@ -2,15 +2,26 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <algorithm>
 
+#include "core/control_characters.h"
 #include "core/windows_1252.h"
 
 namespace brevanta {
 
 TextRefusal UnstorableText(std::initializer_list<QLineEdit*> edits) {
     for (QLineEdit* edit : edits) {
-        const std::optional<char32_t> refused =
-            EncodeWindows1252(edit->text().toStdString()).refused;
+        const std::string text = edit->text().toStdString();
+        const auto control = std::find_if(text.begin(), text.end(), IsControlCharacter);
+        if (control != text.end()) {
+            return {edit, QCoreApplication::translate(
+                              "Entry",
+                              "The control character %1 cannot be stored.\nPlease "
+                              "remove it.")
+                              .arg(QString::fromStdString(
+                                  CodePointName(static_cast<unsigned char>(*control))))};
+        }
+        const std::optional<char32_t> refused = EncodeWindows1252(text).refused;
         if (!refused) continue;
         return {edit,
                 QCoreApplication::translate(
