@@ -11,6 +11,16 @@
 
 namespace brevanta {
 
+// One monthly compounding period between two boundaries, in double precision.
+struct SubPeriod {
+    Date start;
+    Date end;
+    double bmv = 0;
+    double emv = 0;
+    double soc = 0;
+    double ratio = 1;  // modified Dietz
+};
+
 // What every return of one investment or portfolio is built from: its market values and net
 // cash flows, each remembered per date since periods share most of their boundaries, linked
 // into sub-period returns and dollar-weighted rates.
@@ -23,6 +33,10 @@ class PeriodMeasures {
     double MarketValue(Date d) const;
     // The external flows dated from < t <= to.
     double NetCashFlow(Date from, Date to) const;
+
+    // The sub-periods between consecutive boundaries, oldest first; none for a single
+    // boundary. REQUIRES: boundaries not empty.
+    std::vector<SubPeriod> SubPeriods(const std::vector<Date>& boundaries) const;
 
     // The product of the modified Dietz ratios of the sub-periods between consecutive
     // boundaries (1 for a single boundary), appending one audit entry each when audit is
