@@ -67,7 +67,7 @@ std::vector<CalendarMonthReturn> GrowthCalculator::CalendarMonths(Date performan
          measures_.SubPeriods(MonthEndBoundaries(first_transaction_, performance_date))) {
         months.push_back({period.end.year(), period.end.month(), period.start, period.end,
                           !IsMonthEnd(period.start) || !IsMonthEnd(period.end),
-                          CumulativePercent(period.ratio)});
+                          CumulativePercent(period.ror)});
     }
     return months;
 }

@@ -41,7 +41,7 @@ std::vector<SubPeriod> PeriodMeasures::SubPeriods(const std::vector<Date>& bound
         period.bmv = bmv;
         period.emv = MarketValue(period.end);
         period.soc = NetCashFlow(period.start, period.end);
-        period.ratio = SubPeriodReturn(period.bmv, period.emv, period.soc, ReturnForm::Ratio);
+        period.ror = SubPeriodReturn(period.bmv, period.emv, period.soc, ReturnForm::Ratio);
         bmv = period.emv;
     }
     return periods;
@@ -53,9 +53,9 @@ double PeriodMeasures::LinkedProduct(const std::vector<Date>& boundaries,
     for (const SubPeriod& period : SubPeriods(boundaries)) {
         if (audit) {
             audit->push_back(MakeSubPeriodRecord(period.start, period.end, period.bmv, period.emv,
-                                                 period.soc, period.ratio));
+                                                 period.soc, period.ror));
         }
-        product = product * period.ratio;
+        product = product * period.ror;
     }
     return product;
 }

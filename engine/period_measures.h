@@ -11,16 +11,6 @@
 
 namespace brevanta {
 
-// One monthly compounding period between two boundaries, in double precision.
-struct SubPeriod {
-    Date start;
-    Date end;
-    double bmv = 0;
-    double emv = 0;
-    double soc = 0;
-    double ratio = 1;  // modified Dietz
-};
-
 // What every return of one investment or portfolio is built from: its market values and net
 // cash flows, each remembered per date since periods share most of their boundaries, linked
 // into sub-period returns and dollar-weighted rates.

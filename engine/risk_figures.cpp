@@ -66,7 +66,7 @@ MonthlyReturns MonthlyReturnsOf(const std::vector<SubPeriod>& periods) {
     monthly.boundaries.push_back(periods.front().start);
     for (const SubPeriod& period : periods) {
         monthly.boundaries.push_back(period.end);
-        const double r = period.ratio - 1;
+        const double r = period.ror - 1;
         monthly.returns.push_back(std::abs(r) < kNoReturn ? 0.0 : r);
     }
     return monthly;
