@@ -119,7 +119,7 @@ Status ReportWriter::BuildGrowth(Pid portfolio_id, std::optional<Hid> holding_id
     assert(today_.has_value());
     const GrowthSubject subject{portfolio_id, holding_id};
     return BuildGrowthPage(*this, subject,
-                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)));
+                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)), benchmark_);
 }
 
 void ReportWriter::BeginPage() {

@@ -53,6 +53,8 @@ class ReportWriter {
     // Today's date, which a growth page of an investment or portfolio never calculated is as
     // of; the others are as of their performance date. REQUIRES before such a page: set.
     void SetToday(Date today) { today_ = today; }
+    // The investment a growth page compares with (the portfolio's benchmark); none by default.
+    void SetBenchmark(std::optional<Hid> benchmark) { benchmark_ = benchmark; }
 
     // A portfolio report (code 10, 11, 12, 20 or 70) saved as report<pid>_.html.
     Status RunPortfolioReport(Pid portfolio_id, int code);
@@ -98,6 +100,7 @@ class ReportWriter {
     std::vector<std::string> lines_;
     std::filesystem::path saved_path_;
     std::optional<Date> today_;
+    std::optional<Hid> benchmark_;
 };
 
 }  // namespace brevanta

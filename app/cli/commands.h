@@ -49,5 +49,6 @@ void AddImportCommand(CLI::App& app, int& exit_code);
 void AddExportCommand(CLI::App& app, int& exit_code);
 void AddReportCommand(CLI::App& app, int& exit_code);
 void AddReturnsCommand(CLI::App& app, int& exit_code);
+void AddRiskCommand(CLI::App& app, int& exit_code);
 
 }  // namespace brevanta::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     brevanta::cli::AddExportCommand(app, exit_code);
     brevanta::cli::AddReportCommand(app, exit_code);
     brevanta::cli::AddReturnsCommand(app, exit_code);
+    brevanta::cli::AddRiskCommand(app, exit_code);
     CLI11_PARSE(app, argc, argv);
     return exit_code;
 }
