@@ -16,15 +16,6 @@
 
 namespace brevanta::cli {
 
-std::optional<Date> DateOption(const std::string& text) {
-    std::optional<Date> date;
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        date = Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
-    }
-    if (!date) std::cerr << "Please enter a valid date (YYYY-MM-DD): " << text << "\n";
-    return date;
-}
-
 namespace {
 
 // A one-line bar redrawn in place; drawn only when stdout is a terminal.
@@ -95,13 +86,14 @@ int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, 
 void AddCalculateCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
         "calculate",
-        "Calculate the performance of every portfolio, or of the named ones, as of a date "
-        "(run in the data directory)");
+        "Calculate the performance of every portfolio, or of the named ones, as of a date");
     static std::string date_text;
     static std::vector<Pid> portfolio_ids;
     command
         ->add_option("--date", date_text,
-                     "Performance date YYYY-MM-DD: the last day of the last monthly period")
+                     "Performance date, M/D/YYYY or YYYY-MM-DD: the last day of the last "
+                     "monthly period")
+        ->type_name("DATE")
         ->required();
     AddIdentifierOption(*command, "--portfolio", portfolio_ids,
                         "Portfolio identifier (repeatable)");
