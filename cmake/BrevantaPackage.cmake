@@ -1,5 +1,5 @@
 # The Debian package: cpack -G DEB in the build directory writes brevanta_<version>_<arch>.deb
-# with brevanta, brevanta-cli, the desktop entry and the icon under /usr.
+# with brevanta, brevanta-cli, their man pages, the desktop entry and the icon under /usr.
 set(CPACK_PACKAGE_NAME brevanta)
 set(CPACK_PACKAGE_VENDOR "Brevanta")
 set(CPACK_PACKAGE_CONTACT "Brevanta developers <developers@brevanta.example>")

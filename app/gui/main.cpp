@@ -38,12 +38,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(brevanta::kApplicationTitle);
     QApplication::setOrganizationName(brevanta::kApplicationTitle);
+    QApplication::setApplicationVersion(BREVANTA_VERSION);
     QApplication::setWindowIcon(QIcon(":/brevanta.png"));
 
     QCommandLineParser arguments;
     arguments.setApplicationDescription(
         QApplication::translate("main", "Performance of investment portfolios."));
     arguments.addHelpOption();
+    arguments.addVersionOption();
     arguments.addPositionalArgument(
         "DIR", QApplication::translate("main", "The data directory to open."), "[DIR]");
     arguments.process(app);
