@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/cli/commands.h"
+#include "app/cli/store_calls.h"
 #include "core/clock.h"
 #include "engine/calculation_run.h"
 #include "engine/performance_engine.h"
@@ -47,10 +48,7 @@ class ProgressBar {
 std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& store,
                                                              const std::vector<Pid>& ids) {
     for (Pid id : ids) {
-        if (!store.FindPortfolio(id)) {
-            std::cerr << "No portfolio has the identifier " << IdText(id) << "\n";
-            return std::nullopt;
-        }
+        if (!NamedPortfolio(store, id)) return std::nullopt;
     }
     std::vector<PortfolioRecord> chosen;
     for (const PortfolioRecord& portfolio : store.AllPortfolios()) {
@@ -75,10 +73,10 @@ int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, 
     }
     if (!status.ok()) {
         std::cerr << "Some figures could not be stored: " << status.message() << "\n";
-        return 1;
+        return kRefused;
     }
     std::cout << "Finished calculating performance numbers.\n";
-    return 0;
+    return kSucceeded;
 }
 
 }  // namespace
@@ -100,12 +98,12 @@ void AddCalculateCommand(CLI::App& app, int& exit_code) {
     command->callback([&exit_code] {
         const std::optional<Date> date = DateOption(date_text);
         if (!date) {
-            exit_code = 1;
+            exit_code = kRefused;
             return;
         }
         exit_code = WithClaimedStore([&date](DataStore& store) {
             const auto portfolios = ChosenPortfolios(store, portfolio_ids);
-            return portfolios ? Calculate(store, *portfolios, *date) : 1;
+            return portfolios ? Calculate(store, *portfolios, *date) : kRefused;
         });
     });
 }
