@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,6 +65,14 @@ CLI::Option* AddIdentifierOption(CLI::App& command, const std::string& name, Val
 template <typename Value>
 std::optional<Value> Given(const CLI::Option* option, const Value& value) {
     return option->count() > 0 ? std::optional(value) : std::nullopt;
+}
+
+// Whether any of the options was given.
+inline bool AnyGiven(std::initializer_list<const CLI::Option*> options) {
+    for (const CLI::Option* option : options) {
+        if (option->count() > 0) return true;
+    }
+    return false;
 }
 
 // Each command adds its subcommand to the app; the callback sets the process exit code.

@@ -67,9 +67,7 @@ void AddInvestmentModify(CLI::App& parent, int& exit_code) {
         command->add_option("--initial", initial, kInitialHelp)->type_name("AMOUNT");
     command->callback([&exit_code, name_option, description_option, inception_option,
                        initial_option] {
-        if (name_option->count() + description_option->count() + inception_option->count() +
-                initial_option->count() ==
-            0) {
+        if (!AnyGiven({name_option, description_option, inception_option, initial_option})) {
             exit_code = UsageError(
                 "investment modify needs --name, --description, --inception or --initial");
             return;

@@ -77,7 +77,7 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
         command->add_option("--log", log, "Log every calculation to calclog.txt: on or off")
             ->check(CLI::IsMember({"on", "off"}));
     command->callback([&exit_code, columns_option, decimals_option, log_option] {
-        if (columns_option->count() + decimals_option->count() + log_option->count() == 0) {
+        if (!AnyGiven({columns_option, decimals_option, log_option})) {
             exit_code = WithReadOnlyStore([](DataStore& store) {
                 PrintOptions(store);
                 return kSucceeded;

@@ -90,9 +90,7 @@ void AddTransactionModify(CLI::App& parent, int& exit_code) {
     auto* amount_option = command->add_option("--amount", amount, kAmountHelp)->type_name("AMOUNT");
     auto* description_option = command->add_option("--description", description, "New description");
     command->callback([&exit_code, date_option, type_option, amount_option, description_option] {
-        if (date_option->count() + type_option->count() + amount_option->count() +
-                description_option->count() ==
-            0) {
+        if (!AnyGiven({date_option, type_option, amount_option, description_option})) {
             exit_code =
                 UsageError("transaction modify needs --date, --type, --amount or --description");
             return;

@@ -50,7 +50,7 @@ void AddValueModify(CLI::App& parent, int& exit_code) {
     auto* date_option = command->add_option("--date", date, kDateHelp)->type_name("DATE");
     auto* amount_option = command->add_option("--amount", amount, kValueHelp)->type_name("AMOUNT");
     command->callback([&exit_code, date_option, amount_option] {
-        if (date_option->count() + amount_option->count() == 0) {
+        if (!AnyGiven({date_option, amount_option})) {
             exit_code = UsageError("value modify needs --date or --amount");
             return;
         }
