@@ -1,5 +1,5 @@
 # The Debian package: cpack -G DEB in the build directory writes brevanta_<version>_<arch>.deb
-# with brevanta, brevanta-cli, the desktop entry and the icon under /usr.
+# with brevanta, brevanta-cli, their man pages, the desktop entry and the icon under /usr.
 set(CPACK_PACKAGE_NAME brevanta)
 # Debian's copyright file, in machine-readable form, where Debian looks for it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian-copyright

@@ -1,84 +1,35 @@
-#include <charconv>
-#include <chrono>
-#include <filesystem>
-#include <functional>
-#include <iostream>
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/subject_options.h"
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
-#include "store/directory_claim.h"
 
 namespace brevanta::cli {
-
-bool LoadStore(DataStore& store) {
-    const Status loaded = store.Load();
-    if (!loaded.ok()) std::cerr << "Cannot load the data directory: " << loaded.message() << "\n";
-    return loaded.ok();
-}
-
-int WithReadOnlyStore(const std::function<int(DataStore&)>& run) {
-    DataStore store(".", Table::Mode::ReadOnly);
-    return LoadStore(store) ? run(store) : 1;
-}
-
-int WithClaimedStore(const std::function<int(DataStore&)>& run) {
-    std::unique_ptr<DirectoryClaim> claim;
-    const Status claimed = DirectoryClaim::Take(std::filesystem::current_path().string(),
-                                                DirectoryClaim::Claimant::CommandLine,
-                                                std::chrono::seconds(10), claim);
-    if (!claimed.ok()) {
-        std::cerr << claimed.message() << "\n";
-        return 1;
-    }
-    DataStore store(".");
-    return LoadStore(store) ? run(store) : 1;
-}
-
-int ReportEngineResult(const Status& status, const std::string& message) {
-    (status.ok() ? std::cout : std::cerr) << message << "\n";
-    return status.ok() ? 0 : 1;
-}
-
-const CLI::Validator& DecimalIdentifier() {
-    static const CLI::Validator validator(
-        [](std::string& text) -> std::string {
-            int64_t number = 0;
-            const char* end = text.data() + text.size();
-            const auto [stop, error] = std::from_chars(text.data(), end, number);
-            if (text.empty() || error != std::errc() || stop != end) {
-                return "not an identifier: " + text;
-            }
-            text = std::to_string(number);
-            return "";
-        },
-        "");
-    return validator;
-}
 
 void AddImportCommand(CLI::App& app, int& exit_code) {
     auto* command =
         app.add_subcommand("import",
                            "Import transactions or historical values of an investment from a "
-                           "comma-separated file (run in the data directory)");
+                           "comma-separated file");
     static std::string kind;
-    static Pid portfolio_id{};
-    static Hid holding_id{};
+    static SubjectOptions subject;
     static std::string file;
     command->add_option("KIND", kind, "transactions or values")
         ->required()
         ->check(CLI::IsMember({"transactions", "values"}));
-    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
-    AddIdentifierOption(*command, "--investment", holding_id, "Investment identifier")->required();
+    subject.AddTo(*command, "Investment identifier");
+    subject.investment->required();
     command->add_option("FILE", file, "File to read")->required();
     command->callback([&exit_code] {
         exit_code = WithClaimedStore([](DataStore& store) {
+            const std::optional<Subject> found = subject.Find(store);
+            if (!found) return kRefused;
             ImportExportEngine engine(store);
             const Status status =
                 kind == "transactions"
-                    ? engine.ImportTransactions(portfolio_id, holding_id, file)
-                    : engine.ImportHistoricalValues(portfolio_id, holding_id, file);
+                    ? engine.ImportTransactions(found->portfolio_id, *found->holding_id, file)
+                    : engine.ImportHistoricalValues(found->portfolio_id, *found->holding_id, file);
             return ReportEngineResult(status, engine.ResultMessage());
         });
     });

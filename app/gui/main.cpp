@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "core/clock.h"
+#include "core/version.h"
 #include "ui/main/main_window.h"
 #include "ui/main/starting_directory.h"
 #include "ui/platform/qt_platform.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(brevanta::kApplicationTitle);
     QApplication::setOrganizationName(brevanta::kApplicationTitle);
+    QApplication::setApplicationVersion(brevanta::kVersion);
     QApplication::setWindowIcon(QIcon(":/brevanta.png"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(kApplicationId);
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     arguments.setApplicationDescription(
         QApplication::translate("main", "Performance of investment portfolios."));
     arguments.addHelpOption();
+    arguments.addVersionOption();
     arguments.addPositionalArgument(
         "DIR", QApplication::translate("main", "The data directory to open."), "[DIR]");
     arguments.process(app);
