@@ -49,4 +49,13 @@ int DaysInMonth(int year, int month);
 // 1 January 1900, stored "19000101": a performance date that was never set.
 inline const Date NoDate = Date::Ymd(1900, 1, 1);
 
+// The first and last date a user may type or import; the day before the first is NoDate, so
+// that no entered date reads as "not calculated".
+inline const Date kFirstEnteredDate = Date::Ymd(1900, 1, 2);
+inline const Date kLastEnteredDate = Date::Ymd(2099, 12, 31);
+
+inline bool IsEnterableDate(Date date) {
+    return date >= kFirstEnteredDate && date <= kLastEnteredDate;
+}
+
 }  // namespace brevanta

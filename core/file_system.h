@@ -23,6 +23,8 @@ struct FileInfo {
     Kind kind = Kind::Other;
     uint64_t size = 0;
     uint32_t permissions = 0;  // the permission bits of the mode, such as 0644
+    uint32_t owner = 0;        // user and group ids
+    uint32_t group = 0;
     // Device and inode name the file whatever path leads to it; the change time moves at every
     // write to it.
     uint64_t device = 0;
@@ -35,7 +37,11 @@ enum class OpenMode {
     ReadWrite,  // an existing file, for reading and writing
     Create,     // as ReadWrite, the file created empty when missing (never through a link)
     CreateNew,  // a new file for reading and writing; fails when the path exists
-    Append,     // for writing at the end, the file created empty when missing
+    // For writing at the end, the file created empty when missing; never through a link.
+    Append,
+    // An existing file written in order, such as a named pipe or a device: never created, the
+    // open does not wait for a reader (a pipe without one fails), and writes ignore the offset.
+    Stream,
 };
 
 enum class LockKind { Shared, Exclusive };
@@ -60,6 +66,8 @@ class File {
     virtual Status Unlock() = 0;
     virtual Status Info(FileInfo* info) = 0;
     virtual Status SetPermissions(uint32_t permissions) = 0;
+    // PermissionDenied unless the process may give the file away (root may).
+    virtual Status SetOwner(uint32_t owner, uint32_t group) = 0;
 };
 
 class FileSystem {
@@ -73,6 +81,9 @@ class FileSystem {
     virtual Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) = 0;
     // About the file that path leads to, following links.
     virtual Status Info(const std::string& path, FileInfo* info) = 0;
+    // *target receives path itself, unless path is a symbolic link: then the absolute path at
+    // the end of its links, or NotFound when nothing is there.
+    virtual Status ResolveLink(const std::string& path, std::string* target) = 0;
     // Replaces any file at `to`.
     virtual Status Rename(const std::string& from, const std::string& to) = 0;
     // Gives `from` the second name `to`; fails when `to` exists.

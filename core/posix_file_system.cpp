@@ -1,12 +1,16 @@
 // The operating system's file system.
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
 #include "core/file_system.h"
 
@@ -32,12 +36,45 @@ FileInfo InfoOf(const struct stat& file) {
                                         : FileInfo::Kind::Other;
     info.size = static_cast<uint64_t>(file.st_size);
     info.permissions = file.st_mode & 07777;
+    info.owner = file.st_uid;
+    info.group = file.st_gid;
     info.device = file.st_dev;
     info.inode = file.st_ino;
     info.change_time_ns =
         static_cast<int64_t>(file.st_ctim.tv_sec) * 1000000000 + file.st_ctim.tv_nsec;
     return info;
 }
+
+// While it lives, a reader that closes its end of a pipe makes our write fail with EPIPE
+// instead of raising SIGPIPE, which would end the program.
+class SigpipeHeld {
+  public:
+    SigpipeHeld() {
+        sigemptyset(&sigpipe_);
+        sigaddset(&sigpipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        was_pending_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &sigpipe_, &previous_);
+    }
+    ~SigpipeHeld() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!was_pending_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec now{};
+            while (sigtimedwait(&sigpipe_, nullptr, &now) < 0 && errno == EINTR) {
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    SigpipeHeld(const SigpipeHeld&) = delete;
+    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
+
+  private:
+    sigset_t sigpipe_;
+    sigset_t previous_;
+    bool was_pending_ = false;
+};
 
 class PosixFile : public File {
   public:
@@ -61,10 +98,13 @@ class PosixFile : public File {
 
     Status WriteAt(uint64_t offset, std::string_view data) override {
         if (Status refused = RefuseReadOnly(); !refused.ok()) return refused;
+        const bool in_order = mode_ == OpenMode::Append || mode_ == OpenMode::Stream;
+        std::optional<SigpipeHeld> sigpipe_held;
+        if (in_order) sigpipe_held.emplace();
         while (!data.empty()) {
-            const ssize_t n = mode_ == OpenMode::Append ? write(fd_, data.data(), data.size())
-                                                        : pwrite(fd_, data.data(), data.size(),
-                                                                 static_cast<off_t>(offset));
+            const ssize_t n =
+                in_order ? write(fd_, data.data(), data.size())
+                         : pwrite(fd_, data.data(), data.size(), static_cast<off_t>(offset));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return LastError();
             if (n == 0) return ErrorOf(EIO);
@@ -111,6 +151,10 @@ class PosixFile : public File {
         return fchmod(fd_, permissions) == 0 ? Status::Ok() : LastError();
     }
 
+    Status SetOwner(uint32_t owner, uint32_t group) override {
+        return fchown(fd_, owner, group) == 0 ? Status::Ok() : LastError();
+    }
+
   private:
     static int Operation(LockKind kind) { return kind == LockKind::Exclusive ? LOCK_EX : LOCK_SH; }
 
@@ -137,7 +181,9 @@ int FlagsOf(OpenMode mode) {
         case OpenMode::CreateNew:
             return O_RDWR | O_CREAT | O_EXCL | kCommon;
         case OpenMode::Append:
-            return O_WRONLY | O_APPEND | O_CREAT | kCommon;
+            return O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | kCommon;
+        case OpenMode::Stream:
+            return O_WRONLY | kCommon;
     }
     return O_RDONLY | kCommon;
 }
@@ -146,6 +192,11 @@ class PosixFileSystem : public FileSystem {
   public:
     Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) override {
         const int fd = open(path.c_str(), FlagsOf(mode), 0666);
+        // A pipe opened without waiting says "No such device or address" when nobody reads it.
+        if (fd < 0 && mode == OpenMode::Stream && errno == ENXIO)
+            return Status::IoError("no program is reading from it");
+        if (fd < 0 && errno == ELOOP && (FlagsOf(mode) & O_NOFOLLOW) != 0)
+            return Status::PermissionDenied("it is a symbolic link, which is not followed");
         if (fd < 0) return LastError();
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         *file = std::make_unique<PosixFile>(fd, mode);
@@ -156,6 +207,23 @@ class PosixFileSystem : public FileSystem {
         struct stat file {};
         if (stat(path.c_str(), &file) != 0) return LastError();
         *info = InfoOf(file);
+        return Status::Ok();
+    }
+
+    Status ResolveLink(const std::string& path, std::string* target) override {
+        struct stat file {};
+        if (lstat(path.c_str(), &file) != 0 && errno != ENOENT) return LastError();
+        if (!S_ISLNK(file.st_mode)) {
+            *target = path;
+            return Status::Ok();
+        }
+        char* resolved = realpath(path.c_str(), nullptr);
+        if (!resolved && errno == ENOENT) {
+            return Status::NotFound("it is a symbolic link to a file that does not exist");
+        }
+        if (!resolved) return LastError();
+        *target = resolved;
+        std::free(resolved);
         return Status::Ok();
     }
 

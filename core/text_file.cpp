@@ -1,6 +1,9 @@
 #include "core/text_file.h"
 
+#include <istream>
+#include <memory>
 #include <streambuf>
+#include <vector>
 
 #include "core/whole_file.h"
 
@@ -36,7 +39,45 @@ class FileWriterBuffer : public std::streambuf {
     FileWriter& writer_;
 };
 
+// A file's bytes for a stream, read a piece at a time. A failed read throws, which the
+// stream's reads catch and turn into badbit; nothing else sees the exception.
+class FileReaderBuffer : public std::streambuf {
+  public:
+    explicit FileReaderBuffer(File& file) : file_(file), piece_(kPieceBytes) {}
+
+  protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        size_t read = 0;
+        if (!file_.ReadAt(offset_, piece_.data(), piece_.size(), &read).ok()) throw ReadFailed();
+        offset_ += read;
+        setg(piece_.data(), piece_.data(), piece_.data() + read);
+        return read == 0 ? traits_type::eof() : traits_type::to_int_type(piece_[0]);
+    }
+
+  private:
+    struct ReadFailed {};
+    static constexpr size_t kPieceBytes = 1 << 16;
+
+    File& file_;
+    std::vector<char> piece_;
+    uint64_t offset_ = 0;
+};
+
 }  // namespace
+
+Status ReadFile(const std::filesystem::path& path, const std::function<Status(std::istream&)>& read,
+                bool* opened) {
+    std::unique_ptr<File> file;
+    const Status status = OpenRegularFile(FileSystem::Default(), path.string(), &file);
+    if (opened) *opened = status.ok();
+    if (!status.ok()) {
+        return Status::IoError("Could not read " + path.string() + ": " + status.message());
+    }
+    FileReaderBuffer buffer(*file);
+    std::istream in(&buffer);
+    return read(in);
+}
 
 Status WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
     for (const std::string& line : lines) {

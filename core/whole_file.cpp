@@ -1,11 +1,14 @@
 #include "core/whole_file.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace brevanta {
@@ -24,6 +27,80 @@ std::string BaseName(const std::string& path) {
 
 std::string InDirectory(const std::string& directory, const std::string& name) {
     return directory == "/" ? "/" + name : directory + "/" + name;
+}
+
+// Whether the temporary `name` (after `prefix`, "<pid>-<n>") belongs to a process that has
+// ended. Ours, and those of running processes or of processes we may not see, are not.
+bool AbandonedTemporary(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) return false;
+    name.remove_prefix(prefix.size());
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+    if (error != std::errc() || end == name.data() + name.size() || *end != '-' || pid <= 0)
+        return false;
+    return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes a temporary file, or a staging directory with the files in it. A link of that name
+// goes itself; what it leads to is never touched.
+Status RemoveTemporary(FileSystem& fs, const std::string& path) {
+    std::string target;
+    FileInfo info;
+    if (!fs.ResolveLink(path, &target).ok() || target != path || !fs.Info(path, &info).ok() ||
+        info.kind != FileInfo::Kind::Directory)
+        return fs.Remove(path);
+    std::vector<std::string> names;
+    Status status = fs.List(path, &names);
+    for (const std::string& name : names) {
+        if (status.ok()) status = fs.Remove(InDirectory(path, name));
+    }
+    return status.ok() ? fs.RemoveDirectory(path) : status;
+}
+
+// What a write that replaces path meets there.
+struct Destination {
+    Status status;
+    std::string place;  // where the new file goes: path, or the end of the links at path
+    std::optional<FileInfo> existing;
+};
+
+Destination DestinationOf(FileSystem& fs, const std::string& path) {
+    Destination destination;
+    FileInfo info;
+    const Status found = fs.Info(path, &info);
+    if (found.ok()) destination.existing = info;
+    if (!found.ok() && !found.IsNotFound()) {
+        destination.status = found;
+    } else if (found.ok() && info.kind == FileInfo::Kind::Directory) {
+        destination.status = Status::IoError(std::strerror(EISDIR));
+    } else if (!found.ok() || info.kind == FileInfo::Kind::Regular) {
+        // A pipe or a device is written where the links lead, which may have no path at all
+        // (/dev/stdout leads to "pipe:[...]").
+        destination.status = fs.ResolveLink(path, &destination.place);
+    }
+    return destination;
+}
+
+// A named pipe or a device takes the bytes as they come: no temporary file, no rename.
+Status WriteThrough(FileSystem& fs, const std::string& path,
+                    const std::function<Status(FileWriter&)>& write) {
+    std::unique_ptr<File> file;
+    Status status = fs.Open(path, OpenMode::Stream, &file);
+    if (!status.ok()) return status;
+    FileWriter writer(*file);
+    status = write(writer);
+    if (status.ok()) status = writer.Flush();
+    if (!status.ok() && !writer.status().ok()) status = writer.status();
+    return status;
+}
+
+// The new file takes the permission bits of the one it replaces, and its owner where the
+// process may give it away.
+Status TakeOver(File& file, const FileInfo& replaced) {
+    FileInfo mine;
+    if (file.Info(&mine).ok() && (mine.owner != replaced.owner || mine.group != replaced.group))
+        file.SetOwner(replaced.owner, replaced.group);
+    return file.SetPermissions(replaced.permissions);
 }
 
 }  // namespace
@@ -57,9 +134,20 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-Status WriteWholeFile(FileSystem& fs, const std::string& path,
+Status WriteWholeFile(FileSystem& fs, const std::string& to,
                       const std::function<Status(FileWriter&)>& write,
                       const WholeFileOptions& options) {
+    std::string path = to;
+    std::optional<FileInfo> replaced;
+    if (options.replace) {
+        Destination destination = DestinationOf(fs, to);
+        if (!destination.status.ok()) return destination.status;
+        if (destination.existing && destination.existing->kind == FileInfo::Kind::Other)
+            return WriteThrough(fs, to, write);
+        path = std::move(destination.place);
+        replaced = destination.existing;
+        RemoveAbandonedTemporaries(fs, path);
+    }
     std::string temporary = TemporaryPath(path);
     // A name taken can only be a leftover of an earlier process that had our process id.
     for (FileInfo ignored; fs.Info(temporary, &ignored).ok();) temporary = TemporaryPath(path);
@@ -67,7 +155,11 @@ Status WriteWholeFile(FileSystem& fs, const std::string& path,
     Status status = fs.Open(temporary, OpenMode::CreateNew, &file);
     if (!status.ok()) return status;
 
-    if (options.permissions) status = file->SetPermissions(*options.permissions);
+    if (options.permissions) {
+        status = file->SetPermissions(*options.permissions);
+    } else if (replaced) {
+        status = TakeOver(*file, *replaced);
+    }
     FileWriter writer(*file);
     if (status.ok()) status = write(writer);
     if (status.ok()) status = writer.Flush();
@@ -107,8 +199,17 @@ Status RemoveLeftoverTemporaries(FileSystem& fs, const std::vector<std::string>&
     return status;
 }
 
-Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes) {
-    bytes->clear();
+void RemoveAbandonedTemporaries(FileSystem& fs, const std::string& path) {
+    const std::string directory = DirectoryOf(path);
+    const std::string prefix = BaseName(path) + std::string(kTemporaryMark);
+    std::vector<std::string> names;
+    fs.List(directory, &names);
+    for (const std::string& name : names) {
+        if (AbandonedTemporary(name, prefix)) RemoveTemporary(fs, InDirectory(directory, name));
+    }
+}
+
+Status OpenRegularFile(FileSystem& fs, const std::string& path, std::unique_ptr<File>* file) {
     // Checked before opening: a directory opens and fails only when read, and a named pipe or a
     // device could block or never end.
     FileInfo info;
@@ -118,15 +219,7 @@ Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes
     } else if (status.ok() && info.kind != FileInfo::Kind::Regular) {
         status = Status::IoError("it is not a regular file");
     }
-    std::unique_ptr<File> file;
-    if (status.ok()) status = fs.Open(path, OpenMode::Read, &file);
-    constexpr size_t kChunk = 1 << 16;
-    for (size_t read = kChunk; status.ok() && read == kChunk;) {
-        const size_t size = bytes->size();
-        bytes->resize(size + kChunk);
-        status = file->ReadAt(size, bytes->data() + size, kChunk, &read);
-        bytes->resize(size + (status.ok() ? read : 0));
-    }
+    if (status.ok()) status = fs.Open(path, OpenMode::Read, file);
     return status;
 }
 

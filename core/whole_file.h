@@ -38,7 +38,8 @@ struct WholeFileOptions {
     // Whether the new file may take the place of one already at the path; when not, a file
     // there makes the write fail and stays as it was.
     bool replace = true;
-    // Of the new file, exactly; the system's default for new files when empty.
+    // Of the new file, exactly. When empty, a replaced file's own (and its owner, where the
+    // process may give a file away); the system's default for a new file.
     std::optional<uint32_t> permissions;
     // Receives the new file, still open, whenever it took the path's place, even when the sync
     // of the directory failed afterwards.
@@ -49,6 +50,12 @@ struct WholeFileOptions {
 // (TemporaryPath), which is synced, renamed over path (linked to it when not replacing), and
 // the directory is synced. When anything fails before the rename, the temporary file is
 // removed and path is left as it was. Failures carry the file system's words, or write's own.
+//
+// What is at path is never replaced by something else: a symbolic link stays, and the file at
+// the end of its links is the one replaced (a link to nothing is refused, NotFound); a named
+// pipe or a device is written through, in order and without waiting for a reader (a pipe that
+// nobody reads is refused); a directory is refused. Temporaries beside the file that a killed
+// process left go first (RemoveAbandonedTemporaries).
 Status WriteWholeFile(FileSystem& fs, const std::string& path,
                       const std::function<Status(FileWriter&)>& write,
                       const WholeFileOptions& options = {});
@@ -62,10 +69,16 @@ std::string TemporaryPath(const std::string& path);
 // REQUIRES: nobody writes the paths meanwhile (the caller holds the lock that keeps writers out).
 Status RemoveLeftoverTemporaries(FileSystem& fs, const std::vector<std::string>& paths);
 
+// Removes the temporary files and staging directories (of files only) beside path, as named by
+// TemporaryPath(path), whose process has ended. Safe while other processes write there: the
+// temporaries of running processes stay. Failing to remove one costs only space.
+void RemoveAbandonedTemporaries(FileSystem& fs, const std::string& path);
+
 // The directory part of path: "." when there is none.
 std::string DirectoryOf(const std::string& path);
 
-// The whole contents of a regular file.
-Status ReadWholeFile(FileSystem& fs, const std::string& path, std::string* bytes);
+// Opens a regular file for reading; anything else (a directory, a named pipe, a device) is
+// refused before it is opened.
+Status OpenRegularFile(FileSystem& fs, const std::string& path, std::unique_ptr<File>* file);
 
 }  // namespace brevanta

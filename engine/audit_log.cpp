@@ -3,6 +3,7 @@
 #include <memory>
 #include <string_view>
 
+#include "core/control_characters.h"
 #include "core/date_format.h"
 #include "core/file_system.h"
 #include "core/float_text.h"
@@ -73,7 +74,7 @@ AuditLog::AuditLog(std::filesystem::path file, const Clock& clock, Locale locale
     : file_(std::move(file)), clock_(clock), locale_(std::move(locale)) {}
 
 // One write per block, to a file opened for appending, so that blocks of two programs
-// calculating at once never interleave.
+// calculating at once never interleave. The file is never reached through a symbolic link.
 Status AuditLog::Append(const Subject& subject, const CalculationResults& results,
                         const YearlyFlows& flows) const {
     std::unique_ptr<File> file;
@@ -98,9 +99,10 @@ std::string AuditLog::Timestamp() const {
 std::string AuditLog::Block(const Subject& subject, const CalculationResults& results,
                             const YearlyFlows& flows) const {
     std::string text = Line("*** Starting calculation on " + Timestamp()) + Line("");
-    text += Line("   Portfolio: " + subject.portfolio_name);
-    text += Line("   Investment: " +
-                 subject.investment_name.value_or("n/a (Calculating for the entire portfolio)"));
+    // Names come from the tables, which may hold control characters no log line should carry.
+    text += Line("   Portfolio: " + OneLine(subject.portfolio_name));
+    text += Line("   Investment: " + OneLine(subject.investment_name.value_or(
+                                         "n/a (Calculating for the entire portfolio)")));
     text += Line("");
 
     for (const LoggedPeriod& logged : kLoggedPeriods) {

@@ -32,7 +32,8 @@ class AuditLog {
     };
 
     // Appends one calculation's block, opening the file and closing it again. Writes
-    // nothing when the file can be neither opened nor created.
+    // nothing when the file can be neither opened nor created, or is a symbolic link (which
+    // is never followed, nor created through). A named pipe nobody reads is refused.
     Status Append(const Subject& subject, const CalculationResults& results,
                   const YearlyFlows& flows) const;
 

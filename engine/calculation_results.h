@@ -8,16 +8,23 @@
 
 namespace brevanta {
 
-// One monthly compounding period as the audit viewer and the log show it. ror is the
-// period's ratio, except in the "Month" list where it is the percent return.
-struct SubPeriodRecord {
+// One monthly compounding period: its dates, the market values at both ends, the net cash
+// flow between them and its return.
+template <typename Number>
+struct BasicSubPeriod {
     Date start;
     Date end;
-    float bmv = 0;
-    float emv = 0;
-    float soc = 0;
-    float ror = 0;
+    Number bmv = 0;
+    Number emv = 0;
+    Number soc = 0;
+    Number ror = 0;
 };
+
+// As the audit viewer and the log show it. ror is the period's ratio, except in the "Month"
+// list where it is the percent return.
+using SubPeriodRecord = BasicSubPeriod<float>;
+// As computed; ror is the modified Dietz ratio.
+using SubPeriod = BasicSubPeriod<double>;
 
 // The record of a period computed in double precision.
 inline SubPeriodRecord MakeSubPeriodRecord(Date start, Date end, double bmv, double emv, double soc,

@@ -15,19 +15,30 @@ Status CalculatePortfolios(DataStore& store, PerformanceEngine& engine,
                            const std::vector<PortfolioRecord>& portfolios, Date performance_date,
                            const CalculationProgress& progress) {
     std::vector<PerformanceEngine::PortfolioSteps> steps;
+    std::vector<Hid> holdings_not_started;
+    std::vector<Pid> portfolios_not_started;
     int total = 0;
     for (const PortfolioRecord& portfolio : portfolios) {
         PerformanceEngine::PortfolioSteps& step = steps.emplace_back();
         step.portfolio_id = portfolio.Id;
-        for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio.Id)) {
-            if (holding.InceptionDate < performance_date) step.holding_ids.push_back(holding.Id);
+        const std::vector<HoldingRecord> holdings =
+            store.holdings().HoldingsOfPortfolio(portfolio.Id);
+        for (const HoldingRecord& holding : holdings) {
+            (holding.InceptionDate < performance_date ? step.holding_ids : holdings_not_started)
+                .push_back(holding.Id);
         }
+        if (step.holding_ids.empty() && !holdings.empty())
+            portfolios_not_started.push_back(portfolio.Id);
         total += static_cast<int>(step.holding_ids.size());
     }
     const PerformanceEngine::HistorySnapshot snapshot(engine);
     // Every figure of the run takes effect at once, or none does.
     DataStore::Change figures(store, "calculating performance");
     if (!figures.status().ok()) return figures.status();
+    for (Hid holding_id : holdings_not_started)
+        engine.StoreNotStarted(holding_id, performance_date);
+    for (Pid portfolio_id : portfolios_not_started)
+        engine.StoreNotStarted(portfolio_id, performance_date);
     int done = 0;
     for (size_t first = 0; first < steps.size();) {
         std::vector<PerformanceEngine::PortfolioSteps> ahead;

@@ -15,8 +15,10 @@ using CalculationProgress = std::function<void(int done, int total)>;
 
 // The calculate-all run: for each portfolio, for each of its investments (in the order of
 // HoldingsOfPortfolio) whose inception date is before the performance date, the investment
-// and then the portfolio, so the portfolio's last calculation stands. A portfolio with no
-// such investment keeps its figures. The figures are written as one DataStore::FigureBatch.
+// and then the portfolio, so the portfolio's last calculation stands. An investment that had
+// not started by the date, and a portfolio none of whose investments had, get every figure
+// NotCalculated under the date (a portfolio without investments keeps its figures). The
+// figures are written as one DataStore::FigureBatch.
 // Returns the engine's status (the first figures the store refused), else the batch's.
 // REQUIRES: engine calculates on store.
 Status CalculatePortfolios(DataStore& store, PerformanceEngine& engine,

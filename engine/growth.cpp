@@ -4,22 +4,59 @@
 
 #include "engine/history_source.h"
 #include "engine/performance_engine.h"
+#include "engine/period_dates.h"
 
 namespace brevanta {
 
 namespace {
 
-Growth GrowthOver(const MarketValuation& valuation, const TransactionTimeline& cash_flows,
-                  Date performance_date) {
-    Growth growth;
-    growth.performance_date = performance_date;
-    if (PerformanceEngine::CheckTransactions(cash_flows) != PerformanceEngine::kCalculated) {
-        return growth;
+// A history valued as the engine values it in one mode.
+struct SubjectHistory {
+    std::shared_ptr<const HoldingHistory> holding;               // investment mode
+    std::shared_ptr<const TransactionTimeline> portfolio_flows;  // portfolio mode
+    std::optional<MarketValuation> valuation;
+
+    const TransactionTimeline& cash_flows() const {
+        return holding ? holding->transactions() : *portfolio_flows;
     }
-    const GrowthCalculator calculator(valuation, cash_flows);
-    growth.years = calculator.CalendarYears(performance_date);
-    growth.month_ends = calculator.MonthEnds(performance_date);
-    return growth;
+    bool calculable() const {
+        return PerformanceEngine::CheckTransactions(cash_flows()) == PerformanceEngine::kCalculated;
+    }
+    GrowthCalculator calculator() const { return GrowthCalculator(*valuation, cash_flows()); }
+};
+
+SubjectHistory InvestmentHistory(const DataStore& store, Hid holding_id) {
+    SubjectHistory history;
+    history.holding = HistorySource::ReadHolding(store, holding_id);
+    history.valuation = MarketValuation::OfInvestment(history.holding);
+    return history;
+}
+
+SubjectHistory HistoryOf(const DataStore& store, const GrowthSubject& subject) {
+    if (!subject.is_portfolio()) return InvestmentHistory(store, *subject.holding_id);
+    HistorySource histories(store);
+    SubjectHistory history;
+    history.portfolio_flows = histories.PortfolioTransactions(subject.portfolio_id);
+    history.valuation = MarketValuation::OfPortfolio(histories.HoldingsOf(subject.portfolio_id));
+    return history;
+}
+
+BenchmarkGrowth BenchmarkGrowthOver(const DataStore& store, Hid holding_id, const Growth& growth) {
+    BenchmarkGrowth benchmark;
+    benchmark.holding_id = holding_id;
+    benchmark.years.resize(growth.years.size());
+    const SubjectHistory history = InvestmentHistory(store, holding_id);
+    if (!history.calculable()) return benchmark;
+    const GrowthCalculator calculator = history.calculator();
+    for (size_t i = 0; i < growth.years.size(); ++i) {
+        benchmark.years[i] =
+            calculator.TimeWeightedOver(growth.years[i].start, growth.years[i].end);
+    }
+    if (growth.inception_returns.size() > 0) {
+        benchmark.inception_returns = calculator.MonthlyReturnsOver(
+            static_cast<int>(growth.inception_returns.size()), growth.performance_date);
+    }
+    return benchmark;
 }
 
 }  // namespace
@@ -37,15 +74,37 @@ Date DefaultGrowthDate(const DataStore& store, const GrowthSubject& subject, Dat
     return stored && *stored != NoDate ? *stored : today;
 }
 
-Growth GrowthOf(const DataStore& store, const GrowthSubject& subject, Date performance_date) {
-    HistorySource histories(store);
-    if (subject.is_portfolio()) {
-        return GrowthOver(MarketValuation::OfPortfolio(histories.HoldingsOf(subject.portfolio_id)),
-                          *histories.PortfolioTransactions(subject.portfolio_id), performance_date);
-    }
-    const std::shared_ptr<const HoldingHistory> holding = histories.Holding(*subject.holding_id);
-    return GrowthOver(MarketValuation::OfInvestment(holding), holding->transactions(),
-                      performance_date);
+Growth GrowthOf(const DataStore& store, const GrowthSubject& subject, Date performance_date,
+                std::optional<Hid> benchmark) {
+    Growth growth;
+    growth.performance_date = performance_date;
+    const SubjectHistory history = HistoryOf(store, subject);
+    if (!history.calculable()) return growth;
+    const GrowthCalculator calculator = history.calculator();
+    growth.years = calculator.CalendarYears(performance_date);
+    growth.month_ends = calculator.MonthEnds(performance_date);
+    growth.months = calculator.CalendarMonths(performance_date);
+    growth.inception_returns = calculator.InceptionMonthlyReturns(performance_date);
+    if (benchmark) growth.benchmark = BenchmarkGrowthOver(store, *benchmark, growth);
+    return growth;
+}
+
+MonthlyReturns InceptionReturnsOf(const DataStore& store, const GrowthSubject& subject,
+                                  Date performance_date) {
+    const SubjectHistory history = HistoryOf(store, subject);
+    if (!history.calculable()) return {};
+    return history.calculator().InceptionMonthlyReturns(performance_date);
+}
+
+BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,
+                                    Hid benchmark, Date performance_date) {
+    const SubjectHistory history = HistoryOf(store, subject);
+    const int months = history.calculable()
+                           ? InceptionMonths(history.cash_flows().front().date, performance_date)
+                           : 0;
+    const SubjectHistory benchmark_history = InvestmentHistory(store, benchmark);
+    return CalculateBenchmarkFigures(*benchmark_history.valuation, benchmark_history.cash_flows(),
+                                     performance_date, months);
 }
 
 }  // namespace brevanta

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/date.h"
+#include "engine/benchmark.h"
 #include "engine/growth_calculator.h"
+#include "engine/risk_figures.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -17,11 +19,25 @@ struct GrowthSubject {
     bool is_portfolio() const { return !holding_id.has_value(); }
 };
 
-// The calendar-year returns and the month-end growth of a subject as of a date.
+// A benchmark investment over the windows of a subject's growth.
+struct BenchmarkGrowth {
+    Hid holding_id{};
+    // One per year of the subject, over the same window, in percent; none where the benchmark
+    // is younger than the window.
+    std::vector<std::optional<double>> years;
+    // Over the subject's inception window; none when the benchmark is younger than it.
+    std::optional<MonthlyReturns> inception_returns;
+};
+
+// The calendar-year returns, the month-end growth, the calendar-month returns and the monthly
+// returns behind the risk figures of a subject as of a date.
 struct Growth {
     Date performance_date;
     std::vector<CalendarYearReturn> years;
     std::vector<GrowthPoint> month_ends;
+    std::vector<CalendarMonthReturn> months;
+    MonthlyReturns inception_returns;
+    std::optional<BenchmarkGrowth> benchmark;  // when one was given
 };
 
 // The subject's stored performance date, or today when it was never calculated or does not
@@ -29,9 +45,22 @@ struct Growth {
 Date DefaultGrowthDate(const DataStore& store, const GrowthSubject& subject, Date today);
 
 // Computed now from the subject's history as the engine calculates it: by investment-mode
-// rules for an investment, by portfolio-mode rules for a portfolio. Nothing is stored. No
-// years and no points when the engine could not calculate the subject (no transactions, or
-// a first one that is not a contribution) or the date is before its first transaction.
-Growth GrowthOf(const DataStore& store, const GrowthSubject& subject, Date performance_date);
+// rules for an investment, by portfolio-mode rules for a portfolio, and for a benchmark by
+// investment-mode rules. Nothing is stored. Nothing but the date when the engine could not
+// calculate the subject (no transactions, or a first one that is not a contribution); no
+// years and no months when the date is before its first transaction. A benchmark that cannot
+// be calculated (an unknown investment among them) is there with every figure none.
+Growth GrowthOf(const DataStore& store, const GrowthSubject& subject, Date performance_date,
+                std::optional<Hid> benchmark = std::nullopt);
+
+// The monthly returns of the subject's inception window as of the date, as GrowthOf gives
+// them, without the rest of its growth.
+MonthlyReturns InceptionReturnsOf(const DataStore& store, const GrowthSubject& subject,
+                                  Date performance_date);
+
+// The benchmark's time-weighted figures over the subject's reporting periods as of the date,
+// for the subject's stored figures as of that date to be compared with.
+BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,
+                                    Hid benchmark, Date performance_date);
 
 }  // namespace brevanta

@@ -11,6 +11,8 @@ namespace {
 
 Date YearEnd(int year) { return Date::Ymd(year, 12, 31); }
 
+bool IsMonthEnd(Date date) { return date.day() == DaysInMonth(date.year(), date.month()); }
+
 }  // namespace
 
 GrowthCalculator::GrowthCalculator(const MarketValuation& valuation,
@@ -38,8 +40,7 @@ CalendarYearReturn GrowthCalculator::Year(int year, Date start, Date end) const 
     row.start = start;
     row.end = end;
     row.partial = start != YearEnd(year - 1) || end != YearEnd(year);
-    row.time_weighted =
-        CumulativePercent(measures_.LinkedProduct(MonthEndBoundaries(start, end), nullptr));
+    row.time_weighted = *TimeWeightedOver(start, end);
     if (!row.partial) row.dollar_weighted = measures_.TrailingDollarWeighted(end, 1);
     row.market_value = measures_.MarketValue(end);
     row.net_contributions =
@@ -57,6 +58,34 @@ std::vector<GrowthPoint> GrowthCalculator::MonthEnds(Date performance_date) cons
                           cash_flows_.Sum(std::nullopt, date, FlowMeasure::MarketValue, 0.0)});
     }
     return points;
+}
+
+std::vector<CalendarMonthReturn> GrowthCalculator::CalendarMonths(Date performance_date) const {
+    std::vector<CalendarMonthReturn> months;
+    if (performance_date < first_transaction_) return months;
+    for (const SubPeriod& period :
+         measures_.SubPeriods(MonthEndBoundaries(first_transaction_, performance_date))) {
+        months.push_back({period.end.year(), period.end.month(), period.start, period.end,
+                          !IsMonthEnd(period.start) || !IsMonthEnd(period.end),
+                          CumulativePercent(period.ror)});
+    }
+    return months;
+}
+
+std::optional<double> GrowthCalculator::TimeWeightedOver(Date start, Date end) const {
+    if (start < first_transaction_) return std::nullopt;
+    return CumulativePercent(measures_.LinkedProduct(MonthEndBoundaries(start, end), nullptr));
+}
+
+std::optional<MonthlyReturns> GrowthCalculator::MonthlyReturnsOver(int months,
+                                                                   Date performance_date) const {
+    if (!IsOldEnough(first_transaction_, performance_date, months)) return std::nullopt;
+    return MonthlyReturnsOf(measures_.SubPeriods(MonthlyBoundaries(performance_date, months)));
+}
+
+MonthlyReturns GrowthCalculator::InceptionMonthlyReturns(Date performance_date) const {
+    const int months = InceptionMonths(first_transaction_, performance_date);
+    return MonthlyReturnsOver(months, performance_date).value_or(MonthlyReturns{});
 }
 
 }  // namespace brevanta

@@ -6,6 +6,7 @@
 #include "core/date.h"
 #include "engine/market_valuation.h"
 #include "engine/period_measures.h"
+#include "engine/risk_figures.h"
 #include "engine/transaction_timeline.h"
 
 namespace brevanta {
@@ -34,6 +35,17 @@ struct GrowthPoint {
     double cost_basis = 0;
 };
 
+// The time-weighted return of one calendar month, or of the part of it the history covers:
+// the monthly periods that the calendar years link.
+struct CalendarMonthReturn {
+    int year = 0;
+    int month = 0;  // 1..12
+    Date start;     // the last day of the month before, or the first transaction date
+    Date end;       // the last day of the month, or the performance date
+    bool partial = false;
+    double time_weighted = 0;  // percent
+};
+
 // Calendar-year returns and month-end growth of one investment or portfolio as of a
 // performance date, by the same measures as every other figure of the engine: a full year's
 // time-weighted and dollar-weighted figures are the 1 Year figures calculated as of its
@@ -53,6 +65,21 @@ class GrowthCalculator {
     // The first transaction date, every month end after it and before the performance date,
     // and the performance date; none when that is before the first transaction.
     std::vector<GrowthPoint> MonthEnds(Date performance_date) const;
+
+    // The calendar months of CalendarYears, oldest first; none when the performance date is
+    // before the first transaction.
+    std::vector<CalendarMonthReturn> CalendarMonths(Date performance_date) const;
+
+    // The time-weighted return in percent over the calendar months from start to end, linked
+    // as a calendar year; none when the history starts after start. REQUIRES: start <= end.
+    std::optional<double> TimeWeightedOver(Date start, Date end) const;
+
+    // The returns of the `months` monthly periods ending on the performance date, in the
+    // engine's boundaries (SubtractMonths); none when the history starts after the first.
+    std::optional<MonthlyReturns> MonthlyReturnsOver(int months, Date performance_date) const;
+    // Those of the inception window: the periods of the inception audit list, in double
+    // precision. Empty when the history is younger than a month.
+    MonthlyReturns InceptionMonthlyReturns(Date performance_date) const;
 
   private:
     CalendarYearReturn Year(int year, Date start, Date end) const;

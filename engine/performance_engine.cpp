@@ -24,6 +24,12 @@ PerformanceFigures StoredFigures(Date performance_date, const CalculationResults
     return stored;
 }
 
+PerformanceFigures NotCalculatedOn(Date performance_date) {
+    PerformanceFigures figures;
+    figures.PerformanceDate = performance_date;
+    return figures;
+}
+
 }  // namespace
 
 int PerformanceEngine::CheckTransactions(const TransactionTimeline& transactions) {
@@ -198,12 +204,25 @@ int PerformanceEngine::CalculatePortfolio(Pid portfolio_id, Date performance_dat
                     {portfolio ? portfolio->Name : "", std::nullopt}, portfolio_results_);
 }
 
+int PerformanceEngine::StoreNotStarted(Hid holding_id, Date performance_date) {
+    return Stored(
+        store_.holdings().StoreHoldingFigures(holding_id, NotCalculatedOn(performance_date)));
+}
+
+int PerformanceEngine::StoreNotStarted(Pid portfolio_id, Date performance_date) {
+    return Stored(
+        store_.portfolios().StorePortfolioFigures(portfolio_id, NotCalculatedOn(performance_date)));
+}
+
+int PerformanceEngine::Stored(const StoreResult<int>& stored) {
+    if (stored.ok()) return kCalculated;
+    if (status_.ok()) status_ = stored.status();
+    return kNotStored;
+}
+
 int PerformanceEngine::Conclude(const StoreResult<int>& stored, const AuditLog::Subject& subject,
                                 const CalculationResults& results) {
-    if (!stored.ok()) {
-        if (status_.ok()) status_ = stored.status();
-        return kNotStored;
-    }
+    if (const int code = Stored(stored); code != kCalculated) return code;
     // A log that cannot be written is not a calculation failure: the figures stand, and the
     // caller may warn.
     if (log_) {

@@ -70,6 +70,12 @@ class PerformanceEngine {
     int CalculateInvestment(Hid holding_id, Date performance_date);
     int CalculatePortfolio(Pid portfolio_id, Date performance_date);
 
+    // Stores every figure of the investment, or of the portfolio, as NotCalculated under the
+    // date: for one that had not started by then, so that none of its figures of another date
+    // stand under this one. Logs nothing. kCalculated once stored, else kNotStored.
+    int StoreNotStarted(Hid holding_id, Date performance_date);
+    int StoreNotStarted(Pid portfolio_id, Date performance_date);
+
     // A portfolio and those of its investments to calculate.
     struct PortfolioSteps {
         Pid portfolio_id;
@@ -109,6 +115,8 @@ class PerformanceEngine {
     // portfolios' arithmetic.
     void PrecalculateInvestments(const std::vector<PortfolioSteps>& steps, Date performance_date);
     void PrecalculatePortfolios(const std::vector<PortfolioSteps>& steps, Date performance_date);
+    // The store's answer to a write of figures as a code; its failure is kept in status().
+    int Stored(const StoreResult<int>& stored);
     // After a calculation: the store's answer becomes the code; the block is logged.
     int Conclude(const StoreResult<int>& stored, const AuditLog::Subject& subject,
                  const CalculationResults& results);

@@ -38,6 +38,15 @@ TrailingFigures FiguresOf(ReportingPeriod period) {
 
 }  // namespace
 
+double InceptionAnnualisedPercent(double product, int months, Date performance_date) {
+    assert(months > 0);
+    if (!IsOlderThanOneYear(SubtractMonths(performance_date, months), performance_date)) {
+        return CumulativePercent(product);
+    }
+    // 12 / q, taken as the reciprocal of q x (1/12).
+    return AnnualisedPercent(product, 1 / (months * (1.0 / 12)));
+}
+
 PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
                                    const TransactionTimeline& cash_flows, Date performance_date)
     : measures_(valuation, cash_flows), performance_date_(performance_date) {
@@ -62,11 +71,7 @@ bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearl
     const Date start = SubtractMonths(performance_date_, months);
     const double product = LinkedProduct(months, results.audit_list(ReportingPeriod::Inception));
     results.set(Figure::Inc, CumulativePercent(product));
-    // 12 / q, taken as the reciprocal of q x (1/12).
-    const double exponent = 1 / (months * (1.0 / 12));
-    results.set(Figure::IncAnn, IsOlderThanOneYear(start, performance_date_)
-                                    ? AnnualisedPercent(product, exponent)
-                                    : CumulativePercent(product));
+    results.set(Figure::IncAnn, InceptionAnnualisedPercent(product, months, performance_date_));
     yearly_flows = InceptionYearlyFlows(
         performance_date_, months, measures_.MarketValue(start),
         measures_.MarketValue(performance_date_),

@@ -9,6 +9,11 @@
 
 namespace brevanta {
 
+// The annualised "Inception" figure, in percent, of a product linked over an inception window
+// of `months` monthly periods ending on performance_date: annualised with the exponent 12 /
+// months when the window is older than one year, else cumulative. REQUIRES: months > 0.
+double InceptionAnnualisedPercent(double product, int months, Date performance_date);
+
 // Computes every period of one investment or portfolio as of a performance date, in the
 // order Inception, Month, QTR, 1, 3, 5 and 10 Year, stopping at the first period the
 // history is too young for; later periods keep the not-calculated marker.

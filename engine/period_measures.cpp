@@ -29,20 +29,33 @@ double PeriodMeasures::NetCashFlow(Date from, Date to) const {
     return it->second;
 }
 
-double PeriodMeasures::LinkedProduct(const std::vector<Date>& boundaries,
-                                     std::vector<SubPeriodRecord>* audit) const {
+std::vector<SubPeriod> PeriodMeasures::SubPeriods(const std::vector<Date>& boundaries) const {
     assert(!boundaries.empty());
-    double product = 1;
+    std::vector<SubPeriod> periods;
+    periods.reserve(boundaries.size() - 1);
     double bmv = MarketValue(boundaries.front());
     for (size_t k = 1; k < boundaries.size(); ++k) {
-        const Date start = boundaries[k - 1];
-        const Date end = boundaries[k];
-        const double emv = MarketValue(end);
-        const double soc = NetCashFlow(start, end);
-        const double ratio = SubPeriodReturn(bmv, emv, soc, ReturnForm::Ratio);
-        if (audit) audit->push_back(MakeSubPeriodRecord(start, end, bmv, emv, soc, ratio));
-        product = product * ratio;
-        bmv = emv;
+        SubPeriod& period = periods.emplace_back();
+        period.start = boundaries[k - 1];
+        period.end = boundaries[k];
+        period.bmv = bmv;
+        period.emv = MarketValue(period.end);
+        period.soc = NetCashFlow(period.start, period.end);
+        period.ror = SubPeriodReturn(period.bmv, period.emv, period.soc, ReturnForm::Ratio);
+        bmv = period.emv;
+    }
+    return periods;
+}
+
+double PeriodMeasures::LinkedProduct(const std::vector<Date>& boundaries,
+                                     std::vector<SubPeriodRecord>* audit) const {
+    double product = 1;
+    for (const SubPeriod& period : SubPeriods(boundaries)) {
+        if (audit) {
+            audit->push_back(MakeSubPeriodRecord(period.start, period.end, period.bmv, period.emv,
+                                                 period.soc, period.ror));
+        }
+        product = product * period.ror;
     }
     return product;
 }

@@ -24,6 +24,10 @@ class PeriodMeasures {
     // The external flows dated from < t <= to.
     double NetCashFlow(Date from, Date to) const;
 
+    // The sub-periods between consecutive boundaries, oldest first; none for a single
+    // boundary. REQUIRES: boundaries not empty.
+    std::vector<SubPeriod> SubPeriods(const std::vector<Date>& boundaries) const;
+
     // The product of the modified Dietz ratios of the sub-periods between consecutive
     // boundaries (1 for a single boundary), appending one audit entry each when audit is
     // given. REQUIRES: boundaries not empty.

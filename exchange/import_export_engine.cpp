@@ -1,17 +1,17 @@
 #include "exchange/import_export_engine.h"
 
-#include <algorithm>
+#include <new>
 #include <optional>
-#include <sstream>
 
 #include "core/date_format.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "core/text_file.h"
-#include "core/whole_file.h"
 #include "core/windows_1252.h"
+#include "exchange/line_reader.h"
 #include "exchange/text_fields.h"
 #include "store/data_store.h"
+#include "store/table_layouts.h"
 
 namespace brevanta {
 
@@ -29,6 +29,9 @@ const std::string kHyphenLine(80, '-');
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kNamedSkippedLines = 10;
 constexpr const char* kNothingImported = "\r\nNo records were imported.";
+constexpr const char* kOutOfMemory = "There is not enough memory to import the file.";
+// An amount or value below this is written 0.00 in the tables.
+constexpr double kSmallestAmount = 0.005;
 constexpr const char* kValuesDone = " historical value records were exported successfully.";
 constexpr const char* kPerformanceDone = " performance records were exported successfully.";
 constexpr const char* kPerformanceHeader =
@@ -43,29 +46,6 @@ constexpr FigureIndex kDollarWeightedColumns[] = {
     kQuarterDollarFigure,   kOneYearDollarFigure,  kThreeYearsDollarFigure,
     kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
 
-// A line ends at CR, at LF, or at CR LF together.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
-}
-
-// Reads through the stream rather than its buffer, so that a read error sets badbit instead
-// of escaping as an exception.
-bool ReadAll(std::istream& in, std::string& text) {
-    text.clear();
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) text.append(buffer, in.gcount());
-    return !in.bad();
-}
-
 // Month first as exported (a two-digit year too), or yyyy-mm-dd.
 std::optional<Date> ImportDate(const std::string& text) {
     static const Locale kIsoDates = [] {
@@ -74,37 +54,34 @@ std::optional<Date> ImportDate(const std::string& text) {
         iso.date_separator = '-';
         return iso;
     }();
-    if (const std::optional<Date> date = ParseShortDate(text, kFileLocale)) return date;
-    return ParseShortDate(text, kIsoDates, YearDigits::Four);
+    std::optional<Date> date = ParseShortDate(text, kFileLocale);
+    if (!date) date = ParseShortDate(text, kIsoDates, YearDigits::Four);
+    if (date && !IsEnterableDate(*date)) return std::nullopt;
+    return date;
 }
 
+// A number that the tables hold as at least 0.01.
 std::optional<double> PositiveNumber(const std::string& text) {
     const std::optional<double> number = ParseNumber(text, kFileLocale);
-    if (!number || !(*number > 0)) return std::nullopt;
+    if (!number || !(*number >= kSmallestAmount && *number <= LargestAmount())) return std::nullopt;
     return number;
 }
 
-bool IsDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+// A field after a number that starts with a digit is the rest of a number written with a
+// comma ("1,000.00 USD", "12,50 EUR", "2,500.00-", "3,000."), which must not be read as its
+// first part, whatever follows the digit.
+bool ContinuesTheNumber(std::string_view field) {
+    return !field.empty() && field.front() >= '0' && field.front() <= '9';
 }
 
-// Only digits, optionally with a decimal part: the rest of a number written with a comma
-// ("1,000.00", "1.234,56", "100,50"), which must not be read as its first part.
-bool IsRestOfNumber(std::string_view field) {
-    const std::size_t point = field.find('.');
-    if (point == std::string_view::npos) return IsDigits(field);
-    return IsDigits(field.substr(0, point)) && IsDigits(field.substr(point + 1));
-}
-
-// The date of field 1 and the number above 0 of field `number_field`, unless the field after
-// that number is the rest of a number written with a comma.
+// The date of field 1 and the number of field `number_field`, unless the field after that
+// number continues it.
 struct DatedNumber {
     Date date;
     double number = 0;
 };
 std::optional<DatedNumber> DateAndNumber(const std::string& line, int number_field) {
-    if (IsRestOfNumber(ImportField(line, number_field + 1))) return std::nullopt;
+    if (ContinuesTheNumber(ImportField(line, number_field + 1))) return std::nullopt;
     const std::optional<Date> date = ImportDate(ImportField(line, 1));
     const std::optional<double> number = PositiveNumber(ImportField(line, number_field));
     if (!date || !number) return std::nullopt;
@@ -152,7 +129,7 @@ struct ValueImport {
 };
 
 // The three lines an export of transactions or values starts with.
-bool IsExportHeaderLine(std::string_view line, int number) {
+bool IsExportHeaderLine(std::string_view line, std::size_t number) {
     switch (number) {
         case 1:
             return line.starts_with(kPortfolioLabel);
@@ -168,51 +145,54 @@ bool IsExportHeaderLine(std::string_view line, int number) {
 template <typename Record>
 struct ParsedLines {
     std::vector<Record> records;
-    std::vector<int> record_lines;  // the line number of each record, 1 first
-    std::vector<int> skipped;       // numbers of the lines that did not convert
+    std::size_t skipped = 0;                 // lines that did not convert
+    std::vector<std::size_t> first_skipped;  // the numbers of the first kNamedSkippedLines
+    bool read_failed = false;
 };
 
-// The file's text in memory: UTF-8 after a UTF-8 byte-order mark, Windows-1252 otherwise.
-std::string DecodedText(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
-    return DecodeWindows1252(bytes);
-}
-
+// Reads the text line by line, so that only the records stay in memory. The text is UTF-8
+// after a UTF-8 byte-order mark, Windows-1252 otherwise. A line converts to a record of the
+// investment when it is dated after the investment's inception.
 template <typename Kind>
-ParsedLines<typename Kind::Record> ParseLines(std::string_view text) {
+ParsedLines<typename Kind::Record> ParseLines(std::istream& in, const HoldingRecord& holding) {
     ParsedLines<typename Kind::Record> parsed;
-    const std::vector<std::string> lines = SplitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        if (TrimControls(lines[i]).empty() || IsExportHeaderLine(lines[i], number)) continue;
-        if (auto record = Kind::Parse(UnquotedLine(lines[i]))) {
+    LineReader reader(in);
+    std::string bytes;
+    bool utf8 = false;
+    for (std::size_t number = 1; reader.Next(&bytes); ++number) {
+        if (number == 1 && bytes.starts_with(kByteOrderMark)) {
+            utf8 = true;
+            bytes.erase(0, kByteOrderMark.size());
+        }
+        const std::string line = utf8 ? bytes : DecodeWindows1252(bytes);
+        if (TrimControls(line).empty() || IsExportHeaderLine(line, number)) continue;
+        std::optional<typename Kind::Record> record = Kind::Parse(UnquotedLine(line));
+        if (record && record->Date > holding.InceptionDate) {
+            record->PortfolioId = holding.PortfolioId;
+            record->HoldingId = holding.Id;
             parsed.records.push_back(std::move(*record));
-            parsed.record_lines.push_back(number);
         } else {
-            parsed.skipped.push_back(number);
+            if (parsed.first_skipped.size() < kNamedSkippedLines)
+                parsed.first_skipped.push_back(number);
+            ++parsed.skipped;
         }
     }
+    parsed.read_failed = reader.failed();
     return parsed;
 }
 
 // "\r\nN lines were skipped: lines 4, 17, 22 ..." naming the first ten; empty when none was.
-std::string SkippedLinesText(const std::vector<int>& skipped) {
-    if (skipped.empty()) return "";
+template <typename Record>
+std::string SkippedLinesText(const ParsedLines<Record>& parsed) {
+    if (parsed.skipped == 0) return "";
     std::string text =
-        "\r\n" + std::to_string(skipped.size()) +
-        (skipped.size() == 1 ? " line was skipped: line " : " lines were skipped: lines ");
-    for (std::size_t i = 0; i < skipped.size() && i < kNamedSkippedLines; ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(skipped[i]);
+        "\r\n" + std::to_string(parsed.skipped) +
+        (parsed.skipped == 1 ? " line was skipped: line " : " lines were skipped: lines ");
+    for (std::size_t i = 0; i < parsed.first_skipped.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(parsed.first_skipped[i]);
     }
-    if (skipped.size() > kNamedSkippedLines) text += " ...";
+    if (parsed.skipped > kNamedSkippedLines) text += " ...";
     return text;
-}
-
-Status ReadFailure(const std::filesystem::path& path, const std::string& reason,
-                   std::string& message) {
-    const Status failure = Status::IoError("Could not read " + path.string() + ": " + reason);
-    message = failure.message() + kNothingImported;
-    return failure;
 }
 
 // A figure of the performance file with the separator that follows it; the last figure of a
@@ -265,11 +245,15 @@ ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
                                       const std::function<Status(std::istream&)>& import) {
     count_ = 0;
-    std::string text;
-    const Status read = ReadWholeFile(FileSystem::Default(), path.string(), &text);
-    if (!read.ok()) return ReadFailure(path, read.message(), message_);
-    std::istringstream in(std::move(text));
-    return import(in);
+    bool opened = false;
+    const Status status = ReadFile(path, import, &opened);
+    if (!opened) return NothingImported(status);
+    return status;
+}
+
+Status ImportExportEngine::NothingImported(const Status& status) {
+    message_ = status.message() + kNothingImported;
+    return status;
 }
 
 Status ImportExportEngine::ImportTransactions(Pid portfolio_id, Hid holding_id,
@@ -294,42 +278,41 @@ Status ImportExportEngine::ImportHistoricalValues(Pid portfolio_id, Hid holding_
     return Import<ValueImport>(portfolio_id, holding_id, in);
 }
 
+// Memory that runs out while the file is read or stored is reported like any failure: an
+// allocation that fails throws, and each step undoes what it did (the tables' appends are
+// discarded as they close).
 template <typename Kind>
 Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream& in) {
+    using Record = typename Kind::Record;
     count_ = 0;
-    Status status;
-    std::string text;
-    if (!store_.holdings().FindHoldingIn(portfolio_id, holding_id)) {
-        status = HoldingNotInPortfolio(portfolio_id, holding_id);
-    } else if (!ReadAll(in, text)) {
-        status = Status::IoError("The file could not be read.");
+    const std::optional<HoldingRecord> holding =
+        store_.holdings().FindHoldingIn(portfolio_id, holding_id);
+    if (!holding) return NothingImported(HoldingNotInPortfolio(portfolio_id, holding_id));
+    ParsedLines<Record> parsed;
+    try {
+        parsed = ParseLines<Kind>(in, *holding);
+    } catch (const std::bad_alloc&) {
+        return NothingImported(Status::IoError(kOutOfMemory));
     }
-    if (!status.ok()) {
-        message_ = status.message() + kNothingImported;
-        return status;
+    if (parsed.read_failed) {
+        return NothingImported(Status::IoError("The file could not be read."));
     }
 
-    ParsedLines<typename Kind::Record> parsed = ParseLines<Kind>(DecodedText(text));
-    const std::string skipped = SkippedLinesText(parsed.skipped);
+    const std::string skipped = SkippedLinesText(parsed);
     if (parsed.records.empty()) {
         message_ = std::string("No ") + Kind::kRecords + " were imported: no line holds " +
                    Kind::kLineForm + "." + skipped;
         return Status::InvalidArgument(message_);
     }
-    for (auto& record : parsed.records) {
-        record.PortfolioId = portfolio_id;
-        record.HoldingId = holding_id;
+    // Every record fits the table, so a failure is the table's (a full disk, a table that may
+    // not be written, no identifier left), reported as such.
+    Status status;
+    try {
+        status = Kind::History(store_).Insert(parsed.records);
+    } catch (const std::bad_alloc&) {
+        status = Status::IoError(kOutOfMemory);
     }
-    std::size_t refused = parsed.records.size();
-    status = Kind::History(store_).Insert(parsed.records, &refused);
-    if (!status.ok()) {
-        const std::string line =
-            refused < parsed.records.size()
-                ? "Line " + std::to_string(parsed.record_lines[refused]) + " could not be stored: "
-                : "";
-        message_ = line + status.message() + kNothingImported;
-        return status;
-    }
+    if (!status.ok()) return NothingImported(status);
 
     count_ = static_cast<int>(parsed.records.size());
     message_ =

@@ -32,18 +32,22 @@ class ImportExportEngine {
     // REQUIRES: store outlives the engine.
     explicit ImportExportEngine(DataStore& store);
 
-    // Adds every line "date, CC|DI|WI, amount above 0" as a transaction of the investment
-    // (with an empty description), then reloads the transactions. A line whose fields are all in
-    // double quotes reads as its unquoted fields. A line that does not convert, or whose field
-    // after the amount is only digits (a number written with a comma: "1,000.00"), is skipped, and
-    // the message names it, unless it is empty or one of the three header lines of an export. All
-    // lines or none are stored: fails, storing nothing, when the investment is not in the
-    // portfolio, the file cannot be read, no line converts, or the store refuses a line (the
-    // message names it).
+    // Adds every line "date, CC|DI|WI, amount" as a transaction of the investment (with an
+    // empty description), then reloads the transactions. A line whose fields are all in double
+    // quotes reads as its unquoted fields. A line converts when its date lies within
+    // kFirstEnteredDate..kLastEnteredDate and after the investment's inception, and its amount
+    // is one the tables hold as at least 0.01 (up to LargestAmount()) and is followed by the
+    // end of the line or by a field that does not start with a digit (which would be the rest
+    // of a number written with a comma: "1,000.00", "12,50 EUR"). A line that does not convert
+    // is skipped, and the message names it, unless it is empty or one of the three header lines
+    // of an export. The file is read a line at a time. All lines or none are stored: fails,
+    // storing nothing, when the investment is not in the portfolio, the file cannot be read, no
+    // line converts, memory runs out, or the table cannot be written (the message says why:
+    // "Trans.dbf: ...").
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, const std::filesystem::path& path);
     Status ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in);
 
-    // The same for lines "date, value above 0", added as historical values.
+    // The same for lines "date, value", added as historical values.
     Status ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                   const std::filesystem::path& path);
     Status ImportHistoricalValues(Pid portfolio_id, Hid holding_id, std::istream& in);
@@ -77,9 +81,11 @@ class ImportExportEngine {
     // Hands a writer a stream to the destination and reports how that went.
     using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
 
-    // Reads the whole file and hands it to import; a file that cannot be read imports nothing.
+    // Hands import a stream of the file; a file that cannot be opened imports nothing.
     Status ImportFile(const std::filesystem::path& path,
                       const std::function<Status(std::istream&)>& import);
+    // The failure, with the message saying that nothing was imported.
+    Status NothingImported(const Status& status);
     // Parses the lines of `in` with kind's rules and stores their records all or none.
     template <typename Kind>
     Status Import(Pid portfolio_id, Hid holding_id, std::istream& in);

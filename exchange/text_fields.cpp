@@ -50,15 +50,6 @@ std::string UnquotedLine(std::string_view line) {
     }
 }
 
-std::string OneLine(std::string_view text) {
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
-    }
-    return line;
-}
-
 std::string CsvQuoted(std::string_view text) {
     std::string field = OneLine(text);
     if (field.find_first_of(",\"") == std::string::npos) return field;

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_characters.h"
+
 namespace brevanta {
 
 // The text with leading and trailing blanks and control characters removed.
@@ -16,10 +18,6 @@ std::string ImportField(std::string_view line, int n);
 // The line with the double quotes around its fields removed when every field, trimmed, is
 // in double quotes ("1/31/2020","CC","100"); otherwise the line as it stands.
 std::string UnquotedLine(std::string_view line);
-
-// The text with every line break (CR, LF or CR LF) replaced by a blank, so that it cannot
-// add a line to the file it is written to.
-std::string OneLine(std::string_view text);
 
 // The text as one field of an exported line: OneLine, then in double quotes (an inner quote
 // doubled) when it holds a comma or a quote.

@@ -4,11 +4,15 @@
 #include <vector>
 
 #include "core/date_format.h"
+#include "core/number_format.h"
 #include "reports/growth_chart.h"
 #include "reports/growth_rows.h"
+#include "reports/heat_map.h"
 #include "reports/html_text.h"
 #include "reports/report_writer.h"
+#include "reports/risk_rows.h"
 #include "store/data_store.h"
+#include "store/risk_free_setting.h"
 
 namespace brevanta {
 
@@ -17,9 +21,112 @@ namespace {
 // The first two cells (year and partial) are centred, the figures right-aligned.
 constexpr int kCentredCells = 2;
 
+constexpr const char* kMonthCaptions[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
 std::string Cell(int index, const std::string& text) {
     return std::string(index < kCentredCells ? "<TD ALIGN='CENTER'>" : "<TD ALIGN='RIGHT'>") +
            text + "</TD>";
+}
+
+void AddYearTable(ReportWriter& writer, const Growth& growth) {
+    std::vector<std::string> captions(kCalendarYearColumns.begin(), kCalendarYearColumns.end());
+    if (growth.benchmark)
+        captions.insert(captions.end(), kBenchmarkColumns.begin(), kBenchmarkColumns.end());
+    writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
+    writer.Add("<TR>");
+    for (size_t i = 0; i < captions.size(); ++i) {
+        writer.Add(Cell(static_cast<int>(i), "<U>" + captions[i] + "</U>"));
+    }
+    writer.Add("</TR>");
+    const std::vector<TextRow> rows =
+        BuildCalendarYearRows(growth.years, NumberStyle::Grouped, writer.locale(),
+                              growth.benchmark ? &*growth.benchmark : nullptr);
+    if (rows.empty()) {
+        writer.Add("<TR><TD COLSPAN='" + std::to_string(captions.size()) +
+                   "' ALIGN='CENTER'>There is no history to show as of this date.</TD></TR>");
+    }
+    for (const TextRow& row : rows) {
+        writer.Add("<TR>");
+        for (size_t i = 0; i < row.cells.size(); ++i) {
+            writer.Add(Cell(static_cast<int>(i), EscapeHtml(row.cells[i])));
+        }
+        writer.Add("</TR>");
+    }
+    writer.Add("</TABLE>");
+}
+
+// One column of figures per subject: the page's, then the benchmark's over the same months.
+void AddRiskTable(ReportWriter& writer, const Growth& growth, const std::string& title,
+                  const std::string& benchmark_title) {
+    const Locale& locale = writer.locale();
+    const double risk_free = RiskFreeRate(writer.store());
+    std::vector<std::vector<std::string>> columns = {RiskFigureTexts(
+        CalculateRiskFigures(growth.inception_returns, risk_free), NumberStyle::Grouped, locale)};
+    if (growth.benchmark) {
+        columns.push_back(RiskFigureTexts(
+            CalculateRiskFigures(growth.benchmark->inception_returns.value_or(MonthlyReturns{}),
+                                 risk_free),
+            NumberStyle::Grouped, locale));
+        // Younger than the window: no figure at all, the month count included.
+        if (!growth.benchmark->inception_returns) columns.back().front() = "n/a";
+    }
+    writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
+    std::string heading = "<TR><TD ALIGN='LEFT'><B><U>Risk</U></B></TD><TD ALIGN='RIGHT'><U>" +
+                          EscapeHtml(title) + "</U></TD>";
+    if (growth.benchmark) {
+        heading += "<TD ALIGN='RIGHT'><U>Benchmark: " + EscapeHtml(benchmark_title) + "</U></TD>";
+    }
+    writer.Add(heading + "</TR>");
+    for (size_t i = 0; i < kRiskFigureCaptions.size(); ++i) {
+        std::string line = "<TR><TD ALIGN='LEFT' TITLE='" +
+                           EscapeHtml(kRiskFigureCaptions[i].definition) + "'>" +
+                           EscapeHtml(kRiskFigureCaptions[i].caption) + "</TD>";
+        for (const std::vector<std::string>& column : columns) {
+            line += "<TD ALIGN='RIGHT'>" + EscapeHtml(column[i]) + "</TD>";
+        }
+        writer.Add(line + "</TR>");
+    }
+    writer.Add("<TR><TD COLSPAN='" + std::to_string(columns.size() + 1) +
+               "' ALIGN='LEFT'>From the monthly returns since inception, with a risk-free rate "
+               "of " +
+               EscapeHtml(FormatNumber(risk_free, "#,##0.0000", locale)) + " % a year.</TD></TR>");
+    writer.Add("</TABLE>");
+}
+
+// Years down, months across, each month coloured by its return, the year's at the row end.
+void AddHeatMap(ReportWriter& writer, const Growth& growth) {
+    const Locale& locale = writer.locale();
+    const double bound = HeatMapBound(growth.months);
+    writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
+    std::string heading = "<TR><TD ALIGN='CENTER'><U>Year</U></TD>";
+    for (const char* month : kMonthCaptions)
+        heading += "<TD ALIGN='RIGHT'><U>" + std::string(month) + "</U></TD>";
+    writer.Add(heading + "<TD ALIGN='RIGHT'><U>Year %</U></TD></TR>");
+    for (const HeatMapRow& row : BuildHeatMapRows(growth.months, growth.years)) {
+        std::string line = "<TR><TD ALIGN='CENTER'>" + std::to_string(row.year) + "</TD>";
+        for (const std::optional<CalendarMonthReturn>& month : row.months) {
+            if (!month) {
+                line += "<TD></TD>";
+                continue;
+            }
+            const std::string period = FormatShortDate(month->start, locale) + " to " +
+                                       FormatShortDate(month->end, locale) +
+                                       (month->partial ? ", part of the month" : "");
+            line += "<TD ALIGN='RIGHT' BGCOLOR='" +
+                    HexColour(HeatMapColourOf(month->time_weighted, bound)) + "' TITLE='" +
+                    EscapeHtml(period) + "'>" +
+                    EscapeHtml(FormatNumber(month->time_weighted, "#,##0.00", locale)) + "</TD>";
+        }
+        writer.Add(line + "<TD ALIGN='RIGHT'><B>" +
+                   EscapeHtml(FormatNumber(row.year_return, "#,##0.00", locale)) +
+                   "</B></TD></TR>");
+    }
+    writer.Add(
+        "<TR><TD COLSPAN='14' ALIGN='LEFT'>Monthly time-weighted returns in percent, red "
+        "below 0 and green above, the colour full from " +
+        EscapeHtml(FormatNumber(bound, "#,##0.00", locale)) + " % either way.</TD></TR>");
+    writer.Add("</TABLE>");
 }
 
 }  // namespace
@@ -36,7 +143,8 @@ Status CheckGrowthSubject(const DataStore& store, const GrowthSubject& subject) 
                             portfolio + ".");
 }
 
-Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date performance_date) {
+Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date performance_date,
+                       std::optional<Hid> benchmark) {
     const DataStore& store = writer.store();
     if (Status found = CheckGrowthSubject(store, subject); !found.ok()) return found;
     const Locale& locale = writer.locale();
@@ -44,7 +152,7 @@ Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date 
     const std::string title = subject.is_portfolio()
                                   ? portfolio_name
                                   : store.holdings().FindHolding(*subject.holding_id)->Name;
-    const Growth growth = GrowthOf(store, subject, performance_date);
+    const Growth growth = GrowthOf(store, subject, performance_date, benchmark);
 
     writer.BeginPage();
     writer.Add("<TABLE WIDTH='640'>");
@@ -58,28 +166,16 @@ Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date 
                EscapeHtml(FormatShortDate(performance_date, locale)) + "</TD></TR>");
     writer.Add("</TABLE>");
     writer.Add("<BR>");
-    writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
-    writer.Add("<TR>");
-    for (size_t i = 0; i < kCalendarYearColumns.size(); ++i) {
-        writer.Add(
-            Cell(static_cast<int>(i), "<U>" + std::string(kCalendarYearColumns[i]) + "</U>"));
-    }
-    writer.Add("</TR>");
-    const std::vector<TextRow> rows =
-        BuildCalendarYearRows(growth.years, NumberStyle::Grouped, locale);
-    if (rows.empty()) {
-        writer.Add("<TR><TD COLSPAN='" + std::to_string(kCalendarYearColumns.size()) +
-                   "' ALIGN='CENTER'>There is no history to show as of this date.</TD></TR>");
-    }
-    for (const TextRow& row : rows) {
-        writer.Add("<TR>");
-        for (size_t i = 0; i < row.cells.size(); ++i) {
-            writer.Add(Cell(static_cast<int>(i), EscapeHtml(row.cells[i])));
-        }
-        writer.Add("</TR>");
-    }
-    writer.Add("</TABLE>");
+    AddYearTable(writer, growth);
     writer.Add("<BR>");
+    if (!growth.years.empty()) {
+        const std::optional<HoldingRecord> compared =
+            benchmark ? store.holdings().FindHolding(*benchmark) : std::nullopt;
+        AddRiskTable(writer, growth, title, compared ? compared->Name : "n/a");
+        writer.Add("<BR>");
+        AddHeatMap(writer, growth);
+        writer.Add("<BR>");
+    }
     for (std::string& line : GrowthChartSvg(growth.month_ends, locale)) {
         writer.Add(std::move(line));
     }

@@ -1,21 +1,32 @@
 #include "reports/growth_rows.h"
 
+#include <cassert>
+
 #include "core/date_format.h"
 #include "core/number_format.h"
 
 namespace brevanta {
 
 std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>& years,
-                                           NumberStyle style, const Locale& locale) {
+                                           NumberStyle style, const Locale& locale,
+                                           const BenchmarkGrowth* benchmark) {
     const char* pattern = style == NumberStyle::Grouped ? "#,##0.00" : "0.00";
-    const auto number = [&](double value) { return FormatNumber(value, pattern, locale); };
+    const auto number = [&](const std::optional<double>& value) -> std::string {
+        return value ? FormatNumber(*value, pattern, locale) : "n/a";
+    };
+    assert(!benchmark || benchmark->years.size() == years.size());
     std::vector<TextRow> rows;
-    for (const CalendarYearReturn& year : years) {
-        rows.push_back(
-            {{},
-             {std::to_string(year.year), year.partial ? "yes" : "no", number(year.time_weighted),
-              year.dollar_weighted ? number(*year.dollar_weighted) : "n/a",
-              number(year.market_value), number(year.net_contributions)}});
+    for (size_t i = 0; i < years.size(); ++i) {
+        const CalendarYearReturn& year = years[i];
+        TextRow& row = rows.emplace_back();
+        row.cells = {std::to_string(year.year),  year.partial ? "yes" : "no",
+                     number(year.time_weighted), number(year.dollar_weighted),
+                     number(year.market_value),  number(year.net_contributions)};
+        if (benchmark) {
+            const std::optional<double> compared = benchmark->years[i];
+            row.cells.push_back(number(compared));
+            row.cells.push_back(number(BenchmarkDifference(year.time_weighted, compared)));
+        }
     }
     return rows;
 }

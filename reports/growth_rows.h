@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/locale.h"
+#include "engine/growth.h"
 #include "engine/growth_calculator.h"
 #include "reports/text_row.h"
 
@@ -14,13 +15,20 @@ namespace brevanta {
 inline constexpr std::array<const char*, 6> kCalendarYearColumns = {
     "Year", "Partial", "Time-weighted %", "Dollar-weighted %", "Market value", "Net contributions"};
 
+// The captions the table appends with a benchmark: its return over the year's window and the
+// difference in percentage points (return - benchmark).
+inline constexpr std::array<const char*, 2> kBenchmarkColumns = {"Benchmark %", "Difference"};
+
 // How the table writes its numbers: grouped for people ("#,##0.00"), plain for files ("0.00").
 enum class NumberStyle { Grouped, Plain };
 
 // One row per year (ids: the years): the year, "yes" or "no", the two percentages (the
-// dollar-weighted one "n/a" for a partial year), the market value and the net contributions.
+// dollar-weighted one "n/a" for a partial year), the market value and the net contributions;
+// with a benchmark (its years those of `years`) then the kBenchmarkColumns, "n/a" where the
+// benchmark is younger than the year's window.
 std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>& years,
-                                           NumberStyle style, const Locale& locale);
+                                           NumberStyle style, const Locale& locale,
+                                           const BenchmarkGrowth* benchmark = nullptr);
 
 // What a point of the growth chart says: "<date>: market value <amount>, cost basis <amount>".
 std::string GrowthPointText(const GrowthPoint& point, const Locale& locale);

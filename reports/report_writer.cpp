@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "core/control_characters.h"
 #include "core/text_file.h"
 #include "core/windows_1252.h"
 #include "engine/growth.h"
@@ -118,7 +119,7 @@ Status ReportWriter::BuildGrowth(Pid portfolio_id, std::optional<Hid> holding_id
     assert(today_.has_value());
     const GrowthSubject subject{portfolio_id, holding_id};
     return BuildGrowthPage(*this, subject,
-                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)));
+                           DefaultGrowthDate(store_, subject, today_.value_or(NoDate)), benchmark_);
 }
 
 void ReportWriter::BeginPage() {
@@ -129,6 +130,8 @@ void ReportWriter::BeginPage() {
         "<TITLE>Brevanta</TITLE></HEAD>");
     Add("<BODY>");
 }
+
+void ReportWriter::Add(std::string_view line) { lines_.push_back(OneLine(line)); }
 
 Status ReportWriter::WritePage(std::ostream& out) const {
     return WriteLines(EncodeWindows1252(lines_, NumericCharacterReference), out);

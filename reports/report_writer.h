@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/date.h"
@@ -52,6 +53,8 @@ class ReportWriter {
     // Today's date, which a growth page of an investment or portfolio never calculated is as
     // of; the others are as of their performance date. REQUIRES before such a page: set.
     void SetToday(Date today) { today_ = today; }
+    // The investment a growth page compares with (the portfolio's benchmark); none by default.
+    void SetBenchmark(std::optional<Hid> benchmark) { benchmark_ = benchmark; }
 
     // A portfolio report (code 10, 11, 12, 20 or 70) saved as report<pid>_.html.
     Status RunPortfolioReport(Pid portfolio_id, int code);
@@ -74,7 +77,9 @@ class ReportWriter {
     const std::string& font_face() const { return font_face_; }
     // Clears the page and adds the comment block and the opening of the frame, up to <BODY>.
     void BeginPage();
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    // A control character of a stored text in the line is dropped (a line break becomes a
+    // blank), so no page carries one.
+    void Add(std::string_view line);
     const std::vector<std::string>& PageLines() const { return lines_; }
 
     // Writes the page lines in Windows-1252, each ended by CR LF; a character the code page
@@ -95,6 +100,7 @@ class ReportWriter {
     std::vector<std::string> lines_;
     std::filesystem::path saved_path_;
     std::optional<Date> today_;
+    std::optional<Hid> benchmark_;
 };
 
 }  // namespace brevanta

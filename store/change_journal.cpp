@@ -80,6 +80,19 @@ class Reader {
 
 std::string JournalPath(const std::string& directory) { return directory + "/" + kJournalFile; }
 
+Status ReadJournalBytes(FileSystem& fs, const std::string& path, std::string* bytes) {
+    std::unique_ptr<File> file;
+    Status status = OpenRegularFile(fs, path, &file);
+    FileInfo info;
+    if (status.ok()) status = file->Info(&info);
+    if (!status.ok()) return status;
+    bytes->resize(static_cast<size_t>(info.size));
+    size_t read = 0;
+    status = file->ReadAt(0, bytes->data(), bytes->size(), &read);
+    bytes->resize(read);
+    return status;
+}
+
 Status RollBackFile(FileSystem& fs, const std::string& directory, const JournaledFile& file) {
     const std::string path = directory + "/" + file.name;
     if (!file.original_size) {
@@ -161,7 +174,7 @@ Status WriteJournal(FileSystem& fs, const std::string& directory, const Journal&
         // Not one table was touched yet; a journal left behind would only be removed.
         file.reset();
         fs.Remove(JournalPath(directory));
-        return Status::IoError(std::string(kJournalFile) + ": " + status.message());
+        return Prefixed(directory + ": cannot change the tables: ", status);
     }
     return status;
 }
@@ -179,7 +192,7 @@ Status RollBack(FileSystem& fs, const std::string& directory, const Journal& jou
 
 Status RollBackInterruptedChange(FileSystem& fs, const std::string& directory, bool may_write) {
     std::string bytes;
-    Status status = ReadWholeFile(fs, JournalPath(directory), &bytes);
+    Status status = ReadJournalBytes(fs, JournalPath(directory), &bytes);
     if (status.IsNotFound()) return Status::Ok();
     const std::optional<Journal> journal = status.ok() ? DecodeJournal(bytes) : std::nullopt;
     if (!may_write) {

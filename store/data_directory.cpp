@@ -14,6 +14,9 @@ namespace brevanta {
 
 namespace {
 
+// Inside an existing data directory, the staging directories are named after it.
+constexpr const char* kStagingName = ".install";
+
 struct Rgb {
     unsigned char red, green, blue;
 };
@@ -234,8 +237,11 @@ Status InstallDataDirectory(const std::string& directory, std::vector<std::strin
         status = found;
     }
     // An existing directory, whose parent may be closed to us, gets its files built in a
-    // directory inside it; a new one is built beside its place.
-    const std::string staging = TemporaryPath(found.ok() ? dir + "/.install" : dir);
+    // directory inside it; a new one is built beside its place. What a killed install left
+    // there goes first.
+    const std::string staging_beside = found.ok() ? dir + "/" + kStagingName : dir;
+    if (status.ok()) RemoveAbandonedTemporaries(fs, staging_beside);
+    const std::string staging = TemporaryPath(staging_beside);
     std::vector<std::string> created;
     if (status.ok()) status = Install(fs, dir, found.ok(), staging, fill, created);
     if (!status.ok()) {

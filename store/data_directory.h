@@ -35,7 +35,8 @@ bool HoldsAnyTable(const std::string& dir);
 // whole, an existing one (empty, or holding no table) receives the files and keeps its
 // permissions and whatever else it holds. `made` receives the paths created. Fails with
 // InvalidArgument, touching nothing, when `dir` already holds any of the tables; after any
-// other failure nothing it made is left behind.
+// other failure nothing it made is left behind. Temporary directories that a killed install
+// of `dir` left behind are removed first.
 Status InstallDataDirectory(const std::string& dir, std::vector<std::string>* made = nullptr,
                             const std::function<Status(const std::string&)>& fill = {});
 

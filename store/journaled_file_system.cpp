@@ -77,6 +77,9 @@ class PendingFileHandle final : public File {
     Status SetPermissions(uint32_t) override {
         return Status::InvalidArgument("permissions cannot change within a change");
     }
+    Status SetOwner(uint32_t, uint32_t) override {
+        return Status::InvalidArgument("the owner cannot change within a change");
+    }
 
   private:
     Status Refusal() const {
@@ -315,6 +318,10 @@ Status JournaledFileSystem::Info(const std::string& path, FileInfo* info) {
     const auto found = pending_.find(path);
     if (found != pending_.end()) info->size = found->second->size;
     return status;
+}
+
+Status JournaledFileSystem::ResolveLink(const std::string& path, std::string* target) {
+    return FileSystem::Default().ResolveLink(path, target);
 }
 
 Status JournaledFileSystem::RefuseWithinChange(const std::string& what) const {

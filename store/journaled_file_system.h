@@ -48,6 +48,7 @@ class JournaledFileSystem final : public FileSystem {
 
     Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) override;
     Status Info(const std::string& path, FileInfo* info) override;
+    Status ResolveLink(const std::string& path, std::string* target) override;
     Status Rename(const std::string& from, const std::string& to) override;
     Status Link(const std::string& from, const std::string& to) override;
     Status Remove(const std::string& path) override;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/blanks.h"
+#include "core/control_characters.h"
 #include "core/windows_1252.h"
 #include "store/records.h"
 
@@ -37,6 +38,7 @@ bool ParseTableNumber(std::string_view text, double& value) {
 
 Status StorableTexts(std::initializer_list<std::string_view> texts) {
     for (std::string_view text : texts) {
+        if (Status status = RefuseControlCharacters(text); !status.ok()) return status;
         if (Status status = EncodeWindows1252(text).status(); !status.ok()) return status;
     }
     return Status::Ok();
@@ -152,6 +154,10 @@ void RowWriter::Check(FieldHandle field, Status status) {
 
 void RowWriter::Text(FieldHandle field, std::string_view text) {
     if (!status_.ok()) return;
+    if (Status refused = RefuseControlCharacters(text); !refused.ok()) {
+        Check(field, refused);
+        return;
+    }
     const Windows1252Text encoded = EncodeWindows1252(text);
     Check(field, encoded.refused ? encoded.status() : table_.AssignText(field, encoded.bytes));
 }

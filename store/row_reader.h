@@ -60,7 +60,8 @@ class RowReader {
 // Writes typed fields of the current row or the row being prepared. The first failure
 // sticks and later writes are skipped, so callers assign numbers (which can be refused)
 // before texts and check status() once. Texts are written in Windows-1252; one holding a
-// character the code page lacks is refused (rewrites check theirs first: StorableTexts).
+// character the code page lacks, or a control character, is refused (rewrites check theirs
+// first: StorableTexts).
 class RowWriter {
   public:
     RowWriter(Table& table, std::string table_name)

@@ -510,7 +510,9 @@ Status Table::Impl::WritePacked(FileWriter& out, const std::string& header) {
 }
 
 // The packed table is written beside the original and renamed over it, so a process killed
-// at any point leaves either the old table or the new one, whole.
+// at any point leaves either the old table or the new one, whole. It takes the table's mode
+// and owner; a table reached through a symbolic link is packed where the link leads, and the
+// link stays. A table that may not be written is not replaced by a packed copy.
 Status Table::Impl::Pack() {
     Status status = FlushRow();
     ClearRow();
@@ -518,15 +520,15 @@ Status Table::Impl::Pack() {
     if (status.ok()) status = CountDeleted(deleted);
     ClearRow();
     if (!status.ok() || deleted == 0) return status;
+    if (!write_refusal_.ok()) {
+        return Status::PermissionDenied(path_ + ": cannot pack: " + write_refusal_.message());
+    }
 
-    FileInfo info;
-    if (status = file_->Info(&info); !status.ok()) return IoFailure("cannot read", status);
     const uint32_t live_rows = count_ - deleted;
     std::string header = header_bytes_;
     PatchHeader(header.data(), live_rows, clock_);
     std::unique_ptr<File> packed;
     WholeFileOptions options;
-    options.permissions = info.permissions;
     options.keep_open = &packed;
     Status table_failure;  // reading the rows or locking, worded already
     status = WriteWholeFile(

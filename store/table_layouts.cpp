@@ -13,7 +13,7 @@ FieldSpec DateField(const char* name) { return {name, FieldKind::Date, 8, 0}; }
 
 void AddFigures(std::vector<FieldSpec>& layout, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        layout.push_back({name, FieldKind::Numeric, kFigureWidth, 0});
+        layout.push_back({name, FieldKind::Numeric, kFigureWidth, kFigureDecimals});
     }
 }
 

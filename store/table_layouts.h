@@ -19,6 +19,9 @@ inline constexpr int kIdWidth = 10;      // whole numbers, no decimals
 inline constexpr int kAmountWidth = 16;  // two decimals
 inline constexpr int kAmountDecimals = 2;
 inline constexpr int kFigureWidth = 21;  // float-to-text, e.g. -1.40129846432482E-45
+// Declared so that readers which keep only the declared decimals keep a figure's fraction;
+// the store writes and reads the float-to-text form whatever a table declares.
+inline constexpr int kFigureDecimals = 10;
 inline constexpr int kNameWidth = 75;
 inline constexpr int kDescriptionWidth = 201;
 inline constexpr int kTypeWidth = 2;

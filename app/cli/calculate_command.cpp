@@ -9,21 +9,13 @@
 #include <vector>
 
 #include "app/cli/commands.h"
+#include "app/cli/store_calls.h"
 #include "core/clock.h"
 #include "engine/calculation_run.h"
 #include "engine/performance_engine.h"
 #include "store/data_store.h"
 
 namespace brevanta::cli {
-
-std::optional<Date> DateOption(const std::string& text) {
-    std::optional<Date> date;
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        date = Date::ParseYyyymmdd(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
-    }
-    if (!date) std::cerr << "Please enter a valid date (YYYY-MM-DD): " << text << "\n";
-    return date;
-}
 
 namespace {
 
@@ -56,10 +48,7 @@ class ProgressBar {
 std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& store,
                                                              const std::vector<Pid>& ids) {
     for (Pid id : ids) {
-        if (!store.portfolios().FindPortfolio(id)) {
-            std::cerr << "No portfolio has the identifier " << IdText(id) << "\n";
-            return std::nullopt;
-        }
+        if (!NamedPortfolio(store, id)) return std::nullopt;
     }
     std::vector<PortfolioRecord> chosen;
     for (const PortfolioRecord& portfolio : store.portfolios().AllPortfolios()) {
@@ -84,10 +73,10 @@ int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, 
     }
     if (!status.ok()) {
         std::cerr << "Some figures could not be stored: " << status.message() << "\n";
-        return 1;
+        return kRefused;
     }
     std::cout << "Finished calculating performance numbers.\n";
-    return 0;
+    return kSucceeded;
 }
 
 }  // namespace
@@ -95,25 +84,26 @@ int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, 
 void AddCalculateCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
         "calculate",
-        "Calculate the performance of every portfolio, or of the named ones, as of a date "
-        "(run in the data directory)");
+        "Calculate the performance of every portfolio, or of the named ones, as of a date");
     static std::string date_text;
     static std::vector<Pid> portfolio_ids;
     command
         ->add_option("--date", date_text,
-                     "Performance date YYYY-MM-DD: the last day of the last monthly period")
+                     "Performance date, M/D/YYYY or YYYY-MM-DD: the last day of the last "
+                     "monthly period")
+        ->type_name("DATE")
         ->required();
     AddIdentifierOption(*command, "--portfolio", portfolio_ids,
                         "Portfolio identifier (repeatable)");
     command->callback([&exit_code] {
         const std::optional<Date> date = DateOption(date_text);
         if (!date) {
-            exit_code = 1;
+            exit_code = kRefused;
             return;
         }
         exit_code = WithClaimedStore([&date](DataStore& store) {
             const auto portfolios = ChosenPortfolios(store, portfolio_ids);
-            return portfolios ? Calculate(store, *portfolios, *date) : 1;
+            return portfolios ? Calculate(store, *portfolios, *date) : kRefused;
         });
     });
 }

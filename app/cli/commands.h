@@ -2,10 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/date.h"
+#include "store/entry_checks.h"
 
 namespace brevanta {
 class DataStore;
@@ -13,6 +16,12 @@ class Status;
 }  // namespace brevanta
 
 namespace brevanta::cli {
+
+// Exit codes: success (also --help and --version), a refusal or failure (said on standard
+// error), a usage error (said by the parser, or by a command whose options do not fit).
+inline constexpr int kSucceeded = 0;
+inline constexpr int kRefused = 1;
+inline constexpr int kUsageError = 2;
 
 // Loads the store of the current directory for reading only and runs `run` on it; returns
 // run's exit code, or 1 (having said why) when the store cannot be loaded.
@@ -23,7 +32,20 @@ int WithClaimedStore(const std::function<int(DataStore&)>& run);
 // Prints an engine's result message (to stderr on failure); returns the exit code.
 int ReportEngineResult(const Status& status, const std::string& message);
 
-// A --date option's strict "YYYY-MM-DD" naming a real day; otherwise says so on stderr.
+// The message with each "\r\n" or "\n\r" pair as one line break, as a terminal shows it.
+std::string PlainLines(std::string_view message);
+// Says the message, as plain lines, on stderr; returns kRefused.
+int Refuse(std::string_view message);
+int Refuse(const Refusal& refusal);
+// kSucceeded, or kRefused after saying why the operation failed.
+int ExitCode(const Status& status);
+// Says why the options do not fit on stderr; returns kUsageError.
+int UsageError(std::string_view message);
+
+// A date given on the command line, M/D/YYYY or YYYY-MM-DD whatever the locale; nullopt when
+// it is neither or names no real day.
+std::optional<Date> ParseDateArgument(const std::string& text);
+// A --date option's date; otherwise says so on stderr.
 std::optional<Date> DateOption(const std::string& text);
 // Transforms an identifier option's text into a plain decimal whole number, or refuses it.
 const CLI::Validator& DecimalIdentifier();
@@ -37,6 +59,19 @@ CLI::Option* AddIdentifierOption(CLI::App& command, const std::string& name, Val
         ->transform(DecimalIdentifier())
         ->type_name("INT");
 }
+// The option's value when it was given.
+template <typename Value>
+std::optional<Value> Given(const CLI::Option* option, const Value& value) {
+    return option->count() > 0 ? std::optional(value) : std::nullopt;
+}
+
+// Whether any of the options was given.
+inline bool AnyGiven(std::initializer_list<const CLI::Option*> options) {
+    for (const CLI::Option* option : options) {
+        if (option->count() > 0) return true;
+    }
+    return false;
+}
 
 // Each command adds its subcommand to the app; the callback sets the process exit code.
 void AddInitCommand(CLI::App& app, int& exit_code);
@@ -47,5 +82,11 @@ void AddImportCommand(CLI::App& app, int& exit_code);
 void AddExportCommand(CLI::App& app, int& exit_code);
 void AddReportCommand(CLI::App& app, int& exit_code);
 void AddReturnsCommand(CLI::App& app, int& exit_code);
+void AddPortfolioCommand(CLI::App& app, int& exit_code);
+void AddInvestmentCommand(CLI::App& app, int& exit_code);
+void AddTransactionCommand(CLI::App& app, int& exit_code);
+void AddValueCommand(CLI::App& app, int& exit_code);
+void AddOptionsCommand(CLI::App& app, int& exit_code);
+void AddRiskCommand(CLI::App& app, int& exit_code);
 
 }  // namespace brevanta::cli

@@ -191,7 +191,7 @@ void AddDemoCommand(CLI::App& app, int& exit_code) {
             });
         if (!status.ok()) {
             std::cerr << "demo: " << status.message() << "\n";
-            exit_code = 1;
+            exit_code = kRefused;
             return;
         }
         std::cout << "Created the demo in " << directory << "\n";

@@ -14,7 +14,7 @@ void AddInitCommand(CLI::App& app, int& exit_code) {
         const Status status = InstallDataDirectory(directory, &made);
         if (!status.ok()) {
             std::cerr << "init: " << status.message() << "\n";
-            exit_code = 1;
+            exit_code = kRefused;
             return;
         }
         for (const std::string& path : made) std::cout << "Created " << path << "\n";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/subject_options.h"
 #include "core/clock.h"
 #include "reports/report_writer.h"
 #include "store/data_store.h"
@@ -34,10 +35,9 @@ void OpenInBrowser(const std::filesystem::path& page) {
 
 void AddReportCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
-        "report", "Write an HTML report into the data directory (run there) and print its path");
+        "report", "Write an HTML report into the data directory and print its path");
     static int code = 0;
-    static Pid portfolio_id{};
-    static Hid holding_id{};
+    static SubjectOptions subject;
     static bool open = false;
     command
         ->add_option("CODE", code,
@@ -46,27 +46,29 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
                      "42 investment returns; 50 investment transactions and values; 60, 70 "
                      "growth of an investment, a portfolio")
         ->required();
-    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
-    auto* investment = AddIdentifierOption(*command, "--investment", holding_id,
-                                           "Investment identifier (codes 30-60)");
+    subject.AddTo(*command, "Investment identifier (codes 30-60)");
     command->add_flag("--open", open, "Open the report in the default browser");
-    command->callback([&exit_code, investment] {
-        if (IsInvestmentReport(code) && investment->count() == 0) {
-            std::cerr << "Report " << code << " needs --investment\n";
-            exit_code = 1;
+    command->callback([&exit_code] {
+        if (IsInvestmentReport(code) && !subject.NamesInvestment()) {
+            exit_code = UsageError("Report " + std::to_string(code) + " needs --investment");
+            return;
+        }
+        if (!subject.NamesAny()) {
+            exit_code =
+                UsageError("Report " + std::to_string(code) + " needs --portfolio or --investment");
             return;
         }
         exit_code = WithReadOnlyStore([](DataStore& store) {
+            const std::optional<Subject> found = subject.Find(store);
+            if (!found) return kRefused;
             ReportWriter writer(store, std::filesystem::current_path());
             writer.SetToday(SystemClock().Today());
-            const Status status = writer.RunReport(portfolio_id, holding_id, code);
-            if (!status.ok()) {
-                std::cerr << status.message() << "\n";
-                return 1;
-            }
+            const Status status =
+                writer.RunReport(found->portfolio_id, found->holding_id.value_or(Hid{}), code);
+            if (!status.ok()) return Refuse(status.message());
             std::cout << writer.SavedPath().string() << "\n";
             if (open) OpenInBrowser(writer.SavedPath());
-            return 0;
+            return kSucceeded;
         });
     });
 }

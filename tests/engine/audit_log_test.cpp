@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/temp_dir.h"
 
 namespace brevanta {
@@ -140,6 +142,25 @@ TEST_F(AuditLogTest, SectionsFollowPeriodOrderWithTheirFigures) {
                         "\r\n"
                         "   Quarter ROR = -0.2500%\r\n\r\n"),
               std::string::npos);
+}
+
+TEST_F(AuditLogTest, ControlCharactersOfANameAreNotLogged) {
+    const AuditLog log(path(), clock_, Locale::EnUs());
+    ASSERT_TRUE(log.Append({"Gro\x1b[2Jwth", "Fund\r\nA\x01"}, results_, flows_).ok());
+    EXPECT_NE(ReadBytes(path()).find("   Portfolio: Gro[2Jwth\r\n   Investment: Fund A\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AuditLogTest, ALinkInPlaceOfTheLogIsNeverFollowed) {
+    testing::WriteBytes(dir_.File("somefile"), "the user's\n");
+    for (const char* target : {"somefile", "created-through-the-link"}) {
+        std::filesystem::remove(path());
+        std::filesystem::create_symlink(target, path());
+        const AuditLog log(path(), clock_, Locale::EnUs());
+        EXPECT_FALSE(log.Append({"Growth", "Fund A"}, results_, flows_).ok()) << target;
+    }
+    EXPECT_EQ(ReadBytes(dir_.File("somefile")), "the user's\n");
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("created-through-the-link")));
 }
 
 TEST_F(AuditLogTest, UnopenableFileWritesNothing) {

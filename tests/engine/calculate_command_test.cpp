@@ -80,6 +80,31 @@ TEST_F(CalculateCommandTest, BadDateOrUnknownPortfolioCalculatesNothing) {
     EXPECT_EQ(store().holdings().FindHolding(fund_)->PerformanceDate, NoDate);
 }
 
+// A report headed with the date of a calculation shows no figures of another date.
+TEST_F(CalculateCommandTest, ACalculationBeforeTheInceptionLeavesNoLaterFiguresUnderItsDate) {
+    const Pid later = AddPortfolio("Later");
+    const Hid fund = AddHolding(later, "Later fund", D(2023, 1, 31), 1000);
+    AddValue(fund, D(2026, 2, 28), 1200);
+    int exit_code = -1;
+    for (const char* date : {"2026-03-31", "2020-12-31"}) {
+        Calculate(std::string("--date ") + date + " --portfolio " + IdText(later), exit_code);
+        ASSERT_EQ(exit_code, 0) << date;
+    }
+    const std::string report = RunCommand("cd '" + dir_.path() + "' && " + BREVANTA_CLI_PATH +
+                                              " report 10 --portfolio " + IdText(later),
+                                          exit_code);
+    ASSERT_EQ(exit_code, 0) << report;
+    const std::string page =
+        testing::ReadBytes(File(("report" + IdText(later) + "_.html").c_str()));
+    EXPECT_NE(page.find("Period Ending: 12/31/2020"), std::string::npos);
+    // Six time- and six dollar-weighted figures, of the investment and of the portfolio, and
+    // the allocation within a portfolio worth nothing then.
+    size_t not_calculated = 0;
+    for (size_t at = page.find("n/a"); at != std::string::npos; at = page.find("n/a", at + 1))
+        ++not_calculated;
+    EXPECT_EQ(not_calculated, 25u);
+}
+
 // The demo arrives calculated, so that its first screen shows figures.
 TEST(DemoCommandTest, DemoIsCalculatedAsOfTheLastMonthEnd) {
     testing::TempDir temp;

@@ -31,7 +31,7 @@ class CalculationRunTest : public testing::DataStoreTest {
         AddTransaction(older_, D(2000, 12, 15), "CC", 100);
         AddTransaction(younger_, D(2001, 6, 15), "DI", 5);
         idle_ = AddPortfolio("Idle");
-        AddHolding(idle_, "Future", D(2001, 6, 30), 100);
+        future_ = AddHolding(idle_, "Future", D(2001, 6, 30), 100);
     }
 
     std::vector<std::string> TableBytes() {
@@ -56,7 +56,7 @@ class CalculationRunTest : public testing::DataStoreTest {
 
     FixedClock clock_{D(2001, 7, 2), TimeOfDay{14, 30, 5}};
     Pid growth_{}, idle_{};
-    Hid older_{}, younger_{}, later_{};
+    Hid older_{}, younger_{}, later_{}, future_{};
 };
 
 // The run writes its figures in place and calculates ahead on every core; what it leaves
@@ -71,6 +71,8 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
             engine.CalculateInvestment(holding, pd);
             engine.CalculatePortfolio(growth_, pd);
         }
+        for (Hid holding : {later_, future_}) engine.StoreNotStarted(holding, pd);
+        engine.StoreNotStarted(idle_, pd);
     }
     const std::string one_by_one = LogAndForget();
     const PortfolioFigures figures = store().portfolios().FindPortfolio(growth_)->Figures;
@@ -91,15 +93,28 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
 }
 
-TEST_F(CalculationRunTest, InvestmentsStartingOnOrAfterTheDateAreSkipped) {
+// No figures of a later date may stand under an earlier one.
+TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
+    PerformanceFigures later_figures;
+    later_figures.PerformanceDate = D(2002, 12, 31);
+    later_figures.Figures.fill(5);
+    ASSERT_TRUE(store().holdings().StoreHoldingFigures(later_, later_figures).ok());
+    ASSERT_TRUE(store().portfolios().StorePortfolioFigures(idle_, later_figures).ok());
+    const Pid empty = AddPortfolio("Empty");
     PerformanceEngine engine(store(), clock_, dir_.path());
+    const Date pd = D(2001, 6, 30);
     ASSERT_TRUE(
-        CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), D(2001, 6, 30))
-            .ok());
-    EXPECT_EQ(store().holdings().FindHolding(later_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
-    EXPECT_EQ(store().holdings().FindHolding(younger_)->PerformanceDate, D(2001, 6, 30));
+        CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), pd).ok());
+    for (Hid not_started : {later_, future_}) {
+        EXPECT_EQ(store().holdings().FindHolding(not_started)->PerformanceDate, pd);
+        EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures,
+                  NotCalculatedHoldingFigures());
+    }
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->PerformanceDate, pd);
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->Figures, NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(empty)->PerformanceDate, NoDate);
+    EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, pd);
+    EXPECT_EQ(store().holdings().FindHolding(younger_)->PerformanceDate, pd);
 }
 
 TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {

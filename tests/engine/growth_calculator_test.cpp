@@ -117,6 +117,19 @@ TEST_P(GrowthCalculatorTest, YearsAndMonthEndsFollowTheEngineRules) {
         EXPECT_EQ(years[i].market_value, expected.market_value);
         EXPECT_EQ(years[i].net_contributions, expected.net_contributions);
     }
+    // The calendar months link into their years; a month is partial where its year is.
+    const std::vector<CalendarMonthReturn> months = calculator.CalendarMonths(c.performance_date);
+    for (const CalendarYearReturn& year : years) {
+        double product = 1;
+        bool partial = false;
+        for (const CalendarMonthReturn& month : months) {
+            if (month.year != year.year) continue;
+            product *= 1 + month.time_weighted / 100;
+            partial = partial || month.partial;
+        }
+        EXPECT_NEAR((product - 1) * 100, year.time_weighted, 1e-9) << year.year;
+        EXPECT_EQ(partial, year.partial && year.start != year.end) << year.year;
+    }
     const std::vector<GrowthPoint> points = calculator.MonthEnds(c.performance_date);
     ASSERT_EQ(points.size(), c.points);
     if (!points.empty()) {

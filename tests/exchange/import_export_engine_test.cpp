@@ -1,8 +1,12 @@
 #include "exchange/import_export_engine.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +20,15 @@ namespace brevanta::testing {
 namespace {
 
 const std::string kHyphens(80, '-');
+
+// The bytes of address space this process has mapped.
+rlim_t AddressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmSize:")) return std::stoull(line.substr(7)) * 1024;
+    }
+    return 0;
+}
 
 class ImportExportEngineTest : public DataStoreTest {
   protected:
@@ -49,7 +62,7 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     ASSERT_TRUE(engine_->ExportTransactions(growth_, alpha_, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
 
-    const Hid beta = AddHolding(growth_, "Beta Fund", D(2001, 2, 1), 300);
+    const Hid beta = AddHolding(growth_, "Beta Fund", D(1999, 2, 1), 300);
     ASSERT_TRUE(engine_->ImportTransactions(growth_, beta, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
     EXPECT_EQ(engine_->ResultMessage(), "4 Transaction records were imported successfully.");
@@ -73,24 +86,26 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
 
 TEST_F(ImportExportEngineTest, SkippedLinesAreCountedAndNamed) {
     std::istringstream in(
-        "01/05/2000, cc, 100\r\n"       // lower-case code
-        "01/05/2000, CC, 0\r\n"         // amount 0
-        "01/05/2000, WI, -5\n"          // negative amount
-        "01/05/2000, XX, 5\r"           // unknown code
+        "02/05/2000, cc, 100\r\n"       // lower-case code
+        "02/05/2000, CC, 0\r\n"         // amount 0
+        "02/05/2000, WI, -5\n"          // negative amount
+        "02/05/2000, XX, 5\r"           // unknown code
         "13/45/2000, CC, 5\r\n"         // no such date
-        "01/05/2000, DI, 1,000.00\r\n"  // a number written with a comma
+        "02/05/2000, DI, 1,000.00\r\n"  // a number written with a comma
         "\r\n"                          // empty: not counted
-        "  01/06/2000 , CC , 100.50 , paid in cash\r\n"
-        "01/07/2000, DI, abc\r\n");
+        "  02/06/2000 , CC , 100.50 , paid in cash\r\n"
+        "02/07/2000, DI, abc\r\n"
+        "01/15/2000, CC, 5\r\n"    // on the inception date
+        "12/31/1899, CC, 5\r\n");  // before the inception, and the first date there is
     ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
     EXPECT_EQ(engine_->Count(), 1);
     EXPECT_EQ(engine_->ResultMessage(),
               "1 Transaction records were imported successfully.\r\n"
-              "7 lines were skipped: lines 1, 2, 3, 4, 5, 6, 9");
+              "9 lines were skipped: lines 1, 2, 3, 4, 5, 6, 9, 10, 11");
     const std::vector<TransactionRecord> list =
         store().transactions().TransactionsOfHolding(alpha_);
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[1].Date, D(2000, 1, 6));
+    EXPECT_EQ(list[1].Date, D(2000, 2, 6));
     EXPECT_EQ(list[1].Amount, 100.50);
 }
 
@@ -114,6 +129,17 @@ TEST_F(ImportExportEngineTest, EachFormOfAValuesLineReadsAsExpected) {
         {"29/02/2000, 1050.25", 0},
         {"02/29/2000", 0},
         {"02/29/2000, 0", 0},
+        // Whatever follows a number split by a comma, the line is not read as its first part.
+        {"02/29/2000, 1,000.00 USD", 0},
+        {"02/29/2000, 12,50 EUR", 0},
+        {"02/29/2000, 2,500.00-", 0},
+        {"02/29/2000, 3,000.", 0},
+        // Stored with two decimals: 0.00 is no value.
+        {"02/29/2000, 0.004", 0},
+        {"02/29/2000, 0.005", 0.01},
+        // The inception's value is the initial amount; dates end with 2099.
+        {"01/15/2000, 1050.25", 0},
+        {"01/01/2100, 1050.25", 0},
     };
     for (const auto& c : cases) {
         const Hid fund = AddHolding(growth_, "Fund", D(2000, 1, 15), 1000);
@@ -144,16 +170,73 @@ TEST_F(ImportExportEngineTest, FileWithoutAnImportableLineSaysSo) {
               "above 0.\r\n12 lines were skipped: lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 ...");
 }
 
-TEST_F(ImportExportEngineTest, ARefusedLineIsNamedAndNothingOfTheFileIsStored) {
-    const std::string before = ReadBytes(File(kTransactionTableFile));
-    std::istringstream in("01/05/2000, CC, 100\r\n\r\n01/06/2000, CC, 100000000000000000000\r\n");
-    EXPECT_FALSE(engine_->ImportTransactions(growth_, alpha_, in).ok());
-    EXPECT_EQ(engine_->Count(), 0);
+TEST_F(ImportExportEngineTest, AnAmountTheTablesCannotHoldIsSkippedAndNamed) {
+    std::istringstream in("02/05/2000, CC, 100\r\n\r\n02/06/2000, CC, 100000000000000000000\r\n");
+    ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
     EXPECT_EQ(engine_->ResultMessage(),
-              "Line 3 could not be stored: Trans.dbf, field AMT: The number 1e+20 does not fit "
-              "field AMT.\r\nNo records were imported.");
+              "1 Transaction records were imported successfully.\r\n1 line was skipped: line 3");
+}
+
+// The file is fine; the table is not. The message says what happened, and no line is blamed.
+TEST_F(ImportExportEngineTest, ATableThatCannotTakeTheRecordsSaysWhyAndKeepsEveryByte) {
+    AppendRawRow(kTransactionTableFile, {{"TID", "9999999998"},
+                                         {"HID", "99"},
+                                         {"PID", "99"},
+                                         {"TRANSDATE", "20000101"},
+                                         {"TRANSTYPE", "CC"},
+                                         {"AMT", "1"}});
+    Reopen();
+    ImportExportEngine engine(store());
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    const struct {
+        const char* name;
+        int failing_step;  // of the file system; 0 for none
+        const char* lines;
+        std::string message;
+    } cases[] = {
+        {"full disk", 1, "02/05/2000, CC, 100\r\n",
+         dir_.path() + ": cannot change the tables: Input/output error"},
+        {"identifier limit", 0, "02/05/2000, CC, 100\r\n02/06/2000, CC, 200\r\n",
+         "Trans.dbf, field TID: The number 10000000000 does not fit field TID."},
+    };
+    for (const auto& c : cases) {
+        FailingFileSystem disk(c.failing_step);
+        const ScopedFileSystem scoped(disk);
+        std::istringstream in(c.lines);
+        EXPECT_FALSE(engine.ImportTransactions(growth_, alpha_, in).ok()) << c.name;
+        EXPECT_EQ(engine.ResultMessage(), c.message + "\r\nNo records were imported.") << c.name;
+        EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before) << c.name;
+    }
+}
+
+// Under a limit on the address space an import of many lines runs out of memory while it reads
+// the file. The sanitizers' shadow memory exceeds any such limit.
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(ImportExportEngineTest, AnImportThatRunsOutOfMemorySaysSoAndStoresNothing) {
+    const std::string path = File("many.csv");
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (int line = 0; line < 400000; ++line) out << "02/05/2000, CC, 100\r\n";
+    }
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = AddressSpaceInUse() + 16 * 1024 * 1024;
+        setrlimit(RLIMIT_AS, &limit);
+        const Status status = engine_->ImportTransactions(growth_, alpha_, path);
+        _exit(!status.ok() && engine_->ResultMessage() ==
+                                  "There is not enough memory to import the file.\r\n"
+                                  "No records were imported."
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
 }
+#endif
 
 TEST_F(ImportExportEngineTest, ValuesExportStartsWithTheOpeningValue) {
     AddValue(alpha_, D(2000, 1, 31), 1010.1);
@@ -191,7 +274,18 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
 
 TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
     const Pid portfolio = AddPortfolio("Smith, Jones");
-    const Hid big = AddHolding(portfolio, "The \"Big\"\r\nFund", D(2001, 2, 1), 300);
+    // No name typed here holds a line break; a table written elsewhere may.
+    std::vector<std::pair<std::string, std::string>> row = {{"HID", "7"},
+                                                            {"PID", IdText(portfolio)},
+                                                            {"HNAME", "The \"Big\"\r\nFund"},
+                                                            {"INCDATE", "20010201"},
+                                                            {"INCAMT", "300"},
+                                                            {"PERFDATE", "19000101"}};
+    for (const std::string& figure : kHoldingFigureFields) row.emplace_back(figure, "999999");
+    AppendRawRow(kHoldingTableFile, row);
+    Reopen();
+    engine_ = std::make_unique<ImportExportEngine>(store());
+    const Hid big{7};
     std::ostringstream out;
     ASSERT_TRUE(engine_->ExportPerformance(portfolio, out, "performance.csv").ok());
     const std::string text = out.str();

@@ -56,6 +56,7 @@ TEST(UnquotedLineTest, QuotesGoOnlyWhenEveryFieldHasThem) {
 
 TEST(CsvQuotedTest, BreaksBecomeBlanksAndCommasOrQuotesAreQuoted) {
     EXPECT_EQ(OneLine("a\r\nb\nc\rd"), "a b c d");
+    EXPECT_EQ(OneLine(std::string("a\x1b[2J\0b\tc", 9)), "a[2Jb\tc");
     EXPECT_EQ(CsvQuoted("Growth Fund"), "Growth Fund");
     EXPECT_EQ(CsvQuoted("Smith, Jones"), "\"Smith, Jones\"");
     EXPECT_EQ(CsvQuoted("The \"Big\" One"), "\"The \"\"Big\"\" One\"");

@@ -35,6 +35,9 @@ class FailingFile : public File {
     Status SetPermissions(uint32_t permissions) override {
         return base_->SetPermissions(permissions);
     }
+    Status SetOwner(uint32_t owner, uint32_t group) override {
+        return base_->SetOwner(owner, group);
+    }
 
   private:
     std::unique_ptr<File> base_;

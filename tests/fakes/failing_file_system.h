@@ -26,6 +26,9 @@ class FailingFileSystem : public FileSystem {
 
     Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) override;
     Status Info(const std::string& path, FileInfo* info) override { return base_.Info(path, info); }
+    Status ResolveLink(const std::string& path, std::string* target) override {
+        return base_.ResolveLink(path, target);
+    }
     Status Rename(const std::string& from, const std::string& to) override;
     Status Link(const std::string& from, const std::string& to) override;
     Status Remove(const std::string& path) override { return base_.Remove(path); }

@@ -32,7 +32,7 @@ TEST_F(ReportCommandTest, PrintsThePathOfTheSavedPage) {
 
 TEST_F(ReportCommandTest, RefusalsExitNonZero) {
     const CliRun no_investment = RunCli(dir_.path(), "report 41 --portfolio 1");
-    EXPECT_EQ(no_investment.exit_code, 1);
+    EXPECT_EQ(no_investment.exit_code, 2);  // a usage error
     EXPECT_EQ(no_investment.err, "Report 41 needs --investment\n");
     const CliRun unknown = RunCli(dir_.path(), "report 13 --portfolio 1");
     EXPECT_EQ(unknown.exit_code, 1);

@@ -119,6 +119,12 @@ TEST_F(ReportWriterTest, PageIsWrittenInWindows1252) {
     EXPECT_EQ(out.str().substr(out.str().size() - 10), "&#10003;\r\n");
 }
 
+// A table written elsewhere may hold them; no page line carries one.
+TEST_F(ReportWriterTest, ControlCharactersNeverReachAPage) {
+    writer().Add(std::string("<TD>Gro\x1b[2Jwth\r\nFund\0</TD>", 26));
+    EXPECT_EQ(writer().PageLines().back(), "<TD>Gro[2Jwth Fund</TD>");
+}
+
 TEST_F(ReportWriterTest, FailedStreamIsReported) {
     ASSERT_TRUE(writer().RunInvestmentDetail(growth_, alpha_).ok());
     FailingStream out(100);

@@ -144,6 +144,20 @@ TEST_F(DataDirectoryTest, KeepsImagesAlreadyThere) {
     EXPECT_EQ(made.size(), 8u);
 }
 
+// A killed init or demo leaves its staging directory beside a new data directory, or inside
+// an existing one; no process has the id in these names.
+TEST_F(DataDirectoryTest, StagingLeftByAKilledInstallGoesAtTheNextInstall) {
+    for (const std::string& staging :
+         {dir_ + ".tmp-999999999-0", dir_ + "/.install.tmp-999999999-0"}) {
+        std::filesystem::create_directories(staging);
+        testing::WriteBytes(staging + "/Trans.dbf", "half");
+        ASSERT_TRUE(InstallDataDirectory(dir_).ok()) << staging;
+        EXPECT_FALSE(std::filesystem::exists(staging)) << staging;
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+}
+
 TEST_F(DataDirectoryTest, CliInitReportsWhatItMadeAndRefusesASecondTime) {
     int exit_code = -1;
     const std::string first =

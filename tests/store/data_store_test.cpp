@@ -175,6 +175,42 @@ TEST_F(DataStoreTest, TextsTheTablesCannotHoldAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
 }
 
+TEST_F(DataStoreTest, ControlCharactersAreRefusedInNamesAndDescriptionsButATabIsKept) {
+    const Pid id = AddPortfolio("Growth");
+    const Hid fund = AddHolding(id, "Fund", D(2020, 1, 15), 100);
+    TransactionRecord transaction;
+    transaction.HoldingId = fund;
+    transaction.PortfolioId = id;
+    transaction.Date = D(2020, 2, 1);
+    transaction.Type = "CC";
+    transaction.Amount = 5;
+    transaction.Description = "bell\a";
+    const struct {
+        const char* name;
+        Status status;
+        const char* refused;  // the code point named, or null when stored
+    } cases[] = {
+        {"escape in a name", store().portfolios().RenamePortfolio(id, "Gro\x1b[2Jwth", "").status(),
+         "U+001B"},
+        {"NUL in a description",
+         store().portfolios().InsertPortfolio("P", std::string("a\0b", 3)).status(), "U+0000"},
+        {"bell in a transaction", store().transactions().InsertTransaction(transaction), "U+0007"},
+        {"tab", store().portfolios().RenamePortfolio(id, "Growth\tFund", "a\tb").status(), nullptr},
+    };
+    for (const auto& c : cases) {
+        if (!c.refused) {
+            EXPECT_TRUE(c.status.ok()) << c.name;
+            continue;
+        }
+        EXPECT_TRUE(c.status.IsInvalidArgument()) << c.name;
+        EXPECT_TRUE(c.status.message().ends_with(std::string("The control character ") + c.refused +
+                                                 " cannot be stored."))
+            << c.name << ": " << c.status.message();
+    }
+    EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
+    EXPECT_EQ(Column(kPortfolioTableFile, "PNAME"), Texts({"Growth\tFund"}));
+}
+
 TEST_F(DataStoreTest, PortfolioNameReadsTheTableNotTheList) {
     const Pid id = AddPortfolio("Listed");
     AppendRawRow(kPortfolioTableFile,

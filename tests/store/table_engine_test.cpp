@@ -265,6 +265,48 @@ TEST_F(TableEngineTest, PackKeepsTheFilesPermissionsAndLeavesNoTempFile) {
               1);
 }
 
+// Marks the first row deleted, then packs the table when asked to.
+Status DeleteTheFirstRow(const std::string& path, bool pack) {
+    Table table;
+    Status status = table.Open(path);
+    if (status.ok()) status = table.Top();
+    if (status.ok()) status = table.Delete();
+    if (status.ok() && pack) status = table.Pack();
+    const Status closed = table.Close();
+    return status.ok() ? closed : status;
+}
+
+TEST_F(TableEngineTest, PackWritesThroughALinkAndKeepsIt) {
+    const std::string target = dir_.File("real.dbf");
+    WriteSampleTable(target, kThreeRows);
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    std::filesystem::create_symlink("real.dbf", path_);
+    ASSERT_TRUE(DeleteTheFirstRow(path_, true).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_EQ(ReadAllRows(target).size(), 2u);
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+// In a directory open to all, a packed copy could take the place of a read-only table.
+TEST_F(TableEngineTest, PackRefusesATableItMayNotWriteAndLeavesIt) {
+    WriteSampleTable(path_, kThreeRows);
+    ASSERT_TRUE(DeleteTheFirstRow(path_, false).ok());
+    const std::string bytes = ReadBytes(path_);
+    ASSERT_EQ(chmod(path_.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(dir_.path().c_str(), 0777), 0);
+    EXPECT_TRUE(testing::HoldsForAnUnprivilegedUser([this] {
+        Table table;
+        return table.Open(path_).ok() &&
+               table.Pack().message() == path_ + ": cannot pack: Permission denied";
+    }));
+    EXPECT_EQ(ReadBytes(path_), bytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST_F(TableEngineTest, AppendAfterDeleteAndPackGoesToTheEnd) {
     WriteSampleTable(path_, kThreeRows);
     Table table;
@@ -469,6 +511,7 @@ TEST_F(TableEngineTest, CorruptedHeadersAreRefused) {
         Table table;
         const Status status = table.Open(path_);
         EXPECT_TRUE(status.IsCorruption()) << damage.name << ": " << status.message();
+        EXPECT_TRUE(status.message().starts_with(path_ + ": ")) << damage.name;
         EXPECT_FALSE(table.is_open()) << damage.name;
         std::filesystem::remove(path_);
     }

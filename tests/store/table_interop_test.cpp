@@ -2,6 +2,7 @@
 // written by an independent writer read correctly through the engine.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "store/data_store_fixture.h"
@@ -51,6 +52,19 @@ for row in DBF(sys.argv[1]):
 
 class TableInteropTest : public ::testing::Test {
   protected:
+    // A portfolio with its MONTH and INC figures stored through a store of the directory.
+    Pid StoreFigures(float month, float inception) {
+        const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir_.path());
+        DataStore& store = *opened_store;
+        const Pid id = store.portfolios().InsertPortfolio("Growth", "").value();
+        PerformanceFigures figures;
+        figures.PerformanceDate = Date::Ymd(2026, 3, 31);
+        figures.Figures[kMonthFigure] = month;
+        figures.Figures[kInceptionFigure] = inception;
+        EXPECT_TRUE(store.portfolios().StorePortfolioFigures(id, figures).ok());
+        return id;
+    }
+
     TempDir dir_;
 };
 
@@ -135,6 +149,38 @@ sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode('utf-8'))
         RunWithScript("/usr/bin/python3 -c \"$SCRIPT\" '" + dir_.File(kPortfolioTableFile) + "'",
                       script),
         "cp1252\nCaf\u00e9 M\u00fcller \u2013 Fonds\n");
+}
+
+// GDAL, like LibreOffice, keeps only the decimals a field declares.
+TEST_F(TableInteropTest, GdalReadsTheFiguresWithTheirFractions) {
+    int exit_code = -1;
+    testing::RunCommand("ogrinfo --version", exit_code);
+    if (exit_code != 0) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    testing::CreateEmptyTables(dir_);
+    StoreFigures(5.25314712524414f, 1719.58f);
+    const std::string output =
+        RunOrFail("ogrinfo -ro -al -q '" + dir_.File(kPortfolioTableFile) + "'");
+    EXPECT_NE(output.find("MONTH (Real) = 5.2531471252\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("INC (Real) = 1719.5799560547\n"), std::string::npos) << output;
+}
+
+// Tables made before figure fields declared decimals keep their layout and their figures.
+TEST_F(TableInteropTest, FigureFieldsWithoutDecimalsStillLoad) {
+    testing::CreateEmptyTables(dir_);
+    std::vector<FieldSpec> earlier = PortfolioTableLayout();
+    for (FieldSpec& field : earlier) {
+        if (field.width == kFigureWidth) field.decimals = 0;
+    }
+    std::filesystem::remove(dir_.File(kPortfolioTableFile));
+    ASSERT_TRUE(Table::Create(dir_.File(kPortfolioTableFile), earlier).ok());
+    const Pid id = StoreFigures(5.23f, 1719.58f);
+    const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir_.path());
+    ASSERT_TRUE(opened_store);
+    DataStore& store = *opened_store;
+    EXPECT_EQ(store.portfolios().FindPortfolio(id)->Figures[kMonthFigure], 5.23f);
+    Table table;
+    ASSERT_TRUE(table.Open(dir_.File(kPortfolioTableFile)).ok());
+    EXPECT_EQ(table.fields()[static_cast<size_t>(table.Field("MONTH").index())].decimals, 0);
 }
 
 TEST_F(TableInteropTest, EngineReadsWhatShapelibWrote) {

@@ -27,5 +27,20 @@ TEST(DateFieldTest, CalendarStartsAtTheTypedDateAndFillsTheEditInTheLocalesForma
     EXPECT_EQ(field.date(), Date::Ymd(2021, 3, 5));
 }
 
+TEST(DateFieldTest, DatesOutsideTheEnterableYearsAreNotValid) {
+    DateField field(Locale::EnUs());
+    const struct {
+        const char* typed;
+        std::optional<Date> date;
+    } cases[] = {{"1/1/1900", std::nullopt},
+                 {"1/2/1900", Date::Ymd(1900, 1, 2)},
+                 {"12/31/2099", Date::Ymd(2099, 12, 31)},
+                 {"1/1/2100", std::nullopt}};
+    for (const auto& c : cases) {
+        field.lineEdit()->setText(c.typed);
+        EXPECT_EQ(field.date(), c.date) << c.typed;
+    }
+}
+
 }  // namespace
 }  // namespace brevanta

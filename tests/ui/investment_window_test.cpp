@@ -276,12 +276,30 @@ INSTANTIATE_TEST_SUITE_P(
                   "The initial value of this investment must be a positive number.\n\r Please "
                   "try agian.",
                   "initialValueEdit"},
+        OkRefusal{"ValueTooLargeForTheTable", "Fund", "10000000000000", "1/1/2023",
+                  "The initial value of this investment cannot be larger than "
+                  "9,999,999,999,999.99.\n\r Please try again.",
+                  "initialValueEdit"},
         // The first transaction is on 1 February 2023.
         OkRefusal{"InceptionOnTheFirstTransaction", "Fund", "1000", "2/1/2023",
                   "The inception date must be before the first transaction, dated "
                   "2/1/2023.\r\nPlease try again.",
                   "inceptionDateFieldEdit"}),
     [](const auto& instance) { return std::string(instance.param.refused); });
+
+// A value before the first transaction still bounds the inception from above.
+TEST_F(InvestmentWindowTest, InceptionMovedOntoTheFirstValueIsRefused) {
+    AddValue(fund_, D(2023, 1, 20), 1010);
+    const std::string before = ReadBytes(File(kHoldingTableFile));
+    auto window = Open(fund_);
+    Edit(*window, "inceptionDateFieldEdit")->setText("1/20/2023");
+    Button(*window, "okButton")->click();
+    EXPECT_EQ(platform_.Texts(),
+              std::vector<QString>({"The inception date must be before the first historical "
+                                    "value, dated 1/20/2023.\r\nPlease try again."}));
+    EXPECT_EQ(window->focusWidget(), Edit(*window, "inceptionDateFieldEdit"));
+    EXPECT_EQ(ReadBytes(File(kHoldingTableFile)), before);
+}
 
 TEST_F(InvestmentWindowTest, UnchangedOkWritesNothingAndAnUneditedAmountStaysExact) {
     const std::string before = ReadBytes(File(kHoldingTableFile));

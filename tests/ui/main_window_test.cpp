@@ -35,6 +35,7 @@
 #include "ui/gui_fixture.h"
 #include "ui/main/caption_strip.h"
 #include "ui/main/portfolio_growth_window.h"
+#include "ui/main/starting_directory.h"
 #include "ui/wizards/import_wizard.h"
 
 namespace brevanta::testing {
@@ -485,6 +486,23 @@ TEST_F(MainWindowTest, DirectoryWithoutTablesIsCreatedOnlyWhenTheUserSaysYes) {
     EXPECT_TRUE(created->isVisible());
     EXPECT_TRUE(std::filesystem::exists(empty / kSettingsTableFile));
     EXPECT_EQ(Tree(*created)->model()->rowCount(), 0);
+}
+
+// A file name need not be UTF-8; the directory named on the command line is the one opened,
+// created and remembered, byte for byte.
+TEST_F(MainWindowTest, ADirectoryNamedInAnyEncodingIsCreatedAndOpenedByteForByte) {
+    const std::string raw = dir_.path() + "/\xff\xferaw";
+    std::string program = "brevanta";
+    std::string named = raw;
+    char* with_directory[] = {program.data(), named.data()};
+    context_.data_directory = StartingDirectory(2, with_directory, platform_);
+    EXPECT_EQ(context_.data_directory.string(), raw);
+    platform_.yes_no_answers = {true};
+    auto window = Open();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(raw) / kSettingsTableFile));
+    char* without[] = {program.data()};
+    EXPECT_EQ(StartingDirectory(1, without, platform_).string(), raw);
 }
 
 TEST_F(MainWindowTest, OpenDataDirectorySwitchesToTheChosenTables) {

@@ -111,11 +111,19 @@ TEST_F(ValueDialogTest, ApplyAddsAndKeepsTheDateAndOkAfterItAddsNothingMore) {
         EXPECT_EQ(Edit(shown, "dateFieldEdit")->text(), "6/15/2024");
         EXPECT_TRUE(apply->isEnabled());
         EXPECT_TRUE(apply->isDefault());
-        // Any date will do, even one before the inception.
-        TypeDate(shown, "12/31/2022");
+        // The opening value stands on the inception date; a value must come after it.
+        TypeDate(shown, "1/1/2023");
         Edit(shown, "valueEdit")->setText("990.5");
         apply->click();
-        EXPECT_EQ(Edit(shown, "dateFieldEdit")->text(), "12/31/2022");
+        EXPECT_EQ(platform_.Texts(),
+                  std::vector<QString>({"Historical value dates can not occur before an "
+                                        "investments \n\r inception date. \n\r Please change "
+                                        "the date and try again."}));
+        EXPECT_EQ(shown.focusWidget(), Edit(shown, "dateFieldEdit"));
+        platform_.messages.clear();
+        TypeDate(shown, "1/2/2023");
+        apply->click();
+        EXPECT_EQ(Edit(shown, "dateFieldEdit")->text(), "1/2/2023");
         EXPECT_TRUE(Edit(shown, "valueEdit")->text().isEmpty());
         EXPECT_EQ(shown.focusWidget(), Edit(shown, "dateFieldEdit"));
         EXPECT_FALSE(apply->isEnabled());
@@ -125,7 +133,7 @@ TEST_F(ValueDialogTest, ApplyAddsAndKeepsTheDateAndOkAfterItAddsNothingMore) {
     EXPECT_EQ(saves, 1);
     const std::vector<ValueRecord> stored = Stored();
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].Date, D(2022, 12, 31));
+    EXPECT_EQ(stored[0].Date, D(2023, 1, 2));
     EXPECT_EQ(stored[0].Value, 990.5);
     EXPECT_TRUE(platform_.messages.empty());
 }

@@ -7,10 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/number_format.h"
-#include "core/number_parse.h"
 #include "store/data_store.h"
-#include "store/table_layouts.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 
@@ -86,37 +83,12 @@ void EntryDialog::setUnsaved(bool unsaved) {
     applyButton_->setEnabled(unsaved);
 }
 
-std::optional<Date> EntryDialog::typedDate() {
-    const std::optional<Date> date = dateField_->date();
-    if (!date) refuse(tr("Please enter a valid date."), dateField_);
-    return date;
-}
-
-std::optional<double> EntryDialog::typedAmount(QLineEdit* edit, const QString& notANumber,
-                                               const QString& notPositive) {
-    const std::optional<double> amount = ParseNumber(edit->text().toStdString(), context_.locale);
-    if (!amount) {
-        refuse(notANumber, edit);
-        return std::nullopt;
-    }
-    if (!(*amount > 0)) {
-        refuse(notPositive, edit);
-        return std::nullopt;
-    }
-    // The amount field holds no more; the store would refuse it.
-    if (*amount > LargestAmount()) {
-        refuse(tr("The number can not be larger than %1.\n\r Please try again.")
-                   .arg(QString::fromStdString(
-                       FormatNumber(LargestAmount(), "#,##0.00", context_.locale))),
-               edit);
-        return std::nullopt;
-    }
-    return amount;
-}
-
-void EntryDialog::refuse(const QString& message, QWidget* field) {
-    context_.platform.ShowError(message);
-    field->setFocus();
+bool EntryDialog::refused(const std::optional<Refusal>& refusal, FieldWidgets widgets) {
+    if (!refusal) return false;
+    context_.platform.ShowError(RefusalMessage(*refusal));
+    (refusal->field == EntryField::Date ? dateField_ : FieldWidget(refusal->field, widgets))
+        ->setFocus();
+    return true;
 }
 
 bool EntryDialog::written(const std::function<Status()>& write, const QString& failure) {

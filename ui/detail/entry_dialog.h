@@ -8,6 +8,7 @@
 #include "core/date.h"
 #include "store/records.h"
 #include "store/store_result.h"
+#include "ui/detail/entry_refusal.h"
 #include "ui/platform/ui_context.h"
 
 class QFormLayout;
@@ -61,14 +62,9 @@ class EntryDialog : public QDialog {
     void setUnsaved(bool unsaved);
 
     bool modifying() const { return modifying_; }
-    // The date typed, or nullopt after a refusal.
-    std::optional<Date> typedDate();
-    // A number above 0 that an amount field holds, or nullopt after a refusal with the
-    // dialog's message.
-    std::optional<double> typedAmount(QLineEdit* edit, const QString& notANumber,
-                                      const QString& notPositive);
-    // Shows a refusal in an error box and puts the focus on the field.
-    void refuse(const QString& message, QWidget* field);
+    // Shows the refusal, if there is one, in an error box and puts the focus on its field
+    // (the date field, or one of the dialog's own `widgets`); true when there was one.
+    bool refused(const std::optional<Refusal>& refusal, FieldWidgets widgets);
     // Runs a store write under the busy cursor and shows its failure after `failure`; true
     // when it was written.
     bool written(const std::function<Status()>& write, const QString& failure);

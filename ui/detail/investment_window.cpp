@@ -16,11 +16,11 @@
 #include "store/data_store.h"
 #include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_investment_dialog.h"
+#include "ui/detail/entry_refusal.h"
 #include "ui/detail/growth_view.h"
 #include "ui/detail/name_edits.h"
 #include "ui/detail/record_list_panel.h"
 #include "ui/detail/returns_page.h"
-#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/observed_store.h"
 #include "ui/reports/open_report.h"
@@ -237,71 +237,33 @@ void InvestmentWindow::onHelpClicked() {
 }
 
 void InvestmentWindow::onOkClicked() {
-    const std::optional<Date> inception = inceptionDateField_->date();
-    if (!inception) {
-        refuse(tr("Please enter a valid date."), inceptionDateField_);
-        return;
-    }
-    if (nameEdit_->text().isEmpty()) {
-        refuse(tr("Please enter the name of this holding."), nameEdit_);
-        return;
-    }
-    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
-        refuse(refusal.message, refusal.edit);
-        return;
-    }
-    const std::optional<double> typed =
-        ParseNumber(initialValueEdit_->text().toStdString(), context_.locale);
-    if (!typed) {
-        refuse(tr("You did not enter a valid number for the \r\n initial value of this "
-                  "investment.\r\n Please try agian."),
-               initialValueEdit_);
-        return;
-    }
-    if (*typed <= 0) {
-        refuse(tr("The initial value of this investment must be a positive number.\n\r Please "
-                  "try agian."),
-               initialValueEdit_);
-        return;
-    }
-    // Transactions must follow the inception, or the calculation cannot start from it.
-    const std::optional<Date> firstTransaction = firstTransactionDate();
-    if (*inception != holding_.InceptionDate && firstTransaction &&
-        *inception >= *firstTransaction) {
-        refuse(tr("The inception date must be before the first transaction, dated "
-                  "%1.\r\nPlease try again.")
-                   .arg(Text(FormatShortDate(*firstTransaction, context_.locale))),
-               inceptionDateField_);
+    const InvestmentEdits edits{nameEdit_, descriptionEdit_, inceptionDateField_,
+                                initialValueEdit_};
+    const InvestmentEntry entry = edits.entry();
+    const Checked<double> typed = CheckInvestmentChange(
+        entry, holding_, HistoryStartOf(store_, holding_.Id), context_.locale);
+    if (typed.refusal) {
+        refuse(RefusalMessage(*typed.refusal), edits.field(typed.refusal->field));
         return;
     }
     // The value shown is rounded to cents; unless the user changed it, the stored amount
     // is left exactly as it is.
     const bool valueEdited =
-        *typed != ParseNumber(shownInitialValue_.toStdString(), context_.locale);
-    const std::string name = nameEdit_->text().toStdString();
-    const std::string description = descriptionEdit_->text().toStdString();
-    if (*inception == holding_.InceptionDate && name == holding_.Name &&
-        description == holding_.Description && !valueEdited) {
+        typed.value != ParseNumber(shownInitialValue_.toStdString(), context_.locale);
+    if (*entry.inception == holding_.InceptionDate && entry.name == holding_.Name &&
+        entry.description == holding_.Description && !valueEdited) {
         reject();
         return;
     }
-    HoldingChanges changes{name, description, *inception, std::nullopt};
+    HoldingChanges changes{entry.name, entry.description, *entry.inception, std::nullopt};
     // A value left as shown keeps every digit it had beyond those shown.
-    if (valueEdited) changes.InitialAmount = *typed;
+    if (valueEdited) changes.InitialAmount = typed.value;
     const StoreResult<int> updated = store_.holdings().UpdateHolding(holding_.Id, changes);
     if (ShowIfFailed(context_.platform, updated.status(),
                      tr("The investment could not be saved."))) {
         return;
     }
     accept();
-}
-
-std::optional<Date> InvestmentWindow::firstTransactionDate() const {
-    const std::vector<TransactionRecord> transactions =
-        store_.transactions().TransactionsOfHolding(holding_.Id);
-    // The opening contribution leads the list.
-    if (transactions.size() < 2) return std::nullopt;
-    return transactions[1].Date;
 }
 
 void InvestmentWindow::refuse(const QString& message, QWidget* field) {

@@ -57,7 +57,6 @@ class InvestmentWindow : public QDialog {
     void showFields();
     // Shows a refusal on the Transactions page and puts the focus on the field.
     void refuse(const QString& message, QWidget* field);
-    std::optional<Date> firstTransactionDate() const;
 
     UiContext& context_;
     ObservedStore& directory_;

@@ -7,12 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/number_format.h"
-#include "core/number_parse.h"
 #include "store/data_store.h"
-#include "store/table_layouts.h"
+#include "ui/detail/entry_refusal.h"
 #include "ui/detail/name_edits.h"
-#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 
@@ -62,54 +59,16 @@ int NewInvestmentDialog::NewInvestment(DataStore& store, const PortfolioRecord& 
 }
 
 void NewInvestmentDialog::onOkClicked() {
-    if (nameEdit_->text().isEmpty()) {
-        refuse(tr("Please enter the name of this investment."), nameEdit_);
+    const InvestmentEdits edits{nameEdit_, descriptionEdit_, inceptionDateField_,
+                                initialValueEdit_};
+    const InvestmentEntry entry = edits.entry();
+    const Checked<double> initialAmount = CheckNewInvestment(entry, context_.locale);
+    if (initialAmount.refusal) {
+        refuse(RefusalMessage(*initialAmount.refusal), edits.field(initialAmount.refusal->field));
         return;
     }
-    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
-        refuse(refusal.message, refusal.edit);
-        return;
-    }
-    // The stored description is never empty.
-    if (descriptionEdit_->text().isEmpty()) descriptionEdit_->setText(" ");
-    const std::optional<Date> inceptionDate = inceptionDateField_->date();
-    if (!inceptionDate) {
-        refuse(tr("Please enter a valid date."), inceptionDateField_);
-        return;
-    }
-    if (initialValueEdit_->text().isEmpty()) {
-        refuse(tr("Please enter the initial value of this investment."), initialValueEdit_);
-        return;
-    }
-    const std::optional<double> value =
-        ParseNumber(initialValueEdit_->text().toStdString(), context_.locale);
-    if (!value) {
-        refuse(tr("You did not enter a valid number for the initial value of this "
-                  "investment.\n\r Please try again."),
-               initialValueEdit_);
-        return;
-    }
-    if (!(*value > 0)) {
-        refuse(tr("The initial value of this investment must be a positive number.\n\r Please "
-                  "try again."),
-               initialValueEdit_);
-        return;
-    }
-    if (*value > LargestAmount()) {
-        refuse(tr("The initial value of this investment cannot be larger than %1.\n\r Please "
-                  "try again.")
-                   .arg(QString::fromStdString(
-                       FormatNumber(LargestAmount(), "#,##0.00", context_.locale))),
-               initialValueEdit_);
-        return;
-    }
-
-    HoldingRecord holding;
-    holding.PortfolioId = portfolioId_;
-    holding.Name = nameEdit_->text().toStdString();
-    holding.Description = descriptionEdit_->text().toStdString();
-    holding.InceptionDate = *inceptionDate;
-    holding.InitialAmount = *value;
+    const HoldingRecord holding = NewHoldingRecord(portfolioId_, entry, initialAmount.value);
+    descriptionEdit_->setText(QString::fromStdString(holding.Description));
     const StoreResult<Hid> inserted = store_->holdings().InsertHolding(holding);
     if (ShowIfFailed(context_.platform, inserted.status(), tr("Could not save the investment.")))
         return;

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "store/data_store.h"
+#include "ui/detail/entry_refusal.h"
 #include "ui/detail/name_edits.h"
-#include "ui/detail/storable_text.h"
 #include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
@@ -70,20 +70,18 @@ void PortfolioDialog::showEvent(QShowEvent* event) {
 }
 
 void PortfolioDialog::onOkClicked() {
-    // Only a name without any character is refused; blanks are a name.
-    if (nameEdit_->text().isEmpty()) {
-        context_.platform.ShowPlain(tr("Please enter a name."));
-        nameEdit_->setFocus();
+    const PortfolioEntry entry{nameEdit_->text().toStdString(),
+                               descriptionEdit_->text().toStdString()};
+    if (const std::optional<Refusal> refusal = CheckPortfolio(entry)) {
+        context_.platform.ShowPlain(RefusalMessage(*refusal));
+        FieldWidget(refusal->field,
+                    {{EntryField::Name, nameEdit_}, {EntryField::Description, descriptionEdit_}})
+            ->setFocus();
         return;
     }
-    if (const TextRefusal refusal = UnstorableText({nameEdit_, descriptionEdit_}); refusal.edit) {
-        context_.platform.ShowPlain(refusal.message);
-        refusal.edit->setFocus();
-        return;
-    }
-    // The stored description is never empty.
-    if (descriptionEdit_->text().isEmpty()) descriptionEdit_->setText(" ");
-    if (save(nameEdit_->text().toStdString(), descriptionEdit_->text().toStdString())) accept();
+    const std::string description = StoredDescription(entry.description);
+    descriptionEdit_->setText(QString::fromStdString(description));
+    if (save(entry.name, description)) accept();
 }
 
 bool PortfolioDialog::save(const std::string& name, const std::string& description) {

@@ -1,5 +1,6 @@
 #include "ui/detail/record_list_panel.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -195,7 +196,8 @@ void RecordListPanel::onExportClicked() {
 
 void RecordListPanel::runEngine(const QString& path, RecordKind::EngineRun run) {
     ImportExportEngine engine(directory_.store());
-    const Status status = (engine.*run)(portfolioId_, holdingId_, path.toStdString());
+    const Status status =
+        (engine.*run)(portfolioId_, holdingId_, QFile::encodeName(path).toStdString());
     ShowOutcome(context_.platform, status, QString::fromStdString(engine.ResultMessage()));
 }
 

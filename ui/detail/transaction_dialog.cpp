@@ -12,16 +12,9 @@
 #include "core/number_format.h"
 #include "store/data_store.h"
 #include "store/table_layouts.h"
-#include "ui/detail/storable_text.h"
 #include "ui/platform/date_field.h"
 
 namespace brevanta {
-
-namespace {
-
-constexpr int kMaxPeriods = 100;
-
-}  // namespace
 
 TransactionDialog::TransactionDialog(UiContext& context, QWidget* parent)
     : EntryDialog(context, tr("Investment:"), parent),
@@ -132,61 +125,36 @@ RepeatPeriod TransactionDialog::period() const {
 }
 
 bool TransactionDialog::save() {
-    const std::optional<Date> date = typedDate();
-    if (!date) return false;
-    if (*date <= holding_.InceptionDate) {
-        refuse(tr("Transaction dates can not occur before an investments \n\r inception date. "
-                  "\n\r Please change the date and try again."),
-               dateField_);
+    const TransactionEntry entry{
+        .date = dateField_->date(),
+        .type = typeCombo_->currentData().toString().toStdString(),
+        .amount = amountEdit_->text().toStdString(),
+        .description = descriptionEdit_->text().toStdString(),
+        .periods = repeatCheckBox_->isChecked() ? std::optional(periodsEdit_->text().toStdString())
+                                                : std::nullopt,
+        .period = period(),
+    };
+    const Checked<TransactionValues> checked = CheckTransaction(entry, holding_, context_.locale);
+    if (refused(checked.refusal, {{EntryField::Type, typeCombo_},
+                                  {EntryField::Amount, amountEdit_},
+                                  {EntryField::Periods, periodsEdit_},
+                                  {EntryField::Description, descriptionEdit_}})) {
         return false;
     }
-    const std::optional<double> amount = typedAmount(
-        amountEdit_,
-        tr("Please enter a number for the amount of the transaction. \n\r Do not enter '$' or "
-           "',' symbols."),
-        tr("Transactions must be a positive number.\n\r Please try again."));
-    if (!amount) return false;
-    const std::optional<std::vector<Date>> dates = typedDates(*date);
-    if (!dates) return false;
-    if (const TextRefusal refusal = UnstorableText({descriptionEdit_}); refusal.edit) {
-        refuse(refusal.message, refusal.edit);
+    if (modifying()) {
+        const TransactionRecord record = TransactionRecordOf(holding_, entry, checked.value.amount);
+        const auto update = [&] {
+            return store_->transactions().UpdateTransaction(
+                transactionId_, {record.Date, record.Type, record.Amount, record.Description});
+        };
+        if (!updated(update, tr("The transaction could not be saved."))) return false;
+    } else if (!insert(TransactionSeriesOf(holding_, entry, checked.value))) {
         return false;
     }
-
-    TransactionRecord record;
-    record.PortfolioId = holding_.PortfolioId;
-    record.HoldingId = holding_.Id;
-    record.Date = *date;
-    record.Type = typeCombo_->currentData().toString().toStdString();
-    record.Amount = *amount;
-    record.Description = descriptionEdit_->text().toStdString();
-    const bool saved =
-        modifying() ? updated(
-                          [&] {
-                              return store_->transactions().UpdateTransaction(
-                                  transactionId_,
-                                  {record.Date, record.Type, record.Amount, record.Description});
-                          },
-                          tr("The transaction could not be saved."))
-                    : insert(record, *dates);
-    return saved;
+    return true;
 }
 
-std::optional<std::vector<Date>> TransactionDialog::typedDates(Date date) {
-    if (!repeatCheckBox_->isChecked()) return std::vector<Date>{date};
-    bool isNumber = false;
-    const int count = periodsEdit_->text().toInt(&isNumber);
-    if (!isNumber || count > kMaxPeriods || count <= 0) {
-        refuse(tr("Please enter a number between\n\r 1 and 100 for the # of periods."),
-               periodsEdit_);
-        return std::nullopt;
-    }
-    return SeriesDates(date, period(), count);
-}
-
-bool TransactionDialog::insert(const TransactionRecord& record, const std::vector<Date>& dates) {
-    std::vector<TransactionRecord> series(dates.size(), record);
-    for (size_t i = 0; i < dates.size(); ++i) series[i].Date = dates[i];
+bool TransactionDialog::insert(const std::vector<TransactionRecord>& series) {
     const QString failure =
         series.size() == 1 ? tr("The transaction could not be saved.")
                            : tr("None of the %1 transactions could be saved.").arg(series.size());

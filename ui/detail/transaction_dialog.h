@@ -39,11 +39,9 @@ class TransactionDialog : public EntryDialog {
     void onRepeatToggled(bool repeat);
 
   private:
-    // The dates of the transactions to add, or nullopt after a refusal.
-    std::optional<std::vector<Date>> typedDates(Date date);
     RepeatPeriod period() const;
-    // Adds the record on each date, all or none.
-    bool insert(const TransactionRecord& record, const std::vector<Date>& dates);
+    // Adds the transactions, all or none.
+    bool insert(const std::vector<TransactionRecord>& series);
 
     Tid transactionId_{};  // the transaction being changed
     int insertSaves_ = 0;  // saves that added transactions during this run

@@ -40,24 +40,11 @@ int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, Vid
 }
 
 bool ValueDialog::save() {
-    const std::optional<Date> date = typedDate();
-    if (!date) return false;
-    if (valueEdit_->text().isEmpty()) {
-        refuse(tr("Please enter an investment value."), valueEdit_);
-        return false;
-    }
-    const std::optional<double> amount = typedAmount(
-        valueEdit_,
-        tr("Please enter a number for the value of the holding. \n\r Do not enter '$' or ',' "
-           "symbols."),
-        tr("The value must be greater than 0 \n\r Please try again."));
-    if (!amount) return false;
+    const ValueEntry entry{dateField_->date(), valueEdit_->text().toStdString()};
+    const Checked<double> value = CheckValue(entry, holding_, context_.locale);
+    if (refused(value.refusal, {{EntryField::Amount, valueEdit_}})) return false;
 
-    ValueRecord record;
-    record.PortfolioId = holding_.PortfolioId;
-    record.HoldingId = holding_.Id;
-    record.Date = *date;
-    record.Value = *amount;
+    const ValueRecord record = ValueRecordOf(holding_, entry, value.value);
     const QString failure = tr("The value could not be saved.");
     if (modifying()) {
         return updated(

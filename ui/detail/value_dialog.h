@@ -8,7 +8,7 @@ namespace brevanta {
 
 // Records the market value of an investment on a date, or changes one such value. The
 // dialog opens with Apply enabled, so OK saves at once; Apply saves and stays open for the
-// next value, keeping its date. Any date is accepted.
+// next value, keeping its date.
 class ValueDialog : public EntryDialog {
     Q_OBJECT
 

@@ -4,16 +4,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QtGlobal>
 
+#include "core/version.h"
 #include "ui/platform/platform.h"
 
 namespace brevanta {
-
-namespace {
-
-constexpr char kVersion[] = "2.01";
-
-}  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutDialog");
@@ -27,9 +23,18 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     name->setFont(bold);
     auto* release = new QLabel(tr("Release %1").arg(kVersion), this);
+    release->setObjectName("releaseLabel");
     auto* notice = new QLabel(tr("Time-weighted and dollar-weighted returns of your portfolios.\n"
                                  "Your data stays in the tables of your data directory."),
                               this);
+    auto* licence = new QLabel(
+        tr("Free software under the GNU General Public License, version 3 or later "
+           "(GPL-3.0-or-later).\nIt comes with ABSOLUTELY NO WARRANTY; you may redistribute "
+           "it under the terms of that licence."),
+        this);
+    licence->setObjectName("licenceLabel");
+    auto* qtVersion = new QLabel(tr("Using Qt %1").arg(qVersion()), this);
+    qtVersion->setObjectName("qtVersionLabel");
     auto* buttons = new QDialogButtonBox(Qt::Horizontal, this);
     buttons->setCenterButtons(true);
     QPushButton* okButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -38,11 +43,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 5, 1, Qt::AlignTop);
     layout->addWidget(name, 0, 1);
     layout->addWidget(release, 1, 1);
     layout->addWidget(notice, 2, 1);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->addWidget(licence, 3, 1);
+    layout->addWidget(qtVersion, 4, 1);
+    layout->addWidget(buttons, 5, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

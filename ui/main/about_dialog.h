@@ -4,7 +4,8 @@
 
 namespace brevanta {
 
-// The fixed "About" box: icon, name, release and notice.
+// The fixed "About" box: icon, name, the release of this build, notice, licence and the Qt
+// version the program runs on.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include "ui/main/caption_strip.h"
 #include "ui/main/portfolio_growth_window.h"
 #include "ui/main/portfolio_tree_model.h"
+#include "ui/main/starting_directory.h"
 #include "ui/platform/observed_store.h"
 #include "ui/platform/text_table_model.h"
 #include "ui/reports/open_report.h"
@@ -42,7 +44,6 @@ namespace brevanta {
 
 namespace {
 
-constexpr char kDataDirectoryKey[] = "dataDirectory";
 constexpr char kGeometryKey[] = "mainWindow/geometry";
 constexpr char kSplitterKey[] = "mainWindow/splitter";
 
@@ -387,7 +388,7 @@ bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Openi
     }
     directory_ = std::make_unique<ObservedStore>(std::move(opened), directory);
     context_.data_directory = directory;
-    QSettings().setValue(kDataDirectoryKey, path);
+    RememberDataDirectory(directory);
     followStore();
     showStore();
     if (directory_->readOnly()) platform.ShowPlain(directory_->readOnlyReason());
@@ -747,7 +748,8 @@ void MainWindow::runTreeReport(int code) {
 void MainWindow::onOpenDataDirectory() {
     const QString chosen = context_.platform.ExistingDirectory(
         tr("Open Data Directory"), Text(context_.data_directory.string()));
-    if (!chosen.isEmpty()) openDataDirectory(chosen.toStdString(), Opening::Switch);
+    if (!chosen.isEmpty())
+        openDataDirectory(QFile::encodeName(chosen).toStdString(), Opening::Switch);
 }
 
 void MainWindow::onExpandAll() {

@@ -29,6 +29,7 @@ DateField::DateField(const Locale& locale, QWidget* parent)
     calendarAction->setDefaultWidget(calendar_);
     calendarMenu_->addAction(calendarAction);
     calendar_->setGridVisible(true);
+    calendar_->setDateRange(ToQDate(kFirstEnteredDate), ToQDate(kLastEnteredDate));
 
     // Room for the longest short date, e.g. 12/31/2024 or 31.12.2024.
     edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance("00/00/00000") + 12);
@@ -52,7 +53,10 @@ void DateField::setDate(Date date) {
 }
 
 std::optional<Date> DateField::date() const {
-    return ParseShortDate(edit_->text().toStdString(), locale_, YearDigits::Four);
+    const std::optional<Date> typed =
+        ParseShortDate(edit_->text().toStdString(), locale_, YearDigits::Four);
+    if (!typed || !IsEnterableDate(*typed)) return std::nullopt;
+    return typed;
 }
 
 void DateField::onCalendarAboutToShow() {

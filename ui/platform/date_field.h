@@ -28,7 +28,7 @@ class DateField : public QWidget {
     // Shows the date in the locale's short date format.
     void setDate(Date date);
     // The date typed: a whole existing date in the locale's short date format with a
-    // four-digit year; nullopt for anything else.
+    // four-digit year, from kFirstEnteredDate to kLastEnteredDate; nullopt for anything else.
     std::optional<Date> date() const;
 
     QLineEdit* lineEdit() const { return edit_; }

@@ -1,5 +1,6 @@
 #include "ui/wizards/export_wizard.h"
 
+#include <QFile>
 #include <QRadioButton>
 
 #include "exchange/import_export_engine.h"
@@ -49,7 +50,7 @@ void ExportWizard::finish() {
     } else if (path.isEmpty()) {
         refuse(FilePage, tr("You must enter a file name\r\nto Export."));
     } else if (ReplaceConfirmed(context().platform, path)) {
-        const std::string file = path.toStdString();
+        const std::string file = QFile::encodeName(path).toStdString();
         finishWith([&](ImportExportEngine& engine) {
             if (performance) return engine.ExportPerformance(portfolio->Id, file);
             return valuesButton_->isChecked()

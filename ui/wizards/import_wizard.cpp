@@ -1,5 +1,6 @@
 #include "ui/wizards/import_wizard.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
 
@@ -35,7 +36,7 @@ void ImportWizard::finish() {
     } else if (!QFileInfo(path).isFile()) {
         refuse(FilePage, tr("The file name you entered does not exist.\r\nPlease try again."));
     } else {
-        const std::string file = path.toStdString();
+        const std::string file = QFile::encodeName(path).toStdString();
         finishWith([&](ImportExportEngine& engine) {
             return valuesButton_->isChecked()
                        ? engine.ImportHistoricalValues(holding->PortfolioId, holding->Id, file)

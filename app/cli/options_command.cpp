@@ -1,0 +1,109 @@
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "app/cli/store_calls.h"
+#include "store/column_choice.h"
+#include "store/data_store.h"
+
+namespace brevanta::cli {
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) joined += (joined.empty() ? "" : ",") + name;
+    return joined;
+}
+
+void PrintOptions(const DataStore& store) {
+    const ColumnChoice columns = StoredColumnChoice(store);
+    std::cout << "columns: " << Joined(columns.shown) << "\n"
+              << "available: " << Joined(columns.hidden) << "\n"
+              << "decimals: " << store.settings().NumberOfDecimals() << "\n"
+              << "log: " << (store.settings().AuditLoggingOn() ? "on" : "off") << "\n";
+}
+
+// The choice that shows `shown` in that order and hides every other column; nullopt (having
+// said why) when a name is not a column or comes twice.
+std::optional<ColumnChoice> ChosenColumns(const DataStore& store,
+                                          const std::vector<std::string>& shown) {
+    const ColumnChoice stored = StoredColumnChoice(store);
+    std::vector<std::string> all = stored.shown;
+    all.insert(all.end(), stored.hidden.begin(), stored.hidden.end());
+    ColumnChoice chosen;
+    for (const std::string& name : shown) {
+        if (std::find(all.begin(), all.end(), name) == all.end()) {
+            Refuse("There is no column named \"" + name + "\".");
+            return std::nullopt;
+        }
+        if (std::find(chosen.shown.begin(), chosen.shown.end(), name) != chosen.shown.end()) {
+            Refuse("The column \"" + name + "\" is named twice.");
+            return std::nullopt;
+        }
+        chosen.shown.push_back(name);
+    }
+    for (const std::string& name : all) {
+        if (std::find(shown.begin(), shown.end(), name) == shown.end()) {
+            chosen.hidden.push_back(name);
+        }
+    }
+    return chosen;
+}
+
+}  // namespace
+
+void AddOptionsCommand(CLI::App& app, int& exit_code) {
+    auto* command = app.add_subcommand(
+        "options",
+        "Print the main window's list columns, the number of decimals and whether calculations "
+        "are logged; or set them");
+    static std::vector<std::string> columns;
+    static int decimals = 2;
+    static std::string log;
+    auto* columns_option =
+        command
+            ->add_option("--columns", columns,
+                         "The columns the investment list shows, in order, separated by commas "
+                         "(\"\" for none); every other column is hidden")
+            ->delimiter(',')
+            ->type_name("NAME,...");
+    auto* decimals_option =
+        command->add_option("--decimals", decimals, "Digits after the decimal point, 0 to 6")
+            ->check(CLI::Range(0, 6));
+    auto* log_option =
+        command->add_option("--log", log, "Log every calculation to calclog.txt: on or off")
+            ->check(CLI::IsMember({"on", "off"}));
+    command->callback([&exit_code, columns_option, decimals_option, log_option] {
+        if (!AnyGiven({columns_option, decimals_option, log_option})) {
+            exit_code = WithReadOnlyStore([](DataStore& store) {
+                PrintOptions(store);
+                return kSucceeded;
+            });
+            return;
+        }
+        exit_code = WithClaimedStore([&](DataStore& store) {
+            Status status;
+            if (columns_option->count() > 0) {
+                std::erase(columns, "");
+                const std::optional<ColumnChoice> chosen = ChosenColumns(store, columns);
+                if (!chosen) return kRefused;
+                if (ColumnChoiceChanged(store.settings().VisibleColumns(), chosen->shown)) {
+                    status = StoreColumnChoice(store, *chosen);
+                }
+            }
+            if (status.ok() && decimals_option->count() > 0 &&
+                decimals != store.settings().NumberOfDecimals()) {
+                status = StoreSetting(store, NumDecKey, std::to_string(decimals));
+            }
+            if (status.ok() && log_option->count() > 0) {
+                status = StoreSetting(store, LogAuditKey, log == "on" ? "1" : "0");
+            }
+            return ExitCode(status);
+        });
+    });
+}
+
+}  // namespace brevanta::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/growth_calculator.h"
+
+namespace brevanta {
+
+// One year of the heat map of monthly returns: its calendar months and its linked return.
+struct HeatMapRow {
+    int year = 0;
+    std::array<std::optional<CalendarMonthReturn>, 12> months;  // January first
+    double year_return = 0;  // the year's time-weighted return, percent
+};
+
+// One row per year, oldest first, each month in its column; a year the history covers for
+// no whole day of a month (it began on 31 December) has no months.
+std::vector<HeatMapRow> BuildHeatMapRows(const std::vector<CalendarMonthReturn>& months,
+                                         const std::vector<CalendarYearReturn>& years);
+
+// Colours saturate at this distance from 0, in percent, so that one extreme month does not
+// wash out the rest: the 90th percentile (nearest rank) of the months' absolute returns, but
+// at least 1, so that a calm series stays pale.
+double HeatMapBound(const std::vector<CalendarMonthReturn>& months);
+
+struct HeatMapColour {
+    int red = 255;
+    int green = 255;
+    int blue = 255;
+
+    bool operator==(const HeatMapColour&) const = default;
+};
+
+// A diverging scale centred on 0: white at 0, towards red below and green above, full at the
+// bound and beyond. REQUIRES: bound > 0.
+HeatMapColour HeatMapColourOf(double percent, double bound);
+
+// "#rrggbb".
+std::string HexColour(const HeatMapColour& colour);
+
+}  // namespace brevanta

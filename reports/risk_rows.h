@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/locale.h"
+#include "engine/risk_figures.h"
+#include "reports/growth_rows.h"
+
+namespace brevanta {
+
+// A risk figure's caption and its definition in one line (the tooltip beside it).
+struct RiskFigureCaption {
+    const char* caption;
+    const char* definition;
+};
+
+// In the order of RiskFigureTexts and of the command line's columns.
+inline constexpr std::array<RiskFigureCaption, 10> kRiskFigureCaptions = {{
+    {"Months", "The number of monthly returns since inception."},
+    {"Volatility %",
+     "The sample standard deviation of the monthly returns, times the square "
+     "root of 12."},
+    {"Max drawdown %",
+     "The deepest fall of the linked monthly returns below their previous "
+     "high."},
+    {"Peak", "The date of the high before the deepest fall."},
+    {"Trough", "The date the deepest fall reached its bottom."},
+    {"Sharpe",
+     "The mean monthly return above the risk-free rate over its standard deviation, "
+     "times the square root of 12."},
+    {"Sortino",
+     "The mean monthly return above the risk-free rate over the root mean square of "
+     "those below it, times the square root of 12."},
+    {"Best month %", "The highest monthly return."},
+    {"Worst month %", "The lowest monthly return."},
+    {"Positive months %", "The share of the months with a return above 0."},
+}};
+
+// The figures as text: numbers rounded half away from zero to 4 decimals ("#,##0.0000" for
+// people, "0.0000" for files), "n/a" where not defined; Peak and Trough in the short date
+// format for people, "mm/dd/yyyy" for files, empty without a drawdown.
+std::vector<std::string> RiskFigureTexts(const RiskFigures& figures, NumberStyle style,
+                                         const Locale& locale);
+
+}  // namespace brevanta

@@ -1,0 +1,284 @@
+#include "store/entry_checks.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+#include "core/control_characters.h"
+#include "core/date_format.h"
+#include "core/number_format.h"
+#include "core/number_parse.h"
+#include "core/windows_1252.h"
+#include "store/data_store.h"
+#include "store/table_layouts.h"
+
+namespace brevanta {
+
+namespace {
+
+// The messages, word for word (typos included) as the dialogs have always shown them.
+constexpr const char* kPortfolioNameMissing = "Please enter a name.";
+constexpr const char* kInvestmentNameMissing = "Please enter the name of this investment.";
+constexpr const char* kHoldingNameMissing = "Please enter the name of this holding.";
+constexpr const char* kUnstorableCharacter =
+    "The character \"%1\" (%2) cannot be stored.\nPlease replace it.";
+constexpr const char* kControlCharacter =
+    "The control character %1 cannot be stored.\nPlease remove it.";
+constexpr const char* kNameTooLong =
+    "The name can not be longer than %1 characters.\n\r Please try again.";
+constexpr const char* kDescriptionTooLong =
+    "The description can not be longer than %1 characters.\n\r Please try again.";
+constexpr const char* kInitialAmountMissing = "Please enter the initial value of this investment.";
+constexpr const char* kInitialAmountTooLarge =
+    "The initial value of this investment cannot be larger than %1.\n\r Please try again.";
+constexpr const char* kInceptionAfterFirstTransaction =
+    "The inception date must be before the first transaction, dated %1.\r\nPlease try again.";
+constexpr const char* kInceptionAfterFirstValue =
+    "The inception date must be before the first historical value, dated %1.\r\nPlease try "
+    "again.";
+constexpr const char* kTransactionBeforeInception =
+    "Transaction dates can not occur before an investments \n\r inception date. \n\r Please "
+    "change the date and try again.";
+constexpr const char* kTypeMissing = "Please select a transaction type.";
+constexpr const char* kAmountTooLarge =
+    "The number can not be larger than %1.\n\r Please try again.";
+constexpr const char* kPeriodsOutOfRange =
+    "Please enter a number between\n\r 1 and 100 for the # of periods.";
+constexpr const char* kValueBeforeInception =
+    "Historical value dates can not occur before an investments \n\r inception date. \n\r "
+    "Please change the date and try again.";
+constexpr const char* kValueMissing = "Please enter an investment value.";
+
+// What an amount field says when its text is not a number, not above 0, or more than the
+// tables hold.
+struct AmountMessages {
+    const char* not_a_number;
+    const char* not_positive;
+    const char* too_large;
+};
+constexpr AmountMessages kNewInitialAmount = {
+    "You did not enter a valid number for the initial value of this investment.\n\r Please try "
+    "again.",
+    "The initial value of this investment must be a positive number.\n\r Please try again.",
+    kInitialAmountTooLarge};
+constexpr AmountMessages kChangedInitialAmount = {
+    "You did not enter a valid number for the \r\n initial value of this investment.\r\n "
+    "Please try agian.",
+    "The initial value of this investment must be a positive number.\n\r Please try agian.",
+    kInitialAmountTooLarge};
+constexpr AmountMessages kTransactionAmount = {
+    "Please enter a number for the amount of the transaction. \n\r Do not enter '$' or ',' "
+    "symbols.",
+    "Transactions must be a positive number.\n\r Please try again.", kAmountTooLarge};
+constexpr AmountMessages kValueAmount = {
+    "Please enter a number for the value of the holding. \n\r Do not enter '$' or ',' symbols.",
+    "The value must be greater than 0 \n\r Please try again.", kAmountTooLarge};
+
+Refusal Refuse(EntryField field, const char* message, std::vector<std::string> arguments = {}) {
+    return {field, message, std::move(arguments)};
+}
+
+Checked<double> CheckAmount(std::string_view typed, const AmountMessages& messages,
+                            const Locale& locale) {
+    const std::optional<double> amount = ParseNumber(typed, locale);
+    if (!amount) return {Refuse(EntryField::Amount, messages.not_a_number)};
+    if (!(*amount > 0)) return {Refuse(EntryField::Amount, messages.not_positive)};
+    // The amount fields of the tables hold no more.
+    if (*amount > LargestAmount()) {
+        return {Refuse(EntryField::Amount, messages.too_large,
+                       {FormatNumber(LargestAmount(), "#,##0.00", locale)})};
+    }
+    return {std::nullopt, *amount};
+}
+
+// Every character must have a place in the tables' code page, and the text in its field.
+std::optional<Refusal> CheckText(const std::string& text, EntryField field, int width,
+                                 const char* too_long) {
+    const auto control = std::find_if(text.begin(), text.end(), IsControlCharacter);
+    if (control != text.end()) {
+        return Refuse(field, kControlCharacter,
+                      {CodePointName(static_cast<unsigned char>(*control))});
+    }
+    const Windows1252Text stored = EncodeWindows1252(text);
+    if (stored.refused) {
+        return Refuse(field, kUnstorableCharacter,
+                      {Utf8Character(*stored.refused), CodePointName(*stored.refused)});
+    }
+    if (stored.bytes.size() > static_cast<size_t>(width)) {
+        return Refuse(field, too_long, {std::to_string(width)});
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> CheckNameAndDescription(const std::string& name,
+                                               const std::string& description) {
+    if (auto refusal = CheckText(name, EntryField::Name, kNameWidth, kNameTooLong)) return refusal;
+    return CheckText(description, EntryField::Description, kDescriptionWidth, kDescriptionTooLong);
+}
+
+// A whole number typed with nothing but blanks around it.
+std::optional<int> ParseCount(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    int count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return count;
+}
+
+}  // namespace
+
+std::string FillArguments(std::string_view message, const std::vector<std::string>& arguments) {
+    std::string filled;
+    for (size_t i = 0; i < message.size(); ++i) {
+        const size_t index = i + 1 < message.size() && message[i] == '%' && message[i + 1] >= '1' &&
+                                     message[i + 1] <= '9'
+                                 ? static_cast<size_t>(message[i + 1] - '1')
+                                 : arguments.size();
+        if (index < arguments.size()) {
+            filled += arguments[index];
+            ++i;
+        } else {
+            filled += message[i];
+        }
+    }
+    return filled;
+}
+
+std::string RefusalText(const Refusal& refusal) {
+    return FillArguments(refusal.message, refusal.arguments);
+}
+
+std::optional<Refusal> CheckPortfolio(const PortfolioEntry& entry) {
+    // Only a name without any character is refused; blanks are a name.
+    if (entry.name.empty()) return Refuse(EntryField::Name, kPortfolioNameMissing);
+    return CheckNameAndDescription(entry.name, entry.description);
+}
+
+Checked<double> CheckNewInvestment(const InvestmentEntry& entry, const Locale& locale) {
+    if (entry.name.empty()) return {Refuse(EntryField::Name, kInvestmentNameMissing)};
+    if (auto refusal = CheckNameAndDescription(entry.name, entry.description)) return {refusal};
+    if (!entry.inception) return {Refuse(EntryField::Date, kInvalidDateMessage)};
+    if (entry.initial_amount.empty()) return {Refuse(EntryField::Amount, kInitialAmountMissing)};
+    return CheckAmount(entry.initial_amount, kNewInitialAmount, locale);
+}
+
+HistoryStart HistoryStartOf(const DataStore& store, Hid holding_id) {
+    // The opening entries lead both lists, which are by date.
+    HistoryStart start;
+    const std::vector<TransactionRecord> transactions =
+        store.transactions().TransactionsOfHolding(holding_id);
+    if (transactions.size() > 1) start.first_transaction = transactions[1].Date;
+    const std::vector<ValueRecord> values = store.values().ValuesOfHolding(holding_id);
+    if (values.size() > 1) start.first_value = values[1].Date;
+    return start;
+}
+
+Checked<double> CheckInvestmentChange(const InvestmentEntry& entry, const HoldingRecord& stored,
+                                      const HistoryStart& history, const Locale& locale) {
+    if (!entry.inception) return {Refuse(EntryField::Date, kInvalidDateMessage)};
+    if (entry.name.empty()) return {Refuse(EntryField::Name, kHoldingNameMissing)};
+    if (auto refusal = CheckNameAndDescription(entry.name, entry.description)) return {refusal};
+    const Checked<double> amount = CheckAmount(entry.initial_amount, kChangedInitialAmount, locale);
+    if (amount.refusal || *entry.inception == stored.InceptionDate) return amount;
+    // The history must follow the inception, or the calculation cannot start from it.
+    const auto after = [&](const std::optional<Date>& first, const char* message) {
+        return first && *entry.inception >= *first
+                   ? std::optional(
+                         Refuse(EntryField::Date, message, {FormatShortDate(*first, locale)}))
+                   : std::nullopt;
+    };
+    if (auto refusal = after(history.first_transaction, kInceptionAfterFirstTransaction)) {
+        return {refusal};
+    }
+    if (auto refusal = after(history.first_value, kInceptionAfterFirstValue)) return {refusal};
+    return amount;
+}
+
+Checked<TransactionValues> CheckTransaction(const TransactionEntry& entry,
+                                            const HoldingRecord& holding, const Locale& locale) {
+    if (!entry.date) return {Refuse(EntryField::Date, kInvalidDateMessage)};
+    // The opening contribution stands on the inception date itself.
+    if (*entry.date <= holding.InceptionDate) {
+        return {Refuse(EntryField::Date, kTransactionBeforeInception)};
+    }
+    if (TransactionTypeText(entry.type).empty()) return {Refuse(EntryField::Type, kTypeMissing)};
+    const Checked<double> amount = CheckAmount(entry.amount, kTransactionAmount, locale);
+    if (amount.refusal) return {amount.refusal};
+    TransactionValues values{amount.value, 1};
+    if (entry.periods) {
+        const std::optional<int> count = ParseCount(*entry.periods);
+        if (!count || *count > kMostPeriods || *count <= 0) {
+            return {Refuse(EntryField::Periods, kPeriodsOutOfRange)};
+        }
+        values.count = *count;
+    }
+    if (auto refusal = CheckText(entry.description, EntryField::Description, kDescriptionWidth,
+                                 kDescriptionTooLong)) {
+        return {refusal};
+    }
+    return {std::nullopt, values};
+}
+
+Checked<double> CheckValue(const ValueEntry& entry, const HoldingRecord& holding,
+                           const Locale& locale) {
+    if (!entry.date) return {Refuse(EntryField::Date, kInvalidDateMessage)};
+    // A value on or before the inception would stand in for the opening value, counting the
+    // initial amount twice.
+    if (*entry.date <= holding.InceptionDate) {
+        return {Refuse(EntryField::Date, kValueBeforeInception)};
+    }
+    if (entry.value.empty()) return {Refuse(EntryField::Amount, kValueMissing)};
+    return CheckAmount(entry.value, kValueAmount, locale);
+}
+
+std::string StoredDescription(const std::string& description) {
+    return description.empty() ? " " : description;
+}
+
+HoldingRecord NewHoldingRecord(Pid portfolio_id, const InvestmentEntry& entry,
+                               double initial_amount) {
+    HoldingRecord holding;
+    holding.PortfolioId = portfolio_id;
+    holding.Name = entry.name;
+    holding.Description = StoredDescription(entry.description);
+    holding.InceptionDate = entry.inception.value();
+    holding.InitialAmount = initial_amount;
+    return holding;
+}
+
+TransactionRecord TransactionRecordOf(const HoldingRecord& holding, const TransactionEntry& entry,
+                                      double amount) {
+    TransactionRecord transaction;
+    transaction.PortfolioId = holding.PortfolioId;
+    transaction.HoldingId = holding.Id;
+    transaction.Date = entry.date.value();
+    transaction.Type = entry.type;
+    transaction.Amount = amount;
+    transaction.Description = entry.description;
+    return transaction;
+}
+
+std::vector<TransactionRecord> TransactionSeriesOf(const HoldingRecord& holding,
+                                                   const TransactionEntry& entry,
+                                                   const TransactionValues& values) {
+    std::vector<TransactionRecord> series;
+    TransactionRecord transaction = TransactionRecordOf(holding, entry, values.amount);
+    for (Date date : SeriesDates(transaction.Date, entry.period, values.count)) {
+        transaction.Date = date;
+        series.push_back(transaction);
+    }
+    return series;
+}
+
+ValueRecord ValueRecordOf(const HoldingRecord& holding, const ValueEntry& entry, double value) {
+    ValueRecord record;
+    record.PortfolioId = holding.PortfolioId;
+    record.HoldingId = holding.Id;
+    record.Date = entry.date.value();
+    record.Value = value;
+    return record;
+}
+
+}  // namespace brevanta
