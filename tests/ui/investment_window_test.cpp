@@ -42,8 +42,7 @@ class InvestmentWindowTest : public GuiTest {
     }
 
     std::unique_ptr<InvestmentWindow> Open(Hid holding_id) {
-        auto window = std::make_unique<InvestmentWindow>(
-            context_, observed(), *store().holdings().FindHoldingIn(growth_, holding_id));
+        auto window = std::make_unique<InvestmentWindow>(context_, observed(), holding_id);
         window->show();
         for (const char* list : {"transactionList", "valueList"}) {
             new QAbstractItemModelTester(List(*window, list)->model(),
