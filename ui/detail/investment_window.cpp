@@ -93,11 +93,16 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     reportButton_->setObjectName("reportButton");
     okButton_->setObjectName("okButton");
     cancelButton_->setObjectName("cancelButton");
-    // Enter closes without saving the investment's own fields.
+    // Enter closes the window as it was opened; once a field is edited, Enter saves it
+    // rather than throwing the edit away.
     for (QPushButton* button : {helpButton_, reportButton_, okButton_}) {
         button->setAutoDefault(false);
     }
     cancelButton_->setDefault(true);
+    for (QLineEdit* edit :
+         {nameEdit_, descriptionEdit_, inceptionDateField_->lineEdit(), initialValueEdit_}) {
+        connect(edit, &QLineEdit::textEdited, okButton_, [this] { okButton_->setDefault(true); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
