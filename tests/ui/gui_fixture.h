@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -65,6 +66,21 @@ inline QStringList ListLines(const QListWidget* list) {
     QStringList lines;
     for (int line = 0; line < list->count(); ++line) lines << list->item(line)->text();
     return lines;
+}
+
+// The names of the widgets that Tab, pressed in the shown window, visits from `first` once
+// round.
+inline QStringList TabStops(QWidget& window, QWidget* first) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return {};
+    first->setFocus();
+    QStringList names{first->objectName()};
+    for (int stop = 0; stop < 30; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == first) break;
+        names << QApplication::focusWidget()->objectName();
+    }
+    return names;
 }
 
 // The tables of DataStoreTest, plus what the forms are given: the fake platform, en-US,

@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndStartingStates) {
         {"reportsAction", "&Reports...", QKeySequence("Ctrl+R"), true},
         {"optionsAction", "&Options...", QKeySequence(), true},
         {"importAction", "&Import...", QKeySequence(), true},
-        {"exportAction", "E&xport...", QKeySequence(), true},
+        {"exportAction", "Expor&t...", QKeySequence(), true},
         {"portfolioPerformanceReportAction", "Portfolio - Performance", QKeySequence(), true},
         {"marketValueReportAction", "Portfolio - Market Value and Cash Flows", QKeySequence(),
          true},

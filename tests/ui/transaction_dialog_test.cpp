@@ -98,6 +98,16 @@ class TransactionDialogTest : public GuiTest {
     Hid fund_{};
 };
 
+TEST_F(TransactionDialogTest, TabFollowsTheFieldsThenApplyOkCancel) {
+    RunAdd([](TransactionDialog& shown) {
+        Find<QCheckBox>(shown, "repeatCheckBox")->click();
+        EXPECT_EQ(TabStops(shown, Find(shown, "dateFieldEdit")),
+                  QStringList({"dateFieldEdit", "typeCombo", "amountEdit", "descriptionEdit",
+                               "repeatCheckBox", "yearButton", "periodsEdit", "applyButton",
+                               "okButton", "cancelButton"}));
+    });
+}
+
 TEST_F(TransactionDialogTest, SeriesDatesCountFromTheChosenDate) {
     struct Case {
         const char* button;

@@ -65,6 +65,21 @@ class ValueDialogTest : public GuiTest {
     Hid fund_{};
 };
 
+TEST_F(ValueDialogTest, DateTabValueEnterAddsTheValue) {
+    RunAdd([](ValueDialog& shown) {
+        QLineEdit* date = Edit(shown, "dateFieldEdit");
+        EXPECT_EQ(TabStops(shown, date), QStringList({"dateFieldEdit", "valueEdit", "applyButton",
+                                                      "okButton", "cancelButton"}));
+        date->selectAll();
+        QTest::keyClicks(date, "3/31/2023");
+        QTest::keyClick(date, Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "1100");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    ASSERT_EQ(Stored().size(), 1u);
+    EXPECT_EQ(Stored()[0].Value, 1100);
+}
+
 TEST_F(ValueDialogTest, RefusalsShowTheirMessageAndWriteNothing) {
     const QString number =
         "Please enter a number for the value of the holding. \n\r Do not enter '$' or ',' "

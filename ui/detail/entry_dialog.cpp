@@ -43,6 +43,7 @@ EntryDialog::EntryDialog(UiContext& context, DataStore& store, Hid holding, bool
     fields_->addRow(tr("Portfolio: "), portfolioLabel_);
     fields_->addRow(holdingCaption, holdingLabel_);
     fields_->addRow(tr("Date:"), dateField_);
+    appendToTabOrder(dateField_);
     layout_->addWidget(promptLabel_);
     layout_->addLayout(fields_);
     layout_->addWidget(buttons.box);
@@ -68,10 +69,28 @@ void EntryDialog::setTexts(const QString& caption, const QString& prompt) {
     promptLabel_->setText(prompt);
 }
 
-void EntryDialog::addField(const QString& label, QWidget* field) { fields_->addRow(label, field); }
+void EntryDialog::addField(const QString& label, QWidget* field) {
+    fields_->addRow(label, field);
+    appendToTabOrder(field);
+}
 
 void EntryDialog::addBelowFields(QWidget* widget) {
     layout_->insertWidget(layout_->indexOf(fields_) + 1, widget);
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        if (child->focusPolicy() & Qt::TabFocus) appendToTabOrder(child);
+    }
+}
+
+// The buttons exist before the fields, so without this Tab would leave the date for them.
+// A compound field is ordered through its proxy, or Tab would skip what follows it.
+void EntryDialog::appendToTabOrder(QWidget* field) {
+    if (lastField_ != nullptr) {
+        setTabOrder(lastField_->focusProxy() ? lastField_->focusProxy() : lastField_, field);
+    }
+    setTabOrder(field->focusProxy() ? field->focusProxy() : field, applyButton_);
+    setTabOrder(applyButton_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    lastField_ = field;
 }
 
 void EntryDialog::trackEdits(QLineEdit* edit) {

@@ -86,6 +86,8 @@ class EntryDialog : public QDialog {
     void onApplyClicked();
 
   private:
+    void appendToTabOrder(QWidget* field);
+
     const bool modifying_;
     bool unsaved_ = true;
 
@@ -97,6 +99,7 @@ class EntryDialog : public QDialog {
     QPushButton* okButton_;
     QPushButton* cancelButton_;
     QPushButton* applyButton_;
+    QWidget* lastField_ = nullptr;
 };
 
 }  // namespace brevanta

@@ -157,7 +157,7 @@ void MainWindow::createActions() {
     openDataDirectoryAction_ = makeAction("openDataDirectoryAction", tr("&Open Data Directory..."),
                                           &MainWindow::onOpenDataDirectory, Qt::CTRL | Qt::Key_O);
     importAction_ = makeAction("importAction", tr("&Import..."), &MainWindow::onImport);
-    exportAction_ = makeAction("exportAction", tr("E&xport..."), &MainWindow::onExport);
+    exportAction_ = makeAction("exportAction", tr("Expor&t..."), &MainWindow::onExport);
     exitAction_ = new QAction(tr("E&xit"), this);
     exitAction_->setObjectName("exitAction");
     exitAction_->setShortcut(Qt::CTRL | Qt::Key_Q);
