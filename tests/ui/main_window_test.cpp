@@ -285,11 +285,18 @@ TEST_F(MainWindowTest, InvestmentCommandsOpenTheDetailWindowAtTheirPages) {
     openWith([&] { QTest::keyClick(Tree(*window), Qt::Key_Return); });
     openWith([&] { Action(*window, "historyAction")->trigger(); });
     openWith([&] { Action(*window, "performanceAction")->trigger(); });
-    openWith([&] { emit List(*window)->doubleClicked(List(*window)->model()->index(0, 1)); });
-    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2, 0}));
+    openWith([&] { emit List(*window)->activated(List(*window)->model()->index(0, 1)); });
+    // With the focus in the list, Enter and Details open the list's current investment.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    List(*window)->setFocus();
+    List(*window)->setCurrentIndex(List(*window)->model()->index(0, 0));
+    openWith([&] { QTest::keyClick(List(*window), Qt::Key_Return); });
+    openWith([&] { Action(*window, "detailsAction")->trigger(); });
+    EXPECT_EQ(pages, (std::vector<int>{0, 1, 2, 0, 0, 0}));
     // Each time the tree and the list follow what the window stored.
-    EXPECT_EQ(Node(*window, 0, 0).data().toString(), "Bonds 4");
-    EXPECT_EQ(List(*window)->model()->index(0, 0).data().toString(), "Bonds 4");
+    EXPECT_EQ(Node(*window, 0, 0).data().toString(), "Bonds 6");
+    EXPECT_EQ(List(*window)->model()->index(0, 0).data().toString(), "Bonds 6");
 }
 
 TEST_F(MainWindowTest, NewNodesGoToTheEndKeepingExpansionAndSelection) {

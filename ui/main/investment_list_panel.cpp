@@ -34,11 +34,19 @@ InvestmentListPanel::InvestmentListPanel(UiContext& context, QWidget* parent)
     layout->addWidget(caption_);
     layout->addWidget(view_);
 
-    connect(view_, &QTreeView::doubleClicked, this, [this](const QModelIndex& row) {
+    // Enter and a double-click both activate.
+    connect(view_, &QTreeView::activated, this, [this](const QModelIndex& row) {
         if (const Hid* holding = std::get_if<Hid>(&model_->row(row.row()).id)) {
             emit investmentActivated(*holding);
         }
     });
+}
+
+std::optional<Hid> InvestmentListPanel::currentInvestment() const {
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    if (const Hid* holding = std::get_if<Hid>(&model_->row(current.row()).id)) return *holding;
+    return std::nullopt;
 }
 
 void InvestmentListPanel::setStore(ObservedStore* directory) {

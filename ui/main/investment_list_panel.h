@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,11 @@ class InvestmentListPanel : public QWidget {
     // The pattern of the figures, from the "NUM_DEC" setting.
     const std::string& numberFormat() const { return numberFormat_; }
     QTreeView* view() const { return view_; }
+    // The investment of the list's current row; none on the total line or an empty list.
+    std::optional<Hid> currentInvestment() const;
 
   signals:
-    // An investment's row was double-clicked (the total line carries none).
+    // An investment's row was activated (the total line carries none).
     void investmentActivated(Hid holding);
 
   private slots:

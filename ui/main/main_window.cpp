@@ -385,7 +385,12 @@ void MainWindow::onNewInvestment() {
 }
 
 void MainWindow::onDetails() {
-    if (investmentList_->view()->hasFocus()) return;
+    if (investmentList_->view()->hasFocus()) {
+        if (const std::optional<Hid> holding = investmentList_->currentInvestment()) {
+            onInvestmentActivated(*holding);
+        }
+        return;
+    }
     const QModelIndex node = visibleCurrentNode();
     if (!node.isValid()) return;
     if (PortfolioTreeModel::isInvestment(node)) {
