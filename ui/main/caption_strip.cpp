@@ -12,8 +12,9 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QLabel(parent) {
     setFont(bold);
 }
 
-void CaptionStrip::setCaption(const QString& caption) {
+void CaptionStrip::setCaption(const QString& caption, const QString& elidable) {
     caption_ = caption;
+    elidable_ = elidable;
     showElided();
 }
 
@@ -25,8 +26,17 @@ void CaptionStrip::resizeEvent(QResizeEvent* event) {
 }
 
 void CaptionStrip::showElided() {
-    const int room = contentsRect().width() - 2 * margin() - 8;
-    const QString shown = fontMetrics().elidedText(caption_, Qt::ElideRight, qMax(room, 0));
+    const QFontMetrics metrics = fontMetrics();
+    const int room = qMax(contentsRect().width() - 2 * margin() - 8, 0);
+    QString shown = caption_;
+    const qsizetype at = elidable_.isEmpty() ? -1 : caption_.indexOf(elidable_);
+    if (at >= 0 && metrics.horizontalAdvance(caption_) > room) {
+        const int rest = metrics.horizontalAdvance(QString(caption_).remove(at, elidable_.size()));
+        const int ellipsis = metrics.horizontalAdvance(QChar(0x2026));
+        shown.replace(at, elidable_.size(),
+                      metrics.elidedText(elidable_, Qt::ElideRight, qMax(room - rest, ellipsis)));
+    }
+    shown = metrics.elidedText(shown, Qt::ElideRight, room);
     setText(shown);
     setToolTip(shown == caption_ ? QString() : caption_);
 }

@@ -1,6 +1,7 @@
 #include "ui/main/investment_list_panel.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -74,24 +75,47 @@ void InvestmentListPanel::refill() {
         BuildInvestmentList(directory_->store(), portfolioId_, columns_, numberFormat_,
                             context_.locale, context_.clock.Today());
     model_->setRows(std::move(list.rows));
-    caption_->setCaption(QString::fromStdString(list.caption));
+    fitFigureColumns();
+    caption_->setCaption(
+        QString::fromStdString(list.caption),
+        QString::fromStdString(directory_->store().portfolios().PortfolioName(portfolioId_)));
 }
 
 void InvestmentListPanel::onSettingsChanged() {
     const DataStore::Settings& settings = directory_->store().settings();
     numberFormat_ = FigurePattern(settings.NumberOfDecimals());
     columns_ = settings.VisibleColumns();
-    const std::vector<ListColumn> columns = ListColumns(columns_);
+    listColumns_ = ListColumns(columns_);
     QList<TextTableModel::Column> captions;
-    for (const ListColumn& column : columns) {
+    for (const ListColumn& column : listColumns_) {
         captions.append({QString::fromStdString(column.caption),
                          column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
     }
     model_->setColumns(std::move(captions));
-    for (size_t i = 0; i < columns.size(); ++i) {
-        view_->header()->resizeSection(static_cast<int>(i), columns[i].width);
+    if (portfolioId_ != Pid{}) {
+        refill();
+    } else {
+        fitFigureColumns();
     }
-    if (portfolioId_ != Pid{}) refill();
+}
+
+// Money and figures are never cut off: such a column is as wide as its widest text when
+// that is wider than the stored width (which stays as stored).
+void InvestmentListPanel::fitFigureColumns() {
+    const QFontMetrics metrics = view_->fontMetrics();
+    const int padding =
+        2 * view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 8;
+    for (size_t i = 0; i < listColumns_.size(); ++i) {
+        const int column = static_cast<int>(i);
+        int width = listColumns_[i].width;
+        if (listColumns_[i].right_aligned) {
+            for (int row = 0; row < model_->rowCount(); ++row) {
+                const QString text = model_->index(row, column).data().toString();
+                width = qMax(width, metrics.horizontalAdvance(text) + padding);
+            }
+        }
+        view_->header()->resizeSection(column, width);
+    }
 }
 
 }  // namespace brevanta

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/investment_list_rows.h"
 #include "store/records.h"
 #include "ui/platform/ui_context.h"
 
@@ -45,11 +46,14 @@ class InvestmentListPanel : public QWidget {
     void onSettingsChanged();
 
   private:
+    void fitFigureColumns();
+
     UiContext& context_;
     ObservedStore* directory_ = nullptr;
     Pid portfolioId_{};
     std::string numberFormat_;
-    std::vector<ColumnRecord> columns_;  // the visible columns after "Name"
+    std::vector<ColumnRecord> columns_;    // the visible columns after "Name"
+    std::vector<ListColumn> listColumns_;  // "Name" and columns_, with their stored widths
 
     TextTableModel* model_;
     CaptionStrip* caption_;
