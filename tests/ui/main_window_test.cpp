@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -159,6 +160,18 @@ TEST_F(MainWindowTest, FirstActivationFillsTreeAndList) {
     EXPECT_TRUE(platform_.messages.empty());
     EXPECT_EQ(platform_.busy_depth, 0);
     EXPECT_GT(platform_.busy_count, 0);
+}
+
+TEST_F(MainWindowTest, TheWindowFitsTheScreenEvenWhereItWasRememberedLarger) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        auto window = Open();
+        EXPECT_TRUE(available.contains(window->frameGeometry())) << available.width();
+        window->setGeometry(-300, -200, available.width() + 400, available.height() + 300);
+        window->close();
+    }
+    auto window = Open();
+    EXPECT_TRUE(available.contains(window->frameGeometry()));
 }
 
 TEST_F(MainWindowTest, PortfolioWithoutInvestmentsShowsOnlyTheTotalLine) {

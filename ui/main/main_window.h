@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow {
     void onAbout();
 
   private:
+    void fitToScreen();
     void createActions();
     void createToolBar();
     void createMenus();
