@@ -540,6 +540,16 @@ TEST_F(MainWindowTest, DirectoryWithoutTablesIsCreatedOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(
         platform_.messages[0].text,
         "There is no Brevanta data in " + QString::fromStdString(empty.string()) + ". Create it?");
+    // No offers another directory; the one chosen is opened.
+    EXPECT_EQ(platform_.file_dialogs, std::vector<QString>{"Open Data Directory"});
+    platform_.file_names = {QString::fromStdString(dir_.path())};
+    auto elsewhere = Open();
+    EXPECT_TRUE(elsewhere->isVisible());
+    EXPECT_EQ(Texts(*elsewhere), QStringList({"Growth", "Income"}));
+    EXPECT_FALSE(HoldsAnyTable(empty.string()));
+    elsewhere->close();
+
+    context_.data_directory = empty;
 
     platform_.yes_no_answers = {true};
     auto created = Open();

@@ -16,7 +16,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
                                                   const std::filesystem::path& directory,
-                                                  OpeningMoment moment) {
+                                                  OpeningMoment moment, bool* declined) {
     Platform& platform = context.platform;
     const QString path = Text(directory.string());
     OpeningRequest request;
@@ -36,7 +36,10 @@ std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
         return observed;
     }
     // Declining the creation needs no word.
-    if (stage == OpeningStage::Tables && status.IsNotFound()) return nullptr;
+    if (stage == OpeningStage::Tables && status.IsNotFound()) {
+        if (declined != nullptr) *declined = true;
+        return nullptr;
+    }
     if (stage != OpeningStage::Load) {
         platform.ShowError(Text(status.message()));
     } else if (moment == OpeningMoment::AtStartUp) {

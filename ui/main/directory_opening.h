@@ -15,9 +15,10 @@ enum class OpeningMoment { AtStartUp, Switch };
 
 // Opens the data directory for the application, asking whether to create the tables where there
 // are none, and says what stands in the way (another program, a damaged table) or that the
-// directory is open for reading only. Null, having said why, when it is not opened.
+// directory is open for reading only. Null, having said why, when it is not opened; a
+// declined creation says nothing and sets *declined when given.
 std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
                                                   const std::filesystem::path& directory,
-                                                  OpeningMoment moment);
+                                                  OpeningMoment moment, bool* declined = nullptr);
 
 }  // namespace brevanta

@@ -297,14 +297,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::onFirstActivation() {
     // Only now does the window manager's frame have its size.
     fitToScreen();
-    // Without its data the program has nothing to show: it ends.
-    if (!openDataDirectory(context_.data_directory, OpeningMoment::AtStartUp)) close();
+    // Without its data the program has nothing to show: it ends, unless the user, having
+    // declined to create the tables, picks another directory.
+    bool declined = false;
+    std::filesystem::path directory = context_.data_directory;
+    while (!openDataDirectory(directory, OpeningMoment::AtStartUp, &declined)) {
+        const QString chosen = declined ? chooseDataDirectory() : QString();
+        if (chosen.isEmpty()) {
+            close();
+            return;
+        }
+        declined = false;
+        directory = QFile::encodeName(chosen).toStdString();
+    }
 }
 
-bool MainWindow::openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment) {
+QString MainWindow::chooseDataDirectory() {
+    return context_.platform.ExistingDirectory(tr("Open Data Directory"),
+                                               Text(context_.data_directory.string()));
+}
+
+bool MainWindow::openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment,
+                                   bool* declined) {
     // The directory shown is open already: the opening only reads it again.
     if (directory_ && directory == directory_->path()) directory_.reset();
-    std::unique_ptr<ObservedStore> opened = OpenForApplication(context_, directory, moment);
+    std::unique_ptr<ObservedStore> opened =
+        OpenForApplication(context_, directory, moment, declined);
     if (!opened) return false;
     directory_ = std::move(opened);
     context_.data_directory = directory;
@@ -563,8 +581,7 @@ void MainWindow::runTreeReport(int code) {
 }
 
 void MainWindow::onOpenDataDirectory() {
-    const QString chosen = context_.platform.ExistingDirectory(
-        tr("Open Data Directory"), Text(context_.data_directory.string()));
+    const QString chosen = chooseDataDirectory();
     if (!chosen.isEmpty())
         openDataDirectory(QFile::encodeName(chosen).toStdString(), OpeningMoment::Switch);
 }

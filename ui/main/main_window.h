@@ -87,7 +87,10 @@ class MainWindow : public QMainWindow {
                         const QKeySequence& shortcut = {});
     // Loads the store of `directory` and shows it; false, with the window unchanged, when the
     // directory has no tables the user wants created or cannot be loaded.
-    bool openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment);
+    bool openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment,
+                           bool* declined = nullptr);
+    // The directory the user picks to open; empty when cancelled.
+    QString chooseDataDirectory();
     // The tree follows what the store says changed.
     void onPortfoliosChanged();
     void showStore();
