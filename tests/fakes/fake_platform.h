@@ -28,14 +28,15 @@ class FakePlatform : public Platform {
         messages.push_back({MessageKind::Question, caption, text, {}});
         return NextOf(yes_no_answers, false);
     }
-    QString OpenFileName(const QString& caption, const QString&) override {
-        return FileDialog(caption);
+    QString OpenFileName(const QString& caption, const QString& folder, const QString&) override {
+        return FileDialog(caption, folder);
     }
-    QString SaveFileName(const QString& caption, const QString&, const QString&) override {
-        return FileDialog(caption);
+    QString SaveFileName(const QString& caption, const QString& proposedPath,
+                         const QString&) override {
+        return FileDialog(caption, proposedPath);
     }
-    QString ExistingDirectory(const QString& caption, const QString&) override {
-        return FileDialog(caption);
+    QString ExistingDirectory(const QString& caption, const QString& start) override {
+        return FileDialog(caption, start);
     }
     void BeginBusy() override {
         ++busy_depth;
@@ -61,15 +62,17 @@ class FakePlatform : public Platform {
     std::vector<Message> messages;
     std::deque<bool> yes_no_answers;
     std::deque<QString> file_names;
-    std::vector<QString> file_dialogs;  // the caption of every file dialog shown
+    std::vector<QString> file_dialogs;        // the caption of every file dialog shown
+    std::vector<QString> file_dialog_starts;  // where each of them started
     std::vector<QString> help_requests;
     std::vector<QString> opened_in_browser;
     int busy_depth = 0;  // 0 whenever no command is running
     int busy_count = 0;  // how many times the busy cursor was shown
 
   private:
-    QString FileDialog(const QString& caption) {
+    QString FileDialog(const QString& caption, const QString& start) {
         file_dialogs.push_back(caption);
+        file_dialog_starts.push_back(start);
         return NextOf(file_names, QString());
     }
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -201,6 +202,7 @@ TEST_F(InvestmentWindowTest, FilesAreImportedAndExportedWithTheirQuestionsAndMes
     TempDir files;
     const QString existing = QString::fromStdString(files.File("old.csv"));
     WriteBytes(existing.toStdString(), "old");
+    QSettings().remove("folders");
     auto window = Open(fund_);
     QPushButton* exportValues = Button(*window, "valuesPanel", "exportButton");
 
@@ -232,6 +234,11 @@ TEST_F(InvestmentWindowTest, FilesAreImportedAndExportedWithTheirQuestionsAndMes
               "A file named: " + missing + " does not exist.\r\nPlease try again.");
     EXPECT_EQ(platform_.messages[1].kind, Kind::Error);
     EXPECT_TRUE(platform_.messages[1].text.contains(unreadable));
+
+    // Each kind of file starts in the data directory, then where it was last chosen.
+    const QString data = QString::fromStdString(context_.data_directory.string());
+    EXPECT_EQ(platform_.file_dialog_starts,
+              (std::vector<QString>{data, unreadable, data, unreadable}));
 }
 
 struct OkRefusal {

@@ -14,6 +14,7 @@
 
 #include "engine/performance_engine.h"
 #include "store/records.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/text_table_model.h"
 
@@ -127,7 +128,8 @@ void AuditViewer::onHelpClicked() { context_.platform.ShowHelpTopic("AUDIT"); }
 void AuditViewer::onSaveAsClicked() {
     Platform& platform = context_.platform;
     const QString fileName =
-        platform.SaveFileName(tr("Save Calculation Audit Detail"), QString(), TextFilesFilter());
+        ChooseFileToSave(context_, FileKind::AuditDetail, tr("Save Calculation Audit Detail"),
+                         QString(), TextFilesFilter());
     if (fileName.isEmpty()) return;
     if (!ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);

@@ -27,6 +27,7 @@
 #include "store/data_store.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/system_locale.h"
 #include "ui/platform/text_table_model.h"
 #include "ui/reports/open_report.h"
@@ -233,9 +234,9 @@ void GrowthView::onSaveReportClicked() {
         subject_.is_portfolio()
             ? ReportWriter::PortfolioFileName(subject_.portfolio_id)
             : ReportWriter::InvestmentFileName(subject_.portfolio_id, *subject_.holding_id);
-    const QString fileName = platform.SaveFileName(
-        tr("Save as Report"), QString::fromStdString((context_.data_directory / proposed).string()),
-        tr("HTML Files (*.html *.htm);;All Files (*)"));
+    const QString fileName = ChooseFileToSave(context_, FileKind::Report, tr("Save as Report"),
+                                              QString::fromStdString(proposed),
+                                              tr("HTML Files (*.html *.htm);;All Files (*)"));
     if (fileName.isEmpty() || !ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);
     ReportWriter writer(store_, context_.data_directory, context_.locale);

@@ -13,6 +13,7 @@
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
 #include "ui/platform/dialog_buttons.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/observed_store.h"
 #include "ui/platform/text_table_model.h"
@@ -174,7 +175,8 @@ void RecordListPanel::onRemoveClicked() {
 }
 
 void RecordListPanel::onImportClicked() {
-    const QString path = context_.platform.OpenFileName(kind_.importTitle, TextFilesFilter());
+    const QString path =
+        ChooseFileToOpen(context_, FileKind::Import, kind_.importTitle, TextFilesFilter());
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
         context_.platform.ShowPlain(
@@ -186,8 +188,8 @@ void RecordListPanel::onImportClicked() {
 }
 
 void RecordListPanel::onExportClicked() {
-    const QString path =
-        context_.platform.SaveFileName(kind_.exportTitle, QString(), TextFilesFilter());
+    const QString path = ChooseFileToSave(context_, FileKind::Export, kind_.exportTitle, QString(),
+                                          TextFilesFilter());
     if (path.isEmpty()) return;
     if (!ReplaceConfirmed(context_.platform, path)) return;
     BusyCursor busy(context_.platform);

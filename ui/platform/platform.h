@@ -25,9 +25,11 @@ class Platform {
     // A modal box with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
 
-    // The file the user chose, or an empty string when the dialog was cancelled.
-    virtual QString OpenFileName(const QString& caption, const QString& filter) = 0;
-    virtual QString SaveFileName(const QString& caption, const QString& proposedName,
+    // The file the user chose, or an empty string when the dialog was cancelled. The dialog
+    // starts in `folder`, or at `proposedPath` (a folder and a proposed file name).
+    virtual QString OpenFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString SaveFileName(const QString& caption, const QString& proposedPath,
                                  const QString& filter) = 0;
     // An existing directory the user chose, or an empty string.
     virtual QString ExistingDirectory(const QString& caption, const QString& start) = 0;

@@ -54,14 +54,15 @@ bool QtPlatform::AskYesNo(const QString& caption, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtPlatform::OpenFileName(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+QString QtPlatform::OpenFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
-QString QtPlatform::SaveFileName(const QString& caption, const QString& proposedName,
+QString QtPlatform::SaveFileName(const QString& caption, const QString& proposedPath,
                                  const QString& filter) {
     // The forms ask their own replace question, in their own words.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedName, filter,
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter,
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
 

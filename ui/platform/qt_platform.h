@@ -19,8 +19,9 @@ class QtPlatform : public Platform {
     void ShowMessage(MessageKind kind, const QString& caption, const QString& text,
                      const QString& detail) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
-    QString OpenFileName(const QString& caption, const QString& filter) override;
-    QString SaveFileName(const QString& caption, const QString& proposedName,
+    QString OpenFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& proposedPath,
                          const QString& filter) override;
     QString ExistingDirectory(const QString& caption, const QString& start) override;
     void BeginBusy() override;

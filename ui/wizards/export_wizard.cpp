@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "exchange/import_export_engine.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/holding_picker.h"
 
@@ -22,7 +23,8 @@ ExportWizard::ExportWizard(UiContext& context, QWidget* parent)
 }
 
 QString ExportWizard::chooseFile() {
-    return context().platform.SaveFileName(tr("Export File"), fileName(), TextFilesFilter());
+    return ChooseFileToSave(context(), FileKind::Export, tr("Export File"), fileName(),
+                            TextFilesFilter());
 }
 
 void ExportWizard::prepareHoldingPage() {

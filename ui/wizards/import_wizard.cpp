@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "exchange/import_export_engine.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/holding_picker.h"
 
@@ -23,7 +24,7 @@ ImportWizard::ImportWizard(UiContext& context, QWidget* parent)
 }
 
 QString ImportWizard::chooseFile() {
-    return context().platform.OpenFileName(tr("Import Files"), TextFilesFilter());
+    return ChooseFileToOpen(context(), FileKind::Import, tr("Import Files"), TextFilesFilter());
 }
 
 void ImportWizard::finish() {
