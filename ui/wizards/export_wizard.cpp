@@ -10,7 +10,7 @@
 namespace brevanta {
 
 ExportWizard::ExportWizard(UiContext& context, QWidget* parent)
-    : FileWizard(context, tr("Export Wizard - %1 of 3"), "EXPORT",
+    : FileWizard(context, tr("Export Wizard - %1 of %2"), "EXPORT",
                  tr("Select the type of data you would like to Export."), tr("File to export:"),
                  parent),
       performanceButton_(addKind(tr("Performance Numbers"), "performanceButton")),
