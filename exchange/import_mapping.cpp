@@ -207,6 +207,9 @@ Status ReadImportMapping(std::string_view text, ImportMapping* mapping) {
     } catch (const Json::parse_error& error) {
         return Status::InvalidArgument("not valid JSON (at byte " + std::to_string(error.byte) +
                                        ")");
+    } catch (const Json::exception&) {
+        // A number beyond a double's range.
+        return Status::InvalidArgument("not valid JSON (a number out of range)");
     }
     if (!json.is_object()) return Status::InvalidArgument("not a JSON object");
     Status status;

@@ -2,6 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/date_format.h"
+#include "core/number_format.h"
+#include "store/data_store.h"
 
 namespace brevanta::testing {
 
@@ -32,5 +37,16 @@ inline constexpr const char* kKurseMapping =
     R"({"skip": 1, "date": {"column": 1}, "amount": {"column": 2}})";
 inline constexpr const char* kAmbiguousMapping =
     R"({"skip": 1, "date": {"column": 1}, "amount": {"column": 2}, "type_from_sign": true})";
+
+// The investment's transactions after its opening one: "date, type, amount, description".
+inline std::vector<std::string> ImportedTransactions(const DataStore& store, Hid holding) {
+    std::vector<std::string> rows;
+    for (const TransactionRecord& t : store.transactions().TransactionsOfHolding(holding)) {
+        rows.push_back(FormatDate(t.Date, "yyyy-mm-dd") + ", " + t.Type + ", " +
+                       FormatNumber(t.Amount, "0.00") + ", " + t.Description);
+    }
+    rows.erase(rows.begin());
+    return rows;
+}
 
 }  // namespace brevanta::testing

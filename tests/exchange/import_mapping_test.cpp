@@ -54,6 +54,7 @@ TEST(ImportMappingTest, AnUnknownMemberOrABadValueRefusesTheMappingNamingIt) {
         const char* message;
     } cases[] = {
         {"{\"date\": ", "not valid JSON (at byte 10)"},
+        {"{\"skip\": 1e999}", "not valid JSON (a number out of range)"},
         {"[1]", "not a JSON object"},
         {"{" + valid + ", \"colour\": \"red\"}", "unknown member \"colour\""},
         {R"({"date": {"column": 1, "fromat": "d.M.yyyy"}, "amount": {"column": 2}})",

@@ -29,17 +29,10 @@ class MappedImportTest : public DataStoreTest {
 
     // The investment's stored records after its opening entry: "date, type, amount, text".
     std::vector<std::string> StoredRows(ImportKind kind) {
+        if (kind == ImportKind::Transactions) return ImportedTransactions(store(), fund_);
         std::vector<std::string> rows;
-        if (kind == ImportKind::Transactions) {
-            for (const TransactionRecord& t : store().transactions().TransactionsOfHolding(fund_)) {
-                rows.push_back(FormatDate(t.Date, "yyyy-mm-dd") + ", " + t.Type + ", " +
-                               FormatNumber(t.Amount, "0.00") + ", " + t.Description);
-            }
-        } else {
-            for (const ValueRecord& v : store().values().ValuesOfHolding(fund_)) {
-                rows.push_back(FormatDate(v.Date, "yyyy-mm-dd") + ", " +
-                               FormatNumber(v.Value, "0.00"));
-            }
+        for (const ValueRecord& v : store().values().ValuesOfHolding(fund_)) {
+            rows.push_back(FormatDate(v.Date, "yyyy-mm-dd") + ", " + FormatNumber(v.Value, "0.00"));
         }
         rows.erase(rows.begin());
         return rows;

@@ -9,8 +9,6 @@
 #include <QTableWidget>
 #include <type_traits>
 
-#include "core/date_format.h"
-#include "core/number_format.h"
 #include "exchange/import_export_engine.h"
 #include "exchange/import_fixtures.h"
 #include "exchange/run_cli.h"
@@ -74,26 +72,10 @@ class FileWizardTest : public GuiTest {
     }
     // The preview's lines, their cells joined by "|".
     static QStringList PreviewLines(QDialog& wizard) {
-        const QAbstractItemModel* model = wizard.findChild<QTableView*>("previewTable")->model();
-        QStringList lines;
-        for (int row = 0; row < model->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < model->columnCount(); ++column) {
-                cells << model->index(row, column).data().toString();
-            }
-            lines << cells.join("|");
-        }
-        return lines;
+        return ModelLines(wizard.findChild<QTableView*>("previewTable")->model(), "|");
     }
-    // The investment's transactions after its opening one: "date, type, amount, description".
     std::vector<std::string> Transactions(Hid holding) {
-        std::vector<std::string> rows;
-        for (const TransactionRecord& t : store().transactions().TransactionsOfHolding(holding)) {
-            rows.push_back(FormatDate(t.Date, "yyyy-mm-dd") + ", " + t.Type + ", " +
-                           FormatNumber(t.Amount, "0.00") + ", " + t.Description);
-        }
-        rows.erase(rows.begin());
-        return rows;
+        return ImportedTransactions(store(), holding);
     }
 
     QString stoppedAt_;

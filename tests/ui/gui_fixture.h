@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
@@ -54,6 +55,19 @@ inline void BreakTable(const std::string& path) {
 inline QStringList ListLines(const QListWidget* list) {
     QStringList lines;
     for (int line = 0; line < list->count(); ++line) lines << list->item(line)->text();
+    return lines;
+}
+
+// The texts of a model's rows, each row's cells joined by `separator`.
+inline QStringList ModelLines(const QAbstractItemModel* model, const QString& separator) {
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            cells << model->index(row, column).data().toString();
+        }
+        lines << cells.join(separator);
+    }
     return lines;
 }
 
