@@ -112,6 +112,39 @@ TEST_F(MappedImportTest, APreviewNamesEveryLineAndStoresNothing) {
     EXPECT_TRUE(StoredRows(ImportKind::Transactions).empty());
 }
 
+TEST_F(MappedImportTest, EveryRuleOfTheFixedImportSkipsAMappedLineWithItsReason) {
+    WriteBytes(File("rules.csv"),
+               "Datum;Art;Betrag;Text\n"
+               "01.01.1900;Einzahlung;10,00;\n"
+               "02.01.2024;Einzahlung;0,004;\n"
+               "03.01.2024;Einzahlung;5,00;Schnee \u2603\n"
+               "04.01.2024;Einzahlung;-5,00;\n"
+               " ; ;;\n"
+               "05.01.2024;Auszahlung;-5,00;\n");
+    const char* mapping = R"({"delimiter": ";", "skip": 1,
+        "date": {"column": 1, "format": "d.M.yyyy"}, "decimal": ",", "amount": {"column": 3},
+        "type": {"column": 2, "map": {"Einzahlung": "CC", "Auszahlung": "WI"}},
+        "description": {"column": 4}})";
+    std::vector<std::string> lines;
+    ImportExportEngine engine(store());
+    EXPECT_TRUE(engine
+                    .Preview(RequestOf(ImportKind::Transactions, mapping), File("rules.csv"),
+                             [&](const ImportedLine& line) {
+                                 lines.push_back(std::to_string(line.number) + ": " +
+                                                 (line.refusal
+                                                      ? RefusalText(*line.refusal)
+                                                      : ImportedEntryFields(line.entry)[2]));
+                             })
+                    .ok());
+    EXPECT_EQ(lines, std::vector<std::string>(
+                         {"2: the date 1900-01-01 is not between 1900-01-02 and 2099-12-31",
+                          "3: the amount rounds to 0.00",
+                          "4: the description holds \"\u2603\" (U+2603), which cannot be stored",
+                          "5: the amount is negative, and only WI may be; \"Einzahlung\" is mapped "
+                          "to CC",
+                          "7: 5.00"}));
+}
+
 TEST_F(MappedImportTest, WhatTheMappingCannotSayImportsNothing) {
     const struct {
         const char* file;

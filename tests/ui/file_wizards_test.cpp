@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <type_traits>
 
 #include "exchange/import_export_engine.h"
@@ -340,9 +341,21 @@ TEST_F(FileWizardTest, ABanksFileIsMappedPreviewedAndImportedAndItsMappingServes
     EXPECT_EQ(Transactions(copy), imported);
 }
 
+// Walked with the keyboard: Enter moves on and finishes, the page starts at the question it
+// asks, and its mnemonics reach the save name.
 TEST_F(FileWizardTest, DatesThatReadDayOrMonthFirstAreAskedOnTheMappingPage) {
     Run<ImportWizard>([&](ImportWizard& wizard) {
-        MapFile(wizard, 1, ImportFixture("ambiguous.csv"));
+        wizard.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+        const auto type = [](auto... keys) {
+            QTest::keyClick(QApplication::focusWidget(), keys...);
+        };
+        type(Qt::Key_Return);
+        List(wizard, "investmentList")->setCurrentRow(1);
+        type(Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(),
+                         QString::fromStdString(ImportFixture("ambiguous.csv")));
+        type(Qt::Key_Return);
         auto* note = wizard.findChild<QLabel*>("dateFormatNote");
         auto* next = wizard.findChild<QPushButton*>("nextButton");
         EXPECT_FALSE(note->isHidden());
@@ -351,17 +364,24 @@ TEST_F(FileWizardTest, DatesThatReadDayOrMonthFirstAreAskedOnTheMappingPage) {
         EXPECT_FALSE(next->isEnabled());
         EXPECT_TRUE(PreviewLines(wizard).isEmpty());
         QComboBox* format = Combo(wizard, "dateFormatCombo");
-        format->setCurrentIndex(format->findText("d/M/yyyy"));
+        ASSERT_EQ(QApplication::focusWidget(), format);
+        while (format->currentText() != "d/M/yyyy") type(Qt::Key_Down);
         EXPECT_TRUE(note->isHidden());
         EXPECT_TRUE(next->isEnabled());
         EXPECT_EQ(PreviewLines(wizard).first(), "2|2024-02-01|CC|100.00|");
-        Click(wizard, "nextButton");
+        type(Qt::Key_V, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "Daily");
+        type(Qt::Key_Return);
     });
-    EXPECT_EQ(platform_.Texts(),
-              std::vector<QString>({"3 Transaction records were imported successfully."}));
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>({"3 Transaction records were imported "
+                                                       "successfully.\r\nThe mapping was saved "
+                                                       "as Daily."}));
     EXPECT_EQ(Transactions(stocks_),
               std::vector<std::string>({"2024-02-01, CC, 100.00, ", "2024-04-03, CC, 200.00, ",
                                         "2024-06-05, WI, 50.00, "}));
+    ImportMapping saved;
+    ASSERT_TRUE(LoadImportMapping(SavedMappingPath(dir_.path(), "Daily"), &saved).ok());
+    EXPECT_EQ(saved.date_format, ImportDateFormat::DayMonthYearSlashes);
 }
 
 }  // namespace

@@ -231,6 +231,11 @@ void MappingPage::load(const std::filesystem::path& file, ImportKind kind, Pid p
     refresh();
 }
 
+void MappingPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    (dateFormatNote_->isHidden() ? savedMappingCombo_ : dateFormatCombo_)->setFocus();
+}
+
 ImportMapping MappingPage::readMapping() const {
     ImportMapping mapping;
     mapping.delimiter = static_cast<char>(DataOf(delimiterCombo_));

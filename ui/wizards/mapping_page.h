@@ -55,6 +55,11 @@ class MappingPage : public QWidget {
     // Whether finishing would import something.
     void readyChanged(bool ready);
 
+  protected:
+    // The keyboard starts where the page needs the user: at an unsettled date format, or else
+    // at the saved mappings.
+    void showEvent(QShowEvent* event) override;
+
   private slots:
     void onSavedMappingChosen(int index);
     void onLayoutChanged();
