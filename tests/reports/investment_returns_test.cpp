@@ -48,9 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {{kQuarterFigure, -12.34f}, {kInceptionAnnualisedFigure, -3.0f}},
                 {{kQuarterFigure, {Side::Negative, 12}},
                  {kInceptionAnnualisedFigure, {Side::Negative, 3}}}},
-        BarCase{"MaximumAbove200HasScale0",
-                {{kQuarterFigure, 250.0f}, {kOneYearFigure, -20.0f}},
-                {{kQuarterFigure, {Side::Negative, 0}}, {kOneYearFigure, {Side::Negative, 0}}}},
+        // Above 200 % the scale is 200 / maximum, so no bar vanishes.
+        BarCase{"MaximumAbove200ScalesEveryBarDown",
+                {{kQuarterFigure, 250.0f}, {kOneYearFigure, -20.0f}, {kThreeYearsFigure, 125.0f}},
+                {{kQuarterFigure, {Side::Positive, 200}},
+                 {kOneYearFigure, {Side::Negative, 16}},
+                 {kThreeYearsFigure, {Side::Positive, 100}}}},
         // 200 / 0.004 gives a scale of 50,000: the lengths stay in floating point until cut.
         BarCase{"TinyMaximumDoesNotOverflow",
                 {{kQuarterFigure, 0.004f}, {kOneYearFigure, -900000.0f}},
