@@ -36,15 +36,14 @@ class FileWizardTest : public GuiTest {
     // (empty when it closed) before it is cancelled.
     template <typename Wizard>
     int Run(std::function<void(Wizard&)> act) {
-        Wizard wizard(context_);
         OnModal<Wizard>([this, act](Wizard& shown) {
             act(shown);
             stoppedAt_ = shown.isVisible() ? shown.windowTitle() : QString();
         });
         if constexpr (std::is_same_v<Wizard, ImportWizard>) {
-            return wizard.RunImport(store());
+            return RunImport(context_, store(), nullptr);
         } else {
-            return wizard.RunExport(store());
+            return RunExport(context_, store(), nullptr);
         }
     }
 

@@ -30,13 +30,14 @@ QWidget* MakePage(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-FileWizard::FileWizard(UiContext& context, const QString& captionPattern,
+FileWizard::FileWizard(UiContext& context, DataStore& store, const QString& captionPattern,
                        const QString& helpKeyword, const QString& kindPrompt,
                        const QString& fileCaption, QWidget* parent)
     : QDialog(parent),
       context_(context),
       captionPattern_(captionPattern),
       helpKeyword_(helpKeyword),
+      store_(store),
       pages_(new QStackedWidget(this)),
       holdingPrompt_(new QLabel(this)),
       holdingPicker_(new HoldingPicker(this)),
@@ -94,14 +95,10 @@ FileWizard::FileWizard(UiContext& context, const QString& captionPattern,
     connect(helpButton_, &QPushButton::clicked, this, &FileWizard::onHelpClicked);
     connect(fileEdit_, &QLineEdit::textChanged, this, &FileWizard::onFileEdited);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
 
-int FileWizard::run(DataStore& store) {
-    store_ = &store;
-    holdingPicker_->load(store);
+    holdingPicker_->load(store_);
     showPage(KindPage);
     nextButton_->setFocus();
-    return exec();
 }
 
 int FileWizard::addPage(QWidget* page, QSize size) {
@@ -163,7 +160,7 @@ void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& op
     QString message;
     {
         BusyCursor busy(context_.platform);
-        ImportExportEngine engine(*store_);
+        ImportExportEngine engine(store_);
         status = operation(engine);
         message = QString::fromStdString(engine.ResultMessage());
         if (status.ok() && afterSuccess) message += afterSuccess();

@@ -31,14 +31,12 @@ class FileWizard : public QDialog {
   protected:
     enum Page { KindPage, HoldingPage, FilePage };
 
-    // captionPattern holds %1 for the page number and %2 for the number of pages; kindPrompt
-    // heads the first page and fileCaption names the file field of the third.
-    FileWizard(UiContext& context, const QString& captionPattern, const QString& helpKeyword,
-               const QString& kindPrompt, const QString& fileCaption, QWidget* parent);
-
-    // Loads the portfolios, shows the first page and runs the wizard modally.
-    // REQUIRES: store outlives the call.
-    int run(DataStore& store);
+    // Offers the store's portfolios, from the first page on. captionPattern holds %1 for the
+    // page number and %2 for the number of pages; kindPrompt heads the first page and
+    // fileCaption names the file field of the third. REQUIRES: store outlives the wizard.
+    FileWizard(UiContext& context, DataStore& store, const QString& captionPattern,
+               const QString& helpKeyword, const QString& kindPrompt, const QString& fileCaption,
+               QWidget* parent);
     // Adds a page after the file page, shown at the given size; returns its number.
     int addPage(QWidget* page, QSize size);
     void showPage(int page);
@@ -51,8 +49,7 @@ class FileWizard : public QDialog {
     // with OK.
     void finishWith(const std::function<Status(ImportExportEngine&)>& operation,
                     const std::function<QString()>& afterSuccess = {});
-    // The store the wizard runs on. REQUIRES: run() was called.
-    DataStore& store() const { return *store_; }
+    DataStore& store() const { return store_; }
 
     // Adds a kind of data to the first page, below the ones added before.
     QRadioButton* addKind(const QString& caption, const char* name);
@@ -86,7 +83,7 @@ class FileWizard : public QDialog {
     QString captionPattern_;
     std::vector<QSize> pageSizes_;
     QString helpKeyword_;
-    DataStore* store_ = nullptr;
+    DataStore& store_;
 
     QStackedWidget* pages_;
     QVBoxLayout* kindLayout_;

@@ -12,13 +12,13 @@
 
 namespace brevanta {
 
-ImportWizard::ImportWizard(UiContext& context, QWidget* parent)
-    : FileWizard(context, tr("Import Wizard - %1 of %2"), "IMPORT",
+ImportWizard::ImportWizard(UiContext& context, DataStore& store, QWidget* parent)
+    : FileWizard(context, store, tr("Import Wizard - %1 of %2"), "IMPORT",
                  tr("Select the type of data the you would like to Import."), tr("File to import:"),
                  parent),
       transactionsButton_(addKind(tr("Transactions"), "transactionsButton")),
       valuesButton_(addKind(tr("Historical Values"), "valuesButton")),
-      mappingPage_(new MappingPage(context, this)),
+      mappingPage_(new MappingPage(context, store, this)),
       mappingPageNumber_(addPage(mappingPage_, QSize(940, 680))) {
     setObjectName("ImportWizard");
     transactionsButton_->setChecked(true);
@@ -70,7 +70,7 @@ void ImportWizard::finish() {
                        : engine.ImportTransactions(holding->PortfolioId, holding->Id, file);
         });
     } else if (currentPage() == FilePage) {
-        mappingPage_->load(file, kind(), holding->PortfolioId, holding->Id, store());
+        mappingPage_->load(file, kind(), holding->PortfolioId, holding->Id);
         showPage(mappingPageNumber_);
         setNextEnabled(mappingPage_->isReady());
     } else {
@@ -108,6 +108,11 @@ bool ImportWizard::maySaveAs(const QString& name) {
            context().platform.AskYesNo(
                windowTitle(),
                tr("A mapping named %1 already exists.\r\nDo you want to replace it?").arg(name));
+}
+
+int RunImport(UiContext& context, DataStore& store, QWidget* parent) {
+    ImportWizard wizard(context, store, parent);
+    return wizard.exec();
 }
 
 }  // namespace brevanta

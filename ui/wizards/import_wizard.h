@@ -16,11 +16,8 @@ class ImportWizard : public FileWizard {
     Q_OBJECT
 
   public:
-    explicit ImportWizard(UiContext& context, QWidget* parent = nullptr);
-
-    // Runs the wizard on the store's portfolios; Accepted after an import (its message
-    // shown), Rejected otherwise. REQUIRES: store outlives the call.
-    int RunImport(DataStore& store) { return run(store); }
+    // REQUIRES: store outlives the wizard.
+    ImportWizard(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
   private:
     QString chooseFile() override;
@@ -41,5 +38,9 @@ class ImportWizard : public FileWizard {
     MappingPage* mappingPage_;
     int mappingPageNumber_;
 };
+
+// The entry operation: runs the wizard modally on the store's portfolios; Accepted after an
+// import (its message shown), Rejected otherwise.
+int RunImport(UiContext& context, DataStore& store, QWidget* parent);
 
 }  // namespace brevanta

@@ -82,9 +82,10 @@ int HighestColumn(const ImportMapping& mapping) {
 
 }  // namespace
 
-MappingPage::MappingPage(UiContext& context, QWidget* parent)
+MappingPage::MappingPage(UiContext& context, DataStore& store, QWidget* parent)
     : QWidget(parent),
       context_(context),
+      store_(store),
       savedMappingCombo_(NamedCombo("savedMappingCombo", this)),
       delimiterCombo_(NamedCombo("delimiterCombo", this)),
       encodingCombo_(NamedCombo("encodingCombo", this)),
@@ -208,12 +209,11 @@ MappingPage::MappingPage(UiContext& context, QWidget* parent)
 }
 
 void MappingPage::load(const std::filesystem::path& file, ImportKind kind, Pid portfolioId,
-                       Hid holdingId, DataStore& store) {
+                       Hid holdingId) {
     file_ = file;
     kind_ = kind;
     portfolioId_ = portfolioId;
     holdingId_ = holdingId;
-    store_ = &store;
     sample_ = {};
     ReadFileSample(file_, &sample_);  // a file that cannot be read says so in the preview
     guessed_ = GuessMapping(sample_, kind_);
@@ -444,7 +444,7 @@ void MappingPage::preview() {
     if (importMapping_) {
         std::vector<TextRow> rows;
         std::size_t records = 0, skipped = 0;
-        ImportExportEngine engine(*store_);
+        ImportExportEngine engine(store_);
         const Status status = engine.Preview(
             {kind_, portfolioId_, holdingId_, importMapping_}, file_,
             [&](const ImportedLine& line) {

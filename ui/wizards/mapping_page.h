@@ -34,12 +34,11 @@ class MappingPage : public QWidget {
     // The preview shows this many of the lines the import names.
     static constexpr int kPreviewLines = 50;
 
-    explicit MappingPage(UiContext& context, QWidget* parent = nullptr);
+    // REQUIRES: store outlives the page.
+    MappingPage(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
-    // Guesses a mapping for the file and previews it for the investment. REQUIRES: store
-    // outlives the page's use.
-    void load(const std::filesystem::path& file, ImportKind kind, Pid portfolioId, Hid holdingId,
-              DataStore& store);
+    // Guesses a mapping for the file and previews it for the investment.
+    void load(const std::filesystem::path& file, ImportKind kind, Pid portfolioId, Hid holdingId);
 
     // The mapping to import with, its encoding and date format settled; nullopt while the
     // page says what is missing.
@@ -81,11 +80,11 @@ class MappingPage : public QWidget {
     void showControlsForKind();
 
     UiContext& context_;
+    DataStore& store_;
     std::filesystem::path file_;
     ImportKind kind_ = ImportKind::Transactions;
     Pid portfolioId_{};
     Hid holdingId_{};
-    DataStore* store_ = nullptr;
     FileSample sample_;
     ImportMapping guessed_;
     FileSurvey survey_;
