@@ -131,6 +131,15 @@ std::vector<std::string> EncodeWindows1252(const std::vector<std::string>& utf8_
 
 std::string QuestionMark(char32_t) { return "?"; }
 
+bool IsUtf8(std::string_view bytes) {
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t start = at;
+        // A malformed sequence reads as U+FFFD one byte long; the character itself takes three.
+        if (NextCharacter(bytes, at) == kReplacementCharacter && at - start == 1) return false;
+    }
+    return true;
+}
+
 std::string Utf8Character(char32_t character) {
     std::string text;
     if (character < 0x80) {

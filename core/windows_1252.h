@@ -38,6 +38,9 @@ std::vector<std::string> EncodeWindows1252(const std::vector<std::string>& utf8_
 // "?", as Windows writes a character its code page lacks into a text file.
 std::string QuestionMark(char32_t character);
 
+// Whether the bytes are UTF-8 throughout: every character in its shortest form, no surrogate.
+bool IsUtf8(std::string_view bytes);
+
 // The UTF-8 form of one character.
 std::string Utf8Character(char32_t character);
 // "U+2713": four hexadecimal digits at least.

@@ -1,14 +1,17 @@
 #include "exchange/import_export_engine.h"
 
+#include <memory>
 #include <new>
 #include <optional>
 
 #include "core/date_format.h"
 #include "core/number_format.h"
-#include "core/number_parse.h"
 #include "core/text_file.h"
 #include "core/windows_1252.h"
+#include "exchange/file_survey.h"
+#include "exchange/fixed_line_format.h"
 #include "exchange/line_reader.h"
+#include "exchange/mapped_line_format.h"
 #include "exchange/text_fields.h"
 #include "store/data_store.h"
 #include "store/table_layouts.h"
@@ -23,15 +26,9 @@ const Locale kFileLocale = Locale::EnUs();
 constexpr const char* kExportDate = "mm/dd/yyyy";
 constexpr const char* kExportAmount = "0.00";
 constexpr const char* kExportFigure = "0.######";
-constexpr const char* kPortfolioLabel = "PORTFOLIO: ";
-constexpr const char* kHoldingLabel = "HOLDING: ";
-const std::string kHyphenLine(80, '-');
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kNamedSkippedLines = 10;
 constexpr const char* kNothingImported = "\r\nNo records were imported.";
 constexpr const char* kOutOfMemory = "There is not enough memory to import the file.";
-// An amount or value below this is written 0.00 in the tables.
-constexpr double kSmallestAmount = 0.005;
 constexpr const char* kValuesDone = " historical value records were exported successfully.";
 constexpr const char* kPerformanceDone = " performance records were exported successfully.";
 constexpr const char* kPerformanceHeader =
@@ -46,68 +43,20 @@ constexpr FigureIndex kDollarWeightedColumns[] = {
     kQuarterDollarFigure,   kOneYearDollarFigure,  kThreeYearsDollarFigure,
     kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
 
-// Month first as exported (a two-digit year too), or yyyy-mm-dd.
-std::optional<Date> ImportDate(const std::string& text) {
-    static const Locale kIsoDates = [] {
-        Locale iso;
-        iso.short_date_format = "yyyy/mm/dd";
-        iso.date_separator = '-';
-        return iso;
-    }();
-    std::optional<Date> date = ParseShortDate(text, kFileLocale);
-    if (!date) date = ParseShortDate(text, kIsoDates, YearDigits::Four);
-    if (date && !IsEnterableDate(*date)) return std::nullopt;
-    return date;
-}
-
-// A number that the tables hold as at least 0.01.
-std::optional<double> PositiveNumber(const std::string& text) {
-    const std::optional<double> number = ParseNumber(text, kFileLocale);
-    if (!number || !(*number >= kSmallestAmount && *number <= LargestAmount())) return std::nullopt;
-    return number;
-}
-
-// A field after a number that starts with a digit is the rest of a number written with a
-// comma ("1,000.00 USD", "12,50 EUR", "2,500.00-", "3,000."), which must not be read as its
-// first part, whatever follows the digit.
-bool ContinuesTheNumber(std::string_view field) {
-    return !field.empty() && field.front() >= '0' && field.front() <= '9';
-}
-
-// The date of field 1 and the number of field `number_field`, unless the field after that
-// number continues it.
-struct DatedNumber {
-    Date date;
-    double number = 0;
-};
-std::optional<DatedNumber> DateAndNumber(const std::string& line, int number_field) {
-    if (ContinuesTheNumber(ImportField(line, number_field + 1))) return std::nullopt;
-    const std::optional<Date> date = ImportDate(ImportField(line, 1));
-    const std::optional<double> number = PositiveNumber(ImportField(line, number_field));
-    if (!date || !number) return std::nullopt;
-    return DatedNumber{*date, *number};
-}
-
-// The kinds of import: what a line holds, and the store operations that keep the records.
-// Parse fills everything but the identifiers.
+// The kinds of import: the records they make and the store operations that keep them.
 struct TransactionImport {
     using Record = TransactionRecord;
     static constexpr const char* kRecords = "Transaction records";
-    static constexpr const char* kLineForm =
-        "a date, a type code (CC, DI or WI) and an amount above 0";
     static DataStore::History<Record>& History(DataStore& store) { return store.transactions(); }
 
-    static std::optional<TransactionRecord> Parse(const std::string& line) {
-        const std::optional<DatedNumber> dated = DateAndNumber(line, 3);
-        const std::string type = ImportField(line, 2);
-        if (!dated || (type != CashContributionCode && type != DividendReinvestedCode &&
-                       type != WithdrawalCode)) {
-            return std::nullopt;
-        }
+    static TransactionRecord RecordOf(const ImportedEntry& entry, const HoldingRecord& holding) {
         TransactionRecord record;
-        record.Date = dated->date;
-        record.Type = type;
-        record.Amount = dated->number;
+        record.PortfolioId = holding.PortfolioId;
+        record.HoldingId = holding.Id;
+        record.Date = entry.date;
+        record.Type = entry.type;
+        record.Amount = entry.amount;
+        record.Description = entry.description;
         return record;
     }
 };
@@ -115,32 +64,17 @@ struct TransactionImport {
 struct ValueImport {
     using Record = ValueRecord;
     static constexpr const char* kRecords = "Historical Value records";
-    static constexpr const char* kLineForm = "a date and a value above 0";
     static DataStore::History<Record>& History(DataStore& store) { return store.values(); }
 
-    static std::optional<ValueRecord> Parse(const std::string& line) {
-        const std::optional<DatedNumber> dated = DateAndNumber(line, 2);
-        if (!dated) return std::nullopt;
+    static ValueRecord RecordOf(const ImportedEntry& entry, const HoldingRecord& holding) {
         ValueRecord record;
-        record.Date = dated->date;
-        record.Value = dated->number;
+        record.PortfolioId = holding.PortfolioId;
+        record.HoldingId = holding.Id;
+        record.Date = entry.date;
+        record.Value = entry.amount;
         return record;
     }
 };
-
-// The three lines an export of transactions or values starts with.
-bool IsExportHeaderLine(std::string_view line, std::size_t number) {
-    switch (number) {
-        case 1:
-            return line.starts_with(kPortfolioLabel);
-        case 2:
-            return line.starts_with(kHoldingLabel);
-        case 3:
-            return line == kHyphenLine;
-        default:
-            return false;
-    }
-}
 
 template <typename Record>
 struct ParsedLines {
@@ -150,27 +84,22 @@ struct ParsedLines {
     bool read_failed = false;
 };
 
-// Reads the text line by line, so that only the records stay in memory. The text is UTF-8
-// after a UTF-8 byte-order mark, Windows-1252 otherwise. A line converts to a record of the
-// investment when it is dated after the investment's inception.
+// Reads the text line by line, so that only the records stay in memory. Every entry the format
+// reads must also pass the rules of every import before it becomes a record of the investment.
 template <typename Kind>
-ParsedLines<typename Kind::Record> ParseLines(std::istream& in, const HoldingRecord& holding) {
+ParsedLines<typename Kind::Record> ParseLines(std::istream& in, ImportLineFormat& format,
+                                              const HoldingRecord& holding,
+                                              const ImportExportEngine::LineVisitor* preview) {
     ParsedLines<typename Kind::Record> parsed;
     LineReader reader(in);
     std::string bytes;
-    bool utf8 = false;
     for (std::size_t number = 1; reader.Next(&bytes); ++number) {
-        if (number == 1 && bytes.starts_with(kByteOrderMark)) {
-            utf8 = true;
-            bytes.erase(0, kByteOrderMark.size());
-        }
-        const std::string line = utf8 ? bytes : DecodeWindows1252(bytes);
-        if (TrimControls(line).empty() || IsExportHeaderLine(line, number)) continue;
-        std::optional<typename Kind::Record> record = Kind::Parse(UnquotedLine(line));
-        if (record && record->Date > holding.InceptionDate) {
-            record->PortfolioId = holding.PortfolioId;
-            record->HoldingId = holding.Id;
-            parsed.records.push_back(std::move(*record));
+        std::optional<ImportedLine> line = format.Read(bytes, number);
+        if (!line) continue;
+        if (!line->refusal) line->refusal = CheckImportedEntry(line->entry, holding);
+        if (preview) (*preview)(*line);
+        if (!line->refusal) {
+            parsed.records.push_back(Kind::RecordOf(line->entry, holding));
         } else {
             if (parsed.first_skipped.size() < kNamedSkippedLines)
                 parsed.first_skipped.push_back(number);
@@ -242,15 +171,6 @@ auto StreamSink(std::ostream& out, std::string_view destination) {
 
 ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 
-Status ImportExportEngine::ImportFile(const std::filesystem::path& path,
-                                      const std::function<Status(std::istream&)>& import) {
-    count_ = 0;
-    bool opened = false;
-    const Status status = ReadFile(path, import, &opened);
-    if (!opened) return NothingImported(status);
-    return status;
-}
-
 Status ImportExportEngine::NothingImported(const Status& status) {
     message_ = status.message() + kNothingImported;
     return status;
@@ -258,39 +178,94 @@ Status ImportExportEngine::NothingImported(const Status& status) {
 
 Status ImportExportEngine::ImportTransactions(Pid portfolio_id, Hid holding_id,
                                               const std::filesystem::path& path) {
-    return ImportFile(
-        path, [&](std::istream& in) { return ImportTransactions(portfolio_id, holding_id, in); });
+    return Import({ImportKind::Transactions, portfolio_id, holding_id, std::nullopt}, path);
 }
 
 Status ImportExportEngine::ImportTransactions(Pid portfolio_id, Hid holding_id, std::istream& in) {
-    return Import<TransactionImport>(portfolio_id, holding_id, in);
+    return ImportFixed(ImportKind::Transactions, portfolio_id, holding_id, in);
 }
 
 Status ImportExportEngine::ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   const std::filesystem::path& path) {
-    return ImportFile(path, [&](std::istream& in) {
-        return ImportHistoricalValues(portfolio_id, holding_id, in);
-    });
+    return Import({ImportKind::HistoricalValues, portfolio_id, holding_id, std::nullopt}, path);
 }
 
 Status ImportExportEngine::ImportHistoricalValues(Pid portfolio_id, Hid holding_id,
                                                   std::istream& in) {
-    return Import<ValueImport>(portfolio_id, holding_id, in);
+    return ImportFixed(ImportKind::HistoricalValues, portfolio_id, holding_id, in);
+}
+
+Status ImportExportEngine::Import(const ImportRequest& request, const std::filesystem::path& path) {
+    return ImportOrPreview(request, path, nullptr);
+}
+
+Status ImportExportEngine::Preview(const ImportRequest& request, const std::filesystem::path& path,
+                                   const LineVisitor& each) {
+    return ImportOrPreview(request, path, &each);
+}
+
+Status ImportExportEngine::FindHolding(Pid portfolio_id, Hid holding_id,
+                                       HoldingRecord* holding) const {
+    std::optional<HoldingRecord> found = store_.holdings().FindHoldingIn(portfolio_id, holding_id);
+    if (!found) return HoldingNotInPortfolio(portfolio_id, holding_id);
+    *holding = std::move(*found);
+    return Status::Ok();
+}
+
+Status ImportExportEngine::ImportFixed(ImportKind kind, Pid portfolio_id, Hid holding_id,
+                                       std::istream& in) {
+    count_ = 0;
+    HoldingRecord holding;
+    const Status found = FindHolding(portfolio_id, holding_id, &holding);
+    if (!found.ok()) return NothingImported(found);
+    FixedLineFormat format(kind);
+    return kind == ImportKind::Transactions
+               ? ReadAndStore<TransactionImport>(holding, format, in, nullptr)
+               : ReadAndStore<ValueImport>(holding, format, in, nullptr);
+}
+
+Status ImportExportEngine::ImportOrPreview(const ImportRequest& request,
+                                           const std::filesystem::path& path,
+                                           const LineVisitor* preview) {
+    count_ = 0;
+    HoldingRecord holding;
+    const Status found = FindHolding(request.portfolio_id, request.holding_id, &holding);
+    if (!found.ok()) return NothingImported(found);
+    std::unique_ptr<ImportLineFormat> format;
+    if (request.mapping) {
+        ImportMapping mapping = *request.mapping;
+        FileSurvey survey;
+        Status status = MappingFitsKind(mapping, request.kind);
+        if (status.ok()) status = SurveyFile(path, mapping, &survey);
+        if (status.ok()) status = CompleteMapping(survey, &mapping);
+        if (!status.ok()) return NothingImported(status);
+        format = std::make_unique<MappedLineFormat>(request.kind, std::move(mapping));
+    } else {
+        format = std::make_unique<FixedLineFormat>(request.kind);
+    }
+    bool opened = false;
+    const Status status = ReadFile(
+        path,
+        [&](std::istream& in) {
+            return request.kind == ImportKind::Transactions
+                       ? ReadAndStore<TransactionImport>(holding, *format, in, preview)
+                       : ReadAndStore<ValueImport>(holding, *format, in, preview);
+        },
+        &opened);
+    if (!opened) return NothingImported(status);
+    return status;
 }
 
 // Memory that runs out while the file is read or stored is reported like any failure: an
 // allocation that fails throws, and each step undoes what it did (the tables' appends are
 // discarded as they close).
 template <typename Kind>
-Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream& in) {
+Status ImportExportEngine::ReadAndStore(const HoldingRecord& holding, ImportLineFormat& format,
+                                        std::istream& in, const LineVisitor* preview) {
     using Record = typename Kind::Record;
-    count_ = 0;
-    const std::optional<HoldingRecord> holding =
-        store_.holdings().FindHoldingIn(portfolio_id, holding_id);
-    if (!holding) return NothingImported(HoldingNotInPortfolio(portfolio_id, holding_id));
     ParsedLines<Record> parsed;
     try {
-        parsed = ParseLines<Kind>(in, *holding);
+        parsed = ParseLines<Kind>(in, format, holding, preview);
     } catch (const std::bad_alloc&) {
         return NothingImported(Status::IoError(kOutOfMemory));
     }
@@ -298,11 +273,16 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
         return NothingImported(Status::IoError("The file could not be read."));
     }
 
-    const std::string skipped = SkippedLinesText(parsed);
+    const std::string skipped = preview ? "" : SkippedLinesText(parsed);
+    const std::string outcome = preview ? " would be imported" : " were imported";
     if (parsed.records.empty()) {
-        message_ = std::string("No ") + Kind::kRecords + " were imported: no line holds " +
-                   Kind::kLineForm + "." + skipped;
+        message_ = std::string("No ") + Kind::kRecords + outcome + ": no line " +
+                   format.Expected() + "." + skipped;
         return Status::InvalidArgument(message_);
+    }
+    if (preview) {
+        message_ = std::to_string(parsed.records.size()) + " " + Kind::kRecords + outcome + ".";
+        return Status::Ok();
     }
     // Every record fits the table, so a failure is the table's (a full disk, a table that may
     // not be written, no identifier left), reported as such.
@@ -315,8 +295,7 @@ Status ImportExportEngine::Import(Pid portfolio_id, Hid holding_id, std::istream
     if (!status.ok()) return NothingImported(status);
 
     count_ = static_cast<int>(parsed.records.size());
-    message_ =
-        std::to_string(count_) + " " + Kind::kRecords + " were imported successfully." + skipped;
+    message_ = std::to_string(count_) + " " + Kind::kRecords + outcome + " successfully." + skipped;
     return status;
 }
 
@@ -330,8 +309,8 @@ std::vector<std::string> ImportExportEngine::HeaderLines(Pid portfolio_id, Hid h
     }
     const std::optional<PortfolioRecord> portfolio =
         store_.portfolios().FindPortfolio(portfolio_id);
-    return {kPortfolioLabel + OneLine(portfolio ? portfolio->Name : std::string()),
-            kHoldingLabel + OneLine(holding->Name), kHyphenLine};
+    return {kExportPortfolioLabel + OneLine(portfolio ? portfolio->Name : std::string()),
+            kExportHoldingLabel + OneLine(holding->Name), std::string(kExportHyphens, '-')};
 }
 
 ImportExportEngine::ExportText ImportExportEngine::TransactionsText(Pid portfolio_id,

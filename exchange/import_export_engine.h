@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/status.h"
+#include "exchange/import_line_format.h"
 #include "store/identifiers.h"
 
 namespace brevanta {
@@ -52,6 +54,27 @@ class ImportExportEngine {
                                   const std::filesystem::path& path);
     Status ImportHistoricalValues(Pid portfolio_id, Hid holding_id, std::istream& in);
 
+    // What an import reads: its kind, the investment, and the layout of the file, the fixed one
+    // above or the one a mapping describes (doc/import_mapping.md).
+    struct ImportRequest {
+        ImportKind kind = ImportKind::Transactions;
+        Pid portfolio_id{};
+        Hid holding_id{};
+        std::optional<ImportMapping> mapping;  // nullopt: the fixed layout
+    };
+    // Imports the file as ImportTransactions and ImportHistoricalValues do, in the request's
+    // layout. Every entry read must pass CheckImportedEntry, or its line is skipped and named.
+    // A mapping that leaves the encoding or the date format open has them taken from the whole
+    // file first (CompleteMapping); when that fails, or the mapping does not fit the kind,
+    // nothing is imported and the message says why.
+    Status Import(const ImportRequest& request, const std::filesystem::path& path);
+    // Reads the file as Import would and stores nothing: calls `each` for every line the import
+    // would name, in order. The message says how many records the import would store
+    // ("12 Transaction records would be imported."); fails as Import would before it writes.
+    using LineVisitor = std::function<void(const ImportedLine&)>;
+    Status Preview(const ImportRequest& request, const std::filesystem::path& path,
+                   const LineVisitor& each);
+
     // The file forms replace the file only when every byte was written, and never write over
     // one of the store's tables. On failure (also an unknown investment or portfolio) nothing
     // is counted and the message says why. The stream forms name `destination` in their
@@ -81,14 +104,20 @@ class ImportExportEngine {
     // Hands a writer a stream to the destination and reports how that went.
     using Sink = std::function<Status(const std::function<Status(std::ostream&)>&)>;
 
-    // Hands import a stream of the file; a file that cannot be opened imports nothing.
-    Status ImportFile(const std::filesystem::path& path,
-                      const std::function<Status(std::istream&)>& import);
     // The failure, with the message saying that nothing was imported.
     Status NothingImported(const Status& status);
-    // Parses the lines of `in` with kind's rules and stores their records all or none.
+    // Reads the file in the request's layout; stores its records all or none unless `preview`
+    // is given, which is told of every named line instead.
+    Status ImportOrPreview(const ImportRequest& request, const std::filesystem::path& path,
+                           const LineVisitor* preview);
+    // The same for a text in the fixed layout.
+    Status ImportFixed(ImportKind kind, Pid portfolio_id, Hid holding_id, std::istream& in);
+    // The investment, or NotFound when it is not in the portfolio.
+    Status FindHolding(Pid portfolio_id, Hid holding_id, HoldingRecord* holding) const;
+    // Reads the lines of `in` in the format and stores their records as Kind's, all or none.
     template <typename Kind>
-    Status Import(Pid portfolio_id, Hid holding_id, std::istream& in);
+    Status ReadAndStore(const HoldingRecord& holding, ImportLineFormat& format, std::istream& in,
+                        const LineVisitor* preview);
 
     ExportText TransactionsText(Pid portfolio_id, Hid holding_id) const;
     ExportText ValuesText(Pid portfolio_id, Hid holding_id) const;

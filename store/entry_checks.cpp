@@ -49,6 +49,31 @@ constexpr const char* kValueBeforeInception =
     "Please change the date and try again.";
 constexpr const char* kValueMissing = "Please enter an investment value.";
 
+// What imports say of a line they skip, after its number.
+constexpr const char* kImportedDateOutOfRange = "the date %1 is not between %2 and %3";
+constexpr const char* kImportedBeforeInception = "the date %1 is not after the inception date %2";
+constexpr const char* kImportedAmountNegative = "the amount is negative";
+constexpr const char* kImportedAmountRoundsToZero = "the amount rounds to 0.00";
+constexpr const char* kImportedAmountTooLarge = "the amount is larger than %1";
+constexpr const char* kImportedDatePattern = "yyyy-mm-dd";
+// An amount below this is written 0.00 in the tables.
+constexpr double kSmallestAmount = 0.005;
+
+// What a text field says when it holds a control character, a character the tables cannot
+// store, or more than its width.
+struct TextMessages {
+    const char* control;
+    const char* unstorable;
+    const char* too_long;
+};
+constexpr TextMessages kTypedName = {kControlCharacter, kUnstorableCharacter, kNameTooLong};
+constexpr TextMessages kTypedDescription = {kControlCharacter, kUnstorableCharacter,
+                                            kDescriptionTooLong};
+constexpr TextMessages kImportedDescription = {
+    "the description holds the control character %1",
+    "the description holds \"%1\" (%2), which cannot be stored",
+    "the description is longer than %1 characters"};
+
 // What an amount field says when its text is not a number, not above 0, or more than the
 // tables hold.
 struct AmountMessages {
@@ -93,27 +118,27 @@ Checked<double> CheckAmount(std::string_view typed, const AmountMessages& messag
 
 // Every character must have a place in the tables' code page, and the text in its field.
 std::optional<Refusal> CheckText(const std::string& text, EntryField field, int width,
-                                 const char* too_long) {
+                                 const TextMessages& messages) {
     const auto control = std::find_if(text.begin(), text.end(), IsControlCharacter);
     if (control != text.end()) {
-        return Refuse(field, kControlCharacter,
+        return Refuse(field, messages.control,
                       {CodePointName(static_cast<unsigned char>(*control))});
     }
     const Windows1252Text stored = EncodeWindows1252(text);
     if (stored.refused) {
-        return Refuse(field, kUnstorableCharacter,
+        return Refuse(field, messages.unstorable,
                       {Utf8Character(*stored.refused), CodePointName(*stored.refused)});
     }
     if (stored.bytes.size() > static_cast<size_t>(width)) {
-        return Refuse(field, too_long, {std::to_string(width)});
+        return Refuse(field, messages.too_long, {std::to_string(width)});
     }
     return std::nullopt;
 }
 
 std::optional<Refusal> CheckNameAndDescription(const std::string& name,
                                                const std::string& description) {
-    if (auto refusal = CheckText(name, EntryField::Name, kNameWidth, kNameTooLong)) return refusal;
-    return CheckText(description, EntryField::Description, kDescriptionWidth, kDescriptionTooLong);
+    if (auto refusal = CheckText(name, EntryField::Name, kNameWidth, kTypedName)) return refusal;
+    return CheckText(description, EntryField::Description, kDescriptionWidth, kTypedDescription);
 }
 
 // A whole number typed with nothing but blanks around it.
@@ -215,7 +240,7 @@ Checked<TransactionValues> CheckTransaction(const TransactionEntry& entry,
         values.count = *count;
     }
     if (auto refusal = CheckText(entry.description, EntryField::Description, kDescriptionWidth,
-                                 kDescriptionTooLong)) {
+                                 kTypedDescription)) {
         return {refusal};
     }
     return {std::nullopt, values};
@@ -231,6 +256,30 @@ Checked<double> CheckValue(const ValueEntry& entry, const HoldingRecord& holding
     }
     if (entry.value.empty()) return {Refuse(EntryField::Amount, kValueMissing)};
     return CheckAmount(entry.value, kValueAmount, locale);
+}
+
+std::optional<Refusal> CheckImportedEntry(const ImportedEntry& entry,
+                                          const HoldingRecord& holding) {
+    const auto written = [](Date date) { return FormatDate(date, kImportedDatePattern); };
+    if (!IsEnterableDate(entry.date)) {
+        return Refuse(EntryField::Date, kImportedDateOutOfRange,
+                      {written(entry.date), written(kFirstEnteredDate), written(kLastEnteredDate)});
+    }
+    // The opening contribution and the opening value stand on the inception date itself.
+    if (entry.date <= holding.InceptionDate) {
+        return Refuse(EntryField::Date, kImportedBeforeInception,
+                      {written(entry.date), written(holding.InceptionDate)});
+    }
+    if (entry.amount < 0) return Refuse(EntryField::Amount, kImportedAmountNegative);
+    if (!(entry.amount >= kSmallestAmount)) {
+        return Refuse(EntryField::Amount, kImportedAmountRoundsToZero);
+    }
+    if (!(entry.amount <= LargestAmount())) {
+        return Refuse(EntryField::Amount, kImportedAmountTooLarge,
+                      {FormatNumber(LargestAmount(), "0.00")});
+    }
+    return CheckText(entry.description, EntryField::Description, kDescriptionWidth,
+                     kImportedDescription);
 }
 
 std::string StoredDescription(const std::string& description) {

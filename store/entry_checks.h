@@ -109,6 +109,19 @@ struct ValueEntry {
 Checked<double> CheckValue(const ValueEntry& entry, const HoldingRecord& holding,
                            const Locale& locale);
 
+// A transaction or historical value read from an imported file, as the store would take it.
+struct ImportedEntry {
+    Date date;
+    std::string type;   // the transaction's type code; empty for a historical value
+    double amount = 0;  // the transaction's amount or the historical value
+    std::string description;
+};
+// What every import asks of each entry it read, whatever the file's layout: a date after the
+// inception and within kFirstEnteredDate..kLastEnteredDate, an amount the tables hold as at
+// least 0.01, a description the tables can store. The messages are short, lower-case phrases
+// with dates written yyyy-mm-dd, to stand after a line number.
+std::optional<Refusal> CheckImportedEntry(const ImportedEntry& entry, const HoldingRecord& holding);
+
 // A portfolio's or an investment's description as stored: never empty, a single blank for
 // none.
 std::string StoredDescription(const std::string& description);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 
+#include "exchange/import_fixtures.h"
 #include "exchange/run_cli.h"
 #include "store/data_store_fixture.h"
 #include "store/directory_claim.h"
@@ -75,6 +76,69 @@ TEST_F(ExchangeCommandsTest, FailuresExitNonZeroWithTheReason) {
         const CliRun run = RunCli(dir_.path(), c.arguments);
         EXPECT_EQ(run.exit_code, 1) << c.arguments;
         EXPECT_EQ(run.err, c.err) << c.arguments;
+    }
+}
+
+TEST_F(ExchangeCommandsTest, APreviewPrintsEveryLineAsTheImportTakesItAndWritesNothing) {
+    AddHolding(Pid{1}, "Savings", D(2023, 12, 1), 1000);
+    std::filesystem::create_directory(File("mappings"));
+    WriteBytes(File("mappings/sparkonto.json"), kSparkontoMapping);
+    const std::string arguments =
+        "import transactions --investment 3 --mapping sparkonto " + ImportFixture("sparkonto.csv");
+    const std::string before = ReadBytes(File(kTransactionTableFile));
+    const CliRun preview = RunCli(dir_.path(), arguments + " --preview");
+    EXPECT_EQ(preview.exit_code, 0) << preview.err;
+    EXPECT_EQ(preview.out,
+              "2: skipped: the date 2023-11-15 is not after the inception date 2023-12-01\n"
+              "3: 2024-01-31, CC, 1000.00\n"
+              "4: 2024-02-15, DI, 12.34\n"
+              "5: 2024-02-29, CC, 1000.00\n"
+              "6: 2024-03-01, WI, 250.00\n"
+              "7: skipped: \"Entgelt\" in column 3 is not mapped to a type\n"
+              "9: skipped: \"Summe\" in column 1 is not a date in d.M.yyyy\n"
+              "4 Transaction records would be imported.\n");
+    EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before);
+
+    const CliRun imported = RunCli(dir_.path(), arguments);
+    EXPECT_EQ(imported.exit_code, 0) << imported.err;
+    EXPECT_EQ(imported.out,
+              "4 Transaction records were imported successfully.\n"
+              "3 lines were skipped: lines 2, 7, 9\n");
+    Reopen();
+    EXPECT_EQ(store().transactions().TransactionsOfHolding(Hid{3}).size(), 5u);
+
+    // The fixed layout previews too.
+    WriteBytes(File("own.csv"), "01/05/2001, CC, 1,000.00\r\n02/01/2001, DI, 12.5\r\n");
+    EXPECT_EQ(RunCli(dir_.path(), "import transactions --investment 2 --preview own.csv").out,
+              "1: skipped: the amount in column 3 goes on in column 4 (\"000.00\")\n"
+              "2: 2001-02-01, DI, 12.50\n"
+              "1 Transaction records would be imported.\n");
+}
+
+TEST_F(ExchangeCommandsTest, AMappingThatCannotBeUsedIsRefused) {
+    WriteBytes(File("odd.json"), "{\"date\": {\"column\": 1}}");
+    WriteBytes(File("plain.json"), kAmbiguousMapping);
+    const std::string file = " " + ImportFixture("ambiguous.csv");
+    const struct {
+        std::string arguments;
+        int exit_code;
+        const char* err;
+    } cases[] = {
+        {"--mapping bank" + file, 1, "There is no mapping bank.\n"},
+        {"--mapping ./none" + file, 1, "There is no mapping ./none.\n"},
+        {"--mapping ./odd.json" + file, 1, "./odd.json: \"amount\" is missing.\n"},
+        {"--mapping plain.json --preview" + file, 1,
+         "The dates in column 1 read as M/d/yyyy and as d/M/yyyy: name one in \"date.format\".\n"
+         "No records were imported.\n"},
+        {"--mapping" + file, 2, nullptr},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(dir_.path(), "import transactions --investment 1 " + c.arguments);
+        EXPECT_EQ(run.exit_code, c.exit_code) << c.arguments;
+        if (c.err) {
+            EXPECT_EQ(run.err, c.err) << c.arguments;
+        }
+        EXPECT_EQ(run.out, "") << c.arguments;
     }
 }
 

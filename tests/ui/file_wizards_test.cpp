@@ -1,11 +1,18 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <type_traits>
 
 #include "exchange/import_export_engine.h"
+#include "exchange/import_fixtures.h"
+#include "exchange/run_cli.h"
 #include "ui/gui_fixture.h"
 #include "ui/wizards/export_wizard.h"
 #include "ui/wizards/import_wizard.h"
@@ -29,15 +36,14 @@ class FileWizardTest : public GuiTest {
     // (empty when it closed) before it is cancelled.
     template <typename Wizard>
     int Run(std::function<void(Wizard&)> act) {
-        Wizard wizard(context_);
         OnModal<Wizard>([this, act](Wizard& shown) {
             act(shown);
             stoppedAt_ = shown.isVisible() ? shown.windowTitle() : QString();
         });
         if constexpr (std::is_same_v<Wizard, ImportWizard>) {
-            return wizard.RunImport(store());
+            return RunImport(context_, store(), nullptr);
         } else {
-            return wizard.RunExport(store());
+            return RunExport(context_, store(), nullptr);
         }
     }
 
@@ -49,6 +55,27 @@ class FileWizardTest : public GuiTest {
     }
     static void SetFile(QDialog& wizard, const std::string& path) {
         wizard.findChild<QLineEdit*>("fileEdit")->setText(QString::fromStdString(path));
+    }
+
+    static QComboBox* Combo(QDialog& wizard, const char* name) {
+        return wizard.findChild<QComboBox*>(name);
+    }
+    // Chooses the investment on page 2 and the file on page 3, and moves on to page 4.
+    static void MapFile(QDialog& wizard, int investment, const std::string& file) {
+        Click(wizard, "nextButton");
+        List(wizard, "investmentList")->setCurrentRow(investment);
+        Click(wizard, "nextButton");
+        SetFile(wizard, file);
+        EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 3 of 4");
+        Click(wizard, "nextButton");
+        EXPECT_EQ(wizard.windowTitle(), "Import Wizard - 4 of 4");
+    }
+    // The preview's lines, their cells joined by "|".
+    static QStringList PreviewLines(QDialog& wizard) {
+        return ModelLines(wizard.findChild<QTableView*>("previewTable")->model(), "|");
+    }
+    std::vector<std::string> Transactions(Hid holding) {
+        return ImportedTransactions(store(), holding);
     }
 
     QString stoppedAt_;
@@ -255,6 +282,105 @@ TEST_F(FileWizardTest, ExportThatCannotBeWrittenNamesThePathAndTheReason) {
     EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
     EXPECT_TRUE(platform_.messages[0].text.startsWith("Could not write " +
                                                       QString::fromStdString(path) + ": "));
+}
+
+TEST_F(FileWizardTest, ABanksFileIsMappedPreviewedAndImportedAndItsMappingServesTheCommandLine) {
+    const Hid savings = AddHolding(growth_, "Savings", D(2023, 12, 1), 1000);
+    const Hid copy = AddHolding(growth_, "Savings copy", D(2023, 12, 1), 1000);
+    const std::string file = ImportFixture("sparkonto.csv");
+    const int result = Run<ImportWizard>([&](ImportWizard& wizard) {
+        MapFile(wizard, 1, file);
+        // Guessed from the file.
+        EXPECT_EQ(Combo(wizard, "delimiterCombo")->currentText(), "Semicolon");
+        EXPECT_EQ(Combo(wizard, "encodingCombo")->currentText(), "Automatic (UTF-8)");
+        EXPECT_EQ(wizard.findChild<QSpinBox*>("skipSpin")->value(), 1);
+        EXPECT_EQ(Combo(wizard, "dateColumnCombo")->currentText(), "1: Buchungstag");
+        EXPECT_EQ(Combo(wizard, "dateFormatCombo")->currentText(), "Automatic (d.M.yyyy)");
+        EXPECT_EQ(Combo(wizard, "decimalCombo")->currentText(), "Comma (,)");
+        EXPECT_EQ(Combo(wizard, "groupingCombo")->currentText(), "Point (.)");
+        EXPECT_EQ(Combo(wizard, "amountColumnCombo")->currentText(), "4: Betrag");
+        EXPECT_EQ(PreviewLines(wizard)[4], "6|2024-03-01|WI|250.00|");
+        // The types in words, each listed once, and the description.
+        Combo(wizard, "typeSourceCombo")->setCurrentIndex(1);
+        Combo(wizard, "typeColumnCombo")->setCurrentIndex(2);
+        Combo(wizard, "descriptionColumnCombo")->setCurrentIndex(2);
+        auto* types = wizard.findChild<QTableWidget*>("typeMapTable");
+        ASSERT_EQ(types->rowCount(), 4);
+        for (const auto& [row, code] : {std::pair(0, 1), std::pair(1, 2), std::pair(2, 3)}) {
+            qobject_cast<QComboBox*>(types->cellWidget(row, 1))->setCurrentIndex(code);
+        }
+        EXPECT_EQ(types->item(3, 0)->text(), "Entgelt");
+        EXPECT_EQ(PreviewLines(wizard),
+                  QStringList({"2||||the date 2023-11-15 is not after the inception date "
+                               "2023-12-01",
+                               "3|2024-01-31|CC|1000.00|", "4|2024-02-15|DI|12.34|",
+                               "5|2024-02-29|CC|1000.00|", "6|2024-03-01|WI|250.00|",
+                               "7||||\"Entgelt\" in column 3 is not mapped to a type",
+                               "9||||\"Summe\" in column 1 is not a date in d.M.yyyy"}));
+        EXPECT_TRUE(platform_.messages.empty());
+        wizard.findChild<QLineEdit*>("saveNameEdit")->setText("Sparkasse");
+        Click(wizard, "nextButton");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>({
+                                     "4 Transaction records were imported successfully.\r\n"
+                                     "3 lines were skipped: lines 2, 7, 9\r\n"
+                                     "The mapping was saved as Sparkasse.",
+                                 }));
+    const std::vector<std::string> imported = {"2024-01-31, CC, 1000.00, Sparplan Januar",
+                                               "2024-02-15, DI, 12.34, Aussch\u00fcttung Fonds",
+                                               "2024-02-29, CC, 1000.00, Sparplan Februar",
+                                               "2024-03-01, WI, 250.00, Entnahme"};
+    EXPECT_EQ(Transactions(savings), imported);
+
+    const CliRun run = RunCli(dir_.path(), "import transactions --investment " + IdText(copy) +
+                                               " --mapping Sparkasse " + file);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    Reopen();
+    EXPECT_EQ(Transactions(copy), imported);
+}
+
+// Walked with the keyboard: Enter moves on and finishes, the page starts at the question it
+// asks, and its mnemonics reach the save name.
+TEST_F(FileWizardTest, DatesThatReadDayOrMonthFirstAreAskedOnTheMappingPage) {
+    Run<ImportWizard>([&](ImportWizard& wizard) {
+        wizard.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+        const auto type = [](auto... keys) {
+            QTest::keyClick(QApplication::focusWidget(), keys...);
+        };
+        type(Qt::Key_Return);
+        List(wizard, "investmentList")->setCurrentRow(1);
+        type(Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(),
+                         QString::fromStdString(ImportFixture("ambiguous.csv")));
+        type(Qt::Key_Return);
+        auto* note = wizard.findChild<QLabel*>("dateFormatNote");
+        auto* next = wizard.findChild<QPushButton*>("nextButton");
+        EXPECT_FALSE(note->isHidden());
+        EXPECT_EQ(note->text(),
+                  "The dates in column 1 read as M/d/yyyy and as d/M/yyyy: choose their format.");
+        EXPECT_FALSE(next->isEnabled());
+        EXPECT_TRUE(PreviewLines(wizard).isEmpty());
+        QComboBox* format = Combo(wizard, "dateFormatCombo");
+        ASSERT_EQ(QApplication::focusWidget(), format);
+        while (format->currentText() != "d/M/yyyy") type(Qt::Key_Down);
+        EXPECT_TRUE(note->isHidden());
+        EXPECT_TRUE(next->isEnabled());
+        EXPECT_EQ(PreviewLines(wizard).first(), "2|2024-02-01|CC|100.00|");
+        type(Qt::Key_V, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "Daily");
+        type(Qt::Key_Return);
+    });
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>({"3 Transaction records were imported "
+                                                       "successfully.\r\nThe mapping was saved "
+                                                       "as Daily."}));
+    EXPECT_EQ(Transactions(stocks_),
+              std::vector<std::string>({"2024-02-01, CC, 100.00, ", "2024-04-03, CC, 200.00, ",
+                                        "2024-06-05, WI, 50.00, "}));
+    ImportMapping saved;
+    ASSERT_TRUE(LoadImportMapping(SavedMappingPath(dir_.path(), "Daily"), &saved).ok());
+    EXPECT_EQ(saved.date_format, ImportDateFormat::DayMonthYearSlashes);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
@@ -81,6 +82,19 @@ inline QStringList TabStops(QWidget& window, QWidget* first) {
         names << QApplication::focusWidget()->objectName();
     }
     return names;
+}
+
+// The texts of a model's rows, each row's cells joined by `separator`.
+inline QStringList ModelLines(const QAbstractItemModel* model, const QString& separator) {
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            cells << model->index(row, column).data().toString();
+        }
+        lines << cells.join(separator);
+    }
+    return lines;
 }
 
 // The tables of DataStoreTest, plus what the forms are given: the fake platform, en-US,

@@ -403,16 +403,7 @@ TEST_F(InvestmentWindowTest, GrowthPageShowsYearsAndChartAndSavesItsReport) {
     auto window = Open(fund_);
     window->showPage(InvestmentPage::Growth);
     const auto rows = [&] {
-        QStringList texts;
-        const QAbstractItemModel* model = window->findChild<QTableView*>("yearTable")->model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < model->columnCount(); ++column) {
-                cells << model->index(row, column).data().toString();
-            }
-            texts << cells.join(" | ");
-        }
-        return texts;
+        return ModelLines(window->findChild<QTableView*>("yearTable")->model(), " | ");
     };
     EXPECT_EQ(rows(), (QStringList{"2023 | yes | 11.11 | n/a | 2,000.00 | 1,800.00",
                                    "2024 | yes | 5.00 | n/a | 2,100.00 | 0.00"}));

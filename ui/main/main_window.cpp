@@ -549,15 +549,9 @@ void MainWindow::onOptions() {
     dialog.exec();
 }
 
-void MainWindow::onImport() {
-    ImportWizard wizard(context_, this);
-    wizard.RunImport(store());
-}
+void MainWindow::onImport() { RunImport(context_, store(), this); }
 
-void MainWindow::onExport() {
-    ExportWizard wizard(context_, this);
-    wizard.RunExport(store());
-}
+void MainWindow::onExport() { RunExport(context_, store(), this); }
 
 void MainWindow::onReports() {
     ReportDialog dialog(context_, store(), this);

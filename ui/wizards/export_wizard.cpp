@@ -10,8 +10,8 @@
 
 namespace brevanta {
 
-ExportWizard::ExportWizard(UiContext& context, QWidget* parent)
-    : FileWizard(context, tr("Export Wizard - %1 of 3"), "EXPORT",
+ExportWizard::ExportWizard(UiContext& context, DataStore& store, QWidget* parent)
+    : FileWizard(context, store, tr("Export Wizard - %1 of %2"), "EXPORT",
                  tr("Select the type of data you would like to Export."), tr("File to export:"),
                  parent),
       performanceButton_(addKind(tr("Performance Numbers"), "performanceButton")),
@@ -60,6 +60,11 @@ void ExportWizard::finish() {
                        : engine.ExportTransactions(portfolio->Id, holding->Id, file);
         });
     }
+}
+
+int RunExport(UiContext& context, DataStore& store, QWidget* parent) {
+    ExportWizard wizard(context, store, parent);
+    return wizard.exec();
 }
 
 }  // namespace brevanta

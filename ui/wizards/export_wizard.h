@@ -12,11 +12,8 @@ class ExportWizard : public FileWizard {
     Q_OBJECT
 
   public:
-    explicit ExportWizard(UiContext& context, QWidget* parent = nullptr);
-
-    // Runs the wizard on the store's portfolios; Accepted after an export (its message
-    // shown), Rejected otherwise. REQUIRES: store outlives the call.
-    int RunExport(DataStore& store) { return run(store); }
+    // REQUIRES: store outlives the wizard.
+    ExportWizard(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
   private:
     QString chooseFile() override;
@@ -27,5 +24,9 @@ class ExportWizard : public FileWizard {
     QRadioButton* transactionsButton_;
     QRadioButton* valuesButton_;
 };
+
+// The entry operation: runs the wizard modally on the store's portfolios; Accepted after an
+// export (its message shown), Rejected otherwise.
+int RunExport(UiContext& context, DataStore& store, QWidget* parent);
 
 }  // namespace brevanta

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "exchange/import_export_engine.h"
 #include "ui/platform/dialog_buttons.h"
@@ -15,6 +17,8 @@
 namespace brevanta {
 
 namespace {
+
+const QSize kPageSize(520, 340);
 
 QWidget* MakePage(QWidget* parent, std::initializer_list<QWidget*> widgets) {
     auto* page = new QWidget(parent);
@@ -26,13 +30,14 @@ QWidget* MakePage(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-FileWizard::FileWizard(UiContext& context, const QString& captionPattern,
+FileWizard::FileWizard(UiContext& context, DataStore& store, const QString& captionPattern,
                        const QString& helpKeyword, const QString& kindPrompt,
                        const QString& fileCaption, QWidget* parent)
     : QDialog(parent),
       context_(context),
       captionPattern_(captionPattern),
       helpKeyword_(helpKeyword),
+      store_(store),
       pages_(new QStackedWidget(this)),
       holdingPrompt_(new QLabel(this)),
       holdingPicker_(new HoldingPicker(this)),
@@ -80,30 +85,58 @@ FileWizard::FileWizard(UiContext& context, const QString& captionPattern,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(content);
     layout->addLayout(buttons);
-    setFixedSize(520, 340);
+    pageSizes_.assign(static_cast<std::size_t>(pages_->count()), kPageSize);
+    setFixedSize(kPageSize);
     nextButton_->setDefault(true);
 
     connect(nextButton_, &QPushButton::clicked, this, &FileWizard::onNextClicked);
     connect(backButton_, &QPushButton::clicked, this, &FileWizard::onBackClicked);
     connect(browseButton_, &QPushButton::clicked, this, &FileWizard::onBrowseClicked);
     connect(helpButton_, &QPushButton::clicked, this, &FileWizard::onHelpClicked);
+    connect(fileEdit_, &QLineEdit::textChanged, this, &FileWizard::onFileEdited);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
 
-int FileWizard::run(DataStore& store) {
-    store_ = &store;
-    holdingPicker_->load(store);
+    holdingPicker_->load(store_);
     showPage(KindPage);
     nextButton_->setFocus();
-    return exec();
 }
 
-void FileWizard::showPage(Page page) {
-    pages_->setCurrentIndex(page);
-    setWindowTitle(captionPattern_.arg(page + 1));
-    backButton_->setEnabled(page != KindPage);
-    nextButton_->setText(page == FilePage ? tr("Finished") : tr("&Next >"));
+int FileWizard::addPage(QWidget* page, QSize size) {
+    pageSizes_.push_back(size);
+    return pages_->addWidget(page);
 }
+
+void FileWizard::showPage(int page) {
+    pages_->setCurrentIndex(page);
+    const QSize size = pageSizes_[static_cast<std::size_t>(page)];
+    if (size != this->size()) {
+        setFixedSize(size);
+        if (isVisible()) keepOnScreen();
+    }
+    if (page == FilePage) fileEdit_->setFocus();
+    setWindowTitle(captionPattern_.arg(page + 1).arg(pageCount()));
+    backButton_->setEnabled(page != KindPage);
+    nextButton_->setEnabled(true);
+    nextButton_->setText(page + 1 >= pageCount() ? tr("Finished") : tr("&Next >"));
+}
+
+// A page of another size grows the wizard about the centre of the window it belongs to, and
+// never past the screen's edges.
+void FileWizard::keepOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner ? owner->frameGeometry().center() : available.center());
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    move(frame.topLeft());
+}
+
+int FileWizard::currentPage() const { return pages_->currentIndex(); }
+
+void FileWizard::setNextEnabled(bool enabled) { nextButton_->setEnabled(enabled); }
 
 QRadioButton* FileWizard::addKind(const QString& caption, const char* name) {
     auto* button = new QRadioButton(caption, this);
@@ -116,19 +149,21 @@ void FileWizard::setHoldingPrompt(const QString& prompt) { holdingPrompt_->setTe
 
 QString FileWizard::fileName() const { return fileEdit_->text().trimmed(); }
 
-void FileWizard::refuse(Page page, const QString& message) {
+void FileWizard::refuse(int page, const QString& message) {
     showPage(page);
     context_.platform.ShowPlain(message);
 }
 
-void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& operation) {
+void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& operation,
+                            const std::function<QString()>& afterSuccess) {
     Status status;
     QString message;
     {
         BusyCursor busy(context_.platform);
-        ImportExportEngine engine(*store_);
+        ImportExportEngine engine(store_);
         status = operation(engine);
         message = QString::fromStdString(engine.ResultMessage());
+        if (status.ok() && afterSuccess) message += afterSuccess();
     }
     hide();
     ShowOutcome(context_.platform, status, message);
@@ -150,7 +185,11 @@ void FileWizard::onNextClicked() {
 }
 
 void FileWizard::onBackClicked() {
-    if (pages_->currentIndex() != KindPage) showPage(Page(pages_->currentIndex() - 1));
+    if (pages_->currentIndex() != KindPage) showPage(pages_->currentIndex() - 1);
+}
+
+void FileWizard::onFileEdited() {
+    if (pages_->currentIndex() == FilePage) showPage(FilePage);
 }
 
 void FileWizard::onBrowseClicked() {
