@@ -107,7 +107,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
 
     chartView_->setObjectName("growthChart");
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(220);
+    chartView_->setMinimumHeight(200);
     valueSeries_->setName(tr("Market value"));
     costSeries_->setName(tr("Cost basis"));
     QPen costPen(QColor(0x8c, 0x8c, 0x8c), 2, Qt::DashLine);
@@ -147,14 +147,14 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     figures->addWidget(riskPanel_);
     auto* tablesLayout = new QVBoxLayout(tables);
     tablesLayout->setContentsMargins(0, 0, 0, 0);
-    tablesLayout->addWidget(yearTable_, 2);
-    tablesLayout->addLayout(figures, 3);
+    tablesLayout->addWidget(yearTable_, 1);
+    tablesLayout->addLayout(figures, 2);
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(tables);
     splitter->addWidget(chartView_);
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);

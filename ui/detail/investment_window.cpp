@@ -109,7 +109,7 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(buttons);
-    resize(900, 700);
+    resize(900, 740);
 
     connect(helpButton_, &QPushButton::clicked, this, &InvestmentWindow::onHelpClicked);
     connect(reportButton_, &QPushButton::clicked, this, &InvestmentWindow::onGenerateReport);

@@ -26,6 +26,7 @@ RiskPanel::RiskPanel(QWidget* parent)
     sourceLabel_->setObjectName("riskSourceLabel");
     sourceLabel_->setWordWrap(true);
     auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(2);
     grid->addWidget(titleLabel_, 0, 1);
     grid->addWidget(benchmarkTitleLabel_, 0, 2);
     for (size_t i = 0; i < kFigureCount; ++i) {
