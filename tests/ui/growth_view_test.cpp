@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -177,6 +178,16 @@ TEST_F(BenchmarkTest, ChosenInThePortfolioDialogItIsStoredAndShownBesideTheRetur
 
     PortfolioDialog again(context_, observed().store(), growth_);
     EXPECT_EQ(again.findChild<QComboBox*>("benchmarkCombo")->currentText(), "Stocks (Growth)");
+
+    // A new portfolio takes its benchmark in the same change that adds it.
+    PortfolioDialog added(context_, observed().store(), std::nullopt);
+    Drive<PortfolioDialog>(added, [](PortfolioDialog& shown) {
+        shown.findChild<QLineEdit*>("nameEdit")->setText("Indexed");
+        shown.findChild<QComboBox*>("benchmarkCombo")->setCurrentIndex(1);
+        shown.findChild<QPushButton*>("okButton")->click();
+    });
+    EXPECT_EQ(BenchmarkOf(store(), added.portfolioId()), bonds_);
+    EXPECT_TRUE(platform_.messages.empty());
 }
 
 }  // namespace
