@@ -4,6 +4,7 @@
 
 #include "engine/history_source.h"
 #include "engine/performance_engine.h"
+#include "engine/period_calculator.h"
 #include "engine/period_dates.h"
 
 namespace brevanta {
@@ -106,6 +107,17 @@ std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store
                                                           Date performance_date) {
     return ReturnsOver(InvestmentHistory(store, benchmark), subject_returns.size(),
                        performance_date);
+}
+
+CalculationResults CalculationOf(const DataStore& store, const GrowthSubject& subject,
+                                 Date performance_date) {
+    CalculationResults results;
+    const SubjectHistory history = HistoryOf(store, subject);
+    if (!history.calculable()) return results;
+    YearlyFlows flows;
+    PeriodCalculator(*history.valuation, history.cash_flows(), performance_date)
+        .Run(results, flows);
+    return results;
 }
 
 BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,

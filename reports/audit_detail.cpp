@@ -100,4 +100,12 @@ Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
     });
 }
 
+std::optional<size_t> AuditRowHolding(const std::vector<SubPeriodRecord>& periods, Date day) {
+    if (periods.empty()) return std::nullopt;
+    for (size_t row = 0; row < periods.size(); ++row) {
+        if (day <= periods[row].end) return row;
+    }
+    return periods.size() - 1;
+}
+
 }  // namespace brevanta

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, cons
 // was not calculated shows as "n/a". REQUIRES: period is one of kAuditPeriods.
 std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
                        Date inception_date, const Locale& locale);
+
+// The index of the period that holds the day (start < day <= end); for a day before the first
+// period the first, after the last the last; none for no periods.
+std::optional<size_t> AuditRowHolding(const std::vector<SubPeriodRecord>& periods, Date day);
 
 // Writes the periods as comma-separated text: the header
 // "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ", then per period the dates

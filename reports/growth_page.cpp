@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/date_format.h"
-#include "core/number_format.h"
 #include "reports/growth_chart.h"
 #include "reports/growth_rows.h"
 #include "reports/heat_map.h"
@@ -20,9 +19,6 @@ namespace {
 
 // The first two cells (year and partial) are centred, the figures right-aligned.
 constexpr int kCentredCells = 2;
-
-constexpr const char* kMonthCaptions[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string Cell(int index, const std::string& text) {
     return std::string(index < kCentredCells ? "<TD ALIGN='CENTER'>" : "<TD ALIGN='RIGHT'>") +
@@ -61,14 +57,7 @@ void AddRiskTable(ReportWriter& writer, const Growth& growth, const std::string&
                   const std::string& benchmark_title) {
     const Locale& locale = writer.locale();
     const double risk_free = RiskFreeRate(writer.store());
-    std::vector<std::vector<std::string>> columns = {RiskFigureTexts(
-        CalculateRiskFigures(growth.inception_returns, risk_free), NumberStyle::Grouped, locale)};
-    if (growth.benchmark) {
-        const std::optional<MonthlyReturns>& compared = growth.benchmark->inception_returns;
-        columns.push_back(BenchmarkRiskTexts(
-            compared ? std::optional(CalculateRiskFigures(*compared, risk_free)) : std::nullopt,
-            NumberStyle::Grouped, locale));
-    }
+    const std::vector<std::vector<std::string>> columns = RiskColumns(growth, risk_free, locale);
     writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
     std::string heading = "<TR><TD ALIGN='LEFT'><B><U>Risk</U></B></TD><TD ALIGN='RIGHT'><U>" +
                           EscapeHtml(title) + "</U></TD>";
@@ -85,10 +74,8 @@ void AddRiskTable(ReportWriter& writer, const Growth& growth, const std::string&
         }
         writer.Add(line + "</TR>");
     }
-    writer.Add("<TR><TD COLSPAN='" + std::to_string(columns.size() + 1) +
-               "' ALIGN='LEFT'>From the monthly returns since inception, with a risk-free rate "
-               "of " +
-               EscapeHtml(FormatNumber(risk_free, "#,##0.0000", locale)) + " % a year.</TD></TR>");
+    writer.Add("<TR><TD COLSPAN='" + std::to_string(columns.size() + 1) + "' ALIGN='LEFT'>" +
+               EscapeHtml(RiskSourceText(risk_free, locale)) + "</TD></TR>");
     writer.Add("</TABLE>");
 }
 
@@ -98,7 +85,7 @@ void AddHeatMap(ReportWriter& writer, const Growth& growth) {
     const double bound = HeatMapBound(growth.months);
     writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
     std::string heading = "<TR><TD ALIGN='CENTER'><U>Year</U></TD>";
-    for (const char* month : kMonthCaptions)
+    for (const char* month : kHeatMapMonthCaptions)
         heading += "<TD ALIGN='RIGHT'><U>" + std::string(month) + "</U></TD>";
     writer.Add(heading + "<TD ALIGN='RIGHT'><U>Year %</U></TD></TR>");
     for (const HeatMapRow& row : BuildHeatMapRows(growth.months, growth.years)) {
@@ -108,22 +95,16 @@ void AddHeatMap(ReportWriter& writer, const Growth& growth) {
                 line += "<TD></TD>";
                 continue;
             }
-            const std::string period = FormatShortDate(month->start, locale) + " to " +
-                                       FormatShortDate(month->end, locale) +
-                                       (month->partial ? ", part of the month" : "");
             line += "<TD ALIGN='RIGHT' BGCOLOR='" +
                     HexColour(HeatMapColourOf(month->time_weighted, bound)) + "' TITLE='" +
-                    EscapeHtml(period) + "'>" +
-                    EscapeHtml(FormatNumber(month->time_weighted, "#,##0.00", locale)) + "</TD>";
+                    EscapeHtml(HeatMapPeriodText(*month, locale)) + "'>" +
+                    EscapeHtml(HeatMapPercentText(month->time_weighted, locale)) + "</TD>";
         }
         writer.Add(line + "<TD ALIGN='RIGHT'><B>" +
-                   EscapeHtml(FormatNumber(row.year_return, "#,##0.00", locale)) +
-                   "</B></TD></TR>");
+                   EscapeHtml(HeatMapPercentText(row.year_return, locale)) + "</B></TD></TR>");
     }
-    writer.Add(
-        "<TR><TD COLSPAN='14' ALIGN='LEFT'>Monthly time-weighted returns in percent, red "
-        "below 0 and green above, the colour full from " +
-        EscapeHtml(FormatNumber(bound, "#,##0.00", locale)) + " % either way.</TD></TR>");
+    writer.Add("<TR><TD COLSPAN='14' ALIGN='LEFT'>" + EscapeHtml(HeatMapLegendText(bound, locale)) +
+               "</TD></TR>");
     writer.Add("</TABLE>");
 }
 

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/date_format.h"
+#include "core/number_format.h"
+
 namespace brevanta {
 
 namespace {
@@ -57,6 +60,21 @@ std::string HexColour(const HeatMapColour& colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
     return text;
+}
+
+std::string HeatMapPercentText(double percent, const Locale& locale) {
+    return FormatNumber(percent, "#,##0.00", locale);
+}
+
+std::string HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale) {
+    return FormatShortDate(month.start, locale) + " to " + FormatShortDate(month.end, locale) +
+           (month.partial ? ", part of the month" : "");
+}
+
+std::string HeatMapLegendText(double bound, const Locale& locale) {
+    return "Monthly time-weighted returns in percent, red below 0 and green above, the colour "
+           "full from " +
+           HeatMapPercentText(bound, locale) + " % either way.";
 }
 
 }  // namespace brevanta

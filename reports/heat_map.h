@@ -5,9 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/locale.h"
 #include "engine/growth_calculator.h"
 
 namespace brevanta {
+
+// The captions of the twelve month columns, January first.
+inline constexpr std::array<const char*, 12> kHeatMapMonthCaptions = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // One year of the heat map of monthly returns: its calendar months and its linked return.
 struct HeatMapRow {
@@ -40,5 +45,15 @@ HeatMapColour HeatMapColourOf(double percent, double bound);
 
 // "#rrggbb".
 std::string HexColour(const HeatMapColour& colour);
+
+// A month's or a year's return as its cell shows it, "#,##0.00".
+std::string HeatMapPercentText(double percent, const Locale& locale);
+
+// What a month's cell stands for: "<start> to <end>" in the short date format, with
+// ", part of the month" when the history covers only part of it.
+std::string HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale);
+
+// The line under the map that explains its colours.
+std::string HeatMapLegendText(double bound, const Locale& locale);
 
 }  // namespace brevanta

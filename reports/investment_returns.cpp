@@ -25,6 +25,15 @@ double BarScale(const HoldingFigures& figures, ReturnKind kind) {
     return BarFactor(kPositiveBarLimit, maximum);
 }
 
+// "1,110.00 %", or "n/a" for none.
+std::string PercentageText(std::optional<double> percent, const Locale& locale) {
+    return percent ? FormatNumber(*percent, "#,##0.00", locale) + " %" : "n/a";
+}
+
+std::optional<double> Calculated(float figure) {
+    return figure == NotCalculated ? std::nullopt : std::optional<double>(figure);
+}
+
 ReturnBar BarOf(float figure, double scale) {
     if (figure == NotCalculated) return {};
     // The bar follows the figure as shown, rounded to two decimals.
@@ -57,9 +66,26 @@ std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures,
     std::array<ReturnRow, kReturnRowCount> rows;
     for (int i = 0; i < kReturnRowCount; ++i) {
         const float figure = figures[indexes[i]];
-        rows[i].percentage =
-            figure == NotCalculated ? "n/a" : FormatNumber(figure, "#,##0.00", locale) + " %";
+        rows[i].percentage = PercentageText(Calculated(figure), locale);
         rows[i].bar = BarOf(figure, scale);
+    }
+    return rows;
+}
+
+std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
+    const HoldingFigures& figures, const BenchmarkFigures& benchmark, const Locale& locale) {
+    constexpr std::array<ReportingPeriod, kReturnRowCount> kPeriods = {
+        ReportingPeriod::Quarter,  ReportingPeriod::OneYear, ReportingPeriod::ThreeYear,
+        ReportingPeriod::FiveYear, ReportingPeriod::TenYear, ReportingPeriod::Inception};
+    const std::array<FigureIndex, kReturnRowCount> indexes =
+        ReturnFigures(ReturnKind::TimeWeighted);
+    std::array<BenchmarkReturnRow, kReturnRowCount> rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<double> compared = benchmark.of(kPeriods[i]);
+        const std::optional<double> difference =
+            BenchmarkDifference(Calculated(figures[indexes[i]]), compared);
+        rows[i] = {PercentageText(compared, locale),
+                   difference ? FormatNumber(*difference, "#,##0.00", locale) : "n/a"};
     }
     return rows;
 }

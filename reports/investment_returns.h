@@ -5,6 +5,7 @@
 
 #include "core/date.h"
 #include "core/locale.h"
+#include "engine/benchmark.h"
 #include "store/data_store.h"
 #include "store/records.h"
 
@@ -37,6 +38,16 @@ struct ReturnRow {
 // positive figure has scale 1.
 std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures, ReturnKind kind,
                                                   const Locale& locale);
+
+// Beside each row of the time-weighted page: the benchmark's figure over the same period as
+// of the same date ("n/a" where it is younger), and the difference in percentage points
+// ("#,##0.00", "n/a" unless both figures are there).
+struct BenchmarkReturnRow {
+    std::string benchmark;
+    std::string difference;
+};
+std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
+    const HoldingFigures& figures, const BenchmarkFigures& benchmark, const Locale& locale);
 
 // "Not Calculated" for NoDate, else the short date.
 std::string PerformanceDateText(Date date, const Locale& locale);

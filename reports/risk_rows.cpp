@@ -31,4 +31,24 @@ std::vector<std::string> BenchmarkRiskTexts(const std::optional<RiskFigures>& fi
     return texts;
 }
 
+std::vector<std::vector<std::string>> RiskColumns(const Growth& growth, double risk_free_percent,
+                                                  const Locale& locale) {
+    std::vector<std::vector<std::string>> columns = {
+        RiskFigureTexts(CalculateRiskFigures(growth.inception_returns, risk_free_percent),
+                        NumberStyle::Grouped, locale)};
+    if (growth.benchmark) {
+        const std::optional<MonthlyReturns>& compared = growth.benchmark->inception_returns;
+        columns.push_back(BenchmarkRiskTexts(
+            compared ? std::optional(CalculateRiskFigures(*compared, risk_free_percent))
+                     : std::nullopt,
+            NumberStyle::Grouped, locale));
+    }
+    return columns;
+}
+
+std::string RiskSourceText(double risk_free_percent, const Locale& locale) {
+    return "From the monthly returns since inception, with a risk-free rate of " +
+           FormatNumber(risk_free_percent, "#,##0.0000", locale) + " % a year.";
+}
+
 }  // namespace brevanta

@@ -50,4 +50,12 @@ std::vector<std::string> RiskFigureTexts(const RiskFigures& figures, NumberStyle
 std::vector<std::string> BenchmarkRiskTexts(const std::optional<RiskFigures>& figures,
                                             NumberStyle style, const Locale& locale);
 
+// The risk table's columns, each in the order of kRiskFigureCaptions: the growth's own figures,
+// then with a benchmark its figures over the same months (BenchmarkRiskTexts).
+std::vector<std::vector<std::string>> RiskColumns(const Growth& growth, double risk_free_percent,
+                                                  const Locale& locale);
+
+// The line under the risk table: where the figures come from and the risk-free rate used.
+std::string RiskSourceText(double risk_free_percent, const Locale& locale);
+
 }  // namespace brevanta

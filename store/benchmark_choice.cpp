@@ -35,16 +35,19 @@ Status ChooseBenchmark(DataStore& store, Pid portfolio_id, std::optional<Hid> be
     if (benchmark && !store.holdings().FindHolding(*benchmark)) {
         return Status::NotFound("There is no investment " + IdText(*benchmark) + ".");
     }
+    if (Status stored = StoreBenchmarkRow(store, portfolio_id, benchmark); !stored.ok()) {
+        return stored;
+    }
+    return change.Commit();
+}
+
+Status StoreBenchmarkRow(DataStore& store, Pid portfolio_id, std::optional<Hid> benchmark) {
     const std::string key = BenchmarkKey(portfolio_id);
     const std::string value = benchmark ? IdText(*benchmark) : "";
     const std::optional<SettingRecord> row = store.settings().FindSetting(key);
     // None chosen needs no row; a row that already says so is left alone.
-    if (row ? row->Val1 != value : benchmark.has_value()) {
-        if (Status stored = store.settings().StoreSetting(key, {.Val1 = value}); !stored.ok()) {
-            return stored;
-        }
-    }
-    return change.Commit();
+    if (row ? row->Val1 == value : !benchmark.has_value()) return Status::Ok();
+    return store.settings().StoreSetting(key, {.Val1 = value});
 }
 
 }  // namespace brevanta

@@ -30,4 +30,9 @@ std::optional<Hid> BenchmarkOf(const DataStore& store, Pid portfolio_id);
 // portfolio 7." or "There is no investment 42." when one is missing; then nothing is written.
 Status ChooseBenchmark(DataStore& store, Pid portfolio_id, std::optional<Hid> benchmark);
 
+// ChooseBenchmark's write alone, for a portfolio added in the change under way (the lists show
+// it only once the change ends). REQUIRES: a change is under way; the portfolio and the
+// investment exist in the tables.
+Status StoreBenchmarkRow(DataStore& store, Pid portfolio_id, std::optional<Hid> benchmark);
+
 }  // namespace brevanta

@@ -21,6 +21,17 @@ TEST(AuditDetailTest, RowsShowAmountsGroupedWithCentsAndTheRatioInFull) {
                                       "-100.00", "1.012345"}}}));
 }
 
+// Periods run from after their start to their end; days outside the list take its nearest end.
+TEST(AuditDetailTest, TheRowHoldingADayEndsOnOrAfterIt) {
+    const SubPeriodRecord march = {Date::Ymd(2001, 2, 28), Date::Ymd(2001, 3, 31)};
+    const std::vector<SubPeriodRecord> periods = {kFebruary, march};
+    EXPECT_EQ(AuditRowHolding(periods, Date::Ymd(2001, 2, 28)), 0u);
+    EXPECT_EQ(AuditRowHolding(periods, Date::Ymd(2001, 3, 1)), 1u);
+    EXPECT_EQ(AuditRowHolding(periods, Date::Ymd(2000, 12, 31)), 0u);
+    EXPECT_EQ(AuditRowHolding(periods, Date::Ymd(2001, 4, 30)), 1u);
+    EXPECT_EQ(AuditRowHolding({}, Date::Ymd(2001, 3, 1)), std::nullopt);
+}
+
 TEST(AuditDetailTest, TrailingLabelsShowTheirFigureToTwoDecimals) {
     CalculationResults results;
     results.set(Figure::Qtr, 4.761904);

@@ -73,6 +73,23 @@ TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
     EXPECT_EQ(PerformanceDateText(D(2024, 5, 31), Locale::EnUs()), "5/31/2024");
 }
 
+TEST(ReturnRowsTest, BenchmarkBesideEachFigureWithTheDifferenceInPoints) {
+    HoldingRecord holding;
+    holding.Figures[kQuarterFigure] = 5.0f;
+    holding.Figures[kInceptionAnnualisedFigure] = -1.25f;
+    BenchmarkFigures benchmark;
+    benchmark.time_weighted[static_cast<size_t>(ReportingPeriod::Quarter)] = 1234.5;
+    benchmark.time_weighted[static_cast<size_t>(ReportingPeriod::OneYear)] = 2;
+    benchmark.time_weighted[static_cast<size_t>(ReportingPeriod::Inception)] = 0.5;
+    const auto rows = BenchmarkReturnRows(holding.Figures, benchmark, Locale::EnUs());
+    EXPECT_EQ(rows[0].benchmark, "1,234.50 %");
+    EXPECT_EQ(rows[0].difference, "-1,229.50");
+    EXPECT_EQ(rows[1].benchmark, "2.00 %");
+    EXPECT_EQ(rows[1].difference, "n/a");  // the investment's year was not calculated
+    EXPECT_EQ(rows[2].benchmark, "n/a");   // the benchmark is younger
+    EXPECT_EQ(rows[5].difference, "-1.75");
+}
+
 class InvestmentDetailRowsTest : public DataStoreTest {};
 
 TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {

@@ -3,12 +3,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <filesystem>
 
 #include "engine/audit_log.h"
 #include "engine/performance_engine.h"
+#include "store/risk_free_setting.h"
 #include "ui/gui_fixture.h"
 
 namespace brevanta::testing {
@@ -64,6 +67,33 @@ TEST_F(OptionsDialogTest, OkWithoutAChangeWritesOnlyTheLoggingAndCancels) {
     EXPECT_EQ(Stored(NumDecKey), "2");
     EXPECT_EQ(platform_.help_requests, std::vector<QString>({"COLUMNS"}));
     EXPECT_TRUE(platform_.messages.empty());
+}
+
+// A rate that is no number above -100 is refused on the spot; a good one is stored as the
+// command line stores it, without counting as a change of the list.
+TEST_F(OptionsDialogTest, RiskFreeRateIsRefusedUnlessANumberAboveMinus100) {
+    AddSettings("2", "1");
+    const int result = RunWithOk([this](OptionsDialog& dialog) {
+        auto* rate = dialog.findChild<QLineEdit*>("riskFreeEdit");
+        EXPECT_EQ(rate->text(), "0");
+        for (const char* bad : {"", "3 %", "1,5", "-100"}) {
+            rate->setText(bad);
+            dialog.findChild<QPushButton*>("okButton")->click();
+            EXPECT_TRUE(dialog.isVisible()) << bad;
+            EXPECT_EQ(dialog.focusWidget(), rate) << bad;
+        }
+        EXPECT_EQ(dialog.findChild<QTabWidget*>("pages")->currentIndex(), 1);
+        ASSERT_EQ(platform_.messages.size(), 4u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
+        EXPECT_EQ(platform_.messages[0].text,
+                  "Please enter a risk-free rate in percent above -100, such as 3 for 3 %.");
+        EXPECT_FALSE(store().settings().FindSetting(RiskFreeKey));
+        rate->setText("2.5");
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    Reopen();
+    EXPECT_EQ(Stored(RiskFreeKey), "2.5");
+    EXPECT_EQ(RiskFreeRate(store()), 2.5);
 }
 
 TEST_F(OptionsDialogTest, ColumnMovedUpAndBackIsNoChange) {

@@ -10,9 +10,12 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/performance_engine.h"
+#include "reports/audit_detail.h"
+#include "store/data_store.h"
 #include "store/records.h"
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
@@ -31,9 +34,16 @@ constexpr int kInceptionTab = kAuditPeriods.size() - 1;
 
 AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
                          const HoldingRecord& holding, QWidget* parent)
+    : AuditViewer(context, engine.investment_results(), engine.portfolio_results(), holding,
+                  parent) {}
+
+AuditViewer::AuditViewer(UiContext& context, CalculationResults investmentResults,
+                         CalculationResults portfolioResults, const HoldingRecord& holding,
+                         QWidget* parent)
     : QDialog(parent),
       context_(context),
-      engine_(engine),
+      investment_(std::move(investmentResults)),
+      portfolio_(std::move(portfolioResults)),
       inceptionDate_(holding.InceptionDate),
       auditTabs_(new QTabWidget(this)),
       investmentButton_(new QRadioButton(tr("Investment"), this)),
@@ -57,7 +67,7 @@ AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
     auditList_->setObjectName("auditList");
     noDetailLabel_->setObjectName("noDetailLabel");
 
-    const CalculationResults& investment = engine_.investment_results();
+    const CalculationResults& investment = investment_;
     const std::array<QString, kAuditPeriods.size()> titles = {tr("Quarter"), tr("1 Year"),
                                                               tr("3 Year"),  tr("5 Year"),
                                                               tr("10 Year"), tr("From Inception")};
@@ -140,8 +150,7 @@ void AuditViewer::onSaveAsClicked() {
 }
 
 const CalculationResults& AuditViewer::shownResults() const {
-    return portfolioButton_->isChecked() ? engine_.portfolio_results()
-                                         : engine_.investment_results();
+    return portfolioButton_->isChecked() ? portfolio_ : investment_;
 }
 
 ReportingPeriod AuditViewer::shownPeriod() const {
@@ -158,6 +167,21 @@ void AuditViewer::fill() {
     auditListModel_->setRows(AuditRows(results.audit_list(period), context_.locale));
 }
 
+void AuditViewer::showPeriodHolding(ReportingPeriod period, Date day, bool portfolio) {
+    const int tab = static_cast<int>(std::find(kAuditPeriods.begin(), kAuditPeriods.end(), period) -
+                                     kAuditPeriods.begin());
+    Q_ASSERT(tab < static_cast<int>(kAuditPeriods.size()) && auditTabs_->isTabVisible(tab));
+    // Each change refills the list; a setting that changes nothing does not.
+    portfolioButton_->setChecked(portfolio);
+    investmentButton_->setChecked(!portfolio);
+    auditTabs_->setCurrentIndex(tab);
+    if (const std::optional<size_t> row = AuditRowHolding(shownResults().audit_list(period), day)) {
+        const int line = static_cast<int>(*row);
+        auditList_->selectRow(line);
+        auditList_->scrollTo(auditListModel_->index(line, 0), QAbstractItemView::PositionAtCenter);
+    }
+}
+
 void AuditViewer::showNoDetail() {
     auditTabs_->hide();
     investmentButton_->setEnabled(false);
@@ -169,6 +193,54 @@ void AuditViewer::showNoDetail() {
 int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
                          const HoldingRecord& holding, QWidget* parent) {
     AuditViewer viewer(context, engine, holding, parent);
+    return viewer.exec();
+}
+
+namespace {
+
+// What the viewer is given for a subject: its calculation, its portfolio's, and the record whose
+// name and inception date it shows; a portfolio stands in both modes, named as itself, from its
+// oldest investment.
+struct InceptionAuditInput {
+    CalculationResults investment;
+    CalculationResults portfolio;
+    HoldingRecord shown;
+};
+
+InceptionAuditInput CalculateInceptionAudit(const DataStore& store, const GrowthSubject& subject,
+                                            Date performance_date) {
+    InceptionAuditInput input;
+    input.portfolio = CalculationOf(store, {subject.portfolio_id, std::nullopt}, performance_date);
+    if (!subject.is_portfolio()) {
+        input.investment = CalculationOf(store, subject, performance_date);
+        input.shown = store.holdings().FindHolding(*subject.holding_id).value_or(HoldingRecord{});
+        return input;
+    }
+    input.investment = input.portfolio;
+    input.shown.Name = store.portfolios().PortfolioName(subject.portfolio_id);
+    const std::vector<HoldingRecord> holdings =
+        store.holdings().HoldingsOfPortfolio(subject.portfolio_id);
+    const auto oldest = std::min_element(holdings.begin(), holdings.end(),
+                                         [](const HoldingRecord& a, const HoldingRecord& b) {
+                                             return a.InceptionDate < b.InceptionDate;
+                                         });
+    if (oldest != holdings.end()) input.shown.InceptionDate = oldest->InceptionDate;
+    return input;
+}
+
+}  // namespace
+
+int ShowInceptionAudit(UiContext& context, const DataStore& store, const GrowthSubject& subject,
+                       Date performance_date, Date day, QWidget* parent) {
+    InceptionAuditInput input = [&] {
+        BusyCursor busy(context.platform);
+        return CalculateInceptionAudit(store, subject, performance_date);
+    }();
+    const bool calculated = !input.investment.audit_list(ReportingPeriod::Inception).empty();
+    AuditViewer viewer(context, std::move(input.investment), std::move(input.portfolio),
+                       input.shown, parent);
+    if (calculated)
+        viewer.showPeriodHolding(ReportingPeriod::Inception, day, subject.is_portfolio());
     return viewer.exec();
 }
 

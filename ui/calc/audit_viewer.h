@@ -6,6 +6,7 @@
 
 #include "core/date.h"
 #include "engine/calculation_results.h"
+#include "engine/growth.h"
 #include "reports/audit_detail.h"
 #include "ui/platform/ui_context.h"
 
@@ -31,6 +32,14 @@ class AuditViewer : public QDialog {
     // engine must outlive the viewer and not calculate meanwhile.
     AuditViewer(UiContext& context, const PerformanceEngine& engine, const HoldingRecord& holding,
                 QWidget* parent = nullptr);
+    // The results of one calculation of the investment and of its portfolio as of one date.
+    AuditViewer(UiContext& context, CalculationResults investmentResults,
+                CalculationResults portfolioResults, const HoldingRecord& holding,
+                QWidget* parent = nullptr);
+
+    // Shows the period's list in the mode chosen, its row holding the day selected (see
+    // AuditRowHolding). REQUIRES: the period's tab is visible.
+    void showPeriodHolding(ReportingPeriod period, Date day, bool portfolio);
 
   private slots:
     void onTabChanged();
@@ -48,7 +57,8 @@ class AuditViewer : public QDialog {
     void showNoDetail();
 
     UiContext& context_;
-    const PerformanceEngine& engine_;
+    const CalculationResults investment_;
+    const CalculationResults portfolio_;
     Date inceptionDate_;
 
     QTabWidget* auditTabs_;
@@ -67,5 +77,11 @@ class AuditViewer : public QDialog {
 // its result. engine must hold the calculation of holding and of its portfolio.
 int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
                          const HoldingRecord& holding, QWidget* parent);
+
+// Shows the viewer modally on the subject's calculation as of the date, computed afresh and not
+// stored, at the inception period holding the day: an investment in investment mode (its
+// portfolio's beside it), a portfolio in portfolio mode. Returns its result.
+int ShowInceptionAudit(UiContext& context, const DataStore& store, const GrowthSubject& subject,
+                       Date performance_date, Date day, QWidget* parent);
 
 }  // namespace brevanta

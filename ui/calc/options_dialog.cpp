@@ -6,14 +6,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "core/number_parse.h"
 #include "store/column_choice.h"
 #include "store/data_store.h"
+#include "store/risk_free_setting.h"
 #include "ui/platform/dialog_buttons.h"
 
 namespace brevanta {
@@ -21,6 +25,7 @@ namespace brevanta {
 namespace {
 
 constexpr int kMostDigits = 6;
+constexpr int kFormatPage = 1;
 
 // A button beside a column list; Enter stays with OK.
 QPushButton* MakeListButton(const QString& text, const QString& hint, const char* name,
@@ -54,6 +59,13 @@ void MoveLines(QListWidget* from, QListWidget* to, bool all) {
     }
 }
 
+// The rate as stored, with the locale's decimal separator.
+QString RiskFreeShown(double percent, const Locale& locale) {
+    std::string text = RiskFreeText(percent);
+    std::replace(text.begin(), text.end(), '.', locale.decimal_separator);
+    return QString::fromStdString(text);
+}
+
 std::vector<std::string> Names(const QListWidget* list) {
     std::vector<std::string> names;
     for (int line = 0; line < list->count(); ++line) {
@@ -79,11 +91,13 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
       upButton_(MakeListButton({}, tr("Move up"), "upButton", this)),
       downButton_(MakeListButton({}, tr("Move down"), "downButton", this)),
       digitsCombo_(new QComboBox(this)),
+      riskFreeEdit_(new QLineEdit(this)),
       auditLogBox_(new QCheckBox(tr("Log performance calculation detail to Audit file."), this)) {
     setObjectName("OptionsDialog");
     setWindowTitle(tr("Options"));
     pages_->setObjectName("pages");
     digitsCombo_->setObjectName("digitsCombo");
+    riskFreeEdit_->setObjectName("riskFreeEdit");
     auditLogBox_->setObjectName("auditLogBox");
 
     pages_->addTab(makeDisplayPage(), tr("&Display"));
@@ -117,6 +131,7 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
     // The digits in use: a stored value outside 0 to 6 shows as the 2 it stands for.
     digitsCombo_->setCurrentIndex(store_.settings().NumberOfDecimals());
     auditLogBox_->setChecked(store_.settings().AuditLoggingOn());
+    riskFreeEdit_->setText(RiskFreeShown(RiskFreeRate(store_), context_.locale));
 }
 
 QWidget* OptionsDialog::makeDisplayPage() {
@@ -169,8 +184,19 @@ QWidget* OptionsDialog::makeFormatPage() {
     row->addWidget(digits);
     row->addWidget(digitsCombo_);
     row->addStretch();
+    auto* risk = new QGroupBox(tr(" Risk Figures "), page);
+    auto* riskFree = new QLabel(tr("&Risk-free rate (% a year):"), risk);
+    riskFree->setBuddy(riskFreeEdit_);
+    riskFreeEdit_->setMaximumWidth(100);
+    riskFreeEdit_->setToolTip(
+        tr("The yearly rate the Sharpe and Sortino ratios measure returns against; 3 means 3 %"));
+    auto* riskRow = new QHBoxLayout(risk);
+    riskRow->addWidget(riskFree);
+    riskRow->addWidget(riskFreeEdit_);
+    riskRow->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
+    layout->addWidget(risk);
     layout->addStretch();
     return page;
 }
@@ -226,12 +252,23 @@ void OptionsDialog::onSelectedColumnsChanged() {
 }
 
 void OptionsDialog::onOkClicked() {
+    const std::optional<double> riskFree =
+        ParseNumber(riskFreeEdit_->text().toStdString(), context_.locale);
+    if (!riskFree || !IsRiskFreeRate(*riskFree)) {
+        context_.platform.ShowPlain(
+            tr("Please enter a risk-free rate in percent above -100, such as 3 for 3 %."));
+        pages_->setCurrentIndex(kFormatPage);
+        riskFreeEdit_->setFocus();
+        riskFreeEdit_->selectAll();
+        return;
+    }
+    const bool riskFreeChanged = *riskFree != RiskFreeRate(store_);
     BusyCursor busy(context_.platform);
     const ColumnChoice columns{Names(availableList_), Names(selectedList_)};
     const bool columnsChanged =
         ColumnChoiceChanged(store_.settings().VisibleColumns(), columns.shown);
     const bool digitsChanged = digitsCombo_->currentIndex() != store_.settings().NumberOfDecimals();
-    // The three choices are stored together or not at all.
+    // The choices are stored together or not at all.
     DataStore::Change change(store_, "changing the options");
     Status saved = change.status();
     if (saved.ok() && columnsChanged) saved = StoreColumnChoice(store_, columns);
@@ -243,6 +280,7 @@ void OptionsDialog::onOkClicked() {
     if (saved.ok()) {
         saved = settings.StoreSetting(LogAuditKey, {.Val1 = auditLogBox_->isChecked() ? "1" : "0"});
     }
+    if (saved.ok() && riskFreeChanged) saved = StoreRiskFreeRate(store_, *riskFree);
     if (saved.ok()) saved = change.Commit();
     ShowIfFailed(context_.platform, saved, tr("The options could not be saved."));
     // Even after a failure: the main window then shows what the store holds.

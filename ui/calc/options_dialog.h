@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -14,15 +15,17 @@ namespace brevanta {
 
 class DataStore;
 
-// The main window's list columns and their order, the number of decimals of the figures,
-// and whether calculations are logged.
+// The main window's list columns and their order, the number of decimals of the figures, the
+// risk-free rate of the risk figures, and whether calculations are logged.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Shows the store's settings. OK stores the columns when their choice changed, the
-    // decimals when they changed, and the logging choice always (adding a missing setting
-    // row), all in one change; a failure is shown. REQUIRES: store outlives the dialog.
+    // Shows the store's settings. OK refuses a risk-free rate that is not a number above -100
+    // (saying so, the dialog left open); else it stores the columns when their choice
+    // changed, the decimals and the risk-free rate when they changed, and the logging choice
+    // always (adding a missing setting row), all in one change; a failure is shown.
+    // REQUIRES: store outlives the dialog.
     OptionsDialog(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
   private slots:
@@ -56,6 +59,7 @@ class OptionsDialog : public QDialog {
     QPushButton* upButton_;
     QPushButton* downButton_;
     QComboBox* digitsCombo_;
+    QLineEdit* riskFreeEdit_;
     QCheckBox* auditLogBox_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;

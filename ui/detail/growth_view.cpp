@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -23,8 +24,16 @@
 #include "reports/growth_chart.h"
 #include "reports/growth_page.h"
 #include "reports/growth_rows.h"
+#include "reports/heat_map.h"
 #include "reports/report_writer.h"
+#include "reports/risk_rows.h"
+#include "store/benchmark_choice.h"
 #include "store/data_store.h"
+#include "store/risk_free_setting.h"
+#include "ui/calc/audit_viewer.h"
+#include "ui/detail/heat_map_model.h"
+#include "ui/detail/heat_map_view.h"
+#include "ui/detail/risk_panel.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 #include "ui/platform/file_dialogs.h"
@@ -36,13 +45,15 @@ namespace brevanta {
 
 namespace {
 
-QList<TextTableModel::Column> YearColumns() {
+QList<TextTableModel::Column> YearColumns(bool benchmark) {
+    std::vector<const char*> captions(kCalendarYearColumns.begin(), kCalendarYearColumns.end());
+    if (benchmark)
+        captions.insert(captions.end(), kBenchmarkColumns.begin(), kBenchmarkColumns.end());
     QList<TextTableModel::Column> columns;
-    for (size_t i = 0; i < kCalendarYearColumns.size(); ++i) {
+    for (size_t i = 0; i < captions.size(); ++i) {
         // Year and partial read as labels, the figures line up on their decimals.
-        columns.append(
-            {QCoreApplication::translate("brevanta::GrowthView", kCalendarYearColumns[i]),
-             i < 2 ? Qt::AlignCenter : Qt::AlignRight});
+        columns.append({QCoreApplication::translate("brevanta::GrowthView", captions[i]),
+                        i < 2 ? Qt::AlignCenter : Qt::AlignRight});
     }
     return columns;
 }
@@ -64,8 +75,11 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
       asOf_(DefaultGrowthDate(store, subject_, context.clock.Today())),
       dateField_(new DateField(context.locale, this)),
       saveReportButton_(NamedButton(tr("Save as Report..."), "saveReportButton", this)),
-      yearModel_(new TextTableModel(YearColumns(), this)),
+      yearModel_(new TextTableModel(YearColumns(false), this)),
       yearTable_(new QTableView(this)),
+      riskPanel_(new RiskPanel(this)),
+      heatMap_(new HeatMapView(context.locale, this)),
+      heatMapLegend_(new QLabel(this)),
       chart_(new QChart),
       chartView_(new QChartView(chart_, this)),
       valueSeries_(new QLineSeries(chart_)),
@@ -88,9 +102,13 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     yearTable_->horizontalHeader()->setHighlightSections(false);
     yearTable_->verticalHeader()->setDefaultSectionSize(yearTable_->fontMetrics().height() + 6);
 
+    heatMap_->setObjectName("heatMap");
+    heatMapLegend_->setObjectName("heatMapLegend");
+    heatMapLegend_->setWordWrap(true);
+
     chartView_->setObjectName("growthChart");
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(220);
+    chartView_->setMinimumHeight(200);
     valueSeries_->setName(tr("Market value"));
     costSeries_->setName(tr("Cost basis"));
     QPen costPen(QColor(0x8c, 0x8c, 0x8c), 2, Qt::DashLine);
@@ -119,10 +137,28 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     top->addWidget(dateField_);
     top->addStretch();
     top->addWidget(saveReportButton_);
+    // The years above the heat map beside the risk figures, the chart below, their split the
+    // user's.
+    auto* tables = new QWidget(this);
+    auto* months = new QVBoxLayout;
+    months->addWidget(heatMap_, 1);
+    months->addWidget(heatMapLegend_);
+    auto* figures = new QHBoxLayout;
+    figures->addLayout(months, 1);
+    figures->addWidget(riskPanel_);
+    auto* tablesLayout = new QVBoxLayout(tables);
+    tablesLayout->setContentsMargins(0, 0, 0, 0);
+    tablesLayout->addWidget(yearTable_, 1);
+    tablesLayout->addLayout(figures, 2);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(tables);
+    splitter->addWidget(chartView_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(yearTable_, 1);
-    layout->addWidget(chartView_, 1);
+    layout->addWidget(splitter, 1);
 
     connect(dateField_->lineEdit(), &QLineEdit::textChanged, this, &GrowthView::onDateEdited);
     connect(dateField_->lineEdit(), &QLineEdit::editingFinished, this,
@@ -131,6 +167,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     for (QLineSeries* series : {valueSeries_, costSeries_}) {
         connect(series, &QLineSeries::hovered, this, &GrowthView::onPointHovered);
     }
+    connect(heatMap_, &HeatMapView::monthChosen, this, &GrowthView::onMonthChosen);
 }
 
 void GrowthView::showEvent(QShowEvent* event) {
@@ -176,10 +213,45 @@ void GrowthView::keyPressEvent(QKeyEvent* event) {
 
 void GrowthView::refresh() {
     BusyCursor busy(context_.platform);
-    growth_ = GrowthOf(store_, subject_, asOf_);
+    benchmark_ = BenchmarkOf(store_, subject_.portfolio_id);
+    growth_ = GrowthOf(store_, subject_, asOf_, benchmark_);
+    const BenchmarkGrowth* benchmark = growth_.benchmark ? &*growth_.benchmark : nullptr;
+    yearModel_->setColumns(YearColumns(benchmark != nullptr));
     yearModel_->setRows(
-        BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale));
+        BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale, benchmark));
+    heatMap_->heatMapModel()->setReturns(growth_.months, growth_.years);
+    heatMapLegend_->setText(QString::fromStdString(
+        HeatMapLegendText(heatMap_->heatMapModel()->bound(), context_.locale)));
+    fillRisk();
     fillChart();
+}
+
+void GrowthView::fillRisk() {
+    // Without a month of history there is nothing to measure, as on the report.
+    const bool shown = !growth_.years.empty();
+    riskPanel_->setVisible(shown);
+    heatMap_->setVisible(shown);
+    heatMapLegend_->setVisible(shown);
+    if (!shown) return;
+    const auto name = [this](Hid holding) {
+        return QString::fromStdString(
+            store_.holdings().FindHolding(holding).value_or(HoldingRecord{}).Name);
+    };
+    const QString title =
+        subject_.is_portfolio()
+            ? QString::fromStdString(store_.portfolios().PortfolioName(subject_.portfolio_id))
+            : name(*subject_.holding_id);
+    std::optional<QString> benchmarkTitle;
+    if (growth_.benchmark)
+        benchmarkTitle = tr("Benchmark: %1").arg(name(growth_.benchmark->holding_id));
+    const double riskFree = RiskFreeRate(store_);
+    riskPanel_->showFigures(title, benchmarkTitle, RiskColumns(growth_, riskFree, context_.locale),
+                            QString::fromStdString(RiskSourceText(riskFree, context_.locale)));
+}
+
+void GrowthView::onMonthChosen(const CalendarMonthReturn& month) {
+    // The month's last day, or the as-of date in a month not yet over.
+    ShowInceptionAudit(context_, store_, subject_, asOf_, month.end, this);
 }
 
 void GrowthView::fillChart() {
@@ -240,7 +312,7 @@ void GrowthView::onSaveReportClicked() {
     if (fileName.isEmpty() || !ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);
     ReportWriter writer(store_, context_.data_directory, context_.locale);
-    Status saved = BuildGrowthPage(writer, subject_, asOf_);
+    Status saved = BuildGrowthPage(writer, subject_, asOf_, benchmark_);
     if (saved.ok()) {
         saved = writer.SavePage(std::filesystem::path(QFile::encodeName(fileName).toStdString()));
     }

@@ -10,6 +10,7 @@ class QChartView;
 class QCategoryAxis;
 class QLineSeries;
 class QPointF;
+class QLabel;
 class QPushButton;
 class QTableView;
 class QValueAxis;
@@ -18,12 +19,16 @@ namespace brevanta {
 
 class DataStore;
 class DateField;
+class HeatMapView;
+class RiskPanel;
 class TextTableModel;
 
-// The growth of an investment or a portfolio as of a date: its returns by calendar year, a
-// chart of its month-end market values against its cost basis, and "Save as Report...". It
-// is computed afresh from the store whenever the view is shown or the date changes, so it
-// follows the transactions and values as they are edited.
+// The growth of an investment or a portfolio as of a date: its returns by calendar year
+// (beside its portfolio's benchmark when one is chosen), its risk figures, the heat map of its
+// monthly returns (a month chosen opens the audit viewer at its period), a chart of its
+// month-end market values against its cost basis, and "Save as Report...". It is computed
+// afresh from the store whenever the view is shown or the date changes, so it follows the
+// transactions and values as they are edited.
 class GrowthView : public QWidget {
     Q_OBJECT
 
@@ -45,21 +50,27 @@ class GrowthView : public QWidget {
     void onDateConfirmed();
     void onSaveReportClicked();
     void onPointHovered(const QPointF& point, bool entered);
+    void onMonthChosen(const CalendarMonthReturn& month);
 
   private:
     void refresh();
+    void fillRisk();
     void fillChart();
 
     UiContext& context_;
     DataStore& store_;
     const GrowthSubject subject_;
     Date asOf_;
+    std::optional<Hid> benchmark_;
     Growth growth_;
 
     DateField* dateField_;
     QPushButton* saveReportButton_;
     TextTableModel* yearModel_;
     QTableView* yearTable_;
+    RiskPanel* riskPanel_;
+    HeatMapView* heatMap_;
+    QLabel* heatMapLegend_;
     QChart* chart_;
     QChartView* chartView_;
     QLineSeries* valueSeries_;

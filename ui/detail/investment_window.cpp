@@ -11,8 +11,10 @@
 #include "core/date_format.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
+#include "engine/growth.h"
 #include "engine/performance_engine.h"
 #include "reports/report_writer.h"
+#include "store/benchmark_choice.h"
 #include "store/data_store.h"
 #include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_investment_dialog.h"
@@ -107,7 +109,7 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(buttons);
-    resize(760, 540);
+    resize(900, 740);
 
     connect(helpButton_, &QPushButton::clicked, this, &InvestmentWindow::onHelpClicked);
     connect(reportButton_, &QPushButton::clicked, this, &InvestmentWindow::onGenerateReport);
@@ -115,6 +117,8 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(&directory_, &ObservedStore::historyChanged, this, &InvestmentWindow::onHistoryChanged);
     connect(&directory_, &ObservedStore::figuresChanged, this, &InvestmentWindow::onFiguresChanged);
+    connect(&directory_, &ObservedStore::settingsChanged, this,
+            &InvestmentWindow::onSettingsChanged);
     for (ReturnsPage* page : {timeWeightedPage_, dollarWeightedPage_}) {
         connect(page, &ReturnsPage::calculateRequested, this,
                 &InvestmentWindow::onCalculatePerformance);
@@ -167,8 +171,7 @@ void InvestmentWindow::showFields() {
     initialValueEdit_->setText(shownInitialValue_);
     transactionsPanel_->refill();
     valuesPanel_->refill();
-    timeWeightedPage_->showFigures(holding_);
-    dollarWeightedPage_->showFigures(holding_);
+    showReturns();
     refillTotals();
 }
 
@@ -197,8 +200,30 @@ void InvestmentWindow::onFiguresChanged() {
     if (!fresh) return;
     holding_.PerformanceDate = fresh->PerformanceDate;
     holding_.Figures = fresh->Figures;
+    showReturns();
+}
+
+void InvestmentWindow::onSettingsChanged() {
+    // The portfolio's benchmark may be another now.
+    showReturns();
+}
+
+void InvestmentWindow::showReturns() {
     timeWeightedPage_->showFigures(holding_);
     dollarWeightedPage_->showFigures(holding_);
+    const std::optional<Hid> benchmark = BenchmarkOf(store_, holding_.PortfolioId);
+    if (!benchmark) {
+        timeWeightedPage_->showBenchmark(std::nullopt);
+        return;
+    }
+    // Compared as of the figures' own date; never calculated, nothing to compare.
+    const BenchmarkFigures compared =
+        holding_.PerformanceDate == NoDate
+            ? BenchmarkFigures{}
+            : BenchmarkFiguresOf(store_, {holding_.PortfolioId, holding_.Id}, *benchmark,
+                                 holding_.PerformanceDate);
+    timeWeightedPage_->showBenchmark(
+        BenchmarkReturnRows(holding_.Figures, compared, context_.locale));
 }
 
 void InvestmentWindow::refillTotals() {

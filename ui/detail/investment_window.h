@@ -49,12 +49,15 @@ class InvestmentWindow : public QDialog {
     void onOkClicked();
     void onHistoryChanged(Hid holdingId);
     void onFiguresChanged();
+    void onSettingsChanged();
     void refillTotals();
 
   private:
     QWidget* makeTransactionsPage();
     QWidget* makeValuesPage();
     void showFields();
+    // The stored returns on both pages, the benchmark's beside the time-weighted ones.
+    void showReturns();
     // Shows a refusal on the Transactions page and puts the focus on the field.
     void refuse(const QString& message, QWidget* field);
 

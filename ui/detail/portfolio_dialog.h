@@ -6,6 +6,7 @@
 #include "store/records.h"
 #include "ui/platform/ui_context.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,8 +15,10 @@ namespace brevanta {
 
 class DataStore;
 
-// Enters a new portfolio, or changes the name and description of an existing one. OK
-// writes it; a write the store refuses is reported and leaves the dialog open.
+// Enters a new portfolio, or changes the name and description of an existing one, with the
+// investment its returns are compared with (its benchmark, of any portfolio, or none). OK
+// writes it all as one change; a write the store refuses is reported and leaves the dialog
+// open.
 class PortfolioDialog : public QDialog {
     Q_OBJECT
 
@@ -35,7 +38,10 @@ class PortfolioDialog : public QDialog {
     void onOkClicked();
 
   private:
-    // Writes the portfolio; false (with the reason shown) when the store refused.
+    // Lists "None", then every investment of the store, and selects the portfolio's benchmark.
+    void fillBenchmarks();
+    // Writes the portfolio and its benchmark; false (with the reason shown) when the store
+    // refused.
     bool save(const std::string& name, const std::string& description);
 
     UiContext& context_;
@@ -46,6 +52,7 @@ class PortfolioDialog : public QDialog {
     QLabel* promptLabel_;
     QLineEdit* nameEdit_;
     QLineEdit* descriptionEdit_;
+    QComboBox* benchmarkCombo_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };

@@ -76,16 +76,32 @@ QWidget* ReturnsPage::makeReturnsPanel() {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
+    // Line 0 holds the benchmark's captions, shown only with a benchmark.
+    benchmarkCaptions_ = {NamedLabel("benchmarkCaption", panel),
+                          NamedLabel("differenceCaption", panel)};
+    benchmarkCaptions_[0]->setText(tr("Benchmark"));
+    benchmarkCaptions_[1]->setText(tr("Difference"));
+    benchmarkCaptions_[1]->setToolTip(tr("The return minus the benchmark's, in percentage points"));
+    grid->addWidget(benchmarkCaptions_[0], 0, 3);
+    grid->addWidget(benchmarkCaptions_[1], 0, 4);
     for (int row = 0; row < kReturnRowCount; ++row) {
         const QString name = kRowNames[row];
+        const int line = row + 1;
         bars_[row] = new ReturnBarWidget(panel);
         bars_[row]->setObjectName(name + "Bar");
         percentageLabels_[row] = NamedLabel(name + "Label", panel);
         percentageLabels_[row]->setMinimumWidth(90);
-        grid->addWidget(new QLabel(captions[row], panel), row, 0);
-        grid->addWidget(bars_[row], row, 1);
-        grid->addWidget(percentageLabels_[row], row, 2);
+        benchmarkLabels_[row] = NamedLabel(name + "BenchmarkLabel", panel);
+        differenceLabels_[row] = NamedLabel(name + "DifferenceLabel", panel);
+        benchmarkLabels_[row]->setMinimumWidth(90);
+        differenceLabels_[row]->setMinimumWidth(80);
+        grid->addWidget(new QLabel(captions[row], panel), line, 0);
+        grid->addWidget(bars_[row], line, 1);
+        grid->addWidget(percentageLabels_[row], line, 2);
+        grid->addWidget(benchmarkLabels_[row], line, 3);
+        grid->addWidget(differenceLabels_[row], line, 4);
     }
+    showBenchmark(std::nullopt);
     return panel;
 }
 
@@ -119,6 +135,18 @@ void ReturnsPage::showTotals(const InvestmentTotals& totals) {
                                            totals.recent_value};
     for (size_t i = 0; i < amounts.size(); ++i) {
         totalLabels_[i]->setText(QString::fromStdString(TotalText(amounts[i], locale_)));
+    }
+}
+
+void ReturnsPage::showBenchmark(
+    const std::optional<std::array<BenchmarkReturnRow, kReturnRowCount>>& rows) {
+    for (QLabel* caption : benchmarkCaptions_) caption->setVisible(rows.has_value());
+    for (int row = 0; row < kReturnRowCount; ++row) {
+        benchmarkLabels_[row]->setVisible(rows.has_value());
+        differenceLabels_[row]->setVisible(rows.has_value());
+        if (!rows) continue;
+        benchmarkLabels_[row]->setText(QString::fromStdString((*rows)[row].benchmark));
+        differenceLabels_[row]->setText(QString::fromStdString((*rows)[row].difference));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "core/locale.h"
 #include "reports/investment_returns.h"
@@ -24,6 +25,8 @@ class ReturnsPage : public QWidget {
 
     void showFigures(const HoldingRecord& holding);
     void showTotals(const InvestmentTotals& totals);
+    // The benchmark's figure and the difference beside each row; none hides both columns.
+    void showBenchmark(const std::optional<std::array<BenchmarkReturnRow, kReturnRowCount>>& rows);
     void setCalculateEnabled(bool enabled);
 
   signals:
@@ -37,6 +40,9 @@ class ReturnsPage : public QWidget {
     const Locale locale_;
     std::array<QLabel*, kReturnRowCount> percentageLabels_;
     std::array<ReturnBarWidget*, kReturnRowCount> bars_;
+    std::array<QLabel*, kReturnRowCount> benchmarkLabels_;
+    std::array<QLabel*, kReturnRowCount> differenceLabels_;
+    std::array<QLabel*, 2> benchmarkCaptions_;
     QLabel* performanceDateLabel_;
     QPushButton* calculateButton_;
     std::array<QLabel*, 5> totalLabels_;

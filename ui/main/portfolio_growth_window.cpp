@@ -30,7 +30,7 @@ PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& stor
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(growthView_);
     layout->addWidget(buttons);
-    resize(760, 540);
+    resize(900, 740);
 
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,

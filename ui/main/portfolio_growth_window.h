@@ -10,7 +10,8 @@ namespace brevanta {
 class DataStore;
 class GrowthView;
 
-// A portfolio's returns by calendar year and its growth chart, with its investments pooled.
+// A portfolio's returns by calendar year, its risk figures, the heat map of its monthly returns
+// and its growth chart, with its investments pooled.
 class PortfolioGrowthWindow : public QDialog {
     Q_OBJECT
 
