@@ -35,7 +35,7 @@ BenchmarkFigures CalculateBenchmarkFigures(const MarketValuation& valuation,
     YearlyFlows flows;
     PeriodCalculator(valuation, cash_flows, performance_date).Run(results, flows);
     for (const auto& [period, figure] : kFixedPeriods) {
-        if (results.figure(figure) != kNotCalculatedFigure) {
+        if (results.figure(figure) != NotCalculated) {
             figures.time_weighted[static_cast<size_t>(period)] = results.figure(figure);
         }
     }

@@ -5,6 +5,7 @@
 
 #include "core/date.h"
 #include "engine/reporting_period.h"
+#include "store/records.h"
 
 namespace brevanta {
 
@@ -37,44 +38,19 @@ inline SubPeriodRecord MakeSubPeriodRecord(Date start, Date end, double bmv, dou
             static_cast<float>(ror)};
 }
 
-// The fifteen figures, in the order of the stored fields. INCD is never calculated.
-enum class Figure {
-    Month,
-    Qtr,
-    Ytd,
-    ThYr,
-    FiYr,
-    TeYr,
-    Inc,
-    IncAnn,
-    QtrD,
-    YtdD,
-    ThYrD,
-    FiYrD,
-    TeYrD,
-    IncD,
-    IncAnnD
-};
-inline constexpr int kFigureCount = 15;
-
-// A figure whose period was not calculated.
-inline constexpr float kNotCalculatedFigure = 999999.0f;
-
 // The figures and the monthly audit lists of the last calculation of one mode.
 struct CalculationResults {
-    std::array<float, kFigureCount> figures;
+    FigureValues figures;
     std::array<std::vector<SubPeriodRecord>, kReportingPeriodCount> audit;
 
     CalculationResults() { Reset(); }
 
     void Reset() {
-        figures.fill(kNotCalculatedFigure);
+        figures = FigureValues();
         for (auto& list : audit) list.clear();
     }
-    float figure(Figure which) const { return figures[static_cast<size_t>(which)]; }
-    void set(Figure which, double value) {
-        figures[static_cast<size_t>(which)] = static_cast<float>(value);
-    }
+    float figure(Figure which) const { return figures[which]; }
+    void set(Figure which, double value) { figures[which] = static_cast<float>(value); }
     const std::vector<SubPeriodRecord>& audit_list(ReportingPeriod period) const {
         return audit[static_cast<size_t>(period)];
     }

@@ -12,16 +12,8 @@ namespace brevanta {
 
 namespace {
 
-// The stored form leaves out INCD, which no calculation produces.
 PerformanceFigures StoredFigures(Date performance_date, const CalculationResults& results) {
-    PerformanceFigures stored;
-    stored.PerformanceDate = performance_date;
-    for (int i = 0; i < kHoldingFigureCount; ++i) {
-        const int from =
-            i == kInceptionAnnualisedDollarFigure ? static_cast<int>(Figure::IncAnnD) : i;
-        stored.Figures[i] = results.figures[from];
-    }
-    return stored;
+    return {performance_date, results.figures};
 }
 
 PerformanceFigures NotCalculatedOn(Date performance_date) {

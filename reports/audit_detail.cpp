@@ -77,7 +77,7 @@ std::string AuditLabel(ReportingPeriod period, const CalculationResults& results
     const LabelledFigure shown = FigureOf(period);
     const float value = results.figure(shown.figure);
     const std::string figure =
-        FigureText(value, kFigurePattern, locale) + (value == kNotCalculatedFigure ? "" : " %");
+        FigureText(value, kFigurePattern, locale) + (value == NotCalculated ? "" : " %");
     if (period != ReportingPeriod::Inception) return shown.label + figure;
     return "From Inception of " + FormatDate(inception_date, kInceptionDatePattern, locale) +
            (IsAnnualised(results.audit_list(period)) ? " Annualized ROR: " : " ROR: ") + figure;

@@ -15,10 +15,10 @@ namespace {
 
 // The scale is a whole factor, but kept in floating point: a tiny maximum such as 0.004
 // gives 50,000, and times a large figure that overflows an int.
-double BarScale(const HoldingFigures& figures, ReturnKind kind) {
+double BarScale(const FigureValues& figures, ReturnKind kind) {
     double maximum = 0;
-    for (FigureIndex index : ReturnFigures(kind)) {
-        const float figure = figures[index];
+    for (Figure shown : ReturnFigures(kind)) {
+        const float figure = figures[shown];
         if (figure != NotCalculated && figure > maximum) maximum = figure;
     }
     return maximum != 0 ? std::trunc(kPositiveBarLimit / maximum) : 1;
@@ -40,22 +40,17 @@ ReturnBar BarOf(float figure, double scale) {
 
 }  // namespace
 
-std::array<FigureIndex, kReturnRowCount> ReturnFigures(ReturnKind kind) {
-    if (kind == ReturnKind::TimeWeighted) {
-        return {kQuarterFigure,   kOneYearFigure,  kThreeYearsFigure,
-                kFiveYearsFigure, kTenYearsFigure, kInceptionAnnualisedFigure};
-    }
-    return {kQuarterDollarFigure,   kOneYearDollarFigure,  kThreeYearsDollarFigure,
-            kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
+const std::array<Figure, kReturnRowCount>& ReturnFigures(ReturnKind kind) {
+    return kind == ReturnKind::TimeWeighted ? kTimeWeightedFigures : kDollarWeightedFigures;
 }
 
-std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures, ReturnKind kind,
+std::array<ReturnRow, kReturnRowCount> ReturnRows(const FigureValues& figures, ReturnKind kind,
                                                   const Locale& locale) {
     const double scale = BarScale(figures, kind);
-    const std::array<FigureIndex, kReturnRowCount> indexes = ReturnFigures(kind);
+    const std::array<Figure, kReturnRowCount>& shown = ReturnFigures(kind);
     std::array<ReturnRow, kReturnRowCount> rows;
     for (int i = 0; i < kReturnRowCount; ++i) {
-        const float figure = figures[indexes[i]];
+        const float figure = figures[shown[i]];
         rows[i].percentage =
             figure == NotCalculated ? "n/a" : FormatNumber(figure, "#,##0.00", locale) + " %";
         rows[i].bar = BarOf(figure, scale);

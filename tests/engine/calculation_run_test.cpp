@@ -75,7 +75,7 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
         engine.StoreNotStarted(idle_, pd);
     }
     const std::string one_by_one = LogAndForget();
-    const PortfolioFigures figures = store().portfolios().FindPortfolio(growth_)->Figures;
+    const FigureValues figures = store().portfolios().FindPortfolio(growth_)->Figures;
     const HoldingRecord younger = *store().holdings().FindHolding(younger_);
     const std::vector<std::string> tables = TableBytes();
     RestoreTables(before);
@@ -97,7 +97,7 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
 TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
     PerformanceFigures later_figures;
     later_figures.PerformanceDate = D(2002, 12, 31);
-    later_figures.Figures.fill(5);
+    later_figures.Figures.values.fill(5);
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(later_, later_figures).ok());
     ASSERT_TRUE(store().portfolios().StorePortfolioFigures(idle_, later_figures).ok());
     const Pid empty = AddPortfolio("Empty");
@@ -107,11 +107,11 @@ TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
         CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), pd).ok());
     for (Hid not_started : {later_, future_}) {
         EXPECT_EQ(store().holdings().FindHolding(not_started)->PerformanceDate, pd);
-        EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures,
-                  NotCalculatedHoldingFigures());
+        EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures, FigureValues());
     }
     EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->PerformanceDate, pd);
-    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->Figures, NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->Figures, FigureValues());
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->InceptionDollar, NotCalculated);
     EXPECT_EQ(store().portfolios().FindPortfolio(empty)->PerformanceDate, NoDate);
     EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, pd);
     EXPECT_EQ(store().holdings().FindHolding(younger_)->PerformanceDate, pd);
@@ -121,10 +121,10 @@ TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
     PerformanceEngine engine(store(), clock_, dir_.path());
     const std::vector<PortfolioRecord> growth = {*store().portfolios().FindPortfolio(growth_)};
     ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    const float before = store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure];
+    const float before = store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc];
     AddValue(older_, D(2001, 6, 30), 1500);
     ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure], before);
+    EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc], before);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ constexpr float NC = NotCalculated;
 
 // The fourteen stored figures in stored order: MONTH QTR YTD THYR FIYR TEYR INC INCANN
 // QTRD YTDD THYRD FIYRD TEYRD INCANND.
-using Figures = HoldingFigures;
+using Figures = FigureValues;
 
 class PerformanceEngineTest : public testing::DataStoreTest {
   protected:
@@ -36,13 +36,7 @@ class PerformanceEngineTest : public testing::DataStoreTest {
     PerformanceEngine MakeEngine() { return PerformanceEngine(store(), clock_, dir_.path()); }
 
     Figures HoldingFiguresOf(Hid id) { return store().holdings().FindHolding(id)->Figures; }
-    Figures PortfolioFiguresOf(Pid id) {
-        const PortfolioFigures all = store().portfolios().FindPortfolio(id)->Figures;
-        Figures figures;
-        std::copy(all.begin(), all.begin() + 13, figures.begin());
-        figures[13] = all[kPortfolioInceptionAnnualisedDollar];
-        return figures;
-    }
+    Figures PortfolioFiguresOf(Pid id) { return store().portfolios().FindPortfolio(id)->Figures; }
     std::string Log() { return ReadBytes(File("calclog.txt")); }
 
     FixedClock clock_{D(2002, 1, 7), TimeOfDay{9, 5, 0}};
@@ -301,10 +295,10 @@ TEST_F(PerformanceEngineTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
     PerformanceEngine engine = MakeEngine();
     engine.CalculateInvestment(on_start, D(2001, 6, 30));
     engine.CalculateInvestment(day_later, D(2001, 6, 30));
-    EXPECT_EQ(HoldingFiguresOf(on_start)[kQuarterFigure], 0.0f);
-    EXPECT_EQ(HoldingFiguresOf(on_start)[kQuarterDollarFigure], 0.0f);
-    EXPECT_EQ(HoldingFiguresOf(day_later)[kQuarterFigure], NC);
-    EXPECT_EQ(HoldingFiguresOf(day_later)[kMonthFigure], 0.0f);
+    EXPECT_EQ(HoldingFiguresOf(on_start)[Figure::Qtr], 0.0f);
+    EXPECT_EQ(HoldingFiguresOf(on_start)[Figure::QtrD], 0.0f);
+    EXPECT_EQ(HoldingFiguresOf(day_later)[Figure::Qtr], NC);
+    EXPECT_EQ(HoldingFiguresOf(day_later)[Figure::Month], 0.0f);
 }
 
 TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) {
@@ -312,7 +306,7 @@ TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) 
     const Hid fund = AddHolding(portfolio, "New", D(2001, 6, 9), 1000);
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(HoldingFiguresOf(fund), NotCalculatedHoldingFigures());
+    EXPECT_EQ(HoldingFiguresOf(fund), FigureValues());
     EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
 }
 
@@ -322,8 +316,8 @@ TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
     EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
               PerformanceEngine::kNoTransactions);
     EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures,
-              NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures, FigureValues());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->InceptionDollar, NC);
 }
 
 TEST_F(PerformanceEngineTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
@@ -342,9 +336,8 @@ TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd
     AddValue(fund, D(2001, 6, 30), 1100);
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kPortfolioInceptionDollar],
-              NC);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->InceptionDollar, NC);
     EXPECT_EQ(Column(kPortfolioTableFile, "INCD"), testing::Texts{"999999"});
 }
 
@@ -356,8 +349,8 @@ TEST_F(PerformanceEngineTest, OnlyTheTrailingYearsTakeTheZeroShortcut) {
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
     const Figures figures = HoldingFiguresOf(fund);
-    EXPECT_EQ(figures[kOneYearDollarFigure], 0.0f);
-    EXPECT_EQ(figures[kInceptionAnnualisedDollarFigure], -2.87928125e-16f);
+    EXPECT_EQ(figures[Figure::YtdD], 0.0f);
+    EXPECT_EQ(figures[Figure::IncAnnD], -2.87928125e-16f);
 }
 
 // Outside a calculation run nothing is reused: a second calculation of the same portfolio as
@@ -367,10 +360,10 @@ TEST_F(PerformanceEngineTest, RecalculatedPortfolioSeesTheChangesSinceItsLastCal
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
     PerformanceEngine engine = MakeEngine();
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 0.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 0.0f);
     AddValue(fund, D(2001, 6, 30), 1100);
     ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 10.0f);
 }
 
 TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {

@@ -483,7 +483,7 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
     PerformanceEngine engine(direct, clock_, other.path());
     ASSERT_EQ(engine.CalculateInvestment(record.Id, D(2023, 12, 31)),
               PerformanceEngine::kCalculated);
-    const HoldingFigures figures = direct.holdings().FindHolding(record.Id)->Figures;
+    const FigureValues figures = direct.holdings().FindHolding(record.Id)->Figures;
 
     const char* rowLabels[kReturnRowCount] = {"quarterLabel",  "oneYearLabel", "threeYearLabel",
                                               "fiveYearLabel", "tenYearLabel", "inceptionLabel"};
