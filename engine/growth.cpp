@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "engine/calculation.h"
 #include "engine/history_source.h"
-#include "engine/performance_engine.h"
 #include "engine/period_dates.h"
 
 namespace brevanta {
@@ -20,24 +20,24 @@ struct SubjectHistory {
         return holding ? holding->transactions() : *portfolio_flows;
     }
     bool calculable() const {
-        return PerformanceEngine::CheckTransactions(cash_flows()) == PerformanceEngine::kCalculated;
+        return CheckTransactions(cash_flows()) == CalculationStatus::Calculated;
     }
     GrowthCalculator calculator() const { return GrowthCalculator(*valuation, cash_flows()); }
 };
 
 SubjectHistory InvestmentHistory(const DataStore& store, Hid holding_id) {
     SubjectHistory history;
-    history.holding = HistorySource::ReadHolding(store, holding_id);
+    history.holding = ReadHoldingHistory(store, holding_id);
     history.valuation = MarketValuation::OfInvestment(history.holding);
     return history;
 }
 
 SubjectHistory HistoryOf(const DataStore& store, const GrowthSubject& subject) {
     if (!subject.is_portfolio()) return InvestmentHistory(store, *subject.holding_id);
-    HistorySource histories(store);
     SubjectHistory history;
-    history.portfolio_flows = histories.PortfolioTransactions(subject.portfolio_id);
-    history.valuation = MarketValuation::OfPortfolio(histories.HoldingsOf(subject.portfolio_id));
+    history.portfolio_flows = ReadPortfolioTransactions(store, subject.portfolio_id);
+    history.valuation =
+        MarketValuation::OfPortfolio(ReadPortfolioHoldings(store, subject.portfolio_id));
     return history;
 }
 

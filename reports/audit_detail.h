@@ -8,7 +8,7 @@
 #include "core/date.h"
 #include "core/locale.h"
 #include "core/status.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/reporting_period.h"
 #include "reports/text_row.h"
 
@@ -24,12 +24,12 @@ inline constexpr std::array<ReportingPeriod, 6> kAuditPeriods = {
 // "#,###,##0.00", the ratio "0.######".
 std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale);
 
-// The text above the list of one period, from one mode's results: "Quarter ROR: 4.76 %" and
+// The text above the list of one period, from one calculation: "Quarter ROR: 4.76 %" and
 // the like; for the inception period "From Inception of <inception_date, m/dd/yyyy>" with
-// " Annualized ROR: " or " ROR: " as the engine decided for that mode's figure. A figure that
+// " Annualized ROR: " or " ROR: " as the calculation decided for its figure. A figure that
 // was not calculated shows as "n/a". REQUIRES: period is one of kAuditPeriods.
-std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
-                       Date inception_date, const Locale& locale);
+std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
+                       const Locale& locale);
 
 // Writes the periods as comma-separated text: the header
 // "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ", then per period the dates

@@ -150,10 +150,9 @@ class CliHistoryTest : public DataStoreTest {
         ASSERT_TRUE(store().holdings().MoveHolding(gamma, Pid{1}).ok());
         ASSERT_TRUE(store().holdings().DeleteHolding(Hid{2}).ok());
         const SystemClock clock;
-        PerformanceEngine engine(store(), clock, dir_.path());
-        ASSERT_TRUE(CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(),
-                                        D(2001, 12, 31))
-                        .ok());
+        CalculationRun run(store(), clock, dir_.path());
+        ASSERT_TRUE(
+            run.CalculatePortfolios(store().portfolios().AllPortfolios(), D(2001, 12, 31)).ok());
     }
 
     TempDir cli_dir_;

@@ -66,13 +66,13 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     const std::vector<std::string> before = TableBytes();
     RestoreTables(before);
     {
-        PerformanceEngine engine(store(), clock_, dir_.path());
+        CalculationRun run(store(), clock_, dir_.path());
         for (Hid holding : {older_, younger_}) {
-            engine.CalculateInvestment(holding, pd);
-            engine.CalculatePortfolio(growth_, pd);
+            run.CalculateInvestment(holding, pd);
+            run.CalculatePortfolio(growth_, pd);
         }
-        for (Hid holding : {later_, future_}) engine.StoreNotStarted(holding, pd);
-        engine.StoreNotStarted(idle_, pd);
+        for (Hid holding : {later_, future_}) run.StoreNotStarted(holding, pd);
+        run.StoreNotStarted(idle_, pd);
     }
     const std::string one_by_one = LogAndForget();
     const FigureValues figures = store().portfolios().FindPortfolio(growth_)->Figures;
@@ -80,10 +80,10 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     const std::vector<std::string> tables = TableBytes();
     RestoreTables(before);
 
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     std::vector<std::pair<int, int>> progress;
-    const Status status = CalculatePortfolios(
-        store(), engine, store().portfolios().AllPortfolios(), pd,
+    const Status status = run.CalculatePortfolios(
+        store().portfolios().AllPortfolios(), pd,
         [&progress](int done, int total) { progress.emplace_back(done, total); });
     ASSERT_TRUE(status.ok());
     EXPECT_EQ(LogAndForget(), one_by_one);
@@ -101,10 +101,9 @@ TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(later_, later_figures).ok());
     ASSERT_TRUE(store().portfolios().StorePortfolioFigures(idle_, later_figures).ok());
     const Pid empty = AddPortfolio("Empty");
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     const Date pd = D(2001, 6, 30);
-    ASSERT_TRUE(
-        CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), pd).ok());
+    ASSERT_TRUE(run.CalculatePortfolios(store().portfolios().AllPortfolios(), pd).ok());
     for (Hid not_started : {later_, future_}) {
         EXPECT_EQ(store().holdings().FindHolding(not_started)->PerformanceDate, pd);
         EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures, FigureValues());
@@ -118,12 +117,12 @@ TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
 }
 
 TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     const std::vector<PortfolioRecord> growth = {*store().portfolios().FindPortfolio(growth_)};
-    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
+    ASSERT_TRUE(run.CalculatePortfolios(growth, D(2001, 6, 30)).ok());
     const float before = store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc];
     AddValue(older_, D(2001, 6, 30), 1500);
-    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
+    ASSERT_TRUE(run.CalculatePortfolios(growth, D(2001, 6, 30)).ok());
     EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc], before);
 }
 

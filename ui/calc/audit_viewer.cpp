@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "engine/performance_engine.h"
 #include "store/records.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/text_table_model.h"
@@ -28,11 +27,11 @@ constexpr int kInceptionTab = kAuditPeriods.size() - 1;
 
 }  // namespace
 
-AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
+AuditViewer::AuditViewer(UiContext& context, InvestmentAndPortfolio calculations,
                          const HoldingRecord& holding, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      engine_(engine),
+      calculations_(std::move(calculations)),
       inceptionDate_(holding.InceptionDate),
       auditTabs_(new QTabWidget(this)),
       investmentButton_(new QRadioButton(tr("Investment"), this)),
@@ -56,7 +55,7 @@ AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
     auditList_->setObjectName("auditList");
     noDetailLabel_->setObjectName("noDetailLabel");
 
-    const CalculationResults& investment = engine_.investment_results();
+    const Calculation& investment = calculations_.investment;
     const std::array<QString, kAuditPeriods.size()> titles = {tr("Quarter"), tr("1 Year"),
                                                               tr("3 Year"),  tr("5 Year"),
                                                               tr("10 Year"), tr("From Inception")};
@@ -132,14 +131,13 @@ void AuditViewer::onSaveAsClicked() {
     if (!ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);
     ShowIfFailed(platform,
-                 SaveAuditDetail(shownResults().audit_list(shownPeriod()),
+                 SaveAuditDetail(shownCalculation().audit_list(shownPeriod()),
                                  std::filesystem::path(QFile::encodeName(fileName).toStdString()),
                                  context_.locale));
 }
 
-const CalculationResults& AuditViewer::shownResults() const {
-    return portfolioButton_->isChecked() ? engine_.portfolio_results()
-                                         : engine_.investment_results();
+const Calculation& AuditViewer::shownCalculation() const {
+    return portfolioButton_->isChecked() ? calculations_.portfolio : calculations_.investment;
 }
 
 ReportingPeriod AuditViewer::shownPeriod() const {
@@ -149,11 +147,11 @@ ReportingPeriod AuditViewer::shownPeriod() const {
 
 void AuditViewer::fill() {
     BusyCursor busy(context_.platform);
-    const CalculationResults& results = shownResults();
+    const Calculation& calculation = shownCalculation();
     const ReportingPeriod period = shownPeriod();
     tabLabels_[auditTabs_->currentIndex()]->setText(
-        QString::fromStdString(AuditLabel(period, results, inceptionDate_, context_.locale)));
-    auditListModel_->setRows(AuditRows(results.audit_list(period), context_.locale));
+        QString::fromStdString(AuditLabel(period, calculation, inceptionDate_, context_.locale)));
+    auditListModel_->setRows(AuditRows(calculation.audit_list(period), context_.locale));
 }
 
 void AuditViewer::showNoDetail() {
@@ -164,9 +162,9 @@ void AuditViewer::showNoDetail() {
     noDetailLabel_->show();
 }
 
-int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
+int ShowCalculationAudit(UiContext& context, const InvestmentAndPortfolio& calculations,
                          const HoldingRecord& holding, QWidget* parent) {
-    AuditViewer viewer(context, engine, holding, parent);
+    AuditViewer viewer(context, calculations, holding, parent);
     return viewer.exec();
 }
 
