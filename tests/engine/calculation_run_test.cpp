@@ -126,5 +126,34 @@ TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
     EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc], before);
 }
 
+// Nothing of one calculation stays behind for the next: the same history and date give the
+// same value. Only the log carries the yearly flows over to a block that has none of its own
+// (an investment younger than a month), as it always has.
+TEST_F(CalculationRunTest, CalculationIsTheSameValueWhateverCameBefore) {
+    const Date pd = D(2001, 6, 30);
+    const Hid fresh = AddHolding(idle_, "Fresh", D(2001, 6, 20), 100);
+    const Calculation alone =
+        CalculationRun(store(), clock_, dir_.path()).CalculateInvestment(younger_, pd);
+    const std::string alone_log = LogAndForget();
+
+    CalculationRun run(store(), clock_, dir_.path());
+    run.CalculateInvestment(older_, pd);
+    run.CalculatePortfolio(growth_, pd);
+    EXPECT_TRUE(run.CalculateInvestment(younger_, pd) == alone);
+    const Calculation young = run.CalculateInvestment(fresh, pd);
+    EXPECT_TRUE(young.calculated());
+    EXPECT_FALSE(young.yearly_flows.has_value());
+
+    const auto flow_lines = [](const std::string& block) {
+        const size_t start = block.find("bmv, emv, nummonths");
+        return block.substr(start, block.find("*** Finished") - start);
+    };
+    const std::string log = LogAndForget();
+    const std::string fresh_block = log.substr(log.rfind("*** Starting"));
+    ASSERT_NE(fresh_block.find("   Investment: Fresh\r\n"), std::string::npos);
+    EXPECT_EQ(flow_lines(fresh_block), flow_lines(alone_log));
+    EXPECT_NE(flow_lines(alone_log).find("500, 525, 2\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace brevanta
