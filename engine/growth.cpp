@@ -41,6 +41,13 @@ SubjectHistory HistoryOf(const DataStore& store, const GrowthSubject& subject) {
     return history;
 }
 
+// Over the last `months` monthly periods up to the date; none when the history is younger.
+std::optional<MonthlyReturns> ReturnsOver(const SubjectHistory& history, size_t months,
+                                          Date performance_date) {
+    if (months == 0 || !history.calculable()) return std::nullopt;
+    return history.calculator().MonthlyReturnsOver(static_cast<int>(months), performance_date);
+}
+
 BenchmarkGrowth BenchmarkGrowthOver(const DataStore& store, Hid holding_id, const Growth& growth) {
     BenchmarkGrowth benchmark;
     benchmark.holding_id = holding_id;
@@ -52,10 +59,8 @@ BenchmarkGrowth BenchmarkGrowthOver(const DataStore& store, Hid holding_id, cons
         benchmark.years[i] =
             calculator.TimeWeightedOver(growth.years[i].start, growth.years[i].end);
     }
-    if (growth.inception_returns.size() > 0) {
-        benchmark.inception_returns = calculator.MonthlyReturnsOver(
-            static_cast<int>(growth.inception_returns.size()), growth.performance_date);
-    }
+    benchmark.inception_returns =
+        ReturnsOver(history, growth.inception_returns.size(), growth.performance_date);
     return benchmark;
 }
 
@@ -94,6 +99,13 @@ MonthlyReturns InceptionReturnsOf(const DataStore& store, const GrowthSubject& s
     const SubjectHistory history = HistoryOf(store, subject);
     if (!history.calculable()) return {};
     return history.calculator().InceptionMonthlyReturns(performance_date);
+}
+
+std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store, Hid benchmark,
+                                                          const MonthlyReturns& subject_returns,
+                                                          Date performance_date) {
+    return ReturnsOver(InvestmentHistory(store, benchmark), subject_returns.size(),
+                       performance_date);
 }
 
 BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,

@@ -58,6 +58,12 @@ Growth GrowthOf(const DataStore& store, const GrowthSubject& subject, Date perfo
 MonthlyReturns InceptionReturnsOf(const DataStore& store, const GrowthSubject& subject,
                                   Date performance_date);
 
+// The benchmark's monthly returns over the same periods as the subject's inception returns as
+// of the date, as GrowthOf gives them; nullopt when the benchmark is younger than they are.
+std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store, Hid benchmark,
+                                                          const MonthlyReturns& subject_returns,
+                                                          Date performance_date);
+
 // The benchmark's time-weighted figures over the subject's reporting periods as of the date,
 // for the subject's stored figures as of that date to be compared with.
 BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "core/number_format.h"
 #include "reports/growth_rows.h"
@@ -19,7 +20,7 @@ constexpr int kLeft = 72;  // room for the money labels
 constexpr int kRight = 628;
 constexpr int kTop = 28;  // room for the legend
 constexpr int kBottom = 290;
-constexpr int kMaxYearLabels = 12;
+constexpr int kMaxTimeLabels = 10;
 constexpr int kGridLines = 5;
 
 constexpr const char* kValueColour = "#1f5fa8";
@@ -95,7 +96,50 @@ std::string Polyline(const std::vector<GrowthPoint>& points, const Scale& scale,
     return "<polyline fill='none' " + std::string(stroke) + " points='" + coordinates + "'/>";
 }
 
+// The month names of the labels; the pages are written in English.
+constexpr const char* kMonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string TickLabel(Date date, bool months) {
+    const std::string year = std::to_string(date.year());
+    return months ? kMonthAbbreviations[date.month() - 1] + (" " + year) : year;
+}
+
+Date NextMonthStart(Date date) {
+    return Date::Ymd(date.year() + date.month() / 12, date.month() % 12 + 1, 1);
+}
+
+// The smallest step of the ladder that leaves at most max_ticks of count marks.
+int TickStep(int count, int max_ticks, std::initializer_list<int> ladder) {
+    for (const int step : ladder) {
+        if ((count + step - 1) / step <= max_ticks) return step;
+    }
+    return (count + max_ticks - 1) / max_ticks;
+}
+
 }  // namespace
+
+TimeTicks TimeAxisTicks(Date first, Date last, int max_ticks) {
+    TimeTicks ticks;
+    if (last < first || max_ticks < 1) return ticks;
+    const int months_spanned = (last.year() - first.year()) * 12 + last.month() - first.month();
+    ticks.months = months_spanned < 24;
+    if (ticks.months) {
+        const int step = TickStep(months_spanned + 1, max_ticks, {1, 2, 3, 6, 12});
+        for (Date mark = first.day() == 1 ? first : NextMonthStart(first); mark <= last;
+             mark = NextMonthStart(mark)) {
+            if ((mark.month() - 1) % step == 0) ticks.dates.push_back(mark);
+        }
+    } else {
+        const int step =
+            TickStep(last.year() - first.year() + 1, max_ticks, {1, 2, 5, 10, 20, 25, 50, 100});
+        for (int year = first.year(); year <= last.year(); ++year) {
+            const Date mark = Date::Ymd(year, 1, 1);
+            if (mark >= first && year % step == 0) ticks.dates.push_back(mark);
+        }
+    }
+    return ticks;
+}
 
 std::vector<std::string> GrowthChartSvg(const std::vector<GrowthPoint>& points,
                                         const Locale& locale) {
@@ -114,13 +158,11 @@ std::vector<std::string> GrowthChartSvg(const std::vector<GrowthPoint>& points,
         lines.push_back(Line(kLeft, y, kRight, y, kGridStroke));
         lines.push_back(Label(kLeft - 6, y + 3, "end", FormatNumber(amount, "#,##0", locale)));
     }
-    const int first_year = points.front().date.year() + 1;
-    const int last_year = points.back().date.year();
-    const int every = std::max(1, (last_year - first_year + kMaxYearLabels) / kMaxYearLabels);
-    for (int year = first_year; year <= last_year; year += every) {
-        const double x = scale.X(Date::Ymd(year, 1, 1));
+    const TimeTicks ticks = TimeAxisTicks(points.front().date, points.back().date, kMaxTimeLabels);
+    for (const Date tick : ticks.dates) {
+        const double x = scale.X(tick);
         lines.push_back(Line(x, kBottom, x, kBottom + 4, kAxisStroke));
-        lines.push_back(Label(x, kBottom + 16, "middle", std::to_string(year)));
+        lines.push_back(Label(x, kBottom + 16, "middle", TickLabel(tick, ticks.months)));
     }
     lines.push_back(Line(kLeft, kBottom, kRight, kBottom, kAxisStroke));
 

@@ -64,12 +64,10 @@ void AddRiskTable(ReportWriter& writer, const Growth& growth, const std::string&
     std::vector<std::vector<std::string>> columns = {RiskFigureTexts(
         CalculateRiskFigures(growth.inception_returns, risk_free), NumberStyle::Grouped, locale)};
     if (growth.benchmark) {
-        columns.push_back(RiskFigureTexts(
-            CalculateRiskFigures(growth.benchmark->inception_returns.value_or(MonthlyReturns{}),
-                                 risk_free),
+        const std::optional<MonthlyReturns>& compared = growth.benchmark->inception_returns;
+        columns.push_back(BenchmarkRiskTexts(
+            compared ? std::optional(CalculateRiskFigures(*compared, risk_free)) : std::nullopt,
             NumberStyle::Grouped, locale));
-        // Younger than the window: no figure at all, the month count included.
-        if (!growth.benchmark->inception_returns) columns.back().front() = "n/a";
     }
     writer.Add("<TABLE WIDTH='640' CELLSPACING='1'>");
     std::string heading = "<TR><TD ALIGN='LEFT'><B><U>Risk</U></B></TD><TD ALIGN='RIGHT'><U>" +

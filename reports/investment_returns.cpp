@@ -8,20 +8,21 @@
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "engine/market_valuation.h"
+#include "reports/report_cells.h"
 
 namespace brevanta {
 
 namespace {
 
-// The scale is a whole factor, but kept in floating point: a tiny maximum such as 0.004
-// gives 50,000, and times a large figure that overflows an int.
+// Kept in floating point: a tiny maximum such as 0.004 gives 50,000, and times a large figure
+// that overflows an int.
 double BarScale(const FigureValues& figures, ReturnKind kind) {
     double maximum = 0;
     for (Figure shown : ReturnFigures(kind)) {
         const float figure = figures[shown];
         if (figure != NotCalculated && figure > maximum) maximum = figure;
     }
-    return maximum != 0 ? std::trunc(kPositiveBarLimit / maximum) : 1;
+    return BarFactor(kPositiveBarLimit, maximum);
 }
 
 ReturnBar BarOf(float figure, double scale) {

@@ -21,9 +21,6 @@ std::optional<double> ValueOf(std::string_view value_text, const Locale& locale)
     return ParseNumber(value_text, locale);
 }
 
-// Whole pixels per percent point; a scale of 0 draws one pixel per point.
-double Factor(double span, double scale) { return scale == 0 ? 1 : std::trunc(span / scale); }
-
 std::string Bar(const char* image, double width) {
     return std::string("<img src='") + image + "' border='2' width='" + FloatToText(width) +
            "' height='8'>";
@@ -31,10 +28,15 @@ std::string Bar(const char* image, double width) {
 
 }  // namespace
 
+double BarFactor(double span, double largest) {
+    if (largest == 0) return 1;
+    return largest <= span ? std::trunc(span / largest) : span / largest;
+}
+
 std::string PositiveBar(std::string_view value_text, double scale, const Locale& locale) {
     const std::optional<double> value = ValueOf(value_text, locale);
     if (!value) return kSpacer;
-    const double width = *value * Factor(kPositiveSpan, scale);
+    const double width = *value * BarFactor(kPositiveSpan, scale);
     if (width <= 0) return kSpacer;
     if (width > kPositiveSpan) return Bar("1p.gif", kPositiveCap);
     return Bar("1p.gif", width);
@@ -43,7 +45,7 @@ std::string PositiveBar(std::string_view value_text, double scale, const Locale&
 std::string NegativeBar(std::string_view value_text, double scale, const Locale& locale) {
     const std::optional<double> value = ValueOf(value_text, locale);
     if (!value || *value >= 0) return kSpacer;
-    const double width = *value * Factor(kNegativeSpan, scale);
+    const double width = *value * BarFactor(kNegativeSpan, scale);
     if (width < -kNegativeSpan) return Bar("1n.gif", kNegativeSpan);
     return Bar("1n.gif", 0.0 - width);
 }

@@ -7,6 +7,11 @@
 
 namespace brevanta {
 
+// Pixels per percent point of bars up to `span` pixels wide when the largest figure is
+// `largest` (0 or above): whole pixels, trunc(span / largest), as long as that is at least one;
+// beyond, span / largest, so that a bar never vanishes because another is large. 1 for 0.
+double BarFactor(double span, double largest);
+
 // Cell contents that draw one return figure. value_text is a figure text: a number in
 // the page's pattern or "n/a". scale is the page's bar scale (0 or a positive figure).
 

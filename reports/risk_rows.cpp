@@ -23,4 +23,12 @@ std::vector<std::string> RiskFigureTexts(const RiskFigures& figures, NumberStyle
             number(figures.worst_month),    number(figures.positive_months)};
 }
 
+std::vector<std::string> BenchmarkRiskTexts(const std::optional<RiskFigures>& figures,
+                                            NumberStyle style, const Locale& locale) {
+    std::vector<std::string> texts =
+        RiskFigureTexts(figures.value_or(RiskFigures{}), style, locale);
+    if (!figures) texts.front() = "n/a";
+    return texts;
+}
+
 }  // namespace brevanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,5 +44,10 @@ inline constexpr std::array<RiskFigureCaption, 10> kRiskFigureCaptions = {{
 // format for people, "mm/dd/yyyy" for files, empty without a drawdown.
 std::vector<std::string> RiskFigureTexts(const RiskFigures& figures, NumberStyle style,
                                          const Locale& locale);
+
+// A benchmark's figures over a subject's months as RiskFigureTexts gives them; none when the
+// benchmark is younger than those months: then the month count is "n/a" too.
+std::vector<std::string> BenchmarkRiskTexts(const std::optional<RiskFigures>& figures,
+                                            NumberStyle style, const Locale& locale);
 
 }  // namespace brevanta

@@ -1,4 +1,5 @@
 // Investments: the list, their rows, and copying, moving and deleting them with their history.
+#include "store/benchmark_choice_rows.h"
 #include "store/data_store_internals.h"
 #include "store/table_rows.h"
 
@@ -67,6 +68,8 @@ Status DataStore::Holdings::DeleteHolding(Hid id) {
     return internals_.Write("deleting an investment", [&]() -> Status {
         internals_.changes().holdings = true;
         internals_.changes().histories.insert(id);
+        const Status cleared = RetargetBenchmarkChoices(internals_, id, std::nullopt);
+        if (!cleared.ok()) return cleared;
         return internals_.DeleteRows(
             "HID", Number(id),
             {&internals_.holding_table, &internals_.transaction_table, &internals_.value_table});
@@ -125,6 +128,9 @@ StoreResult<HoldingRecord> DataStore::Holdings::MoveHolding(Hid id, Pid portfoli
         internals_.Write("moving an investment", [&]() -> StoreResult<Hid> {
             const StoreResult<Hid> copy = Copy(id, portfolio_id);
             if (!copy.ok()) return copy;
+            // A portfolio benchmarked on the investment follows it to its new identifier.
+            const Status followed = RetargetBenchmarkChoices(internals_, id, copy.value());
+            if (!followed.ok()) return followed;
             const Status deleted = DeleteHolding(id);
             if (!deleted.ok()) return deleted;
             return copy;

@@ -1,4 +1,5 @@
 // Portfolios, and the figure writes they share with investments.
+#include "store/benchmark_choice_rows.h"
 #include "store/data_store_internals.h"
 #include "store/table_rows.h"
 
@@ -97,6 +98,8 @@ Status DataStore::Portfolios::DeletePortfolio(Pid id) {
         for (const HoldingRecord& holding : internals_.holdings.OfPortfolio(id)) {
             changes.histories.insert(holding.Id);
         }
+        const Status cleared = ClearBenchmarkChoicesOf(internals_, id);
+        if (!cleared.ok()) return cleared;
         return internals_.DeleteRows("PID", Number(id),
                                      {&internals_.portfolio_table, &internals_.holding_table,
                                       &internals_.transaction_table, &internals_.value_table});

@@ -8,8 +8,10 @@
 
 #include "app/cli/commands.h"
 #include "core/date_format.h"
+#include "core/number_parse.h"
 #include "store/data_directory_opening.h"
 #include "store/data_store.h"
+#include "store/risk_free_setting.h"
 
 namespace brevanta::cli {
 
@@ -87,6 +89,15 @@ std::optional<Date> DateOption(const std::string& text) {
     const std::optional<Date> date = ParseDateArgument(text);
     if (!date) Refuse(kInvalidDateMessage);
     return date;
+}
+
+std::optional<double> RiskFreeOption(const std::string& text) {
+    std::optional<double> rate = ParseNumber(text);
+    if (!rate || !IsRiskFreeRate(*rate)) {
+        Refuse("Please enter a risk-free rate in percent above -100: " + text);
+        rate.reset();
+    }
+    return rate;
 }
 
 const CLI::Validator& DecimalIdentifier() {

@@ -47,6 +47,8 @@ int UsageError(std::string_view message);
 std::optional<Date> ParseDateArgument(const std::string& text);
 // A --date option's date; otherwise says so on stderr.
 std::optional<Date> DateOption(const std::string& text);
+// A --risk-free option's yearly rate in percent, above -100; otherwise says so on stderr.
+std::optional<double> RiskFreeOption(const std::string& text);
 // Transforms an identifier option's text into a plain decimal whole number, or refuses it.
 const CLI::Validator& DecimalIdentifier();
 // Adds an option that reads an identifier (or, into a vector, repeated identifiers) as a plain

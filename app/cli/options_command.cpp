@@ -7,6 +7,7 @@
 #include "app/cli/store_calls.h"
 #include "store/column_choice.h"
 #include "store/data_store.h"
+#include "store/risk_free_setting.h"
 
 namespace brevanta::cli {
 
@@ -23,7 +24,8 @@ void PrintOptions(const DataStore& store) {
     std::cout << "columns: " << Joined(columns.shown) << "\n"
               << "available: " << Joined(columns.hidden) << "\n"
               << "decimals: " << store.settings().NumberOfDecimals() << "\n"
-              << "log: " << (store.settings().AuditLoggingOn() ? "on" : "off") << "\n";
+              << "log: " << (store.settings().AuditLoggingOn() ? "on" : "off") << "\n"
+              << "risk-free: " << RiskFreeText(RiskFreeRate(store)) << "\n";
 }
 
 // The choice that shows `shown` in that order and hides every other column; nullopt (having
@@ -58,11 +60,12 @@ std::optional<ColumnChoice> ChosenColumns(const DataStore& store,
 void AddOptionsCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
         "options",
-        "Print the main window's list columns, the number of decimals and whether calculations "
-        "are logged; or set them");
+        "Print the main window's list columns, the number of decimals, whether calculations "
+        "are logged and the risk-free rate; or set them");
     static std::vector<std::string> columns;
     static int decimals = 2;
     static std::string log;
+    static std::string risk_free;
     auto* columns_option =
         command
             ->add_option("--columns", columns,
@@ -76,12 +79,20 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
     auto* log_option =
         command->add_option("--log", log, "Log every calculation to calclog.txt: on or off")
             ->check(CLI::IsMember({"on", "off"}));
-    command->callback([&exit_code, columns_option, decimals_option, log_option] {
-        if (!AnyGiven({columns_option, decimals_option, log_option})) {
+    auto* risk_free_option = command->add_option(
+        "--risk-free", risk_free,
+        "Yearly risk-free rate of the risk figures in percent (3 means 3 %), above -100");
+    command->callback([&exit_code, columns_option, decimals_option, log_option, risk_free_option] {
+        if (!AnyGiven({columns_option, decimals_option, log_option, risk_free_option})) {
             exit_code = WithReadOnlyStore([](DataStore& store) {
                 PrintOptions(store);
                 return kSucceeded;
             });
+            return;
+        }
+        std::optional<double> rate;
+        if (risk_free_option->count() > 0 && !(rate = RiskFreeOption(risk_free))) {
+            exit_code = kRefused;
             return;
         }
         exit_code = WithClaimedStore([&](DataStore& store) {
@@ -101,6 +112,7 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
             if (status.ok() && log_option->count() > 0) {
                 status = StoreSetting(store, LogAuditKey, log == "on" ? "1" : "0");
             }
+            if (status.ok() && rate) status = StoreRiskFreeRate(store, *rate);
             return ExitCode(status);
         });
     });

@@ -3,6 +3,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/store_calls.h"
+#include "store/benchmark_choice.h"
 #include "store/data_store.h"
 
 namespace brevanta::cli {
@@ -67,14 +68,37 @@ void AddPortfolioDelete(CLI::App& parent, int& exit_code) {
     });
 }
 
+void AddPortfolioBenchmark(CLI::App& parent, int& exit_code) {
+    auto* command = parent.add_subcommand(
+        "benchmark", "Choose the investment the portfolio's returns are compared with, or none");
+    static Pid portfolio_id{};
+    static Hid holding_id{};
+    static bool none = false;
+    AddIdentifierOption(*command, "--portfolio", portfolio_id, "Portfolio identifier")->required();
+    auto* investment = AddIdentifierOption(*command, "--investment", holding_id,
+                                           "The benchmark, an investment of any portfolio");
+    auto* none_flag = command->add_flag("--none", none, "No benchmark")->excludes(investment);
+    command->callback([&exit_code, investment, none_flag] {
+        if (!AnyGiven({investment, none_flag})) {
+            exit_code = UsageError("portfolio benchmark needs --investment or --none");
+            return;
+        }
+        exit_code = WithClaimedStore([investment](DataStore& store) {
+            return ExitCode(ChooseBenchmark(store, portfolio_id, Given(investment, holding_id)));
+        });
+    });
+}
+
 }  // namespace
 
 void AddPortfolioCommand(CLI::App& app, int& exit_code) {
-    auto* portfolio = app.add_subcommand("portfolio", "Add, rename or delete a portfolio");
+    auto* portfolio = app.add_subcommand(
+        "portfolio", "Add, rename or delete a portfolio, or choose its benchmark");
     portfolio->require_subcommand(1);
     AddPortfolioAdd(*portfolio, exit_code);
     AddPortfolioRename(*portfolio, exit_code);
     AddPortfolioDelete(*portfolio, exit_code);
+    AddPortfolioBenchmark(*portfolio, exit_code);
 }
 
 }  // namespace brevanta::cli

@@ -9,6 +9,7 @@
 #include "app/cli/subject_options.h"
 #include "core/clock.h"
 #include "reports/report_writer.h"
+#include "store/benchmark_choice.h"
 #include "store/data_store.h"
 
 extern char** environ;
@@ -63,6 +64,7 @@ void AddReportCommand(CLI::App& app, int& exit_code) {
             if (!found) return kRefused;
             ReportWriter writer(store, std::filesystem::current_path());
             writer.SetToday(SystemClock().Today());
+            writer.SetBenchmark(BenchmarkOf(store, found->portfolio_id));
             const Status status =
                 writer.RunReport(found->portfolio_id, found->holding_id.value_or(Hid{}), code);
             if (!status.ok()) return Refuse(status.message());

@@ -14,6 +14,7 @@
 #include "engine/risk_figures.h"
 #include "exchange/text_fields.h"
 #include "reports/risk_rows.h"
+#include "store/benchmark_choice.h"
 #include "store/data_store.h"
 #include "store/risk_free_setting.h"
 
@@ -21,13 +22,35 @@ namespace brevanta::cli {
 
 namespace {
 
+// The portfolio's benchmark over the same months as a line; no figures when it is younger.
+struct BenchmarkRisk {
+    Hid holding_id{};
+    std::string name;
+    std::optional<RiskFigures> figures;
+};
+
 // One line of output: an investment, or a portfolio as a whole.
 struct RiskLine {
     GrowthSubject subject;
     std::string name;
     Date as_of;
     RiskFigures figures;
+    std::optional<BenchmarkRisk> benchmark;  // when the portfolio has one
 };
+
+RiskLine LineOf(const DataStore& store, const GrowthSubject& subject, std::string name, Date as_of,
+                double risk_free) {
+    const MonthlyReturns returns = InceptionReturnsOf(store, subject, as_of);
+    RiskLine line{subject, std::move(name), as_of, CalculateRiskFigures(returns, risk_free), {}};
+    if (const std::optional<Hid> benchmark = BenchmarkOf(store, subject.portfolio_id)) {
+        const std::optional<MonthlyReturns> compared =
+            BenchmarkInceptionReturnsOf(store, *benchmark, returns, as_of);
+        line.benchmark = {
+            *benchmark, store.holdings().FindHolding(*benchmark)->Name,
+            compared ? std::optional(CalculateRiskFigures(*compared, risk_free)) : std::nullopt};
+    }
+    return line;
+}
 
 template <typename Record>
 std::vector<Record> ByIdentifier(std::vector<Record> records) {
@@ -89,14 +112,20 @@ void PrintAligned(const std::vector<RiskLine>& lines, double risk_free) {
     for (const RiskFigureCaption& caption : kRiskFigureCaptions) {
         table.front().push_back(caption.caption);
     }
+    const auto add_row = [&table](std::vector<std::string> cells,
+                                  const std::vector<std::string>& figures) {
+        cells.insert(cells.end(), figures.begin(), figures.end());
+        table.push_back(std::move(cells));
+    };
     for (const RiskLine& line : lines) {
-        std::vector<std::string>& cells = table.emplace_back();
-        cells = {IdText(line.subject.portfolio_id),
-                 line.subject.holding_id ? IdText(*line.subject.holding_id) : "", line.name,
-                 FormatShortDate(line.as_of)};
-        for (std::string& text :
-             RiskFigureTexts(line.figures, NumberStyle::Grouped, Locale::EnUs())) {
-            cells.push_back(std::move(text));
+        const std::string as_of = FormatShortDate(line.as_of);
+        add_row({IdText(line.subject.portfolio_id),
+                 line.subject.holding_id ? IdText(*line.subject.holding_id) : "", line.name, as_of},
+                RiskFigureTexts(line.figures, NumberStyle::Grouped, Locale::EnUs()));
+        // The portfolio's benchmark over the same months, beneath.
+        if (const std::optional<BenchmarkRisk>& benchmark = line.benchmark) {
+            add_row({"", IdText(benchmark->holding_id), "Benchmark: " + benchmark->name, as_of},
+                    BenchmarkRiskTexts(benchmark->figures, NumberStyle::Grouped, Locale::EnUs()));
         }
     }
     std::vector<size_t> widths(table.front().size(), 0);
@@ -128,29 +157,42 @@ nlohmann::ordered_json JsonDate(const std::optional<Date>& date) {
     return FormatDate(*date, "yyyy-mm-dd");
 }
 
+// Adds the figures' members to the object; with none (a benchmark younger than the line) each
+// is null, the month count included.
+void AddFiguresJson(nlohmann::ordered_json& object, const std::optional<RiskFigures>& figures) {
+    const RiskFigures shown = figures.value_or(RiskFigures{});
+    object["months"] =
+        figures ? nlohmann::ordered_json(shown.months) : nlohmann::ordered_json(nullptr);
+    object["volatility_percent"] = JsonNumber(shown.volatility);
+    object["max_drawdown_percent"] = JsonNumber(shown.max_drawdown);
+    object["peak"] = JsonDate(shown.peak);
+    object["trough"] = JsonDate(shown.trough);
+    object["sharpe"] = JsonNumber(shown.sharpe);
+    object["sortino"] = JsonNumber(shown.sortino);
+    object["best_month_percent"] = JsonNumber(shown.best_month);
+    object["worst_month_percent"] = JsonNumber(shown.worst_month);
+    object["positive_months_percent"] = JsonNumber(shown.positive_months);
+}
+
 void PrintJson(const std::vector<RiskLine>& lines, double risk_free) {
     nlohmann::ordered_json output = {{"risk_free_percent", risk_free},
                                      {"lines", nlohmann::ordered_json::array()}};
     for (const RiskLine& line : lines) {
-        const RiskFigures& figures = line.figures;
-        output["lines"].push_back({
+        nlohmann::ordered_json object = {
             {"portfolio", Number(line.subject.portfolio_id)},
             {"investment", line.subject.holding_id
                                ? nlohmann::ordered_json(Number(*line.subject.holding_id))
                                : nlohmann::ordered_json(nullptr)},
             {"name", line.name},
-            {"date", FormatDate(line.as_of, "yyyy-mm-dd")},
-            {"months", figures.months},
-            {"volatility_percent", JsonNumber(figures.volatility)},
-            {"max_drawdown_percent", JsonNumber(figures.max_drawdown)},
-            {"peak", JsonDate(figures.peak)},
-            {"trough", JsonDate(figures.trough)},
-            {"sharpe", JsonNumber(figures.sharpe)},
-            {"sortino", JsonNumber(figures.sortino)},
-            {"best_month_percent", JsonNumber(figures.best_month)},
-            {"worst_month_percent", JsonNumber(figures.worst_month)},
-            {"positive_months_percent", JsonNumber(figures.positive_months)},
-        });
+            {"date", FormatDate(line.as_of, "yyyy-mm-dd")}};
+        AddFiguresJson(object, line.figures);
+        if (line.benchmark) {
+            nlohmann::ordered_json benchmark = {{"investment", Number(line.benchmark->holding_id)},
+                                                {"name", line.benchmark->name}};
+            AddFiguresJson(benchmark, line.benchmark->figures);
+            object["benchmark"] = std::move(benchmark);
+        }
+        output["lines"].push_back(std::move(object));
     }
     // A name that is not valid UTF-8 is written with replacement characters, not refused.
     std::cout << output.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
@@ -191,14 +233,9 @@ void AddRiskCommand(CLI::App& app, int& exit_code) {
             return;
         }
         std::optional<double> risk_free_option;
-        if (!risk_free_text.empty()) {
-            risk_free_option = ParseNumber(risk_free_text);
-            if (!risk_free_option || !IsRiskFreeRate(*risk_free_option)) {
-                std::cerr << "Please enter a risk-free rate in percent above -100: "
-                          << risk_free_text << "\n";
-                exit_code = 1;
-                return;
-            }
+        if (!risk_free_text.empty() && !(risk_free_option = RiskFreeOption(risk_free_text))) {
+            exit_code = 1;
+            return;
         }
         const std::optional<Pid> only_portfolio =
             portfolio->count() > 0 ? std::optional(portfolio_id) : std::nullopt;
@@ -218,9 +255,7 @@ void AddRiskCommand(CLI::App& app, int& exit_code) {
             std::vector<RiskLine> lines;
             for (auto& [subject, name] : Subjects(store, only_portfolio, only_holding)) {
                 const Date as_of = date.value_or(DefaultGrowthDate(store, subject, today));
-                lines.push_back(
-                    {subject, std::move(name), as_of,
-                     CalculateRiskFigures(InceptionReturnsOf(store, subject, as_of), risk_free)});
+                lines.push_back(LineOf(store, subject, std::move(name), as_of, risk_free));
             }
             if (csv) {
                 PrintCsv(lines);

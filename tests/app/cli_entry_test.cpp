@@ -9,6 +9,7 @@
 #include "exchange/run_cli.h"
 #include "store/data_store_fixture.h"
 #include "store/directory_claim.h"
+#include "store/risk_free_setting.h"
 
 namespace brevanta::testing {
 namespace {
@@ -146,6 +147,9 @@ TEST_F(CliEntryTest, CommandsOnWhatDoesNotExistRefuseByNameAndWriteNothing) {
         {"report 20 --portfolio 7", "There is no portfolio 7.\n"},
         {"returns --investment 42", "There is no investment 42.\n"},
         {"options --columns Nowhere", "There is no column named \"Nowhere\".\n"},
+        {"options --risk-free -100", "Please enter a risk-free rate in percent above -100: -100\n"},
+        {"portfolio benchmark --portfolio 7 --none", "There is no portfolio 7.\n"},
+        {"portfolio benchmark --portfolio 1 --investment 42", "There is no investment 42.\n"},
     });
     EXPECT_FALSE(std::filesystem::exists(File("out.csv")));
 }
@@ -172,6 +176,8 @@ TEST_F(CliEntryTest, UsageErrorsExitTwoAndHelpAndVersionZero) {
         {"export values --portfolio 1 out.csv", 2},
         {"options --decimals 7", 2},
         {"options --log maybe", 2},
+        {"portfolio benchmark --portfolio 1", 2},
+        {"portfolio benchmark --portfolio 1 --investment 1 --none", 2},
     };
     const std::string before = Tables();
     for (const auto& c : cases) {
@@ -201,6 +207,7 @@ TEST_F(CliEntryTest, TheManualNamesEveryCommandAndItsOptions) {
                                 "portfolio add",
                                 "portfolio rename",
                                 "portfolio delete",
+                                "portfolio benchmark",
                                 "investment add",
                                 "investment modify",
                                 "investment delete",
@@ -217,6 +224,7 @@ TEST_F(CliEntryTest, TheManualNamesEveryCommandAndItsOptions) {
                                 "export",
                                 "report",
                                 "returns",
+                                "risk",
                                 "options"}) {
         EXPECT_NE(manual.find(std::string(".B ") + command), std::string::npos) << command;
         const std::string help = RunCli(dir_.path(), std::string(command) + " --help").out;
@@ -234,16 +242,17 @@ TEST_F(CliEntryTest, OptionsArePrintedAndSetByTheirNames) {
     AddSettingRow(NumDecKey, "2");
     AddSettingRow(LogAuditKey, "0");
     EXPECT_EQ(RunCli(dir_.path(), "options").out,
-              "columns: Month,QTR\navailable: 1 Year\ndecimals: 2\nlog: off\n");
-    const CliRun set =
-        RunCli(dir_.path(), "options --columns '1 Year,Month' --decimals 4 --log on");
+              "columns: Month,QTR\navailable: 1 Year\ndecimals: 2\nlog: off\nrisk-free: 0\n");
+    const CliRun set = RunCli(
+        dir_.path(), "options --columns '1 Year,Month' --decimals 4 --log on --risk-free 2.5");
     EXPECT_EQ(set.exit_code, 0) << set.err;
     EXPECT_EQ(RunCli(dir_.path(), "options").out,
-              "columns: 1 Year,Month\navailable: QTR\ndecimals: 4\nlog: on\n");
+              "columns: 1 Year,Month\navailable: QTR\ndecimals: 4\nlog: on\nrisk-free: 2.5\n");
     Reopen();
     EXPECT_EQ(ColumnNames(store().settings().VisibleColumns()), Texts({"1 Year", "Month"}));
     EXPECT_EQ(store().settings().NumberOfDecimals(), 4);
     EXPECT_TRUE(store().settings().AuditLoggingOn());
+    EXPECT_EQ(RiskFreeRate(store()), 2.5);
 
     EXPECT_EQ(RunCli(dir_.path(), "options --columns ''").exit_code, 0);
     Reopen();

@@ -1,6 +1,7 @@
 #include "fakes/failing_file_system.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace brevanta::testing {
@@ -48,30 +49,32 @@ class FailingFile : public File {
 
 Status FailingFileSystem::Step() {
     ++steps_;
-    return steps_ == fail_at_ ? Status::IoError(std::strerror(EIO)) : Status::Ok();
+    if (steps_ != fail_at_) return Status::Ok();
+    if (fault_ == Fault::Kill) raise(SIGKILL);
+    return Status::IoError(std::strerror(EIO));
 }
 
 Status FailingFileSystem::Open(const std::string& path, OpenMode mode,
                                std::unique_ptr<File>* file) {
     std::unique_ptr<File> opened;
-    const Status status = base_.Open(path, mode, &opened);
+    const Status status = base().Open(path, mode, &opened);
     if (status.ok()) *file = std::make_unique<FailingFile>(std::move(opened), *this);
     return status;
 }
 
 Status FailingFileSystem::Rename(const std::string& from, const std::string& to) {
     const Status step = Step();
-    return step.ok() ? base_.Rename(from, to) : step;
+    return step.ok() ? base().Rename(from, to) : step;
 }
 
 Status FailingFileSystem::Link(const std::string& from, const std::string& to) {
     const Status step = Step();
-    return step.ok() ? base_.Link(from, to) : step;
+    return step.ok() ? base().Link(from, to) : step;
 }
 
 Status FailingFileSystem::SyncDirectory(const std::string& directory) {
     const Status step = Step();
-    return step.ok() ? base_.SyncDirectory(directory) : step;
+    return step.ok() ? base().SyncDirectory(directory) : step;
 }
 
 }  // namespace brevanta::testing

@@ -47,9 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
         BarCase{"AllNegativeHaveScale1",
                 {{Figure::Qtr, -12.34f}, {Figure::IncAnn, -3.0f}},
                 {{Figure::Qtr, {Side::Negative, 12}}, {Figure::IncAnn, {Side::Negative, 3}}}},
-        BarCase{"MaximumAbove200HasScale0",
-                {{Figure::Qtr, 250.0f}, {Figure::Ytd, -20.0f}},
-                {{Figure::Qtr, {Side::Negative, 0}}, {Figure::Ytd, {Side::Negative, 0}}}},
+        // Above 200 % the scale is 200 / maximum, so no bar vanishes.
+        BarCase{"MaximumAbove200ScalesEveryBarDown",
+                {{Figure::Qtr, 250.0f}, {Figure::Ytd, -20.0f}, {Figure::ThYr, 125.0f}},
+                {{Figure::Qtr, {Side::Positive, 200}},
+                 {Figure::Ytd, {Side::Negative, 16}},
+                 {Figure::ThYr, {Side::Positive, 100}}}},
         // 200 / 0.004 gives a scale of 50,000: the lengths stay in floating point until cut.
         BarCase{"TinyMaximumDoesNotOverflow",
                 {{Figure::Qtr, 0.004f}, {Figure::Ytd, -900000.0f}},

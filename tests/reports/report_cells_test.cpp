@@ -24,11 +24,14 @@ TEST(ReportCellsTest, ScaleZeroDrawsOnePixelPerPointOnBothSides) {
     EXPECT_EQ(NegativeBar("12.50", 0), kSpacer);
 }
 
-TEST(ReportCellsTest, ScaleFiftyGivesNegativeBarsOfWidthZero) {
+TEST(ReportCellsTest, BarsNeverVanishBecauseTheScaleIsLarge) {
     EXPECT_EQ(PositiveBar("50.00", 50), PositiveImage("100"));
     EXPECT_EQ(PositiveBar("10.00", 50), PositiveImage("20"));
-    EXPECT_EQ(NegativeBar("-5.00", 50), NegativeImage("0"));
-    EXPECT_EQ(NegativeBar("-99.00", 50), NegativeImage("0"));
+    // Above the span the factor is span / scale: 30 / 50 and 120 / 240.
+    EXPECT_EQ(NegativeBar("-5.00", 50), NegativeImage("3"));
+    EXPECT_EQ(NegativeBar("-99.00", 50), NegativeImage("30"));
+    EXPECT_EQ(PositiveBar("240.00", 240), PositiveImage("120"));
+    EXPECT_EQ(PositiveBar("60.00", 240), PositiveImage("30"));
 }
 
 TEST(ReportCellsTest, BarsBeyondTheSpanAreCapped) {

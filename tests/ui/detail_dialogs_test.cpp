@@ -29,94 +29,88 @@ void ExpectSaveRefused(const FakePlatform& platform, const QString& failure, con
 class PortfolioDialogTest : public GuiTest {};
 
 TEST_F(PortfolioDialogTest, NewPortfolioStoresNameAndBlankDescription) {
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
-        EXPECT_EQ(shown.windowTitle(), "New Portfolio");
-        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
-                  "Enter your new portfolio information below.");
-        EXPECT_TRUE(Edit(shown, "nameEdit")->text().isEmpty());
-        EXPECT_EQ(shown.focusWidget(), Edit(shown, "nameEdit"));
-        EXPECT_TRUE(shown.findChild<QPushButton*>("okButton")->isDefault());
-        Edit(shown, "nameEdit")->setText("Growth");
-        ClickOk(shown);
-        // A field of blanks reads back empty; what reaches the store is the blank.
-        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
-    });
-    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    PortfolioDialog dialog(context_, store(), std::nullopt);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "New Portfolio");
+    EXPECT_EQ(dialog.findChild<QLabel*>("promptLabel")->text(),
+              "Enter your new portfolio information below.");
+    EXPECT_TRUE(Edit(dialog, "nameEdit")->text().isEmpty());
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "nameEdit"));
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("okButton")->isDefault());
+    Edit(dialog, "nameEdit")->setText("Growth");
+    ClickOk(dialog);
+    // A field of blanks reads back empty; what reaches the store is the blank.
+    EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), " ");
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
     const std::optional<PortfolioRecord> created =
-        store().portfolios().FindPortfolio(dialog.NewPortfolioId());
+        store().portfolios().FindPortfolio(dialog.portfolioId());
     ASSERT_TRUE(created.has_value());
     EXPECT_EQ(created->Name, "Growth");
     EXPECT_TRUE(platform_.messages.empty());
 }
 
 TEST_F(PortfolioDialogTest, EmptyNameIsRefusedAndNothingIsWritten) {
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
-        Edit(shown, "descriptionEdit")->setText("Long term");
-        ClickOk(shown);
-        ASSERT_EQ(platform_.messages.size(), 1u);
-        EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
-        EXPECT_EQ(platform_.messages[0].text, "Please enter a name.");
-        EXPECT_TRUE(shown.isVisible());
-        EXPECT_EQ(shown.focusWidget(), Edit(shown, "nameEdit"));
-        shown.findChild<QPushButton*>("cancelButton")->click();
-    });
-    EXPECT_EQ(dialog.NewPortfolio(store()), QDialog::Rejected);
+    PortfolioDialog dialog(context_, store(), std::nullopt);
+    dialog.show();
+    Edit(dialog, "descriptionEdit")->setText("Long term");
+    ClickOk(dialog);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
+    EXPECT_EQ(platform_.messages[0].text, "Please enter a name.");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "nameEdit"));
+    dialog.findChild<QPushButton*>("cancelButton")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
     Reopen();
     EXPECT_TRUE(store().portfolios().AllPortfolios().empty());
 }
 
 TEST_F(PortfolioDialogTest, NameOfBlanksIsAccepted) {
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
-        Edit(shown, "nameEdit")->setText("   ");
-        ClickOk(shown);
-    });
-    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    PortfolioDialog dialog(context_, store(), std::nullopt);
+    dialog.show();
+    Edit(dialog, "nameEdit")->setText("   ");
+    ClickOk(dialog);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
     EXPECT_EQ(store().portfolios().AllPortfolios().size(), 1u);
     EXPECT_TRUE(platform_.messages.empty());
 }
 
 TEST_F(PortfolioDialogTest, CharacterTheTablesCannotHoldIsRefusedByName) {
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
-        Edit(shown, "nameEdit")->setText(QString::fromUtf8("Caf\u00e9"));
-        Edit(shown, "descriptionEdit")->setText(QString::fromUtf8("Done \u2713"));
-        ClickOk(shown);
-        ASSERT_EQ(platform_.messages.size(), 1u);
-        EXPECT_EQ(platform_.messages[0].text,
-                  QString::fromUtf8(
-                      "The character \"\u2713\" (U+2713) cannot be stored.\nPlease replace it."));
-        EXPECT_EQ(shown.focusWidget(), Edit(shown, "descriptionEdit"));
-        EXPECT_TRUE(store().portfolios().AllPortfolios().empty());
-        Edit(shown, "descriptionEdit")->setText("Done");
-        ClickOk(shown);
-    });
-    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    PortfolioDialog dialog(context_, store(), std::nullopt);
+    dialog.show();
+    Edit(dialog, "nameEdit")->setText(QString::fromUtf8("Caf\u00e9"));
+    Edit(dialog, "descriptionEdit")->setText(QString::fromUtf8("Done \u2713"));
+    ClickOk(dialog);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text,
+              QString::fromUtf8(
+                  "The character \"\u2713\" (U+2713) cannot be stored.\nPlease replace it."));
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "descriptionEdit"));
+    EXPECT_TRUE(store().portfolios().AllPortfolios().empty());
+    Edit(dialog, "descriptionEdit")->setText("Done");
+    ClickOk(dialog);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.NewPortfolioId())->Name, "Caf\u00e9");
+    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.portfolioId())->Name, "Caf\u00e9");
 }
 
 TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
     const Pid id = AddPortfolio("Growth");
     ASSERT_TRUE(store().portfolios().RenamePortfolio(id, "Growth", "Stocks").ok());
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
-        EXPECT_EQ(shown.windowTitle(), "Update Portfolio");
-        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
-                  "Update this portfolio information below.");
-        EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Growth");
-        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), "Stocks");
-        Edit(shown, "nameEdit")->setText("Income");
-        Edit(shown, "descriptionEdit")->clear();
-        ClickOk(shown);
-        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
-    });
-    ASSERT_EQ(dialog.UpdatePortfolio(store(), *store().portfolios().FindPortfolio(id)),
-              QDialog::Accepted);
+    PortfolioDialog dialog(context_, store(), id);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Update Portfolio");
+    EXPECT_EQ(dialog.findChild<QLabel*>("promptLabel")->text(),
+              "Update this portfolio information below.");
+    EXPECT_EQ(Edit(dialog, "nameEdit")->text(), "Growth");
+    EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), "Stocks");
+    Edit(dialog, "nameEdit")->setText("Income");
+    Edit(dialog, "descriptionEdit")->clear();
+    ClickOk(dialog);
+    EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), " ");
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
     EXPECT_EQ(store().portfolios().FindPortfolio(id)->Name, "Income");
     EXPECT_EQ(store().portfolios().FindPortfolio(id)->Description, "");
@@ -124,20 +118,19 @@ TEST_F(PortfolioDialogTest, UpdateStartsWithTheStoredTextsAndRenames) {
 
 TEST_F(PortfolioDialogTest, FailedWriteIsReportedAndTheDialogKeepsWhatWasTyped) {
     BreakTable(File(kPortfolioTableFile));
-    PortfolioDialog dialog(context_);
-    OnModal<PortfolioDialog>([this](PortfolioDialog& shown) {
-        Edit(shown, "nameEdit")->setText("Growth");
-        ClickOk(shown);
-        ExpectSaveRefused(platform_, "Could not save the portfolio.", kPortfolioTableFile);
-        EXPECT_TRUE(shown.isVisible());
-        // Once the table is back, the same OK saves what was typed.
-        std::filesystem::remove(File(kPortfolioTableFile));
-        CreateTable(kPortfolioTableFile, PortfolioTableLayout());
-        ClickOk(shown);
-    });
-    ASSERT_EQ(dialog.NewPortfolio(store()), QDialog::Accepted);
+    PortfolioDialog dialog(context_, store(), std::nullopt);
+    dialog.show();
+    Edit(dialog, "nameEdit")->setText("Growth");
+    ClickOk(dialog);
+    ExpectSaveRefused(platform_, "Could not save the portfolio.", kPortfolioTableFile);
+    EXPECT_TRUE(dialog.isVisible());
+    // Once the table is back, the same OK saves what was typed.
+    std::filesystem::remove(File(kPortfolioTableFile));
+    CreateTable(kPortfolioTableFile, PortfolioTableLayout());
+    ClickOk(dialog);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
-    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.NewPortfolioId())->Name, "Growth");
+    EXPECT_EQ(store().portfolios().FindPortfolio(dialog.portfolioId())->Name, "Growth");
 }
 
 class NewInvestmentDialogTest : public GuiTest {
@@ -149,20 +142,17 @@ class NewInvestmentDialogTest : public GuiTest {
     // Runs NewInvestmentDialog on the portfolio, types into its fields (the date key by key)
     // and presses OK once; returns its result.
     int RunWith(Pid portfolio_id, const Typed& typed) {
-        NewInvestmentDialog dialog(context_);
-        OnModal<NewInvestmentDialog>([&](NewInvestmentDialog& shown) {
-            Edit(shown, "nameEdit")->setText(typed.name);
-            QLineEdit* date = Edit(shown, "inceptionDateFieldEdit");
-            date->clear();
-            QTest::keyClicks(date, typed.date);
-            Edit(shown, "initialValueEdit")->setText(typed.value);
-            ClickOk(shown);
-            focus_ = shown.focusWidget() ? shown.focusWidget()->objectName() : QString();
-        });
-        const int result =
-            dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio_id));
-        new_id_ = dialog.NewHoldingId();
-        return result;
+        NewInvestmentDialog dialog(context_, store(), portfolio_id);
+        dialog.show();
+        Edit(dialog, "nameEdit")->setText(typed.name);
+        QLineEdit* date = Edit(dialog, "inceptionDateFieldEdit");
+        date->clear();
+        QTest::keyClicks(date, typed.date);
+        Edit(dialog, "initialValueEdit")->setText(typed.value);
+        ClickOk(dialog);
+        focus_ = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+        new_id_ = dialog.holdingId();
+        return dialog.result();
     }
 
     QString focus_;
@@ -260,23 +250,21 @@ TEST_F(NewInvestmentDialogTest, GermanDateThatDoesNotExistIsRefused) {
 
 TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) {
     const Pid portfolio = AddPortfolio("Growth");
-    NewInvestmentDialog dialog(context_);
-    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
-        EXPECT_EQ(shown.windowTitle(), "New Investment / Holding");
-        EXPECT_EQ(shown.findChild<QLabel*>("promptLabel")->text(),
-                  "Enter a new investment for the Growth portfolio");
-        EXPECT_EQ(Edit(shown, "inceptionDateFieldEdit")->text(), "6/15/2024");
-        EXPECT_TRUE(shown.findChild<QPushButton*>("okButton")->isDefault());
-        Edit(shown, "nameEdit")->setText("Bonds");
-        Edit(shown, "initialValueEdit")->setText("250");
-        ClickOk(shown);
-        EXPECT_EQ(Edit(shown, "descriptionEdit")->text(), " ");
-    });
-    ASSERT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
-              QDialog::Accepted);
+    NewInvestmentDialog dialog(context_, store(), portfolio);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "New Investment / Holding");
+    EXPECT_EQ(dialog.findChild<QLabel*>("promptLabel")->text(),
+              "Enter a new investment for the Growth portfolio");
+    EXPECT_EQ(Edit(dialog, "inceptionDateFieldEdit")->text(), "6/15/2024");
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("okButton")->isDefault());
+    Edit(dialog, "nameEdit")->setText("Bonds");
+    Edit(dialog, "initialValueEdit")->setText("250");
+    ClickOk(dialog);
+    EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), " ");
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
     Reopen();
     const std::optional<HoldingRecord> created =
-        store().holdings().FindHoldingIn(portfolio, dialog.NewHoldingId());
+        store().holdings().FindHoldingIn(portfolio, dialog.holdingId());
     ASSERT_TRUE(created.has_value());
     EXPECT_EQ(created->InceptionDate, D(2024, 6, 15));
     EXPECT_EQ(created->PerformanceDate, NoDate);
@@ -286,15 +274,13 @@ TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) 
 
 TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
     const Pid portfolio = AddPortfolio("Growth");
-    NewInvestmentDialog dialog(context_);
-    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
-        Edit(shown, "nameEdit")->setText("Bonds");
-        Edit(shown, "initialValueEdit")->setText("-5");
-        ClickOk(shown);
-        shown.findChild<QPushButton*>("cancelButton")->click();
-    });
-    EXPECT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
-              QDialog::Rejected);
+    NewInvestmentDialog dialog(context_, store(), portfolio);
+    dialog.show();
+    Edit(dialog, "nameEdit")->setText("Bonds");
+    Edit(dialog, "initialValueEdit")->setText("-5");
+    ClickOk(dialog);
+    dialog.findChild<QPushButton*>("cancelButton")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
     Reopen();
     EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(portfolio).empty());
 }
@@ -302,17 +288,15 @@ TEST_F(NewInvestmentDialogTest, CancelAfterARefusalLeavesTheStoreUnchanged) {
 TEST_F(NewInvestmentDialogTest, FailedWriteIsReportedAndTheDialogStaysOpen) {
     const Pid portfolio = AddPortfolio("Growth");
     BreakTable(File(kHoldingTableFile));
-    NewInvestmentDialog dialog(context_);
-    OnModal<NewInvestmentDialog>([this](NewInvestmentDialog& shown) {
-        Edit(shown, "nameEdit")->setText("Bonds");
-        Edit(shown, "initialValueEdit")->setText("250");
-        ClickOk(shown);
-        ExpectSaveRefused(platform_, "Could not save the investment.", kHoldingTableFile);
-        EXPECT_TRUE(shown.isVisible());
-        EXPECT_EQ(Edit(shown, "nameEdit")->text(), "Bonds");
-    });
-    EXPECT_EQ(dialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
-              QDialog::Rejected);
+    NewInvestmentDialog dialog(context_, store(), portfolio);
+    dialog.show();
+    Edit(dialog, "nameEdit")->setText("Bonds");
+    Edit(dialog, "initialValueEdit")->setText("250");
+    ClickOk(dialog);
+    ExpectSaveRefused(platform_, "Could not save the investment.", kHoldingTableFile);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Edit(dialog, "nameEdit")->text(), "Bonds");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 }  // namespace

@@ -34,6 +34,16 @@ void OnModal(std::function<void(T&)> action) {
     timer->start();
 }
 
+// Shows the dialog as its caller would, without waiting on it; `act` fills it and presses its
+// buttons, and Cancel closes it if act left it open. Returns what it closed with.
+template <typename Dialog>
+int Drive(Dialog& dialog, const std::function<void(Dialog&)>& act) {
+    dialog.show();
+    act(dialog);
+    if (dialog.isVisible()) dialog.reject();
+    return dialog.result();
+}
+
 // Fails the test if the dialog is shown (and closes it), for an entry operation that must
 // return without showing it.
 inline void ExpectNeverShown(QDialog& dialog) {

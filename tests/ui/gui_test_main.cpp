@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietHandler);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // Remembered directories and window geometry go to a test location, fresh for each run.
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName("Brevanta");

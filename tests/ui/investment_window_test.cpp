@@ -1,6 +1,7 @@
 #include "ui/detail/investment_window.h"
 
 #include <QAbstractItemModelTester>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -42,8 +43,7 @@ class InvestmentWindowTest : public GuiTest {
     }
 
     std::unique_ptr<InvestmentWindow> Open(Hid holding_id) {
-        auto window = std::make_unique<InvestmentWindow>(
-            context_, observed(), *store().holdings().FindHoldingIn(growth_, holding_id));
+        auto window = std::make_unique<InvestmentWindow>(context_, observed(), holding_id);
         window->show();
         for (const char* list : {"transactionList", "valueList"}) {
             new QAbstractItemModelTester(List(*window, list)->model(),
@@ -419,6 +419,12 @@ TEST_F(InvestmentWindowTest, GrowthPageShowsYearsAndChartAndSavesItsReport) {
     EXPECT_EQ(costs->at(18).y(), 1820);
     emit values->hovered(values->at(18), true);
     EXPECT_EQ(QToolTip::text(), "6/15/2024: market value 2,100.00, cost basis 1,820.00");
+    // Under two years the axis marks quarter starts, where the points are drawn.
+    auto* axis = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+    EXPECT_EQ(axis->categoriesLabels().join(", "),
+              "Jan 2023, Apr 2023, Jul 2023, Oct 2023, Jan 2024, Apr 2024");
+    EXPECT_EQ(axis->endValue("Jan 2023"), values->at(0).x());
+    EXPECT_EQ(axis->endValue("Apr 2024"), QDate(2024, 4, 1).startOfDay().toMSecsSinceEpoch());
 
     Edit(*window, "growthDateFieldEdit")->setText("12/31/2023");
     EXPECT_EQ(rows(), (QStringList{"2023 | yes | 11.11 | n/a | 2,000.00 | 1,800.00"}));
@@ -428,6 +434,43 @@ TEST_F(InvestmentWindowTest, GrowthPageShowsYearsAndChartAndSavesItsReport) {
     EXPECT_EQ(platform_.file_dialogs, (std::vector<QString>{"Save as Report"}));
     EXPECT_EQ(platform_.opened_in_browser, (std::vector<QString>{QString::fromStdString(page)}));
     EXPECT_NE(ReadBytes(page).find("as of 12/31/2023"), std::string::npos);
+
+    Edit(*window, "growthDateFieldEdit")->setText("12/31/2022");  // before the inception
+    EXPECT_TRUE(axis->categoriesLabels().isEmpty());
+    EXPECT_FALSE(axis->isVisible());
+}
+
+// Enter closes the window as Cancel while nothing changed, saves a typed rename, and in the
+// Growth page's date field refreshes the page or says the date is not one.
+TEST_F(InvestmentWindowTest, EnterSavesAnEditAndRefreshesTheGrowthPage) {
+    auto window = Open(fund_);
+    QTest::keyClick(Edit(*window, "nameEdit"), Qt::Key_Return);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_FALSE(window->isVisible());
+
+    window = Open(fund_);
+    QLineEdit* name = Edit(*window, "nameEdit");
+    name->setFocus();
+    QTest::keyClicks(name, " II");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->Name, "Fund II");
+
+    window = Open(fund_);
+    window->showPage(InvestmentPage::Growth);
+    QLineEdit* date = Edit(*window, "growthDateFieldEdit");
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, "2/30/2025");
+    QTest::keyClick(date, Qt::Key_Return);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, "Please enter a valid date.");
+    date->selectAll();
+    QTest::keyClicks(date, "12/31/2023");
+    QTest::keyClick(date, Qt::Key_Enter);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->findChild<QTableView*>("yearTable")->model()->rowCount(), 1);
+    EXPECT_EQ(platform_.messages.size(), 1u);
 }
 
 }  // namespace

@@ -24,7 +24,9 @@
 #include <map>
 #include <set>
 
+#include "fakes/read_only_file.h"
 #include "store/data_directory.h"
+#include "store/directory_claim.h"
 #include "store/file_size_limit.h"
 #include "store/open_store.h"
 #include "ui/calc/calculate_all_dialog.h"
@@ -468,6 +470,28 @@ TEST_F(MainWindowTest, ASecondWindowOnTheDirectorySaysItIsOpenAndEnds) {
                                      dir_.path() + " is open in Brevanta; close it first.")}));
     EXPECT_FALSE(second->isVisible());
     EXPECT_TRUE(first->isVisible());
+}
+
+// Another user's claim file: the window says it cannot mark the directory, shows it for
+// reading only, and offers no command that writes.
+TEST_F(MainWindowTest, ADirectoryThatCannotBeMarkedIsShownForReadingOnly) {
+    WriteBytes(File(kClaimFile), "");
+    ReadOnlyFile claim_of_another_user(File(kClaimFile));
+    const ScopedFileSystem scoped(claim_of_another_user);
+    auto window = Open();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowTitle().endsWith("(read-only)"))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>{QString::fromStdString(
+                                     "Brevanta cannot mark " + dir_.path() +
+                                     " as in use, so it is open for reading only.")});
+    Select(*window, 0, 0);
+    for (const char* name :
+         {"newPortfolioAction", "newInvestmentAction", "deleteAction", "importAction",
+          "calculateAction", "optionsAction", "cutAction", "copyAction", "pasteAction"}) {
+        EXPECT_FALSE(Action(*window, name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(Action(*window, "exportAction")->isEnabled());
 }
 
 TEST_F(MainWindowTest, DirectoryWithoutTablesIsCreatedOnlyWhenTheUserSaysYes) {

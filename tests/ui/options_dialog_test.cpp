@@ -34,12 +34,11 @@ class OptionsDialogTest : public GuiTest {
 
     // Runs the dialog; act sets what it likes, then OK is clicked.
     int RunWithOk(std::function<void(OptionsDialog&)> act = [](OptionsDialog&) {}) {
-        OptionsDialog dialog(context_);
-        OnModal<OptionsDialog>([act](OptionsDialog& shown) {
+        OptionsDialog dialog(context_, store());
+        return Drive<OptionsDialog>(dialog, [act](OptionsDialog& shown) {
             act(shown);
             shown.findChild<QPushButton*>("okButton")->click();
         });
-        return dialog.Execute(store());
     }
 
     static QListWidget* List(OptionsDialog& dialog, const char* name) {

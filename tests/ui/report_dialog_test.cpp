@@ -21,12 +21,11 @@ class ReportDialogTest : public GuiTest {
     // Runs the dialog with act; it is closed with Cancel if act left it open. The dialog's
     // visibility after act is kept in stayedOpen_.
     int Run(std::function<void(ReportDialog&)> act) {
-        ReportDialog dialog(context_);
-        OnModal<ReportDialog>([this, act](ReportDialog& shown) {
+        ReportDialog dialog(context_, store());
+        return Drive<ReportDialog>(dialog, [this, act](ReportDialog& shown) {
             act(shown);
             stayedOpen_ = shown.isVisible();
         });
-        return dialog.Execute(store());
     }
 
     static void Click(ReportDialog& dialog, const QString& name) {

@@ -74,14 +74,12 @@ class TransactionDialogTest : public GuiTest {
     HoldingRecord Fund() { return *store().holdings().FindHolding(fund_); }
 
     int RunAdd(std::function<void(TransactionDialog&)> action) {
-        TransactionDialog dialog(context_);
-        OnModal<TransactionDialog>(std::move(action));
-        return dialog.AddTransaction(store(), Fund());
+        TransactionDialog dialog(context_, store(), fund_, std::nullopt);
+        return Drive(dialog, action);
     }
     int RunModify(Tid id, std::function<void(TransactionDialog&)> action) {
-        TransactionDialog dialog(context_);
-        OnModal<TransactionDialog>(std::move(action));
-        return dialog.ModifyTransaction(store(), Fund(), id);
+        TransactionDialog dialog(context_, store(), fund_, id);
+        return Drive(dialog, action);
     }
 
     // The fund's transactions as the next start of the program reads them, by date.
@@ -273,9 +271,7 @@ TEST_F(TransactionDialogTest, RemovedTransactionIsReportedAndNeverChanged) {
     const Tid gone = AddOne(D(2001, 3, 1), "CC", 10, "");
     const Tid kept = AddOne(D(2001, 4, 1), "CC", 20, "");
     ASSERT_TRUE(store().transactions().DeleteTransactions({gone}).ok());
-    TransactionDialog dialog(context_);
-    ExpectNeverShown(dialog);
-    EXPECT_EQ(dialog.ModifyTransaction(store(), Fund(), gone), QDialog::Rejected);
+    EXPECT_EQ(ModifyTransaction(context_, store(), fund_, gone, nullptr), QDialog::Rejected);
     EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
 
     // Removed while the dialog is open: the save finds no row to change.
@@ -338,7 +334,7 @@ TEST_F(TransactionDialogTest, SeriesThatCannotBeStoredWholeLeavesNoneOfItsTransa
 class TransactionEntryWindowTest : public TransactionDialogTest {
   protected:
     std::unique_ptr<InvestmentWindow> Open() {
-        auto window = std::make_unique<InvestmentWindow>(context_, observed(), Fund());
+        auto window = std::make_unique<InvestmentWindow>(context_, observed(), fund_);
         window->show();
         return window;
     }
@@ -404,27 +400,27 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
     const double values[12] = {10150, 10310, 12400, 12630, 12500, 14200,
                                14510, 14380, 15020, 15400, 15650, 16100};
 
-    PortfolioDialog portfolioDialog(context_);
-    OnModal<PortfolioDialog>([](PortfolioDialog& shown) {
-        Find(shown, "nameEdit")->setText("Retirement");
-        Click(shown, "okButton");
-    });
-    ASSERT_EQ(portfolioDialog.NewPortfolio(store()), QDialog::Accepted);
-    const Pid portfolio = portfolioDialog.NewPortfolioId();
-    NewInvestmentDialog investmentDialog(context_);
-    OnModal<NewInvestmentDialog>([](NewInvestmentDialog& shown) {
-        Find(shown, "nameEdit")->setText("Index Fund");
-        Find(shown, "inceptionDateFieldEdit")->setText("12/15/2022");
-        Find(shown, "initialValueEdit")->setText("10000");
-        Click(shown, "okButton");
-    });
+    PortfolioDialog portfolioDialog(context_, store(), std::nullopt);
+    ASSERT_EQ(Drive<PortfolioDialog>(portfolioDialog,
+                                     [](PortfolioDialog& shown) {
+                                         Find(shown, "nameEdit")->setText("Retirement");
+                                         Click(shown, "okButton");
+                                     }),
+              QDialog::Accepted);
+    const Pid portfolio = portfolioDialog.portfolioId();
+    NewInvestmentDialog investmentDialog(context_, store(), portfolio);
     ASSERT_EQ(
-        investmentDialog.NewInvestment(store(), *store().portfolios().FindPortfolio(portfolio)),
+        Drive<NewInvestmentDialog>(investmentDialog,
+                                   [](NewInvestmentDialog& shown) {
+                                       Find(shown, "nameEdit")->setText("Index Fund");
+                                       Find(shown, "inceptionDateFieldEdit")->setText("12/15/2022");
+                                       Find(shown, "initialValueEdit")->setText("10000");
+                                       Click(shown, "okButton");
+                                   }),
         QDialog::Accepted);
-    const Hid holding = investmentDialog.NewHoldingId();
+    const Hid holding = investmentDialog.holdingId();
 
-    InvestmentWindow window(context_, observed(),
-                            *store().holdings().FindHoldingIn(portfolio, holding));
+    InvestmentWindow window(context_, observed(), holding);
     window.show();
     OnModal<TransactionDialog>([&](TransactionDialog& shown) {
         for (const auto& [date, amount] : contributions) {

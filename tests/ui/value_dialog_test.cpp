@@ -41,14 +41,12 @@ class ValueDialogTest : public GuiTest {
     HoldingRecord Fund() { return *store().holdings().FindHolding(fund_); }
 
     int RunAdd(std::function<void(ValueDialog&)> action) {
-        ValueDialog dialog(context_);
-        OnModal<ValueDialog>(std::move(action));
-        return dialog.AddValue(store(), Fund());
+        ValueDialog dialog(context_, store(), fund_, std::nullopt);
+        return Drive(dialog, action);
     }
     int RunModify(Vid id, std::function<void(ValueDialog&)> action) {
-        ValueDialog dialog(context_);
-        OnModal<ValueDialog>(std::move(action));
-        return dialog.ModifyValue(store(), Fund(), id);
+        ValueDialog dialog(context_, store(), fund_, id);
+        return Drive(dialog, action);
     }
 
     // The fund's values as the next start of the program reads them, by date.
@@ -164,9 +162,7 @@ TEST_F(ValueDialogTest, RemovedOrUnwritableValuesAreReported) {
     const Vid gone = AddOne(D(2023, 3, 31), 1200);
     const Vid kept = AddOne(D(2023, 4, 30), 1250);
     ASSERT_TRUE(store().values().DeleteHistoricalValues({gone}).ok());
-    ValueDialog dialog(context_);
-    ExpectNeverShown(dialog);
-    EXPECT_EQ(dialog.ModifyValue(store(), Fund(), gone), QDialog::Rejected);
+    EXPECT_EQ(ModifyValue(context_, store(), fund_, gone, nullptr), QDialog::Rejected);
     EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
 
     BreakTable(File(kValueTableFile));
@@ -186,7 +182,7 @@ TEST_F(ValueDialogTest, RemovedOrUnwritableValuesAreReported) {
 }
 
 TEST_F(ValueDialogTest, ApplyInTheWindowShowsTheValueAndTheRecentValue) {
-    InvestmentWindow window(context_, observed(), Fund());
+    InvestmentWindow window(context_, observed(), fund_);
     window.show();
     OnModal<ValueDialog>([](ValueDialog& shown) {
         TypeDate(shown, "5/31/2024");

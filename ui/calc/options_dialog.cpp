@@ -64,9 +64,10 @@ std::vector<std::string> Names(const QListWidget* list) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
+OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* parent)
     : QDialog(parent),
       context_(context),
+      store_(store),
       pages_(new QTabWidget(this)),
       availableList_(MakeColumnList("availableList", this)),
       selectedList_(MakeColumnList("selectedList", this)),
@@ -110,6 +111,12 @@ OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
             &OptionsDialog::onSelectedColumnsChanged);
     connect(okButton_, &QPushButton::clicked, this, &OptionsDialog::onOkClicked);
     connect(buttons.box, &QDialogButtonBox::helpRequested, this, &OptionsDialog::onHelpClicked);
+
+    Fill(selectedList_, store_.settings().VisibleColumns());
+    Fill(availableList_, store_.settings().HiddenColumns());
+    // The digits in use: a stored value outside 0 to 6 shows as the 2 it stands for.
+    digitsCombo_->setCurrentIndex(store_.settings().NumberOfDecimals());
+    auditLogBox_->setChecked(store_.settings().AuditLoggingOn());
 }
 
 QWidget* OptionsDialog::makeDisplayPage() {
@@ -190,16 +197,6 @@ QWidget* OptionsDialog::makeLoggingPage() {
     return page;
 }
 
-int OptionsDialog::Execute(DataStore& store) {
-    store_ = &store;
-    Fill(selectedList_, store.settings().VisibleColumns());
-    Fill(availableList_, store.settings().HiddenColumns());
-    // The digits in use: a stored value outside 0 to 6 shows as the 2 it stands for.
-    digitsCombo_->setCurrentIndex(store.settings().NumberOfDecimals());
-    auditLogBox_->setChecked(store.settings().AuditLoggingOn());
-    return exec();
-}
-
 void OptionsDialog::onAddSelectedClicked() { MoveLines(availableList_, selectedList_, false); }
 
 void OptionsDialog::onAddAllClicked() { MoveLines(availableList_, selectedList_, true); }
@@ -232,14 +229,13 @@ void OptionsDialog::onOkClicked() {
     BusyCursor busy(context_.platform);
     const ColumnChoice columns{Names(availableList_), Names(selectedList_)};
     const bool columnsChanged =
-        ColumnChoiceChanged(store_->settings().VisibleColumns(), columns.shown);
-    const bool digitsChanged =
-        digitsCombo_->currentIndex() != store_->settings().NumberOfDecimals();
+        ColumnChoiceChanged(store_.settings().VisibleColumns(), columns.shown);
+    const bool digitsChanged = digitsCombo_->currentIndex() != store_.settings().NumberOfDecimals();
     // The three choices are stored together or not at all.
-    DataStore::Change change(*store_, "changing the options");
+    DataStore::Change change(store_, "changing the options");
     Status saved = change.status();
-    if (saved.ok() && columnsChanged) saved = StoreColumnChoice(*store_, columns);
-    DataStore::Settings& settings = store_->settings();
+    if (saved.ok() && columnsChanged) saved = StoreColumnChoice(store_, columns);
+    DataStore::Settings& settings = store_.settings();
     if (saved.ok() && digitsChanged) {
         saved =
             settings.StoreSetting(NumDecKey, {.Val1 = digitsCombo_->currentText().toStdString()});

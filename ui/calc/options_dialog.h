@@ -20,14 +20,10 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit OptionsDialog(UiContext& context, QWidget* parent = nullptr);
-
-    // Runs the dialog modally on the store's settings. OK stores the columns when their
-    // choice changed, the decimals when they changed, and the logging choice always (adding
-    // a missing setting row); a failure is shown. Accepted when the columns or the decimals
-    // changed, so the list must be rebuilt; Rejected otherwise.
-    // REQUIRES: store outlives the call.
-    int Execute(DataStore& store);
+    // Shows the store's settings. OK stores the columns when their choice changed, the
+    // decimals when they changed, and the logging choice always (adding a missing setting
+    // row), all in one change; a failure is shown. REQUIRES: store outlives the dialog.
+    OptionsDialog(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
   private slots:
     void onAddSelectedClicked();
@@ -48,7 +44,7 @@ class OptionsDialog : public QDialog {
     void moveSelectedColumn(int step);
 
     UiContext& context_;
-    DataStore* store_ = nullptr;
+    DataStore& store_;
 
     QTabWidget* pages_;
     QListWidget* availableList_;

@@ -13,10 +13,14 @@
 
 namespace brevanta {
 
-EntryDialog::EntryDialog(UiContext& context, const QString& holdingCaption, QWidget* parent)
+EntryDialog::EntryDialog(UiContext& context, DataStore& store, Hid holding, bool modifying,
+                         const QString& holdingCaption, QWidget* parent)
     : QDialog(parent),
       context_(context),
+      store_(store),
+      holding_(store.holdings().FindHolding(holding).value_or(HoldingRecord{})),
       dateField_(new DateField(context.locale, this)),
+      modifying_(modifying),
       promptLabel_(new QLabel(this)),
       portfolioLabel_(new QLabel(this)),
       holdingLabel_(new QLabel(this)),
@@ -47,18 +51,21 @@ EntryDialog::EntryDialog(UiContext& context, const QString& holdingCaption, QWid
     connect(dateField_->lineEdit(), &QLineEdit::textChanged, this, &EntryDialog::markChanged);
     connect(okButton_, &QPushButton::clicked, this, &EntryDialog::onOkClicked);
     connect(applyButton_, &QPushButton::clicked, this, &EntryDialog::onApplyClicked);
+
+    portfolioLabel_->setText(
+        QString::fromStdString(store_.portfolios().PortfolioName(holding_.PortfolioId)));
+    holdingLabel_->setText(QString::fromStdString(holding_.Name));
 }
 
-void EntryDialog::prepare(DataStore& store, const HoldingRecord& holding, bool modifying,
-                          const QString& caption, const QString& prompt) {
-    store_ = &store;
-    holding_ = holding;
-    modifying_ = modifying;
+int EntryDialog::execIfStored(bool stored) {
+    if (stored) return exec();
+    context_.platform.ShowError(missingMessage());
+    return Rejected;
+}
+
+void EntryDialog::setTexts(const QString& caption, const QString& prompt) {
     setWindowTitle(caption);
     promptLabel_->setText(prompt);
-    portfolioLabel_->setText(
-        QString::fromStdString(store.portfolios().PortfolioName(holding.PortfolioId)));
-    holdingLabel_->setText(QString::fromStdString(holding.Name));
 }
 
 void EntryDialog::addField(const QString& label, QWidget* field) { fields_->addRow(label, field); }

@@ -29,6 +29,11 @@ class DateField;
 class EntryDialog : public QDialog {
     Q_OBJECT
 
+  public:
+    // Runs the dialog modally on a stored entry; one the store no longer holds is reported
+    // instead, and the dialog is not shown.
+    int execIfStored(bool stored);
+
   signals:
     // An entry was written: the owner's list and totals are out of date.
     void saved();
@@ -37,13 +42,13 @@ class EntryDialog : public QDialog {
     // Width of the date and amount fields: room for a date or a large amount, no more.
     static constexpr int kShortFieldWidth = 160;
 
+    // For a new entry of the investment, or for a stored one being changed (`modifying`);
     // holdingCaption labels the investment's name. The dialog starts with unsaved changes.
-    EntryDialog(UiContext& context, const QString& holdingCaption, QWidget* parent);
+    // REQUIRES: store outlives the dialog; the investment exists.
+    EntryDialog(UiContext& context, DataStore& store, Hid holding, bool modifying,
+                const QString& holdingCaption, QWidget* parent);
 
-    // Names the investment and its portfolio and sets the caption and prompt for a stored
-    // entry that is being changed, or for a new one. REQUIRES: store outlives the run.
-    void prepare(DataStore& store, const HoldingRecord& holding, bool modifying,
-                 const QString& caption, const QString& prompt);
+    void setTexts(const QString& caption, const QString& prompt);
 
     // Writes the entry; false after a refusal or a store failure, both shown.
     virtual bool save() = 0;
@@ -72,8 +77,8 @@ class EntryDialog : public QDialog {
     bool updated(const std::function<StoreResult<int>()>& update, const QString& failure);
 
     UiContext& context_;
-    DataStore* store_ = nullptr;
-    HoldingRecord holding_;
+    DataStore& store_;
+    const HoldingRecord holding_;
     DateField* dateField_;
 
   private slots:
@@ -81,7 +86,7 @@ class EntryDialog : public QDialog {
     void onApplyClicked();
 
   private:
-    bool modifying_ = false;
+    const bool modifying_;
     bool unsaved_ = true;
 
     QLabel* promptLabel_;

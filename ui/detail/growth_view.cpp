@@ -1,13 +1,14 @@
 #include "ui/detail/growth_view.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDateTimeAxis>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "reports/growth_chart.h"
 #include "reports/growth_page.h"
 #include "reports/growth_rows.h"
 #include "reports/report_writer.h"
@@ -44,9 +46,12 @@ QList<TextTableModel::Column> YearColumns() {
     return columns;
 }
 
-QDateTime ChartTime(Date date) { return ToQDate(date).startOfDay(); }
+// Leaves room for "MMM yyyy" labels on the narrowest chart the window allows.
+constexpr int kMaxTimeLabels = 8;
 
-qreal ChartX(Date date) { return static_cast<qreal>(ChartTime(date).toMSecsSinceEpoch()); }
+qreal ChartX(Date date) {
+    return static_cast<qreal>(ToQDate(date).startOfDay().toMSecsSinceEpoch());
+}
 
 }  // namespace
 
@@ -64,7 +69,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
       chartView_(new QChartView(chart_, this)),
       valueSeries_(new QLineSeries(chart_)),
       costSeries_(new QLineSeries(chart_)),
-      dateAxis_(new QDateTimeAxis(chart_)),
+      dateAxis_(new QCategoryAxis(chart_)),
       moneyAxis_(new QValueAxis(chart_)) {
     setObjectName("growthView");
     dateField_->setObjectName("growthDateField");
@@ -95,7 +100,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     chart_->setLocalizeNumbers(true);  // grouped thousands on the money axis
     chart_->setMargins(QMargins(4, 4, 4, 4));
     chart_->setBackgroundRoundness(0);
-    dateAxis_->setFormat("yyyy");
+    dateAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     moneyAxis_->setLabelFormat("%.0f");
     moneyAxis_->setMin(0);
     chart_->addAxis(dateAxis_, Qt::AlignBottom);
@@ -119,6 +124,8 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     layout->addWidget(chartView_, 1);
 
     connect(dateField_->lineEdit(), &QLineEdit::textChanged, this, &GrowthView::onDateEdited);
+    connect(dateField_->lineEdit(), &QLineEdit::editingFinished, this,
+            &GrowthView::onDateConfirmed);
     connect(saveReportButton_, &QPushButton::clicked, this, &GrowthView::onSaveReportClicked);
     for (QLineSeries* series : {valueSeries_, costSeries_}) {
         connect(series, &QLineSeries::hovered, this, &GrowthView::onPointHovered);
@@ -144,6 +151,28 @@ void GrowthView::onDateEdited() {
     refresh();
 }
 
+void GrowthView::onDateConfirmed() {
+    // Focus taken by the closing window is no confirmation.
+    if (!isVisible()) return;
+    if (!dateField_->date()) {
+        context_.platform.ShowInformation(tr("Please enter a valid date."));
+        dateField_->setFocus();
+        return;
+    }
+    refresh();
+}
+
+void GrowthView::keyPressEvent(QKeyEvent* event) {
+    // Enter in the date field has refreshed the page; it is not meant for the window's
+    // default button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == dateField_->lineEdit()) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void GrowthView::refresh() {
     BusyCursor busy(context_.platform);
     growth_ = GrowthOf(store_, subject_, asOf_);
@@ -164,11 +193,20 @@ void GrowthView::fillChart() {
     }
     valueSeries_->replace(values);
     costSeries_->replace(costs);
-    chart_->setTitle(growth_.month_ends.empty() ? tr("There is no history to show as of this date.")
-                                                : QString());
-    if (growth_.month_ends.empty()) return;
-    dateAxis_->setRange(ChartTime(growth_.month_ends.front().date),
-                        ChartTime(growth_.month_ends.back().date));
+    const bool empty = growth_.month_ends.empty();
+    chart_->setTitle(empty ? tr("There is no history to show as of this date.") : QString());
+    for (const QString& label : dateAxis_->categoriesLabels()) dateAxis_->remove(label);
+    dateAxis_->setVisible(!empty);
+    moneyAxis_->setVisible(!empty);
+    if (empty) return;
+    const Date first = growth_.month_ends.front().date;
+    const Date last = growth_.month_ends.back().date;
+    const TimeTicks ticks = TimeAxisTicks(first, last, kMaxTimeLabels);
+    for (const Date tick : ticks.dates) {
+        dateAxis_->append(QLocale().toString(ToQDate(tick), ticks.months ? "MMM yyyy" : "yyyy"),
+                          ChartX(tick));
+    }
+    dateAxis_->setRange(ChartX(first), ChartX(last));
     moneyAxis_->setRange(0, top > 0 ? top * 1.05 : 1);
     moneyAxis_->applyNiceNumbers();
 }

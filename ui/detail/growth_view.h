@@ -7,7 +7,7 @@
 
 class QChart;
 class QChartView;
-class QDateTimeAxis;
+class QCategoryAxis;
 class QLineSeries;
 class QPointF;
 class QPushButton;
@@ -38,9 +38,11 @@ class GrowthView : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void onDateEdited();
+    void onDateConfirmed();
     void onSaveReportClicked();
     void onPointHovered(const QPointF& point, bool entered);
 
@@ -62,7 +64,7 @@ class GrowthView : public QWidget {
     QChartView* chartView_;
     QLineSeries* valueSeries_;
     QLineSeries* costSeries_;
-    QDateTimeAxis* dateAxis_;
+    QCategoryAxis* dateAxis_;
     QValueAxis* moneyAxis_;
 };
 

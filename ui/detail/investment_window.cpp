@@ -41,20 +41,20 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-int ShowInvestment(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
-                   InvestmentPage page, QWidget* parent) {
+int ShowInvestment(UiContext& context, ObservedStore& directory, Hid holding, InvestmentPage page,
+                   QWidget* parent) {
     InvestmentWindow window(context, directory, holding, parent);
     window.showPage(page);
     return window.exec();
 }
 
-InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
-                                   const HoldingRecord& holding, QWidget* parent)
+InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory, Hid holding,
+                                   QWidget* parent)
     : QDialog(parent),
       context_(context),
       directory_(directory),
       store_(directory.store()),
-      holding_(holding),
+      holding_(directory.store().holdings().FindHolding(holding).value_or(HoldingRecord{})),
       pages_(new QTabWidget(this)),
       portfolioLabel_(new QLabel(this)),
       nameEdit_(new QLineEdit(this)),
@@ -62,13 +62,13 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
       inceptionDateField_(new DateField(context.locale, this)),
       initialValueEdit_(new QLineEdit(this)),
       transactionsPanel_(new RecordListPanel(TransactionKind(), context, directory,
-                                             holding.PortfolioId, holding.Id, this)),
-      valuesPanel_(new RecordListPanel(ValueKind(), context, directory, holding.PortfolioId,
-                                       holding.Id, this)),
+                                             holding_.PortfolioId, holding, this)),
+      valuesPanel_(new RecordListPanel(ValueKind(), context, directory, holding_.PortfolioId,
+                                       holding, this)),
       timeWeightedPage_(new ReturnsPage(ReturnKind::TimeWeighted, context.locale, this)),
       dollarWeightedPage_(new ReturnsPage(ReturnKind::DollarWeighted, context.locale, this)),
       growthPage_(
-          new GrowthView(context, directory.store(), {holding.PortfolioId, holding.Id}, this)) {
+          new GrowthView(context, directory.store(), {holding_.PortfolioId, holding}, this)) {
     setObjectName("InvestmentWindow");
     pages_->setObjectName("pages");
     portfolioLabel_->setObjectName("portfolioLabel");
@@ -93,11 +93,16 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     reportButton_->setObjectName("reportButton");
     okButton_->setObjectName("okButton");
     cancelButton_->setObjectName("cancelButton");
-    // Enter closes without saving the investment's own fields.
+    // Enter closes the window as it was opened; once a field is edited, Enter saves it
+    // rather than throwing the edit away.
     for (QPushButton* button : {helpButton_, reportButton_, okButton_}) {
         button->setAutoDefault(false);
     }
     cancelButton_->setDefault(true);
+    for (QLineEdit* edit :
+         {nameEdit_, descriptionEdit_, inceptionDateField_->lineEdit(), initialValueEdit_}) {
+        connect(edit, &QLineEdit::textEdited, okButton_, [this] { okButton_->setDefault(true); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);

@@ -25,8 +25,8 @@ enum class InvestmentPage { Transactions = 1, HistoricalValues = 2, Returns = 3,
 
 // Shows the investment detail window at a page, modally; returns Accepted or Rejected. The
 // window writes its changes as they are made.
-int ShowInvestment(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
-                   InvestmentPage page, QWidget* parent);
+int ShowInvestment(UiContext& context, ObservedStore& directory, Hid holding, InvestmentPage page,
+                   QWidget* parent);
 
 // One investment: its own fields, its transactions and historical values (written to the
 // store as they change), and its stored returns, all following the store. OK writes the
@@ -36,8 +36,8 @@ class InvestmentWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // REQUIRES: directory outlives the window.
-    InvestmentWindow(UiContext& context, ObservedStore& directory, const HoldingRecord& holding,
+    // REQUIRES: directory outlives the window; the investment exists.
+    InvestmentWindow(UiContext& context, ObservedStore& directory, Hid holding,
                      QWidget* parent = nullptr);
 
     void showPage(InvestmentPage page);

@@ -15,9 +15,12 @@
 
 namespace brevanta {
 
-NewInvestmentDialog::NewInvestmentDialog(UiContext& context, QWidget* parent)
+NewInvestmentDialog::NewInvestmentDialog(UiContext& context, DataStore& store, Pid portfolio,
+                                         QWidget* parent)
     : QDialog(parent),
       context_(context),
+      store_(store),
+      portfolioId_(portfolio),
       promptLabel_(new QLabel(this)),
       nameEdit_(new QLineEdit(this)),
       descriptionEdit_(new QLineEdit(this)),
@@ -47,15 +50,11 @@ NewInvestmentDialog::NewInvestmentDialog(UiContext& context, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton_, &QPushButton::clicked, this, &NewInvestmentDialog::onOkClicked);
-}
 
-int NewInvestmentDialog::NewInvestment(DataStore& store, const PortfolioRecord& portfolio) {
-    store_ = &store;
-    portfolioId_ = portfolio.Id;
+    const std::optional<PortfolioRecord> stored = store_.portfolios().FindPortfolio(portfolio);
     promptLabel_->setText(tr("Enter a new investment for the %1 portfolio")
-                              .arg(QString::fromStdString(portfolio.Name)));
+                              .arg(QString::fromStdString(stored ? stored->Name : "")));
     inceptionDateField_->setDate(context_.clock.Today());
-    return exec();
 }
 
 void NewInvestmentDialog::onOkClicked() {
@@ -69,11 +68,19 @@ void NewInvestmentDialog::onOkClicked() {
     }
     const HoldingRecord holding = NewHoldingRecord(portfolioId_, entry, initialAmount.value);
     descriptionEdit_->setText(QString::fromStdString(holding.Description));
-    const StoreResult<Hid> inserted = store_->holdings().InsertHolding(holding);
+    const StoreResult<Hid> inserted = store_.holdings().InsertHolding(holding);
     if (ShowIfFailed(context_.platform, inserted.status(), tr("Could not save the investment.")))
         return;
-    newHoldingId_ = inserted.value();
+    holdingId_ = inserted.value();
     accept();
+}
+
+int NewInvestment(UiContext& context, DataStore& store, Pid portfolio, QWidget* parent,
+                  Hid* created) {
+    NewInvestmentDialog dialog(context, store, portfolio, parent);
+    const int result = dialog.exec();
+    if (created && result == QDialog::Accepted) *created = dialog.holdingId();
+    return result;
 }
 
 void NewInvestmentDialog::refuse(const QString& message, QWidget* field) {

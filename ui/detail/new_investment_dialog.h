@@ -20,15 +20,13 @@ class NewInvestmentDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit NewInvestmentDialog(UiContext& context, QWidget* parent = nullptr);
-
-    // Runs the dialog modally for the portfolio and returns Accepted (OK) or Rejected
-    // (Cancel). A write the store refuses is reported and leaves the dialog open. The store
-    // must outlive the call.
-    int NewInvestment(DataStore& store, const PortfolioRecord& portfolio);
+    // For the portfolio; OK writes the investment, and a write the store refuses is reported
+    // and leaves the dialog open. REQUIRES: store outlives the dialog; the portfolio exists.
+    NewInvestmentDialog(UiContext& context, DataStore& store, Pid portfolio,
+                        QWidget* parent = nullptr);
 
     // The identifier of the investment created; valid after Accepted.
-    Hid NewHoldingId() const { return newHoldingId_; }
+    Hid holdingId() const { return holdingId_; }
 
   private slots:
     void onOkClicked();
@@ -38,9 +36,9 @@ class NewInvestmentDialog : public QDialog {
     void refuse(const QString& message, QWidget* field);
 
     UiContext& context_;
-    DataStore* store_ = nullptr;
-    Pid portfolioId_{};
-    Hid newHoldingId_{};
+    DataStore& store_;
+    const Pid portfolioId_;
+    Hid holdingId_{};
 
     QLabel* promptLabel_;
     QLineEdit* nameEdit_;
@@ -50,5 +48,10 @@ class NewInvestmentDialog : public QDialog {
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+// The entry operation: runs the dialog modally for the portfolio and returns Accepted (OK) or
+// Rejected (Cancel); *created (if given) receives the new investment's identifier.
+int NewInvestment(UiContext& context, DataStore& store, Pid portfolio, QWidget* parent,
+                  Hid* created = nullptr);
 
 }  // namespace brevanta

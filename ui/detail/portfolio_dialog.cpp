@@ -14,9 +14,13 @@
 
 namespace brevanta {
 
-PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
+PortfolioDialog::PortfolioDialog(UiContext& context, DataStore& store, std::optional<Pid> portfolio,
+                                 QWidget* parent)
     : QDialog(parent),
       context_(context),
+      store_(store),
+      creating_(!portfolio),
+      portfolioId_(portfolio.value_or(Pid{})),
       promptLabel_(new QLabel(this)),
       nameEdit_(new QLineEdit(this)),
       descriptionEdit_(new QLineEdit(this)) {
@@ -40,28 +44,19 @@ PortfolioDialog::PortfolioDialog(UiContext& context, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton_, &QPushButton::clicked, this, &PortfolioDialog::onOkClicked);
-}
 
-int PortfolioDialog::NewPortfolio(DataStore& store) {
-    return run(store, Mode::New, tr("New Portfolio"),
-               tr("Enter your new portfolio information below."));
-}
-
-int PortfolioDialog::UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio) {
-    portfolioId_ = portfolio.Id;
-    nameEdit_->setText(QString::fromStdString(portfolio.Name));
-    descriptionEdit_->setText(QString::fromStdString(portfolio.Description));
-    return run(store, Mode::Update, tr("Update Portfolio"),
-               tr("Update this portfolio information below."));
-}
-
-int PortfolioDialog::run(DataStore& store, Mode mode, const QString& caption,
-                         const QString& prompt) {
-    store_ = &store;
-    mode_ = mode;
-    setWindowTitle(caption);
-    promptLabel_->setText(prompt);
-    return exec();
+    if (creating_) {
+        setWindowTitle(tr("New Portfolio"));
+        promptLabel_->setText(tr("Enter your new portfolio information below."));
+        return;
+    }
+    setWindowTitle(tr("Update Portfolio"));
+    promptLabel_->setText(tr("Update this portfolio information below."));
+    if (const std::optional<PortfolioRecord> stored =
+            store_.portfolios().FindPortfolio(*portfolio)) {
+        nameEdit_->setText(QString::fromStdString(stored->Name));
+        descriptionEdit_->setText(QString::fromStdString(stored->Description));
+    }
 }
 
 void PortfolioDialog::showEvent(QShowEvent* event) {
@@ -86,14 +81,26 @@ void PortfolioDialog::onOkClicked() {
 
 bool PortfolioDialog::save(const std::string& name, const std::string& description) {
     Status status;
-    if (mode_ == Mode::Update) {
-        status = store_->portfolios().RenamePortfolio(portfolioId_, name, description).status();
-    } else {
-        const StoreResult<Pid> inserted = store_->portfolios().InsertPortfolio(name, description);
+    if (creating_) {
+        const StoreResult<Pid> inserted = store_.portfolios().InsertPortfolio(name, description);
         status = inserted.status();
-        if (inserted.ok()) newPortfolioId_ = inserted.value();
+        if (inserted.ok()) portfolioId_ = inserted.value();
+    } else {
+        status = store_.portfolios().RenamePortfolio(portfolioId_, name, description).status();
     }
     return !ShowIfFailed(context_.platform, status, tr("Could not save the portfolio."));
+}
+
+int NewPortfolio(UiContext& context, DataStore& store, QWidget* parent, Pid* created) {
+    PortfolioDialog dialog(context, store, std::nullopt, parent);
+    const int result = dialog.exec();
+    if (created && result == QDialog::Accepted) *created = dialog.portfolioId();
+    return result;
+}
+
+int UpdatePortfolio(UiContext& context, DataStore& store, Pid portfolio, QWidget* parent) {
+    PortfolioDialog dialog(context, store, portfolio, parent);
+    return dialog.exec();
 }
 
 }  // namespace brevanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "store/records.h"
 #include "ui/platform/ui_context.h"
@@ -13,21 +14,19 @@ namespace brevanta {
 
 class DataStore;
 
-// Enters a new portfolio, or changes the name and description of an existing one.
+// Enters a new portfolio, or changes the name and description of an existing one. OK
+// writes it; a write the store refuses is reported and leaves the dialog open.
 class PortfolioDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit PortfolioDialog(UiContext& context, QWidget* parent = nullptr);
+    // A new portfolio, or the one given. REQUIRES: store outlives the dialog; the portfolio
+    // exists.
+    PortfolioDialog(UiContext& context, DataStore& store, std::optional<Pid> portfolio,
+                    QWidget* parent = nullptr);
 
-    // Each runs the dialog modally and returns Accepted (OK) or Rejected (Cancel). A write
-    // the store refuses is reported and leaves the dialog open. The store must outlive the
-    // call.
-    int NewPortfolio(DataStore& store);
-    int UpdatePortfolio(DataStore& store, const PortfolioRecord& portfolio);
-
-    // The identifier of the portfolio NewPortfolio created; valid after Accepted.
-    Pid NewPortfolioId() const { return newPortfolioId_; }
+    // The portfolio written: the new one, or the one changed; valid after Accepted.
+    Pid portfolioId() const { return portfolioId_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -36,17 +35,13 @@ class PortfolioDialog : public QDialog {
     void onOkClicked();
 
   private:
-    enum class Mode { New, Update };
-
-    int run(DataStore& store, Mode mode, const QString& caption, const QString& prompt);
     // Writes the portfolio; false (with the reason shown) when the store refused.
     bool save(const std::string& name, const std::string& description);
 
     UiContext& context_;
-    DataStore* store_ = nullptr;
-    Mode mode_ = Mode::New;
-    Pid portfolioId_{};  // the portfolio being updated
-    Pid newPortfolioId_{};
+    DataStore& store_;
+    const bool creating_;
+    Pid portfolioId_{};
 
     QLabel* promptLabel_;
     QLineEdit* nameEdit_;
@@ -54,5 +49,10 @@ class PortfolioDialog : public QDialog {
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+// The entry operations: each runs the dialog modally and returns Accepted (OK) or Rejected
+// (Cancel); *created (if given) receives the new portfolio's identifier.
+int NewPortfolio(UiContext& context, DataStore& store, QWidget* parent, Pid* created = nullptr);
+int UpdatePortfolio(UiContext& context, DataStore& store, Pid portfolio, QWidget* parent);
 
 }  // namespace brevanta

@@ -48,15 +48,10 @@ StoreResult<int> Remove(DataStore::History<Record>& history, const std::vector<R
 
 // The entry dialog of a record kind, on a new entry or on the one with that identifier.
 template <typename Dialog, typename Id>
-void Enter(UiContext& context, DataStore& store, const HoldingRecord& holding, const RowId& row,
-           QWidget* parent, int (Dialog::*add)(DataStore&, const HoldingRecord&),
-           int (Dialog::*modify)(DataStore&, const HoldingRecord&, Id)) {
-    Dialog dialog(context, parent);
-    if (const Id* id = std::get_if<Id>(&row)) {
-        (dialog.*modify)(store, holding, *id);
-    } else {
-        (dialog.*add)(store, holding);
-    }
+void Enter(UiContext& context, DataStore& store, Hid holding, const RowId& row, QWidget* parent) {
+    const Id* id = std::get_if<Id>(&row);
+    Dialog dialog(context, store, holding, id ? std::optional(*id) : std::nullopt, parent);
+    dialog.execIfStored(dialog.found());
 }
 
 }  // namespace
@@ -82,12 +77,7 @@ RecordKind TransactionKind() {
             return BuildTransactionRows(store, holding, TransactionOrderOf(column, descending),
                                         locale);
         },
-        [](UiContext& context, DataStore& store, const HoldingRecord& holding, const RowId& row,
-           QWidget* parent) {
-            Enter<TransactionDialog, Tid>(context, store, holding, row, parent,
-                                          &TransactionDialog::AddTransaction,
-                                          &TransactionDialog::ModifyTransaction);
-        },
+        &Enter<TransactionDialog, Tid>,
         [](DataStore& store, const std::vector<RowId>& rows) {
             return Remove(store.transactions(), rows);
         },
@@ -112,11 +102,7 @@ RecordKind ValueKind() {
         [](const DataStore& store, Hid holding, int column, bool descending, const Locale& locale) {
             return BuildValueRows(store, holding, ValueOrderOf(column, descending), locale);
         },
-        [](UiContext& context, DataStore& store, const HoldingRecord& holding, const RowId& row,
-           QWidget* parent) {
-            Enter<ValueDialog, Vid>(context, store, holding, row, parent, &ValueDialog::AddValue,
-                                    &ValueDialog::ModifyValue);
-        },
+        &Enter<ValueDialog, Vid>,
         [](DataStore& store, const std::vector<RowId>& rows) {
             return Remove(store.values(), rows);
         },

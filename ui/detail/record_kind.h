@@ -20,7 +20,6 @@ namespace brevanta {
 
 class DataStore;
 class ImportExportEngine;
-struct HoldingRecord;
 
 // What a record list panel shows and does for one kind of history row: transactions or
 // historical values. The panel itself is the same for both.
@@ -43,8 +42,7 @@ struct RecordKind {
                                        const Locale&)>
         rows;
     // Runs the entry dialog on the row with that identifier, or on a new one.
-    std::function<void(UiContext&, DataStore&, const HoldingRecord&, const RowId& id,
-                       QWidget* parent)>
+    std::function<void(UiContext&, DataStore&, Hid holding, const RowId& id, QWidget* parent)>
         enter;
     // Deletes the rows; returns how many.
     std::function<StoreResult<int>(DataStore&, const std::vector<RowId>&)> remove;

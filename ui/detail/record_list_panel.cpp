@@ -159,9 +159,9 @@ void RecordListPanel::onModifyClicked() {
 
 void RecordListPanel::runEntryDialog(const RowId& id) {
     DataStore& store = directory_.store();
-    const std::optional<HoldingRecord> holding =
-        store.holdings().FindHoldingIn(portfolioId_, holdingId_);
-    if (holding) kind_.enter(context_, store, *holding, id, this);
+    if (store.holdings().FindHoldingIn(portfolioId_, holdingId_)) {
+        kind_.enter(context_, store, holdingId_, id, this);
+    }
 }
 
 void RecordListPanel::onRemoveClicked() {

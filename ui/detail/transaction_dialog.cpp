@@ -16,8 +16,10 @@
 
 namespace brevanta {
 
-TransactionDialog::TransactionDialog(UiContext& context, QWidget* parent)
-    : EntryDialog(context, tr("Investment:"), parent),
+TransactionDialog::TransactionDialog(UiContext& context, DataStore& store, Hid holding,
+                                     std::optional<Tid> transaction, QWidget* parent)
+    : EntryDialog(context, store, holding, transaction.has_value(), tr("Investment:"), parent),
+      transactionId_(transaction.value_or(Tid{})),
       typeCombo_(new QComboBox(this)),
       amountEdit_(new QLineEdit(this)),
       descriptionEdit_(new QLineEdit(this)) {
@@ -72,42 +74,43 @@ TransactionDialog::TransactionDialog(UiContext& context, QWidget* parent)
     trackEdits(amountEdit_);
     trackEdits(descriptionEdit_);
     connect(repeatCheckBox_, &QCheckBox::toggled, this, &TransactionDialog::onRepeatToggled);
-}
 
-int TransactionDialog::AddTransaction(DataStore& store, const HoldingRecord& holding) {
-    prepare(store, holding, false, tr("Add Transaction"),
-            tr("Enter the new transaction information below."));
-    dateField_->setDate(context_.clock.Today());
-    typeCombo_->setCurrentIndex(0);
-    setUnsaved(false);
-    return exec();
-}
-
-int TransactionDialog::ModifyTransaction(DataStore& store, const HoldingRecord& holding,
-                                         Tid transactionId) {
-    const std::optional<TransactionRecord> transaction =
-        store.transactions().FindTransaction(transactionId);
-    if (!transaction) {
-        context_.platform.ShowError(missingMessage());
-        return Rejected;
+    if (!modifying()) {
+        setTexts(tr("Add Transaction"), tr("Enter the new transaction information below."));
+        dateField_->setDate(context_.clock.Today());
+        typeCombo_->setCurrentIndex(0);
+        setUnsaved(false);
+        return;
     }
-    transactionId_ = transactionId;
-    prepare(store, holding, true, tr("Modify Transaction"),
-            tr("Modify transaction information below."));
+    setTexts(tr("Modify Transaction"), tr("Modify transaction information below."));
+    const std::optional<TransactionRecord> stored =
+        store_.transactions().FindTransaction(transactionId_);
+    found_ = stored.has_value();
+    const TransactionRecord shown = stored.value_or(TransactionRecord{});
     repeatCheckBox_->setEnabled(false);
     periodTypeLabel_->setEnabled(false);
     periodsLabel_->setEnabled(false);
-    dateField_->setDate(transaction->Date);
+    dateField_->setDate(shown.Date);
     // The entry of the stored code, or of its name; the first for anything else.
-    const QString type = QString::fromStdString(transaction->Type);
+    const QString type = QString::fromStdString(shown.Type);
     int index = typeCombo_->findData(type);
     if (index < 0) index = typeCombo_->findText(type);
     typeCombo_->setCurrentIndex(std::max(index, 0));
     amountEdit_->setText(
-        QString::fromStdString(FormatNumber(transaction->Amount, "####.##", context_.locale)));
-    descriptionEdit_->setText(QString::fromStdString(transaction->Description));
+        QString::fromStdString(FormatNumber(shown.Amount, "####.##", context_.locale)));
+    descriptionEdit_->setText(QString::fromStdString(shown.Description));
     setUnsaved(false);
-    return exec();
+}
+
+int AddTransaction(UiContext& context, DataStore& store, Hid holding, QWidget* parent) {
+    TransactionDialog dialog(context, store, holding, std::nullopt, parent);
+    return dialog.exec();
+}
+
+int ModifyTransaction(UiContext& context, DataStore& store, Hid holding, Tid transaction,
+                      QWidget* parent) {
+    TransactionDialog dialog(context, store, holding, transaction, parent);
+    return dialog.execIfStored(dialog.found());
 }
 
 void TransactionDialog::onRepeatToggled(bool repeat) {
@@ -144,7 +147,7 @@ bool TransactionDialog::save() {
     if (modifying()) {
         const TransactionRecord record = TransactionRecordOf(holding_, entry, checked.value.amount);
         const auto update = [&] {
-            return store_->transactions().UpdateTransaction(
+            return store_.transactions().UpdateTransaction(
                 transactionId_, {record.Date, record.Type, record.Amount, record.Description});
         };
         if (!updated(update, tr("The transaction could not be saved."))) return false;
@@ -158,7 +161,7 @@ bool TransactionDialog::insert(const std::vector<TransactionRecord>& series) {
     const QString failure =
         series.size() == 1 ? tr("The transaction could not be saved.")
                            : tr("None of the %1 transactions could be saved.").arg(series.size());
-    if (!written([&] { return store_->transactions().InsertTransactions(series); }, failure))
+    if (!written([&] { return store_.transactions().InsertTransactions(series); }, failure))
         return false;
     ++insertSaves_;
     return true;

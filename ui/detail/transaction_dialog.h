@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/date_series.h"
@@ -20,14 +21,14 @@ class TransactionDialog : public EntryDialog {
     Q_OBJECT
 
   public:
-    explicit TransactionDialog(UiContext& context, QWidget* parent = nullptr);
+    // New transactions of the investment, or a change of the one given. OK with nothing
+    // unsaved closes with Accepted when Apply added transactions. REQUIRES: store outlives the
+    // dialog; the investment exists.
+    TransactionDialog(UiContext& context, DataStore& store, Hid holding,
+                      std::optional<Tid> transaction, QWidget* parent = nullptr);
 
-    // Each runs the dialog modally and returns Accepted or Rejected. OK with nothing unsaved
-    // returns Accepted when Apply added transactions during the run. REQUIRES: store
-    // outlives the call.
-    int AddTransaction(DataStore& store, const HoldingRecord& holding);
-    // A transaction the store no longer holds is reported, and the dialog is not shown.
-    int ModifyTransaction(DataStore& store, const HoldingRecord& holding, Tid transactionId);
+    // Whether the transaction to change is stored (always true for new ones).
+    bool found() const { return found_; }
 
   protected:
     bool save() override;
@@ -43,7 +44,8 @@ class TransactionDialog : public EntryDialog {
     // Adds the transactions, all or none.
     bool insert(const std::vector<TransactionRecord>& series);
 
-    Tid transactionId_{};  // the transaction being changed
+    const Tid transactionId_;  // the transaction being changed
+    bool found_ = true;
     int insertSaves_ = 0;  // saves that added transactions during this run
 
     QComboBox* typeCombo_;
@@ -57,5 +59,11 @@ class TransactionDialog : public EntryDialog {
     QLabel* periodsLabel_;
     QLineEdit* periodsEdit_;
 };
+
+// The entry operations: each runs the dialog modally and returns Accepted or Rejected. A
+// transaction the store no longer holds is reported, and the dialog is not shown.
+int AddTransaction(UiContext& context, DataStore& store, Hid holding, QWidget* parent);
+int ModifyTransaction(UiContext& context, DataStore& store, Hid holding, Tid transaction,
+                      QWidget* parent);
 
 }  // namespace brevanta

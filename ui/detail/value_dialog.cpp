@@ -8,35 +8,40 @@
 
 namespace brevanta {
 
-ValueDialog::ValueDialog(UiContext& context, QWidget* parent)
-    : EntryDialog(context, tr("Holding : "), parent), valueEdit_(new QLineEdit(this)) {
+ValueDialog::ValueDialog(UiContext& context, DataStore& store, Hid holding,
+                         std::optional<Vid> value, QWidget* parent)
+    : EntryDialog(context, store, holding, value.has_value(), tr("Holding : "), parent),
+      valueId_(value.value_or(Vid{})),
+      valueEdit_(new QLineEdit(this)) {
     setObjectName("ValueDialog");
     valueEdit_->setObjectName("valueEdit");
     valueEdit_->setMaximumWidth(kShortFieldWidth);
     addField(tr("Value:"), valueEdit_);
     trackEdits(valueEdit_);
-}
 
-int ValueDialog::AddValue(DataStore& store, const HoldingRecord& holding) {
-    prepare(store, holding, false, tr("Add Historical Value"),
-            tr("Enter a new historical value for the investment below."));
-    dateField_->setDate(context_.clock.Today());
-    return exec();
-}
-
-int ValueDialog::ModifyValue(DataStore& store, const HoldingRecord& holding, Vid valueId) {
-    const std::optional<ValueRecord> value = store.values().FindValue(valueId);
-    if (!value) {
-        context_.platform.ShowError(missingMessage());
-        return Rejected;
+    if (!modifying()) {
+        setTexts(tr("Add Historical Value"),
+                 tr("Enter a new historical value for the investment below."));
+        dateField_->setDate(context_.clock.Today());
+        return;
     }
-    valueId_ = valueId;
-    prepare(store, holding, true, tr("Modify Historical Value"),
-            tr("Modify the historical value information below."));
-    dateField_->setDate(value->Date);
+    setTexts(tr("Modify Historical Value"), tr("Modify the historical value information below."));
+    const std::optional<ValueRecord> stored = store_.values().FindValue(valueId_);
+    found_ = stored.has_value();
+    const ValueRecord shown = stored.value_or(ValueRecord{});
+    dateField_->setDate(shown.Date);
     valueEdit_->setText(
-        QString::fromStdString(FormatNumber(value->Value, "####.##", context_.locale)));
-    return exec();
+        QString::fromStdString(FormatNumber(shown.Value, "####.##", context_.locale)));
+}
+
+int AddValue(UiContext& context, DataStore& store, Hid holding, QWidget* parent) {
+    ValueDialog dialog(context, store, holding, std::nullopt, parent);
+    return dialog.exec();
+}
+
+int ModifyValue(UiContext& context, DataStore& store, Hid holding, Vid value, QWidget* parent) {
+    ValueDialog dialog(context, store, holding, value, parent);
+    return dialog.execIfStored(dialog.found());
 }
 
 bool ValueDialog::save() {
@@ -49,12 +54,11 @@ bool ValueDialog::save() {
     if (modifying()) {
         return updated(
             [&] {
-                return store_->values().UpdateHistoricalValue(valueId_,
-                                                              {record.Date, record.Value});
+                return store_.values().UpdateHistoricalValue(valueId_, {record.Date, record.Value});
             },
             failure);
     }
-    return written([&] { return store_->values().InsertValue(record); }, failure);
+    return written([&] { return store_.values().InsertValue(record); }, failure);
 }
 
 void ValueDialog::clearForNextEntry() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "ui/detail/entry_dialog.h"
 
 class QLineEdit;
@@ -13,13 +15,13 @@ class ValueDialog : public EntryDialog {
     Q_OBJECT
 
   public:
-    explicit ValueDialog(UiContext& context, QWidget* parent = nullptr);
+    // A new value of the investment, or a change of the one given; closes with Accepted after
+    // a save by OK. REQUIRES: store outlives the dialog; the investment exists.
+    ValueDialog(UiContext& context, DataStore& store, Hid holding, std::optional<Vid> value,
+                QWidget* parent = nullptr);
 
-    // Each runs the dialog modally and returns Accepted (a save by OK) or Rejected.
-    // REQUIRES: store outlives the call.
-    int AddValue(DataStore& store, const HoldingRecord& holding);
-    // A value the store no longer holds is reported, and the dialog is not shown.
-    int ModifyValue(DataStore& store, const HoldingRecord& holding, Vid valueId);
+    // Whether the value to change is stored (always true for new ones).
+    bool found() const { return found_; }
 
   protected:
     bool save() override;
@@ -27,8 +29,14 @@ class ValueDialog : public EntryDialog {
     QString missingMessage() const override;
 
   private:
-    Vid valueId_{};  // the value being changed
+    const Vid valueId_;  // the value being changed
+    bool found_ = true;
     QLineEdit* valueEdit_;
 };
+
+// The entry operations: each runs the dialog modally and returns Accepted or Rejected. A value
+// the store no longer holds is reported, and the dialog is not shown.
+int AddValue(UiContext& context, DataStore& store, Hid holding, QWidget* parent);
+int ModifyValue(UiContext& context, DataStore& store, Hid holding, Vid value, QWidget* parent);
 
 }  // namespace brevanta

@@ -2,39 +2,32 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
-#include "reports/figure_cell.h"
-#include "reports/investment_list_rows.h"
-#include "reports/portfolio_tree_rows.h"
 #include "reports/report_writer.h"
-#include "store/data_directory.h"
-#include "store/data_directory_opening.h"
 #include "store/data_store.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/calc/options_dialog.h"
 #include "ui/detail/new_investment_dialog.h"
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/main/about_dialog.h"
-#include "ui/main/caption_strip.h"
+#include "ui/main/directory_opening.h"
+#include "ui/main/investment_list_panel.h"
+#include "ui/main/investment_transfer.h"
 #include "ui/main/portfolio_growth_window.h"
 #include "ui/main/portfolio_tree_model.h"
+#include "ui/main/portfolio_tree_panel.h"
 #include "ui/main/starting_directory.h"
 #include "ui/platform/observed_store.h"
-#include "ui/platform/text_table_model.h"
 #include "ui/reports/open_report.h"
 #include "ui/reports/report_dialog.h"
 #include "ui/wizards/export_wizard.h"
@@ -54,70 +47,22 @@ QIcon ThemeIcon(const char* name, const char* bundled) {
     return QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/%1.png").arg(bundled)));
 }
 
-QWidget* Stacked(QWidget* parent, QWidget* caption, QWidget* view) {
-    auto* holder = new QWidget(parent);
-    auto* layout = new QVBoxLayout(holder);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(caption);
-    layout->addWidget(view);
-    return holder;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(UiContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      treeModel_(new PortfolioTreeModel(this)),
-      listModel_(new TextTableModel({}, this)),
       splitter_(new QSplitter(Qt::Horizontal, this)),
-      treeCaption_(new CaptionStrip(this)),
-      portfolioTree_(new QTreeView(this)),
-      totalLabel_(new CaptionStrip(this)),
-      investmentList_(new QTreeView(this)),
-      treeMenu_(new QMenu(this)) {
+      tree_(new PortfolioTreePanel(this)),
+      investmentList_(new InvestmentListPanel(context, this)),
+      treeMenu_(new QMenu(this)),
+      transfer_(new InvestmentTransfer(context, this)) {
     setObjectName("mainWindow");
     setWindowTitle(kApplicationTitle);
     splitter_->setObjectName("splitter");
-    treeCaption_->setObjectName("treeCaption");
-    portfolioTree_->setObjectName("portfolioTree");
-    totalLabel_->setObjectName("totalLabel");
-    investmentList_->setObjectName("investmentList");
     treeMenu_->setObjectName("treeMenu");
-
-    treeCaption_->setCaption(tr(" All Portfolios"));
-    treeModel_->setIcons(
-        style()->standardIcon(QStyle::SP_DirClosedIcon),
-        [this] {
-            QIcon filled = style()->standardIcon(QStyle::SP_DirClosedIcon);
-            filled.addPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16),
-                             QIcon::Selected, QIcon::Off);
-            return filled;
-        }(),
-        style()->standardIcon(QStyle::SP_FileIcon));
-    portfolioTree_->setModel(treeModel_);
-    portfolioTree_->setHeaderHidden(true);
-    portfolioTree_->setIndentation(19);
-    portfolioTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    portfolioTree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    portfolioTree_->setContextMenuPolicy(Qt::CustomContextMenu);
-    portfolioTree_->setDragDropMode(QAbstractItemView::DragDrop);
-    portfolioTree_->setDefaultDropAction(Qt::MoveAction);
-    portfolioTree_->setDragDropOverwriteMode(true);  // a drop lands on a node, never between
-    portfolioTree_->setDropIndicatorShown(true);
-    portfolioTree_->viewport()->installEventFilter(this);
-
-    investmentList_->setModel(listModel_);
-    investmentList_->setRootIsDecorated(false);
-    investmentList_->setItemsExpandable(false);
-    investmentList_->setAllColumnsShowFocus(true);
-    investmentList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    investmentList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    investmentList_->header()->setStretchLastSection(false);
-
-    splitter_->addWidget(Stacked(splitter_, treeCaption_, portfolioTree_));
-    splitter_->addWidget(Stacked(splitter_, totalLabel_, investmentList_));
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(investmentList_);
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({230, 670});
     setCentralWidget(splitter_);
@@ -127,33 +72,21 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     createToolBar();
     createMenus();
 
-    // Queued: the drop is handled once the drag is over, not inside the view's drop event.
-    connect(treeModel_, &PortfolioTreeModel::nodeDropped, this, &MainWindow::onNodeDropped,
-            Qt::QueuedConnection);
-    connect(portfolioTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(tree_, &PortfolioTreePanel::currentNodeChanged, this,
             &MainWindow::onCurrentNodeChanged);
-    const auto openInvestment = [this] {
-        if (PortfolioTreeModel::isInvestment(visibleCurrentNode())) onDetails();
-    };
-    connect(portfolioTree_, &QTreeView::doubleClicked, this, openInvestment);
-    connect(portfolioTree_, &QTreeView::expanded, this, &MainWindow::onExpansionChanged);
-    connect(portfolioTree_, &QTreeView::collapsed, this, &MainWindow::onExpansionChanged);
-    connect(investmentList_, &QTreeView::doubleClicked, this,
-            &MainWindow::onInvestmentRowDoubleClicked);
-    connect(portfolioTree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        treeMenu_->popup(portfolioTree_->viewport()->mapToGlobal(at));
+    connect(tree_, &PortfolioTreePanel::expansionChanged, this, &MainWindow::onExpansionChanged);
+    connect(tree_, &PortfolioTreePanel::nodeActivated, this, [this] {
+        if (PortfolioTreeModel::isInvestment(tree_->visibleCurrentNode())) onDetails();
     });
-    // Qt::Key_Delete, not QKeySequence::Delete: on X11 the latter also means Ctrl+D, which
-    // would clash with Details.
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), portfolioTree_);
-    deleteKey->setObjectName("deleteKey");
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, deleteAction_, &QAction::trigger);
-    auto* enterKey = new QShortcut(portfolioTree_);
-    enterKey->setObjectName("enterKey");
-    enterKey->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    enterKey->setContext(Qt::WidgetShortcut);
-    connect(enterKey, &QShortcut::activated, this, openInvestment);
+    connect(tree_, &PortfolioTreePanel::deletePressed, deleteAction_, &QAction::trigger);
+    connect(tree_, &PortfolioTreePanel::menuRequested, this,
+            [this](const QPoint& at) { treeMenu_->popup(at); });
+    connect(tree_, &PortfolioTreePanel::nodeDropped, this, &MainWindow::onNodeDropped);
+    connect(tree_, &PortfolioTreePanel::dragMessage, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    connect(investmentList_, &InvestmentListPanel::investmentActivated, this,
+            &MainWindow::onInvestmentActivated);
+    connect(transfer_, &InvestmentTransfer::changed, this, &MainWindow::updatePasteEnabled);
 
     resize(900, 560);
 }
@@ -348,144 +281,63 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::onFirstActivation() {
     // Without its data the program has nothing to show: it ends.
-    if (!openDataDirectory(context_.data_directory, Opening::AtStartUp)) close();
+    if (!openDataDirectory(context_.data_directory, OpeningMoment::AtStartUp)) close();
 }
 
-bool MainWindow::openDataDirectory(const std::filesystem::path& directory, Opening opening) {
-    Platform& platform = context_.platform;
-    const QString path = Text(directory.string());
+bool MainWindow::openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment) {
     // The directory shown is open already: the opening only reads it again.
-    if (directory_ && directory == directory_->path()) {
-        directory_.reset();
-    }
-    OpeningRequest request;
-    request.directory = directory.string();
-    request.purpose = OpeningRequest::Purpose::Application;
-    request.create_tables = [&] {
-        return platform.AskYesNo(kApplicationTitle,
-                                 tr("There is no Brevanta data in %1. Create it?").arg(path));
-    };
-    OpenedDirectory opened;
-    BusyCursor busy(platform);
-    OpeningStage failed_at = OpeningStage::Tables;
-    const Status status = OpenDataDirectory(request, &opened, &failed_at);
-    if (failed_at == OpeningStage::Tables) {
-        if (!status.ok() && !status.IsNotFound()) platform.ShowError(Text(status.message()));
-        if (!status.ok()) return false;  // declined, or the tables could not be made
-    }
-    if (failed_at == OpeningStage::Claim) {
-        platform.ShowError(Text(status.message()));
-        return false;
-    }
-    if (!status.ok()) {
-        if (opening == Opening::AtStartUp) {
-            platform.ShowPlain(DataUnavailableMessage, Text(status.message()));
-        } else {
-            platform.ShowError(
-                tr("The data in %1 cannot be read.\n\n%2").arg(path, Text(status.message())));
-        }
-        return false;
-    }
-    directory_ = std::make_unique<ObservedStore>(std::move(opened), directory);
+    if (directory_ && directory == directory_->path()) directory_.reset();
+    std::unique_ptr<ObservedStore> opened = OpenForApplication(context_, directory, moment);
+    if (!opened) return false;
+    directory_ = std::move(opened);
     context_.data_directory = directory;
     RememberDataDirectory(directory);
-    followStore();
     showStore();
-    if (directory_->readOnly()) platform.ShowPlain(directory_->readOnlyReason());
     return true;
 }
 
-void MainWindow::followStore() {
-    const ObservedStore* directory = directory_.get();
-    connect(directory, &ObservedStore::portfoliosChanged, this, &MainWindow::onPortfoliosChanged);
-    connect(directory, &ObservedStore::holdingsChanged, this, &MainWindow::onPortfoliosChanged);
-    connect(directory, &ObservedStore::figuresChanged, this, &MainWindow::refillInvestmentList);
-    // The recent values come from the histories.
-    connect(directory, &ObservedStore::historyChanged, this, &MainWindow::refillInvestmentList);
-    connect(directory, &ObservedStore::settingsChanged, this, [this] {
-        applyNumberFormat();
-        buildColumns();
-        refillInvestmentList();
-    });
-}
-
 void MainWindow::onPortfoliosChanged() {
-    treeModel_->follow(BuildPortfolioTree(store()));
     // The list shows the portfolio of the current node, if one is left.
-    const QModelIndex node = portfolioTree_->currentIndex();
-    fillInvestmentList(node.isValid() ? PortfolioTreeModel::portfolioId(node) : Pid{});
+    const QModelIndex node = tree_->view()->currentIndex();
+    investmentList_->showPortfolio(node.isValid() ? PortfolioTreeModel::portfolioId(node) : Pid{});
 }
 
 DataStore& MainWindow::store() { return directory_->store(); }
 
-void MainWindow::refillInvestmentList() { fillInvestmentList(currentPortfolioId_); }
+Pid MainWindow::currentPortfolioId() const { return investmentList_->portfolioId(); }
+
+const std::string& MainWindow::numberFormat() const { return investmentList_->numberFormat(); }
 
 void MainWindow::showStore() {
     const QString title =
         QStringLiteral("%1 - %2").arg(kApplicationTitle, Text(directory_->path().string()));
     setWindowTitle(directory_->readOnly() ? tr("%1 (read-only)").arg(title) : title);
-    applyNumberFormat();
-    buildColumns();
-    fillTree();
+    tree_->setStore(directory_.get());
+    investmentList_->setStore(directory_.get());
+    connect(directory_.get(), &ObservedStore::portfoliosChanged, this,
+            &MainWindow::onPortfoliosChanged);
+    connect(directory_.get(), &ObservedStore::holdingsChanged, this,
+            &MainWindow::onPortfoliosChanged);
+    tree_->view()->setFocus();
     // The first portfolio is shown, and selected so that the commands visibly act on it; its
-    // selection change fills the list, which buildColumns left empty.
-    currentPortfolioId_ = {};
-    clearClipboard();
-    totalLabel_->setCaption({});
-    const QModelIndex first = treeModel_->index(0, 0);
-    if (first.isValid()) portfolioTree_->setCurrentIndex(first);
+    // selection change fills the list.
+    transfer_->clear();
+    const QModelIndex first = tree_->model()->index(0, 0);
+    if (first.isValid()) tree_->view()->setCurrentIndex(first);
     updateWriteActions();
 }
 
-void MainWindow::applyNumberFormat() {
-    numberFormat_ = FigurePattern(store().settings().NumberOfDecimals());
-}
-
-void MainWindow::buildColumns() {
-    columns_ = store().settings().VisibleColumns();
-    const std::vector<ListColumn> columns = ListColumns(columns_);
-    QList<TextTableModel::Column> captions;
-    for (const ListColumn& column : columns) {
-        captions.append(
-            {Text(column.caption), column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
-    }
-    listModel_->setColumns(std::move(captions));
-    QHeaderView* header = investmentList_->header();
-    for (size_t i = 0; i < columns.size(); ++i) {
-        header->resizeSection(static_cast<int>(i), columns[i].width);
-    }
-}
-
-void MainWindow::fillTree() {
-    treeModel_->setPortfolios(BuildPortfolioTree(store()));
-    portfolioTree_->setFocus();
-}
-
-void MainWindow::fillInvestmentList(Pid portfolioId) {
-    // The list and the current portfolio stay in step, whoever refills the list.
-    currentPortfolioId_ = portfolioId;
-    InvestmentList list = BuildInvestmentList(store(), portfolioId, columns_, numberFormat_,
-                                              context_.locale, context_.clock.Today());
-    listModel_->setRows(std::move(list.rows));
-    totalLabel_->setCaption(Text(list.caption));
-}
-
-QModelIndex MainWindow::visibleCurrentNode() const {
-    const QModelIndex node = portfolioTree_->currentIndex();
-    if (!node.isValid()) return {};
-    const QModelIndex parent = node.parent();
-    return !parent.isValid() || portfolioTree_->isExpanded(parent) ? node : QModelIndex();
-}
+QModelIndex MainWindow::visibleCurrentNode() const { return tree_->visibleCurrentNode(); }
 
 void MainWindow::onCurrentNodeChanged() {
-    const QModelIndex node = portfolioTree_->currentIndex();
+    const QModelIndex node = tree_->view()->currentIndex();
     if (!node.isValid() || !directory_) return;
     const bool investment = PortfolioTreeModel::isInvestment(node);
     const QModelIndex portfolio = PortfolioTreeModel::portfolioOf(node);
     setInvestmentActionsEnabled(investment);
     updateHints(portfolio.data().toString(), node.data().toString());
     const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
-    if (portfolioId != currentPortfolioId_) fillInvestmentList(portfolioId);
+    if (portfolioId != investmentList_->portfolioId()) investmentList_->showPortfolio(portfolioId);
 }
 
 void MainWindow::setInvestmentActionsEnabled(bool enabled) {
@@ -522,43 +374,32 @@ void MainWindow::updateHints(const QString& portfolioName, const QString& invest
     }
 }
 
-void MainWindow::onNewPortfolio() {
-    PortfolioDialog dialog(context_, this);
-    dialog.NewPortfolio(store());
-}
+void MainWindow::onNewPortfolio() { NewPortfolio(context_, store(), this); }
 
 void MainWindow::onNewInvestment() {
     const QModelIndex node = visibleCurrentNode();
     if (!node.isValid()) return;
-    const QPersistentModelIndex portfolioNode = PortfolioTreeModel::portfolioOf(node);
-    const std::optional<PortfolioRecord> portfolio =
-        store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(portfolioNode));
-    if (!portfolio) return;
-    NewInvestmentDialog dialog(context_, this);
-    dialog.NewInvestment(store(), *portfolio);
+    const Pid portfolio = PortfolioTreeModel::portfolioId(node);
+    if (store().portfolios().FindPortfolio(portfolio))
+        NewInvestment(context_, store(), portfolio, this);
 }
 
 void MainWindow::onDetails() {
-    if (investmentList_->hasFocus()) return;
+    if (investmentList_->view()->hasFocus()) return;
     const QModelIndex node = visibleCurrentNode();
     if (!node.isValid()) return;
     if (PortfolioTreeModel::isInvestment(node)) {
         showInvestment(node, InvestmentPage::Transactions);
         return;
     }
-    const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
-    const std::optional<PortfolioRecord> portfolio =
-        store().portfolios().FindPortfolio(portfolioId);
-    if (!portfolio) return;
-    PortfolioDialog dialog(context_, this);
-    dialog.UpdatePortfolio(store(), *portfolio);
+    const Pid portfolio = PortfolioTreeModel::portfolioId(node);
+    if (store().portfolios().FindPortfolio(portfolio))
+        UpdatePortfolio(context_, store(), portfolio, this);
 }
 
-void MainWindow::onInvestmentRowDoubleClicked(const QModelIndex& row) {
-    // The "Total" line carries no investment.
-    const Hid* holdingId = std::get_if<Hid>(&listModel_->row(row.row()).id);
-    if (!holdingId) return;
-    const QModelIndex node = treeModel_->investmentNode(currentPortfolioId_, *holdingId);
+void MainWindow::onInvestmentActivated(Hid holdingId) {
+    const QModelIndex node =
+        tree_->model()->investmentNode(investmentList_->portfolioId(), holdingId);
     if (node.isValid()) showInvestment(node, InvestmentPage::Transactions);
 }
 
@@ -581,20 +422,18 @@ void MainWindow::onGrowth() {
         showInvestment(node, InvestmentPage::Growth);
         return;
     }
-    const std::optional<PortfolioRecord> portfolio =
-        store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(node));
-    if (!portfolio) return;
-    PortfolioGrowthWindow window(context_, store(), *portfolio, this);
+    const Pid portfolio = PortfolioTreeModel::portfolioId(node);
+    if (!store().portfolios().FindPortfolio(portfolio)) return;
+    PortfolioGrowthWindow window(context_, store(), portfolio, this);
     window.exec();
 }
 
 void MainWindow::showInvestment(const QModelIndex& node, InvestmentPage page) {
     const Pid portfolioId = PortfolioTreeModel::portfolioId(node);
     const Hid holdingId = PortfolioTreeModel::holdingId(node);
-    const std::optional<HoldingRecord> holding =
-        store().holdings().FindHoldingIn(portfolioId, holdingId);
-    if (!holding) return;
-    ShowInvestment(context_, *directory_, *holding, page, this);
+    if (store().holdings().FindHoldingIn(portfolioId, holdingId)) {
+        ShowInvestment(context_, *directory_, holdingId, page, this);
+    }
 }
 
 void MainWindow::onDelete() {
@@ -612,7 +451,7 @@ void MainWindow::deleteInvestment(const QModelIndex& node) {
         PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node));
     if (!holding) return;
     if (!deleteConfirmed(tr("Delete Holding"), holding->Name)) return;
-    if (clipboard_.holdingId == holding->Id) clearClipboard();
+    transfer_->forget(holding->PortfolioId, holding->Id);
     ShowIfFailed(context_.platform, store().holdings().DeleteHolding(holding->Id));
 }
 
@@ -621,82 +460,38 @@ void MainWindow::deletePortfolio(const QModelIndex& node) {
         store().portfolios().FindPortfolio(PortfolioTreeModel::portfolioId(node));
     if (!portfolio) return;
     if (!deleteConfirmed(tr("Delete Portfolio"), portfolio->Name)) return;
-    if (clipboard_.portfolioId == portfolio->Id) clearClipboard();
+    transfer_->forget(portfolio->Id);
     ShowIfFailed(context_.platform, store().portfolios().DeletePortfolio(portfolio->Id));
 }
 
-void MainWindow::onCut() { putOnClipboard(Clipboard::Mode::Cut); }
-
-void MainWindow::onCopy() { putOnClipboard(Clipboard::Mode::Copy); }
-
-void MainWindow::putOnClipboard(Clipboard::Mode mode) {
+void MainWindow::onCut() {
     const QModelIndex node = visibleCurrentNode();
-    if (!PortfolioTreeModel::isInvestment(node)) return;
-    clipboard_ = {mode, PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node)};
-    updatePasteEnabled();
+    if (PortfolioTreeModel::isInvestment(node)) {
+        transfer_->cut(PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node));
+    }
 }
 
-void MainWindow::clearClipboard() {
-    clipboard_ = {};
-    updatePasteEnabled();
+void MainWindow::onCopy() {
+    const QModelIndex node = visibleCurrentNode();
+    if (PortfolioTreeModel::isInvestment(node)) {
+        transfer_->copy(PortfolioTreeModel::portfolioId(node), PortfolioTreeModel::holdingId(node));
+    }
 }
 
 void MainWindow::updatePasteEnabled() {
-    const QModelIndex node = portfolioTree_->currentIndex();
-    pasteAction_->setEnabled(mayWrite() && clipboard_.mode != Clipboard::Mode::Empty &&
-                             node.isValid() &&
-                             PortfolioTreeModel::portfolioId(node) != clipboard_.portfolioId);
+    const QModelIndex node = tree_->view()->currentIndex();
+    pasteAction_->setEnabled(mayWrite() && node.isValid() &&
+                             transfer_->canPasteInto(PortfolioTreeModel::portfolioId(node)));
 }
 
 void MainWindow::onPaste() {
     const QModelIndex node = visibleCurrentNode();
-    if (!node.isValid() || clipboard_.mode == Clipboard::Mode::Empty) return;
-    const Pid target = PortfolioTreeModel::portfolioId(node);
-    if (target == clipboard_.portfolioId) return;
-    const Clipboard pasted = clipboard_;
-    clearClipboard();  // a copy is pasted once
-    // Deleted or moved by another program meanwhile: its identifier may now be reused.
-    if (!store().holdings().FindHoldingIn(pasted.portfolioId, pasted.holdingId)) {
-        context_.platform.ShowPlain(tr("The investment to paste no longer exists."));
-        return;
-    }
-    transferInvestment(pasted.mode, pasted.holdingId, target);
+    if (node.isValid()) transfer_->paste(store(), PortfolioTreeModel::portfolioId(node));
 }
 
 void MainWindow::onNodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId) {
     statusBar()->showMessage(" ");
-    if (holdingId != Hid{} && targetPortfolioId == Pid{}) {
-        // Dropped on empty space: the investment stands as cut, for a later Paste.
-        clipboard_ = {Clipboard::Mode::Cut, portfolioId, holdingId};
-        updatePasteEnabled();
-        return;
-    }
-    clearClipboard();
-    // A portfolio moves nowhere, and an investment dropped on its own portfolio stays.
-    if (holdingId == Hid{} || targetPortfolioId == portfolioId) return;
-    transferInvestment(Clipboard::Mode::Cut, holdingId, targetPortfolioId);
-}
-
-void MainWindow::transferInvestment(Clipboard::Mode mode, Hid holdingId, Pid targetPortfolioId) {
-    BusyCursor busy(context_.platform);
-    const bool move = mode == Clipboard::Mode::Cut;
-    const StoreResult<HoldingRecord> result =
-        move ? store().holdings().MoveHolding(holdingId, targetPortfolioId)
-             : store().holdings().CopyHolding(holdingId, targetPortfolioId);
-    ShowIfFailed(context_.platform, result.status(),
-                 move ? tr("The investment could not be moved.")
-                      : tr("The investment could not be copied."));
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == portfolioTree_->viewport()) {
-        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
-            statusBar()->showMessage(tr("Moving Investment..."));
-        } else if (event->type() == QEvent::DragLeave) {
-            statusBar()->showMessage(" ");
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    transfer_->drop(store(), portfolioId, holdingId, targetPortfolioId);
 }
 
 bool MainWindow::deleteConfirmed(const QString& caption, const std::string& name) {
@@ -710,8 +505,8 @@ void MainWindow::onCalculate() {
 }
 
 void MainWindow::onOptions() {
-    OptionsDialog dialog(context_, this);
-    dialog.Execute(store());
+    OptionsDialog dialog(context_, store(), this);
+    dialog.exec();
 }
 
 void MainWindow::onImport() {
@@ -725,8 +520,8 @@ void MainWindow::onExport() {
 }
 
 void MainWindow::onReports() {
-    ReportDialog dialog(context_, this);
-    dialog.Execute(store());
+    ReportDialog dialog(context_, store(), this);
+    dialog.exec();
 }
 
 void MainWindow::onPortfolioPerformanceReport() { runTreeReport(kPortfolioPerformanceReport); }
@@ -749,16 +544,16 @@ void MainWindow::onOpenDataDirectory() {
     const QString chosen = context_.platform.ExistingDirectory(
         tr("Open Data Directory"), Text(context_.data_directory.string()));
     if (!chosen.isEmpty())
-        openDataDirectory(QFile::encodeName(chosen).toStdString(), Opening::Switch);
+        openDataDirectory(QFile::encodeName(chosen).toStdString(), OpeningMoment::Switch);
 }
 
 void MainWindow::onExpandAll() {
-    portfolioTree_->expandAll();
+    tree_->view()->expandAll();
     onExpansionChanged();
 }
 
 void MainWindow::onCollapseAll() {
-    portfolioTree_->collapseAll();
+    tree_->view()->collapseAll();
     onExpansionChanged();
 }
 

@@ -8,21 +8,20 @@
 
 #include "store/records.h"
 #include "ui/detail/investment_window.h"
+#include "ui/main/directory_opening.h"
 #include "ui/platform/ui_context.h"
 
 class QAction;
 class QMenu;
 class QSplitter;
-class QToolButton;
-class QTreeView;
 
 namespace brevanta {
 
-class CaptionStrip;
 class DataStore;
+class InvestmentListPanel;
+class InvestmentTransfer;
 class ObservedStore;
-class TextTableModel;
-class PortfolioTreeModel;
+class PortfolioTreePanel;
 
 // The main window: the tree of portfolios and their investments, the list of the current
 // portfolio's investments with the chosen figure columns and a total line, and the commands
@@ -40,14 +39,13 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     // The portfolio whose investments the list shows; 0 for none.
-    Pid currentPortfolioId() const { return currentPortfolioId_; }
+    Pid currentPortfolioId() const;
     // The pattern of the figures in the list, from the "NUM_DEC" setting.
-    const std::string& numberFormat() const { return numberFormat_; }
+    const std::string& numberFormat() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
     void onFirstActivation();
@@ -55,7 +53,7 @@ class MainWindow : public QMainWindow {
     void onNewPortfolio();
     void onNewInvestment();
     void onDetails();
-    void onInvestmentRowDoubleClicked(const QModelIndex& row);
+    void onInvestmentActivated(Hid holdingId);
     void onHistory();
     void onPerformance();
     void onGrowth();
@@ -80,18 +78,6 @@ class MainWindow : public QMainWindow {
     void onAbout();
 
   private:
-    // At start-up a directory that cannot be read ends the program; a switch keeps the
-    // directory in use.
-    enum class Opening { AtStartUp, Switch };
-
-    // The window's own clipboard: an investment cut or copied, kept by its identifiers.
-    struct Clipboard {
-        enum class Mode { Empty, Cut, Copy };
-        Mode mode = Mode::Empty;
-        Pid portfolioId{};
-        Hid holdingId{};
-    };
-
     void createActions();
     void createToolBar();
     void createMenus();
@@ -100,21 +86,15 @@ class MainWindow : public QMainWindow {
                         const QKeySequence& shortcut = {});
     // Loads the store of `directory` and shows it; false, with the window unchanged, when the
     // directory has no tables the user wants created or cannot be loaded.
-    bool openDataDirectory(const std::filesystem::path& directory, Opening opening);
-    // The tree and the list follow what the store says changed.
-    void followStore();
+    bool openDataDirectory(const std::filesystem::path& directory, OpeningMoment moment);
+    // The tree follows what the store says changed.
     void onPortfoliosChanged();
-    void refillInvestmentList();
     void showStore();
     DataStore& store();
     // Whether the directory is open for writing: else every command that writes is disabled.
     bool mayWrite() const;
     void updateWriteActions();
 
-    void applyNumberFormat();
-    void buildColumns();
-    void fillTree();
-    void fillInvestmentList(Pid portfolioId);
     void updateHints(const QString& portfolioName, const QString& investmentName);
     void setInvestmentActionsEnabled(bool enabled);
 
@@ -123,12 +103,8 @@ class MainWindow : public QMainWindow {
     void showInvestment(const QModelIndex& node, InvestmentPage page);
     void deleteInvestment(const QModelIndex& node);
     void deletePortfolio(const QModelIndex& node);
-    void putOnClipboard(Clipboard::Mode mode);
-    void clearClipboard();
     // Paste is there while something is on the clipboard and the selection is elsewhere.
     void updatePasteEnabled();
-    // Moves (Cut) or copies the investment into the target portfolio, all or nothing.
-    void transferInvestment(Clipboard::Mode mode, Hid holdingId, Pid targetPortfolioId);
     // A report on the visible current node, with the main window's report codes.
     void runTreeReport(int code);
     // Asks whether to delete `name`; No is the default answer.
@@ -137,19 +113,12 @@ class MainWindow : public QMainWindow {
     UiContext& context_;
     std::unique_ptr<ObservedStore> directory_;  // with its claim, while the window shows it
     bool activated_ = false;
-    Pid currentPortfolioId_{};
-    Clipboard clipboard_;
-    std::string numberFormat_;
-    std::vector<ColumnRecord> columns_;  // the visible columns after "Name"
 
-    PortfolioTreeModel* treeModel_;
-    TextTableModel* listModel_;
     QSplitter* splitter_;
-    CaptionStrip* treeCaption_;
-    QTreeView* portfolioTree_;
-    CaptionStrip* totalLabel_;
-    QTreeView* investmentList_;
+    PortfolioTreePanel* tree_;
+    InvestmentListPanel* investmentList_;
     QMenu* treeMenu_;
+    InvestmentTransfer* transfer_;
 
     QAction* newPortfolioAction_;
     QAction* newInvestmentAction_;

@@ -4,16 +4,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "store/data_store.h"
 #include "ui/detail/growth_view.h"
 
 namespace brevanta {
 
-PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& store,
-                                             const PortfolioRecord& portfolio, QWidget* parent)
+PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& store, Pid portfolio,
+                                             QWidget* parent)
     : QDialog(parent),
-      growthView_(new GrowthView(context, store, {portfolio.Id, std::nullopt}, this)) {
+      growthView_(new GrowthView(context, store, {portfolio, std::nullopt}, this)) {
     setObjectName("PortfolioGrowthWindow");
-    setWindowTitle(tr("Growth: %1").arg(QString::fromStdString(portfolio.Name)));
+    setWindowTitle(
+        tr("Growth: %1")
+            .arg(QString::fromStdString(
+                store.portfolios().FindPortfolio(portfolio).value_or(PortfolioRecord{}).Name)));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);

@@ -15,8 +15,8 @@ class PortfolioGrowthWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // REQUIRES: store outlives the window.
-    PortfolioGrowthWindow(UiContext& context, DataStore& store, const PortfolioRecord& portfolio,
+    // REQUIRES: store outlives the window; the portfolio exists.
+    PortfolioGrowthWindow(UiContext& context, DataStore& store, Pid portfolio,
                           QWidget* parent = nullptr);
 
   private:

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "reports/report_writer.h"
+#include "store/benchmark_choice.h"
 
 namespace brevanta {
 
@@ -19,6 +20,7 @@ bool OpenReport(UiContext& context, DataStore& store, Pid portfolioId, Hid holdi
     BusyCursor busy(platform);
     ReportWriter writer(store, context.data_directory, context.locale);
     writer.SetToday(context.clock.Today());
+    writer.SetBenchmark(BenchmarkOf(store, portfolioId));
     if (ShowIfFailed(platform, writer.RunReport(portfolioId, holdingId, code),
                      QCoreApplication::translate("Reports", "The report could not be written."))) {
         return false;

@@ -54,8 +54,8 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ReportDialog::ReportDialog(UiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), holdingPicker_(new HoldingPicker(this)) {
+ReportDialog::ReportDialog(UiContext& context, DataStore& store, QWidget* parent)
+    : QDialog(parent), context_(context), store_(store), holdingPicker_(new HoldingPicker(this)) {
     setObjectName("ReportDialog");
     setWindowTitle(tr("Reports"));
 
@@ -108,12 +108,7 @@ ReportDialog::ReportDialog(UiContext& context, QWidget* parent)
 
     connect(okButton_, &QPushButton::clicked, this, &ReportDialog::onOkClicked);
     connect(buttons.box, &QDialogButtonBox::helpRequested, this, &ReportDialog::onHelpClicked);
-}
-
-int ReportDialog::Execute(DataStore& store) {
-    store_ = &store;
-    holdingPicker_->load(store);
-    return exec();
+    holdingPicker_->load(store_);
 }
 
 const ReportDialog::ReportOption& ReportDialog::chosenOption() const {
@@ -152,7 +147,7 @@ void ReportDialog::onOkClicked() {
         context_.platform.ShowPlain(tr("You must select an Investment to run a report on."));
         return;
     }
-    OpenReport(context_, *store_, portfolio->Id, holding ? holding->Id : Hid{}, code);
+    OpenReport(context_, store_, portfolio->Id, holding ? holding->Id : Hid{}, code);
     accept();
 }
 

@@ -21,11 +21,8 @@ class ReportDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit ReportDialog(UiContext& context, QWidget* parent = nullptr);
-
-    // Runs the dialog modally on the store's portfolios, the first selected; Accepted after
-    // a report was run. REQUIRES: store outlives the call.
-    int Execute(DataStore& store);
+    // Offers the store's portfolios, the first selected. REQUIRES: store outlives the dialog.
+    ReportDialog(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
     // The code of the report chosen, from the radio button on and the ticks under it.
     int reportCode() const;
@@ -48,7 +45,7 @@ class ReportDialog : public QDialog {
     const ReportOption& chosenOption() const;
 
     UiContext& context_;
-    DataStore* store_ = nullptr;
+    DataStore& store_;
     std::vector<ReportOption> options_;
 
     HoldingPicker* holdingPicker_;

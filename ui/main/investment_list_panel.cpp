@@ -1,0 +1,89 @@
+#include "ui/main/investment_list_panel.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "reports/figure_cell.h"
+#include "reports/investment_list_rows.h"
+#include "store/data_store.h"
+#include "ui/main/caption_strip.h"
+#include "ui/platform/observed_store.h"
+#include "ui/platform/text_table_model.h"
+
+namespace brevanta {
+
+InvestmentListPanel::InvestmentListPanel(UiContext& context, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      model_(new TextTableModel({}, this)),
+      caption_(new CaptionStrip(this)),
+      view_(new QTreeView(this)) {
+    caption_->setObjectName("totalLabel");
+    view_->setObjectName("investmentList");
+    view_->setModel(model_);
+    view_->setRootIsDecorated(false);
+    view_->setItemsExpandable(false);
+    view_->setAllColumnsShowFocus(true);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->header()->setStretchLastSection(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(caption_);
+    layout->addWidget(view_);
+
+    connect(view_, &QTreeView::doubleClicked, this, [this](const QModelIndex& row) {
+        if (const Hid* holding = std::get_if<Hid>(&model_->row(row.row()).id)) {
+            emit investmentActivated(*holding);
+        }
+    });
+}
+
+void InvestmentListPanel::setStore(ObservedStore* directory) {
+    directory_ = directory;
+    portfolioId_ = {};
+    caption_->setCaption({});
+    onSettingsChanged();
+    connect(directory_, &ObservedStore::figuresChanged, this, &InvestmentListPanel::refill);
+    // The recent values come from the histories; the list holds the portfolio's investments.
+    connect(directory_, &ObservedStore::historyChanged, this, &InvestmentListPanel::refill);
+    connect(directory_, &ObservedStore::holdingsChanged, this, &InvestmentListPanel::refill);
+    connect(directory_, &ObservedStore::portfoliosChanged, this, &InvestmentListPanel::refill);
+    connect(directory_, &ObservedStore::settingsChanged, this,
+            &InvestmentListPanel::onSettingsChanged);
+}
+
+void InvestmentListPanel::showPortfolio(Pid portfolio) {
+    portfolioId_ = portfolio;
+    refill();
+}
+
+void InvestmentListPanel::refill() {
+    if (!directory_) return;
+    InvestmentList list =
+        BuildInvestmentList(directory_->store(), portfolioId_, columns_, numberFormat_,
+                            context_.locale, context_.clock.Today());
+    model_->setRows(std::move(list.rows));
+    caption_->setCaption(QString::fromStdString(list.caption));
+}
+
+void InvestmentListPanel::onSettingsChanged() {
+    const DataStore::Settings& settings = directory_->store().settings();
+    numberFormat_ = FigurePattern(settings.NumberOfDecimals());
+    columns_ = settings.VisibleColumns();
+    const std::vector<ListColumn> columns = ListColumns(columns_);
+    QList<TextTableModel::Column> captions;
+    for (const ListColumn& column : columns) {
+        captions.append({QString::fromStdString(column.caption),
+                         column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
+    }
+    model_->setColumns(std::move(captions));
+    for (size_t i = 0; i < columns.size(); ++i) {
+        view_->header()->resizeSection(static_cast<int>(i), columns[i].width);
+    }
+    if (portfolioId_ != Pid{}) refill();
+}
+
+}  // namespace brevanta
