@@ -4,44 +4,32 @@
 
 namespace brevanta {
 
+namespace {
+
+// Each reporting period's stored figures, in the order of ReportingPeriod.
+struct PeriodFigures {
+    Figure time_weighted;
+    std::optional<Figure> dollar_weighted;
+};
+
+constexpr std::array<PeriodFigures, kReportingPeriodCount> kPeriodFigures = {{
+    {Figure::Month, std::nullopt},
+    {Figure::Qtr, Figure::QtrD},
+    {Figure::Ytd, Figure::YtdD},
+    {Figure::ThYr, Figure::ThYrD},
+    {Figure::FiYr, Figure::FiYrD},
+    {Figure::TeYr, Figure::TeYrD},
+    {Figure::IncAnn, Figure::IncAnnD},
+}};
+
+}  // namespace
+
 Figure TimeWeightedFigure(ReportingPeriod period) {
-    switch (period) {
-        case ReportingPeriod::Month:
-            return Figure::Month;
-        case ReportingPeriod::Quarter:
-            return Figure::Qtr;
-        case ReportingPeriod::OneYear:
-            return Figure::Ytd;
-        case ReportingPeriod::ThreeYear:
-            return Figure::ThYr;
-        case ReportingPeriod::FiveYear:
-            return Figure::FiYr;
-        case ReportingPeriod::TenYear:
-            return Figure::TeYr;
-        case ReportingPeriod::Inception:
-            break;
-    }
-    return Figure::IncAnn;
+    return kPeriodFigures[static_cast<size_t>(period)].time_weighted;
 }
 
 std::optional<Figure> DollarWeightedFigure(ReportingPeriod period) {
-    switch (period) {
-        case ReportingPeriod::Month:
-            return std::nullopt;
-        case ReportingPeriod::Quarter:
-            return Figure::QtrD;
-        case ReportingPeriod::OneYear:
-            return Figure::YtdD;
-        case ReportingPeriod::ThreeYear:
-            return Figure::ThYrD;
-        case ReportingPeriod::FiveYear:
-            return Figure::FiYrD;
-        case ReportingPeriod::TenYear:
-            return Figure::TeYrD;
-        case ReportingPeriod::Inception:
-            break;
-    }
-    return Figure::IncAnnD;
+    return kPeriodFigures[static_cast<size_t>(period)].dollar_weighted;
 }
 
 CalculationStatus CheckTransactions(const TransactionTimeline& transactions) {
