@@ -7,7 +7,6 @@
 #include "bench/bench_store_data.h"
 #include "core/clock.h"
 #include "engine/calculation_run.h"
-#include "engine/performance_engine.h"
 #include "store/data_store.h"
 
 namespace brevanta::bench {
@@ -25,9 +24,9 @@ void BM_CalculateEverything(benchmark::State& state) {
             state.SkipWithError("load failed");
             break;
         }
-        PerformanceEngine engine(*store, clock, data.directory());
-        const Status status = CalculatePortfolios(
-            *store, engine, store->portfolios().AllPortfolios(), shape.last_month_end);
+        CalculationRun run(*store, clock, data.directory());
+        const Status status =
+            run.CalculatePortfolios(store->portfolios().AllPortfolios(), shape.last_month_end);
         if (!status.ok()) state.SkipWithError(status.message().c_str());
     }
     state.counters["investments"] = data.holdings();

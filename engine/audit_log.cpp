@@ -42,20 +42,16 @@ std::string LegendHeader() {
     return text + Line("") + Line("") + Line(kSeparator);
 }
 
-// The logged periods in log order, with the title word and the figure printed after them.
+// The logged periods in log order, with the title word of their sections.
 struct LoggedPeriod {
     ReportingPeriod period;
     std::string_view title;
-    Figure figure;
 };
 
 constexpr LoggedPeriod kLoggedPeriods[] = {
-    {ReportingPeriod::Quarter, "Quarter", Figure::Qtr},
-    {ReportingPeriod::OneYear, "1 Year", Figure::Ytd},
-    {ReportingPeriod::ThreeYear, "3 Year", Figure::ThYr},
-    {ReportingPeriod::FiveYear, "5 Year", Figure::FiYr},
-    {ReportingPeriod::TenYear, "10 Year", Figure::TeYr},
-    {ReportingPeriod::Inception, "From Inception", Figure::IncAnn},
+    {ReportingPeriod::Quarter, "Quarter"},  {ReportingPeriod::OneYear, "1 Year"},
+    {ReportingPeriod::ThreeYear, "3 Year"}, {ReportingPeriod::FiveYear, "5 Year"},
+    {ReportingPeriod::TenYear, "10 Year"},  {ReportingPeriod::Inception, "From Inception"},
 };
 
 template <typename Numbers>
@@ -75,7 +71,7 @@ AuditLog::AuditLog(std::filesystem::path file, const Clock& clock, Locale locale
 
 // One write per block, to a file opened for appending, so that blocks of two programs
 // calculating at once never interleave. The file is never reached through a symbolic link.
-Status AuditLog::Append(const Subject& subject, const CalculationResults& results,
+Status AuditLog::Append(const Subject& subject, const Calculation& calculation,
                         const YearlyFlows& flows) const {
     std::unique_ptr<File> file;
     Status status = FileSystem::Default().Open(file_.string(), OpenMode::Append, &file);
@@ -84,7 +80,7 @@ Status AuditLog::Append(const Subject& subject, const CalculationResults& result
     FileInfo info;
     status = file->Info(&info);
     std::string text = status.ok() && info.size == 0 ? LegendHeader() : std::string();
-    text += EncodeWindows1252(Block(subject, results, flows), QuestionMark);
+    text += EncodeWindows1252(Block(subject, calculation, flows), QuestionMark);
     if (status.ok()) status = file->WriteAt(info.size, text);
     if (!status.ok())
         return Status::IoError("Cannot write " + file_.string() + ": " + status.message());
@@ -96,7 +92,7 @@ std::string AuditLog::Timestamp() const {
            FormatTime(clock_.Now(), "h:n:s am/pm") + "....";
 }
 
-std::string AuditLog::Block(const Subject& subject, const CalculationResults& results,
+std::string AuditLog::Block(const Subject& subject, const Calculation& calculation,
                             const YearlyFlows& flows) const {
     std::string text = Line("*** Starting calculation on " + Timestamp()) + Line("");
     // Names come from the tables, which may hold control characters no log line should carry.
@@ -106,7 +102,7 @@ std::string AuditLog::Block(const Subject& subject, const CalculationResults& re
     text += Line("");
 
     for (const LoggedPeriod& logged : kLoggedPeriods) {
-        const std::vector<SubPeriodRecord>& records = results.audit_list(logged.period);
+        const std::vector<SubPeriodRecord>& records = calculation.audit_list(logged.period);
         if (records.empty()) continue;
         text += Line(kSectionRule);
         text +=
@@ -123,8 +119,9 @@ std::string AuditLog::Block(const Subject& subject, const CalculationResults& re
                          FormatNumber(record.ror, "0.######", locale_));
         }
         text += Line("") +
-                Line("   " + std::string(logged.title) +
-                     " ROR = " + FormatNumber(results.figure(logged.figure), "0.0000%", locale_)) +
+                Line("   " + std::string(logged.title) + " ROR = " +
+                     FormatNumber(calculation.figures[TimeWeightedFigure(logged.period)], "0.0000%",
+                                  locale_)) +
                 Line("");
     }
 

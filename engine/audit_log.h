@@ -7,7 +7,7 @@
 #include "core/clock.h"
 #include "core/locale.h"
 #include "core/status.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/dollar_weighted.h"
 
 namespace brevanta {
@@ -31,14 +31,16 @@ class AuditLog {
         std::optional<std::string> investment_name;
     };
 
-    // Appends one calculation's block, opening the file and closing it again. Writes
-    // nothing when the file can be neither opened nor created, or is a symbolic link (which
-    // is never followed, nor created through). A named pipe nobody reads is refused.
-    Status Append(const Subject& subject, const CalculationResults& results,
+    // Appends one calculation's block with the yearly flows given: the calculation's own, or
+    // for one that computed none (younger than a month) those of the calculation before it.
+    // Opens the file and closes it again. Writes nothing when the file can be neither opened
+    // nor created, or is a symbolic link (which is never followed, nor created through). A
+    // named pipe nobody reads is refused.
+    Status Append(const Subject& subject, const Calculation& calculation,
                   const YearlyFlows& flows) const;
 
   private:
-    std::string Block(const Subject& subject, const CalculationResults& results,
+    std::string Block(const Subject& subject, const Calculation& calculation,
                       const YearlyFlows& flows) const;
     std::string Timestamp() const;
 

@@ -32,6 +32,8 @@ struct YearlyFlows {
     double bmv = 0;
     double emv = 0;
     double nummonths = 0;  // q, the monthly periods of the window
+
+    bool operator==(const YearlyFlows&) const = default;
 };
 
 // The equation of a trailing period of `years` whole years ending on pd.

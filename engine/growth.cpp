@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "engine/calculation.h"
 #include "engine/history_source.h"
-#include "engine/performance_engine.h"
 #include "engine/period_calculator.h"
 #include "engine/period_dates.h"
 
@@ -21,24 +21,24 @@ struct SubjectHistory {
         return holding ? holding->transactions() : *portfolio_flows;
     }
     bool calculable() const {
-        return PerformanceEngine::CheckTransactions(cash_flows()) == PerformanceEngine::kCalculated;
+        return CheckTransactions(cash_flows()) == CalculationStatus::Calculated;
     }
     GrowthCalculator calculator() const { return GrowthCalculator(*valuation, cash_flows()); }
 };
 
 SubjectHistory InvestmentHistory(const DataStore& store, Hid holding_id) {
     SubjectHistory history;
-    history.holding = HistorySource::ReadHolding(store, holding_id);
+    history.holding = ReadHoldingHistory(store, holding_id);
     history.valuation = MarketValuation::OfInvestment(history.holding);
     return history;
 }
 
 SubjectHistory HistoryOf(const DataStore& store, const GrowthSubject& subject) {
     if (!subject.is_portfolio()) return InvestmentHistory(store, *subject.holding_id);
-    HistorySource histories(store);
     SubjectHistory history;
-    history.portfolio_flows = histories.PortfolioTransactions(subject.portfolio_id);
-    history.valuation = MarketValuation::OfPortfolio(histories.HoldingsOf(subject.portfolio_id));
+    history.portfolio_flows = ReadPortfolioTransactions(store, subject.portfolio_id);
+    history.valuation =
+        MarketValuation::OfPortfolio(ReadPortfolioHoldings(store, subject.portfolio_id));
     return history;
 }
 
@@ -109,15 +109,11 @@ std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store
                        performance_date);
 }
 
-CalculationResults CalculationOf(const DataStore& store, const GrowthSubject& subject,
-                                 Date performance_date) {
-    CalculationResults results;
+Calculation CalculationOf(const DataStore& store, const GrowthSubject& subject,
+                          Date performance_date) {
     const SubjectHistory history = HistoryOf(store, subject);
-    if (!history.calculable()) return results;
-    YearlyFlows flows;
-    PeriodCalculator(*history.valuation, history.cash_flows(), performance_date)
-        .Run(results, flows);
-    return results;
+    if (!history.calculable()) return Calculation{performance_date};
+    return Calculate(*history.valuation, history.cash_flows(), performance_date);
 }
 
 BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,

@@ -5,7 +5,7 @@
 
 #include "core/date.h"
 #include "engine/benchmark.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/growth_calculator.h"
 #include "engine/risk_figures.h"
 #include "store/data_store.h"
@@ -68,8 +68,8 @@ std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store
 // The figures and the monthly audit lists of the subject as of the date, as the engine would
 // calculate them, by the rules of GrowthOf; nothing is stored. All not calculated when the
 // engine could not calculate the subject.
-CalculationResults CalculationOf(const DataStore& store, const GrowthSubject& subject,
-                                 Date performance_date);
+Calculation CalculationOf(const DataStore& store, const GrowthSubject& subject,
+                          Date performance_date);
 
 // The benchmark's time-weighted figures over the subject's reporting periods as of the date,
 // for the subject's stored figures as of that date to be compared with.

@@ -19,8 +19,7 @@ double MarketValuation::At(Date d) const {
 }
 
 double InvestmentMarketValue(const DataStore& store, Hid holding_id, Date d) {
-    HistorySource histories(store);
-    return MarketValuation::OfInvestment(histories.Holding(holding_id)).At(d);
+    return MarketValuation::OfInvestment(ReadHoldingHistory(store, holding_id)).At(d);
 }
 
 }  // namespace brevanta

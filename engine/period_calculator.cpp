@@ -14,26 +14,22 @@ constexpr double kThreeYearExponent = 0.3333;
 constexpr double kFiveYearExponent = 0.2;
 constexpr double kTenYearExponent = 0.1;
 
-struct TrailingFigures {
-    Figure time_weighted;
-    Figure dollar_weighted;
-    double exponent;  // 0: not annualised
-};
-
-TrailingFigures FiguresOf(ReportingPeriod period) {
+// The exponent that annualises a trailing period's linked product; 0: not annualised.
+double AnnualisingExponent(ReportingPeriod period) {
     switch (period) {
-        case ReportingPeriod::Quarter:
-            return {Figure::Qtr, Figure::QtrD, 0};
-        case ReportingPeriod::OneYear:
-            return {Figure::Ytd, Figure::YtdD, 0};
         case ReportingPeriod::ThreeYear:
-            return {Figure::ThYr, Figure::ThYrD, kThreeYearExponent};
+            return kThreeYearExponent;
         case ReportingPeriod::FiveYear:
-            return {Figure::FiYr, Figure::FiYrD, kFiveYearExponent};
+            return kFiveYearExponent;
+        case ReportingPeriod::TenYear:
+            return kTenYearExponent;
         default:
-            break;
+            return 0;
     }
-    return {Figure::TeYr, Figure::TeYrD, kTenYearExponent};
+}
+
+void Set(Calculation& calculation, Figure figure, double percent) {
+    calculation.figures[figure] = static_cast<float>(percent);
 }
 
 }  // namespace
@@ -54,65 +50,65 @@ PeriodCalculator::PeriodCalculator(const MarketValuation& valuation,
     first_transaction_ = cash_flows.front().date;
 }
 
-void PeriodCalculator::Run(CalculationResults& results, YearlyFlows& yearly_flows) const {
-    results.Reset();
-    if (!Inception(results, yearly_flows)) return;
-    if (!Month(results)) return;
+void PeriodCalculator::Run(Calculation& calculation) const {
+    if (!Inception(calculation)) return;
+    if (!Month(calculation)) return;
     for (ReportingPeriod period :
          {ReportingPeriod::Quarter, ReportingPeriod::OneYear, ReportingPeriod::ThreeYear,
           ReportingPeriod::FiveYear, ReportingPeriod::TenYear}) {
-        if (!TrailingPeriod(period, results)) return;
+        if (!TrailingPeriod(period, calculation)) return;
     }
 }
 
-bool PeriodCalculator::Inception(CalculationResults& results, YearlyFlows& yearly_flows) const {
+bool PeriodCalculator::Inception(Calculation& calculation) const {
     const int months = InceptionMonths(first_transaction_, performance_date_);
     if (months == 0) return false;
     const Date start = SubtractMonths(performance_date_, months);
-    const double product = LinkedProduct(months, results.audit_list(ReportingPeriod::Inception));
-    results.set(Figure::Inc, CumulativePercent(product));
-    results.set(Figure::IncAnn, InceptionAnnualisedPercent(product, months, performance_date_));
-    yearly_flows = InceptionYearlyFlows(
+    const double product =
+        LinkedProduct(months, calculation.audit_list(ReportingPeriod::Inception));
+    Set(calculation, Figure::Inc, CumulativePercent(product));
+    Set(calculation, Figure::IncAnn,
+        InceptionAnnualisedPercent(product, months, performance_date_));
+    const YearlyFlows& flows = calculation.yearly_flows.emplace(InceptionYearlyFlows(
         performance_date_, months, measures_.MarketValue(start),
         measures_.MarketValue(performance_date_),
-        [this](Date from, Date to) { return measures_.NetCashFlow(from, to); });
-    results.set(Figure::IncAnnD,
-                SolveDollarWeighted(InceptionEquation(yearly_flows), ZeroShortcut::Skip) * 100);
+        [this](Date from, Date to) { return measures_.NetCashFlow(from, to); }));
+    Set(calculation, Figure::IncAnnD,
+        SolveDollarWeighted(InceptionEquation(flows), ZeroShortcut::Skip) * 100);
     return true;
 }
 
-bool PeriodCalculator::Month(CalculationResults& results) const {
+bool PeriodCalculator::Month(Calculation& calculation) const {
     if (!IsOldEnough(first_transaction_, performance_date_, 1)) return false;
     const Date start = SubtractMonths(performance_date_, 1);
     const double bmv = measures_.MarketValue(start);
     const double emv = measures_.MarketValue(performance_date_);
     const double soc = measures_.NetCashFlow(start, performance_date_);
     const double percent = SubPeriodReturn(bmv, emv, soc, ReturnForm::Percent);
-    results.set(Figure::Month, percent);
-    results.audit_list(ReportingPeriod::Month)
+    Set(calculation, Figure::Month, percent);
+    calculation.audit_list(ReportingPeriod::Month)
         .push_back(MakeSubPeriodRecord(start, performance_date_, bmv, emv, soc, percent));
     return true;
 }
 
-bool PeriodCalculator::TrailingPeriod(ReportingPeriod period, CalculationResults& results) const {
+bool PeriodCalculator::TrailingPeriod(ReportingPeriod period, Calculation& calculation) const {
     const int months = PeriodMonths(period);
     if (!IsOldEnough(first_transaction_, performance_date_, months)) return false;
-    const TrailingFigures figures = FiguresOf(period);
-    const double product = LinkedProduct(months, results.audit_list(period));
-    results.set(figures.time_weighted, figures.exponent == 0
-                                           ? CumulativePercent(product)
-                                           : AnnualisedPercent(product, figures.exponent));
+    const double exponent = AnnualisingExponent(period);
+    const double product = LinkedProduct(months, calculation.audit_list(period));
+    Set(calculation, TimeWeightedFigure(period),
+        exponent == 0 ? CumulativePercent(product) : AnnualisedPercent(product, exponent));
 
+    const Figure dollar_weighted = *DollarWeightedFigure(period);
     if (period == ReportingPeriod::Quarter) {
         const Date start = SubtractMonths(performance_date_, months);
-        results.set(
-            figures.dollar_weighted,
+        Set(calculation, dollar_weighted,
             SubPeriodReturn(measures_.MarketValue(start), measures_.MarketValue(performance_date_),
                             measures_.NetCashFlow(start, performance_date_), ReturnForm::Percent));
         return true;
     }
-    results.set(figures.dollar_weighted,
-                measures_.TrailingDollarWeighted(performance_date_, months / 12));
+    Set(calculation, dollar_weighted,
+        measures_.TrailingDollarWeighted(performance_date_, months / 12));
     return true;
 }
 

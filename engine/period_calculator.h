@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/date.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/dollar_weighted.h"
 #include "engine/market_valuation.h"
 #include "engine/period_measures.h"
@@ -24,14 +24,14 @@ class PeriodCalculator {
     PeriodCalculator(const MarketValuation& valuation, const TransactionTimeline& cash_flows,
                      Date performance_date);
 
-    // Fills results (reset first); overwrites yearly_flows only when the inception dollar-weighted
-    // rate was computed.
-    void Run(CalculationResults& results, YearlyFlows& yearly_flows) const;
+    // Fills the figures, the audit lists and the yearly flows of a calculation whose figures
+    // are all NotCalculated and whose lists are empty.
+    void Run(Calculation& calculation) const;
 
   private:
-    bool Inception(CalculationResults& results, YearlyFlows& yearly_flows) const;
-    bool Month(CalculationResults& results) const;
-    bool TrailingPeriod(ReportingPeriod period, CalculationResults& results) const;
+    bool Inception(Calculation& calculation) const;
+    bool Month(Calculation& calculation) const;
+    bool TrailingPeriod(ReportingPeriod period, Calculation& calculation) const;
 
     // The product of the monthly ratios of the last `months` months; one audit entry each.
     double LinkedProduct(int months, std::vector<SubPeriodRecord>& audit) const;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/date.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/market_valuation.h"
 #include "engine/transaction_timeline.h"
 

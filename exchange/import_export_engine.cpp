@@ -3,6 +3,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 
 #include "core/date_format.h"
 #include "core/number_format.h"
@@ -34,14 +35,6 @@ constexpr const char* kPerformanceDone = " performance records were exported suc
 constexpr const char* kPerformanceHeader =
     "PORTFOLIO NAME, HOLDING NAME, CALCULATION DATE, QTR, YTD, 3YR, 5YR, 10YR, INC, QTR$, "
     "YTD$, 3YR$, 5YR$, 10YR$, INC$";
-
-// The investment's figures in the columns of the performance file.
-constexpr FigureIndex kTimeWeightedColumns[] = {kQuarterFigure,    kOneYearFigure,
-                                                kThreeYearsFigure, kFiveYearsFigure,
-                                                kTenYearsFigure,   kInceptionAnnualisedFigure};
-constexpr FigureIndex kDollarWeightedColumns[] = {
-    kQuarterDollarFigure,   kOneYearDollarFigure,  kThreeYearsDollarFigure,
-    kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
 
 // The kinds of import: the records they make and the store operations that keep them.
 struct TransactionImport {
@@ -131,11 +124,12 @@ std::string FigureField(float figure, bool last) {
     return FormatNumber(figure, kExportFigure) + (last ? "" : ",");
 }
 
-template <std::size_t N>
-std::string FigureFields(const float* figures, const FigureIndex (&columns)[N], bool ends_line) {
+// The figures of the columns, each with its separator; ends_line: the last has none.
+std::string FigureFields(const FigureValues& figures, std::span<const Figure> columns,
+                         bool ends_line) {
     std::string fields;
-    for (std::size_t i = 0; i < N; ++i) {
-        fields += FigureField(figures[columns[i]], ends_line && i + 1 == N);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        fields += FigureField(figures[columns[i]], ends_line && i + 1 == columns.size());
     }
     return fields;
 }
@@ -352,15 +346,14 @@ ImportExportEngine::ExportText ImportExportEngine::PerformanceText(Pid portfolio
     for (const HoldingRecord& holding : store_.holdings().HoldingsOfPortfolio(portfolio_id)) {
         const std::string line = portfolio_name + ", " + CsvQuoted(holding.Name) + ", " +
                                  FormatDate(holding.PerformanceDate, kExportDate, kFileLocale) +
-                                 "," +
-                                 FigureFields(holding.Figures.data(), kTimeWeightedColumns, false) +
-                                 FigureFields(holding.Figures.data(), kDollarWeightedColumns, true);
+                                 "," + FigureFields(holding.Figures, kTimeWeightedFigures, false) +
+                                 FigureFields(holding.Figures, kDollarWeightedFigures, true);
         text.lines.push_back(line);
         ++text.records;
     }
     text.lines.push_back(portfolio_name + ",Total of All Investments," +
                          FormatDate(portfolio->PerformanceDate, kExportDate, kFileLocale) + "," +
-                         FigureFields(portfolio->Figures.data(), kTimeWeightedColumns, true));
+                         FigureFields(portfolio->Figures, kTimeWeightedFigures, true));
     ++text.records;
     return text;
 }

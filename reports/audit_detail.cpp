@@ -22,30 +22,26 @@ constexpr char kFigurePattern[] = "0.##";
 constexpr char kSavedHeader[] = "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ";
 constexpr char kSavedSeparator[] = ", ";
 
-struct LabelledFigure {
-    const char* label;
-    Figure figure;
-};
-
-LabelledFigure FigureOf(ReportingPeriod period) {
+// The label before a trailing period's figure.
+const char* LabelOf(ReportingPeriod period) {
     switch (period) {
         case ReportingPeriod::Quarter:
-            return {"Quarter ROR: ", Figure::Qtr};
+            return "Quarter ROR: ";
         case ReportingPeriod::OneYear:
-            return {"1 Year ROR: ", Figure::Ytd};
+            return "1 Year ROR: ";
         case ReportingPeriod::ThreeYear:
-            return {"3 Year ROR: ", Figure::ThYr};
+            return "3 Year ROR: ";
         case ReportingPeriod::FiveYear:
-            return {"5 Year ROR: ", Figure::FiYr};
+            return "5 Year ROR: ";
         case ReportingPeriod::TenYear:
-            return {"10 Year ROR: ", Figure::TeYr};
+            return "10 Year ROR: ";
         case ReportingPeriod::Inception:  // labelled by AuditLabel: it depends on the window
-            return {"", Figure::IncAnn};
+            return "";
         case ReportingPeriod::Month:
             break;
     }
     assert(false && "the month has no audit tab");
-    return {"Month ROR: ", Figure::Month};
+    return "Month ROR: ";
 }
 
 // The engine annualises the inception figure when its window, which starts where the first
@@ -72,15 +68,14 @@ std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, cons
     return rows;
 }
 
-std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
-                       Date inception_date, const Locale& locale) {
-    const LabelledFigure shown = FigureOf(period);
-    const float value = results.figure(shown.figure);
+std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
+                       const Locale& locale) {
+    const float value = calculation.figures[TimeWeightedFigure(period)];
     const std::string figure =
-        FigureText(value, kFigurePattern, locale) + (value == kNotCalculatedFigure ? "" : " %");
-    if (period != ReportingPeriod::Inception) return shown.label + figure;
+        FigureText(value, kFigurePattern, locale) + (value == NotCalculated ? "" : " %");
+    if (period != ReportingPeriod::Inception) return LabelOf(period) + figure;
     return "From Inception of " + FormatDate(inception_date, kInceptionDatePattern, locale) +
-           (IsAnnualised(results.audit_list(period)) ? " Annualized ROR: " : " ROR: ") + figure;
+           (IsAnnualised(calculation.audit_list(period)) ? " Annualized ROR: " : " ROR: ") + figure;
 }
 
 Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,

@@ -9,7 +9,7 @@
 #include "core/date.h"
 #include "core/locale.h"
 #include "core/status.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/reporting_period.h"
 #include "reports/text_row.h"
 
@@ -25,12 +25,12 @@ inline constexpr std::array<ReportingPeriod, 6> kAuditPeriods = {
 // "#,###,##0.00", the ratio "0.######".
 std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, const Locale& locale);
 
-// The text above the list of one period, from one mode's results: "Quarter ROR: 4.76 %" and
+// The text above the list of one period, from one calculation: "Quarter ROR: 4.76 %" and
 // the like; for the inception period "From Inception of <inception_date, m/dd/yyyy>" with
-// " Annualized ROR: " or " ROR: " as the engine decided for that mode's figure. A figure that
+// " Annualized ROR: " or " ROR: " as the calculation decided for its figure. A figure that
 // was not calculated shows as "n/a". REQUIRES: period is one of kAuditPeriods.
-std::string AuditLabel(ReportingPeriod period, const CalculationResults& results,
-                       Date inception_date, const Locale& locale);
+std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
+                       const Locale& locale);
 
 // The index of the period that holds the day (start < day <= end); for a day before the first
 // period the first, after the last the last; none for no periods.

@@ -14,28 +14,28 @@ namespace {
 constexpr const char* kNotAvailable = "n/a";
 constexpr std::string_view kInceptionDateColumn = "Inception Date";
 
-constexpr std::array<std::pair<std::string_view, FigureIndex>, kHoldingFigureCount> kColumns = {{
-    {"Month", kMonthFigure},
-    {"QTR", kQuarterFigure},
-    {"1 Year", kOneYearFigure},
-    {"3 Year", kThreeYearsFigure},
-    {"5 Year", kFiveYearsFigure},
-    {"10 Year", kTenYearsFigure},
-    {"Inc", kInceptionFigure},
-    {"Inception", kInceptionAnnualisedFigure},
-    {"QTR$", kQuarterDollarFigure},
-    {"1 Year$", kOneYearDollarFigure},
-    {"3 Year$", kThreeYearsDollarFigure},
-    {"5 Year$", kFiveYearsDollarFigure},
-    {"10 Year$", kTenYearsDollarFigure},
-    {"Inception$", kInceptionAnnualisedDollarFigure},
+constexpr std::array<std::pair<std::string_view, Figure>, kFigureCount> kColumns = {{
+    {"Month", Figure::Month},
+    {"QTR", Figure::Qtr},
+    {"1 Year", Figure::Ytd},
+    {"3 Year", Figure::ThYr},
+    {"5 Year", Figure::FiYr},
+    {"10 Year", Figure::TeYr},
+    {"Inc", Figure::Inc},
+    {"Inception", Figure::IncAnn},
+    {"QTR$", Figure::QtrD},
+    {"1 Year$", Figure::YtdD},
+    {"3 Year$", Figure::ThYrD},
+    {"5 Year$", Figure::FiYrD},
+    {"10 Year$", Figure::TeYrD},
+    {"Inception$", Figure::IncAnnD},
 }};
 
 }  // namespace
 
-std::optional<FigureIndex> FigureOfColumn(std::string_view column) {
-    for (const auto& [name, index] : kColumns) {
-        if (name == column) return index;
+std::optional<Figure> FigureOfColumn(std::string_view column) {
+    for (const auto& [name, figure] : kColumns) {
+        if (name == column) return figure;
     }
     return std::nullopt;
 }
@@ -54,7 +54,7 @@ std::string FigureText(float figure, std::string_view pattern, const Locale& loc
 
 std::string HoldingCell(const HoldingRecord& holding, std::string_view column,
                         std::string_view pattern, const Locale& locale) {
-    if (const std::optional<FigureIndex> figure = FigureOfColumn(column)) {
+    if (const std::optional<Figure> figure = FigureOfColumn(column)) {
         return FigureText(holding.Figures[*figure], pattern, locale);
     }
     if (column == kInceptionDateColumn && holding.InceptionDate != NoDate) {
@@ -65,8 +65,8 @@ std::string HoldingCell(const HoldingRecord& holding, std::string_view column,
 
 std::string PortfolioCell(const PortfolioRecord& portfolio, std::string_view column,
                           std::string_view pattern, const Locale& locale) {
-    if (const std::optional<FigureIndex> figure = FigureOfColumn(column)) {
-        return FigureText(portfolio.Figures[PortfolioFigureIndex(*figure)], pattern, locale);
+    if (const std::optional<Figure> figure = FigureOfColumn(column)) {
+        return FigureText(portfolio.Figures[*figure], pattern, locale);
     }
     if (column == kInceptionDateColumn) return " ";
     return kNotAvailable;

@@ -10,8 +10,8 @@
 namespace brevanta {
 
 // The figure a column or period key names ("QTR", "1 Year", ..., "Inception$"; "Month" and
-// "Inc" too), as an index into HoldingRecord::Figures; nullopt for any other name.
-std::optional<FigureIndex> FigureOfColumn(std::string_view column);
+// "Inc" too); nullopt for any other name.
+std::optional<Figure> FigureOfColumn(std::string_view column);
 
 // The pattern figures are shown with: "#,##0" for 0 decimals, "#,##0.0" for 1, ... up to
 // "#,##0.000000" for 6. REQUIRES: 0 <= decimals <= 6 (DataStore::NumberOfDecimals()).

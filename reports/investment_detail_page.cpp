@@ -21,11 +21,6 @@ constexpr const char* kFigurePattern = "###0.00";
 constexpr const char* kHeaderMoney = "$#,##0.00";
 constexpr const char* kListMoney = "$###,##0.00";
 
-// The figures whose largest positive value sets the bar scale.
-constexpr FigureIndex kScaleFigures[] = {kQuarterFigure,    kOneYearFigure,
-                                         kThreeYearsFigure, kFiveYearsFigure,
-                                         kTenYearsFigure,   kInceptionAnnualisedFigure};
-
 struct ReturnRow {
     const char* label;
     const char* time_weighted_key;
@@ -56,10 +51,11 @@ constexpr RowOpenings kDollarWeightedFirstOpenings = {
     "<TD WIDTH='40' ALIGN='CENTER'>", "<TD WIDTH='30' ALIGN='RIGHT'>",
     "<TD WIDTH='120' ALIGN='LEFT'>", "<TD WIDTH='70' ALIGN='RIGHT'>"};
 
+// The largest positive time-weighted figure.
 double BarScale(const HoldingRecord& holding) {
     double scale = 0;
-    for (FigureIndex index : kScaleFigures) {
-        const float figure = holding.Figures[index];
+    for (Figure shown : kTimeWeightedFigures) {
+        const float figure = holding.Figures[shown];
         if (figure != NotCalculated && figure > 0) scale = std::max<double>(scale, figure);
     }
     return scale;

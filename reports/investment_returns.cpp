@@ -16,10 +16,10 @@ namespace {
 
 // Kept in floating point: a tiny maximum such as 0.004 gives 50,000, and times a large figure
 // that overflows an int.
-double BarScale(const HoldingFigures& figures, ReturnKind kind) {
+double BarScale(const FigureValues& figures, ReturnKind kind) {
     double maximum = 0;
-    for (FigureIndex index : ReturnFigures(kind)) {
-        const float figure = figures[index];
+    for (Figure shown : ReturnFigures(kind)) {
+        const float figure = figures[shown];
         if (figure != NotCalculated && figure > maximum) maximum = figure;
     }
     return BarFactor(kPositiveBarLimit, maximum);
@@ -50,22 +50,17 @@ ReturnBar BarOf(float figure, double scale) {
 
 }  // namespace
 
-std::array<FigureIndex, kReturnRowCount> ReturnFigures(ReturnKind kind) {
-    if (kind == ReturnKind::TimeWeighted) {
-        return {kQuarterFigure,   kOneYearFigure,  kThreeYearsFigure,
-                kFiveYearsFigure, kTenYearsFigure, kInceptionAnnualisedFigure};
-    }
-    return {kQuarterDollarFigure,   kOneYearDollarFigure,  kThreeYearsDollarFigure,
-            kFiveYearsDollarFigure, kTenYearsDollarFigure, kInceptionAnnualisedDollarFigure};
+const std::array<Figure, kReturnRowCount>& ReturnFigures(ReturnKind kind) {
+    return kind == ReturnKind::TimeWeighted ? kTimeWeightedFigures : kDollarWeightedFigures;
 }
 
-std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures, ReturnKind kind,
+std::array<ReturnRow, kReturnRowCount> ReturnRows(const FigureValues& figures, ReturnKind kind,
                                                   const Locale& locale) {
     const double scale = BarScale(figures, kind);
-    const std::array<FigureIndex, kReturnRowCount> indexes = ReturnFigures(kind);
+    const std::array<Figure, kReturnRowCount>& shown = ReturnFigures(kind);
     std::array<ReturnRow, kReturnRowCount> rows;
     for (int i = 0; i < kReturnRowCount; ++i) {
-        const float figure = figures[indexes[i]];
+        const float figure = figures[shown[i]];
         rows[i].percentage = PercentageText(Calculated(figure), locale);
         rows[i].bar = BarOf(figure, scale);
     }
@@ -73,17 +68,16 @@ std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures,
 }
 
 std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
-    const HoldingFigures& figures, const BenchmarkFigures& benchmark, const Locale& locale) {
+    const FigureValues& figures, const BenchmarkFigures& benchmark, const Locale& locale) {
     constexpr std::array<ReportingPeriod, kReturnRowCount> kPeriods = {
         ReportingPeriod::Quarter,  ReportingPeriod::OneYear, ReportingPeriod::ThreeYear,
         ReportingPeriod::FiveYear, ReportingPeriod::TenYear, ReportingPeriod::Inception};
-    const std::array<FigureIndex, kReturnRowCount> indexes =
-        ReturnFigures(ReturnKind::TimeWeighted);
+    const std::array<Figure, kReturnRowCount>& shown = ReturnFigures(ReturnKind::TimeWeighted);
     std::array<BenchmarkReturnRow, kReturnRowCount> rows;
     for (size_t i = 0; i < rows.size(); ++i) {
         const std::optional<double> compared = benchmark.of(kPeriods[i]);
         const std::optional<double> difference =
-            BenchmarkDifference(Calculated(figures[indexes[i]]), compared);
+            BenchmarkDifference(Calculated(figures[shown[i]]), compared);
         rows[i] = {PercentageText(compared, locale),
                    difference ? FormatNumber(*difference, "#,##0.00", locale) : "n/a"};
     }

@@ -15,8 +15,8 @@ enum class ReturnKind { TimeWeighted, DollarWeighted };
 
 // The figures a returns page shows, in its row order: quarter, 1, 3, 5 and 10 years, since
 // inception (annualised).
-inline constexpr int kReturnRowCount = 6;
-std::array<FigureIndex, kReturnRowCount> ReturnFigures(ReturnKind kind);
+inline constexpr int kReturnRowCount = static_cast<int>(kTimeWeightedFigures.size());
+const std::array<Figure, kReturnRowCount>& ReturnFigures(ReturnKind kind);
 
 // Bars start at the zero line: negative ones reach left, positive ones right, in pixels.
 inline constexpr int kNegativeBarLimit = 50;
@@ -36,7 +36,7 @@ struct ReturnRow {
 // The rows of one page. The largest positive figure of the page spans the whole positive
 // band (scaled by a whole factor); longer bars are cut at their limits. A page without a
 // positive figure has scale 1.
-std::array<ReturnRow, kReturnRowCount> ReturnRows(const HoldingFigures& figures, ReturnKind kind,
+std::array<ReturnRow, kReturnRowCount> ReturnRows(const FigureValues& figures, ReturnKind kind,
                                                   const Locale& locale);
 
 // Beside each row of the time-weighted page: the benchmark's figure over the same period as
@@ -47,7 +47,7 @@ struct BenchmarkReturnRow {
     std::string difference;
 };
 std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
-    const HoldingFigures& figures, const BenchmarkFigures& benchmark, const Locale& locale);
+    const FigureValues& figures, const BenchmarkFigures& benchmark, const Locale& locale);
 
 // "Not Calculated" for NoDate, else the short date.
 std::string PerformanceDateText(Date date, const Locale& locale);

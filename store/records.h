@@ -17,56 +17,63 @@ namespace brevanta {
 inline constexpr float NotCalculated = 999999.0f;
 inline constexpr const char* NotCalculatedText = "999999";  // its stored form
 
-inline constexpr int kHoldingFigureCount = 14;
-inline constexpr int kPortfolioFigureCount = 15;
-
-// Position of each figure in HoldingRecord::Figures and PerformanceFigures::Figures, in
-// stored order (MONTH ... TEYRD, INCANND). PortfolioRecord::Figures has the same first 13,
-// then INCD at kPortfolioInceptionDollar and INCANND at kPortfolioInceptionAnnualisedDollar.
-enum FigureIndex : int {
-    kMonthFigure = 0,
-    kQuarterFigure,
-    kOneYearFigure,
-    kThreeYearsFigure,
-    kFiveYearsFigure,
-    kTenYearsFigure,
-    kInceptionFigure,
-    kInceptionAnnualisedFigure,
-    kQuarterDollarFigure,
-    kOneYearDollarFigure,
-    kThreeYearsDollarFigure,
-    kFiveYearsDollarFigure,
-    kTenYearsDollarFigure,
-    kInceptionAnnualisedDollarFigure,
+// The performance figures a calculation produces, in stored order: the fields MONTH, QTR,
+// YTD, THYR, FIYR, TEYR, INC, INCANN, QTRD, YTDD, THYRD, FIYRD, TEYRD, INCANND (kFigureFields
+// in table_layouts.h). port.dbf also has INCD, which no calculation produces
+// (PortfolioRecord::InceptionDollar).
+enum class Figure {
+    Month,    // one-month modified Dietz return
+    Qtr,      // time-weighted: three linked months
+    Ytd,      // twelve linked months ending on the performance date (a trailing year)
+    ThYr,     // 36 linked months, annualised
+    FiYr,     // 60 linked months, annualised
+    TeYr,     // 120 linked months, annualised
+    Inc,      // the inception window, cumulative
+    IncAnn,   // the inception window, annualised when older than a year
+    QtrD,     // the quarter as one modified Dietz period
+    YtdD,     // dollar-weighted: the trailing year
+    ThYrD,    // three years
+    FiYrD,    // five years
+    TeYrD,    // ten years
+    IncAnnD,  // the inception window
 };
-inline constexpr int kPortfolioInceptionDollar = 13;
-inline constexpr int kPortfolioInceptionAnnualisedDollar = 14;
+inline constexpr int kFigureCount = 14;
 
-// The index of a holding-form figure within PortfolioRecord::Figures.
-constexpr int PortfolioFigureIndex(FigureIndex index) {
-    return index == kInceptionAnnualisedDollarFigure ? kPortfolioInceptionAnnualisedDollar
-                                                     : static_cast<int>(index);
-}
+// The figures of one period kind over the quarter, 1, 3, 5 and 10 years and since inception
+// (annualised), as the returns pages, the reports and the performance file list them.
+inline constexpr std::array<Figure, 6> kTimeWeightedFigures = {
+    Figure::Qtr, Figure::Ytd, Figure::ThYr, Figure::FiYr, Figure::TeYr, Figure::IncAnn};
+inline constexpr std::array<Figure, 6> kDollarWeightedFigures = {
+    Figure::QtrD, Figure::YtdD, Figure::ThYrD, Figure::FiYrD, Figure::TeYrD, Figure::IncAnnD};
 
-using HoldingFigures = std::array<float, kHoldingFigureCount>;
-using PortfolioFigures = std::array<float, kPortfolioFigureCount>;
+// One value per Figure, NotCalculated unless set; brace-initialised, all fourteen in Figure
+// order.
+struct FigureValues {
+    using Array = std::array<float, kFigureCount>;
+    using iterator = Array::iterator;
+    using const_iterator = Array::const_iterator;
 
-constexpr HoldingFigures NotCalculatedHoldingFigures() {
-    HoldingFigures figures{};
-    figures.fill(NotCalculated);
-    return figures;
-}
-constexpr PortfolioFigures NotCalculatedPortfolioFigures() {
-    PortfolioFigures figures{};
-    figures.fill(NotCalculated);
-    return figures;
-}
+    static constexpr Array AllNotCalculated() {
+        Array values{};
+        values.fill(NotCalculated);
+        return values;
+    }
 
-// A performance date plus the stored percent figures, in the holding form (14 figures),
-// for portfolios as well as investments.
+    Array values = AllNotCalculated();
+
+    float operator[](Figure figure) const { return values[static_cast<size_t>(figure)]; }
+    float& operator[](Figure figure) { return values[static_cast<size_t>(figure)]; }
+    iterator begin() { return values.begin(); }
+    iterator end() { return values.end(); }
+    const_iterator begin() const { return values.begin(); }
+    const_iterator end() const { return values.end(); }
+    bool operator==(const FigureValues&) const = default;
+};
+
+// A performance date plus the stored percent figures of a portfolio or an investment.
 struct PerformanceFigures {
     Date PerformanceDate = NoDate;
-    HoldingFigures Figures = NotCalculatedHoldingFigures();
+    FigureValues Figures;
 };
 
 // One row of port.dbf.
@@ -75,7 +82,9 @@ struct PortfolioRecord {
     std::string Name;
     std::string Description;
     Date PerformanceDate = NoDate;
-    PortfolioFigures Figures = NotCalculatedPortfolioFigures();
+    FigureValues Figures;
+    // INCD: read as stored; set to NotCalculated when the row is created, never written again.
+    float InceptionDollar = NotCalculated;
 };
 
 // One row of holding.dbf: an investment.
@@ -87,7 +96,7 @@ struct HoldingRecord {
     Date InceptionDate;
     double InitialAmount = 0;
     Date PerformanceDate = NoDate;
-    HoldingFigures Figures = NotCalculatedHoldingFigures();
+    FigureValues Figures;
 };
 
 // The record's performance date and figures, as StoreHoldingFigures takes them.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "store/records.h"
 #include "store/table_engine.h"
 
 namespace brevanta {
@@ -37,13 +39,22 @@ constexpr double LargestAmount() {
     return static_cast<double>(digits) / static_cast<double>(scale);
 }
 
-// Figure field names, in stored order. Portfolios also have INCD before INCANND.
-inline const std::vector<std::string> kHoldingFigureFields = {
+// The stored field of each figure, by Figure.
+inline constexpr std::array<const char*, kFigureCount> kFigureFields = {
     "MONTH",  "QTR",  "YTD",  "THYR",  "FIYR",  "TEYR",  "INC",
     "INCANN", "QTRD", "YTDD", "THYRD", "FIYRD", "TEYRD", "INCANND"};
-inline const std::vector<std::string> kPortfolioFigureFields = {
-    "MONTH", "QTR",  "YTD",   "THYR",  "FIYR",  "TEYR", "INC",    "INCANN",
-    "QTRD",  "YTDD", "THYRD", "FIYRD", "TEYRD", "INCD", "INCANND"};
+// port.dbf's figure that no calculation produces: NotCalculated from creation on.
+inline constexpr const char* kInceptionDollarField = "INCD";
+
+// Every figure field of holding.dbf and of port.dbf, in stored order: the figures, and in
+// port.dbf INCD before INCANND.
+inline const std::vector<std::string> kHoldingFigureFields(kFigureFields.begin(),
+                                                           kFigureFields.end());
+inline const std::vector<std::string> kPortfolioFigureFields = [] {
+    std::vector<std::string> fields = kHoldingFigureFields;
+    fields.insert(fields.end() - 1, kInceptionDollarField);
+    return fields;
+}();
 
 std::vector<FieldSpec> PortfolioTableLayout();
 std::vector<FieldSpec> HoldingTableLayout();

@@ -1,5 +1,7 @@
 #include "store/table_rows.h"
 
+#include <algorithm>
+
 #include "core/float_text.h"
 #include "store/table_layouts.h"
 
@@ -13,27 +15,40 @@ constexpr const char* kNoDateText = "19000101";
 
 void FigureFields::Bind(RowReader& reader, const std::vector<std::string>& names) {
     performance_date_ = reader.Field("PERFDATE");
-    figures_.clear();
-    for (const std::string& name : names) figures_.push_back(reader.Field(name));
-    for (int i = 0; i < kHoldingFigureCount; ++i) {
-        holding_form_[static_cast<size_t>(i)] =
-            reader.Field(kHoldingFigureFields[static_cast<size_t>(i)]);
+    for (size_t i = 0; i < figures_.size(); ++i) figures_[i] = reader.Field(kFigureFields[i]);
+    stored_.clear();
+    for (const std::string& name : names) {
+        const auto figure = std::find(kFigureFields.begin(), kFigureFields.end(), name);
+        stored_.emplace_back(
+            reader.Field(name),
+            figure == kFigureFields.end()
+                ? std::nullopt
+                : std::optional(static_cast<Figure>(figure - kFigureFields.begin())));
     }
 }
 
-void FigureFields::ReadFigures(RowReader& reader, float* figures) const {
-    for (size_t i = 0; i < figures_.size(); ++i) figures[i] = reader.Figure(figures_[i]);
+FigureValues FigureFields::ReadFigures(RowReader& reader, float* inception_dollar) const {
+    FigureValues figures;
+    for (const auto& [field, figure] : stored_) {
+        const float value = reader.Figure(field);
+        if (figure) {
+            figures[*figure] = value;
+        } else if (inception_dollar) {
+            *inception_dollar = value;
+        }
+    }
+    return figures;
 }
 
 void FigureFields::WriteNotCalculated(RowWriter& writer) const {
     writer.Text(performance_date_, kNoDateText);
-    for (FieldHandle field : figures_) writer.Text(field, NotCalculatedText);
+    for (const auto& [field, figure] : stored_) writer.Text(field, NotCalculatedText);
 }
 
 void FigureFields::WriteFigures(RowWriter& writer, const PerformanceFigures& figures) const {
     writer.DateOf(performance_date_, figures.PerformanceDate);
-    for (size_t i = 0; i < holding_form_.size(); ++i) {
-        writer.Text(holding_form_[i], FloatToText(figures.Figures[i]));
+    for (size_t i = 0; i < figures_.size(); ++i) {
+        writer.Text(figures_[i], FloatToText(figures.Figures.values[i]));
     }
 }
 
@@ -50,7 +65,7 @@ PortfolioRecord PortfolioRows::Read(RowReader& reader) const {
     record.Name = reader.Text(name);
     record.Description = reader.Text(description);
     record.PerformanceDate = figures.ReadDate(reader);
-    figures.ReadFigures(reader, record.Figures.data());
+    record.Figures = figures.ReadFigures(reader, &record.InceptionDollar);
     return record;
 }
 
@@ -86,7 +101,7 @@ HoldingRecord HoldingRows::Read(RowReader& reader) const {
     record.InceptionDate = reader.DateOf(inception_date);
     record.InitialAmount = reader.Number(initial_amount);
     record.PerformanceDate = figures.ReadDate(reader);
-    figures.ReadFigures(reader, record.Figures.data());
+    record.Figures = figures.ReadFigures(reader);
     return record;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/records.h"
@@ -16,19 +18,23 @@ namespace brevanta {
 // The performance date and figure fields shared by port.dbf and holding.dbf.
 class FigureFields {
   public:
-    // `names` in stored order; the holding-form figures are the 14 without INCD.
+    // `names`: every figure field of the table in stored order (kHoldingFigureFields or
+    // kPortfolioFigureFields).
     void Bind(RowReader& reader, const std::vector<std::string>& names);
     Date ReadDate(RowReader& reader) const { return reader.DateOf(performance_date_); }
-    void ReadFigures(RowReader& reader, float* figures) const;
+    // The figures, and INCD into *inception_dollar when the table has it and it is given, read
+    // in stored order (so a failure names the first malformed field).
+    FigureValues ReadFigures(RowReader& reader, float* inception_dollar = nullptr) const;
     // Every figure field (INCD included) as "999999" and PERFDATE as "19000101".
     void WriteNotCalculated(RowWriter& writer) const;
-    // PERFDATE and the 14 holding-form figures as float-to-text; INCD is left as it is.
+    // PERFDATE and the figures as float-to-text; INCD is left as it is.
     void WriteFigures(RowWriter& writer, const PerformanceFigures& figures) const;
 
   private:
     FieldHandle performance_date_;
-    std::vector<FieldHandle> figures_;  // stored order
-    std::array<FieldHandle, kHoldingFigureCount> holding_form_{};
+    // Every figure field in stored order with the figure it holds; none for INCD.
+    std::vector<std::pair<FieldHandle, std::optional<Figure>>> stored_;
+    std::array<FieldHandle, kFigureCount> figures_{};  // by Figure
 };
 
 struct PortfolioRows {

@@ -12,7 +12,6 @@
 #include "app/cli/store_calls.h"
 #include "core/clock.h"
 #include "engine/calculation_run.h"
-#include "engine/performance_engine.h"
 #include "store/data_store.h"
 
 namespace brevanta::cli {
@@ -61,15 +60,14 @@ std::optional<std::vector<PortfolioRecord>> ChosenPortfolios(const DataStore& st
 
 int Calculate(DataStore& store, const std::vector<PortfolioRecord>& portfolios, Date date) {
     const SystemClock clock;
-    PerformanceEngine engine(store, clock, std::filesystem::current_path());
+    CalculationRun run(store, clock, std::filesystem::current_path());
     ProgressBar progress;
-    const Status status =
-        CalculatePortfolios(store, engine, portfolios, date,
-                            [&progress](int done, int total) { progress.Show(done, total); });
+    const Status status = run.CalculatePortfolios(
+        portfolios, date, [&progress](int done, int total) { progress.Show(done, total); });
     progress.Finish();
-    if (!engine.log_status().ok()) {
+    if (!run.log_status().ok()) {
         std::cerr << "Warning: the calculation audit log could not be written: "
-                  << engine.log_status().message() << "\n";
+                  << run.log_status().message() << "\n";
     }
     if (!status.ok()) {
         std::cerr << "Some figures could not be stored: " << status.message() << "\n";

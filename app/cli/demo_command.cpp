@@ -7,7 +7,6 @@
 #include "app/cli/commands.h"
 #include "core/clock.h"
 #include "engine/calculation_run.h"
-#include "engine/performance_engine.h"
 #include "store/data_directory.h"
 #include "store/data_store.h"
 
@@ -163,8 +162,8 @@ Status WriteDemo(DataStore& store, Date last_month_end) {
 // Calculated as of the last month end, so that the first screen shows figures.
 Status CalculateDemo(DataStore& store, const Clock& clock, const std::string& directory,
                      Date last_month_end) {
-    PerformanceEngine engine(store, clock, directory);
-    return CalculatePortfolios(store, engine, store.portfolios().AllPortfolios(), last_month_end);
+    CalculationRun run(store, clock, directory);
+    return run.CalculatePortfolios(store.portfolios().AllPortfolios(), last_month_end);
 }
 
 }  // namespace

@@ -13,29 +13,29 @@ namespace brevanta::cli {
 
 namespace {
 
-// Figure captions and JSON names with their places in the holding form.
+// Figure captions and JSON names.
 struct FigureName {
     const char* caption;
     const char* key;
-    FigureIndex index;
+    Figure figure;
 };
 const FigureName kTimeWeighted[] = {
-    {"Month", "month", kMonthFigure},
-    {"Quarter", "quarter", kQuarterFigure},
-    {"1 Year", "one_year", kOneYearFigure},
-    {"3 Years", "three_years", kThreeYearsFigure},
-    {"5 Years", "five_years", kFiveYearsFigure},
-    {"10 Years", "ten_years", kTenYearsFigure},
-    {"Inception", "inception", kInceptionFigure},
-    {"Inception ann.", "inception_annualised", kInceptionAnnualisedFigure},
+    {"Month", "month", Figure::Month},
+    {"Quarter", "quarter", Figure::Qtr},
+    {"1 Year", "one_year", Figure::Ytd},
+    {"3 Years", "three_years", Figure::ThYr},
+    {"5 Years", "five_years", Figure::FiYr},
+    {"10 Years", "ten_years", Figure::TeYr},
+    {"Inception", "inception", Figure::Inc},
+    {"Inception ann.", "inception_annualised", Figure::IncAnn},
 };
 const FigureName kDollarWeighted[] = {
-    {"Quarter", "quarter", kQuarterDollarFigure},
-    {"1 Year", "one_year", kOneYearDollarFigure},
-    {"3 Years", "three_years", kThreeYearsDollarFigure},
-    {"5 Years", "five_years", kFiveYearsDollarFigure},
-    {"10 Years", "ten_years", kTenYearsDollarFigure},
-    {"Inception ann.", "inception_annualised", kInceptionAnnualisedDollarFigure},
+    {"Quarter", "quarter", Figure::QtrD},
+    {"1 Year", "one_year", Figure::YtdD},
+    {"3 Years", "three_years", Figure::ThYrD},
+    {"5 Years", "five_years", Figure::FiYrD},
+    {"10 Years", "ten_years", Figure::TeYrD},
+    {"Inception ann.", "inception_annualised", Figure::IncAnnD},
 };
 
 std::string FigureText(float figure) {
@@ -46,9 +46,7 @@ std::string PerformanceDateText(Date date) {
     return date == NoDate ? "Not Calculated" : FormatShortDate(date);
 }
 
-// `figure(index)` reads one figure by its holding-form place.
-template <typename Figure>
-void PrintFigures(const std::string& indent, Date performance_date, Figure figure) {
+void PrintFigures(const std::string& indent, Date performance_date, const FigureValues& figures) {
     std::cout << indent << "Performance date: " << PerformanceDateText(performance_date) << "\n";
     for (const auto& [title, row] :
          {std::pair{"Time-weighted:  ",
@@ -57,7 +55,7 @@ void PrintFigures(const std::string& indent, Date performance_date, Figure figur
                     std::vector(std::begin(kDollarWeighted), std::end(kDollarWeighted))}}) {
         std::cout << indent << title;
         for (const FigureName& name : row) {
-            std::cout << "  " << name.caption << " " << FigureText(figure(name.index));
+            std::cout << "  " << name.caption << " " << FigureText(figures[name.figure]);
         }
         std::cout << "\n";
     }
@@ -70,9 +68,7 @@ void PrintStore(const DataStore& store) {
         std::cout << "Portfolio " << Number(portfolio.Id) << ": " << portfolio.Name;
         if (!portfolio.Description.empty()) std::cout << " (" << portfolio.Description << ")";
         std::cout << "\n";
-        PrintFigures("  ", portfolio.PerformanceDate, [&](FigureIndex index) {
-            return portfolio.Figures[static_cast<size_t>(PortfolioFigureIndex(index))];
-        });
+        PrintFigures("  ", portfolio.PerformanceDate, portfolio.Figures);
         const std::vector<HoldingRecord> holdings =
             store.holdings().HoldingsOfPortfolio(portfolio.Id);
         if (holdings.empty()) std::cout << "  No investments.\n";
@@ -83,25 +79,24 @@ void PrintStore(const DataStore& store) {
                       << store.transactions().TransactionsOfHolding(holding.Id).size() - 1
                       << ", values: " << store.values().ValuesOfHolding(holding.Id).size() - 1
                       << "\n";
-            PrintFigures("    ", holding.PerformanceDate, [&](FigureIndex index) {
-                return holding.Figures[static_cast<size_t>(index)];
-            });
+            PrintFigures("    ", holding.PerformanceDate, holding.Figures);
         }
     }
 }
 
 // The performance date and the figures, by their JSON names, into `object`.
-template <typename Figure>
-void AddFiguresJson(Json& object, Date performance_date, Figure figure) {
+void AddFiguresJson(Json& object, Date performance_date, const FigureValues& figures) {
     object["performance_date"] = DateJson(performance_date);
     for (const auto& [group, names] :
          {std::pair{"time_weighted",
                     std::vector(std::begin(kTimeWeighted), std::end(kTimeWeighted))},
           std::pair{"dollar_weighted",
                     std::vector(std::begin(kDollarWeighted), std::end(kDollarWeighted))}}) {
-        Json figures = Json::object();
-        for (const FigureName& name : names) figures[name.key] = FigureJson(figure(name.index));
-        object[group] = std::move(figures);
+        Json group_figures = Json::object();
+        for (const FigureName& name : names) {
+            group_figures[name.key] = FigureJson(figures[name.figure]);
+        }
+        object[group] = std::move(group_figures);
     }
 }
 
@@ -133,8 +128,7 @@ Json HoldingJson(const DataStore& store, const HoldingRecord& holding) {
                    {"description", holding.Description},
                    {"inception_date", DateJson(holding.InceptionDate)},
                    {"initial_amount", holding.InitialAmount}};
-    AddFiguresJson(object, holding.PerformanceDate,
-                   [&](FigureIndex index) { return holding.Figures[static_cast<size_t>(index)]; });
+    AddFiguresJson(object, holding.PerformanceDate, holding.Figures);
     object.update(HistoryJson(store, holding.Id));
     return object;
 }
@@ -145,12 +139,9 @@ Json StoreJson(const DataStore& store) {
         Json object = {{"id", Number(portfolio.Id)},
                        {"name", portfolio.Name},
                        {"description", portfolio.Description}};
-        AddFiguresJson(object, portfolio.PerformanceDate, [&](FigureIndex index) {
-            return portfolio.Figures[static_cast<size_t>(PortfolioFigureIndex(index))];
-        });
+        AddFiguresJson(object, portfolio.PerformanceDate, portfolio.Figures);
         // Stored with every portfolio, never calculated.
-        object["dollar_weighted"]["inception"] =
-            FigureJson(portfolio.Figures[kPortfolioInceptionDollar]);
+        object["dollar_weighted"]["inception"] = FigureJson(portfolio.InceptionDollar);
         Json investments = Json::array();
         for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio.Id)) {
             investments.push_back(HoldingJson(store, holding));

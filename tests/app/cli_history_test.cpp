@@ -19,26 +19,26 @@ namespace {
 
 using nlohmann::json;
 
-// The JSON name of each stored figure, with its place in the holding form.
+// The JSON name of each stored figure.
 const struct {
     const char* group;
     const char* key;
-    FigureIndex index;
+    Figure figure;
 } kFigureKeys[] = {
-    {"time_weighted", "month", kMonthFigure},
-    {"time_weighted", "quarter", kQuarterFigure},
-    {"time_weighted", "one_year", kOneYearFigure},
-    {"time_weighted", "three_years", kThreeYearsFigure},
-    {"time_weighted", "five_years", kFiveYearsFigure},
-    {"time_weighted", "ten_years", kTenYearsFigure},
-    {"time_weighted", "inception", kInceptionFigure},
-    {"time_weighted", "inception_annualised", kInceptionAnnualisedFigure},
-    {"dollar_weighted", "quarter", kQuarterDollarFigure},
-    {"dollar_weighted", "one_year", kOneYearDollarFigure},
-    {"dollar_weighted", "three_years", kThreeYearsDollarFigure},
-    {"dollar_weighted", "five_years", kFiveYearsDollarFigure},
-    {"dollar_weighted", "ten_years", kTenYearsDollarFigure},
-    {"dollar_weighted", "inception_annualised", kInceptionAnnualisedDollarFigure},
+    {"time_weighted", "month", Figure::Month},
+    {"time_weighted", "quarter", Figure::Qtr},
+    {"time_weighted", "one_year", Figure::Ytd},
+    {"time_weighted", "three_years", Figure::ThYr},
+    {"time_weighted", "five_years", Figure::FiYr},
+    {"time_weighted", "ten_years", Figure::TeYr},
+    {"time_weighted", "inception", Figure::Inc},
+    {"time_weighted", "inception_annualised", Figure::IncAnn},
+    {"dollar_weighted", "quarter", Figure::QtrD},
+    {"dollar_weighted", "one_year", Figure::YtdD},
+    {"dollar_weighted", "three_years", Figure::ThYrD},
+    {"dollar_weighted", "five_years", Figure::FiYrD},
+    {"dollar_weighted", "ten_years", Figure::TeYrD},
+    {"dollar_weighted", "inception_annualised", Figure::IncAnnD},
 };
 
 // The double that the shortest decimal text of the float reads back as.
@@ -61,13 +61,11 @@ json DateJson(Date date) {
     return date == NoDate ? json(nullptr) : json(FormatDate(date, "yyyy-mm-dd"));
 }
 
-// `figure(index)` reads one stored figure by its holding-form place.
-template <typename Figure>
-void ExpectFigures(const json& object, Date performance_date, Figure figure,
+void ExpectFigures(const json& object, Date performance_date, const FigureValues& figures,
                    const std::string& label) {
     EXPECT_EQ(object["performance_date"], DateJson(performance_date)) << label;
     for (const auto& key : kFigureKeys) {
-        ExpectFigure(object[key.group][key.key], figure(key.index), label + " " + key.key);
+        ExpectFigure(object[key.group][key.key], figures[key.figure], label + " " + key.key);
     }
 }
 
@@ -78,9 +76,7 @@ void ExpectHolding(const json& object, const DataStore& store, const HoldingReco
     EXPECT_EQ(object["description"], holding.Description) << label;
     EXPECT_EQ(object["inception_date"], DateJson(holding.InceptionDate)) << label;
     EXPECT_EQ(object["initial_amount"], holding.InitialAmount) << label;
-    ExpectFigures(
-        object, holding.PerformanceDate,
-        [&](FigureIndex index) { return holding.Figures[static_cast<size_t>(index)]; }, label);
+    ExpectFigures(object, holding.PerformanceDate, holding.Figures, label);
     const std::vector<TransactionRecord> transactions =
         store.transactions().TransactionsOfHolding(holding.Id);
     ASSERT_EQ(object["transactions"].size(), transactions.size() - 1) << label;
@@ -154,10 +150,9 @@ class CliHistoryTest : public DataStoreTest {
         ASSERT_TRUE(store().holdings().MoveHolding(gamma, Pid{1}).ok());
         ASSERT_TRUE(store().holdings().DeleteHolding(Hid{2}).ok());
         const SystemClock clock;
-        PerformanceEngine engine(store(), clock, dir_.path());
-        ASSERT_TRUE(CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(),
-                                        D(2001, 12, 31))
-                        .ok());
+        CalculationRun run(store(), clock, dir_.path());
+        ASSERT_TRUE(
+            run.CalculatePortfolios(store().portfolios().AllPortfolios(), D(2001, 12, 31)).ok());
     }
 
     TempDir cli_dir_;
@@ -210,12 +205,7 @@ TEST_F(CliHistoryTest, AHistoryMadeOnTheCommandLineShowsTheLibrarysFigures) {
         EXPECT_EQ(object["id"], Number(portfolio.Id));
         EXPECT_EQ(object["name"], portfolio.Name);
         EXPECT_EQ(object["description"], portfolio.Description);
-        ExpectFigures(
-            object, portfolio.PerformanceDate,
-            [&](FigureIndex index) {
-                return portfolio.Figures[static_cast<size_t>(PortfolioFigureIndex(index))];
-            },
-            portfolio.Name);
+        ExpectFigures(object, portfolio.PerformanceDate, portfolio.Figures, portfolio.Name);
         EXPECT_TRUE(object["dollar_weighted"]["inception"].is_null());
         const std::vector<HoldingRecord> holdings =
             store().holdings().HoldingsOfPortfolio(portfolio.Id);

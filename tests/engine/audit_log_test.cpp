@@ -44,14 +44,14 @@ std::string Repeat(const std::string& first, const std::string& rest, int count)
 class AuditLogTest : public ::testing::Test {
   protected:
     AuditLogTest() {
-        auto& inception = results_.audit_list(ReportingPeriod::Inception);
+        auto& inception = calculation_.audit_list(ReportingPeriod::Inception);
         inception.push_back(
             {Date::Ymd(2001, 4, 30), Date::Ymd(2001, 5, 31), 1000, 1020.5f, 0, 1.0205f});
         inception.push_back(
             {Date::Ymd(2001, 5, 31), Date::Ymd(2001, 6, 30), 1020.5f, 1234567.5f, -12.345f, 1.25f});
-        results_.audit_list(ReportingPeriod::Month)
+        calculation_.audit_list(ReportingPeriod::Month)
             .push_back({Date::Ymd(2001, 5, 31), Date::Ymd(2001, 6, 30), 1, 2, 3, 4});
-        results_.set(Figure::IncAnn, 4.761904716491699);
+        calculation_.figures[Figure::IncAnn] = static_cast<float>(4.761904716491699);
         flows_.socs[0] = 100;
         flows_.pwrs[0] = 0.5;
         flows_.bmv = 1000;
@@ -63,7 +63,7 @@ class AuditLogTest : public ::testing::Test {
 
     TempDir dir_;
     FixedClock clock_{Date::Ymd(2001, 7, 5), TimeOfDay{15, 7, 9}};
-    CalculationResults results_;
+    Calculation calculation_;
     YearlyFlows flows_;
 };
 
@@ -96,27 +96,27 @@ const std::string kInvestmentBlock =
 
 TEST_F(AuditLogTest, FirstBlockCreatesTheFileWithTheLegend) {
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
     EXPECT_EQ(ReadBytes(path()), kLegend + kInvestmentBlock);
 }
 
 TEST_F(AuditLogTest, LaterBlocksAreAppendedWithoutTheLegend) {
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
-    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
     EXPECT_EQ(ReadBytes(path()), kLegend + kInvestmentBlock + kInvestmentBlock);
 }
 
 TEST_F(AuditLogTest, AnExistingFileIsOnlyAppendedTo) {
     testing::WriteBytes(path(), "kept by the user\r\n");
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
     EXPECT_EQ(ReadBytes(path()), "kept by the user\r\n" + kInvestmentBlock);
 }
 
 TEST_F(AuditLogTest, PortfolioBlockNamesNoInvestmentInWindows1252) {
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Caf\u00e9 \u2013 Growth", std::nullopt}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Caf\u00e9 \u2013 Growth", std::nullopt}, calculation_, flows_).ok());
     EXPECT_NE(ReadBytes(path()).find("   Portfolio: Caf\xE9 \x96 Growth\r\n"
                                      "   Investment: n/a (Calculating for the entire portfolio)\r\n"
                                      "\r\n"),
@@ -124,11 +124,11 @@ TEST_F(AuditLogTest, PortfolioBlockNamesNoInvestmentInWindows1252) {
 }
 
 TEST_F(AuditLogTest, SectionsFollowPeriodOrderWithTheirFigures) {
-    results_.audit_list(ReportingPeriod::Quarter)
+    calculation_.audit_list(ReportingPeriod::Quarter)
         .assign(3, {Date::Ymd(2001, 3, 31), Date::Ymd(2001, 4, 30), 1, 1, 0, 1});
-    results_.set(Figure::Qtr, -0.25);
+    calculation_.figures[Figure::Qtr] = -0.25f;
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
     const std::string text = ReadBytes(path());
     const size_t quarter =
         text.find(kRule + "\r\n      Numbers used to calculate Quarter Performance\r\n");
@@ -146,7 +146,7 @@ TEST_F(AuditLogTest, SectionsFollowPeriodOrderWithTheirFigures) {
 
 TEST_F(AuditLogTest, ControlCharactersOfANameAreNotLogged) {
     const AuditLog log(path(), clock_, Locale::EnUs());
-    ASSERT_TRUE(log.Append({"Gro\x1b[2Jwth", "Fund\r\nA\x01"}, results_, flows_).ok());
+    ASSERT_TRUE(log.Append({"Gro\x1b[2Jwth", "Fund\r\nA\x01"}, calculation_, flows_).ok());
     EXPECT_NE(ReadBytes(path()).find("   Portfolio: Gro[2Jwth\r\n   Investment: Fund A\r\n"),
               std::string::npos);
 }
@@ -157,7 +157,7 @@ TEST_F(AuditLogTest, ALinkInPlaceOfTheLogIsNeverFollowed) {
         std::filesystem::remove(path());
         std::filesystem::create_symlink(target, path());
         const AuditLog log(path(), clock_, Locale::EnUs());
-        EXPECT_FALSE(log.Append({"Growth", "Fund A"}, results_, flows_).ok()) << target;
+        EXPECT_FALSE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok()) << target;
     }
     EXPECT_EQ(ReadBytes(dir_.File("somefile")), "the user's\n");
     EXPECT_FALSE(std::filesystem::exists(dir_.File("created-through-the-link")));
@@ -165,7 +165,7 @@ TEST_F(AuditLogTest, ALinkInPlaceOfTheLogIsNeverFollowed) {
 
 TEST_F(AuditLogTest, UnopenableFileWritesNothing) {
     const AuditLog log(dir_.File("missing/calclog.txt"), clock_, Locale::EnUs());
-    EXPECT_FALSE(log.Append({"Growth", "Fund A"}, results_, flows_).ok());
+    EXPECT_FALSE(log.Append({"Growth", "Fund A"}, calculation_, flows_).ok());
     EXPECT_FALSE(std::filesystem::exists(dir_.File("missing")));
 }
 

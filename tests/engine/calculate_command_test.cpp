@@ -42,7 +42,7 @@ TEST_F(CalculateCommandTest, CalculatesEveryPortfolioAndSaysSoWithoutABarInAPipe
     Reopen();
     EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, D(2001, 6, 30));
     EXPECT_EQ(store().portfolios().FindPortfolio(other_)->PerformanceDate, D(2001, 6, 30));
-    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[Figure::Inc], 10.0f);
 }
 
 TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand) {
@@ -56,7 +56,7 @@ TEST_F(CalculateCommandTest, ALogThatCannotBeWrittenIsAWarningAndTheFiguresStand
                   "numbers.\n");
     EXPECT_EQ(exit_code, 0);
     Reopen();
-    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[kInceptionFigure], 10.0f);
+    EXPECT_EQ(store().holdings().FindHolding(fund_)->Figures[Figure::Inc], 10.0f);
 }
 
 TEST_F(CalculateCommandTest, NamedPortfoliosOnly) {
@@ -124,7 +124,7 @@ TEST(DemoCommandTest, DemoIsCalculatedAsOfTheLastMonthEnd) {
     for (const PortfolioRecord& portfolio : store.portfolios().AllPortfolios()) {
         const bool invested = !store.holdings().HoldingsOfPortfolio(portfolio.Id).empty();
         EXPECT_EQ(portfolio.PerformanceDate, invested ? last_month_end : NoDate) << portfolio.Name;
-        EXPECT_EQ(portfolio.Figures[kMonthFigure] != NotCalculated, invested) << portfolio.Name;
+        EXPECT_EQ(portfolio.Figures[Figure::Month] != NotCalculated, invested) << portfolio.Name;
     }
 }
 

@@ -66,24 +66,24 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
     const std::vector<std::string> before = TableBytes();
     RestoreTables(before);
     {
-        PerformanceEngine engine(store(), clock_, dir_.path());
+        CalculationRun run(store(), clock_, dir_.path());
         for (Hid holding : {older_, younger_}) {
-            engine.CalculateInvestment(holding, pd);
-            engine.CalculatePortfolio(growth_, pd);
+            run.CalculateInvestment(holding, pd);
+            run.CalculatePortfolio(growth_, pd);
         }
-        for (Hid holding : {later_, future_}) engine.StoreNotStarted(holding, pd);
-        engine.StoreNotStarted(idle_, pd);
+        for (Hid holding : {later_, future_}) run.StoreNotStarted(holding, pd);
+        run.StoreNotStarted(idle_, pd);
     }
     const std::string one_by_one = LogAndForget();
-    const PortfolioFigures figures = store().portfolios().FindPortfolio(growth_)->Figures;
+    const FigureValues figures = store().portfolios().FindPortfolio(growth_)->Figures;
     const HoldingRecord younger = *store().holdings().FindHolding(younger_);
     const std::vector<std::string> tables = TableBytes();
     RestoreTables(before);
 
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     std::vector<std::pair<int, int>> progress;
-    const Status status = CalculatePortfolios(
-        store(), engine, store().portfolios().AllPortfolios(), pd,
+    const Status status = run.CalculatePortfolios(
+        store().portfolios().AllPortfolios(), pd,
         [&progress](int done, int total) { progress.emplace_back(done, total); });
     ASSERT_TRUE(status.ok());
     EXPECT_EQ(LogAndForget(), one_by_one);
@@ -97,34 +97,62 @@ TEST_F(CalculationRunTest, RunGivesWhatTheCallsOneByOneGive) {
 TEST_F(CalculationRunTest, WhatHadNotStartedByTheDateIsNotCalculatedUnderIt) {
     PerformanceFigures later_figures;
     later_figures.PerformanceDate = D(2002, 12, 31);
-    later_figures.Figures.fill(5);
+    later_figures.Figures.values.fill(5);
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(later_, later_figures).ok());
     ASSERT_TRUE(store().portfolios().StorePortfolioFigures(idle_, later_figures).ok());
     const Pid empty = AddPortfolio("Empty");
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     const Date pd = D(2001, 6, 30);
-    ASSERT_TRUE(
-        CalculatePortfolios(store(), engine, store().portfolios().AllPortfolios(), pd).ok());
+    ASSERT_TRUE(run.CalculatePortfolios(store().portfolios().AllPortfolios(), pd).ok());
     for (Hid not_started : {later_, future_}) {
         EXPECT_EQ(store().holdings().FindHolding(not_started)->PerformanceDate, pd);
-        EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures,
-                  NotCalculatedHoldingFigures());
+        EXPECT_EQ(store().holdings().FindHolding(not_started)->Figures, FigureValues());
     }
     EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->PerformanceDate, pd);
-    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->Figures, NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->Figures, FigureValues());
+    EXPECT_EQ(store().portfolios().FindPortfolio(idle_)->InceptionDollar, NotCalculated);
     EXPECT_EQ(store().portfolios().FindPortfolio(empty)->PerformanceDate, NoDate);
     EXPECT_EQ(store().portfolios().FindPortfolio(growth_)->PerformanceDate, pd);
     EXPECT_EQ(store().holdings().FindHolding(younger_)->PerformanceDate, pd);
 }
 
 TEST_F(CalculationRunTest, ChangesAfterARunAreSeenByTheNext) {
-    PerformanceEngine engine(store(), clock_, dir_.path());
+    CalculationRun run(store(), clock_, dir_.path());
     const std::vector<PortfolioRecord> growth = {*store().portfolios().FindPortfolio(growth_)};
-    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    const float before = store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure];
+    ASSERT_TRUE(run.CalculatePortfolios(growth, D(2001, 6, 30)).ok());
+    const float before = store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc];
     AddValue(older_, D(2001, 6, 30), 1500);
-    ASSERT_TRUE(CalculatePortfolios(store(), engine, growth, D(2001, 6, 30)).ok());
-    EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[kInceptionFigure], before);
+    ASSERT_TRUE(run.CalculatePortfolios(growth, D(2001, 6, 30)).ok());
+    EXPECT_GT(store().portfolios().FindPortfolio(growth_)->Figures[Figure::Inc], before);
+}
+
+// Nothing of one calculation stays behind for the next: the same history and date give the
+// same value. Only the log carries the yearly flows over to a block that has none of its own
+// (an investment younger than a month), as it always has.
+TEST_F(CalculationRunTest, CalculationIsTheSameValueWhateverCameBefore) {
+    const Date pd = D(2001, 6, 30);
+    const Hid fresh = AddHolding(idle_, "Fresh", D(2001, 6, 20), 100);
+    const Calculation alone =
+        CalculationRun(store(), clock_, dir_.path()).CalculateInvestment(younger_, pd);
+    const std::string alone_log = LogAndForget();
+
+    CalculationRun run(store(), clock_, dir_.path());
+    run.CalculateInvestment(older_, pd);
+    run.CalculatePortfolio(growth_, pd);
+    EXPECT_TRUE(run.CalculateInvestment(younger_, pd) == alone);
+    const Calculation young = run.CalculateInvestment(fresh, pd);
+    EXPECT_TRUE(young.calculated());
+    EXPECT_FALSE(young.yearly_flows.has_value());
+
+    const auto flow_lines = [](const std::string& block) {
+        const size_t start = block.find("bmv, emv, nummonths");
+        return block.substr(start, block.find("*** Finished") - start);
+    };
+    const std::string log = LogAndForget();
+    const std::string fresh_block = log.substr(log.rfind("*** Starting"));
+    ASSERT_NE(fresh_block.find("   Investment: Fresh\r\n"), std::string::npos);
+    EXPECT_EQ(flow_lines(fresh_block), flow_lines(alone_log));
+    EXPECT_NE(flow_lines(alone_log).find("500, 525, 2\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/calculation.h"
 #include "engine/growth.h"
 #include "engine/history_source.h"
-#include "engine/period_calculator.h"
 #include "store/data_store.h"
 #include "store/open_store.h"
 #include "store/run_command.h"
@@ -162,15 +162,16 @@ TEST(GrowthOfTest, EveryFullYearOfTheDemoIsTheOneYearFigureAsOfItsLastDay) {
             subjects.push_back({portfolio.Id, holding.Id});
         }
     }
-    HistorySource histories(store);
     int full_years = 0;
     for (const GrowthSubject& subject : subjects) {
         const Growth growth = GrowthOf(store, subject, DefaultGrowthDate(store, subject, NoDate));
-        const auto portfolio_flows = histories.PortfolioTransactions(subject.portfolio_id);
-        const auto holding = subject.holding_id ? histories.Holding(*subject.holding_id) : nullptr;
+        const auto portfolio_flows = ReadPortfolioTransactions(store, subject.portfolio_id);
+        const auto holding =
+            subject.holding_id ? ReadHoldingHistory(store, *subject.holding_id) : nullptr;
         const MarketValuation valuation =
-            holding ? MarketValuation::OfInvestment(holding)
-                    : MarketValuation::OfPortfolio(histories.HoldingsOf(subject.portfolio_id));
+            holding
+                ? MarketValuation::OfInvestment(holding)
+                : MarketValuation::OfPortfolio(ReadPortfolioHoldings(store, subject.portfolio_id));
         const TransactionTimeline& cash_flows =
             holding ? holding->transactions() : *portfolio_flows;
         for (const CalendarYearReturn& year : growth.years) {
@@ -178,12 +179,10 @@ TEST(GrowthOfTest, EveryFullYearOfTheDemoIsTheOneYearFigureAsOfItsLastDay) {
             SCOPED_TRACE(std::to_string(year.year) + " of portfolio " +
                          IdText(subject.portfolio_id) + " investment " +
                          IdText(subject.holding_id.value_or(Hid{})));
-            CalculationResults results;
-            YearlyFlows flows;
-            PeriodCalculator(valuation, cash_flows, year.end).Run(results, flows);
-            EXPECT_EQ(static_cast<float>(year.time_weighted), results.figure(Figure::Ytd));
+            const Calculation calculation = Calculate(valuation, cash_flows, year.end);
+            EXPECT_EQ(static_cast<float>(year.time_weighted), calculation.figures[Figure::Ytd]);
             ASSERT_TRUE(year.dollar_weighted.has_value());
-            EXPECT_EQ(static_cast<float>(*year.dollar_weighted), results.figure(Figure::YtdD));
+            EXPECT_EQ(static_cast<float>(*year.dollar_weighted), calculation.figures[Figure::YtdD]);
             ++full_years;
         }
     }

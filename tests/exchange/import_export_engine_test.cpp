@@ -255,7 +255,7 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
     figures.PerformanceDate = D(2010, 12, 31);
     figures.Figures = {1.5f, 2.25f, -3.5f, 4, 5.123456789f, 6, 7, 8.5f, 9, 10, 11, 12, 13, 14};
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha_, figures).ok());
-    figures.Figures[kTenYearsFigure] = NotCalculated;
+    figures.Figures[Figure::TeYr] = NotCalculated;
     ASSERT_TRUE(store().portfolios().StorePortfolioFigures(growth_, figures).ok());
 
     std::ostringstream out;

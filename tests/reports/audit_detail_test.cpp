@@ -33,15 +33,18 @@ TEST(AuditDetailTest, TheRowHoldingADayEndsOnOrAfterIt) {
 }
 
 TEST(AuditDetailTest, TrailingLabelsShowTheirFigureToTwoDecimals) {
-    CalculationResults results;
-    results.set(Figure::Qtr, 4.761904);
-    results.set(Figure::TeYr, -3.5);
-    EXPECT_EQ(AuditLabel(ReportingPeriod::Quarter, results, Date::Ymd(2000, 1, 5), Locale::EnUs()),
-              "Quarter ROR: 4.76 %");
-    EXPECT_EQ(AuditLabel(ReportingPeriod::TenYear, results, Date::Ymd(2000, 1, 5), Locale::EnUs()),
-              "10 Year ROR: -3.5 %");
-    EXPECT_EQ(AuditLabel(ReportingPeriod::OneYear, results, Date::Ymd(2000, 1, 5), Locale::EnUs()),
-              "1 Year ROR: n/a");
+    Calculation calculation;
+    calculation.figures[Figure::Qtr] = static_cast<float>(4.761904);
+    calculation.figures[Figure::TeYr] = -3.5f;
+    EXPECT_EQ(
+        AuditLabel(ReportingPeriod::Quarter, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        "Quarter ROR: 4.76 %");
+    EXPECT_EQ(
+        AuditLabel(ReportingPeriod::TenYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        "10 Year ROR: -3.5 %");
+    EXPECT_EQ(
+        AuditLabel(ReportingPeriod::OneYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        "1 Year ROR: n/a");
 }
 
 // The inception label follows the engine's window, not the inception date: an investment
@@ -58,15 +61,16 @@ TEST(AuditDetailTest, InceptionLabelSaysAnnualizedOnlyForAWindowOverOneYear) {
         {13, "From Inception of 6/15/2000 Annualized ROR: 7.25 %"},
     };
     for (const auto& c : cases) {
-        CalculationResults results;
-        results.set(Figure::IncAnn, 7.25);
+        Calculation calculation;
+        calculation.figures[Figure::IncAnn] = 7.25f;
         const std::vector<Date> bounds = MonthlyBoundaries(performance_date, c.months);
         for (int k = 0; k < c.months; ++k) {
-            results.audit_list(ReportingPeriod::Inception).push_back({bounds[k], bounds[k + 1]});
+            calculation.audit_list(ReportingPeriod::Inception)
+                .push_back({bounds[k], bounds[k + 1]});
         }
-        EXPECT_EQ(
-            AuditLabel(ReportingPeriod::Inception, results, Date::Ymd(2000, 6, 15), Locale::EnUs()),
-            c.expected)
+        EXPECT_EQ(AuditLabel(ReportingPeriod::Inception, calculation, Date::Ymd(2000, 6, 15),
+                             Locale::EnUs()),
+                  c.expected)
             << c.months << " months";
     }
 }

@@ -128,10 +128,10 @@ TEST_F(InvestmentDetailPageTest, NeverCalculatedShowsNaAndSpacers) {
 TEST_F(InvestmentDetailPageTest, OnlyPositiveFigureSetsTheScaleForBothTables) {
     PerformanceFigures figures;
     figures.PerformanceDate = D(2010, 12, 31);
-    figures.Figures[kInceptionAnnualisedFigure] = 25;
-    figures.Figures[kInceptionAnnualisedDollarFigure] = 40;
-    figures.Figures[kQuarterFigure] = -2.5f;
-    figures.Figures[kQuarterDollarFigure] = -9;
+    figures.Figures[Figure::IncAnn] = 25;
+    figures.Figures[Figure::IncAnnD] = 40;
+    figures.Figures[Figure::Qtr] = -2.5f;
+    figures.Figures[Figure::QtrD] = -9;
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha_, figures).ok());
     Build({true, true, false});
     const std::string full =

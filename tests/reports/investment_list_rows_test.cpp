@@ -42,8 +42,8 @@ class InvestmentListRowsTest : public testing::DataStoreTest {
     static PerformanceFigures MonthAndQuarter(float month, float quarter) {
         PerformanceFigures figures;
         figures.PerformanceDate = D(2024, 5, 31);
-        figures.Figures[kMonthFigure] = month;
-        figures.Figures[kQuarterFigure] = quarter;
+        figures.Figures[Figure::Month] = month;
+        figures.Figures[Figure::Qtr] = quarter;
         return figures;
     }
     void StoreFigures(Hid holding, float month, float quarter) {

@@ -15,8 +15,8 @@ using Side = ReturnBar::Side;
 
 struct BarCase {
     const char* name;
-    std::map<FigureIndex, float> figures;  // the others not calculated
-    std::map<FigureIndex, ReturnBar> expected;
+    std::map<Figure, float> figures;  // the others not calculated
+    std::map<Figure, ReturnBar> expected;
 };
 
 class ReturnBarsTest : public ::testing::TestWithParam<BarCase> {};
@@ -39,32 +39,31 @@ INSTANTIATE_TEST_SUITE_P(
     Pages, ReturnBarsTest,
     ::testing::Values(
         BarCase{"Scale20",
-                {{kQuarterFigure, 5.0f}, {kOneYearFigure, 10.0f}},
-                {{kQuarterFigure, {Side::Positive, 100}}, {kOneYearFigure, {Side::Positive, 200}}}},
+                {{Figure::Qtr, 5.0f}, {Figure::Ytd, 10.0f}},
+                {{Figure::Qtr, {Side::Positive, 100}}, {Figure::Ytd, {Side::Positive, 200}}}},
         BarCase{"Scale80CutsTheLoss",
-                {{kQuarterFigure, -4.0f}, {kOneYearFigure, 2.5f}},
-                {{kQuarterFigure, {Side::Negative, 50}}, {kOneYearFigure, {Side::Positive, 200}}}},
+                {{Figure::Qtr, -4.0f}, {Figure::Ytd, 2.5f}},
+                {{Figure::Qtr, {Side::Negative, 50}}, {Figure::Ytd, {Side::Positive, 200}}}},
         BarCase{"AllNegativeHaveScale1",
-                {{kQuarterFigure, -12.34f}, {kInceptionAnnualisedFigure, -3.0f}},
-                {{kQuarterFigure, {Side::Negative, 12}},
-                 {kInceptionAnnualisedFigure, {Side::Negative, 3}}}},
+                {{Figure::Qtr, -12.34f}, {Figure::IncAnn, -3.0f}},
+                {{Figure::Qtr, {Side::Negative, 12}}, {Figure::IncAnn, {Side::Negative, 3}}}},
         // Above 200 % the scale is 200 / maximum, so no bar vanishes.
         BarCase{"MaximumAbove200ScalesEveryBarDown",
-                {{kQuarterFigure, 250.0f}, {kOneYearFigure, -20.0f}, {kThreeYearsFigure, 125.0f}},
-                {{kQuarterFigure, {Side::Positive, 200}},
-                 {kOneYearFigure, {Side::Negative, 16}},
-                 {kThreeYearsFigure, {Side::Positive, 100}}}},
+                {{Figure::Qtr, 250.0f}, {Figure::Ytd, -20.0f}, {Figure::ThYr, 125.0f}},
+                {{Figure::Qtr, {Side::Positive, 200}},
+                 {Figure::Ytd, {Side::Negative, 16}},
+                 {Figure::ThYr, {Side::Positive, 100}}}},
         // 200 / 0.004 gives a scale of 50,000: the lengths stay in floating point until cut.
         BarCase{"TinyMaximumDoesNotOverflow",
-                {{kQuarterFigure, 0.004f}, {kOneYearFigure, -900000.0f}},
-                {{kQuarterFigure, {Side::Negative, 0}}, {kOneYearFigure, {Side::Negative, 50}}}},
+                {{Figure::Qtr, 0.004f}, {Figure::Ytd, -900000.0f}},
+                {{Figure::Qtr, {Side::Negative, 0}}, {Figure::Ytd, {Side::Negative, 50}}}},
         BarCase{"NeverCalculated", {}, {}}),
     [](const auto& instance) { return instance.param.name; });
 
 TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
     HoldingRecord holding;
-    holding.Figures[kQuarterDollarFigure] = 1110.0f;
-    holding.Figures[kOneYearDollarFigure] = -3.2f;
+    holding.Figures[Figure::QtrD] = 1110.0f;
+    holding.Figures[Figure::YtdD] = -3.2f;
     const auto rows = ReturnRows(holding.Figures, ReturnKind::DollarWeighted, Locale::EnUs());
     EXPECT_EQ(rows[0].percentage, "1,110.00 %");
     EXPECT_EQ(rows[1].percentage, "-3.20 %");
@@ -75,8 +74,8 @@ TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
 
 TEST(ReturnRowsTest, BenchmarkBesideEachFigureWithTheDifferenceInPoints) {
     HoldingRecord holding;
-    holding.Figures[kQuarterFigure] = 5.0f;
-    holding.Figures[kInceptionAnnualisedFigure] = -1.25f;
+    holding.Figures[Figure::Qtr] = 5.0f;
+    holding.Figures[Figure::IncAnn] = -1.25f;
     BenchmarkFigures benchmark;
     benchmark.time_weighted[static_cast<size_t>(ReportingPeriod::Quarter)] = 1234.5;
     benchmark.time_weighted[static_cast<size_t>(ReportingPeriod::OneYear)] = 2;

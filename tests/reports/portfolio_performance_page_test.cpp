@@ -48,11 +48,11 @@ TEST_F(PortfolioPerformancePageTest, InvestmentRowsShowValueAllocationAndFigures
     AddHolding(growth_, "Beta Fund", D(1999, 1, 1), 5);
     PerformanceFigures figures;
     figures.PerformanceDate = D(2000, 6, 30);
-    figures.Figures[kQuarterFigure] = 1.234f;
-    figures.Figures[kOneYearFigure] = -0.5f;
-    figures.Figures[kQuarterDollarFigure] = 12.345f;
+    figures.Figures[Figure::Qtr] = 1.234f;
+    figures.Figures[Figure::Ytd] = -0.5f;
+    figures.Figures[Figure::QtrD] = 12.345f;
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(alpha, figures).ok());
-    figures.Figures[kInceptionAnnualisedDollarFigure] = 7;
+    figures.Figures[Figure::IncAnnD] = 7;
     ASSERT_TRUE(store().portfolios().StorePortfolioFigures(growth_, figures).ok());
     Build();
     EXPECT_TRUE(HasRun(

@@ -160,9 +160,8 @@ TEST_F(AllOrNoneTest, APortfolioIsDeletedWholeOrNotAtAll) {
 TEST_F(AllOrNoneTest, ACalculationRunStoresEveryFigureOrNone) {
     SweepBoth("calculation run", [this](DataStore& store) {
         const FixedClock clock(D(2021, 1, 5), TimeOfDay{9, 0, 0});
-        PerformanceEngine engine(store, clock, dir_.path());
-        return CalculatePortfolios(store, engine, store.portfolios().AllPortfolios(),
-                                   D(2020, 12, 31));
+        CalculationRun run(store, clock, dir_.path());
+        return run.CalculatePortfolios(store.portfolios().AllPortfolios(), D(2020, 12, 31));
     });
 }
 

@@ -224,9 +224,10 @@ TEST_F(DataStoreTest, StoredFiguresAreWrittenAsFloatTextAndIncdIsLeftAlone) {
     const Pid id = AddPortfolio("P");
     PerformanceFigures figures;
     figures.PerformanceDate = D(2024, 3, 31);
-    for (int i = 0; i < kHoldingFigureCount; ++i) figures.Figures[i] = 1.0f + static_cast<float>(i);
-    figures.Figures[kMonthFigure] = 5.23f;
-    figures.Figures[kInceptionAnnualisedDollarFigure] = -0.5f;
+    float next = 1;
+    for (float& figure : figures.Figures) figure = next++;
+    figures.Figures[Figure::Month] = 5.23f;
+    figures.Figures[Figure::IncAnnD] = -0.5f;
     const StoreResult<int> changed = store().portfolios().StorePortfolioFigures(id, figures);
     ASSERT_TRUE(changed.ok()) << changed.status().message();
     EXPECT_EQ(changed.value(), 1);
@@ -237,10 +238,10 @@ TEST_F(DataStoreTest, StoredFiguresAreWrittenAsFloatTextAndIncdIsLeftAlone) {
     Reopen();
     const PortfolioRecord portfolio = *store().portfolios().FindPortfolio(id);
     EXPECT_EQ(portfolio.PerformanceDate, D(2024, 3, 31));
-    EXPECT_EQ(portfolio.Figures[kMonthFigure], 5.23f);
-    EXPECT_EQ(portfolio.Figures[kQuarterFigure], 2.0f);
-    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionDollar], NotCalculated);
-    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionAnnualisedDollar], -0.5f);
+    EXPECT_EQ(portfolio.Figures[Figure::Month], 5.23f);
+    EXPECT_EQ(portfolio.Figures[Figure::Qtr], 2.0f);
+    EXPECT_EQ(portfolio.InceptionDollar, NotCalculated);
+    EXPECT_EQ(portfolio.Figures[Figure::IncAnnD], -0.5f);
 }
 
 TEST_F(DataStoreTest, NanFigureLoadsAsNotCalculatedAndBlankDescriptionAsEmpty) {
@@ -254,9 +255,9 @@ TEST_F(DataStoreTest, NanFigureLoadsAsNotCalculatedAndBlankDescriptionAsEmpty) {
     const PortfolioRecord portfolio = *store().portfolios().FindPortfolio(Pid{1});
     EXPECT_EQ(portfolio.Description, "");
     EXPECT_EQ(portfolio.PerformanceDate, D(2020, 2, 29));
-    EXPECT_EQ(portfolio.Figures[kMonthFigure], 1.5f);
-    EXPECT_EQ(portfolio.Figures[kQuarterFigure], NotCalculated);
-    EXPECT_EQ(portfolio.Figures[kPortfolioInceptionDollar], 42.0f);
+    EXPECT_EQ(portfolio.Figures[Figure::Month], 1.5f);
+    EXPECT_EQ(portfolio.Figures[Figure::Qtr], NotCalculated);
+    EXPECT_EQ(portfolio.InceptionDollar, 42.0f);
 }
 
 TEST_F(DataStoreTest, HoldingsSortByPortfolioThenName) {
@@ -282,7 +283,7 @@ TEST_F(DataStoreTest, InsertHoldingIgnoresTheRecordsFigures) {
     holding.InceptionDate = D(2001, 5, 31);
     holding.InitialAmount = 1234.56;
     holding.PerformanceDate = D(2020, 1, 31);
-    holding.Figures.fill(3.5f);
+    holding.Figures.values.fill(3.5f);
     const StoreResult<Hid> id = store().holdings().InsertHolding(holding);
     ASSERT_TRUE(id.ok());
     EXPECT_EQ(id.value(), Hid{1});
@@ -353,12 +354,12 @@ TEST_F(DataStoreTest, StoreHoldingFiguresWritesDateAndFourteenFigures) {
     const Hid h = AddHolding(p, "Fund", D(2010, 1, 1), 100);
     PerformanceFigures figures;
     figures.PerformanceDate = D(2023, 12, 31);
-    figures.Figures[kInceptionFigure] = 12.5f;
+    figures.Figures[Figure::Inc] = 12.5f;
     ASSERT_EQ(store().holdings().StoreHoldingFigures(h, figures).value(), 1);
     const HoldingRecord stored = *store().holdings().FindHolding(h);
     EXPECT_EQ(stored.PerformanceDate, D(2023, 12, 31));
-    EXPECT_EQ(stored.Figures[kInceptionFigure], 12.5f);
-    EXPECT_EQ(stored.Figures[kMonthFigure], NotCalculated);
+    EXPECT_EQ(stored.Figures[Figure::Inc], 12.5f);
+    EXPECT_EQ(stored.Figures[Figure::Month], NotCalculated);
     EXPECT_EQ(Column(kHoldingTableFile, "INC"), Texts({"12.5"}));
 }
 
@@ -378,7 +379,7 @@ TEST_F(DataStoreTest, AWriteKeepsWhatAnotherStoreWroteBeforeIt) {
 
     PerformanceFigures figures;
     figures.PerformanceDate = D(2023, 12, 31);
-    figures.Figures[kInceptionFigure] = 12.5f;
+    figures.Figures[Figure::Inc] = 12.5f;
     {
         DataStore::Change change(store(), "calculating");
         ASSERT_EQ(store().holdings().StoreHoldingFigures(added.value(), figures).value(), 1);
@@ -390,7 +391,7 @@ TEST_F(DataStoreTest, AWriteKeepsWhatAnotherStoreWroteBeforeIt) {
         ASSERT_TRUE(store().holdings().FindHolding(added.value()));
         EXPECT_EQ(store().holdings().FindHolding(h)->Name, "Renamed");
         EXPECT_EQ(store().holdings().FindHolding(h)->PerformanceDate, NoDate);
-        EXPECT_EQ(store().holdings().FindHolding(added.value())->Figures[kInceptionFigure], 12.5f);
+        EXPECT_EQ(store().holdings().FindHolding(added.value())->Figures[Figure::Inc], 12.5f);
         EXPECT_EQ(store().holdings().FindHolding(added.value())->PerformanceDate, D(2023, 12, 31));
     }
     ASSERT_TRUE(other->holdings().MoveHolding(h, p).ok());
@@ -410,7 +411,7 @@ class HoldingHistoryTest : public DataStoreTest {
         AddValue(holding_, D(2020, 3, 31), 1300);
         PerformanceFigures figures;
         figures.PerformanceDate = D(2020, 3, 31);
-        figures.Figures[kMonthFigure] = 2.5f;
+        figures.Figures[Figure::Month] = 2.5f;
         ASSERT_EQ(store().holdings().StoreHoldingFigures(holding_, figures).value(), 1);
     }
 
@@ -427,7 +428,7 @@ TEST_F(HoldingHistoryTest, CopyCarriesFiguresTransactionsAndValuesUnderNewIdenti
     EXPECT_EQ(copy.value().PortfolioId, target_portfolio_);
     EXPECT_EQ(copy.value().Name, "Fund");
     EXPECT_EQ(copy.value().PerformanceDate, D(2020, 3, 31));
-    EXPECT_EQ(copy.value().Figures[kMonthFigure], 2.5f);
+    EXPECT_EQ(copy.value().Figures[Figure::Month], 2.5f);
 
     for (bool reopened : {false, true}) {
         if (reopened) Reopen();
@@ -471,7 +472,7 @@ TEST_F(HoldingHistoryTest, MoveDeletesTheSourceAfterTheCopy) {
     EXPECT_FALSE(store().holdings().FindHolding(holding_).has_value());
     EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(source_portfolio_).empty());
     EXPECT_EQ(Names(store().holdings().HoldingsOfPortfolio(target_portfolio_)), Texts({"Fund"}));
-    EXPECT_EQ(moved.value().Figures[kMonthFigure], 2.5f);
+    EXPECT_EQ(moved.value().Figures[Figure::Month], 2.5f);
     EXPECT_EQ(Column(kTransactionTableFile, "TID"), Texts({"3", "4"}));
     EXPECT_EQ(Column(kValueTableFile, "HID"), Texts({"2", "2"}));
     EXPECT_EQ(Column(kValueTableFile, "PID"), Texts({"2", "2"}));
@@ -499,13 +500,13 @@ TEST_F(HoldingHistoryTest, DeletingAPortfolioCascadesThroughAllFourTables) {
 TEST_F(HoldingHistoryTest, DeletingAHoldingLeavesThePortfolioFigures) {
     PerformanceFigures figures;
     figures.PerformanceDate = D(2020, 3, 31);
-    figures.Figures[kMonthFigure] = 1.25f;
+    figures.Figures[Figure::Month] = 1.25f;
     ASSERT_EQ(store().portfolios().StorePortfolioFigures(source_portfolio_, figures).value(), 1);
     ASSERT_TRUE(store().holdings().DeleteHolding(holding_).ok());
     EXPECT_EQ(RowsInFile(kHoldingTableFile), 0);
     EXPECT_EQ(RowsInFile(kTransactionTableFile), 0);
     EXPECT_EQ(RowsInFile(kValueTableFile), 0);
-    EXPECT_EQ(store().portfolios().FindPortfolio(source_portfolio_)->Figures[kMonthFigure], 1.25f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(source_portfolio_)->Figures[Figure::Month], 1.25f);
 }
 
 }  // namespace

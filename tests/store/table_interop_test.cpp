@@ -59,8 +59,8 @@ class TableInteropTest : public ::testing::Test {
         const Pid id = store.portfolios().InsertPortfolio("Growth", "").value();
         PerformanceFigures figures;
         figures.PerformanceDate = Date::Ymd(2026, 3, 31);
-        figures.Figures[kMonthFigure] = month;
-        figures.Figures[kInceptionFigure] = inception;
+        figures.Figures[Figure::Month] = month;
+        figures.Figures[Figure::Inc] = inception;
         EXPECT_TRUE(store.portfolios().StorePortfolioFigures(id, figures).ok());
         return id;
     }
@@ -177,7 +177,7 @@ TEST_F(TableInteropTest, FigureFieldsWithoutDecimalsStillLoad) {
     const std::unique_ptr<DataStore> opened_store = testing::OpenStore(dir_.path());
     ASSERT_TRUE(opened_store);
     DataStore& store = *opened_store;
-    EXPECT_EQ(store.portfolios().FindPortfolio(id)->Figures[kMonthFigure], 5.23f);
+    EXPECT_EQ(store.portfolios().FindPortfolio(id)->Figures[Figure::Month], 5.23f);
     Table table;
     ASSERT_TRUE(table.Open(dir_.File(kPortfolioTableFile)).ok());
     EXPECT_EQ(table.fields()[static_cast<size_t>(table.Field("MONTH").index())].decimals, 0);

@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "engine/performance_engine.h"
+#include "engine/calculation_run.h"
 #include "ui/gui_fixture.h"
 
 namespace brevanta::testing {
@@ -36,15 +36,16 @@ class AuditViewerTest : public GuiTest {
         }
     }
 
-    // Calculates the investment, then its portfolio, and shows the viewer on the engine.
+    // Calculates the investment, then its portfolio, and shows the viewer on the calculations.
     int Show(Hid holding_id, std::function<void(AuditViewer&)> act) {
-        PerformanceEngine engine(store(), clock_, dir_.path());
+        CalculationRun run(store(), clock_, dir_.path());
         const HoldingRecord holding = *store().holdings().FindHolding(holding_id);
-        EXPECT_EQ(engine.CalculateInvestment(holding_id, kDate), PerformanceEngine::kCalculated);
-        EXPECT_EQ(engine.CalculatePortfolio(holding.PortfolioId, kDate),
-                  PerformanceEngine::kCalculated);
+        const InvestmentAndPortfolio calculations =
+            run.CalculateInvestmentAndPortfolio(holding_id, kDate);
+        EXPECT_TRUE(calculations.investment.calculated());
+        EXPECT_TRUE(calculations.portfolio.calculated());
         OnModal<AuditViewer>(act);
-        const int result = ShowCalculationAudit(context_, engine, holding, nullptr);
+        const int result = ShowCalculationAudit(context_, calculations, holding, nullptr);
         EXPECT_EQ(platform_.busy_depth, 0);
         return result;
     }

@@ -127,10 +127,10 @@ TEST_F(CalculateAllDialogTest, EveryPortfolioCalculatesWhatStartedBeforeTheDate)
     EXPECT_EQ(PortfolioDate(alpha_), kDate);
     EXPECT_EQ(HoldingDate(mid_), kDate);
     EXPECT_EQ(PortfolioDate(gamma_), kDate);
-    EXPECT_NE(store().holdings().FindHolding(old_)->Figures[kOneYearFigure], NotCalculated);
+    EXPECT_NE(store().holdings().FindHolding(old_)->Figures[Figure::Ytd], NotCalculated);
     // Beta's only investment starts on the date: both are not calculated as of the date.
     EXPECT_EQ(HoldingDate(new_), kDate);
-    EXPECT_EQ(store().holdings().FindHolding(new_)->Figures, NotCalculatedHoldingFigures());
+    EXPECT_EQ(store().holdings().FindHolding(new_)->Figures, FigureValues());
     EXPECT_EQ(PortfolioDate(beta_), kDate);
 }
 

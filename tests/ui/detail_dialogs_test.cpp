@@ -268,7 +268,7 @@ TEST_F(NewInvestmentDialogTest, StartsOnTodayAndStoresANotCalculatedInvestment) 
     ASSERT_TRUE(created.has_value());
     EXPECT_EQ(created->InceptionDate, D(2024, 6, 15));
     EXPECT_EQ(created->PerformanceDate, NoDate);
-    EXPECT_EQ(created->Figures, NotCalculatedHoldingFigures());
+    EXPECT_EQ(created->Figures, FigureValues());
     EXPECT_TRUE(platform_.messages.empty());
 }
 

@@ -117,7 +117,7 @@ class GuiTest : public DataStoreTest {
     void StoreFigures(Hid holding_id, float figure) {
         PerformanceFigures figures;
         figures.PerformanceDate = D(2024, 5, 31);
-        figures.Figures.fill(figure);
+        figures.Figures.values.fill(figure);
         ASSERT_TRUE(store().holdings().StoreHoldingFigures(holding_id, figures).ok());
     }
 

@@ -120,8 +120,8 @@ TEST_F(InvestmentWindowTest, NewInvestmentListsNothingButItsTotalsCountTheInitia
 TEST_F(InvestmentWindowTest, StoredFiguresShowAsPercentagesAndScaledBars) {
     PerformanceFigures figures;
     figures.PerformanceDate = D(2024, 5, 31);
-    figures.Figures[kQuarterFigure] = -4.0f;
-    figures.Figures[kOneYearFigure] = 2.5f;
+    figures.Figures[Figure::Qtr] = -4.0f;
+    figures.Figures[Figure::Ytd] = 2.5f;
     ASSERT_TRUE(store().holdings().StoreHoldingFigures(fund_, figures).ok());
     auto window = Open(fund_);
     QWidget* page = window->findChild<QWidget*>("timeWeightedPage");
@@ -383,7 +383,7 @@ TEST_F(InvestmentWindowTest, CalculatePerformanceShowsTheNewFiguresAndRefusedWri
     }
     EXPECT_EQ(Label(*window, "timeWeightedPage", "quarterLabel"),
               QString::fromStdString(
-                  FigureText(store().holdings().FindHolding(fund_)->Figures[kQuarterFigure],
+                  FigureText(store().holdings().FindHolding(fund_)->Figures[Figure::Qtr],
                              "#,##0.00", Locale::EnUs())) +
                   " %");
 

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "engine/audit_log.h"
-#include "engine/performance_engine.h"
+#include "engine/calculation_run.h"
 #include "store/risk_free_setting.h"
 #include "ui/gui_fixture.h"
 
@@ -142,9 +142,9 @@ TEST_F(OptionsDialogTest, ClearedLogBoxStoresZeroAndTheNextCalculationLogsNothin
         dialog.findChild<QCheckBox*>("auditLogBox")->setChecked(false);
     });
     EXPECT_EQ(Stored(LogAuditKey), "0");
-    PerformanceEngine engine(store(), clock_, dir_.path());
-    EXPECT_FALSE(engine.logging());
-    engine.CalculateInvestment(fund, D(2024, 5, 31));
+    CalculationRun run(store(), clock_, dir_.path());
+    EXPECT_FALSE(run.logging());
+    run.CalculateInvestment(fund, D(2024, 5, 31));
     EXPECT_FALSE(std::filesystem::exists(File(AuditLog::kFileName)));
 }
 

@@ -10,7 +10,7 @@
 #include <QTreeView>
 
 #include "core/date_format.h"
-#include "engine/performance_engine.h"
+#include "engine/calculation_run.h"
 #include "reports/investment_returns.h"
 #include "store/file_size_limit.h"
 #include "store/open_store.h"
@@ -486,10 +486,9 @@ TEST_F(TransactionEntryWindowTest, EnteredHistoryIsCalculatedAndShown) {
                                       D(2023, month, DaysInMonth(2023, month)), values[month - 1]})
                         .ok());
     }
-    PerformanceEngine engine(direct, clock_, other.path());
-    ASSERT_EQ(engine.CalculateInvestment(record.Id, D(2023, 12, 31)),
-              PerformanceEngine::kCalculated);
-    const HoldingFigures figures = direct.holdings().FindHolding(record.Id)->Figures;
+    CalculationRun run(direct, clock_, other.path());
+    ASSERT_TRUE(run.CalculateInvestment(record.Id, D(2023, 12, 31)).calculated());
+    const FigureValues figures = direct.holdings().FindHolding(record.Id)->Figures;
 
     const char* rowLabels[kReturnRowCount] = {"quarterLabel",  "oneYearLabel", "threeYearLabel",
                                               "fiveYearLabel", "tenYearLabel", "inceptionLabel"};

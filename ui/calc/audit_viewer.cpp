@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "engine/performance_engine.h"
 #include "reports/audit_detail.h"
 #include "store/data_store.h"
 #include "store/records.h"
@@ -32,18 +31,11 @@ constexpr int kInceptionTab = kAuditPeriods.size() - 1;
 
 }  // namespace
 
-AuditViewer::AuditViewer(UiContext& context, const PerformanceEngine& engine,
+AuditViewer::AuditViewer(UiContext& context, InvestmentAndPortfolio calculations,
                          const HoldingRecord& holding, QWidget* parent)
-    : AuditViewer(context, engine.investment_results(), engine.portfolio_results(), holding,
-                  parent) {}
-
-AuditViewer::AuditViewer(UiContext& context, CalculationResults investmentResults,
-                         CalculationResults portfolioResults, const HoldingRecord& holding,
-                         QWidget* parent)
     : QDialog(parent),
       context_(context),
-      investment_(std::move(investmentResults)),
-      portfolio_(std::move(portfolioResults)),
+      calculations_(std::move(calculations)),
       inceptionDate_(holding.InceptionDate),
       auditTabs_(new QTabWidget(this)),
       investmentButton_(new QRadioButton(tr("Investment"), this)),
@@ -67,7 +59,7 @@ AuditViewer::AuditViewer(UiContext& context, CalculationResults investmentResult
     auditList_->setObjectName("auditList");
     noDetailLabel_->setObjectName("noDetailLabel");
 
-    const CalculationResults& investment = investment_;
+    const Calculation& investment = calculations_.investment;
     const std::array<QString, kAuditPeriods.size()> titles = {tr("Quarter"), tr("1 Year"),
                                                               tr("3 Year"),  tr("5 Year"),
                                                               tr("10 Year"), tr("From Inception")};
@@ -144,13 +136,13 @@ void AuditViewer::onSaveAsClicked() {
     if (!ReplaceConfirmed(platform, fileName)) return;
     BusyCursor busy(platform);
     ShowIfFailed(platform,
-                 SaveAuditDetail(shownResults().audit_list(shownPeriod()),
+                 SaveAuditDetail(shownCalculation().audit_list(shownPeriod()),
                                  std::filesystem::path(QFile::encodeName(fileName).toStdString()),
                                  context_.locale));
 }
 
-const CalculationResults& AuditViewer::shownResults() const {
-    return portfolioButton_->isChecked() ? portfolio_ : investment_;
+const Calculation& AuditViewer::shownCalculation() const {
+    return portfolioButton_->isChecked() ? calculations_.portfolio : calculations_.investment;
 }
 
 ReportingPeriod AuditViewer::shownPeriod() const {
@@ -160,11 +152,11 @@ ReportingPeriod AuditViewer::shownPeriod() const {
 
 void AuditViewer::fill() {
     BusyCursor busy(context_.platform);
-    const CalculationResults& results = shownResults();
+    const Calculation& calculation = shownCalculation();
     const ReportingPeriod period = shownPeriod();
     tabLabels_[auditTabs_->currentIndex()]->setText(
-        QString::fromStdString(AuditLabel(period, results, inceptionDate_, context_.locale)));
-    auditListModel_->setRows(AuditRows(results.audit_list(period), context_.locale));
+        QString::fromStdString(AuditLabel(period, calculation, inceptionDate_, context_.locale)));
+    auditListModel_->setRows(AuditRows(calculation.audit_list(period), context_.locale));
 }
 
 void AuditViewer::showPeriodHolding(ReportingPeriod period, Date day, bool portfolio) {
@@ -175,7 +167,8 @@ void AuditViewer::showPeriodHolding(ReportingPeriod period, Date day, bool portf
     portfolioButton_->setChecked(portfolio);
     investmentButton_->setChecked(!portfolio);
     auditTabs_->setCurrentIndex(tab);
-    if (const std::optional<size_t> row = AuditRowHolding(shownResults().audit_list(period), day)) {
+    if (const std::optional<size_t> row =
+            AuditRowHolding(shownCalculation().audit_list(period), day)) {
         const int line = static_cast<int>(*row);
         auditList_->selectRow(line);
         auditList_->scrollTo(auditListModel_->index(line, 0), QAbstractItemView::PositionAtCenter);
@@ -190,9 +183,9 @@ void AuditViewer::showNoDetail() {
     noDetailLabel_->show();
 }
 
-int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
+int ShowCalculationAudit(UiContext& context, const InvestmentAndPortfolio& calculations,
                          const HoldingRecord& holding, QWidget* parent) {
-    AuditViewer viewer(context, engine, holding, parent);
+    AuditViewer viewer(context, calculations, holding, parent);
     return viewer.exec();
 }
 
@@ -202,21 +195,21 @@ namespace {
 // name and inception date it shows; a portfolio stands in both modes, named as itself, from its
 // oldest investment.
 struct InceptionAuditInput {
-    CalculationResults investment;
-    CalculationResults portfolio;
+    InvestmentAndPortfolio calculations;
     HoldingRecord shown;
 };
 
 InceptionAuditInput CalculateInceptionAudit(const DataStore& store, const GrowthSubject& subject,
                                             Date performance_date) {
     InceptionAuditInput input;
-    input.portfolio = CalculationOf(store, {subject.portfolio_id, std::nullopt}, performance_date);
+    input.calculations.portfolio =
+        CalculationOf(store, {subject.portfolio_id, std::nullopt}, performance_date);
     if (!subject.is_portfolio()) {
-        input.investment = CalculationOf(store, subject, performance_date);
+        input.calculations.investment = CalculationOf(store, subject, performance_date);
         input.shown = store.holdings().FindHolding(*subject.holding_id).value_or(HoldingRecord{});
         return input;
     }
-    input.investment = input.portfolio;
+    input.calculations.investment = input.calculations.portfolio;
     input.shown.Name = store.portfolios().PortfolioName(subject.portfolio_id);
     const std::vector<HoldingRecord> holdings =
         store.holdings().HoldingsOfPortfolio(subject.portfolio_id);
@@ -236,9 +229,9 @@ int ShowInceptionAudit(UiContext& context, const DataStore& store, const GrowthS
         BusyCursor busy(context.platform);
         return CalculateInceptionAudit(store, subject, performance_date);
     }();
-    const bool calculated = !input.investment.audit_list(ReportingPeriod::Inception).empty();
-    AuditViewer viewer(context, std::move(input.investment), std::move(input.portfolio),
-                       input.shown, parent);
+    const bool calculated =
+        !input.calculations.investment.audit_list(ReportingPeriod::Inception).empty();
+    AuditViewer viewer(context, std::move(input.calculations), input.shown, parent);
     if (calculated)
         viewer.showPeriodHolding(ReportingPeriod::Inception, day, subject.is_portfolio());
     return viewer.exec();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/date.h"
-#include "engine/calculation_results.h"
+#include "engine/calculation.h"
 #include "engine/growth.h"
 #include "reports/audit_detail.h"
 #include "ui/platform/ui_context.h"
@@ -19,23 +19,17 @@ class QTableView;
 namespace brevanta {
 
 class TextTableModel;
-class PerformanceEngine;
 struct HoldingRecord;
 
-// Shows the monthly compounding periods behind each time-weighted figure of the engine's
-// last calculation, for the investment or for its portfolio, and saves those of one figure
-// as comma-separated text. It reads the engine; it does not calculate.
+// Shows the monthly compounding periods behind each time-weighted figure of a calculation of
+// an investment and its portfolio, for the investment or for the portfolio, and saves those
+// of one figure as comma-separated text. It does not calculate.
 class AuditViewer : public QDialog {
     Q_OBJECT
 
   public:
-    // engine must outlive the viewer and not calculate meanwhile.
-    AuditViewer(UiContext& context, const PerformanceEngine& engine, const HoldingRecord& holding,
-                QWidget* parent = nullptr);
-    // The results of one calculation of the investment and of its portfolio as of one date.
-    AuditViewer(UiContext& context, CalculationResults investmentResults,
-                CalculationResults portfolioResults, const HoldingRecord& holding,
-                QWidget* parent = nullptr);
+    AuditViewer(UiContext& context, InvestmentAndPortfolio calculations,
+                const HoldingRecord& holding, QWidget* parent = nullptr);
 
     // Shows the period's list in the mode chosen, its row holding the day selected (see
     // AuditRowHolding). REQUIRES: the period's tab is visible.
@@ -49,7 +43,7 @@ class AuditViewer : public QDialog {
 
   private:
     // The mode and the period chosen. REQUIRES: some tab is visible.
-    const CalculationResults& shownResults() const;
+    const Calculation& shownCalculation() const;
     ReportingPeriod shownPeriod() const;
     // Shows the chosen period's label and list.
     void fill();
@@ -57,8 +51,7 @@ class AuditViewer : public QDialog {
     void showNoDetail();
 
     UiContext& context_;
-    const CalculationResults investment_;
-    const CalculationResults portfolio_;
+    const InvestmentAndPortfolio calculations_;
     Date inceptionDate_;
 
     QTabWidget* auditTabs_;
@@ -73,9 +66,9 @@ class AuditViewer : public QDialog {
     QPushButton* saveAsButton_;
 };
 
-// Prepares the viewer for holding on engine's last calculation, shows it modally and returns
-// its result. engine must hold the calculation of holding and of its portfolio.
-int ShowCalculationAudit(UiContext& context, const PerformanceEngine& engine,
+// Prepares the viewer for holding's calculations (of holding and of its portfolio), shows it
+// modally and returns its result.
+int ShowCalculationAudit(UiContext& context, const InvestmentAndPortfolio& calculations,
                          const HoldingRecord& holding, QWidget* parent);
 
 // Shows the viewer modally on the subject's calculation as of the date, computed afresh and not

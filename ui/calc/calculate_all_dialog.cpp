@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "engine/calculation_run.h"
-#include "engine/performance_engine.h"
 #include "store/data_store.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
@@ -124,8 +123,8 @@ std::vector<PortfolioRecord> CalculateAllDialog::chosenPortfolios() const {
 Status CalculateAllDialog::calculate(const std::vector<PortfolioRecord>& portfolios,
                                      Date performanceDate) {
     BusyCursor busy(context_.platform);
-    PerformanceEngine engine(*store_, context_.clock, context_.data_directory, context_.locale);
-    return CalculatePortfolios(*store_, engine, portfolios, performanceDate);
+    CalculationRun run(*store_, context_.clock, context_.data_directory, context_.locale);
+    return run.CalculatePortfolios(portfolios, performanceDate);
 }
 
 }  // namespace brevanta

@@ -11,8 +11,8 @@
 #include "core/date_format.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
+#include "engine/calculation_run.h"
 #include "engine/growth.h"
-#include "engine/performance_engine.h"
 #include "reports/report_writer.h"
 #include "store/benchmark_choice.h"
 #include "store/data_store.h"
@@ -235,17 +235,17 @@ void InvestmentWindow::refillTotals() {
 void InvestmentWindow::onCalculatePerformance() {
     CalculateInvestmentDialog dialog(context_, this);
     if (dialog.Execute(holding_.InceptionDate) != QDialog::Accepted) return;
-    PerformanceEngine engine(store_, context_.clock, context_.data_directory, context_.locale);
+    CalculationRun run(store_, context_.clock, context_.data_directory, context_.locale);
+    InvestmentAndPortfolio calculations;
     {
         BusyCursor busy(context_.platform);
         // An investment without transactions or not opened by a contribution keeps its
         // figures without a word; only a refused write is news.
-        engine.CalculateInvestment(holding_.Id, dialog.ChosenDate());
-        engine.CalculatePortfolio(holding_.PortfolioId, dialog.ChosenDate());
+        calculations = run.CalculateInvestmentAndPortfolio(holding_.Id, dialog.ChosenDate());
     }
-    ShowIfFailed(context_.platform, engine.status(),
+    ShowIfFailed(context_.platform, run.status(),
                  tr("The performance figures could not be stored."));
-    if (dialog.ShowDetail()) ShowCalculationAudit(context_, engine, holding_, this);
+    if (dialog.ShowDetail()) ShowCalculationAudit(context_, calculations, holding_, this);
     growthPage_->resetDate();
 }
 

@@ -1,9 +1,8 @@
-#include "engine/performance_engine.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "engine/calculation_run.h"
 #include "engine/market_valuation.h"
 #include "engine/period_dates.h"
 #include "store/data_store_fixture.h"
@@ -18,9 +17,9 @@ constexpr float NC = NotCalculated;
 
 // The fourteen stored figures in stored order: MONTH QTR YTD THYR FIYR TEYR INC INCANN
 // QTRD YTDD THYRD FIYRD TEYRD INCANND.
-using Figures = HoldingFigures;
+using Figures = FigureValues;
 
-class PerformanceEngineTest : public testing::DataStoreTest {
+class CalculationTest : public testing::DataStoreTest {
   protected:
     void TurnLoggingOn() {
         AppendRawRow(kSettingsTableFile,
@@ -33,16 +32,10 @@ class PerformanceEngineTest : public testing::DataStoreTest {
         Reopen();
     }
 
-    PerformanceEngine MakeEngine() { return PerformanceEngine(store(), clock_, dir_.path()); }
+    CalculationRun MakeRun() { return CalculationRun(store(), clock_, dir_.path()); }
 
     Figures HoldingFiguresOf(Hid id) { return store().holdings().FindHolding(id)->Figures; }
-    Figures PortfolioFiguresOf(Pid id) {
-        const PortfolioFigures all = store().portfolios().FindPortfolio(id)->Figures;
-        Figures figures;
-        std::copy(all.begin(), all.begin() + 13, figures.begin());
-        figures[13] = all[kPortfolioInceptionAnnualisedDollar];
-        return figures;
-    }
+    Figures PortfolioFiguresOf(Pid id) { return store().portfolios().FindPortfolio(id)->Figures; }
     std::string Log() { return ReadBytes(File("calclog.txt")); }
 
     FixedClock clock_{D(2002, 1, 7), TimeOfDay{9, 5, 0}};
@@ -76,7 +69,7 @@ class PerformanceEngineTest : public testing::DataStoreTest {
 // INCANND: buckets 50 at 0.5 and 0 at 1 + 2 x 0.5 / 12; 1000 + 50 / g^0.5 = 1260 / g^(14/12)
 //          gives g = 1.1728168 -> 17.28168 (the search stops on the 1e-7 grid)
 // ---------------------------------------------------------------------------------------
-TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking) {
+TEST_F(CalculationTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking) {
     const Pid portfolio = AddPortfolio("Growth");
     const Hid fund = AddHolding(portfolio, "Fund A", D(2000, 10, 31), 1000);
     const std::pair<Date, double> values[] = {
@@ -90,16 +83,16 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
     AddTransaction(fund, D(2001, 9, 30), "WI", 50);
     AddTransaction(fund, D(2001, 12, 15), "DI", 20);
 
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 12, 31)), PerformanceEngine::kCalculated);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, D(2001, 12, 31));
+    ASSERT_TRUE(calculation.calculated());
 
     const Figures expected = {1.61290324f, 6.32911396f, 16.460865f,  NC, NC, NC, 19.9546909f,
                               16.8770008f, 6.32911396f, 17.0775604f, NC, NC, NC, 17.2816792f};
     EXPECT_EQ(HoldingFiguresOf(fund), expected);
     EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 12, 31));
 
-    const CalculationResults& results = engine.investment_results();
-    const auto& inception = results.audit_list(ReportingPeriod::Inception);
+    const auto& inception = calculation.audit_list(ReportingPeriod::Inception);
     ASSERT_EQ(inception.size(), 14u);
     EXPECT_EQ(inception[4].start, D(2001, 2, 28));
     EXPECT_EQ(inception[4].end, D(2001, 3, 31));
@@ -107,12 +100,13 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
     EXPECT_EQ(inception[4].ror, static_cast<float>(1110.0 / 1100.0));
     EXPECT_EQ(inception[13].emv, 1260.0f);
     EXPECT_EQ(inception[13].soc, 0.0f);
-    ASSERT_EQ(results.audit_list(ReportingPeriod::Month).size(), 1u);
-    EXPECT_EQ(results.audit_list(ReportingPeriod::Month)[0].ror, 1.61290324f);
-    EXPECT_EQ(results.audit_list(ReportingPeriod::OneYear).size(), 12u);
-    EXPECT_TRUE(results.audit_list(ReportingPeriod::ThreeYear).empty());
-    EXPECT_EQ(engine.yearly_flows().socs[0], 50);
-    EXPECT_EQ(engine.yearly_flows().pwrs[1], 1 + 2 * 0.5 / 12);
+    ASSERT_EQ(calculation.audit_list(ReportingPeriod::Month).size(), 1u);
+    EXPECT_EQ(calculation.audit_list(ReportingPeriod::Month)[0].ror, 1.61290324f);
+    EXPECT_EQ(calculation.audit_list(ReportingPeriod::OneYear).size(), 12u);
+    EXPECT_TRUE(calculation.audit_list(ReportingPeriod::ThreeYear).empty());
+    ASSERT_TRUE(calculation.yearly_flows.has_value());
+    EXPECT_EQ(calculation.yearly_flows->socs[0], 50);
+    EXPECT_EQ(calculation.yearly_flows->pwrs[1], 1 + 2 * 0.5 / 12);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -129,7 +123,7 @@ TEST_F(PerformanceEngineTest, FourteenMonthsOfMonthEndValuesMatchTheHandWorking)
 // arithmetic, single-precision results): INC 37.8312378 over 132 linked months, annualised
 // with 12/132: 2.95986605; 10 Year with exponent 0.1: 2.95667148.
 // ---------------------------------------------------------------------------------------
-TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
+TEST_F(CalculationTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
     const Date pd = D(2001, 7, 31);
     const Pid portfolio = AddPortfolio("Long");
     const Hid fund = AddHolding(portfolio, "Balanced", SubtractMonths(pd, 132), 10000);
@@ -153,15 +147,16 @@ TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
         if (i % 12 != 7) AddValue(fund, boundary, static_cast<double>(cents) / 100.0);
     }
 
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, pd), PerformanceEngine::kCalculated);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, pd);
+    ASSERT_TRUE(calculation.calculated());
 
     const Figures expected = {-0.298360616f, 0.252210647f, 2.2167325f,  2.63954163f, 2.87136626f,
                               2.95667148f,   37.8312378f,  2.95986605f, 0.24924548f, 2.21300006f,
                               2.63945007f,   2.85053992f,  2.92020011f, 2.92281008f};
     EXPECT_EQ(HoldingFiguresOf(fund), expected);
-    EXPECT_EQ(engine.investment_results().audit_list(ReportingPeriod::TenYear).size(), 120u);
-    EXPECT_EQ(engine.investment_results().audit_list(ReportingPeriod::Inception).size(), 132u);
+    EXPECT_EQ(calculation.audit_list(ReportingPeriod::TenYear).size(), 120u);
+    EXPECT_EQ(calculation.audit_list(ReportingPeriod::Inception).size(), 132u);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -176,7 +171,7 @@ TEST_F(PerformanceEngineTest, ElevenYearsOfMonthlyHistoryGiveEveryFigure) {
 // INC = 154.203415, INCANN = (P^(1 / (600 x (1/12))) - 1) x 100 = 1.88344646.
 // Yearly flows: 50 buckets of 100 at k + 0.5; bmv V(1951) = 1485, emv V(2001) = 10970.
 // ---------------------------------------------------------------------------------------
-TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundredMonths) {
+TEST_F(CalculationTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundredMonths) {
     const Pid portfolio = AddPortfolio("Heirloom");
     const Hid fund = AddHolding(portfolio, "Trust", D(1948, 3, 15), 1000);
     for (int year = 1948; year <= 2001; ++year) {
@@ -186,17 +181,19 @@ TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundred
     AddValue(fund, D(2001, 9, 30), 10850);
     for (int year = 1950; year <= 2001; ++year) AddTransaction(fund, D(year, 6, 30), "CC", 100);
 
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 12, 31)), PerformanceEngine::kCalculated);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, D(2001, 12, 31));
+    ASSERT_TRUE(calculation.calculated());
 
     const Figures expected = {1.10599077f,  1.10599077f,  0.549954176f, 0.843302429f, 0.829184711f,
                               0.86878252f,  154.203415f,  1.88344646f,  1.10599077f,  0.552489996f,
                               0.845960021f, 0.832080007f, 0.87191999f,  1.61433995f};
     EXPECT_EQ(HoldingFiguresOf(fund), expected);
-    const auto& inception = engine.investment_results().audit_list(ReportingPeriod::Inception);
+    const auto& inception = calculation.audit_list(ReportingPeriod::Inception);
     ASSERT_EQ(inception.size(), 600u);
     EXPECT_EQ(inception.front().start, D(1951, 12, 31));
-    const YearlyFlows& flows = engine.yearly_flows();
+    ASSERT_TRUE(calculation.yearly_flows.has_value());
+    const YearlyFlows& flows = *calculation.yearly_flows;
     EXPECT_EQ(flows.nummonths, 600);
     EXPECT_EQ(flows.bmv, 1485);
     EXPECT_EQ(flows.emv, 10970);
@@ -227,7 +224,7 @@ TEST_F(PerformanceEngineTest, InvestmentOlderThanFiftyYearsUsesTheLastSixHundred
 // B alone (investment mode) is worth 200 from May: its months link to
 // 1.02 x 1 x 1 x 1 x 1 x 1, INC = 2.
 // ---------------------------------------------------------------------------------------
-TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestValueIsZero) {
+TEST_F(CalculationTest, PortfolioCountsNothingForAnInvestmentWhoseLatestValueIsZero) {
     const Date pd = D(2001, 7, 31);
     const Pid portfolio = AddPortfolio("Family");
     const Hid a = AddHolding(portfolio, "A", D(2001, 1, 31), 1000);
@@ -241,10 +238,12 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
     AddTransaction(b, D(2001, 3, 31), "WI", 510);
     AddTransaction(b, D(2001, 5, 15), "CC", 200);
 
-    PerformanceEngine engine = MakeEngine();
+    CalculationRun run = MakeRun();
+    Calculation portfolio_calculation;
     for (Hid holding : {a, b}) {
-        ASSERT_EQ(engine.CalculateInvestment(holding, pd), PerformanceEngine::kCalculated);
-        ASSERT_EQ(engine.CalculatePortfolio(portfolio, pd), PerformanceEngine::kCalculated);
+        ASSERT_TRUE(run.CalculateInvestment(holding, pd).calculated());
+        portfolio_calculation = run.CalculatePortfolio(portfolio, pd);
+        ASSERT_TRUE(portfolio_calculation.calculated());
     }
 
     const Figures portfolio_expected = {1.85185182f,  -11.8383703f, NC, NC, NC, NC, -9.54277706f,
@@ -257,21 +256,22 @@ TEST_F(PerformanceEngineTest, PortfolioCountsNothingForAnInvestmentWhoseLatestVa
                                 10,          6.79611635f, NC, NC, NC, NC, 10};
     EXPECT_EQ(HoldingFiguresOf(a), a_expected);
 
-    const auto& may = engine.portfolio_results().audit_list(ReportingPeriod::Inception)[3];
+    const auto& may = portfolio_calculation.audit_list(ReportingPeriod::Inception)[3];
     EXPECT_EQ(may.emv, 1060.0f);
     EXPECT_EQ(may.soc, 200.0f);
     // Alone, the emptied investment is worth its later contribution.
     EXPECT_EQ(InvestmentMarketValue(store(), b, D(2001, 5, 31)), 200);
 }
 
-TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) {
+TEST_F(CalculationTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) {
     const Pid portfolio = AddPortfolio("Young");
     const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);  // the boundaries of 30 June are 30 April and 30 May
     AddValue(fund, D(2001, 6, 30), 1030);
 
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, D(2001, 6, 30));
+    ASSERT_TRUE(calculation.calculated());
 
     // INC = INCANN = (1030/1000 - 1) x 100 = 3; Month = (1030/1010 - 1) x 100; INCANND:
     // no flows, EMV discounted over a whole year: 1000 = 1030 / g, so 3 on the search grid.
@@ -293,102 +293,104 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentStoresOnlyInceptionAndMonth) 
     EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
 }
 
-TEST_F(PerformanceEngineTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
+TEST_F(CalculationTest, QuarterNeedsAnInceptionOnOrBeforeItsStart) {
     const Pid portfolio = AddPortfolio("Edge");
     // SubtractMonths(30 June 2001, 3) is 30 March.
     const Hid on_start = AddHolding(portfolio, "On", D(2001, 3, 30), 1000);
     const Hid day_later = AddHolding(portfolio, "Later", D(2001, 3, 31), 1000);
-    PerformanceEngine engine = MakeEngine();
-    engine.CalculateInvestment(on_start, D(2001, 6, 30));
-    engine.CalculateInvestment(day_later, D(2001, 6, 30));
-    EXPECT_EQ(HoldingFiguresOf(on_start)[kQuarterFigure], 0.0f);
-    EXPECT_EQ(HoldingFiguresOf(on_start)[kQuarterDollarFigure], 0.0f);
-    EXPECT_EQ(HoldingFiguresOf(day_later)[kQuarterFigure], NC);
-    EXPECT_EQ(HoldingFiguresOf(day_later)[kMonthFigure], 0.0f);
+    CalculationRun run = MakeRun();
+    run.CalculateInvestment(on_start, D(2001, 6, 30));
+    run.CalculateInvestment(day_later, D(2001, 6, 30));
+    EXPECT_EQ(HoldingFiguresOf(on_start)[Figure::Qtr], 0.0f);
+    EXPECT_EQ(HoldingFiguresOf(on_start)[Figure::QtrD], 0.0f);
+    EXPECT_EQ(HoldingFiguresOf(day_later)[Figure::Qtr], NC);
+    EXPECT_EQ(HoldingFiguresOf(day_later)[Figure::Month], 0.0f);
 }
 
-TEST_F(PerformanceEngineTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) {
+TEST_F(CalculationTest, ThreeWeekOldInvestmentGetsOnlyThePerformanceDate) {
     const Pid portfolio = AddPortfolio("Young");
     const Hid fund = AddHolding(portfolio, "New", D(2001, 6, 9), 1000);
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(HoldingFiguresOf(fund), NotCalculatedHoldingFigures());
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, D(2001, 6, 30));
+    ASSERT_TRUE(calculation.calculated());
+    EXPECT_EQ(HoldingFiguresOf(fund), FigureValues());
     EXPECT_EQ(store().holdings().FindHolding(fund)->PerformanceDate, D(2001, 6, 30));
 }
 
-TEST_F(PerformanceEngineTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
+TEST_F(CalculationTest, PortfolioWithoutInvestmentsIsLeftUntouched) {
     const Pid portfolio = AddPortfolio("Empty");
-    PerformanceEngine engine = MakeEngine();
-    EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
-              PerformanceEngine::kNoTransactions);
+    CalculationRun run = MakeRun();
+    EXPECT_EQ(run.CalculatePortfolio(portfolio, D(2001, 6, 30)).status,
+              CalculationStatus::NoTransactions);
     EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, NoDate);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures,
-              NotCalculatedPortfolioFigures());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures, FigureValues());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->InceptionDollar, NC);
 }
 
-TEST_F(PerformanceEngineTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
+TEST_F(CalculationTest, PortfolioStartingWithAWithdrawalIsLeftUntouched) {
     const Pid portfolio = AddPortfolio("Odd");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
     AddTransaction(fund, D(2000, 12, 15), "WI", 10);
-    PerformanceEngine engine = MakeEngine();
-    EXPECT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)),
-              PerformanceEngine::kFirstNotContribution);
+    CalculationRun run = MakeRun();
+    EXPECT_EQ(run.CalculatePortfolio(portfolio, D(2001, 6, 30)).status,
+              CalculationStatus::FirstNotContribution);
     EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->PerformanceDate, NoDate);
 }
 
-TEST_F(PerformanceEngineTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd) {
+TEST_F(CalculationTest, PortfolioKeepsItsInceptionFigureAndNeverWritesIncd) {
     const Pid portfolio = AddPortfolio("Growth");
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
     AddValue(fund, D(2001, 6, 30), 1100);
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kPortfolioInceptionDollar],
-              NC);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculatePortfolio(portfolio, D(2001, 6, 30));
+    ASSERT_TRUE(calculation.calculated());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 10.0f);
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->InceptionDollar, NC);
     EXPECT_EQ(Column(kPortfolioTableFile, "INCD"), testing::Texts{"999999"});
 }
 
 // An unchanged value without flows: the trailing years take the zero shortcut, but the
 // inception rate is always searched and comes out where the search stops, a hair off zero.
-TEST_F(PerformanceEngineTest, OnlyTheTrailingYearsTakeTheZeroShortcut) {
+TEST_F(CalculationTest, OnlyTheTrailingYearsTakeTheZeroShortcut) {
     const Pid portfolio = AddPortfolio("Steady");
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculateInvestment(fund, D(2001, 6, 30)), PerformanceEngine::kCalculated);
+    CalculationRun run = MakeRun();
+    const Calculation calculation = run.CalculateInvestment(fund, D(2001, 6, 30));
+    ASSERT_TRUE(calculation.calculated());
     const Figures figures = HoldingFiguresOf(fund);
-    EXPECT_EQ(figures[kOneYearDollarFigure], 0.0f);
-    EXPECT_EQ(figures[kInceptionAnnualisedDollarFigure], -2.87928125e-16f);
+    EXPECT_EQ(figures[Figure::YtdD], 0.0f);
+    EXPECT_EQ(figures[Figure::IncAnnD], -2.87928125e-16f);
 }
 
 // Outside a calculation run nothing is reused: a second calculation of the same portfolio as
 // of the same date sees the value added since.
-TEST_F(PerformanceEngineTest, RecalculatedPortfolioSeesTheChangesSinceItsLastCalculation) {
+TEST_F(CalculationTest, RecalculatedPortfolioSeesTheChangesSinceItsLastCalculation) {
     const Pid portfolio = AddPortfolio("Growth");
     const Hid fund = AddHolding(portfolio, "Fund", D(2000, 6, 30), 1000);
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 0.0f);
+    CalculationRun run = MakeRun();
+    ASSERT_TRUE(run.CalculatePortfolio(portfolio, D(2001, 6, 30)).calculated());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 0.0f);
     AddValue(fund, D(2001, 6, 30), 1100);
-    ASSERT_EQ(engine.CalculatePortfolio(portfolio, D(2001, 6, 30)), PerformanceEngine::kCalculated);
-    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[kInceptionFigure], 10.0f);
+    ASSERT_TRUE(run.CalculatePortfolio(portfolio, D(2001, 6, 30)).calculated());
+    EXPECT_EQ(store().portfolios().FindPortfolio(portfolio)->Figures[Figure::Inc], 10.0f);
 }
 
-TEST_F(PerformanceEngineTest, EachCalculationRefillsItsModesAuditLists) {
+TEST_F(CalculationTest, EachCalculationHasItsOwnAuditLists) {
     const Pid portfolio = AddPortfolio("Two");
     const Hid older = AddHolding(portfolio, "Older", D(1999, 6, 30), 1000);
     const Hid younger = AddHolding(portfolio, "Younger", D(2001, 2, 28), 1000);
-    PerformanceEngine engine = MakeEngine();
-    engine.CalculateInvestment(older, D(2001, 6, 30));
-    EXPECT_EQ(engine.investment_results().audit_list(ReportingPeriod::Inception).size(), 24u);
-    engine.CalculateInvestment(younger, D(2001, 6, 30));
-    const CalculationResults& results = engine.investment_results();
-    EXPECT_EQ(results.audit_list(ReportingPeriod::Inception).size(), 4u);
-    EXPECT_EQ(results.audit_list(ReportingPeriod::Quarter).size(), 3u);
-    EXPECT_TRUE(results.audit_list(ReportingPeriod::OneYear).empty());
-    EXPECT_TRUE(engine.portfolio_results().audit_list(ReportingPeriod::Inception).empty());
+    CalculationRun run = MakeRun();
+    EXPECT_EQ(run.CalculateInvestment(older, D(2001, 6, 30))
+                  .audit_list(ReportingPeriod::Inception)
+                  .size(),
+              24u);
+    const Calculation second = run.CalculateInvestment(younger, D(2001, 6, 30));
+    EXPECT_EQ(second.audit_list(ReportingPeriod::Inception).size(), 4u);
+    EXPECT_EQ(second.audit_list(ReportingPeriod::Quarter).size(), 3u);
+    EXPECT_TRUE(second.audit_list(ReportingPeriod::OneYear).empty());
 }
 
-TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
+TEST_F(CalculationTest, InvestmentMarketValueRollsTheLatestValueForward) {
     const Pid portfolio = AddPortfolio("Values");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 800);
     AddValue(fund, D(2001, 3, 31), 1000);
@@ -403,15 +405,15 @@ TEST_F(PerformanceEngineTest, InvestmentMarketValueRollsTheLatestValueForward) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The audit log as the engine writes it.
+// The audit log as a run writes it.
 // ---------------------------------------------------------------------------------------
-TEST_F(PerformanceEngineTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
+TEST_F(CalculationTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
     TurnLoggingOn();
     const Pid portfolio = AddPortfolio("Growth");
     const Hid fund = AddHolding(portfolio, "Fund A", D(2001, 1, 31), 1000);
-    PerformanceEngine engine = MakeEngine();
-    ASSERT_TRUE(engine.logging());
-    engine.CalculateInvestment(fund, D(2001, 6, 30));
+    CalculationRun run = MakeRun();
+    ASSERT_TRUE(run.logging());
+    run.CalculateInvestment(fund, D(2001, 6, 30));
     const std::string first = Log();
     EXPECT_EQ(first.find("\r\n" + std::string(80, '-') + "\r\n\r\n  Brevanta - Performance"), 0u);
     EXPECT_NE(first.find("*** Starting calculation on 1/07/2002 at 9:5:0 am....\r\n\r\n"
@@ -420,7 +422,7 @@ TEST_F(PerformanceEngineTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
     EXPECT_NE(first.find("      Numbers used to calculate Quarter Performance\r\n"),
               std::string::npos);
 
-    engine.CalculatePortfolio(portfolio, D(2001, 6, 30));
+    run.CalculatePortfolio(portfolio, D(2001, 6, 30));
     const std::string both = Log();
     ASSERT_EQ(both.compare(0, first.size(), first), 0);
     const std::string second = both.substr(first.size());
@@ -430,13 +432,13 @@ TEST_F(PerformanceEngineTest, FirstCalculationCreatesTheLogAndTheNextAppends) {
     EXPECT_EQ(second.find("Brevanta - Performance Calculation Audit Log"), std::string::npos);
 }
 
-TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSection) {
+TEST_F(CalculationTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSection) {
     TurnLoggingOn();
     const Pid portfolio = AddPortfolio("Young");
     const Hid fund = AddHolding(portfolio, "New", D(2001, 4, 30), 1000);
     AddValue(fund, D(2001, 5, 30), 1010);
-    PerformanceEngine engine = MakeEngine();
-    engine.CalculateInvestment(fund, D(2001, 6, 30));
+    CalculationRun run = MakeRun();
+    run.CalculateInvestment(fund, D(2001, 6, 30));
     const std::string log = Log();
     EXPECT_EQ(log.find("Quarter Performance"), std::string::npos);
     const std::string rule = "   " + std::string(60, '-') + "\r\n";
@@ -449,26 +451,26 @@ TEST_F(PerformanceEngineTest, TwoMonthOldInvestmentLogsOnlyTheFromInceptionSecti
               std::string::npos);
 }
 
-TEST_F(PerformanceEngineTest, LoggingOffTouchesNoFile) {
+TEST_F(CalculationTest, LoggingOffTouchesNoFile) {
     TurnLoggingOff();
     const Pid portfolio = AddPortfolio("Quiet");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
-    PerformanceEngine engine = MakeEngine();
-    EXPECT_FALSE(engine.logging());
-    engine.CalculateInvestment(fund, D(2001, 6, 30));
-    engine.CalculatePortfolio(portfolio, D(2001, 6, 30));
+    CalculationRun run = MakeRun();
+    EXPECT_FALSE(run.logging());
+    run.CalculateInvestment(fund, D(2001, 6, 30));
+    run.CalculatePortfolio(portfolio, D(2001, 6, 30));
     EXPECT_FALSE(std::filesystem::exists(File("calclog.txt")));
 }
 
-TEST_F(PerformanceEngineTest, LoggingFlagIsReadOnceAtCreation) {
+TEST_F(CalculationTest, LoggingFlagIsReadOnceAtCreation) {
     TurnLoggingOff();
     const Pid portfolio = AddPortfolio("Quiet");
     const Hid fund = AddHolding(portfolio, "Fund", D(2001, 1, 31), 1000);
-    PerformanceEngine engine = MakeEngine();
+    CalculationRun run = MakeRun();
     ASSERT_TRUE(store().settings().UpdateSetting(LogAuditKey, {.Val1 = "1"}).ok());
-    engine.CalculateInvestment(fund, D(2001, 6, 30));
+    run.CalculateInvestment(fund, D(2001, 6, 30));
     EXPECT_FALSE(std::filesystem::exists(File("calclog.txt")));
-    EXPECT_TRUE(MakeEngine().logging());
+    EXPECT_TRUE(MakeRun().logging());
 }
 
 }  // namespace
