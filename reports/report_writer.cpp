@@ -74,13 +74,20 @@ std::string ReportWriter::InvestmentFileName(Pid portfolio_id, Hid holding_id) {
     return "report" + IdText(portfolio_id) + "_" + IdText(holding_id) + ".html";
 }
 
+std::string ReportWriter::GrowthFileName(Pid portfolio_id, std::optional<Hid> holding_id) {
+    return "growth" + IdText(portfolio_id) + "_" + (holding_id ? IdText(*holding_id) : "") +
+           ".html";
+}
+
 Status ReportWriter::RunPortfolioReport(Pid portfolio_id, int code) {
     if (!IsPortfolioReport(code)) return UnknownCode(code);
     Status built;
+    if (code == kPortfolioGrowthReport) {
+        return Save(GrowthFileName(portfolio_id, std::nullopt),
+                    BuildGrowth(portfolio_id, std::nullopt));
+    }
     if (code == kMarketValuesReport) {
         built = BuildMarketValuesPage(*this, portfolio_id);
-    } else if (code == kPortfolioGrowthReport) {
-        built = BuildGrowth(portfolio_id, std::nullopt);
     } else {
         built = BuildPortfolioPerformancePage(*this, portfolio_id,
                                               code != kPortfolioDollarWeightedReport,
@@ -91,11 +98,12 @@ Status ReportWriter::RunPortfolioReport(Pid portfolio_id, int code) {
 
 Status ReportWriter::RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code) {
     if (!IsInvestmentReport(code)) return UnknownCode(code);
-    const Status built =
-        code == kInvestmentGrowthReport
-            ? BuildGrowth(portfolio_id, holding_id)
-            : BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code));
-    return Save(InvestmentFileName(portfolio_id, holding_id), built);
+    if (code == kInvestmentGrowthReport) {
+        return Save(GrowthFileName(portfolio_id, holding_id),
+                    BuildGrowth(portfolio_id, holding_id));
+    }
+    return Save(InvestmentFileName(portfolio_id, holding_id),
+                BuildInvestmentDetailPage(*this, portfolio_id, holding_id, SectionsOf(code)));
 }
 
 Status ReportWriter::RunReport(Pid portfolio_id, Hid holding_id, int code) {

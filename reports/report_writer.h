@@ -56,10 +56,12 @@ class ReportWriter {
     // The investment a growth page compares with (the portfolio's benchmark); none by default.
     void SetBenchmark(std::optional<Hid> benchmark) { benchmark_ = benchmark; }
 
-    // A portfolio report (code 10, 11, 12, 20 or 70) saved as report<pid>_.html.
+    // A portfolio report (code 10, 11, 12, 20 or 70) saved as report<pid>_.html, the growth
+    // page (70) as growth<pid>_.html so that it never replaces another report.
     Status RunPortfolioReport(Pid portfolio_id, int code);
     // An investment report (code 30, 31, 32, 40, 41, 42, 50 or 60) saved as
-    // report<pid>_<hid>.html. Fails when the investment is not in the portfolio.
+    // report<pid>_<hid>.html (the growth page, 60, as growth<pid>_<hid>.html). Fails when the
+    // investment is not in the portfolio.
     Status RunInvestmentReport(Pid portfolio_id, Hid holding_id, int code);
     // Any report: a portfolio report ignores holding_id.
     Status RunReport(Pid portfolio_id, Hid holding_id, int code);
@@ -70,6 +72,7 @@ class ReportWriter {
 
     static std::string PortfolioFileName(Pid portfolio_id);
     static std::string InvestmentFileName(Pid portfolio_id, Hid holding_id);
+    static std::string GrowthFileName(Pid portfolio_id, std::optional<Hid> holding_id);
 
     // --- For the page builders ---
     DataStore& store() const { return store_; }

@@ -100,7 +100,7 @@ TEST_F(ReportCommandTest, ThePortfoliosBenchmarkShowsBesideItsReturns) {
               std::string::npos);
 
     ASSERT_EQ(RunCli(dir_.path(), "report 60 --investment 1").exit_code, 0);
-    EXPECT_NE(ReadBytes(File("report1_1.html")).find("Benchmark: Index"), std::string::npos);
+    EXPECT_NE(ReadBytes(File("growth1_1.html")).find("Benchmark: Index"), std::string::npos);
     ASSERT_EQ(RunCli(dir_.path(), "portfolio benchmark --portfolio 1 --none").exit_code, 0);
     EXPECT_EQ(RunCli(dir_.path(), returns + " --csv").out.find("Benchmark"), std::string::npos);
 }

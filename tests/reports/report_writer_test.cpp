@@ -26,6 +26,8 @@ class ReportWriterTest : public ReportTest {
 TEST_F(ReportWriterTest, FileNamesCarryTheIdentifiers) {
     EXPECT_EQ(ReportWriter::PortfolioFileName(Pid{3}), "report3_.html");
     EXPECT_EQ(ReportWriter::InvestmentFileName(Pid{3}, Hid{17}), "report3_17.html");
+    EXPECT_EQ(ReportWriter::GrowthFileName(Pid{3}, Hid{17}), "growth3_17.html");
+    EXPECT_EQ(ReportWriter::GrowthFileName(Pid{3}, std::nullopt), "growth3_.html");
 }
 
 TEST_F(ReportWriterTest, PageIsSavedWithCrLfLinesInsideItsFrame) {
@@ -66,13 +68,16 @@ TEST_F(ReportWriterTest, RunReportPicksTheFileByTheKindOfCode) {
 TEST_F(ReportWriterTest, GrowthPagesAreAsOfThePerformanceDateOrToday) {
     writer().SetToday(D(2001, 6, 30));
     ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
-    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_.html")));
-    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 6/30/2001"), std::string::npos);
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("growth1_.html")));
+    EXPECT_NE(ReadBytes(File("growth1_.html")).find("as of 6/30/2001"), std::string::npos);
     StorePortfolioDate(growth_, D(2000, 12, 31));
     ASSERT_TRUE(writer().RunReport(growth_, alpha_, kPortfolioGrowthReport).ok());
-    EXPECT_NE(ReadBytes(File("report1_.html")).find("as of 12/31/2000"), std::string::npos);
+    EXPECT_NE(ReadBytes(File("growth1_.html")).find("as of 12/31/2000"), std::string::npos);
     ASSERT_TRUE(writer().RunReport(growth_, alpha_, kInvestmentGrowthReport).ok());
-    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("report1_1.html")));
+    EXPECT_EQ(writer().SavedPath(), std::filesystem::path(File("growth1_1.html")));
+    // Never over the pages of the other reports.
+    EXPECT_FALSE(std::filesystem::exists(File("report1_.html")));
+    EXPECT_FALSE(std::filesystem::exists(File("report1_1.html")));
     EXPECT_EQ(writer().RunInvestmentReport(growth_, Hid{7}, kInvestmentGrowthReport).message(),
               "Investment 7 is not in portfolio 1.");
 }

@@ -303,9 +303,7 @@ void GrowthView::onPointHovered(const QPointF& point, bool entered) {
 void GrowthView::onSaveReportClicked() {
     Platform& platform = context_.platform;
     const std::string proposed =
-        subject_.is_portfolio()
-            ? ReportWriter::PortfolioFileName(subject_.portfolio_id)
-            : ReportWriter::InvestmentFileName(subject_.portfolio_id, *subject_.holding_id);
+        ReportWriter::GrowthFileName(subject_.portfolio_id, subject_.holding_id);
     const QString fileName = ChooseFileToSave(context_, FileKind::Report, tr("Save as Report"),
                                               QString::fromStdString(proposed),
                                               tr("HTML Files (*.html *.htm);;All Files (*)"));
