@@ -47,8 +47,9 @@ class FakePlatform : public Platform {
     void ShowHelpTopic(const QString& keyword) override { help_requests.push_back(keyword); }
     bool OpenInBrowser(const QString& path) override {
         opened_in_browser.push_back(path);
-        return true;
+        return browser_starts;
     }
+    void ShowStatus(const QString& text) override { status_texts.push_back(text); }
 
     // The text of every message shown, in order.
     std::vector<QString> Texts() const {
@@ -66,6 +67,8 @@ class FakePlatform : public Platform {
     std::vector<QString> file_dialog_starts;  // where each of them started
     std::vector<QString> help_requests;
     std::vector<QString> opened_in_browser;
+    bool browser_starts = true;
+    std::vector<QString> status_texts;
     int busy_depth = 0;  // 0 whenever no command is running
     int busy_count = 0;  // how many times the busy cursor was shown
 

@@ -875,6 +875,18 @@ TEST_F(MainWindowTest, ReportShortcutsNeedAVisibleNodeAndOpenOnlyWrittenReports)
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
     EXPECT_TRUE(platform_.messages[0].text.contains(QString::fromStdString(page)));
+    EXPECT_TRUE(platform_.status_texts.empty());
+
+    // A written page is named in the status line, and in the message when no browser starts.
+    std::filesystem::remove(page);
+    platform_.messages.clear();
+    platform_.browser_starts = false;
+    Action(*window, "investmentDetailReportAction")->trigger();
+    const QString written = QString::fromStdString(page);
+    EXPECT_EQ(platform_.status_texts, std::vector<QString>{"Report written to " + written});
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>{"The report was written to " + written +
+                                                      ", but no browser could be started to "
+                                                      "show it."});
 }
 
 TEST_F(MainWindowTest, ChangedOptionsRebuildTheColumnsAndTheList) {

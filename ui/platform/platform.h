@@ -44,6 +44,8 @@ class Platform {
 
     // Opens a file (a report page) in the desktop's browser; false when nothing could.
     virtual bool OpenInBrowser(const QString& path) = 0;
+    // A passing note in the main window's status line.
+    virtual void ShowStatus(const QString& text) = 0;
 
     void ShowPlain(const QString& text, const QString& detail = {}) {
         ShowMessage(MessageKind::Plain, kApplicationTitle, text, detail);

@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace brevanta {
@@ -80,6 +82,12 @@ void QtPlatform::ShowHelpTopic(const QString& keyword) { Help().showTopic(keywor
 
 bool QtPlatform::OpenInBrowser(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void QtPlatform::ShowStatus(const QString& text) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<QMainWindow*>(window)) main->statusBar()->showMessage(text);
+    }
 }
 
 HelpViewer& QtPlatform::Help() {

@@ -29,6 +29,7 @@ class QtPlatform : public Platform {
     void ShowHelpContents() override;
     void ShowHelpTopic(const QString& keyword) override;
     bool OpenInBrowser(const QString& path) override;
+    void ShowStatus(const QString& text) override;
 
   private:
     HelpViewer& Help();

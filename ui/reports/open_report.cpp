@@ -8,10 +8,13 @@
 namespace brevanta {
 
 void OpenInBrowser(Platform& platform, const QString& page) {
+    platform.ShowStatus(QCoreApplication::translate("Reports", "Report written to %1").arg(page));
     if (!platform.OpenInBrowser(page)) {
-        platform.ShowError(
-            QCoreApplication::translate("Reports", "%1 could not be opened in the browser.")
-                .arg(page));
+        platform.ShowError(QCoreApplication::translate(
+                               "Reports",
+                               "The report was written to %1, but no browser could be started "
+                               "to show it.")
+                               .arg(page));
     }
 }
 
