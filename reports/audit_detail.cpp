@@ -79,7 +79,8 @@ std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, D
 }
 
 Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
-                       const std::filesystem::path& path, const Locale& locale) {
+                       const std::filesystem::path& path) {
+    const Locale locale = Locale::EnUs();
     std::vector<std::string> lines = {kSavedHeader};
     lines.reserve(periods.size() + 1);
     for (const SubPeriodRecord& period : periods) {

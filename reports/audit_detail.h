@@ -39,9 +39,10 @@ std::optional<size_t> AuditRowHolding(const std::vector<SubPeriodRecord>& period
 // Writes the periods as comma-separated text: the header
 // "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ", then per period the dates
 // "mm/dd/yyyy", BMV, EMV and SOC "0.##" and the ratio "0.######", joined by ", "; every line
-// ends in CR LF. The text is Windows-1252 ("?" for a separator of the locale it lacks). path is
+// ends in CR LF. Like the exports, the file does not follow the user's locale: '.' is the
+// decimal point and '/' the date separator, so a comma never splits a number. path is
 // replaced only when every byte was written. A failure reads "Could not write <path>: <reason>".
 Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,
-                       const std::filesystem::path& path, const Locale& locale);
+                       const std::filesystem::path& path);
 
 }  // namespace brevanta

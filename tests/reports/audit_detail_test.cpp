@@ -78,7 +78,7 @@ TEST(AuditDetailTest, InceptionLabelSaysAnnualizedOnlyForAWindowOverOneYear) {
 TEST(AuditDetailTest, SavedFileHoldsTheHeaderAndPlainNumbers) {
     TempDir dir;
     const std::string path = dir.File("audit.csv");
-    ASSERT_TRUE(SaveAuditDetail({kFebruary}, path, Locale::EnUs()).ok());
+    ASSERT_TRUE(SaveAuditDetail({kFebruary}, path).ok());
     EXPECT_EQ(ReadBytes(path),
               "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC \r\n"
               "01/31/2001, 02/28/2001, 1234567.5, 1250000, -100, 1.012345\r\n");
@@ -87,7 +87,7 @@ TEST(AuditDetailTest, SavedFileHoldsTheHeaderAndPlainNumbers) {
 TEST(AuditDetailTest, SaveToAMissingDirectoryFailsNamingThePath) {
     TempDir dir;
     const std::string path = dir.File("missing/audit.csv");
-    const Status saved = SaveAuditDetail({kFebruary}, path, Locale::EnUs());
+    const Status saved = SaveAuditDetail({kFebruary}, path);
     EXPECT_FALSE(saved.ok());
     EXPECT_EQ(saved.message(), "Could not write " + path + ": No such file or directory");
 }

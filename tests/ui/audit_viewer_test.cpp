@@ -150,6 +150,18 @@ TEST_F(AuditViewerTest, SaveAsAsksBeforeReplacingAndReportsAFailure) {
     EXPECT_EQ(platform_.messages[1].kind, Kind::Error);
     EXPECT_EQ(platform_.messages[1].text, QString::fromStdString("Could not write " + unwritable +
                                                                  ": No such file or directory"));
+
+    // A decimal comma on screen never reaches the file, where it would split the columns.
+    context_.locale.decimal_separator = ',';
+    context_.locale.thousand_separator = '.';
+    const std::string saved = dir_.File("saved.csv");
+    platform_.file_names = {QString::fromStdString(saved)};
+    Show(young_,
+         [](AuditViewer& viewer) { viewer.findChild<QPushButton*>("saveAsButton")->click(); });
+    const QStringList lines = QString::fromStdString(ReadBytes(saved)).split("\r\n");
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[1].split(", ").size(), 6) << lines[1].toStdString();
+    EXPECT_FALSE(QString(lines[1]).remove(", ").contains(QChar(','))) << lines[1].toStdString();
 }
 
 }  // namespace

@@ -137,8 +137,7 @@ void AuditViewer::onSaveAsClicked() {
     BusyCursor busy(platform);
     ShowIfFailed(platform,
                  SaveAuditDetail(shownCalculation().audit_list(shownPeriod()),
-                                 std::filesystem::path(QFile::encodeName(fileName).toStdString()),
-                                 context_.locale));
+                                 std::filesystem::path(QFile::encodeName(fileName).toStdString())));
 }
 
 const Calculation& AuditViewer::shownCalculation() const {
