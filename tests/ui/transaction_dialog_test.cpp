@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "ui/detail/portfolio_dialog.h"
 #include "ui/detail/value_dialog.h"
 #include "ui/gui_fixture.h"
+#include "ui/platform/grid_line_delegate.h"
 
 namespace brevanta::testing {
 namespace {
@@ -372,7 +374,7 @@ TEST_F(TransactionEntryWindowTest, ApplyThenCancelShowsTheNewTransactionAndItsTo
     EXPECT_EQ(Contributions(*window), "1,500.00");
 }
 
-TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowOrReportsItRemoved) {
+TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowInTheOrderShown) {
     const Tid first = AddOne(D(2001, 3, 1), "CC", 10, "");
     AddOne(D(2001, 4, 1), "CC", 20, "");
     AddOne(D(2001, 5, 1), "CC", 30, "");
@@ -396,9 +398,24 @@ TEST_F(TransactionEntryWindowTest, ModifyChangesTheFirstSelectedRowOrReportsItRe
     EXPECT_EQ(Contributions(*window), "1,065.00");
     EXPECT_EQ(list->selectionModel()->selectedRows().size(), 2);
 
-    ASSERT_TRUE(store().transactions().DeleteTransactions({first}).ok());
+    // Once the order turns, the first selected row shown is the latest one.
+    emit list->header()->sectionClicked(0);
+    QString shownDate;
+    OnModal<TransactionDialog>(
+        [&](TransactionDialog& shown) { shownDate = Find(shown, "dateFieldEdit")->text(); });
     modify->click();
-    EXPECT_EQ(platform_.Texts(), std::vector<QString>{kMissingMessage});
+    EXPECT_EQ(shownDate, "5/1/2001");
+    emit list->header()->sectionClicked(0);
+    EXPECT_TRUE(qobject_cast<GridLineDelegate*>(list->itemDelegate()));
+
+    // The list follows the store: a removed row is no longer the first selected one.
+    ASSERT_TRUE(store().transactions().DeleteTransactions({first}).ok());
+    shownDate.clear();
+    OnModal<TransactionDialog>(
+        [&](TransactionDialog& shown) { shownDate = Find(shown, "dateFieldEdit")->text(); });
+    modify->click();
+    EXPECT_EQ(shownDate, "5/1/2001");
+    EXPECT_TRUE(platform_.messages.empty());
 }
 
 // Everything a user does to learn how an investment did, through the forms: the returns page

@@ -15,6 +15,7 @@
 #include "ui/platform/dialog_buttons.h"
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
+#include "ui/platform/grid_line_delegate.h"
 #include "ui/platform/observed_store.h"
 #include "ui/platform/text_table_model.h"
 
@@ -41,6 +42,7 @@ RecordListPanel::RecordListPanel(RecordKind kind, UiContext& context, ObservedSt
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
+    list_->setItemDelegate(new GridLineDelegate(list_));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -153,9 +155,15 @@ void RecordListPanel::onHeaderClicked(int column) {
 
 void RecordListPanel::onAddClicked() { runEntryDialog({}); }
 
-// With several rows selected, the first in list order is changed.
+// With several rows selected, the first in the order shown is changed.
 void RecordListPanel::onModifyClicked() {
-    if (!selectedIds_.empty() && !directory_.readOnly()) runEntryDialog(selectedIds_.front());
+    if (directory_.readOnly()) return;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (list_->selectionModel()->isRowSelected(row)) {
+            runEntryDialog(model_->row(row).id);
+            return;
+        }
+    }
 }
 
 void RecordListPanel::runEntryDialog(const RowId& id) {
