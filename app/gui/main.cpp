@@ -9,6 +9,7 @@
 #include "ui/main/starting_directory.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/system_locale.h"
+#include "ui/platform/translations.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/brevanta.png"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(kApplicationId);
+    brevanta::InstallTranslations(QLocale::system().uiLanguages());
 
     QCommandLineParser arguments;
     arguments.setApplicationDescription(

@@ -12,8 +12,6 @@ namespace brevanta {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("RecordListPanel", text); }
-
 TransactionOrder TransactionOrderOf(int column, bool descending) {
     switch (column) {
         case 1:
@@ -60,19 +58,20 @@ RecordKind TransactionKind() {
     return {
         "transactionsPanel",
         "transactionList",
-        {{Tr("Date"), Qt::AlignLeft},
-         {Tr("Transaction"), Qt::AlignLeft},
-         {Tr("Amount"), Qt::AlignRight},
-         {Tr("Description"), Qt::AlignLeft}},
+        {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
+         {QCoreApplication::translate("RecordListPanel", "Transaction"), Qt::AlignLeft},
+         {QCoreApplication::translate("RecordListPanel", "Amount"), Qt::AlignRight},
+         {QCoreApplication::translate("RecordListPanel", "Description"), Qt::AlignLeft}},
         {90, 230, 110},
         true,  // the description takes what is left
         3,
-        Tr("Modify the selected transaction"),
-        Tr("Remove the selected transaction"),
-        Tr("Remove Transaction"),
-        Tr("Are you sure you want to remove the selected transaction(s)?"),
-        Tr("Import Transactions"),
-        Tr("Export Transactions"),
+        QCoreApplication::translate("RecordListPanel", "Modify the selected transaction"),
+        QCoreApplication::translate("RecordListPanel", "Remove the selected transaction"),
+        QCoreApplication::translate("RecordListPanel", "Remove Transaction"),
+        QCoreApplication::translate("RecordListPanel",
+                                    "Are you sure you want to remove the selected transaction(s)?"),
+        QCoreApplication::translate("RecordListPanel", "Import Transactions"),
+        QCoreApplication::translate("RecordListPanel", "Export Transactions"),
         [](const DataStore& store, Hid holding, int column, bool descending, const Locale& locale) {
             return BuildTransactionRows(store, holding, TransactionOrderOf(column, descending),
                                         locale);
@@ -89,16 +88,18 @@ RecordKind ValueKind() {
     return {
         "valuesPanel",
         "valueList",
-        {{Tr("Date"), Qt::AlignLeft}, {Tr("Value"), Qt::AlignRight}},
+        {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
+         {QCoreApplication::translate("RecordListPanel", "Value"), Qt::AlignRight}},
         {90, 120},
         false,  // a value column that wide would part the value from its date
         2,
-        Tr("Modify the selected value"),
-        Tr("Remove the selected value"),
-        Tr("Remove Historical Value"),
-        Tr("Are you sure you want to remove the selected value(s)?"),
-        Tr("Import Historical Values"),
-        Tr("Export Historical Values"),
+        QCoreApplication::translate("RecordListPanel", "Modify the selected value"),
+        QCoreApplication::translate("RecordListPanel", "Remove the selected value"),
+        QCoreApplication::translate("RecordListPanel", "Remove Historical Value"),
+        QCoreApplication::translate("RecordListPanel",
+                                    "Are you sure you want to remove the selected value(s)?"),
+        QCoreApplication::translate("RecordListPanel", "Import Historical Values"),
+        QCoreApplication::translate("RecordListPanel", "Export Historical Values"),
         [](const DataStore& store, Hid holding, int column, bool descending, const Locale& locale) {
             return BuildValueRows(store, holding, ValueOrderOf(column, descending), locale);
         },

@@ -8,8 +8,6 @@ namespace brevanta {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -23,8 +21,10 @@ std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
     request.directory = directory.string();
     request.purpose = OpeningRequest::Purpose::Application;
     request.create_tables = [&] {
-        return platform.AskYesNo(kApplicationTitle,
-                                 Tr("There is no Brevanta data in %1. Create it?").arg(path));
+        return platform.AskYesNo(
+            kApplicationTitle,
+            QCoreApplication::translate("MainWindow", "There is no Brevanta data in %1. Create it?")
+                .arg(path));
     };
     OpenedDirectory opened;
     BusyCursor busy(platform);
@@ -46,7 +46,8 @@ std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
         platform.ShowPlain(DataUnavailableMessage, Text(status.message()));
     } else {
         platform.ShowError(
-            Tr("The data in %1 cannot be read.\n\n%2").arg(path, Text(status.message())));
+            QCoreApplication::translate("MainWindow", "The data in %1 cannot be read.\n\n%2")
+                .arg(path, Text(status.message())));
     }
     return nullptr;
 }

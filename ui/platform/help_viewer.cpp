@@ -6,13 +6,23 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/platform/translations.h"
+
 namespace brevanta {
 
 namespace {
 
 constexpr char kContentsPage[] = "contents";
 
-QUrl PageUrl(const QString& name) { return QUrl("qrc:/help/" + name + ".html"); }
+// The topic in the language of the installed translation where it exists, else in English.
+QString PagePath(const QString& name) {
+    const QString language = TranslationLanguage();
+    const QString translated = ":/help/" + language + "/" + name + ".html";
+    return !language.isEmpty() && QFile::exists(translated) ? translated
+                                                            : ":/help/" + name + ".html";
+}
+
+QUrl PageUrl(const QString& name) { return QUrl("qrc" + PagePath(name)); }
 
 }  // namespace
 
