@@ -117,12 +117,16 @@ Soll die Datei ersetzt werden?</translation>
 <context>
     <name>Reports</name>
     <message>
-        <source>%1 could not be opened in the browser.</source>
-        <translation>%1 konnte nicht im Browser geöffnet werden.</translation>
-    </message>
-    <message>
         <source>The report could not be written.</source>
         <translation>Der Bericht konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Bericht gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1, but no browser could be started to show it.</source>
+        <translation>Der Bericht wurde unter %1 gespeichert, aber es konnte kein Browser gestartet werden, um ihn anzuzeigen.</translation>
     </message>
 </context>
 <context>
