@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
+#include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -617,8 +618,13 @@ class ClipboardTest : public MainWindowTest {
         status->showMessage("Moving Investment...");
         QAbstractItemModel* model = Tree(window)->model();
         std::unique_ptr<QMimeData> data(model->mimeData({dragged}));
+        StartDrag(window, data.get());
         model->dropMimeData(data.get(), Qt::MoveAction, -1, 0, target);
         ASSERT_TRUE(QTest::qWaitFor([&] { return status->currentMessage() == " "; }));
+    }
+    static void StartDrag(MainWindow& window, QMimeData* data) {
+        QDragEnterEvent enter({5, 5}, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Tree(window)->viewport(), &enter);
     }
     bool PasteEnabled(MainWindow& window) { return Action(window, "pasteAction")->isEnabled(); }
 };
@@ -678,16 +684,21 @@ TEST_F(ClipboardTest, DropsMoveOnlyIntoAnotherPortfolio) {
     EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList({"Stocks"}));
     EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity", "Bonds"}));
 
-    // On empty space it stands as cut, and a paste moves it.
+    // On empty space nothing moves and nothing stays cut.
     Drop(*window, Node(*window, 0, 0), QModelIndex());
     Select(*window, 1);
-    ASSERT_TRUE(PasteEnabled(*window));
-    Action(*window, "pasteAction")->trigger();
-    EXPECT_EQ(Texts(*window, Node(*window, 0)), QStringList());
-    EXPECT_EQ(Texts(*window, Node(*window, 1)), QStringList({"Annuity", "Bonds", "Stocks"}));
+    EXPECT_FALSE(PasteEnabled(*window));
+
+    // A drag that starts clears a pending cut, wherever it ends.
+    Select(*window, 0, 0);
+    Action(*window, "cutAction")->trigger();
+    std::unique_ptr<QMimeData> data(Tree(*window)->model()->mimeData({Node(*window, 0, 0)}));
+    StartDrag(*window, data.get());
+    Select(*window, 1);
+    EXPECT_FALSE(PasteEnabled(*window));
     Reopen();
-    EXPECT_EQ(store().holdings().HoldingsOfPortfolio(income_).size(), 3u);
-    EXPECT_TRUE(store().holdings().HoldingsOfPortfolio(growth_).empty());
+    EXPECT_EQ(store().holdings().HoldingsOfPortfolio(income_).size(), 2u);
+    EXPECT_EQ(store().holdings().HoldingsOfPortfolio(growth_).size(), 1u);
 }
 
 TEST_F(ClipboardTest, AnInvestmentGoneSinceTheCutIsNeverPasted) {

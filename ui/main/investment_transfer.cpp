@@ -37,14 +37,10 @@ void InvestmentTransfer::paste(DataStore& store, Pid portfolio) {
 }
 
 void InvestmentTransfer::drop(DataStore& store, Pid portfolio, Hid holding, Pid target) {
-    if (holding != Hid{} && target == Pid{}) {
-        // Dropped on empty space: the investment stands as cut, for a later Paste.
-        hold(Mode::Cut, portfolio, holding);
-        return;
-    }
     clear();
-    // A portfolio moves nowhere, and an investment dropped on its own portfolio stays.
-    if (holding == Hid{} || target == portfolio) return;
+    // A portfolio moves nowhere, and an investment dropped on empty space or on its own
+    // portfolio stays.
+    if (holding == Hid{} || target == Pid{} || target == portfolio) return;
     transfer(store, Mode::Cut, holding, target);
 }
 

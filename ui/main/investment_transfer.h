@@ -29,7 +29,7 @@ class InvestmentTransfer : public QObject {
     // Moves or copies what is held into the portfolio, once; a failure is shown.
     void paste(DataStore& store, Pid portfolio);
     // A node (holding 0 for a portfolio) dropped on the target portfolio, or on empty space
-    // (target 0).
+    // (target 0), where nothing moves.
     void drop(DataStore& store, Pid portfolio, Hid holding, Pid target);
 
   signals:

@@ -82,6 +82,8 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     connect(tree_, &PortfolioTreePanel::menuRequested, this,
             [this](const QPoint& at) { treeMenu_->popup(at); });
     connect(tree_, &PortfolioTreePanel::nodeDropped, this, &MainWindow::onNodeDropped);
+    // A drag replaces a pending Cut or Copy, as a new Cut or Copy would.
+    connect(tree_, &PortfolioTreePanel::dragStarted, transfer_, &InvestmentTransfer::clear);
     connect(tree_, &PortfolioTreePanel::dragMessage, this,
             [this](const QString& message) { statusBar()->showMessage(message); });
     connect(investmentList_, &InvestmentListPanel::investmentActivated, this,

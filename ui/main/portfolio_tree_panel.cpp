@@ -84,6 +84,8 @@ QModelIndex PortfolioTreePanel::visibleCurrentNode() const {
 
 bool PortfolioTreePanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_->viewport()) {
+        // A drag of a node starts over the tree it came from.
+        if (event->type() == QEvent::DragEnter) emit dragStarted();
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             emit dragMessage(tr("Moving Investment..."));
         } else if (event->type() == QEvent::DragLeave) {

@@ -39,6 +39,8 @@ class PortfolioTreePanel : public QWidget {
     // A node (holdingId 0 for a portfolio) was dropped on a node of the target portfolio, or
     // on empty space (targetPortfolioId 0); sent once the drag is over.
     void nodeDropped(Pid portfolioId, Hid holdingId, Pid targetPortfolioId);
+    // A drag entered the tree (every drag of a node starts there).
+    void dragStarted();
     // What a drag over the tree is doing, or " " when it left.
     void dragMessage(const QString& message);
 
