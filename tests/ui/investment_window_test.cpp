@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
@@ -46,6 +47,8 @@ class InvestmentWindowTest : public GuiTest {
     std::unique_ptr<InvestmentWindow> Open(Hid holding_id) {
         auto window = std::make_unique<InvestmentWindow>(context_, observed(), holding_id);
         window->show();
+        // The offscreen screen is 800 x 600: the window fits a small screen.
+        EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
         for (const char* list : {"transactionList", "valueList"}) {
             new QAbstractItemModelTester(List(*window, list)->model(),
                                          QAbstractItemModelTester::FailureReportingMode::Fatal,

@@ -25,6 +25,7 @@
 #include "ui/detail/returns_page.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/observed_store.h"
+#include "ui/platform/screen_fit.h"
 #include "ui/reports/open_report.h"
 
 namespace brevanta {
@@ -300,6 +301,11 @@ void InvestmentWindow::refuse(const QString& message, QWidget* field) {
     pages_->setCurrentIndex(kTransactionsPage);
     context_.platform.ShowError(message);
     field->setFocus();
+}
+
+void InvestmentWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FitToScreen(*this);
 }
 
 }  // namespace brevanta

@@ -42,6 +42,9 @@ class InvestmentWindow : public QDialog {
 
     void showPage(InvestmentPage page);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private slots:
     void onCalculatePerformance();
     void onGenerateReport();

@@ -28,6 +28,7 @@
 #include "ui/main/portfolio_tree_panel.h"
 #include "ui/main/starting_directory.h"
 #include "ui/platform/observed_store.h"
+#include "ui/platform/screen_fit.h"
 #include "ui/reports/open_report.h"
 #include "ui/reports/report_dialog.h"
 #include "ui/wizards/export_wizard.h"
@@ -267,24 +268,10 @@ void MainWindow::showEvent(QShowEvent* event) {
             move(screen->availableGeometry().center() - rect().center());
         }
     }
-    fitToScreen();
+    FitToScreen(*this);
     splitter_->restoreState(settings.value(kSplitterKey).toByteArray());
     // After the window is on screen, so that the load's messages have a window to stand on.
     QTimer::singleShot(0, this, &MainWindow::onFirstActivation);
-}
-
-// Small screens and geometry remembered from a larger one: the whole window, frame and
-// menu included, stays on the available part of its screen.
-void MainWindow::fitToScreen() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const QSize decoration = frame.size() - size();
-    const QSize fitted = frame.size().boundedTo(available.size());
-    resize(fitted - decoration);
-    move(qBound(available.left(), frame.left(), available.right() - fitted.width() + 1),
-         qBound(available.top(), frame.top(), available.bottom() - fitted.height() + 1));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -298,7 +285,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::onFirstActivation() {
     // Only now does the window manager's frame have its size.
-    fitToScreen();
+    FitToScreen(*this);
     // Without its data the program has nothing to show: it ends, unless the user, having
     // declined to create the tables, picks another directory.
     bool declined = false;

@@ -78,7 +78,6 @@ class MainWindow : public QMainWindow {
     void onAbout();
 
   private:
-    void fitToScreen();
     void createActions();
     void createToolBar();
     void createMenus();

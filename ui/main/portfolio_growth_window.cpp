@@ -6,6 +6,7 @@
 
 #include "store/data_store.h"
 #include "ui/detail/growth_view.h"
+#include "ui/platform/screen_fit.h"
 
 namespace brevanta {
 
@@ -35,6 +36,11 @@ PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& stor
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
             [&context] { context.platform.ShowHelpTopic("CALCROR"); });
+}
+
+void PortfolioGrowthWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FitToScreen(*this);
 }
 
 }  // namespace brevanta

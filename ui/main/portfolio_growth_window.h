@@ -20,6 +20,9 @@ class PortfolioGrowthWindow : public QDialog {
     PortfolioGrowthWindow(UiContext& context, DataStore& store, Pid portfolio,
                           QWidget* parent = nullptr);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     GrowthView* growthView_;
 };
