@@ -284,6 +284,47 @@ TEST_F(FileWizardTest, ExportThatCannotBeWrittenNamesThePathAndTheReason) {
                                                       QString::fromStdString(path) + ": "));
 }
 
+// Walked to the file page with the mouse, the wizard waits in the file field; a file that fails
+// leaves it open there with every choice, and the mended file then goes through.
+TEST_F(FileWizardTest, BothWizardsStartInTheFileFieldAndStayOpenToMendAFailedFile) {
+    const std::string early = File("early.csv");
+    WriteBytes(early, "1/15/2019, CC, 100\r\n");  // before Bonds' inception
+    const std::string good = File("good.csv");
+    WriteBytes(good, "1/15/2024, CC, 100\r\n");
+    const auto failThenMend = [&](QDialog& wizard, const std::string& failing,
+                                  const std::string& mended) {
+        wizard.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+        auto* next = wizard.findChild<QPushButton*>("nextButton");
+        auto* file = wizard.findChild<QLineEdit*>("fileEdit");
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), file);
+        QTest::keyClicks(file, QString::fromStdString(failing));
+        QTest::mouseClick(next, Qt::LeftButton);
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        EXPECT_EQ(platform_.messages[0].kind, Kind::Error);
+        EXPECT_TRUE(wizard.isVisible());
+        EXPECT_TRUE(wizard.windowTitle().endsWith("3 of 3"));
+        EXPECT_EQ(file->text().toStdString(), failing);
+        EXPECT_EQ(List(wizard, "portfolioList")->currentRow(), 0);
+        SetFile(wizard, mended);
+        QTest::mouseClick(next, Qt::LeftButton);
+        EXPECT_FALSE(wizard.isVisible());
+    };
+    EXPECT_EQ(Run<ImportWizard>([&](ImportWizard& wizard) { failThenMend(wizard, early, good); }),
+              QDialog::Accepted);
+    EXPECT_EQ(Transactions(bonds_).back(), "2024-01-15, CC, 100.00, ");
+    platform_.messages.clear();
+    const std::string written = File("out.csv");
+    EXPECT_EQ(Run<ExportWizard>([&](ExportWizard& wizard) {
+                  failThenMend(wizard, File("missing/out.csv"), written);
+              }),
+              QDialog::Accepted);
+    EXPECT_EQ(platform_.messages.back().kind, Kind::Plain);
+    EXPECT_TRUE(std::filesystem::exists(written));
+}
+
 TEST_F(FileWizardTest, ABanksFileIsMappedPreviewedAndImportedAndItsMappingServesTheCommandLine) {
     const Hid savings = AddHolding(growth_, "Savings", D(2023, 12, 1), 1000);
     const Hid copy = AddHolding(growth_, "Savings copy", D(2023, 12, 1), 1000);

@@ -165,8 +165,14 @@ void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& op
         message = QString::fromStdString(engine.ResultMessage());
         if (status.ok() && afterSuccess) message += afterSuccess();
     }
+    if (!status.ok()) {
+        // Stays on its last page with every choice, so the user can mend the file and try again.
+        context_.platform.ShowError(message);
+        if (currentPage() == FilePage) fileEdit_->setFocus();
+        return;
+    }
     hide();
-    ShowOutcome(context_.platform, status, message);
+    context_.platform.ShowPlain(message);
     accept();
 }
 

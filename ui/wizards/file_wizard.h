@@ -44,9 +44,9 @@ class FileWizard : public QDialog {
     void setNextEnabled(bool enabled);
     // Shows the page where the user can mend what `message` names, then the message.
     void refuse(int page, const QString& message);
-    // Runs one engine operation under the busy cursor, then hides the wizard, shows the
-    // engine's message (followed, after a success, by what afterSuccess returns) and closes
-    // with OK.
+    // Runs one engine operation under the busy cursor. After a success it hides the wizard,
+    // shows the engine's message followed by what afterSuccess returns, and closes with OK;
+    // after a failure it shows the engine's message in an error box and stays open.
     void finishWith(const std::function<Status(ImportExportEngine&)>& operation,
                     const std::function<QString()>& afterSuccess = {});
     DataStore& store() const { return store_; }
