@@ -112,8 +112,12 @@ std::optional<MonthlyReturns> BenchmarkInceptionReturnsOf(const DataStore& store
 Calculation CalculationOf(const DataStore& store, const GrowthSubject& subject,
                           Date performance_date) {
     const SubjectHistory history = HistoryOf(store, subject);
-    if (!history.calculable()) return Calculation{performance_date};
-    return Calculate(*history.valuation, history.cash_flows(), performance_date);
+    if (history.calculable()) {
+        return Calculate(*history.valuation, history.cash_flows(), performance_date);
+    }
+    Calculation not_calculated;
+    not_calculated.performance_date = performance_date;
+    return not_calculated;
 }
 
 BenchmarkFigures BenchmarkFiguresOf(const DataStore& store, const GrowthSubject& subject,
