@@ -81,11 +81,11 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
     inceptionDateField_->setMaximumWidth(160);
     initialValueEdit_->setMaximumWidth(160);
 
-    pages_->addTab(makeTransactionsPage(), tr("Transactions"));
-    pages_->addTab(makeValuesPage(), tr("Historical Values"));
-    pages_->addTab(timeWeightedPage_, tr("Returns - Time weighted"));
-    pages_->addTab(dollarWeightedPage_, tr("Returns - Dollar weighted"));
-    pages_->addTab(growthPage_, tr("Growth"));
+    pages_->addTab(Scrollable(makeTransactionsPage()), tr("Transactions"));
+    pages_->addTab(Scrollable(makeValuesPage()), tr("Historical Values"));
+    pages_->addTab(Scrollable(timeWeightedPage_), tr("Returns - Time weighted"));
+    pages_->addTab(Scrollable(dollarWeightedPage_), tr("Returns - Dollar weighted"));
+    pages_->addTab(Scrollable(growthPage_), tr("Growth"));
 
     auto* buttons = new QDialogButtonBox(this);
     helpButton_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);

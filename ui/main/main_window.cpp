@@ -284,8 +284,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::onFirstActivation() {
-    // Only now does the window manager's frame have its size.
-    FitToScreen(*this);
     // Without its data the program has nothing to show: it ends, unless the user, having
     // declined to create the tables, picks another directory.
     bool declined = false;

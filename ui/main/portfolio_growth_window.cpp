@@ -29,7 +29,7 @@ PortfolioGrowthWindow::PortfolioGrowthWindow(UiContext& context, DataStore& stor
     close->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(growthView_);
+    layout->addWidget(Scrollable(growthView_));
     layout->addWidget(buttons);
     resize(900, 740);
 
