@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -22,12 +22,15 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietHandler);
     ::testing::InitGoogleTest(&argc, argv);
+    // Remembered directories, window geometry and the first run's data go to a home of this
+    // process alone: ctest runs several test processes at once.
+    QTemporaryDir home;
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        qputenv(variable, QFile::encodeName(home.filePath(variable)));
+    }
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Remembered directories and window geometry go to a test location, fresh for each run.
-    QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName("Brevanta");
     QApplication::setApplicationName("Brevanta");
-    QSettings().clear();
     return RUN_ALL_TESTS();
 }
