@@ -28,6 +28,7 @@ CalculateAllDialog::CalculateAllDialog(UiContext& context, QWidget* parent)
     everyPortfolioButton_->setObjectName("everyPortfolioButton");
     selectedPortfoliosButton_->setObjectName("selectedPortfoliosButton");
     portfolioList_->setObjectName("portfolioList");
+    portfolioList_->setAccessibleName(tr("Portfolios"));
 
     auto* prompt = new QLabel(
         tr("Calculate the performance of the selected investments up to the calculation date."),

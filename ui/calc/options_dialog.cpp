@@ -32,6 +32,7 @@ QPushButton* MakeListButton(const QString& text, const QString& hint, const char
                             QWidget* parent) {
     QPushButton* button = NamedButton(text, name, parent);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoDefault(false);
     return button;
 }
@@ -96,6 +97,9 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
     setObjectName("OptionsDialog");
     setWindowTitle(tr("Options"));
     pages_->setObjectName("pages");
+    pages_->setAccessibleName(tr("Pages"));
+    availableList_->setAccessibleName(tr("Columns not shown"));
+    selectedList_->setAccessibleName(tr("Columns shown"));
     digitsCombo_->setObjectName("digitsCombo");
     riskFreeEdit_->setObjectName("riskFreeEdit");
     auditLogBox_->setObjectName("auditLogBox");

@@ -93,6 +93,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     saveReportButton_->setAutoDefault(false);
 
     yearTable_->setObjectName("yearTable");
+    yearTable_->setAccessibleName(tr("Calendar years"));
     yearTable_->setModel(yearModel_);
     yearTable_->verticalHeader()->hide();
     yearTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -103,10 +104,12 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     yearTable_->verticalHeader()->setDefaultSectionSize(yearTable_->fontMetrics().height() + 6);
 
     heatMap_->setObjectName("heatMap");
+    heatMap_->setAccessibleName(tr("Monthly returns"));
     heatMapLegend_->setObjectName("heatMapLegend");
     heatMapLegend_->setWordWrap(true);
 
     chartView_->setObjectName("growthChart");
+    chartView_->setAccessibleName(tr("Market value and cost basis"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(200);
     valueSeries_->setName(tr("Market value"));

@@ -74,6 +74,7 @@ InvestmentWindow::InvestmentWindow(UiContext& context, ObservedStore& directory,
           new GrowthView(context, directory.store(), {holding_.PortfolioId, holding}, this)) {
     setObjectName("InvestmentWindow");
     pages_->setObjectName("pages");
+    pages_->setAccessibleName(tr("Pages"));
     portfolioLabel_->setObjectName("portfolioLabel");
     inceptionDateField_->setObjectName("inceptionDateField");
     initialValueEdit_->setObjectName("initialValueEdit");

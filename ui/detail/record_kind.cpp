@@ -58,6 +58,7 @@ RecordKind TransactionKind() {
     return {
         "transactionsPanel",
         "transactionList",
+        QCoreApplication::translate("RecordListPanel", "Transactions"),
         {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Transaction"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Amount"), Qt::AlignRight},
@@ -88,6 +89,7 @@ RecordKind ValueKind() {
     return {
         "valuesPanel",
         "valueList",
+        QCoreApplication::translate("RecordListPanel", "Historical values"),
         {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Value"), Qt::AlignRight}},
         {90, 120},

@@ -26,6 +26,7 @@ class ImportExportEngine;
 struct RecordKind {
     const char* panelName;  // objectName of the panel
     const char* listName;   // and of its list
+    QString listCaption;    // what a screen reader calls the list
     QList<TextTableModel::Column> columns;
     std::vector<int> columnWidths;  // of the first columns
     bool stretchLastColumn;

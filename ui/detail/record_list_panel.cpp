@@ -38,6 +38,7 @@ RecordListPanel::RecordListPanel(RecordKind kind, UiContext& context, ObservedSt
       exportButton_(NamedButton(tr("Export..."), "exportButton", this)) {
     setObjectName(kind_.panelName);
     list_->setObjectName(kind_.listName);
+    list_->setAccessibleName(kind_.listCaption);
     list_->setModel(model_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);

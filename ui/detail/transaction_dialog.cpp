@@ -51,6 +51,7 @@ TransactionDialog::TransactionDialog(UiContext& context, DataStore& store, Hid h
     quarterButton_->setObjectName("quarterButton");
     monthButton_->setObjectName("monthButton");
     periodsLabel_->setObjectName("periodsLabel");
+    periodsLabel_->setBuddy(periodsEdit_);
     periodsEdit_->setObjectName("periodsEdit");
     periodsEdit_->setMaxLength(3);
     periodsEdit_->setMaximumWidth(60);

@@ -22,6 +22,7 @@ InvestmentListPanel::InvestmentListPanel(UiContext& context, QWidget* parent)
       view_(new QTreeView(this)) {
     caption_->setObjectName("totalLabel");
     view_->setObjectName("investmentList");
+    view_->setAccessibleName(tr("Investments"));
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);

@@ -20,6 +20,7 @@ PortfolioTreePanel::PortfolioTreePanel(QWidget* parent)
       view_(new QTreeView(this)) {
     caption_->setObjectName("treeCaption");
     view_->setObjectName("portfolioTree");
+    view_->setAccessibleName(tr("Portfolios"));
     caption_->setCaption(tr(" All Portfolios"));
     QIcon filled = style()->standardIcon(QStyle::SP_DirClosedIcon);
     filled.addPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16), QIcon::Selected,

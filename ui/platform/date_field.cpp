@@ -34,6 +34,8 @@ DateField::DateField(const Locale& locale, QWidget* parent)
     // Room for the longest short date, e.g. 12/31/2024 or 31.12.2024.
     edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance("00/00/00000") + 12);
     setFocusProxy(edit_);
+    // The form's label names this field, not the line edit that takes the focus for it.
+    edit_->setAccessibleName(tr("Date"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

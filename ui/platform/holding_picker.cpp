@@ -32,8 +32,10 @@ HoldingPicker::HoldingPicker(QWidget* parent)
       investmentList_(new QListWidget(this)) {
     setObjectName("holdingPicker");
     portfolioList_->setObjectName("portfolioList");
+    portfolioList_->setAccessibleName(tr("Portfolios"));
     investmentLabel_->setObjectName("investmentLabel");
     investmentList_->setObjectName("investmentList");
+    investmentList_->setAccessibleName(tr("Investments"));
     auto* portfolioLabel = new QLabel(tr("Portfolios:"), this);
     portfolioLabel->setBuddy(portfolioList_);
     investmentLabel_->setBuddy(investmentList_);

@@ -52,6 +52,7 @@ void FitToScreen(QWidget& window) {
 QWidget* Scrollable(QWidget* page) {
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);  // Tab goes to the page's own controls
     area->setWidgetResizable(true);
     area->setWidget(page);
     return area;

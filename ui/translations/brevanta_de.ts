@@ -113,6 +113,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>Export Historical Values</source>
         <translation>Historische Werte exportieren</translation>
     </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transaktionen</translation>
+    </message>
+    <message>
+        <source>Historical values</source>
+        <translation>Historische Werte</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -293,6 +301,10 @@ Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt; Sie dürfen sie unter den Bed
         <source>Finished calculating performance numbers.</source>
         <translation>Die Berechnung der Wertentwicklung ist abgeschlossen.</translation>
     </message>
+    <message>
+        <source>Portfolios</source>
+        <translation>Portfolios</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::CalculateInvestmentDialog</name>
@@ -332,6 +344,10 @@ Bitte versuchen Sie es erneut.</translation>
     <message>
         <source>Choose a date from the calendar</source>
         <translation>Ein Datum aus dem Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -475,6 +491,18 @@ für den Export ein.</translation>
         <source>The report could not be written.</source>
         <translation>Der Bericht konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Calendar years</source>
+        <translation>Kalenderjahre</translation>
+    </message>
+    <message>
+        <source>Monthly returns</source>
+        <translation>Monatsrenditen</translation>
+    </message>
+    <message>
+        <source>Market value and cost basis</source>
+        <translation>Marktwert und Einstandswert</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::HeatMapModel</name>
@@ -511,6 +539,14 @@ für den Export ein.</translation>
     <message>
         <source>Portfolios:</source>
         <translation>Portfolios:</translation>
+    </message>
+    <message>
+        <source>Portfolios</source>
+        <translation>Portfolios</translation>
+    </message>
+    <message>
+        <source>Investments</source>
+        <translation>Anlagen</translation>
     </message>
 </context>
 <context>
@@ -578,6 +614,13 @@ Die Zuordnung wurde nicht gespeichert: %1</translation>
 Do you want to replace it?</source>
         <translation>Eine Zuordnung namens %1 ist bereits vorhanden.<byte value="xd"/>
 Soll sie ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>brevanta::InvestmentListPanel</name>
+    <message>
+        <source>Investments</source>
+        <translation>Anlagen</translation>
     </message>
 </context>
 <context>
@@ -668,6 +711,10 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>The investment could not be saved.</source>
         <translation>Die Anlage konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1126,34 @@ Soll sie ersetzt werden?</translation>
         <source>%1 lines will be imported and %2 skipped; the preview shows the first %3.</source>
         <translation>%1 Zeilen werden importiert und %2 übersprungen; die Vorschau zeigt die ersten %3.</translation>
     </message>
+    <message>
+        <source>Types</source>
+        <translation>Buchungsarten</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>Datumsspalte</translation>
+    </message>
+    <message>
+        <source>Amount column</source>
+        <translation>Betragsspalte</translation>
+    </message>
+    <message>
+        <source>Debit column</source>
+        <translation>Soll-Spalte</translation>
+    </message>
+    <message>
+        <source>Credit column</source>
+        <translation>Haben-Spalte</translation>
+    </message>
+    <message>
+        <source>Type column</source>
+        <translation>Buchungsartspalte</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::NewInvestmentDialog</name>
@@ -1231,6 +1306,18 @@ Sie liegt im Datenverzeichnis:
         <source>The options could not be saved.</source>
         <translation>Die Optionen konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Columns not shown</source>
+        <translation>Nicht angezeigte Spalten</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Angezeigte Spalten</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::PortfolioDialog</name>
@@ -1307,6 +1394,10 @@ Sie liegt im Datenverzeichnis:
     <message>
         <source>Moving Investment...</source>
         <translation>Anlage wird verschoben...</translation>
+    </message>
+    <message>
+        <source>Portfolios</source>
+        <translation>Portfolios</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,8 @@ FileWizard::FileWizard(UiContext& context, DataStore& store, const QString& capt
 
     auto* fileLabel = new QLabel(fileCaption, this);
     fileLabel->setBuddy(fileEdit_);
+    // The label stands outside the field's row, where a screen reader does not look for it.
+    fileEdit_->setAccessibleName(QString(fileCaption).remove('&'));
     auto* fileRow = new QWidget(this);
     auto* fileLayout = new QHBoxLayout(fileRow);
     fileLayout->setContentsMargins(0, 0, 0, 0);

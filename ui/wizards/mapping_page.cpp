@@ -114,12 +114,20 @@ MappingPage::MappingPage(UiContext& context, DataStore& store, QWidget* parent)
     dateFormatNote_->setWordWrap(true);
     dateFormatNote_->setStyleSheet("color: #a00000; font-weight: bold");
     typeMapTable_->setObjectName("typeMapTable");
+    typeMapTable_->setAccessibleName(tr("Types"));
+    // Each of these stands beside another field of its row, away from the row's label.
+    dateColumnCombo_->setAccessibleName(tr("Date column"));
+    amountColumnCombo_->setAccessibleName(tr("Amount column"));
+    debitColumnCombo_->setAccessibleName(tr("Debit column"));
+    creditColumnCombo_->setAccessibleName(tr("Credit column"));
+    typeColumnCombo_->setAccessibleName(tr("Type column"));
     typeMapTable_->setHorizontalHeaderLabels({tr("Text in the file"), tr("Type")});
     typeMapTable_->horizontalHeader()->setStretchLastSection(true);
     typeMapTable_->verticalHeader()->hide();
     typeMapTable_->verticalHeader()->setDefaultSectionSize(typeSourceCombo_->sizeHint().height());
     typeMapTable_->setMaximumHeight(5 * typeSourceCombo_->sizeHint().height());
     previewTable_->setObjectName("previewTable");
+    previewTable_->setAccessibleName(tr("Preview"));
     previewTable_->setModel(previewModel_);
     previewTable_->verticalHeader()->hide();
     previewTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
