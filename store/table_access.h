@@ -141,15 +141,6 @@ struct IdentifierField {
     void Bind(RowReader& reader) { id = reader.Field(name); }
 };
 
-// The identifier `count` places after `id`, for a new row; refused past the largest 64-bit
-// number.
-template <Identifier Id>
-StoreResult<Id> NewIdentifier(const TableFile& file, Id id, IdNumber count = 1) {
-    const std::optional<Id> after = IdAfter(id, count);
-    if (!after) return Status::InvalidArgument(file.name + ": no identifier is left.");
-    return *after;
-}
-
 // Whether the row's identifier is the number `id`.
 bool SameIdentifier(RowReader& reader, FieldHandle field, IdNumber id);
 
@@ -198,32 +189,6 @@ class RowAppender {
     Table table_;
     Rows rows_;
 };
-
-// Appends a row per record, all or none: record i is written by Rows::WriteNew with the
-// identifier first_id + i. On failure no row of them is stored, and when the row of one record
-// was refused (a field cannot hold its value, or the row cannot be written) *refused_index
-// (if given) is set to that record's index; it is left alone otherwise.
-template <typename Rows, typename Record, Identifier Id>
-Status AppendAll(const TableFile& file, AppendStart start, Id first_id,
-                 const std::vector<Record>& records, size_t* refused_index) {
-    RowAppender<Rows> appender(file, start);
-    Status status = appender.Open();
-    if (status.ok()) status = appender.BeginBatch();
-    for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-        const StoreResult<Id> id = NewIdentifier(file, first_id, static_cast<IdNumber>(i));
-        status = id.status();
-        if (status.ok()) {
-            status = appender.Append([&](const Rows& rows, RowWriter& writer) {
-                rows.WriteNew(writer, id.value(), records[i]);
-            });
-        }
-        if (!status.ok() && refused_index) *refused_index = i;
-    }
-    if (status.ok()) status = appender.Commit();
-    // Without the commit, closing removes the rows appended so far.
-    const Status closed = appender.Close();
-    return status.ok() ? closed : status;
-}
 
 // Opens the table, appends one row and closes it. A batch of one, so that the row reaches the
 // disk before the count that covers it.
