@@ -11,9 +11,9 @@ bool IsControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20 &&
 Status RefuseControlCharacters(std::string_view text) {
     const auto control = std::find_if(text.begin(), text.end(), IsControlCharacter);
     if (control == text.end()) return Status::Ok();
-    return Status::InvalidArgument("The control character " +
-                                   CodePointName(static_cast<unsigned char>(*control)) +
-                                   " cannot be stored.");
+    return Status::InvalidArgument(
+        Message(BREVANTA_TEXT("Core", "The control character %1 cannot be stored."),
+                {CodePointName(static_cast<unsigned char>(*control))}));
 }
 
 std::string OneLine(std::string_view text) {

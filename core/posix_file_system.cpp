@@ -161,7 +161,7 @@ class PosixFile : public File {
     // The system would answer "Bad file descriptor", which tells the user nothing.
     Status RefuseReadOnly() const {
         if (mode_ != OpenMode::Read) return Status::Ok();
-        return Status::PermissionDenied("the file is open for reading only");
+        return Status::PermissionDenied(BREVANTA_TEXT("Core", "the file is open for reading only"));
     }
 
     int fd_;
@@ -194,9 +194,10 @@ class PosixFileSystem : public FileSystem {
         const int fd = open(path.c_str(), FlagsOf(mode), 0666);
         // A pipe opened without waiting says "No such device or address" when nobody reads it.
         if (fd < 0 && mode == OpenMode::Stream && errno == ENXIO)
-            return Status::IoError("no program is reading from it");
+            return Status::IoError(BREVANTA_TEXT("Core", "no program is reading from it"));
         if (fd < 0 && errno == ELOOP && (FlagsOf(mode) & O_NOFOLLOW) != 0)
-            return Status::PermissionDenied("it is a symbolic link, which is not followed");
+            return Status::PermissionDenied(
+                BREVANTA_TEXT("Core", "it is a symbolic link, which is not followed"));
         if (fd < 0) return LastError();
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         *file = std::make_unique<PosixFile>(fd, mode);
@@ -219,7 +220,8 @@ class PosixFileSystem : public FileSystem {
         }
         char* resolved = realpath(path.c_str(), nullptr);
         if (!resolved && errno == ENOENT) {
-            return Status::NotFound("it is a symbolic link to a file that does not exist");
+            return Status::NotFound(
+                BREVANTA_TEXT("Core", "it is a symbolic link to a file that does not exist"));
         }
         if (!resolved) return LastError();
         *target = resolved;

@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "core/message.h"
+
 namespace brevanta {
 
 // The outcome of an operation that can fail: ok, or a kind and a message for the user.
@@ -12,14 +14,14 @@ class Status {
 
     Status() = default;
     static Status Ok() { return Status(); }
-    static Status NotFound(std::string message) { return {Code::NotFound, std::move(message)}; }
-    static Status IoError(std::string message) { return {Code::IoError, std::move(message)}; }
-    static Status Corruption(std::string message) { return {Code::Corruption, std::move(message)}; }
-    static Status InvalidArgument(std::string message) {
+    static Status NotFound(Message message) { return {Code::NotFound, std::move(message)}; }
+    static Status IoError(Message message) { return {Code::IoError, std::move(message)}; }
+    static Status Corruption(Message message) { return {Code::Corruption, std::move(message)}; }
+    static Status InvalidArgument(Message message) {
         return {Code::InvalidArgument, std::move(message)};
     }
     // The file, its directory or the file system does not allow the access.
-    static Status PermissionDenied(std::string message) {
+    static Status PermissionDenied(Message message) {
         return {Code::PermissionDenied, std::move(message)};
     }
 
@@ -30,13 +32,25 @@ class Status {
     bool IsCorruption() const { return code_ == Code::Corruption; }
     bool IsInvalidArgument() const { return code_ == Code::InvalidArgument; }
     bool IsPermissionDenied() const { return code_ == Code::PermissionDenied; }
-    const std::string& message() const { return message_; }
+    // Why, in English, as the command line prints it.
+    std::string message() const { return message_.English(); }
+    // Why, in parts a translation can take.
+    const Message& text() const { return message_; }
+    // The same kind of failure with another message.
+    Status WithMessage(Message message) const { return {code_, std::move(message)}; }
 
   private:
-    Status(Code code, std::string message) : code_(code), message_(std::move(message)) {}
+    Status(Code code, Message message) : code_(code), message_(std::move(message)) {}
 
     Code code_ = Code::Ok;
-    std::string message_;
+    Message message_;
 };
+
+// The failure with where it happened before its message ("Trans.dbf: ..."); ok stays ok.
+inline Status Prefixed(Message where, const Status& status) {
+    if (status.ok()) return status;
+    return status.WithMessage(
+        Message(BREVANTA_TEXT("Core", "%1: %2"), {std::move(where), status.text()}));
+}
 
 }  // namespace brevanta

@@ -11,10 +11,11 @@ namespace brevanta {
 
 namespace {
 
-constexpr const char* kWriteFailed = "the data could not be written";
+constexpr UserText kWriteFailed = BREVANTA_TEXT("Core", "the data could not be written");
 
-Status WriteFailure(std::string_view destination, const std::string& reason) {
-    return Status::IoError("Could not write " + std::string(destination) + ": " + reason);
+Status WriteFailure(std::string_view destination, const Message& reason) {
+    return Status::IoError(Message(BREVANTA_TEXT("Core", "Could not write %1: %2"),
+                                   {std::string(destination), reason}));
 }
 
 // A stream's bytes handed to a FileWriter; the stream fails once the writer has failed.
@@ -72,7 +73,8 @@ Status ReadFile(const std::filesystem::path& path, const std::function<Status(st
     const Status status = OpenRegularFile(FileSystem::Default(), path.string(), &file);
     if (opened) *opened = status.ok();
     if (!status.ok()) {
-        return Status::IoError("Could not read " + path.string() + ": " + status.message());
+        return Status::IoError(Message(BREVANTA_TEXT("Core", "Could not read %1: %2"),
+                                       {path.string(), status.text()}));
     }
     FileReaderBuffer buffer(*file);
     std::istream in(&buffer);
@@ -91,7 +93,7 @@ Status WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
 Status WriteToStream(std::ostream& out, std::string_view destination,
                      const std::function<Status(std::ostream&)>& write) {
     const Status written = write(out);
-    return written.ok() ? written : WriteFailure(destination, written.message());
+    return written.ok() ? written : WriteFailure(destination, written.text());
 }
 
 Status ReplaceFile(const std::filesystem::path& path,
@@ -102,7 +104,7 @@ Status ReplaceFile(const std::filesystem::path& path,
             std::ostream out(&buffer);
             return write(out);
         });
-    return written.ok() ? written : WriteFailure(path.string(), written.message());
+    return written.ok() ? written : WriteFailure(path.string(), written.text());
 }
 
 }  // namespace brevanta

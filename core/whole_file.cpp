@@ -72,7 +72,7 @@ Destination DestinationOf(FileSystem& fs, const std::string& path) {
     if (!found.ok() && !found.IsNotFound()) {
         destination.status = found;
     } else if (found.ok() && info.kind == FileInfo::Kind::Directory) {
-        destination.status = Status::IoError(std::strerror(EISDIR));
+        destination.status = Status::IoError(std::string(std::strerror(EISDIR)));
     } else if (!found.ok() || info.kind == FileInfo::Kind::Regular) {
         // A pipe or a device is written where the links lead, which may have no path at all
         // (/dev/stdout leads to "pipe:[...]").
@@ -215,9 +215,9 @@ Status OpenRegularFile(FileSystem& fs, const std::string& path, std::unique_ptr<
     FileInfo info;
     Status status = fs.Info(path, &info);
     if (status.ok() && info.kind == FileInfo::Kind::Directory) {
-        status = Status::IoError(std::strerror(EISDIR));
+        status = Status::IoError(std::string(std::strerror(EISDIR)));
     } else if (status.ok() && info.kind != FileInfo::Kind::Regular) {
-        status = Status::IoError("it is not a regular file");
+        status = Status::IoError(BREVANTA_TEXT("Core", "it is not a regular file"));
     }
     if (status.ok()) status = fs.Open(path, OpenMode::Read, file);
     return status;

@@ -107,8 +107,9 @@ Windows1252Text EncodeWindows1252(std::string_view utf8) {
 
 Status Windows1252Text::status() const {
     if (!refused) return Status::Ok();
-    return Status::InvalidArgument("The character \"" + Utf8Character(*refused) + "\" (" +
-                                   CodePointName(*refused) + ") cannot be stored.");
+    return Status::InvalidArgument(
+        Message(BREVANTA_TEXT("Core", "The character \"%1\" (%2) cannot be stored."),
+                {Utf8Character(*refused), CodePointName(*refused)}));
 }
 
 std::string EncodeWindows1252(std::string_view utf8, CharacterReplacement replacement) {

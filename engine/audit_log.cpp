@@ -76,14 +76,16 @@ Status AuditLog::Append(const Subject& subject, const Calculation& calculation,
     std::unique_ptr<File> file;
     Status status = FileSystem::Default().Open(file_.string(), OpenMode::Append, &file);
     if (!status.ok())
-        return Status::IoError("Cannot open " + file_.string() + ": " + status.message());
+        return Status::IoError(Message(BREVANTA_TEXT("Engine", "Cannot open %1: %2"),
+                                       {file_.string(), status.text()}));
     FileInfo info;
     status = file->Info(&info);
     std::string text = status.ok() && info.size == 0 ? LegendHeader() : std::string();
     text += EncodeWindows1252(Block(subject, calculation, flows), QuestionMark);
     if (status.ok()) status = file->WriteAt(info.size, text);
     if (!status.ok())
-        return Status::IoError("Cannot write " + file_.string() + ": " + status.message());
+        return Status::IoError(Message(BREVANTA_TEXT("Engine", "Cannot write %1: %2"),
+                                       {file_.string(), status.text()}));
     return Status::Ok();
 }
 

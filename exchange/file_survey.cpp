@@ -35,8 +35,10 @@ Status ForEachLine(const std::filesystem::path& path, std::size_t skip,
             }
             if (number > skip) each(number, line);
         }
-        return reader.failed() ? Status::IoError("Could not read " + path.string() + ".")
-                               : Status::Ok();
+        return reader.failed()
+                   ? Status::IoError(
+                         Message(BREVANTA_TEXT("Exchange", "Could not read %1."), {path.string()}))
+                   : Status::Ok();
     });
 }
 
@@ -193,8 +195,10 @@ Status ReadFileSample(const std::filesystem::path& path, FileSample* sample) {
             }
             read.lines.push_back(bytes);
         }
-        return reader.failed() ? Status::IoError("Could not read " + path.string() + ".")
-                               : Status::Ok();
+        return reader.failed()
+                   ? Status::IoError(
+                         Message(BREVANTA_TEXT("Exchange", "Could not read %1."), {path.string()}))
+                   : Status::Ok();
     });
     if (status.ok()) *sample = std::move(read);
     return status;
@@ -297,23 +301,25 @@ Status SurveyFile(const std::filesystem::path& path, const ImportMapping& mappin
 Status CompleteMapping(const FileSurvey& survey, ImportMapping* mapping) {
     const std::string column = std::to_string(mapping->date_column);
     if (!mapping->date_format && survey.dates == 0) {
-        return Status::InvalidArgument("Column " + column + " holds no dates.");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Exchange", "Column %1 holds no dates."), {column}));
     }
     if (!mapping->date_format && survey.date_formats.size() != 1) {
-        const std::string remedy = ": name one in \"date.format\".";
         if (survey.date_formats.empty()) {
-            return Status::InvalidArgument("No date format reads every date in column " + column +
-                                           remedy);
+            return Status::InvalidArgument(Message(
+                BREVANTA_TEXT(
+                    "Exchange",
+                    "No date format reads every date in column %1: name one in \"date.format\"."),
+                {column}));
         }
-        std::string formats;
-        for (std::size_t i = 0; i < survey.date_formats.size(); ++i) {
-            const char* joint = i == 0                                ? ""
-                                : i + 1 == survey.date_formats.size() ? " and as "
-                                                                      : ", ";
-            formats += joint + std::string(ImportDateFormatName(survey.date_formats[i]));
+        std::vector<Message> formats;
+        for (ImportDateFormat format : survey.date_formats) {
+            formats.push_back(std::string(ImportDateFormatName(format)));
         }
-        return Status::InvalidArgument("The dates in column " + column + " read as " + formats +
-                                       remedy);
+        return Status::InvalidArgument(Message(
+            BREVANTA_TEXT("Exchange",
+                          "The dates in column %1 read as %2: name one in \"date.format\"."),
+            {column, Listed(std::move(formats), BREVANTA_TEXT("Exchange", "%1 and as %2"))}));
     }
     if (!mapping->date_format) mapping->date_format = survey.date_formats.front();
     if (!mapping->encoding) mapping->encoding = survey.encoding;

@@ -10,9 +10,10 @@ namespace brevanta {
 
 namespace {
 
-constexpr const char* kDateFormats = "M/d/yyyy, M/d/yy or yyyy-MM-dd";
-constexpr const char* kNotATypeCode = "%1 in column 2 is not CC, DI or WI";
-constexpr const char* kAmountGoesOn = "the amount in column %1 goes on in column %2 (%3)";
+constexpr UserText kDateFormats = BREVANTA_TEXT("Exchange", "M/d/yyyy, M/d/yy or yyyy-MM-dd");
+constexpr UserText kNotATypeCode = BREVANTA_TEXT("Exchange", "%1 in column 2 is not CC, DI or WI");
+constexpr UserText kAmountGoesOn =
+    BREVANTA_TEXT("Exchange", "the amount in column %1 goes on in column %2 (%3)");
 constexpr int kDateColumn = 1;
 constexpr int kTypeColumn = 2;
 
@@ -74,16 +75,16 @@ std::optional<ImportedLine> FixedLineFormat::Read(std::string_view bytes, std::s
     if (!day) {
         imported.refusal = NotADate(date, kDateColumn, kDateFormats);
     } else if (kind_ == ImportKind::Transactions && !IsTypeCode(type)) {
-        imported.refusal = type.empty()
-                               ? EmptyColumn(EntryField::Type, kTypeColumn)
-                               : Refusal{EntryField::Type, kNotATypeCode, {QuotedField(type)}};
+        imported.refusal =
+            type.empty() ? EmptyColumn(EntryField::Type, kTypeColumn)
+                         : Refusal{EntryField::Type, Message(kNotATypeCode, {QuotedField(type)})};
     } else if (!number_read) {
         imported.refusal = NotAnAmount(amount, amount_column);
     } else if (ContinuesTheNumber(after)) {
         imported.refusal = Refusal{
             EntryField::Amount,
-            kAmountGoesOn,
-            {std::to_string(amount_column), std::to_string(amount_column + 1), QuotedField(after)}};
+            Message(kAmountGoesOn, {std::to_string(amount_column),
+                                    std::to_string(amount_column + 1), QuotedField(after)})};
     } else {
         entry.date = *day;
         entry.type = type;
@@ -92,10 +93,11 @@ std::optional<ImportedLine> FixedLineFormat::Read(std::string_view bytes, std::s
     return imported;
 }
 
-std::string FixedLineFormat::Expected() const {
+Message FixedLineFormat::Expected() const {
     return kind_ == ImportKind::Transactions
-               ? "holds a date, a type code (CC, DI or WI) and an amount above 0"
-               : "holds a date and a value above 0";
+               ? BREVANTA_TEXT("Exchange",
+                               "holds a date, a type code (CC, DI or WI) and an amount above 0")
+               : BREVANTA_TEXT("Exchange", "holds a date and a value above 0");
 }
 
 bool FixedLineFormat::Recognises(const std::filesystem::path& path, ImportKind kind) {

@@ -24,7 +24,7 @@ class FixedLineFormat : public ImportLineFormat {
     explicit FixedLineFormat(ImportKind kind) : kind_(kind), decoder_(std::nullopt) {}
 
     std::optional<ImportedLine> Read(std::string_view bytes, std::size_t number) override;
-    std::string Expected() const override;
+    Message Expected() const override;
 
     // Whether some line of the file reads as an entry in this layout, so that the file imports
     // without a mapping; false when it cannot be read.

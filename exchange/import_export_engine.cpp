@@ -28,10 +28,15 @@ constexpr const char* kExportDate = "mm/dd/yyyy";
 constexpr const char* kExportAmount = "0.00";
 constexpr const char* kExportFigure = "0.######";
 constexpr std::size_t kNamedSkippedLines = 10;
-constexpr const char* kNothingImported = "\r\nNo records were imported.";
-constexpr const char* kOutOfMemory = "There is not enough memory to import the file.";
-constexpr const char* kValuesDone = " historical value records were exported successfully.";
-constexpr const char* kPerformanceDone = " performance records were exported successfully.";
+constexpr UserText kNothingImported = BREVANTA_TEXT("Exchange", "%1\r\nNo records were imported.");
+constexpr UserText kOutOfMemory =
+    BREVANTA_TEXT("Exchange", "There is not enough memory to import the file.");
+constexpr UserText kTransactionsDone =
+    BREVANTA_TEXT("Exchange", "%1 transaction records were exported to %2\r\nsuccessfully.");
+constexpr UserText kValuesDone =
+    BREVANTA_TEXT("Exchange", "%1 historical value records were exported successfully.");
+constexpr UserText kPerformanceDone =
+    BREVANTA_TEXT("Exchange", "%1 performance records were exported successfully.");
 constexpr const char* kPerformanceHeader =
     "PORTFOLIO NAME, HOLDING NAME, CALCULATION DATE, QTR, YTD, 3YR, 5YR, 10YR, INC, QTR$, "
     "YTD$, 3YR$, 5YR$, 10YR$, INC$";
@@ -39,7 +44,15 @@ constexpr const char* kPerformanceHeader =
 // The kinds of import: the records they make and the store operations that keep them.
 struct TransactionImport {
     using Record = TransactionRecord;
-    static constexpr const char* kRecords = "Transaction records";
+    // What an import says: records stored, records a preview would store, and none of either.
+    static constexpr UserText kImported =
+        BREVANTA_TEXT("Exchange", "%1 Transaction records were imported successfully.%2");
+    static constexpr UserText kWouldBeImported =
+        BREVANTA_TEXT("Exchange", "%1 Transaction records would be imported.");
+    static constexpr UserText kNoneImported =
+        BREVANTA_TEXT("Exchange", "No Transaction records were imported: no line %1.%2");
+    static constexpr UserText kNoneWouldBeImported =
+        BREVANTA_TEXT("Exchange", "No Transaction records would be imported: no line %1.");
     static DataStore::History<Record>& History(DataStore& store) { return store.transactions(); }
 
     static TransactionRecord RecordOf(const ImportedEntry& entry, const HoldingRecord& holding) {
@@ -56,7 +69,14 @@ struct TransactionImport {
 
 struct ValueImport {
     using Record = ValueRecord;
-    static constexpr const char* kRecords = "Historical Value records";
+    static constexpr UserText kImported =
+        BREVANTA_TEXT("Exchange", "%1 Historical Value records were imported successfully.%2");
+    static constexpr UserText kWouldBeImported =
+        BREVANTA_TEXT("Exchange", "%1 Historical Value records would be imported.");
+    static constexpr UserText kNoneImported =
+        BREVANTA_TEXT("Exchange", "No Historical Value records were imported: no line %1.%2");
+    static constexpr UserText kNoneWouldBeImported =
+        BREVANTA_TEXT("Exchange", "No Historical Value records would be imported: no line %1.");
     static DataStore::History<Record>& History(DataStore& store) { return store.values(); }
 
     static ValueRecord RecordOf(const ImportedEntry& entry, const HoldingRecord& holding) {
@@ -105,16 +125,18 @@ ParsedLines<typename Kind::Record> ParseLines(std::istream& in, ImportLineFormat
 
 // "\r\nN lines were skipped: lines 4, 17, 22 ..." naming the first ten; empty when none was.
 template <typename Record>
-std::string SkippedLinesText(const ParsedLines<Record>& parsed) {
-    if (parsed.skipped == 0) return "";
-    std::string text =
-        "\r\n" + std::to_string(parsed.skipped) +
-        (parsed.skipped == 1 ? " line was skipped: line " : " lines were skipped: lines ");
+Message SkippedLinesText(const ParsedLines<Record>& parsed) {
+    if (parsed.skipped == 0) return {};
+    std::string numbers;
     for (std::size_t i = 0; i < parsed.first_skipped.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(parsed.first_skipped[i]);
+        numbers += (i == 0 ? "" : ", ") + std::to_string(parsed.first_skipped[i]);
     }
-    if (parsed.skipped > kNamedSkippedLines) text += " ...";
-    return text;
+    if (parsed.skipped > kNamedSkippedLines) numbers += " ...";
+    const int skipped = static_cast<int>(parsed.skipped);
+    return skipped == 1
+               ? Message(BREVANTA_TEXT("Exchange", "\r\n1 line was skipped: line %1"), {numbers})
+               : Message::Counted(BREVANTA_TEXT("Exchange", "\r\n%1 lines were skipped: lines %2"),
+                                  skipped, {std::to_string(skipped), numbers});
 }
 
 // A figure of the performance file with the separator that follows it; the last figure of a
@@ -134,23 +156,15 @@ std::string FigureFields(const FigureValues& figures, std::span<const Figure> co
     return fields;
 }
 
-std::string TransactionsDone(std::string_view destination) {
-    return " transaction records were exported to " + std::string(destination) +
-           "\r\nsuccessfully.";
-}
-
-Status HoldingNotInPortfolio(Pid portfolio_id, Hid holding_id) {
-    return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
-                            IdText(portfolio_id) + ".");
-}
-
 using Writer = std::function<Status(std::ostream&)>;
 
 auto FileSink(const DataStore& store, const std::filesystem::path& path) {
     return [&store, &path](const Writer& write) {
         if (store.IsTableFile(path)) {
-            return Status::InvalidArgument("Could not write " + path.string() +
-                                           ": it is a table of the data directory");
+            return Status::InvalidArgument(
+                Message(BREVANTA_TEXT("Exchange",
+                                      "Could not write %1: it is a table of the data directory"),
+                        {path.string()}));
         }
         return ReplaceFile(path, write);
     };
@@ -166,7 +180,7 @@ auto StreamSink(std::ostream& out, std::string_view destination) {
 ImportExportEngine::ImportExportEngine(DataStore& store) : store_(store) {}
 
 Status ImportExportEngine::NothingImported(const Status& status) {
-    message_ = status.message() + kNothingImported;
+    message_ = Message(kNothingImported, {status.text()});
     return status;
 }
 
@@ -264,18 +278,19 @@ Status ImportExportEngine::ReadAndStore(const HoldingRecord& holding, ImportLine
         return NothingImported(Status::IoError(kOutOfMemory));
     }
     if (parsed.read_failed) {
-        return NothingImported(Status::IoError("The file could not be read."));
+        return NothingImported(
+            Status::IoError(BREVANTA_TEXT("Exchange", "The file could not be read.")));
     }
 
-    const std::string skipped = preview ? "" : SkippedLinesText(parsed);
-    const std::string outcome = preview ? " would be imported" : " were imported";
+    const int count = static_cast<int>(parsed.records.size());
     if (parsed.records.empty()) {
-        message_ = std::string("No ") + Kind::kRecords + outcome + ": no line " +
-                   format.Expected() + "." + skipped;
+        message_ =
+            preview ? Message(Kind::kNoneWouldBeImported, {format.Expected()})
+                    : Message(Kind::kNoneImported, {format.Expected(), SkippedLinesText(parsed)});
         return Status::InvalidArgument(message_);
     }
     if (preview) {
-        message_ = std::to_string(parsed.records.size()) + " " + Kind::kRecords + outcome + ".";
+        message_ = Message::Counted(Kind::kWouldBeImported, count, {std::to_string(count)});
         return Status::Ok();
     }
     // Every record fits the table, so a failure is the table's (a full disk, a table that may
@@ -288,8 +303,9 @@ Status ImportExportEngine::ReadAndStore(const HoldingRecord& holding, ImportLine
     }
     if (!status.ok()) return NothingImported(status);
 
-    count_ = static_cast<int>(parsed.records.size());
-    message_ = std::to_string(count_) + " " + Kind::kRecords + outcome + " successfully." + skipped;
+    count_ = count;
+    message_ =
+        Message::Counted(Kind::kImported, count, {std::to_string(count), SkippedLinesText(parsed)});
     return status;
 }
 
@@ -338,7 +354,7 @@ ImportExportEngine::ExportText ImportExportEngine::PerformanceText(Pid portfolio
     const std::optional<PortfolioRecord> portfolio =
         store_.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
-        text.status = Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
+        text.status = PortfolioNotFound(portfolio_id);
         return text;
     }
     const std::string portfolio_name = CsvQuoted(portfolio->Name);
@@ -358,8 +374,8 @@ ImportExportEngine::ExportText ImportExportEngine::PerformanceText(Pid portfolio
     return text;
 }
 
-Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
-                                  const std::string& done_message) {
+Status ImportExportEngine::Export(const ExportText& text, const Sink& sink, UserText done,
+                                  std::string_view destination) {
     count_ = 0;
     Status status = text.status;
     if (status.ok()) {
@@ -368,24 +384,25 @@ Status ImportExportEngine::Export(const ExportText& text, const Sink& sink,
         });
     }
     if (!status.ok()) {
-        message_ = status.message() + "\r\nNo records were exported.";
+        message_ =
+            Message(BREVANTA_TEXT("Exchange", "%1\r\nNo records were exported."), {status.text()});
         return status;
     }
     count_ = text.records;
-    message_ = std::to_string(count_) + done_message;
+    message_ = Message::Counted(done, count_, {std::to_string(count_), std::string(destination)});
     return status;
 }
 
 Status ImportExportEngine::ExportTransactions(Pid portfolio_id, Hid holding_id,
                                               const std::filesystem::path& path) {
     return Export(TransactionsText(portfolio_id, holding_id), FileSink(store_, path),
-                  TransactionsDone(path.string()));
+                  kTransactionsDone, path.string());
 }
 
 Status ImportExportEngine::ExportTransactions(Pid portfolio_id, Hid holding_id, std::ostream& out,
                                               std::string_view destination) {
     return Export(TransactionsText(portfolio_id, holding_id), StreamSink(out, destination),
-                  TransactionsDone(destination));
+                  kTransactionsDone, destination);
 }
 
 Status ImportExportEngine::ExportHistoricalValues(Pid portfolio_id, Hid holding_id,

@@ -92,7 +92,7 @@ class ImportExportEngine {
 
     // Records imported, or data lines written, by the last operation.
     int Count() const { return count_; }
-    const std::string& ResultMessage() const { return message_; }
+    const Message& ResultMessage() const { return message_; }
 
   private:
     // The text of an export, built whole before anything is written.
@@ -124,12 +124,13 @@ class ImportExportEngine {
     ExportText PerformanceText(Pid portfolio_id) const;
     std::vector<std::string> HeaderLines(Pid portfolio_id, Hid holding_id, Status& status) const;
 
-    // Writes the text through sink; the message is the count followed by done_message.
-    Status Export(const ExportText& text, const Sink& sink, const std::string& done_message);
+    // Writes the text through sink; the message is `done` with the count and the destination.
+    Status Export(const ExportText& text, const Sink& sink, UserText done,
+                  std::string_view destination = {});
 
     DataStore& store_;
     int count_ = 0;
-    std::string message_;
+    Message message_;
 };
 
 }  // namespace brevanta

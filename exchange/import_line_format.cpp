@@ -8,9 +8,9 @@ namespace brevanta {
 
 namespace {
 
-constexpr const char* kEmptyColumn = "column %1 is empty";
-constexpr const char* kNotADate = "%1 in column %2 is not a date in %3";
-constexpr const char* kNotAnAmount = "%1 in column %2 is not an amount";
+constexpr UserText kEmptyColumn = BREVANTA_TEXT("Exchange", "column %1 is empty");
+constexpr UserText kNotADate = BREVANTA_TEXT("Exchange", "%1 in column %2 is not a date in %3");
+constexpr UserText kNotAnAmount = BREVANTA_TEXT("Exchange", "%1 in column %2 is not an amount");
 constexpr std::size_t kLongestQuote = 40;
 
 bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
@@ -28,19 +28,18 @@ std::string LineDecoder::Decode(std::string_view bytes, std::size_t number) {
 }
 
 Refusal EmptyColumn(EntryField field, int column) {
-    return {field, kEmptyColumn, {std::to_string(column)}};
+    return {field, Message(kEmptyColumn, {std::to_string(column)})};
 }
 
-Refusal NotADate(std::string_view text, int column, std::string_view formats) {
+Refusal NotADate(std::string_view text, int column, Message formats) {
     if (text.empty()) return EmptyColumn(EntryField::Date, column);
     return {EntryField::Date,
-            kNotADate,
-            {QuotedField(text), std::to_string(column), std::string(formats)}};
+            Message(kNotADate, {QuotedField(text), std::to_string(column), std::move(formats)})};
 }
 
 Refusal NotAnAmount(std::string_view text, int column) {
     if (text.empty()) return EmptyColumn(EntryField::Amount, column);
-    return {EntryField::Amount, kNotAnAmount, {QuotedField(text), std::to_string(column)}};
+    return {EntryField::Amount, Message(kNotAnAmount, {QuotedField(text), std::to_string(column)})};
 }
 
 std::string QuotedField(std::string_view text) {

@@ -30,7 +30,7 @@ class ImportLineFormat {
     // skip). Leaves the entry's checks against the investment to CheckImportedEntry.
     virtual std::optional<ImportedLine> Read(std::string_view bytes, std::size_t number) = 0;
     // What a line must do to import, completing "no line ...": "fits the mapping".
-    virtual std::string Expected() const = 0;
+    virtual Message Expected() const = 0;
 };
 
 // The text of a file's lines in their encoding. A byte-order mark opening line 1 is always
@@ -50,7 +50,7 @@ inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Why a line is skipped when a column holds nothing or not what it must.
 Refusal EmptyColumn(EntryField field, int column);
-Refusal NotADate(std::string_view text, int column, std::string_view formats);
+Refusal NotADate(std::string_view text, int column, Message formats);
 Refusal NotAnAmount(std::string_view text, int column);
 // The field's text as a reason quotes it: in double quotes, cut short after 40 bytes.
 std::string QuotedField(std::string_view text);

@@ -56,10 +56,12 @@ class MemberReader {
         return member == object_.end() ? nullptr : &*member;
     }
     // Fails naming the member unless `valid`.
-    void Require(bool valid, const char* name, const std::string& rule) {
-        if (status_.ok() && !valid) Fail(Quoted(Path(name)) + " " + rule);
+    void Require(bool valid, const char* name, Message rule) {
+        if (status_.ok() && !valid)
+            Fail(
+                Message(BREVANTA_TEXT("Exchange", "%1 %2"), {Quoted(Path(name)), std::move(rule)}));
     }
-    void Fail(const std::string& message) {
+    void Fail(Message message) {
         if (status_.ok()) status_ = Status::InvalidArgument(message);
     }
     std::string Path(const char* name) const { return prefix_ + name; }
@@ -67,40 +69,43 @@ class MemberReader {
     void Character(const char* name, CharacterChoice choices, char* value) {
         const Json* member = Take(name);
         if (!member) return;
-        std::string rule = "must be ";
-        for (auto choice = choices.begin(); choice != choices.end(); ++choice) {
-            if (member->is_string() && *member == choice->first) {
-                *value = choice->second;
+        std::vector<Message> quoted;
+        for (const auto& [text, choice] : choices) {
+            if (member->is_string() && *member == text) {
+                *value = choice;
                 return;
             }
-            rule += (choice == choices.begin()     ? ""
-                     : choice + 1 == choices.end() ? " or "
-                                                   : ", ") +
-                    Quoted(choice->first);
+            quoted.push_back(Quoted(text));
         }
-        Require(false, name, rule);
+        Require(false, name,
+                Message(BREVANTA_TEXT("Exchange", "must be %1"),
+                        {Listed(std::move(quoted), BREVANTA_TEXT("Exchange", "%1 or %2"))}));
     }
     // A column's number: the member holds an object with "column" and nothing else but
     // `others`, which the caller takes.
     std::optional<int> Column(const char* name, std::initializer_list<const char*> others = {}) {
         const Json* member = Take(name);
         if (!member) return std::nullopt;
-        Require(member->is_object(), name, "must be an object with \"column\"");
+        Require(member->is_object(), name,
+                BREVANTA_TEXT("Exchange", "must be an object with \"column\""));
         if (!status_.ok()) return std::nullopt;
         MemberReader inner(*member, Path(name) + ".", status_);
         const Json* column = inner.Take("column");
-        inner.Require(column != nullptr, "column", "is missing");
+        inner.Require(column != nullptr, "column", BREVANTA_TEXT("Exchange", "is missing"));
         if (!status_.ok()) return std::nullopt;
         inner.Require(column->is_number_unsigned() && *column >= 1 && *column <= kMostMappedColumns,
                       "column",
-                      "must be a whole number from 1 to " + std::to_string(kMostMappedColumns));
+                      Message(BREVANTA_TEXT("Exchange", "must be a whole number from 1 to %1"),
+                              {std::to_string(kMostMappedColumns)}));
         for (const char* other : others) inner.taken_.insert(other);
         inner.RefuseUnknown();
         return status_.ok() ? std::optional(column->get<int>()) : std::nullopt;
     }
     void RefuseUnknown() {
         for (const auto& [name, value] : object_.items()) {
-            if (!taken_.contains(name)) Fail("unknown member " + Quoted(prefix_ + name));
+            if (!taken_.contains(name))
+                Fail(Message(BREVANTA_TEXT("Exchange", "unknown member %1"),
+                             {Quoted(prefix_ + name)}));
         }
     }
 
@@ -120,12 +125,13 @@ void ReadEncoding(MemberReader& members, ImportMapping& mapping) {
             return;
         }
     }
-    members.Require(false, "encoding", "must be \"UTF-8\" or \"Windows-1252\"");
+    members.Require(false, "encoding",
+                    BREVANTA_TEXT("Exchange", "must be \"UTF-8\" or \"Windows-1252\""));
 }
 
 void ReadDate(MemberReader& members, const Json& json, ImportMapping& mapping, Status& status) {
     const std::optional<int> column = members.Column("date", {"format"});
-    members.Require(column || !status.ok(), "date", "is missing");
+    members.Require(column || !status.ok(), "date", BREVANTA_TEXT("Exchange", "is missing"));
     if (!column) return;
     mapping.date_column = *column;
     const Json& date = json.at("date");
@@ -137,7 +143,8 @@ void ReadDate(MemberReader& members, const Json& json, ImportMapping& mapping, S
     for (ImportDateFormat each : kImportDateFormats) {
         names += (names.empty() ? "" : ", ") + std::string(ImportDateFormatName(each));
     }
-    members.Require(mapping.date_format.has_value(), "date.format", "must be one of " + names);
+    members.Require(mapping.date_format.has_value(), "date.format",
+                    Message(BREVANTA_TEXT("Exchange", "must be one of %1"), {names}));
 }
 
 void ReadSeparators(MemberReader& members, ImportMapping& mapping) {
@@ -147,7 +154,7 @@ void ReadSeparators(MemberReader& members, ImportMapping& mapping) {
     if (grouping == 0) return;
     mapping.separators.grouping = grouping;
     members.Require(grouping != mapping.separators.decimal, "grouping",
-                    "must differ from \"decimal\"");
+                    BREVANTA_TEXT("Exchange", "must differ from \"decimal\""));
 }
 
 void ReadAmount(MemberReader& members, ImportMapping& mapping) {
@@ -157,10 +164,12 @@ void ReadAmount(MemberReader& members, ImportMapping& mapping) {
     const bool debit = mapping.debit_column.has_value();
     const bool credit = mapping.credit_column.has_value();
     members.Require(!(mapping.amount_column && (debit || credit)), "amount",
-                    "excludes \"debit\" and \"credit\"");
+                    BREVANTA_TEXT("Exchange", "excludes \"debit\" and \"credit\""));
     members.Require(debit == credit, debit ? "debit" : "credit",
-                    debit ? "needs \"credit\"" : "needs \"debit\"");
-    members.Require(mapping.amount_column || debit, "amount", "is missing");
+                    debit ? BREVANTA_TEXT("Exchange", "needs \"credit\"")
+                          : BREVANTA_TEXT("Exchange", "needs \"debit\""));
+    members.Require(mapping.amount_column || debit, "amount",
+                    BREVANTA_TEXT("Exchange", "is missing"));
 }
 
 void ReadType(MemberReader& members, const Json& json, ImportMapping& mapping, Status& status) {
@@ -168,25 +177,27 @@ void ReadType(MemberReader& members, const Json& json, ImportMapping& mapping, S
     if (mapping.type_column) {
         const Json& type = json.at("type");
         const auto map = type.find("map");
-        members.Require(map != type.end(), "type.map", "is missing");
+        members.Require(map != type.end(), "type.map", BREVANTA_TEXT("Exchange", "is missing"));
         if (!status.ok()) return;
-        members.Require(map->is_object(), "type.map", "must be an object");
+        members.Require(map->is_object(), "type.map",
+                        BREVANTA_TEXT("Exchange", "must be an object"));
         if (!status.ok()) return;
         for (const auto& [text, code] : map->items()) {
-            members.Require(code.is_string() && kTypeCodes.contains(code.get<std::string>()),
-                            "type.map",
-                            "maps " + Quoted(text) + " to " + code.dump() +
-                                ", not to \"CC\", \"DI\" or \"WI\"");
+            members.Require(
+                code.is_string() && kTypeCodes.contains(code.get<std::string>()), "type.map",
+                Message(BREVANTA_TEXT("Exchange", "maps %1 to %2, not to \"CC\", \"DI\" or \"WI\""),
+                        {Quoted(text), code.dump()}));
             if (!status.ok()) return;
             mapping.type_codes[text] = code.get<std::string>();
         }
     }
     if (const Json* from_sign = members.Take("type_from_sign")) {
-        members.Require(from_sign->is_boolean(), "type_from_sign", "must be true or false");
+        members.Require(from_sign->is_boolean(), "type_from_sign",
+                        BREVANTA_TEXT("Exchange", "must be true or false"));
         mapping.type_from_sign = status.ok() && from_sign->get<bool>();
     }
     members.Require(!(mapping.type_column && mapping.type_from_sign), "type",
-                    "excludes \"type_from_sign\"");
+                    BREVANTA_TEXT("Exchange", "excludes \"type_from_sign\""));
 }
 
 OrderedJson ColumnJson(int column) { return OrderedJson{{"column", column}}; }
@@ -205,20 +216,24 @@ Status ReadImportMapping(std::string_view text, ImportMapping* mapping) {
     try {
         json = Json::parse(text);
     } catch (const Json::parse_error& error) {
-        return Status::InvalidArgument("not valid JSON (at byte " + std::to_string(error.byte) +
-                                       ")");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Exchange", "not valid JSON (at byte %1)"),
+                    {std::to_string(error.byte)}));
     } catch (const Json::exception&) {
         // A number beyond a double's range.
-        return Status::InvalidArgument("not valid JSON (a number out of range)");
+        return Status::InvalidArgument(
+            BREVANTA_TEXT("Exchange", "not valid JSON (a number out of range)"));
     }
-    if (!json.is_object()) return Status::InvalidArgument("not a JSON object");
+    if (!json.is_object())
+        return Status::InvalidArgument(BREVANTA_TEXT("Exchange", "not a JSON object"));
     Status status;
     ImportMapping read;
     MemberReader members(json, "", status);
     members.Character("delimiter", kDelimiters, &read.delimiter);
     ReadEncoding(members, read);
     if (const Json* skip = members.Take("skip")) {
-        members.Require(skip->is_number_unsigned(), "skip", "must be a whole number of 0 or more");
+        members.Require(skip->is_number_unsigned(), "skip",
+                        BREVANTA_TEXT("Exchange", "must be a whole number of 0 or more"));
         if (status.ok()) read.skip = skip->get<std::size_t>();
     }
     ReadDate(members, json, read, status);
@@ -263,26 +278,34 @@ Status LoadImportMapping(const std::filesystem::path& path, ImportMapping* mappi
         std::ostringstream bytes;
         bytes << in.rdbuf();
         text = bytes.str();
-        if (in.bad()) return Status::IoError("Could not read the file.");
+        if (in.bad()) return Status::IoError(BREVANTA_TEXT("Exchange", "Could not read the file."));
         return Status::Ok();
     });
     if (!status.ok()) return status;
     if (text.size() > kLargestMappingFile) {
-        return Status::InvalidArgument(path.string() + ": too large for a mapping.");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Exchange", "%1: too large for a mapping."), {path.string()}));
     }
     status = ReadImportMapping(text, mapping);
-    if (!status.ok()) return Status::InvalidArgument(path.string() + ": " + status.message() + ".");
+    if (!status.ok()) {
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Exchange", "%1: %2."), {path.string(), status.text()}));
+    }
     return status;
 }
 
 Status SaveImportMapping(const std::filesystem::path& path, const ImportMapping& mapping) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    if (error) return Status::IoError("Could not write " + path.string() + ": " + error.message());
+    if (error) {
+        return Status::IoError(Message(BREVANTA_TEXT("Exchange", "Could not write %1: %2"),
+                                       {path.string(), error.message()}));
+    }
     return ReplaceFile(path, [&mapping](std::ostream& out) {
         out << ImportMappingJson(mapping);
         out.flush();
-        return out ? Status::Ok() : Status::IoError("the data could not be written");
+        return out ? Status::Ok()
+                   : Status::IoError(BREVANTA_TEXT("Exchange", "the data could not be written"));
     });
 }
 
@@ -306,13 +329,17 @@ std::vector<std::string> SavedMappingNames(const std::filesystem::path& data_dir
     return names;
 }
 
-std::optional<std::string> MappingNameRefusal(std::string_view name) {
-    if (name.empty()) return "A mapping needs a name.";
+std::optional<Message> MappingNameRefusal(std::string_view name) {
+    if (name.empty()) return BREVANTA_TEXT("Exchange", "A mapping needs a name.");
     if (name.find('/') != std::string_view::npos || name.starts_with('.') ||
         name.ends_with(kMappingExtension)) {
-        return "A mapping's name cannot hold \"/\", start with \".\" or end in \".json\".";
+        return BREVANTA_TEXT(
+            "Exchange",
+            "A mapping's name cannot hold \"/\", start with \".\" or end in \".json\".");
     }
-    if (!RefuseControlCharacters(name).ok()) return "A mapping's name cannot hold a line break.";
+    if (!RefuseControlCharacters(name).ok()) {
+        return BREVANTA_TEXT("Exchange", "A mapping's name cannot hold a line break.");
+    }
     return std::nullopt;
 }
 

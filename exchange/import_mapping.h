@@ -64,6 +64,6 @@ std::filesystem::path SavedMappingPath(const std::filesystem::path& data_directo
 std::vector<std::string> SavedMappingNames(const std::filesystem::path& data_directory);
 // Why a name cannot name a saved mapping (empty, a "/", a leading ".", a trailing ".json",
 // a control character), or nullopt.
-std::optional<std::string> MappingNameRefusal(std::string_view name);
+std::optional<Message> MappingNameRefusal(std::string_view name);
 
 }  // namespace brevanta

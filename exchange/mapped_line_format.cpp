@@ -8,11 +8,14 @@ namespace brevanta {
 
 namespace {
 
-constexpr const char* kBothDebitAndCredit = "both debit and credit hold an amount";
-constexpr const char* kNeitherDebitNorCredit = "neither debit nor credit holds an amount";
-constexpr const char* kTypeNotMapped = "%1 in column %2 is not mapped to a type";
-constexpr const char* kOnlyWithdrawalsNegative =
-    "the amount is negative, and only WI may be; %1 is mapped to %2";
+constexpr UserText kBothDebitAndCredit =
+    BREVANTA_TEXT("Exchange", "both debit and credit hold an amount");
+constexpr UserText kNeitherDebitNorCredit =
+    BREVANTA_TEXT("Exchange", "neither debit nor credit holds an amount");
+constexpr UserText kTypeNotMapped =
+    BREVANTA_TEXT("Exchange", "%1 in column %2 is not mapped to a type");
+constexpr UserText kOnlyWithdrawalsNegative =
+    BREVANTA_TEXT("Exchange", "the amount is negative, and only WI may be; %1 is mapped to %2");
 
 }  // namespace
 
@@ -36,8 +39,8 @@ std::optional<ImportedLine> MappedLineFormat::Read(std::string_view bytes, std::
     const std::string& date_text = Field(mapping_.date_column);
     const std::optional<Date> date = ReadImportDate(date_text, *mapping_.date_format);
     if (!date) {
-        line.refusal =
-            NotADate(date_text, mapping_.date_column, ImportDateFormatName(*mapping_.date_format));
+        line.refusal = NotADate(date_text, mapping_.date_column,
+                                std::string(ImportDateFormatName(*mapping_.date_format)));
         return line;
     }
     const std::optional<double> amount = SignedAmount(line);
@@ -76,11 +79,11 @@ std::optional<double> MappedLineFormat::SignedAmount(ImportedLine& line) const {
     const std::optional<double> credit = debit ? entered(*mapping_.credit_column) : std::nullopt;
     if (!debit || !credit) return std::nullopt;
     if (*debit != 0 && *credit != 0) {
-        line.refusal = Refusal{EntryField::Amount, kBothDebitAndCredit, {}};
+        line.refusal = Refusal{EntryField::Amount, kBothDebitAndCredit};
         return std::nullopt;
     }
     if (*debit == 0 && *credit == 0) {
-        line.refusal = Refusal{EntryField::Amount, kNeitherDebitNorCredit, {}};
+        line.refusal = Refusal{EntryField::Amount, kNeitherDebitNorCredit};
         return std::nullopt;
     }
     // The debit column's sign says nothing: every debit takes money out.
@@ -93,15 +96,16 @@ std::optional<std::string> MappedLineFormat::TypeCode(double amount, ImportedLin
     const std::string& text = Field(column);
     const auto code = mapping_.type_codes.find(text);
     if (code == mapping_.type_codes.end()) {
-        line.refusal = text.empty() ? EmptyColumn(EntryField::Type, column)
-                                    : Refusal{EntryField::Type,
-                                              kTypeNotMapped,
-                                              {QuotedField(text), std::to_string(column)}};
+        line.refusal =
+            text.empty()
+                ? EmptyColumn(EntryField::Type, column)
+                : Refusal{EntryField::Type,
+                          Message(kTypeNotMapped, {QuotedField(text), std::to_string(column)})};
         return std::nullopt;
     }
     if (amount < 0 && code->second != WithdrawalCode) {
-        line.refusal = Refusal{
-            EntryField::Amount, kOnlyWithdrawalsNegative, {QuotedField(text), code->second}};
+        line.refusal = Refusal{EntryField::Amount, Message(kOnlyWithdrawalsNegative,
+                                                           {QuotedField(text), code->second})};
         return std::nullopt;
     }
     return code->second;
@@ -109,12 +113,12 @@ std::optional<std::string> MappedLineFormat::TypeCode(double amount, ImportedLin
 
 Status MappingFitsKind(const ImportMapping& mapping, ImportKind kind) {
     if (kind == ImportKind::Transactions && !mapping.type_column && !mapping.type_from_sign) {
-        return Status::InvalidArgument(
-            "A mapping for transactions needs \"type\" or \"type_from_sign\".");
+        return Status::InvalidArgument(BREVANTA_TEXT(
+            "Exchange", "A mapping for transactions needs \"type\" or \"type_from_sign\"."));
     }
     if (kind == ImportKind::HistoricalValues && !mapping.amount_column) {
-        return Status::InvalidArgument(
-            "A mapping for historical values takes the value from \"amount\".");
+        return Status::InvalidArgument(BREVANTA_TEXT(
+            "Exchange", "A mapping for historical values takes the value from \"amount\"."));
     }
     return Status::Ok();
 }

@@ -16,7 +16,7 @@ class MappedLineFormat : public ImportLineFormat {
     MappedLineFormat(ImportKind kind, ImportMapping mapping);
 
     std::optional<ImportedLine> Read(std::string_view bytes, std::size_t number) override;
-    std::string Expected() const override { return "fits the mapping"; }
+    Message Expected() const override { return BREVANTA_TEXT("Exchange", "fits the mapping"); }
 
   private:
     // The text of the column on the line being read; empty past its last field.

@@ -111,15 +111,13 @@ void AddHeatMap(ReportWriter& writer, const Growth& growth) {
 }  // namespace
 
 Status CheckGrowthSubject(const DataStore& store, const GrowthSubject& subject) {
-    const std::string portfolio = IdText(subject.portfolio_id);
     if (subject.is_portfolio()) {
         if (store.portfolios().FindPortfolio(subject.portfolio_id)) return Status::Ok();
-        return Status::NotFound("Portfolio " + portfolio + " was not found.");
+        return PortfolioNotFound(subject.portfolio_id);
     }
     if (store.holdings().FindHoldingIn(subject.portfolio_id, *subject.holding_id))
         return Status::Ok();
-    return Status::NotFound("Investment " + IdText(*subject.holding_id) + " is not in portfolio " +
-                            portfolio + ".");
+    return HoldingNotInPortfolio(subject.portfolio_id, *subject.holding_id);
 }
 
 Status BuildGrowthPage(ReportWriter& writer, const GrowthSubject& subject, Date performance_date,

@@ -286,8 +286,7 @@ Status BuildInvestmentDetailPage(ReportWriter& writer, Pid portfolio_id, Hid hol
     const std::optional<HoldingRecord> holding =
         writer.store().holdings().FindHoldingIn(portfolio_id, holding_id);
     if (!holding) {
-        return Status::NotFound("Investment " + IdText(holding_id) + " is not in portfolio " +
-                                IdText(portfolio_id) + ".");
+        return HoldingNotInPortfolio(portfolio_id, holding_id);
     }
     DetailPage page(writer, *holding, writer.store().portfolios().PortfolioName(portfolio_id));
     page.Build(sections);

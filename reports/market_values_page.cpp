@@ -42,7 +42,7 @@ Status BuildMarketValuesPage(ReportWriter& writer, Pid portfolio_id) {
     DataStore& store = writer.store();
     const std::optional<PortfolioRecord> portfolio = store.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
-        return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
+        return PortfolioNotFound(portfolio_id);
     }
     const Locale& locale = writer.locale();
     const auto whole = [&](double amount) { return FormatNumber(amount, kWholeUnits, locale); };

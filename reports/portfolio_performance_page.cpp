@@ -194,7 +194,7 @@ Status BuildPortfolioPerformancePage(ReportWriter& writer, Pid portfolio_id, boo
     const std::optional<PortfolioRecord> portfolio =
         writer.store().portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) {
-        return Status::NotFound("Portfolio " + IdText(portfolio_id) + " was not found.");
+        return PortfolioNotFound(portfolio_id);
     }
     PerformancePage(writer, *portfolio, time_weighted, dollar_weighted).Build();
     return Status::Ok();

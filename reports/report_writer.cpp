@@ -44,8 +44,8 @@ DetailSections SectionsOf(int code) {
 }
 
 Status UnknownCode(int code) {
-    return Status::InvalidArgument("There is no report with the code " + std::to_string(code) +
-                                   ".");
+    return Status::InvalidArgument(Message(
+        BREVANTA_TEXT("Reports", "There is no report with the code %1."), {std::to_string(code)}));
 }
 
 }  // namespace

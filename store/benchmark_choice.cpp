@@ -30,10 +30,12 @@ Status ChooseBenchmark(DataStore& store, Pid portfolio_id, std::optional<Hid> be
     if (!change.status().ok()) return change.status();
     // Checked within the change, against the lists as the tables now hold them.
     if (!store.portfolios().FindPortfolio(portfolio_id)) {
-        return Status::NotFound("There is no portfolio " + IdText(portfolio_id) + ".");
+        return Status::NotFound(
+            Message(BREVANTA_TEXT("Store", "There is no portfolio %1."), {IdText(portfolio_id)}));
     }
     if (benchmark && !store.holdings().FindHolding(*benchmark)) {
-        return Status::NotFound("There is no investment " + IdText(*benchmark) + ".");
+        return Status::NotFound(
+            Message(BREVANTA_TEXT("Store", "There is no investment %1."), {IdText(*benchmark)}));
     }
     if (Status stored = StoreBenchmarkRow(store, portfolio_id, benchmark); !stored.ok()) {
         return stored;

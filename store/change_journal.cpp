@@ -106,7 +106,7 @@ Status RollBackFile(FileSystem& fs, const std::string& directory, const Journale
     }
     if (status.ok()) status = opened->Truncate(*file.original_size);
     if (status.ok()) status = opened->Sync();
-    return status.ok() ? status : Status::IoError(file.name + ": " + status.message());
+    return status.ok() ? status : Status::IoError(Prefixed(file.name, status).text());
 }
 
 }  // namespace
@@ -166,7 +166,9 @@ std::optional<Journal> DecodeJournal(const std::string& bytes) {
 Status WriteJournal(FileSystem& fs, const std::string& directory, const Journal& journal) {
     std::unique_ptr<File> file;
     Status status = fs.Open(JournalPath(directory), OpenMode::CreateNew, &file);
-    if (!status.ok()) return Prefixed(directory + ": cannot change the tables: ", status);
+    if (!status.ok())
+        return Prefixed(
+            Message(BREVANTA_TEXT("Store", "%1: cannot change the tables"), {directory}), status);
     status = file->WriteAt(0, EncodeJournal(journal));
     if (status.ok()) status = file->Sync();
     if (status.ok()) status = fs.SyncDirectory(directory);
@@ -174,7 +176,8 @@ Status WriteJournal(FileSystem& fs, const std::string& directory, const Journal&
         // Not one table was touched yet; a journal left behind would only be removed.
         file.reset();
         fs.Remove(JournalPath(directory));
-        return Prefixed(directory + ": cannot change the tables: ", status);
+        return Prefixed(
+            Message(BREVANTA_TEXT("Store", "%1: cannot change the tables"), {directory}), status);
     }
     return status;
 }
@@ -187,7 +190,7 @@ Status RollBack(FileSystem& fs, const std::string& directory, const Journal& jou
     if (status.IsNotFound()) status = Status::Ok();  // undoing after the journal was removed
     if (status.ok()) status = fs.SyncDirectory(directory);
     return status.ok() ? status
-                       : Status::IoError(std::string(kJournalFile) + ": " + status.message());
+                       : Status::IoError(Prefixed(std::string(kJournalFile), status).text());
 }
 
 Status RollBackInterruptedChange(FileSystem& fs, const std::string& directory, bool may_write) {
@@ -196,20 +199,27 @@ Status RollBackInterruptedChange(FileSystem& fs, const std::string& directory, b
     if (status.IsNotFound()) return Status::Ok();
     const std::optional<Journal> journal = status.ok() ? DecodeJournal(bytes) : std::nullopt;
     if (!may_write) {
-        const std::string change = journal ? " (" + journal->operation + ")" : "";
         return Status::PermissionDenied(
-            directory + " holds an unfinished change" + change +
-            " that can only be undone where its tables may be written; nothing was read.");
+            journal ? Message(BREVANTA_TEXT(
+                                  "Store",
+                                  "%1 holds an unfinished change (%2) that can only be undone "
+                                  "where its tables may be written; nothing was read."),
+                              {directory, journal->operation})
+                    : Message(BREVANTA_TEXT("Store",
+                                            "%1 holds an unfinished change that can only be undone "
+                                            "where its tables may be written; nothing was read."),
+                              {directory}));
     }
-    if (!status.ok()) return Status::IoError(std::string(kJournalFile) + ": " + status.message());
+    if (!status.ok()) return Status::IoError(Prefixed(std::string(kJournalFile), status).text());
     if (!journal) {
         status = fs.Remove(JournalPath(directory));
         return status.ok() ? fs.SyncDirectory(directory) : status;
     }
     status = RollBack(fs, directory, *journal);
     if (!status.ok()) {
-        return Status::IoError(directory + ": cannot undo an unfinished change (" +
-                               journal->operation + "): " + status.message());
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: cannot undo an unfinished change (%2): %3"),
+                    {directory, journal->operation, status.text()}));
     }
     return status;
 }

@@ -225,14 +225,16 @@ Status InstallDataDirectory(const std::string& directory, std::vector<std::strin
         if (!undone.ok()) return undone;
     }
     if (const char* file = FirstTableIn(dir)) {
-        return Status::InvalidArgument(dir + " already holds " + file + "; nothing was changed.");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Store", "%1 already holds %2; nothing was changed."),
+                    {dir, std::string(file)}));
     }
     std::vector<std::string> parents;
     Status status = MakeParents(fs, dir, parents);
     FileInfo info;
     const Status found = fs.Info(dir, &info);
     if (status.ok() && found.ok() && info.kind != FileInfo::Kind::Directory) {
-        status = Status::IoError("it is not a directory");
+        status = Status::IoError(BREVANTA_TEXT("Store", "it is not a directory"));
     } else if (status.ok() && !found.ok() && !found.IsNotFound()) {
         status = found;
     }
@@ -249,7 +251,9 @@ Status InstallDataDirectory(const std::string& directory, std::vector<std::strin
             fs.RemoveDirectory(*parent);
         // Table failures name their file already.
         if (status.message().find(dir) != std::string::npos) return status;
-        return Status::IoError(dir + ": cannot create the data directory: " + status.message());
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: cannot create the data directory: %2"),
+                    {dir, status.text()}));
     }
     if (made) *made = std::move(created);
     return Status::Ok();

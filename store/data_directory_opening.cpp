@@ -33,7 +33,8 @@ Status Open(const OpeningRequest& request, OpenedDirectory* opened, OpeningStage
     }
     if (!HoldsAnyTable(directory)) {
         if (!request.create_tables || !request.create_tables()) {
-            return Status::NotFound(directory + " holds no Brevanta tables.");
+            return Status::NotFound(
+                Message(BREVANTA_TEXT("Store", "%1 holds no Brevanta tables."), {directory}));
         }
         if (Status created = InstallDataDirectory(directory); !created.ok()) return created;
     }
@@ -49,14 +50,20 @@ Status Open(const OpeningRequest& request, OpenedDirectory* opened, OpeningStage
         if (!claimed.ok() || !result.claim->marked()) {
             if (!application) {
                 return Status::PermissionDenied(
-                    claimed.ok() ? "Cannot mark " + directory + " as in use (" + kClaimFile +
-                                       " may not be written); nothing was changed."
-                                 : claimed.message());
+                    claimed.ok() ? Message(BREVANTA_TEXT("Store",
+                                                         "Cannot mark %1 as in use (%2 may not be "
+                                                         "written); nothing was changed."),
+                                           {directory, std::string(kClaimFile)})
+                                 : claimed.text());
             }
-            result.read_only_reason = claimed.ok() ? "Brevanta cannot mark " + directory +
-                                                         " as in use, so it is open for "
-                                                         "reading only."
-                                                   : claimed.message();
+            result.read_only_reason =
+                claimed.ok()
+                    ? Message(
+                          BREVANTA_TEXT(
+                              "Store",
+                              "Brevanta cannot mark %1 as in use, so it is open for reading only."),
+                          {directory})
+                    : claimed.text();
             access = DataStore::Access::ReadOnly;
         }
     }

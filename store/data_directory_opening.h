@@ -17,7 +17,7 @@ struct OpenedDirectory {
     std::unique_ptr<DirectoryClaim> claim;  // null for a reader
     std::unique_ptr<DataStore> store;
     // Why a writer got the directory for reading only (empty when it may write).
-    std::string read_only_reason;
+    Message read_only_reason;
 };
 
 struct OpeningRequest {

@@ -279,7 +279,9 @@ Status DataStore::Internals::BeginWrite(std::string operation) {
         ++write->depth;
         return Status::Ok();
     }
-    if (read_only()) return Status::InvalidArgument("The data directory is open for reading only.");
+    if (read_only())
+        return Status::InvalidArgument(
+            BREVANTA_TEXT("Store", "The data directory is open for reading only."));
     write = std::make_unique<Writing>();
     write->hold.emplace(lock, DirectoryLock::Kind::Exclusive);
     Status status = write->hold->status();
@@ -394,13 +396,28 @@ DataStore::Change::Change(DataStore& store, std::string operation)
 }
 
 DataStore::Change::~Change() {
-    if (!ended_) store_.internals_->EndWrite(Status::InvalidArgument("The change was dropped."));
+    if (!ended_)
+        store_.internals_->EndWrite(
+            Status::InvalidArgument(BREVANTA_TEXT("Store", "The change was dropped.")));
 }
 
 Status DataStore::Change::Commit() {
-    if (ended_) return status_.ok() ? Status::InvalidArgument("The change has ended.") : status_;
+    if (ended_)
+        return status_.ok()
+                   ? Status::InvalidArgument(BREVANTA_TEXT("Store", "The change has ended."))
+                   : status_;
     ended_ = true;
     return store_.internals_->EndWrite(Status::Ok());
+}
+
+Status PortfolioNotFound(Pid portfolio_id) {
+    return Status::NotFound(
+        Message(BREVANTA_TEXT("Store", "Portfolio %1 was not found."), {IdText(portfolio_id)}));
+}
+
+Status HoldingNotInPortfolio(Pid portfolio_id, Hid holding_id) {
+    return Status::NotFound(Message(BREVANTA_TEXT("Store", "Investment %1 is not in portfolio %2."),
+                                    {IdText(holding_id), IdText(portfolio_id)}));
 }
 
 }  // namespace brevanta

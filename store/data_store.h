@@ -305,4 +305,8 @@ class DataStore::Settings {
     Internals& internals_;
 };
 
+// What a lookup that found nothing says.
+Status PortfolioNotFound(Pid portfolio_id);
+Status HoldingNotInPortfolio(Pid portfolio_id, Hid holding_id);
+
 }  // namespace brevanta

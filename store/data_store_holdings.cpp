@@ -78,7 +78,9 @@ Status DataStore::Holdings::DeleteHolding(Hid id) {
 
 StoreResult<Hid> DataStore::Holdings::Copy(Hid id, Pid portfolio_id) {
     const HoldingRecord* source = internals_.holdings.Find(id);
-    if (!source) return Status::NotFound("There is no investment " + IdText(id) + ".");
+    if (!source)
+        return Status::NotFound(
+            Message(BREVANTA_TEXT("Store", "There is no investment %1."), {IdText(id)}));
     HoldingRecord copy = *source;
     copy.PortfolioId = portfolio_id;
     const StoreResult<Hid> new_id = internals_.NewId<Hid>(internals_.holding_table);
@@ -119,7 +121,9 @@ StoreResult<HoldingRecord> DataStore::Holdings::CopyHolding(Hid id, Pid portfoli
         internals_.Write("copying an investment", [&] { return Copy(id, portfolio_id); });
     if (!copied.ok()) return copied.status();
     const std::optional<HoldingRecord> copy = FindHolding(copied.value());
-    if (!copy) return Status::NotFound("The copy of investment " + IdText(id) + " is not stored.");
+    if (!copy)
+        return Status::NotFound(Message(
+            BREVANTA_TEXT("Store", "The copy of investment %1 is not stored."), {IdText(id)}));
     return *copy;
 }
 
@@ -137,7 +141,9 @@ StoreResult<HoldingRecord> DataStore::Holdings::MoveHolding(Hid id, Pid portfoli
         });
     if (!moved.ok()) return moved.status();
     const std::optional<HoldingRecord> copy = FindHolding(moved.value());
-    if (!copy) return Status::NotFound("The moved investment " + IdText(id) + " is not stored.");
+    if (!copy)
+        return Status::NotFound(Message(
+            BREVANTA_TEXT("Store", "The moved investment %1 is not stored."), {IdText(id)}));
     return *copy;
 }
 

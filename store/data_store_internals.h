@@ -87,7 +87,9 @@ struct DataStore::Internals {
     StoreResult<Id> NewId(const TableFile& table) {
         IdNumber& largest = write->largest[IdKind(table)];
         const std::optional<Id> id = IdAfter(static_cast<Id>(largest));
-        if (!id) return Status::InvalidArgument(table.name + ": no identifier is left.");
+        if (!id)
+            return Status::InvalidArgument(
+                Message(BREVANTA_TEXT("Store", "%1: no identifier is left."), {table.name}));
         largest = Number(*id);
         return *id;
     }

@@ -42,29 +42,37 @@ Status DirectoryClaim::Take(const std::string& directory, Claimant claimant,
     bool writable = false;
     Status status = OpenClaimFile(path, &file, &writable);
     if (!status.ok()) {
-        return Status::PermissionDenied("Cannot tell whether another Brevanta program has " +
-                                        directory + " open (" + kClaimFile + ": " +
-                                        status.message() + ").");
+        return Status::PermissionDenied(Message(
+            BREVANTA_TEXT("Store",
+                          "Cannot tell whether another Brevanta program has %1 open (%2: %3)."),
+            {directory, std::string(kClaimFile), status.text()}));
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
     while (true) {
         bool taken = false;
         status = file->TryLock(LockKind::Exclusive, &taken);
-        if (!status.ok()) return Status::IoError(directory + ": cannot claim: " + status.message());
+        if (!status.ok())
+            return Status::IoError(Message(BREVANTA_TEXT("Store", "%1: cannot claim: %2"),
+                                           {directory, status.text()}));
         if (taken) break;
         const std::string mark = MarkOf(*file);
         if (mark == kApplicationMark) {
-            return Status::InvalidArgument(directory + " is open in Brevanta; close it first.");
+            return Status::InvalidArgument(Message(
+                BREVANTA_TEXT("Store", "%1 is open in Brevanta; close it first."), {directory}));
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             if (mark == kCommandLineMark) {
-                return Status::InvalidArgument(
-                    directory +
-                    " is being changed by brevanta-cli; try again when it has finished.");
+                return Status::InvalidArgument(Message(
+                    BREVANTA_TEXT(
+                        "Store",
+                        "%1 is being changed by brevanta-cli; try again when it has finished."),
+                    {directory}));
             }
-            return Status::InvalidArgument(directory +
-                                           " is in use by another Brevanta program; try again "
-                                           "when it has finished.");
+            return Status::InvalidArgument(Message(
+                BREVANTA_TEXT(
+                    "Store",
+                    "%1 is in use by another Brevanta program; try again when it has finished."),
+                {directory}));
         }
         std::this_thread::sleep_for(kRetryEvery);
     }

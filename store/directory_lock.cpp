@@ -14,7 +14,8 @@ Status DirectoryLock::Acquire(Kind kind) {
             ++depth_;
             return Status::Ok();
         }
-        return Status::InvalidArgument(directory_ + ": a write inside a read of the tables.");
+        return Status::InvalidArgument(Message(
+            BREVANTA_TEXT("Store", "%1: a write inside a read of the tables."), {directory_}));
     }
     Status status;
     if (!directory_file_) {
@@ -23,7 +24,9 @@ Status DirectoryLock::Acquire(Kind kind) {
     if (status.ok()) {
         status = directory_file_->Lock(kind);
     }
-    if (!status.ok()) return Status::IoError(directory_ + ": cannot lock: " + status.message());
+    if (!status.ok())
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: cannot lock: %2"), {directory_, status.text()}));
     held_ = kind;
     depth_ = 1;
     return Status::Ok();

@@ -17,44 +17,57 @@ namespace brevanta {
 namespace {
 
 // The messages, word for word (typos included) as the dialogs have always shown them.
-constexpr const char* kPortfolioNameMissing = "Please enter a name.";
-constexpr const char* kInvestmentNameMissing = "Please enter the name of this investment.";
-constexpr const char* kHoldingNameMissing = "Please enter the name of this holding.";
-constexpr const char* kUnstorableCharacter =
-    "The character \"%1\" (%2) cannot be stored.\nPlease replace it.";
-constexpr const char* kControlCharacter =
-    "The control character %1 cannot be stored.\nPlease remove it.";
-constexpr const char* kNameTooLong =
-    "The name can not be longer than %1 characters.\n\r Please try again.";
-constexpr const char* kDescriptionTooLong =
-    "The description can not be longer than %1 characters.\n\r Please try again.";
-constexpr const char* kInitialAmountMissing = "Please enter the initial value of this investment.";
-constexpr const char* kInitialAmountTooLarge =
-    "The initial value of this investment cannot be larger than %1.\n\r Please try again.";
-constexpr const char* kInceptionAfterFirstTransaction =
-    "The inception date must be before the first transaction, dated %1.\r\nPlease try again.";
-constexpr const char* kInceptionAfterFirstValue =
+constexpr UserText kPortfolioNameMissing = BREVANTA_TEXT("EntryChecks", "Please enter a name.");
+constexpr UserText kInvestmentNameMissing =
+    BREVANTA_TEXT("EntryChecks", "Please enter the name of this investment.");
+constexpr UserText kHoldingNameMissing =
+    BREVANTA_TEXT("EntryChecks", "Please enter the name of this holding.");
+constexpr UserText kUnstorableCharacter =
+    BREVANTA_TEXT("EntryChecks", "The character \"%1\" (%2) cannot be stored.\nPlease replace it.");
+constexpr UserText kControlCharacter =
+    BREVANTA_TEXT("EntryChecks", "The control character %1 cannot be stored.\nPlease remove it.");
+constexpr UserText kNameTooLong = BREVANTA_TEXT(
+    "EntryChecks", "The name can not be longer than %1 characters.\n\r Please try again.");
+constexpr UserText kDescriptionTooLong = BREVANTA_TEXT(
+    "EntryChecks", "The description can not be longer than %1 characters.\n\r Please try again.");
+constexpr UserText kInitialAmountMissing =
+    BREVANTA_TEXT("EntryChecks", "Please enter the initial value of this investment.");
+constexpr UserText kInitialAmountTooLarge = BREVANTA_TEXT(
+    "EntryChecks",
+    "The initial value of this investment cannot be larger than %1.\n\r Please try again.");
+constexpr UserText kInceptionAfterFirstTransaction = BREVANTA_TEXT(
+    "EntryChecks",
+    "The inception date must be before the first transaction, dated %1.\r\nPlease try again.");
+constexpr UserText kInceptionAfterFirstValue = BREVANTA_TEXT(
+    "EntryChecks",
     "The inception date must be before the first historical value, dated %1.\r\nPlease try "
-    "again.";
-constexpr const char* kTransactionBeforeInception =
+    "again.");
+constexpr UserText kTransactionBeforeInception = BREVANTA_TEXT(
+    "EntryChecks",
     "Transaction dates can not occur before an investments \n\r inception date. \n\r Please "
-    "change the date and try again.";
-constexpr const char* kTypeMissing = "Please select a transaction type.";
-constexpr const char* kAmountTooLarge =
-    "The number can not be larger than %1.\n\r Please try again.";
-constexpr const char* kPeriodsOutOfRange =
-    "Please enter a number between\n\r 1 and 100 for the # of periods.";
-constexpr const char* kValueBeforeInception =
+    "change the date and try again.");
+constexpr UserText kTypeMissing = BREVANTA_TEXT("EntryChecks", "Please select a transaction type.");
+constexpr UserText kAmountTooLarge =
+    BREVANTA_TEXT("EntryChecks", "The number can not be larger than %1.\n\r Please try again.");
+constexpr UserText kPeriodsOutOfRange = BREVANTA_TEXT(
+    "EntryChecks", "Please enter a number between\n\r 1 and 100 for the # of periods.");
+constexpr UserText kValueBeforeInception = BREVANTA_TEXT(
+    "EntryChecks",
     "Historical value dates can not occur before an investments \n\r inception date. \n\r "
-    "Please change the date and try again.";
-constexpr const char* kValueMissing = "Please enter an investment value.";
+    "Please change the date and try again.");
+constexpr UserText kValueMissing =
+    BREVANTA_TEXT("EntryChecks", "Please enter an investment value.");
 
 // What imports say of a line they skip, after its number.
-constexpr const char* kImportedDateOutOfRange = "the date %1 is not between %2 and %3";
-constexpr const char* kImportedBeforeInception = "the date %1 is not after the inception date %2";
-constexpr const char* kImportedAmountNegative = "the amount is negative";
-constexpr const char* kImportedAmountRoundsToZero = "the amount rounds to 0.00";
-constexpr const char* kImportedAmountTooLarge = "the amount is larger than %1";
+constexpr UserText kImportedDateOutOfRange =
+    BREVANTA_TEXT("EntryChecks", "the date %1 is not between %2 and %3");
+constexpr UserText kImportedBeforeInception =
+    BREVANTA_TEXT("EntryChecks", "the date %1 is not after the inception date %2");
+constexpr UserText kImportedAmountNegative = BREVANTA_TEXT("EntryChecks", "the amount is negative");
+constexpr UserText kImportedAmountRoundsToZero =
+    BREVANTA_TEXT("EntryChecks", "the amount rounds to 0.00");
+constexpr UserText kImportedAmountTooLarge =
+    BREVANTA_TEXT("EntryChecks", "the amount is larger than %1");
 constexpr const char* kImportedDatePattern = "yyyy-mm-dd";
 // An amount below this is written 0.00 in the tables.
 constexpr double kSmallestAmount = 0.005;
@@ -62,45 +75,59 @@ constexpr double kSmallestAmount = 0.005;
 // What a text field says when it holds a control character, a character the tables cannot
 // store, or more than its width.
 struct TextMessages {
-    const char* control;
-    const char* unstorable;
-    const char* too_long;
+    UserText control;
+    UserText unstorable;
+    UserText too_long;
 };
 constexpr TextMessages kTypedName = {kControlCharacter, kUnstorableCharacter, kNameTooLong};
 constexpr TextMessages kTypedDescription = {kControlCharacter, kUnstorableCharacter,
                                             kDescriptionTooLong};
 constexpr TextMessages kImportedDescription = {
-    "the description holds the control character %1",
-    "the description holds \"%1\" (%2), which cannot be stored",
-    "the description is longer than %1 characters"};
+    BREVANTA_TEXT("EntryChecks", "the description holds the control character %1"),
+    BREVANTA_TEXT("EntryChecks", "the description holds \"%1\" (%2), which cannot be stored"),
+    BREVANTA_TEXT("EntryChecks", "the description is longer than %1 characters")};
 
 // What an amount field says when its text is not a number, not above 0, or more than the
 // tables hold.
 struct AmountMessages {
-    const char* not_a_number;
-    const char* not_positive;
-    const char* too_large;
+    UserText not_a_number;
+    UserText not_positive;
+    UserText too_large;
 };
 constexpr AmountMessages kNewInitialAmount = {
-    "You did not enter a valid number for the initial value of this investment.\n\r Please try "
-    "again.",
-    "The initial value of this investment must be a positive number.\n\r Please try again.",
+    BREVANTA_TEXT(
+        "EntryChecks",
+        "You did not enter a valid number for the initial value of this investment.\n\r Please try "
+        "again."),
+    BREVANTA_TEXT(
+        "EntryChecks",
+        "The initial value of this investment must be a positive number.\n\r Please try again."),
     kInitialAmountTooLarge};
 constexpr AmountMessages kChangedInitialAmount = {
-    "You did not enter a valid number for the \r\n initial value of this investment.\r\n "
-    "Please try agian.",
-    "The initial value of this investment must be a positive number.\n\r Please try agian.",
+    BREVANTA_TEXT(
+        "EntryChecks",
+        "You did not enter a valid number for the \r\n initial value of this investment.\r\n "
+        "Please try agian."),
+    BREVANTA_TEXT(
+        "EntryChecks",
+        "The initial value of this investment must be a positive number.\n\r Please try agian."),
     kInitialAmountTooLarge};
 constexpr AmountMessages kTransactionAmount = {
-    "Please enter a number for the amount of the transaction. \n\r Do not enter '$' or ',' "
-    "symbols.",
-    "Transactions must be a positive number.\n\r Please try again.", kAmountTooLarge};
+    BREVANTA_TEXT(
+        "EntryChecks",
+        "Please enter a number for the amount of the transaction. \n\r Do not enter '$' or ',' "
+        "symbols."),
+    BREVANTA_TEXT("EntryChecks", "Transactions must be a positive number.\n\r Please try again."),
+    kAmountTooLarge};
 constexpr AmountMessages kValueAmount = {
-    "Please enter a number for the value of the holding. \n\r Do not enter '$' or ',' symbols.",
-    "The value must be greater than 0 \n\r Please try again.", kAmountTooLarge};
+    BREVANTA_TEXT("EntryChecks",
+                  "Please enter a number for the value of the holding. \n\r Do not enter '$' or "
+                  "',' symbols."),
+    BREVANTA_TEXT("EntryChecks", "The value must be greater than 0 \n\r Please try again."),
+    kAmountTooLarge};
 
-Refusal Refuse(EntryField field, const char* message, std::vector<std::string> arguments = {}) {
-    return {field, message, std::move(arguments)};
+Refusal Refuse(EntryField field, UserText text, const std::vector<std::string>& arguments = {}) {
+    return {field, Message(text, {arguments.begin(), arguments.end()})};
 }
 
 Checked<double> CheckAmount(std::string_view typed, const AmountMessages& messages,
@@ -154,26 +181,7 @@ std::optional<int> ParseCount(std::string_view text) {
 
 }  // namespace
 
-std::string FillArguments(std::string_view message, const std::vector<std::string>& arguments) {
-    std::string filled;
-    for (size_t i = 0; i < message.size(); ++i) {
-        const size_t index = i + 1 < message.size() && message[i] == '%' && message[i + 1] >= '1' &&
-                                     message[i + 1] <= '9'
-                                 ? static_cast<size_t>(message[i + 1] - '1')
-                                 : arguments.size();
-        if (index < arguments.size()) {
-            filled += arguments[index];
-            ++i;
-        } else {
-            filled += message[i];
-        }
-    }
-    return filled;
-}
-
-std::string RefusalText(const Refusal& refusal) {
-    return FillArguments(refusal.message, refusal.arguments);
-}
+std::string RefusalText(const Refusal& refusal) { return refusal.message.English(); }
 
 std::optional<Refusal> CheckPortfolio(const PortfolioEntry& entry) {
     // Only a name without any character is refused; blanks are a name.
@@ -208,7 +216,7 @@ Checked<double> CheckInvestmentChange(const InvestmentEntry& entry, const Holdin
     const Checked<double> amount = CheckAmount(entry.initial_amount, kChangedInitialAmount, locale);
     if (amount.refusal || *entry.inception == stored.InceptionDate) return amount;
     // The history must follow the inception, or the calculation cannot start from it.
-    const auto after = [&](const std::optional<Date>& first, const char* message) {
+    const auto after = [&](const std::optional<Date>& first, UserText message) {
         return first && *entry.inception >= *first
                    ? std::optional(
                          Refuse(EntryField::Date, message, {FormatShortDate(*first, locale)}))

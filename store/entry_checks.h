@@ -8,6 +8,7 @@
 #include "core/date.h"
 #include "core/date_series.h"
 #include "core/locale.h"
+#include "core/message.h"
 #include "store/records.h"
 
 namespace brevanta {
@@ -22,23 +23,19 @@ class DataStore;
 // way.
 
 // What every place that reads a typed date says when the text names no day.
-inline constexpr const char* kInvalidDateMessage = "Please enter a valid date.";
+inline constexpr UserText kInvalidDateMessage =
+    BREVANTA_TEXT("EntryChecks", "Please enter a valid date.");
 
 // The field a refusal concerns, where a dialog puts the focus.
 enum class EntryField { Name, Description, Date, Type, Amount, Periods };
 
-// Why an entry is refused. `message` is an English constant whose "%1", "%2", ... stand for
-// the arguments in order, so that the desktop can translate it before filling them in. Its
-// "\n\r" and "\r\n" pairs are line breaks, kept exactly as the dialogs have always shown them.
+// Why an entry is refused. The message's "\n\r" and "\r\n" pairs are line breaks, kept exactly
+// as the dialogs have always shown them.
 struct Refusal {
     EntryField field;
-    const char* message;
-    std::vector<std::string> arguments;
+    Message message;
 };
 
-// `message` with "%1" to "%9" replaced by the arguments, in one pass (a "%2" inside an
-// argument stays as it is).
-std::string FillArguments(std::string_view message, const std::vector<std::string>& arguments);
 // The refusal's message with its arguments filled in.
 std::string RefusalText(const Refusal& refusal);
 

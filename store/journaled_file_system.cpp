@@ -36,7 +36,10 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-Status EndedChange() { return Status::InvalidArgument("the change this file belonged to ended"); }
+Status EndedChange() {
+    return Status::InvalidArgument(
+        BREVANTA_TEXT("Store", "the change this file belonged to ended"));
+}
 
 // A file opened through a change. Locks are left to the directory lock the change holds.
 class PendingFileHandle final : public File {
@@ -75,16 +78,20 @@ class PendingFileHandle final : public File {
         return status;
     }
     Status SetPermissions(uint32_t) override {
-        return Status::InvalidArgument("permissions cannot change within a change");
+        return Status::InvalidArgument(
+            BREVANTA_TEXT("Store", "permissions cannot change within a change"));
     }
     Status SetOwner(uint32_t, uint32_t) override {
-        return Status::InvalidArgument("the owner cannot change within a change");
+        return Status::InvalidArgument(
+            BREVANTA_TEXT("Store", "the owner cannot change within a change"));
     }
 
   private:
     Status Refusal() const {
         if (file_->ended) return EndedChange();
-        if (!for_writing_) return Status::PermissionDenied("the file is open for reading only");
+        if (!for_writing_)
+            return Status::PermissionDenied(
+                BREVANTA_TEXT("Store", "the file is open for reading only"));
         return Status::Ok();
     }
 
@@ -178,7 +185,8 @@ Status JournaledFileSystem::PendingFile::OriginalRegions(
         JournaledFile::Region region{from, std::string(static_cast<size_t>(to - from), '\0')};
         size_t read = 0;
         Status status = base->ReadAt(from, region.bytes.data(), region.bytes.size(), &read);
-        if (status.ok() && read < region.bytes.size()) status = Status::IoError("ends too early");
+        if (status.ok() && read < region.bytes.size())
+            status = Status::IoError(BREVANTA_TEXT("Store", "ends too early"));
         if (status.ok()) regions->push_back(std::move(region));
         return status;
     };
@@ -238,7 +246,7 @@ Status JournaledFileSystem::Commit(bool* took_effect) {
         if (!file->written) continue;
         JournaledFile journaled{BaseName(path), file->original_size, {}};
         if (Status status = file->OriginalRegions(&journaled.regions); !status.ok())
-            return Status::IoError(journaled.name + ": " + status.message());
+            return Status::IoError(Prefixed(journaled.name, status).text());
         journal.files.push_back(std::move(journaled));
         written.push_back(file.get());
     }
@@ -252,31 +260,32 @@ Status JournaledFileSystem::Commit(bool* took_effect) {
     for (PendingFile* file : written) {
         status = file->Apply();
         if (!status.ok()) {
-            status = Status::IoError(BaseName(file->path) + ": " + status.message());
+            status = Status::IoError(Prefixed(BaseName(file->path), status).text());
             break;
         }
     }
     if (status.ok()) {
         status = fs.Remove(directory_ + "/" + kJournalFile);
         if (!status.ok())
-            status = Status::IoError(std::string(kJournalFile) + ": " + status.message());
+            status = Status::IoError(Prefixed(std::string(kJournalFile), status).text());
     }
     if (status.ok()) {
         // The journal is gone, so the change stands for every process.
         *took_effect = true;
         status = fs.SyncDirectory(directory_);
         if (status.ok()) return status;
-        return Status::IoError(
-            directory_ +
-            ": the change was written, but it may not survive a power loss: " + status.message());
+        return Status::IoError(Message(
+            BREVANTA_TEXT("Store",
+                          "%1: the change was written, but it may not survive a power loss: %2"),
+            {directory_, status.text()}));
     }
     // Put the files back now; what cannot be put back the next lock holder does.
     for (PendingFile* file : written) file->base.reset();
     if (Status undone = RollBack(fs, directory_, journal); !undone.ok()) {
-        return Status::IoError(status.message() +
-                               "; the change will be undone when the data directory is next "
-                               "opened for writing (" +
-                               undone.message() + ")");
+        return Status::IoError(Message(BREVANTA_TEXT("Store",
+                                                     "%1; the change will be undone when the data "
+                                                     "directory is next opened for writing (%2)"),
+                                       {status.text(), undone.text()}));
     }
     return status;
 }
@@ -305,7 +314,7 @@ Status JournaledFileSystem::Open(const std::string& path, OpenMode mode,
         pending = std::move(opened);
     }
     if (mode == OpenMode::ReadWrite && !pending->writable) {
-        return Status::PermissionDenied("Permission denied");
+        return Status::PermissionDenied(BREVANTA_TEXT("Store", "Permission denied"));
     }
     *file = std::make_unique<PendingFileHandle>(pending, mutex_, mode == OpenMode::ReadWrite);
     return Status::Ok();
@@ -324,22 +333,23 @@ Status JournaledFileSystem::ResolveLink(const std::string& path, std::string* ta
     return FileSystem::Default().ResolveLink(path, target);
 }
 
-Status JournaledFileSystem::RefuseWithinChange(const std::string& what) const {
-    return Status::InvalidArgument(what + " cannot wait inside a change of the tables");
+Status JournaledFileSystem::RefuseWithinChange(UserText what) const {
+    return Status::InvalidArgument(
+        Message(BREVANTA_TEXT("Store", "%1 cannot wait inside a change of the tables"), {what}));
 }
 
 Status JournaledFileSystem::Rename(const std::string& from, const std::string& to) {
-    if (changing_) return RefuseWithinChange("a rename");
+    if (changing_) return RefuseWithinChange(BREVANTA_TEXT("Store", "a rename"));
     return FileSystem::Default().Rename(from, to);
 }
 
 Status JournaledFileSystem::Link(const std::string& from, const std::string& to) {
-    if (changing_) return RefuseWithinChange("a link");
+    if (changing_) return RefuseWithinChange(BREVANTA_TEXT("Store", "a link"));
     return FileSystem::Default().Link(from, to);
 }
 
 Status JournaledFileSystem::Remove(const std::string& path) {
-    if (changing_) return RefuseWithinChange("a removal");
+    if (changing_) return RefuseWithinChange(BREVANTA_TEXT("Store", "a removal"));
     return FileSystem::Default().Remove(path);
 }
 

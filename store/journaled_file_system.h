@@ -60,7 +60,7 @@ class JournaledFileSystem final : public FileSystem {
     struct PendingFile;
 
   private:
-    Status RefuseWithinChange(const std::string& what) const;
+    Status RefuseWithinChange(UserText what) const;
 
     std::string directory_;
     std::string operation_;

@@ -44,25 +44,6 @@ Status StorableTexts(std::initializer_list<std::string_view> texts) {
     return Status::Ok();
 }
 
-Status Prefixed(const std::string& prefix, const Status& status) {
-    std::string message = prefix + status.message();
-    switch (status.code()) {
-        case Status::Code::Ok:
-            return status;
-        case Status::Code::NotFound:
-            return Status::NotFound(std::move(message));
-        case Status::Code::IoError:
-            return Status::IoError(std::move(message));
-        case Status::Code::Corruption:
-            return Status::Corruption(std::move(message));
-        case Status::Code::InvalidArgument:
-            return Status::InvalidArgument(std::move(message));
-        case Status::Code::PermissionDenied:
-            return Status::PermissionDenied(std::move(message));
-    }
-    return Status::IoError(std::move(message));
-}
-
 namespace {
 
 const std::string& FieldName(const Table& table, FieldHandle field) {
@@ -85,16 +66,19 @@ bool ParseTableIdentifier(std::string_view text, IdNumber& value) {
 FieldHandle RowReader::Field(std::string_view name) {
     const FieldHandle handle = table_.Field(name);
     if (!handle.valid() && status_.ok()) {
-        status_ = Status::Corruption(table_name_ + ": the table has no field " + std::string(name));
+        status_ =
+            Status::Corruption(Message(BREVANTA_TEXT("Store", "%1: the table has no field %2"),
+                                       {table_name_, std::string(name)}));
     }
     return handle;
 }
 
-void RowReader::Fail(FieldHandle field, std::string_view text, std::string_view what) {
+void RowReader::Fail(FieldHandle field, std::string_view text, UserText what) {
     if (!status_.ok()) return;
-    status_ = Status::Corruption(
-        table_name_ + ", row " + std::to_string(row_) + ", field " + FieldName(table_, field) +
-        ": \"" + DecodeWindows1252(TrimTrailingBlanks(text)) + "\" is not " + std::string(what));
+    status_ =
+        Status::Corruption(Message(BREVANTA_TEXT("Store", "%1, row %2, field %3: \"%4\" is not %5"),
+                                   {table_name_, std::to_string(row_), FieldName(table_, field),
+                                    DecodeWindows1252(TrimTrailingBlanks(text)), Message(what)}));
 }
 
 std::string RowReader::Text(FieldHandle field) {
@@ -104,7 +88,7 @@ std::string RowReader::Text(FieldHandle field) {
 double RowReader::Number(FieldHandle field) {
     const std::string_view text = table_.FieldView(field);
     double number = 0;
-    if (!ParseTableNumber(text, number)) Fail(field, text, "a number");
+    if (!ParseTableNumber(text, number)) Fail(field, text, BREVANTA_TEXT("Store", "a number"));
     return number;
 }
 
@@ -112,7 +96,7 @@ IdNumber RowReader::IdentifierNumber(FieldHandle field) {
     const std::string_view text = table_.FieldView(field);
     IdNumber number = 0;
     if (!ParseTableIdentifier(text, number)) {
-        Fail(field, text, "an identifier");
+        Fail(field, text, BREVANTA_TEXT("Store", "an identifier"));
         return 0;
     }
     return number;
@@ -125,14 +109,14 @@ float RowReader::Figure(FieldHandle field) {
     if (trimmed == "INF") return std::numeric_limits<float>::infinity();
     if (trimmed == "-INF") return -std::numeric_limits<float>::infinity();
     double number = 0;
-    if (!ParseTableNumber(trimmed, number)) Fail(field, text, "a figure");
+    if (!ParseTableNumber(trimmed, number)) Fail(field, text, BREVANTA_TEXT("Store", "a figure"));
     return static_cast<float>(number);
 }
 
 Date RowReader::DateOf(FieldHandle field) {
     const std::string_view text = table_.FieldView(field);
     const std::optional<Date> date = Date::ParseYyyymmdd(text);
-    if (!date) Fail(field, text, "a date (yyyymmdd)");
+    if (!date) Fail(field, text, BREVANTA_TEXT("Store", "a date (yyyymmdd)"));
     return date.value_or(NoDate);
 }
 
@@ -142,14 +126,16 @@ int32_t RowReader::Integer(FieldHandle field) {
     const char* end = digits.data() + digits.size();
     int32_t value = 0;
     const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || error != std::errc() || stop != end) Fail(field, text, "a whole number");
+    if (digits.empty() || error != std::errc() || stop != end)
+        Fail(field, text, BREVANTA_TEXT("Store", "a whole number"));
     return value;
 }
 
 void RowWriter::Check(FieldHandle field, Status status) {
     if (status.ok()) return;
     const std::string name = field.valid() ? FieldName(table_, field) : "?";
-    status_ = Prefixed(table_name_ + ", field " + name + ": ", status);
+    status_ =
+        Prefixed(Message(BREVANTA_TEXT("Store", "%1, field %2"), {table_name_, name}), status);
 }
 
 void RowWriter::Text(FieldHandle field, std::string_view text) {

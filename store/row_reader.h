@@ -49,7 +49,7 @@ class RowReader {
     int32_t Integer(FieldHandle field);
 
   private:
-    void Fail(FieldHandle field, std::string_view text, std::string_view what);
+    void Fail(FieldHandle field, std::string_view text, UserText what);
 
     const Table& table_;
     std::string table_name_;
@@ -88,9 +88,6 @@ class RowWriter {
 // Ok, or the refusal of the first text RowWriter::Text would refuse. Rewrites check their
 // texts before writing any field, so that a refused text leaves the row as it was.
 Status StorableTexts(std::initializer_list<std::string_view> texts);
-
-// The same failure with its message led by `prefix` (e.g. the table's name).
-Status Prefixed(const std::string& prefix, const Status& status);
 
 // The text without trailing blanks, as every text field is read.
 std::string_view TrimTrailingBlanks(std::string_view text);

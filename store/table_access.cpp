@@ -11,7 +11,7 @@ Status OpenTable(Table& table, const TableFile& file) {
 
 Status TableFailure(const TableFile& file, const Status& status) {
     if (status.ok() || status.message().find(file.name) != std::string::npos) return status;
-    return Prefixed(file.name + ": ", status);
+    return Prefixed(file.name, status);
 }
 
 bool SameIdentifier(RowReader& reader, FieldHandle field, IdNumber id) {

@@ -46,43 +46,44 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 // The rules a field must follow, both in a layout to create and in a file to open.
-std::string FieldProblem(const FieldSpec& field) {
-    if (field.name.empty() || field.name.size() > kFieldNameSize) return "bad field name";
+Message FieldProblem(const FieldSpec& field) {
+    if (field.name.empty() || field.name.size() > kFieldNameSize)
+        return BREVANTA_TEXT("Store", "bad field name");
     for (char c : field.name) {
-        if (c <= ' ' || c > '~') return "bad field name";
+        if (c <= ' ' || c > '~') return BREVANTA_TEXT("Store", "bad field name");
     }
     switch (field.kind) {
         case FieldKind::Character:
             if (field.width < 1 || field.width > kMaxFieldWidth || field.decimals != 0)
-                return "bad character field " + field.name;
+                return Message(BREVANTA_TEXT("Store", "bad character field %1"), {field.name});
             break;
         case FieldKind::Numeric:
             if (field.width < 1 || field.width > kMaxFieldWidth || field.decimals < 0 ||
                 (field.decimals > 0 && field.decimals + 2 > field.width))
-                return "bad numeric field " + field.name;
+                return Message(BREVANTA_TEXT("Store", "bad numeric field %1"), {field.name});
             break;
         case FieldKind::Date:
             if (field.width != kDateWidth || field.decimals != 0)
-                return "bad date field " + field.name;
+                return Message(BREVANTA_TEXT("Store", "bad date field %1"), {field.name});
             break;
         default:
-            return "unknown field type";
+            return BREVANTA_TEXT("Store", "unknown field type");
     }
     return {};
 }
 
-std::string LayoutProblem(const std::vector<FieldSpec>& fields) {
-    if (fields.empty()) return "no fields";
+Message LayoutProblem(const std::vector<FieldSpec>& fields) {
+    if (fields.empty()) return BREVANTA_TEXT("Store", "no fields");
     size_t record_length = 1;
     for (size_t i = 0; i < fields.size(); ++i) {
-        if (std::string problem = FieldProblem(fields[i]); !problem.empty()) return problem;
+        if (Message problem = FieldProblem(fields[i]); !problem.empty()) return problem;
         for (size_t j = 0; j < i; ++j) {
             if (SameName(fields[i].name, fields[j].name))
-                return "field " + fields[i].name + " appears twice";
+                return Message(BREVANTA_TEXT("Store", "field %1 appears twice"), {fields[i].name});
         }
         record_length += static_cast<size_t>(fields[i].width);
     }
-    if (record_length > kMaxRecordLength) return "record too long";
+    if (record_length > kMaxRecordLength) return BREVANTA_TEXT("Store", "record too long");
     return {};
 }
 
@@ -152,7 +153,9 @@ std::optional<std::string> IntegerText(int64_t value, int width, int decimals) {
     return text;
 }
 
-Status NotOpen() { return Status::InvalidArgument("The table is not open."); }
+Status NotOpen() {
+    return Status::InvalidArgument(BREVANTA_TEXT("Store", "The table is not open."));
+}
 
 }  // namespace
 
@@ -205,7 +208,9 @@ class Table::Impl {
   private:
     bool HasRow() const { return appending_ || row_ >= 0; }
     Status CheckRow() const {
-        return HasRow() ? Status::Ok() : Status::InvalidArgument(path_ + ": no current row.");
+        return HasRow() ? Status::Ok()
+                        : Status::InvalidArgument(
+                              Message(BREVANTA_TEXT("Store", "%1: no current row."), {path_}));
     }
     void MarkChanged() {
         if (!appending_) changed_ = true;
@@ -213,11 +218,13 @@ class Table::Impl {
     uint64_t RowOffset(int64_t row) const {
         return header_length_ + static_cast<uint64_t>(row) * record_length_;
     }
-    Status Corrupt(const std::string& what) const {
-        return Status::Corruption(path_ + ": " + what + ".");
+    Status Corrupt(Message what) const {
+        return Status::Corruption(
+            Message(BREVANTA_TEXT("Store", "%1: %2."), {path_, std::move(what)}));
     }
-    Status IoFailure(const std::string& what, const Status& reason) const {
-        return Status::IoError(path_ + ": " + what + ": " + reason.message());
+    Status IoFailure(UserText what, const Status& reason) const {
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: %2: %3"), {path_, what, reason.text()}));
     }
     // Exactly `size` bytes, or a failure.
     Status ReadAt(uint64_t offset, char* data, size_t size);
@@ -264,7 +271,8 @@ class Table::Impl {
 Status Table::Impl::ReadAt(uint64_t offset, char* data, size_t size) {
     size_t read = 0;
     Status status = file_->ReadAt(offset, data, size, &read);
-    if (status.ok() && read < size) status = Status::IoError("the file ends too early");
+    if (status.ok() && read < size)
+        status = Status::IoError(BREVANTA_TEXT("Store", "the file ends too early"));
     return status;
 }
 
@@ -275,36 +283,41 @@ Status Table::Impl::WriteAt(uint64_t offset, std::string_view data) {
 
 Status Table::Impl::Sync() {
     const Status status = file_->Sync();
-    return status.ok() ? status : IoFailure("cannot save the changes", status);
+    return status.ok() ? status
+                       : IoFailure(BREVANTA_TEXT("Store", "cannot save the changes"), status);
 }
 
 Status Table::Impl::ReadHeader() {
     FileInfo info;
-    if (Status status = file_->Info(&info); !status.ok()) return IoFailure("cannot read", status);
-    if (info.kind != FileInfo::Kind::Regular) return Corrupt("not a regular file");
+    if (Status status = file_->Info(&info); !status.ok())
+        return IoFailure(BREVANTA_TEXT("Store", "cannot read"), status);
+    if (info.kind != FileInfo::Kind::Regular)
+        return Corrupt(BREVANTA_TEXT("Store", "not a regular file"));
     const uint64_t file_size = info.size;
-    if (file_size < kHeaderSize) return Corrupt("shorter than a table header");
+    if (file_size < kHeaderSize)
+        return Corrupt(BREVANTA_TEXT("Store", "shorter than a table header"));
 
     std::string header(kHeaderSize, '\0');
     if (Status status = ReadAt(0, header.data(), kHeaderSize); !status.ok())
-        return IoFailure("cannot read the header", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot read the header"), status);
     if (static_cast<uint8_t>(header[kVersionOffset]) != kVersion)
-        return Corrupt("not a dBASE III table");
+        return Corrupt(BREVANTA_TEXT("Store", "not a dBASE III table"));
     count_ = GetU32(header.data() + kRecordCountOffset);
     header_length_ = GetU16(header.data() + kHeaderLengthOffset);
     record_length_ = GetU16(header.data() + kRecordLengthOffset);
     if (header_length_ < kHeaderSize + kDescriptorSize + 1 || header_length_ > file_size)
-        return Corrupt("bad header length");
+        return Corrupt(BREVANTA_TEXT("Store", "bad header length"));
     if (count_ > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
-        return Corrupt("bad row count");
+        return Corrupt(BREVANTA_TEXT("Store", "bad row count"));
 
     header.resize(header_length_);
     if (Status status =
             ReadAt(kHeaderSize, header.data() + kHeaderSize, header_length_ - kHeaderSize);
         !status.ok())
-        return IoFailure("cannot read the header", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot read the header"), status);
     if (Status status = ReadDescriptors(header); !status.ok()) return status;
-    if (file_size < RowOffset(count_)) return Corrupt("truncated: fewer rows than the header says");
+    if (file_size < RowOffset(count_))
+        return Corrupt(BREVANTA_TEXT("Store", "truncated: fewer rows than the header says"));
     header_bytes_ = std::move(header);
     record_.assign(record_length_, ' ');
     return Status::Ok();
@@ -314,7 +327,8 @@ Status Table::Impl::ReadDescriptors(const std::string& header) {
     size_t at = kHeaderSize;
     size_t record_length = 1;
     while (at < header.size() && header[at] != kHeaderTerminator) {
-        if (at + kDescriptorSize >= header.size()) return Corrupt("bad field descriptors");
+        if (at + kDescriptorSize >= header.size())
+            return Corrupt(BREVANTA_TEXT("Store", "bad field descriptors"));
         const char* descriptor = header.data() + at;
         FieldSpec field;
         const char* name = descriptor + kFieldNameOffset;
@@ -325,15 +339,17 @@ Status Table::Impl::ReadDescriptors(const std::string& header) {
         field.width = static_cast<uint8_t>(descriptor[kFieldWidthOffset]);
         field.decimals = static_cast<uint8_t>(descriptor[kFieldDecimalsOffset]);
         if (type != 'C' && type != 'N' && type != 'F' && type != 'D')
-            return Corrupt("unsupported field type in field " + field.name);
+            return Corrupt(Message(BREVANTA_TEXT("Store", "unsupported field type in field %1"),
+                                   {field.name}));
         offsets_.push_back(record_length);
         record_length += static_cast<size_t>(field.width);
         fields_.push_back(std::move(field));
         at += kDescriptorSize;
     }
-    if (at >= header.size()) return Corrupt("no end of field descriptors");
-    if (std::string problem = LayoutProblem(fields_); !problem.empty()) return Corrupt(problem);
-    if (record_length != record_length_) return Corrupt("record length does not match the fields");
+    if (at >= header.size()) return Corrupt(BREVANTA_TEXT("Store", "no end of field descriptors"));
+    if (Message problem = LayoutProblem(fields_); !problem.empty()) return Corrupt(problem);
+    if (record_length != record_length_)
+        return Corrupt(BREVANTA_TEXT("Store", "record length does not match the fields"));
     return Status::Ok();
 }
 
@@ -356,7 +372,7 @@ Status Table::Impl::LoadRow(int64_t row, RowsToRead rows_to_read) {
         if (Status status = ReadAt(RowOffset(row), block_.data(), block_.size()); !status.ok()) {
             block_rows_ = 0;
             ClearRow();
-            return IoFailure("cannot read rows", status);
+            return IoFailure(BREVANTA_TEXT("Store", "cannot read rows"), status);
         }
     }
     const char* source = block_.data() + static_cast<size_t>(row - block_first_) * record_length_;
@@ -372,7 +388,7 @@ Status Table::Impl::FlushRow() {
     if (!changed_ || row_ < 0) return Status::Ok();
     changed_ = false;
     if (Status status = WriteAt(RowOffset(row_), {record_.data(), record_.size()}); !status.ok())
-        return IoFailure("cannot write a row", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot write a row"), status);
     modified_ = true;
     if (row_ >= block_first_ && row_ < block_first_ + block_rows_) {
         std::copy(record_.begin(), record_.end(),
@@ -388,7 +404,7 @@ Status Table::Impl::WriteHeaderCountAndDate() {
     if (Status status = WriteAt(
             kUpdateDateOffset, {patch + kUpdateDateOffset, kPatchedHeaderSize - kUpdateDateOffset});
         !status.ok())
-        return IoFailure("cannot write the header", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot write the header"), status);
     std::copy(patch, patch + kPatchedHeaderSize, header_bytes_.begin());
     return Status::Ok();
 }
@@ -412,7 +428,9 @@ Status Table::Impl::Go(int64_t row) {
     Status status = FlushRow();
     ClearRow();
     if (!status.ok()) return status;
-    if (row < 0 || row >= count_) return Status::InvalidArgument(path_ + ": no such row.");
+    if (row < 0 || row >= count_)
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Store", "%1: no such row."), {path_}));
     return LoadRow(row, RowsToRead::OneRow);
 }
 
@@ -426,14 +444,16 @@ Status Table::Impl::AppendStart() {
 // The row and the end-of-file marker are written before the count is raised, so a process
 // killed in between leaves a table whose count still covers only complete rows.
 Status Table::Impl::Append() {
-    if (!appending_) return Status::InvalidArgument("Append without AppendStart.");
+    if (!appending_)
+        return Status::InvalidArgument(BREVANTA_TEXT("Store", "Append without AppendStart."));
     if (count_ == static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
-        return Status::InvalidArgument(path_ + ": the table is full.");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Store", "%1: the table is full."), {path_}));
     std::vector<char> bytes(record_);
     bytes.push_back(kEndOfFile);
     modified_ = true;
     if (Status status = WriteAt(RowOffset(count_), {bytes.data(), bytes.size()}); !status.ok())
-        return IoFailure("cannot append a row", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot append a row"), status);
     ++count_;
     if (Status status = batch_start_ ? Status::Ok() : WriteHeaderCountAndDate(); !status.ok()) {
         --count_;
@@ -482,7 +502,10 @@ Status Table::Impl::DiscardAppends() {
     Status status = file_->Truncate(RowOffset(count_));
     if (status.ok()) status = file_->WriteAt(RowOffset(count_), {&kEndOfFile, 1});
     if (status.ok() && count_raised) status = file_->Sync();
-    return status.ok() ? status : IoFailure("cannot remove the rows of a failed append", status);
+    return status.ok()
+               ? status
+               : IoFailure(BREVANTA_TEXT("Store", "cannot remove the rows of a failed append"),
+                           status);
 }
 
 Status Table::Impl::CountDeleted(uint32_t& deleted) {
@@ -504,7 +527,7 @@ Status Table::Impl::WritePacked(FileWriter& out, const std::string& header) {
     // The lock moves to the new file before it takes the table's name.
     if (locked_) {
         if (Status status = out.file().Lock(LockKind::Exclusive); !status.ok())
-            return IoFailure("cannot lock the packed table", status);
+            return IoFailure(BREVANTA_TEXT("Store", "cannot lock the packed table"), status);
     }
     return Status::Ok();
 }
@@ -521,7 +544,8 @@ Status Table::Impl::Pack() {
     ClearRow();
     if (!status.ok() || deleted == 0) return status;
     if (!write_refusal_.ok()) {
-        return Status::PermissionDenied(path_ + ": cannot pack: " + write_refusal_.message());
+        return Status::PermissionDenied(
+            Message(BREVANTA_TEXT("Store", "%1: cannot pack: %2"), {path_, write_refusal_.text()}));
     }
 
     const uint32_t live_rows = count_ - deleted;
@@ -547,7 +571,7 @@ Status Table::Impl::Pack() {
         modified_ = false;
     }
     if (!table_failure.ok()) return table_failure;
-    return status.ok() ? status : IoFailure("cannot pack", status);
+    return status.ok() ? status : IoFailure(BREVANTA_TEXT("Store", "cannot pack"), status);
 }
 
 Status Table::Impl::SetDeletionFlag(char flag) {
@@ -580,7 +604,7 @@ Status Table::Impl::AssignField(int field, std::string_view text, bool right_ali
 
 Status Table::Impl::LockAll() {
     if (Status status = file_->Lock(LockKind::Exclusive); !status.ok())
-        return IoFailure("cannot lock", status);
+        return IoFailure(BREVANTA_TEXT("Store", "cannot lock"), status);
     locked_ = true;
     return Status::Ok();
 }
@@ -600,15 +624,18 @@ Table::~Table() { Close(); }
 
 Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fields,
                      const Clock* clock) {
-    if (std::string problem = LayoutProblem(fields); !problem.empty())
-        return Status::InvalidArgument(path + ": " + problem + ".");
+    if (Message problem = LayoutProblem(fields); !problem.empty())
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Store", "%1: %2."), {path, std::move(problem)}));
     for (const FieldSpec& field : fields) {
         if (field.name.size() > kMaxFieldNameLength)
-            return Status::InvalidArgument(path + ": field name " + field.name + " is too long.");
+            return Status::InvalidArgument(Message(
+                BREVANTA_TEXT("Store", "%1: field name %2 is too long."), {path, field.name}));
     }
     FileSystem& fs = FileSystem::Default();
     if (FileInfo existing; fs.Info(path, &existing).ok())
-        return Status::IoError(path + ": the file already exists.");
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: the file already exists."), {path}));
     const std::string header = NewHeader(fields, ClockOrSystem(clock));
     WholeFileOptions options;
     options.replace = false;
@@ -620,7 +647,9 @@ Status Table::Create(const std::string& path, const std::vector<FieldSpec>& fiel
             return Status::Ok();
         },
         options);
-    return status.ok() ? status : Status::IoError(path + ": cannot create: " + status.message());
+    return status.ok() ? status
+                       : Status::IoError(Message(BREVANTA_TEXT("Store", "%1: cannot create: %2"),
+                                                 {path, status.text()}));
 }
 
 Status Table::Open(const std::string& path, Mode mode, FileSystem& fs) {
@@ -629,11 +658,13 @@ Status Table::Open(const std::string& path, Mode mode, FileSystem& fs) {
     FileInfo info;
     Status status = fs.Info(path, &info);
     if (status.ok() && info.kind != FileInfo::Kind::Regular)
-        return Status::IoError(path + ": cannot open: not a regular file");
+        return Status::IoError(
+            Message(BREVANTA_TEXT("Store", "%1: cannot open: not a regular file"), {path}));
     std::unique_ptr<File> file;
-    Status write_refusal = mode == Mode::ReadOnly
-                               ? Status::PermissionDenied("the table is open for reading only")
-                               : Status::Ok();
+    Status write_refusal =
+        mode == Mode::ReadOnly
+            ? Status::PermissionDenied(BREVANTA_TEXT("Store", "the table is open for reading only"))
+            : Status::Ok();
     if (status.ok() && mode == Mode::ReadWrite) {
         status = fs.Open(path, OpenMode::ReadWrite, &file);
         // A table that may not be written is still read; its writes say why not.
@@ -644,7 +675,8 @@ Status Table::Open(const std::string& path, Mode mode, FileSystem& fs) {
     }
     if (status.ok() && !file) status = fs.Open(path, OpenMode::Read, &file);
     if (!status.ok()) {
-        const std::string message = path + ": cannot open: " + status.message();
+        const Message message =
+            Message(BREVANTA_TEXT("Store", "%1: cannot open: %2"), {path, status.text()});
         return status.IsNotFound() ? Status::NotFound(message) : Status::IoError(message);
     }
     auto impl = std::make_unique<Impl>(ClockOrSystem(clock_), fs, std::move(file), path,
@@ -701,7 +733,8 @@ std::string_view Table::FieldView(FieldHandle field) const {
 
 Status Table::AssignText(FieldHandle field, std::string_view text) {
     if (!impl_) return NotOpen();
-    if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
+    if (!impl_->IsField(field))
+        return Status::InvalidArgument(BREVANTA_TEXT("Store", "Unknown field."));
     const size_t width = static_cast<size_t>(impl_->fields()[field.index()].width);
     return impl_->AssignField(field.index(), text.substr(0, width), false);
 }
@@ -709,15 +742,17 @@ Status Table::AssignText(FieldHandle field, std::string_view text) {
 template <typename Format>
 Status Table::AssignNumeric(FieldHandle field, const std::string& shown, Format format) {
     if (!impl_) return NotOpen();
-    if (!impl_->IsField(field)) return Status::InvalidArgument("Unknown field.");
+    if (!impl_->IsField(field))
+        return Status::InvalidArgument(BREVANTA_TEXT("Store", "Unknown field."));
     const FieldSpec& field_spec = impl_->fields()[field.index()];
     if (field_spec.kind == FieldKind::Date)
-        return Status::InvalidArgument("A number cannot go into date field " + field_spec.name +
-                                       ".");
+        return Status::InvalidArgument(Message(
+            BREVANTA_TEXT("Store", "A number cannot go into date field %1."), {field_spec.name}));
     std::optional<std::string> text = format(field_spec.width, field_spec.decimals);
     if (!text) {
-        return Status::InvalidArgument("The number " + shown + " does not fit field " +
-                                       field_spec.name + ".");
+        return Status::InvalidArgument(
+            Message(BREVANTA_TEXT("Store", "The number %1 does not fit field %2."),
+                    {shown, field_spec.name}));
     }
     return impl_->AssignField(field.index(), *text, true);
 }

@@ -87,7 +87,7 @@ std::optional<Date> ParseDateArgument(const std::string& text) {
 
 std::optional<Date> DateOption(const std::string& text) {
     const std::optional<Date> date = ParseDateArgument(text);
-    if (!date) Refuse(kInvalidDateMessage);
+    if (!date) Refuse(kInvalidDateMessage.english);
     return date;
 }
 

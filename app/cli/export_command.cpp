@@ -42,7 +42,7 @@ void AddExportCommand(CLI::App& app, int& exit_code) {
             } else {
                 status = engine.ExportPerformance(found->portfolio_id, file);
             }
-            return ReportEngineResult(status, engine.ResultMessage());
+            return ReportEngineResult(status, engine.ResultMessage().English());
         });
     });
 }

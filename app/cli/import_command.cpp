@@ -92,7 +92,7 @@ void AddImportCommand(CLI::App& app, int& exit_code) {
             ImportExportEngine engine(store);
             const Status status = preview ? engine.Preview(request, file, PrintPreviewLine)
                                           : engine.Import(request, file);
-            return ReportEngineResult(status, engine.ResultMessage());
+            return ReportEngineResult(status, engine.ResultMessage().English());
         };
         // A preview writes nothing, so it runs beside any other writer.
         exit_code = preview ? WithReadOnlyStore(run) : WithClaimedStore(run);

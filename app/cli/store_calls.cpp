@@ -147,7 +147,7 @@ StoreResult<Vid> AddValue(DataStore& store, const ValueRecord& value) {
     if (!status.ok()) return status;
     const std::vector<Vid> added =
         AddedIds(before, store.values().ValuesOfHolding(value.HoldingId));
-    if (added.empty()) return Status::NotFound("The historical value was not stored.");
+    if (added.empty()) return Status::NotFound(std::string("The historical value was not stored."));
     return added.front();
 }
 

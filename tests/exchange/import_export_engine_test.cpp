@@ -50,7 +50,7 @@ TEST_F(ImportExportEngineTest, NewInvestmentExportsItsOpeningContribution) {
     EXPECT_EQ(ReadBytes(path), "PORTFOLIO: Growth\r\nHOLDING: Alpha Fund\r\n" + kHyphens +
                                    "\r\n01/15/2000, CC, 1000.00\r\n");
     EXPECT_EQ(engine_->Count(), 1);
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "1 transaction records were exported to " + path + "\r\nsuccessfully.");
 }
 
@@ -65,7 +65,8 @@ TEST_F(ImportExportEngineTest, ExportIntoAnotherInvestmentImportsEveryDataLine) 
     const Hid beta = AddHolding(growth_, "Beta Fund", D(1999, 2, 1), 300);
     ASSERT_TRUE(engine_->ImportTransactions(growth_, beta, path).ok());
     EXPECT_EQ(engine_->Count(), 4);
-    EXPECT_EQ(engine_->ResultMessage(), "4 Transaction records were imported successfully.");
+    EXPECT_EQ(engine_->ResultMessage().English(),
+              "4 Transaction records were imported successfully.");
 
     const std::vector<TransactionRecord> imported =
         store().transactions().TransactionsOfHolding(beta);
@@ -99,7 +100,7 @@ TEST_F(ImportExportEngineTest, SkippedLinesAreCountedAndNamed) {
         "12/31/1899, CC, 5\r\n");  // before the inception, and the first date there is
     ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
     EXPECT_EQ(engine_->Count(), 1);
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "1 Transaction records were imported successfully.\r\n"
               "9 lines were skipped: lines 1, 2, 3, 4, 5, 6, 9, 10, 11");
     const std::vector<TransactionRecord> list =
@@ -157,7 +158,7 @@ TEST_F(ImportExportEngineTest, EachFormOfAValuesLineReadsAsExpected) {
 TEST_F(ImportExportEngineTest, FileWithoutAnImportableLineSaysSo) {
     std::istringstream empty("");
     EXPECT_TRUE(engine_->ImportTransactions(growth_, alpha_, empty).IsInvalidArgument());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "No Transaction records were imported: no line holds a date, a type code (CC, DI "
               "or WI) and an amount above 0.");
     std::string bad_lines;
@@ -165,7 +166,7 @@ TEST_F(ImportExportEngineTest, FileWithoutAnImportableLineSaysSo) {
     std::istringstream twelve(bad_lines);
     EXPECT_FALSE(engine_->ImportHistoricalValues(growth_, alpha_, twelve).ok());
     EXPECT_EQ(engine_->Count(), 0);
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "No Historical Value records were imported: no line holds a date and a value "
               "above 0.\r\n12 lines were skipped: lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 ...");
 }
@@ -173,7 +174,7 @@ TEST_F(ImportExportEngineTest, FileWithoutAnImportableLineSaysSo) {
 TEST_F(ImportExportEngineTest, AnAmountTheTablesCannotHoldIsSkippedAndNamed) {
     std::istringstream in("02/05/2000, CC, 100\r\n\r\n02/06/2000, CC, 100000000000000000000\r\n");
     ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, in).ok());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "1 Transaction records were imported successfully.\r\n1 line was skipped: line 3");
 }
 
@@ -204,7 +205,8 @@ TEST_F(ImportExportEngineTest, ATableThatCannotTakeTheRecordsSaysWhyAndKeepsEver
         const ScopedFileSystem scoped(disk);
         std::istringstream in(c.lines);
         EXPECT_FALSE(engine.ImportTransactions(growth_, alpha_, in).ok()) << c.name;
-        EXPECT_EQ(engine.ResultMessage(), c.message + "\r\nNo records were imported.") << c.name;
+        EXPECT_EQ(engine.ResultMessage().English(), c.message + "\r\nNo records were imported.")
+            << c.name;
         EXPECT_EQ(ReadBytes(File(kTransactionTableFile)), before) << c.name;
     }
 }
@@ -225,7 +227,7 @@ TEST_F(ImportExportEngineTest, AnImportThatRunsOutOfMemorySaysSoAndStoresNothing
         limit.rlim_cur = limit.rlim_max = AddressSpaceInUse() + 16 * 1024 * 1024;
         setrlimit(RLIMIT_AS, &limit);
         const Status status = engine_->ImportTransactions(growth_, alpha_, path);
-        _exit(!status.ok() && engine_->ResultMessage() ==
+        _exit(!status.ok() && engine_->ResultMessage().English() ==
                                   "There is not enough memory to import the file.\r\n"
                                   "No records were imported."
                   ? 0
@@ -246,7 +248,8 @@ TEST_F(ImportExportEngineTest, ValuesExportStartsWithTheOpeningValue) {
     EXPECT_EQ(out.str(), "PORTFOLIO: Growth\r\nHOLDING: Alpha Fund\r\n" + kHyphens +
                              "\r\n01/15/2000, 1000.00\r\n01/31/2000, 1010.10\r\n"
                              "02/29/2000, 987.65\r\n");
-    EXPECT_EQ(engine_->ResultMessage(), "3 historical value records were exported successfully.");
+    EXPECT_EQ(engine_->ResultMessage().English(),
+              "3 historical value records were exported successfully.");
 }
 
 TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
@@ -269,7 +272,8 @@ TEST_F(ImportExportEngineTest, PerformanceExportMarksUncalculatedFiguresNa) {
               "n/a, n/a\r\n"
               "Growth,Total of All Investments,12/31/2010,2.25,-3.5,4,5.123457,n/a, 8.5\r\n");
     EXPECT_EQ(engine_->Count(), 3);
-    EXPECT_EQ(engine_->ResultMessage(), "3 performance records were exported successfully.");
+    EXPECT_EQ(engine_->ResultMessage().English(),
+              "3 performance records were exported successfully.");
 }
 
 TEST_F(ImportExportEngineTest, NamesKeepTheirLineAndFields) {
@@ -309,7 +313,8 @@ TEST_F(ImportExportEngineTest, NamesAreWrittenInWindows1252AndTheFileReadsBack) 
               "d\r\n" +
                   kHyphens + "\r\n02/01/2001, CC, 300.00\r\n");
     ASSERT_TRUE(engine_->ImportTransactions(growth_, alpha_, path).ok());
-    EXPECT_EQ(engine_->ResultMessage(), "1 Transaction records were imported successfully.");
+    EXPECT_EQ(engine_->ResultMessage().English(),
+              "1 Transaction records were imported successfully.");
 }
 
 TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
@@ -318,7 +323,7 @@ TEST_F(ImportExportEngineTest, FailedWriteIsReportedAndCountsNothing) {
         const Status status = engine_->ExportTransactions(growth_, alpha_, out, "alpha.csv");
         EXPECT_TRUE(status.IsIoError());
         EXPECT_EQ(engine_->Count(), 0);
-        EXPECT_EQ(engine_->ResultMessage(),
+        EXPECT_EQ(engine_->ResultMessage().English(),
                   "Could not write alpha.csv: the data could not be written\r\n"
                   "No records were exported.");
     }
@@ -328,9 +333,9 @@ TEST_F(ImportExportEngineTest, UncreatableFileIsReportedWithPathAndReason) {
     const std::string path = File("missing/alpha.csv");
     EXPECT_FALSE(engine_->ExportPerformance(growth_, path).ok());
     EXPECT_EQ(engine_->Count(), 0);
-    EXPECT_EQ(engine_->ResultMessage(), "Could not write " + path +
-                                            ": No such file or directory\r\n"
-                                            "No records were exported.");
+    EXPECT_EQ(engine_->ResultMessage().English(), "Could not write " + path +
+                                                      ": No such file or directory\r\n"
+                                                      "No records were exported.");
 }
 
 TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
@@ -339,7 +344,7 @@ TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
     FailingFileSystem fs(1);
     const ScopedFileSystem failing(fs);
     EXPECT_FALSE(engine_->ExportTransactions(growth_, alpha_, path).ok());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "Could not write " + path + ": Input/output error\r\nNo records were exported.");
     EXPECT_EQ(ReadBytes(path), "old contents");
 }
@@ -347,14 +352,15 @@ TEST_F(ImportExportEngineTest, FailedExportLeavesTheOldFileAsItWas) {
 TEST_F(ImportExportEngineTest, UnknownInvestmentImportsAndExportsNothing) {
     const std::string path = File("nothing.csv");
     EXPECT_TRUE(engine_->ExportTransactions(growth_, Hid{99}, path).IsNotFound());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "Investment 99 is not in portfolio 1.\r\nNo records were exported.");
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(engine_->ExportPerformance(Pid{42}, path).IsNotFound());
-    EXPECT_EQ(engine_->ResultMessage(), "Portfolio 42 was not found.\r\nNo records were exported.");
+    EXPECT_EQ(engine_->ResultMessage().English(),
+              "Portfolio 42 was not found.\r\nNo records were exported.");
     std::istringstream in("01/05/2000, CC, 100\r\n");
     EXPECT_TRUE(engine_->ImportTransactions(Pid{42}, alpha_, in).IsNotFound());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "Investment 1 is not in portfolio 42.\r\nNo records were imported.");
     EXPECT_EQ(store().transactions().TransactionsOfHolding(alpha_).size(), 1u);
 }
@@ -366,9 +372,10 @@ TEST_F(ImportExportEngineTest, ExportNeverWritesOverATable) {
     const std::string before = ReadBytes(table);
     for (const std::string& path : {table, link}) {
         EXPECT_FALSE(engine_->ExportHistoricalValues(growth_, alpha_, path).ok());
-        EXPECT_EQ(engine_->ResultMessage(), "Could not write " + path +
-                                                ": it is a table of the data directory\r\n"
-                                                "No records were exported.");
+        EXPECT_EQ(engine_->ResultMessage().English(),
+                  "Could not write " + path +
+                      ": it is a table of the data directory\r\n"
+                      "No records were exported.");
     }
     EXPECT_EQ(ReadBytes(table), before);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
@@ -378,13 +385,13 @@ TEST_F(ImportExportEngineTest, MissingOrUnreadableImportFileImportsNothing) {
     const std::string path = File("missing.csv");
     EXPECT_FALSE(engine_->ImportTransactions(growth_, alpha_, path).ok());
     EXPECT_EQ(engine_->Count(), 0);
-    EXPECT_EQ(engine_->ResultMessage(), "Could not read " + path +
-                                            ": No such file or directory\r\n"
-                                            "No records were imported.");
+    EXPECT_EQ(engine_->ResultMessage().English(), "Could not read " + path +
+                                                      ": No such file or directory\r\n"
+                                                      "No records were imported.");
     // A directory opens like a file and fails only when read.
     std::filesystem::create_directory(path);
     EXPECT_FALSE(engine_->ImportHistoricalValues(growth_, alpha_, path).ok());
-    EXPECT_EQ(engine_->ResultMessage(),
+    EXPECT_EQ(engine_->ResultMessage().English(),
               "Could not read " + path + ": Is a directory\r\nNo records were imported.");
 }
 

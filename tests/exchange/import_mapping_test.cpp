@@ -106,7 +106,7 @@ TEST(ImportMappingTest, AFileThatIsNoMappingIsNamedInTheMessage) {
     EXPECT_EQ(LoadImportMapping(path, &mapping).message(), path + ": \"amount\" is missing.");
     EXPECT_EQ(LoadImportMapping(dir.File("none.json"), &mapping).message(),
               "Could not read " + dir.File("none.json") + ": No such file or directory");
-    EXPECT_EQ(MappingNameRefusal("a/b"),
+    EXPECT_EQ(MappingNameRefusal("a/b")->English(),
               "A mapping's name cannot hold \"/\", start with \".\" or end in \".json\".");
     EXPECT_FALSE(MappingNameRefusal("Girokonto 2024"));
 }

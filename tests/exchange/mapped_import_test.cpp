@@ -86,7 +86,7 @@ TEST_F(MappedImportTest, EachExportImportsItsRowsAndNamesTheLinesItSkips) {
         fund_ = AddHolding(growth_, c.file, D(2023, 12, 1), 1000);
         ImportExportEngine engine(store());
         EXPECT_TRUE(engine.Import(RequestOf(c.kind, c.mapping), ImportFixture(c.file)).ok());
-        EXPECT_EQ(engine.ResultMessage(), c.message);
+        EXPECT_EQ(engine.ResultMessage().English(), c.message);
         EXPECT_EQ(engine.Count(), static_cast<int>(c.rows.size()));
         EXPECT_EQ(StoredRows(c.kind), c.rows);
     }
@@ -103,7 +103,7 @@ TEST_F(MappedImportTest, APreviewNamesEveryLineAndStoresNothing) {
                                                          : ImportedEntryFields(line.entry)[1]));
                        });
     EXPECT_TRUE(status.ok());
-    EXPECT_EQ(engine.ResultMessage(), "4 Transaction records would be imported.");
+    EXPECT_EQ(engine.ResultMessage().English(), "4 Transaction records would be imported.");
     EXPECT_EQ(lines,
               std::vector<std::string>(
                   {"2: the date 2023-11-15 is not after the inception date 2023-12-01", "3: CC",
@@ -171,7 +171,8 @@ TEST_F(MappedImportTest, WhatTheMappingCannotSayImportsNothing) {
         ImportExportEngine engine(store());
         EXPECT_FALSE(
             engine.Import(RequestOf(c.kind, c.mapping.c_str()), ImportFixture(c.file)).ok());
-        EXPECT_TRUE(engine.ResultMessage().starts_with(c.message)) << engine.ResultMessage();
+        EXPECT_TRUE(engine.ResultMessage().English().starts_with(c.message))
+            << engine.ResultMessage().English();
         EXPECT_TRUE(StoredRows(c.kind).empty());
     }
     // Named, the format reads the dates day first.

@@ -51,7 +51,7 @@ Status FailingFileSystem::Step() {
     ++steps_;
     if (steps_ != fail_at_) return Status::Ok();
     if (fault_ == Fault::Kill) raise(SIGKILL);
-    return Status::IoError(std::strerror(EIO));
+    return Status::IoError(std::string(std::strerror(EIO)));
 }
 
 Status FailingFileSystem::Open(const std::string& path, OpenMode mode,

@@ -16,7 +16,7 @@ class ReadOnlyFile : public ForwardingFileSystem {
 
     Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) override {
         if (path == path_ && mode != OpenMode::Read)
-            return Status::PermissionDenied("Permission denied");
+            return Status::PermissionDenied(std::string("Permission denied"));
         return ForwardingFileSystem::Open(path, mode, file);
     }
 

@@ -38,8 +38,8 @@ TEST_F(OpeningTest, AnApplicationThatCannotMarkTheDirectoryOpensItForReadingOnly
         ASSERT_TRUE(Open(OpeningRequest::Purpose::Application, &opened).ok());
     }
     EXPECT_TRUE(opened.store->read_only());
-    EXPECT_EQ(opened.read_only_reason, "Brevanta cannot mark " + dir_.path() +
-                                           " as in use, so it is open for reading only.");
+    EXPECT_EQ(opened.read_only_reason.English(), "Brevanta cannot mark " + dir_.path() +
+                                                     " as in use, so it is open for reading only.");
     EXPECT_FALSE(opened.store->portfolios().InsertPortfolio("More", "").ok());
     const CliRun refused = RunCli(dir_.path(), "import transactions --investment 1 one.csv");
     EXPECT_EQ(refused.exit_code, 1);

@@ -129,7 +129,7 @@ TEST_F(FileWizardTest, ExportWritesWhatTheEngineWrites) {
         EXPECT_NE(written.find("Bonds"), std::string::npos);
         ASSERT_EQ(platform_.messages.size(), 1u);
         EXPECT_EQ(platform_.messages[0].kind, Kind::Plain);
-        EXPECT_EQ(platform_.messages[0].text.toStdString(), engine.ResultMessage());
+        EXPECT_EQ(platform_.messages[0].text.toStdString(), engine.ResultMessage().English());
     }
 }
 

@@ -126,7 +126,7 @@ class GuiTest : public DataStoreTest {
     ObservedStore& observed() {
         if (!observed_) {
             observed_ = std::make_unique<ObservedStore>(
-                OpenedDirectory{nullptr, std::move(store_), ""}, dir_.path());
+                OpenedDirectory{nullptr, std::move(store_), {}}, dir_.path());
         }
         return *observed_;
     }

@@ -111,7 +111,7 @@ void EntryDialog::setUnsaved(bool unsaved) {
 
 bool EntryDialog::refused(const std::optional<Refusal>& refusal, FieldWidgets widgets) {
     if (!refusal) return false;
-    context_.platform.ShowError(RefusalMessage(*refusal));
+    context_.platform.ShowError(Translated(refusal->message));
     (refusal->field == EntryField::Date ? dateField_ : FieldWidget(refusal->field, widgets))
         ->setFocus();
     return true;

@@ -5,13 +5,11 @@
 #include <utility>
 
 #include "store/entry_checks.h"
+#include "ui/platform/translated.h"
 
 class QWidget;
 
 namespace brevanta {
-
-// The refusal's message as the desktop shows it, translated, with its arguments filled in.
-QString RefusalMessage(const Refusal& refusal);
 
 // A form's widget for each field its refusals may name.
 using FieldWidgets = std::initializer_list<std::pair<EntryField, QWidget*>>;

@@ -275,7 +275,7 @@ void InvestmentWindow::onOkClicked() {
     const Checked<double> typed = CheckInvestmentChange(
         entry, holding_, HistoryStartOf(store_, holding_.Id), context_.locale);
     if (typed.refusal) {
-        refuse(RefusalMessage(*typed.refusal), edits.field(typed.refusal->field));
+        refuse(Translated(typed.refusal->message), edits.field(typed.refusal->field));
         return;
     }
     // The value shown is rounded to cents; unless the user changed it, the stored amount

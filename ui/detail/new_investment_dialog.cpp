@@ -63,7 +63,8 @@ void NewInvestmentDialog::onOkClicked() {
     const InvestmentEntry entry = edits.entry();
     const Checked<double> initialAmount = CheckNewInvestment(entry, context_.locale);
     if (initialAmount.refusal) {
-        refuse(RefusalMessage(*initialAmount.refusal), edits.field(initialAmount.refusal->field));
+        refuse(Translated(initialAmount.refusal->message),
+               edits.field(initialAmount.refusal->field));
         return;
     }
     const HoldingRecord holding = NewHoldingRecord(portfolioId_, entry, initialAmount.value);

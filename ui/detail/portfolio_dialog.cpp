@@ -92,7 +92,7 @@ void PortfolioDialog::onOkClicked() {
     const PortfolioEntry entry{nameEdit_->text().toStdString(),
                                descriptionEdit_->text().toStdString()};
     if (const std::optional<Refusal> refusal = CheckPortfolio(entry)) {
-        context_.platform.ShowPlain(RefusalMessage(*refusal));
+        context_.platform.ShowPlain(Translated(refusal->message));
         FieldWidget(refusal->field,
                     {{EntryField::Name, nameEdit_}, {EntryField::Description, descriptionEdit_}})
             ->setFocus();

@@ -209,7 +209,7 @@ void RecordListPanel::runEngine(const QString& path, RecordKind::EngineRun run) 
     ImportExportEngine engine(directory_.store());
     const Status status =
         (engine.*run)(portfolioId_, holdingId_, QFile::encodeName(path).toStdString());
-    ShowOutcome(context_.platform, status, QString::fromStdString(engine.ResultMessage()));
+    ShowOutcome(context_.platform, status, Translated(engine.ResultMessage()));
 }
 
 }  // namespace brevanta

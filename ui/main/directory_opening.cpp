@@ -41,13 +41,13 @@ std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
         return nullptr;
     }
     if (stage != OpeningStage::Load) {
-        platform.ShowError(Text(status.message()));
+        platform.ShowError(Translated(status.text()));
     } else if (moment == OpeningMoment::AtStartUp) {
-        platform.ShowPlain(DataUnavailableMessage, Text(status.message()));
+        platform.ShowPlain(DataUnavailableMessage, Translated(status.text()));
     } else {
         platform.ShowError(
             QCoreApplication::translate("MainWindow", "The data in %1 cannot be read.\n\n%2")
-                .arg(path, Text(status.message())));
+                .arg(path, Translated(status.text())));
     }
     return nullptr;
 }

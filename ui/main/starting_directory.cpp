@@ -42,7 +42,7 @@ std::filesystem::path StartingDirectory(int argc, char** argv, Platform& platfor
             .toStdString();
     if (!HoldsAnyTable(first)) {
         const Status installed = InstallDataDirectory(first);
-        if (!installed.ok()) platform.ShowError(QString::fromStdString(installed.message()));
+        if (!installed.ok()) platform.ShowError(Translated(installed.text()));
     }
     return first;
 }

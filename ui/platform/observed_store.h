@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "store/data_directory_opening.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -23,7 +24,7 @@ class ObservedStore : public QObject, private StoreObserver {
     const std::filesystem::path& path() const { return path_; }
     bool readOnly() const { return opened_.store->read_only(); }
     // Why the directory is open for reading only; empty when it may be written.
-    QString readOnlyReason() const { return QString::fromStdString(opened_.read_only_reason); }
+    QString readOnlyReason() const { return Translated(opened_.read_only_reason); }
 
   signals:
     void portfoliosChanged();

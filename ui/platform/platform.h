@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/status.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -61,7 +62,7 @@ class Platform {
 inline bool ShowIfFailed(Platform& platform, const Status& status,
                          const QString& failure = QString()) {
     if (status.ok()) return false;
-    const QString reason = QString::fromStdString(status.message());
+    const QString reason = Translated(status.text());
     platform.ShowError(failure.isEmpty() ? reason : failure + "\n\n" + reason);
     return true;
 }

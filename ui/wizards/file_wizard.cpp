@@ -164,7 +164,7 @@ void FileWizard::finishWith(const std::function<Status(ImportExportEngine&)>& op
         BusyCursor busy(context_.platform);
         ImportExportEngine engine(store_);
         status = operation(engine);
-        message = QString::fromStdString(engine.ResultMessage());
+        message = Translated(engine.ResultMessage());
         if (status.ok() && afterSuccess) message += afterSuccess();
     }
     if (!status.ok()) {

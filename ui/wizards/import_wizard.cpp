@@ -92,15 +92,15 @@ void ImportWizard::finishMapped(const HoldingRecord& holding, const std::string&
         [&]() -> QString {
             if (name.isEmpty()) return {};
             const Status saved = SaveImportMapping(saveAs, mappingPage_->mappingToSave());
-            return saved.ok() ? tr("\r\nThe mapping was saved as %1.").arg(name)
-                              : tr("\r\nThe mapping was not saved: %1")
-                                    .arg(QString::fromStdString(saved.message()));
+            return saved.ok()
+                       ? tr("\r\nThe mapping was saved as %1.").arg(name)
+                       : tr("\r\nThe mapping was not saved: %1").arg(Translated(saved.text()));
         });
 }
 
 bool ImportWizard::maySaveAs(const QString& name) {
-    if (const std::optional<std::string> refusal = MappingNameRefusal(name.toStdString())) {
-        refuse(mappingPageNumber_, QString::fromStdString(*refusal));
+    if (const std::optional<Message> refusal = MappingNameRefusal(name.toStdString())) {
+        refuse(mappingPageNumber_, Translated(*refusal));
         return false;
     }
     const std::filesystem::path path =

@@ -381,7 +381,7 @@ void MappingPage::onSavedMappingChosen(int index) {
         if (!loaded.ok()) {
             savedMappingCombo_->setCurrentIndex(0);
             mapping = guessed_;
-            context_.platform.ShowError(QString::fromStdString(loaded.message()));
+            context_.platform.ShowError(Translated(loaded.text()));
         }
     }
     showMapping(mapping);
@@ -422,7 +422,7 @@ void MappingPage::refresh() {
                .arg(EncodingName(surveyed.ok() ? survey_.encoding : TextEncoding::Utf8)));
     ImportMapping settled = mapping;
     if (!surveyed.ok()) {
-        previewSummary_->setText(QString::fromStdString(surveyed.message()));
+        previewSummary_->setText(Translated(surveyed.text()));
     } else if (mapping.separators.grouping == mapping.separators.decimal) {
         previewSummary_->setText(tr("The grouping must differ from the decimal separator."));
     } else if (!CompleteMapping(survey_, &settled).ok()) {
@@ -461,7 +461,7 @@ void MappingPage::preview() {
                 TextRow row{std::monostate(), {std::to_string(line.number)}};
                 if (line.refusal) {
                     row.cells.resize(static_cast<std::size_t>(previewModel_->columnCount() - 1));
-                    row.cells.push_back(RefusalMessage(*line.refusal).toStdString());
+                    row.cells.push_back(Translated(line.refusal->message).toStdString());
                 } else {
                     for (std::string& field : ImportedEntryFields(line.entry)) {
                         row.cells.push_back(std::move(field));
@@ -478,7 +478,7 @@ void MappingPage::preview() {
                         .arg(records)
                         .arg(skipped)
                         .arg(std::min<std::size_t>(records + skipped, kPreviewLines))
-                  : QString::fromStdString(engine.ResultMessage()));
+                  : Translated(engine.ResultMessage()));
     }
     if (ready != ready_) {
         ready_ = ready;

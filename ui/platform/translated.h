@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "core/message.h"
+
+namespace brevanta {
+
+// A message of the library in the user's language: each text as its translation says (the
+// English where there is none), its arguments translated and filled in.
+QString Translated(const Message& message);
+
+}  // namespace brevanta
