@@ -77,6 +77,7 @@ QVariant HeatMapModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags HeatMapModel::flags(const QModelIndex& index) const {
     // Only a month can be chosen; the shading of a selection is meant for its colours.
+    if (!index.isValid()) return Qt::NoItemFlags;
     return monthAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
 }
 
