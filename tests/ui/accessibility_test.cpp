@@ -5,6 +5,8 @@
 #include <QValueAxis>
 #include <memory>
 
+#include "engine/calculation_run.h"
+#include "ui/calc/audit_viewer.h"
 #include "ui/calc/calculate_all_dialog.h"
 #include "ui/calc/options_dialog.h"
 #include "ui/detail/growth_view.h"
@@ -74,6 +76,10 @@ TEST_F(AccessibilityTest, EveryControlTabReachesHasAName) {
     windows.push_back(std::make_unique<ImportWizard>(context_, store()));
     windows.push_back(std::make_unique<ExportWizard>(context_, store()));
     windows.push_back(std::make_unique<PortfolioGrowthWindow>(context_, store(), growth_));
+    CalculationRun run(store(), clock_, dir_.path());
+    windows.push_back(std::make_unique<AuditViewer>(
+        context_, run.CalculateInvestmentAndPortfolio(bonds_, D(2024, 5, 31)),
+        *store().holdings().FindHolding(bonds_)));
     for (const auto& window : windows) unnamed << Unnamed(*window);
     EXPECT_EQ(unnamed.join("\n").toStdString(), "");
 }

@@ -258,6 +258,18 @@ Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt; Sie dürfen sie unter den Bed
         <source>Save Calculation Audit Detail</source>
         <translation>Berechnungsprotokoll speichern</translation>
     </message>
+    <message>
+        <source>Periods</source>
+        <translation>Zeiträume</translation>
+    </message>
+    <message>
+        <source>Monthly periods</source>
+        <translation>Monatliche Perioden</translation>
+    </message>
+    <message>
+        <source>The monthly periods behind the time-weighted figure: start and end dates (Date1, Date2), beginning and ending market values (BMV, EMV), the sum of the cash flows (SOC) and the month&apos;s growth factor.</source>
+        <translation>Die monatlichen Perioden hinter der zeitgewichteten Rendite: Anfangs- und Enddatum (Datum1, Datum2), Marktwert am Anfang und am Ende (AMW, EMW), die Summe der Nettozahlungen (NZ) und der Wachstumsfaktor des Monats.</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::CalculateAllDialog</name>
