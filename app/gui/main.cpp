@@ -7,6 +7,7 @@
 #include "core/version.h"
 #include "ui/main/main_window.h"
 #include "ui/main/starting_directory.h"
+#include "ui/platform/colour_scheme.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/system_locale.h"
 #include "ui/platform/translations.h"
@@ -35,7 +36,11 @@ int main(int argc, char** argv) {
     arguments.addVersionOption();
     arguments.addPositionalArgument(
         "DIR", QApplication::translate("main", "The data directory to open."), "[DIR]");
+    const QCommandLineOption dark(
+        "dark", QApplication::translate("main", "Draw the windows in light text on dark."));
+    arguments.addOption(dark);
     arguments.process(app);
+    if (arguments.isSet(dark)) brevanta::UseDarkColours();
 
     brevanta::QtPlatform platform;
     brevanta::SystemClock clock;

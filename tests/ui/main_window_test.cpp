@@ -235,16 +235,17 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndStartingStates) {
         {"calculateAction", "&Calculate Performance...", QKeySequence("Ctrl+P"), true},
         {"helpContentsAction", "&Contents", QKeySequence("F1"), true},
         {"aboutAction", "&About...", QKeySequence(), true},
-        {"historyAction", "History", QKeySequence(), false},
-        {"performanceAction", "Performance", QKeySequence(), false},
+        {"historyAction", "History", QKeySequence("Ctrl+H"), false},
+        {"performanceAction", "Performance", QKeySequence("Ctrl+Shift+P"), false},
+        {"growthAction", "&Growth...", QKeySequence("Ctrl+G"), true},
         {"reportsAction", "&Reports...", QKeySequence("Ctrl+R"), true},
         {"optionsAction", "&Options...", QKeySequence(), true},
         {"importAction", "&Import...", QKeySequence(), true},
         {"exportAction", "Expor&t...", QKeySequence(), true},
-        {"portfolioPerformanceReportAction", "Portfolio - Performance", QKeySequence(), true},
-        {"marketValueReportAction", "Portfolio - Market Value and Cash Flows", QKeySequence(),
+        {"portfolioPerformanceReportAction", "&Portfolio - Performance", QKeySequence(), true},
+        {"marketValueReportAction", "Portfolio - &Market Value and Cash Flows", QKeySequence(),
          true},
-        {"investmentDetailReportAction", "Investment - Detail", QKeySequence(), true},
+        {"investmentDetailReportAction", "&Investment - Detail", QKeySequence(), true},
         // Commands not available in this release stay disabled rather than do nothing.
         {"cutAction", "&Cut Investment", QKeySequence("Ctrl+X"), false},
         {"copyAction", "C&opy Investment", QKeySequence("Ctrl+C"), false},
@@ -837,6 +838,25 @@ TEST_F(MainWindowTest, EveryMenuCommandOpensItsWindowOrDoesItsWork) {
     }
     Action(*window, "exitAction")->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+// Without a mouse: every menu item has its mnemonic, and Shift+F10 in the tree (as the menu
+// key) opens the pop-up menu.
+TEST_F(MainWindowTest, TheMenusAreReachableFromTheKeyboard) {
+    auto window = Open();
+    auto* treeMenu = window->findChild<QMenu*>("treeMenu");
+    QList<QAction*> items = window->menuBar()->actions() + treeMenu->actions();
+    while (!items.isEmpty()) {
+        QAction* item = items.takeFirst();
+        if (item->isSeparator()) continue;
+        EXPECT_FALSE(QKeySequence::mnemonic(item->text()).isEmpty()) << item->text().toStdString();
+        if (item->menu()) items += item->menu()->actions();
+    }
+    Select(*window, 0);
+    Tree(*window)->setFocus();
+    QTest::keyClick(Tree(*window), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(treeMenu->isVisible());
+    treeMenu->close();
 }
 
 // The pop-up menu's Growth shows the portfolio's investments pooled, year by year to today.

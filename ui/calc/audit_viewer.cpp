@@ -57,6 +57,12 @@ AuditViewer::AuditViewer(UiContext& context, InvestmentAndPortfolio calculations
     investmentButton_->setObjectName("investmentButton");
     portfolioButton_->setObjectName("portfolioButton");
     auditList_->setObjectName("auditList");
+    auditTabs_->setAccessibleName(tr("Periods"));
+    auditList_->setAccessibleName(tr("Monthly periods"));
+    auditList_->setAccessibleDescription(
+        tr("The monthly periods behind the time-weighted figure: start and end dates (Date1, "
+           "Date2), beginning and ending market values (BMV, EMV), the sum of the cash flows "
+           "(SOC) and the month's growth factor."));
     noDetailLabel_->setObjectName("noDetailLabel");
 
     const Calculation& investment = calculations_.investment;

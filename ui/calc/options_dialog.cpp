@@ -100,6 +100,16 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
     pages_->setAccessibleName(tr("Pages"));
     availableList_->setAccessibleName(tr("Columns not shown"));
     selectedList_->setAccessibleName(tr("Columns shown"));
+    availableList_->setAccessibleDescription(
+        tr("Columns the main window's investment list can show; a $ marks a dollar-weighted "
+           "return."));
+    selectedList_->setAccessibleDescription(
+        tr("The columns of the main window's investment list, from left to right."));
+    digitsCombo_->setAccessibleDescription(
+        tr("How many digits the main window shows after the decimal point of a return."));
+    auditLogBox_->setAccessibleDescription(
+        tr("Appends the figures behind every time-weighted return calculated to calclog.txt in "
+           "the data directory."));
     digitsCombo_->setObjectName("digitsCombo");
     riskFreeEdit_->setObjectName("riskFreeEdit");
     auditLogBox_->setObjectName("auditLogBox");

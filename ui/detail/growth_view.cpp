@@ -34,6 +34,7 @@
 #include "ui/detail/heat_map_model.h"
 #include "ui/detail/heat_map_view.h"
 #include "ui/detail/risk_panel.h"
+#include "ui/platform/colour_scheme.h"
 #include "ui/platform/date_field.h"
 #include "ui/platform/dialog_buttons.h"
 #include "ui/platform/file_dialogs.h"
@@ -114,9 +115,6 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
     chartView_->setMinimumHeight(200);
     valueSeries_->setName(tr("Market value"));
     costSeries_->setName(tr("Cost basis"));
-    QPen costPen(QColor(0x8c, 0x8c, 0x8c), 2, Qt::DashLine);
-    costSeries_->setPen(costPen);
-    valueSeries_->setPen(QPen(QColor(0x1f, 0x5f, 0xa8), 2));
     chart_->addSeries(valueSeries_);
     chart_->addSeries(costSeries_);
     chart_->setLocalizeNumbers(true);  // grouped thousands on the money axis
@@ -132,6 +130,7 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
         series->attachAxis(moneyAxis_);
     }
     chart_->legend()->setAlignment(Qt::AlignTop);
+    applyChartPalette();
 
     auto* top = new QHBoxLayout;
     auto* dateLabel = new QLabel(tr("As of:"), this);
@@ -176,6 +175,30 @@ GrowthView::GrowthView(UiContext& context, DataStore& store, GrowthSubject subje
 void GrowthView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
+}
+
+void GrowthView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyChartPalette();
+}
+
+void GrowthView::applyChartPalette() {
+    // The chart draws itself in its theme's colours; the window's palette is what the user
+    // chose to read, light or dark.
+    const QPalette& colours = palette();
+    const QColor text = colours.color(QPalette::Text);
+    chart_->setBackgroundBrush(colours.color(QPalette::Base));
+    chart_->setTitleBrush(text);
+    chart_->legend()->setLabelColor(text);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(dateAxis_), static_cast<QAbstractAxis*>(moneyAxis_)}) {
+        axis->setLabelsBrush(text);
+        axis->setLinePenColor(colours.color(QPalette::Mid));
+        axis->setGridLineColor(colours.color(QPalette::Midlight));
+    }
+    const QColor value = IsDark(colours) ? QColor(0x6c, 0xb4, 0xff) : QColor(0x1f, 0x5f, 0xa8);
+    valueSeries_->setPen(QPen(value, 2));
+    costSeries_->setPen(QPen(QColor(0x8c, 0x8c, 0x8c), 2, Qt::DashLine));
 }
 
 void GrowthView::resetDate() {
@@ -271,6 +294,7 @@ void GrowthView::fillChart() {
     costSeries_->replace(costs);
     const bool empty = growth_.month_ends.empty();
     chart_->setTitle(empty ? tr("There is no history to show as of this date.") : QString());
+    chartView_->setAccessibleDescription(empty ? chart_->title() : chartFiguresText());
     for (const QString& label : dateAxis_->categoriesLabels()) dateAxis_->remove(label);
     dateAxis_->setVisible(!empty);
     moneyAxis_->setVisible(!empty);
@@ -285,6 +309,19 @@ void GrowthView::fillChart() {
     dateAxis_->setRange(ChartX(first), ChartX(last));
     moneyAxis_->setRange(0, top > 0 ? top * 1.05 : 1);
     moneyAxis_->applyNiceNumbers();
+}
+
+QString GrowthView::chartFiguresText() const {
+    // A screen reader cannot follow the lines: it reads the figures at each year's end and at
+    // the last month end instead.
+    QStringList figures;
+    for (size_t i = 0; i < growth_.month_ends.size(); ++i) {
+        const GrowthPoint& point = growth_.month_ends[i];
+        if (point.date.month() == 12 || i + 1 == growth_.month_ends.size()) {
+            figures << QString::fromStdString(GrowthPointText(point, context_.locale));
+        }
+    }
+    return figures.join("; ");
 }
 
 void GrowthView::onPointHovered(const QPointF& point, bool entered) {

@@ -28,7 +28,8 @@ class TextTableModel;
 // monthly returns (a month chosen opens the audit viewer at its period), a chart of its
 // month-end market values against its cost basis, and "Save as Report...". It is computed
 // afresh from the store whenever the view is shown or the date changes, so it follows the
-// transactions and values as they are edited.
+// transactions and values as they are edited. The chart takes its colours from the palette
+// and tells a screen reader its figures as text.
 class GrowthView : public QWidget {
     Q_OBJECT
 
@@ -44,6 +45,7 @@ class GrowthView : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private slots:
     void onDateEdited();
@@ -56,6 +58,9 @@ class GrowthView : public QWidget {
     void refresh();
     void fillRisk();
     void fillChart();
+    void applyChartPalette();
+    // The chart's figures as text: the market value and cost basis at each year's end.
+    QString chartFiguresText() const;
 
     UiContext& context_;
     DataStore& store_;

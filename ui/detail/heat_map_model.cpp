@@ -37,6 +37,11 @@ QVariant HeatMapModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::DisplayRole) {
             return QString::fromStdString(HeatMapPercentText(row.year_return, locale_));
         }
+        if (role == Qt::AccessibleTextRole) {
+            return tr("Year %1: %2 %")
+                .arg(row.year)
+                .arg(QString::fromStdString(HeatMapPercentText(row.year_return, locale_)));
+        }
         if (role == Qt::FontRole) {
             QFont bold;
             bold.setBold(true);
@@ -49,7 +54,14 @@ QVariant HeatMapModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return QString::fromStdString(HeatMapPercentText(month->time_weighted, locale_));
+        case Qt::AccessibleTextRole:
+            // A screen reader reads the cell alone: its month and year with the figure.
+            return tr("%1 %2: %3 %")
+                .arg(headerData(index.column(), Qt::Horizontal).toString())
+                .arg(row.year)
+                .arg(QString::fromStdString(HeatMapPercentText(month->time_weighted, locale_)));
         case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
             return QString::fromStdString(HeatMapPeriodText(*month, locale_));
         case Qt::BackgroundRole: {
             const HeatMapColour colour = HeatMapColourOf(month->time_weighted, bound_);
@@ -61,6 +73,12 @@ QVariant HeatMapModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+Qt::ItemFlags HeatMapModel::flags(const QModelIndex& index) const {
+    // Only a month can be chosen; the shading of a selection is meant for its colours.
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return monthAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
 }
 
 QVariant HeatMapModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -11,7 +11,8 @@ namespace brevanta {
 
 // The heat map of monthly returns: a row per year, oldest first, a column per month and the
 // year's linked return last. Each month's cell is coloured on the diverging scale of
-// HeatMapColourOf; its tooltip names the period it covers.
+// HeatMapColourOf; its tooltip names the period it covers. Every cell names its month or
+// year beside its figure for a screen reader.
 class HeatMapModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ class HeatMapModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 

@@ -59,6 +59,10 @@ RecordKind TransactionKind() {
         "transactionsPanel",
         "transactionList",
         QCoreApplication::translate("RecordListPanel", "Transactions"),
+        QCoreApplication::translate(
+            "RecordListPanel",
+            "The investment's contributions, reinvested dividends and withdrawals. Modify... or a "
+            "double-click changes the selected one, a click on a column's caption sorts by it."),
         {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Transaction"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Amount"), Qt::AlignRight},
@@ -90,6 +94,10 @@ RecordKind ValueKind() {
         "valuesPanel",
         "valueList",
         QCoreApplication::translate("RecordListPanel", "Historical values"),
+        QCoreApplication::translate(
+            "RecordListPanel",
+            "The investment's market values at the dates they were recorded. Modify... or a "
+            "double-click changes the selected one, a click on a column's caption sorts by it."),
         {{QCoreApplication::translate("RecordListPanel", "Date"), Qt::AlignLeft},
          {QCoreApplication::translate("RecordListPanel", "Value"), Qt::AlignRight}},
         {90, 120},

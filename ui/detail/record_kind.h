@@ -24,9 +24,10 @@ class ImportExportEngine;
 // What a record list panel shows and does for one kind of history row: transactions or
 // historical values. The panel itself is the same for both.
 struct RecordKind {
-    const char* panelName;  // objectName of the panel
-    const char* listName;   // and of its list
-    QString listCaption;    // what a screen reader calls the list
+    const char* panelName;    // objectName of the panel
+    const char* listName;     // and of its list
+    QString listCaption;      // what a screen reader calls the list
+    QString listDescription;  // and what it says the list holds and does
     QList<TextTableModel::Column> columns;
     std::vector<int> columnWidths;  // of the first columns
     bool stretchLastColumn;

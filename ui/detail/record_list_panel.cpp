@@ -39,6 +39,7 @@ RecordListPanel::RecordListPanel(RecordKind kind, UiContext& context, ObservedSt
     setObjectName(kind_.panelName);
     list_->setObjectName(kind_.listName);
     list_->setAccessibleName(kind_.listCaption);
+    list_->setAccessibleDescription(kind_.listDescription);
     list_->setModel(model_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/platform/colour_scheme.h"
+
 namespace brevanta {
 
 namespace {
@@ -14,8 +16,10 @@ constexpr int kHeight = 16;
 
 ReturnBarWidget::ReturnBarWidget(QWidget* parent) : QWidget(parent) { setFixedSize(sizeHint()); }
 
-void ReturnBarWidget::setBar(ReturnBar bar) {
+void ReturnBarWidget::setBar(ReturnBar bar, const QString& figure) {
     bar_ = bar;
+    // The bar is drawn by hand: a screen reader says its figure instead.
+    setAccessibleDescription(figure);
     update();
 }
 
@@ -31,7 +35,7 @@ void ReturnBarWidget::paintEvent(QPaintEvent*) {
     const bool negative = bar_.side == ReturnBar::Side::Negative;
     const QRect rect(negative ? kZeroLine - bar_.width : kZeroLine + 1, kMargin, bar_.width,
                      height() - 2 * kMargin);
-    painter.fillRect(rect, negative ? QColor(Qt::red) : QColor(Qt::yellow));
+    painter.fillRect(rect, negative ? LossColour(palette()) : GainColour(palette()));
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }

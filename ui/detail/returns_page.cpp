@@ -95,7 +95,19 @@ QWidget* ReturnsPage::makeReturnsPanel() {
         differenceLabels_[row] = NamedLabel(name + "DifferenceLabel", panel);
         benchmarkLabels_[row]->setMinimumWidth(90);
         differenceLabels_[row]->setMinimumWidth(80);
-        grid->addWidget(new QLabel(captions[row], panel), line, 0);
+        // A screen reader names each figure after its row and says what it measures.
+        auto* caption = new QLabel(captions[row], panel);
+        caption->setBuddy(percentageLabels_[row]);
+        bars_[row]->setAccessibleName(captions[row]);
+        percentageLabels_[row]->setAccessibleDescription(
+            kind_ == ReturnKind::TimeWeighted
+                ? tr("%1: time-weighted return in percent").arg(captions[row])
+                : tr("%1: dollar-weighted return (IRR) in percent").arg(captions[row]));
+        benchmarkLabels_[row]->setAccessibleDescription(
+            tr("%1: the benchmark's return in percent").arg(captions[row]));
+        differenceLabels_[row]->setAccessibleDescription(
+            tr("%1: the return minus the benchmark's, in percentage points").arg(captions[row]));
+        grid->addWidget(caption, line, 0);
         grid->addWidget(bars_[row], line, 1);
         grid->addWidget(percentageLabels_[row], line, 2);
         grid->addWidget(benchmarkLabels_[row], line, 3);
@@ -122,8 +134,9 @@ QWidget* ReturnsPage::makeTotalsPanel() {
 void ReturnsPage::showFigures(const HoldingRecord& holding) {
     const std::array<ReturnRow, kReturnRowCount> rows = ReturnRows(holding.Figures, kind_, locale_);
     for (int row = 0; row < kReturnRowCount; ++row) {
-        percentageLabels_[row]->setText(QString::fromStdString(rows[row].percentage));
-        bars_[row]->setBar(rows[row].bar);
+        const QString percentage = QString::fromStdString(rows[row].percentage);
+        percentageLabels_[row]->setText(percentage);
+        bars_[row]->setBar(rows[row].bar, percentage);
     }
     performanceDateLabel_->setText(
         QString::fromStdString(PerformanceDateText(holding.PerformanceDate, locale_)));

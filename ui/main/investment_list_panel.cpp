@@ -23,6 +23,9 @@ InvestmentListPanel::InvestmentListPanel(UiContext& context, QWidget* parent)
     caption_->setObjectName("totalLabel");
     view_->setObjectName("investmentList");
     view_->setAccessibleName(tr("Investments"));
+    view_->setAccessibleDescription(
+        tr("The investments of the current portfolio with their figures and a total line. "
+           "Enter shows the details of the current investment."));
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);

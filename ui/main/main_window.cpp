@@ -138,16 +138,19 @@ void MainWindow::createActions() {
     detailsAction_->setToolTip(tr("Show Details For The Current Portfolio Or Investment"));
     detailsAction_->setIcon(ThemeIcon("document-properties", "details"));
 
-    historyAction_ = makeAction("historyAction", tr("History"), &MainWindow::onHistory);
+    // History and Performance have speed buttons only: their keys reach them without a mouse.
+    historyAction_ =
+        makeAction("historyAction", tr("History"), &MainWindow::onHistory, Qt::CTRL | Qt::Key_H);
     historyAction_->setIcon(ThemeIcon("x-office-calendar", "history"));
     historyAction_->setEnabled(false);
 
-    performanceAction_ =
-        makeAction("performanceAction", tr("Performance"), &MainWindow::onPerformance);
+    performanceAction_ = makeAction("performanceAction", tr("Performance"),
+                                    &MainWindow::onPerformance, Qt::CTRL | Qt::SHIFT | Qt::Key_P);
     performanceAction_->setIcon(ThemeIcon("office-chart-line", "performance"));
     performanceAction_->setEnabled(false);
 
-    growthAction_ = makeAction("growthAction", tr("&Growth..."), &MainWindow::onGrowth);
+    growthAction_ =
+        makeAction("growthAction", tr("&Growth..."), &MainWindow::onGrowth, Qt::CTRL | Qt::Key_G);
     growthAction_->setToolTip(tr("Returns By Calendar Year And The Growth Of The Money"));
 
     helpContentsAction_ =
@@ -184,13 +187,13 @@ void MainWindow::createActions() {
     aboutAction_ = makeAction("aboutAction", tr("&About..."), &MainWindow::onAbout);
 
     portfolioPerformanceReportAction_ =
-        makeAction("portfolioPerformanceReportAction", tr("Portfolio - Performance"),
+        makeAction("portfolioPerformanceReportAction", tr("&Portfolio - Performance"),
                    &MainWindow::onPortfolioPerformanceReport);
     marketValueReportAction_ =
-        makeAction("marketValueReportAction", tr("Portfolio - Market Value and Cash Flows"),
+        makeAction("marketValueReportAction", tr("Portfolio - &Market Value and Cash Flows"),
                    &MainWindow::onMarketValueReport);
     investmentDetailReportAction_ =
-        makeAction("investmentDetailReportAction", tr("Investment - Detail"),
+        makeAction("investmentDetailReportAction", tr("&Investment - Detail"),
                    &MainWindow::onInvestmentDetailReport);
 }
 
@@ -245,7 +248,7 @@ void MainWindow::createMenus() {
     help->addSeparator();
     help->addAction(aboutAction_);
 
-    QMenu* treeNew = treeMenu_->addMenu(tr("New"));
+    QMenu* treeNew = treeMenu_->addMenu(tr("&New"));
     treeNew->addActions({newPortfolioAction_, newInvestmentAction_});
     treeMenu_->addActions({detailsAction_, growthAction_, deleteAction_});
     treeMenu_->addSeparator();

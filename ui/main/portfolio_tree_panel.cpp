@@ -21,6 +21,9 @@ PortfolioTreePanel::PortfolioTreePanel(QWidget* parent)
     caption_->setObjectName("treeCaption");
     view_->setObjectName("portfolioTree");
     view_->setAccessibleName(tr("Portfolios"));
+    view_->setAccessibleDescription(
+        tr("Portfolios with their investments. Enter shows the details of the current one, "
+           "Delete deletes it, the menu key or Shift+F10 shows its commands."));
     caption_->setCaption(tr(" All Portfolios"));
     QIcon filled = style()->standardIcon(QStyle::SP_DirClosedIcon);
     filled.addPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16), QIcon::Selected,
@@ -65,6 +68,15 @@ PortfolioTreePanel::PortfolioTreePanel(QWidget* parent)
     enterKey->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     enterKey->setContext(Qt::WidgetShortcut);
     connect(enterKey, &QShortcut::activated, this, &PortfolioTreePanel::nodeActivated);
+    // The menu key opens the pop-up menu by itself; Shift+F10 is its other usual key.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view_);
+    menuKey->setObjectName("menuKey");
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QRect node = view_->visualRect(view_->currentIndex());
+        emit menuRequested(
+            view_->viewport()->mapToGlobal(node.isValid() ? node.center() : QPoint(0, 0)));
+    });
 }
 
 void PortfolioTreePanel::setStore(ObservedStore* directory) {

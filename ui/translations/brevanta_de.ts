@@ -121,6 +121,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>Historical values</source>
         <translation>Historische Werte</translation>
     </message>
+    <message>
+        <source>The investment&apos;s contributions, reinvested dividends and withdrawals. Modify... or a double-click changes the selected one, a click on a column&apos;s caption sorts by it.</source>
+        <translation>Die Einzahlungen, wiederangelegten Ausschüttungen und Entnahmen der Anlage. Ändern... oder ein Doppelklick ändert die ausgewählte, ein Klick auf eine Spaltenüberschrift sortiert danach.</translation>
+    </message>
+    <message>
+        <source>The investment&apos;s market values at the dates they were recorded. Modify... or a double-click changes the selected one, a click on a column&apos;s caption sorts by it.</source>
+        <translation>Die Marktwerte der Anlage zu den Daten, an denen sie erfasst wurden. Ändern... oder ein Doppelklick ändert den ausgewählten, ein Klick auf eine Spaltenüberschrift sortiert danach.</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -249,6 +257,18 @@ Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt; Sie dürfen sie unter den Bed
     <message>
         <source>Save Calculation Audit Detail</source>
         <translation>Berechnungsprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Zeiträume</translation>
+    </message>
+    <message>
+        <source>Monthly periods</source>
+        <translation>Monatliche Perioden</translation>
+    </message>
+    <message>
+        <source>The monthly periods behind the time-weighted figure: start and end dates (Date1, Date2), beginning and ending market values (BMV, EMV), the sum of the cash flows (SOC) and the month&apos;s growth factor.</source>
+        <translation>Die monatlichen Perioden hinter der zeitgewichteten Rendite: Anfangs- und Enddatum (Datum1, Datum2), Marktwert am Anfang und am Ende (AMW, EMW), die Summe der Nettozahlungen (NZ) und der Wachstumsfaktor des Monats.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +530,14 @@ für den Export ein.</translation>
         <source>Year %</source>
         <translation>Jahr %</translation>
     </message>
+    <message>
+        <source>Year %1: %2 %</source>
+        <translation>Jahr %1: %2 %</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %</source>
+        <translation>%1 %2: %3 %</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::HelpViewer</name>
@@ -621,6 +649,10 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>Investments</source>
         <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>The investments of the current portfolio with their figures and a total line. Enter shows the details of the current investment.</source>
+        <translation>Die Anlagen des aktuellen Portfolios mit ihren Kennzahlen und einer Summenzeile. Die Eingabetaste zeigt die Details der aktuellen Anlage.</translation>
     </message>
 </context>
 <context>
@@ -848,18 +880,6 @@ Soll sie ersetzt werden?</translation>
         <translation>&amp;Über Brevanta...</translation>
     </message>
     <message>
-        <source>Portfolio - Performance</source>
-        <translation>Portfolio - Wertentwicklung</translation>
-    </message>
-    <message>
-        <source>Portfolio - Market Value and Cash Flows</source>
-        <translation>Portfolio - Marktwerte und Zahlungsströme</translation>
-    </message>
-    <message>
-        <source>Investment - Detail</source>
-        <translation>Anlage - Details</translation>
-    </message>
-    <message>
         <source>Speed Buttons</source>
         <translation>Schnellzugriff</translation>
     </message>
@@ -882,10 +902,6 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
@@ -930,6 +946,18 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>Are you sure you want to delete %1?</source>
         <translation>Soll %1 wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>&amp;Portfolio - Performance</source>
+        <translation>&amp;Portfolio - Wertentwicklung</translation>
+    </message>
+    <message>
+        <source>Portfolio - &amp;Market Value and Cash Flows</source>
+        <translation>Portfolio - &amp;Marktwerte und Zahlungsströme</translation>
+    </message>
+    <message>
+        <source>&amp;Investment - Detail</source>
+        <translation>&amp;Anlage - Details</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1346,22 @@ Sie liegt im Datenverzeichnis:
         <source>Columns shown</source>
         <translation>Angezeigte Spalten</translation>
     </message>
+    <message>
+        <source>Columns the main window&apos;s investment list can show; a $ marks a dollar-weighted return.</source>
+        <translation>Spalten, die die Anlagenliste des Hauptfensters zeigen kann; ein $ kennzeichnet eine kapitalgewichtete Rendite.</translation>
+    </message>
+    <message>
+        <source>The columns of the main window&apos;s investment list, from left to right.</source>
+        <translation>Die Spalten der Anlagenliste des Hauptfensters, von links nach rechts.</translation>
+    </message>
+    <message>
+        <source>How many digits the main window shows after the decimal point of a return.</source>
+        <translation>Wie viele Nachkommastellen das Hauptfenster bei einer Rendite zeigt.</translation>
+    </message>
+    <message>
+        <source>Appends the figures behind every time-weighted return calculated to calclog.txt in the data directory.</source>
+        <translation>Schreibt die Zahlen hinter jeder berechneten zeitgewichteten Rendite an das Ende von calclog.txt im Datenverzeichnis.</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::PortfolioDialog</name>
@@ -1398,6 +1442,10 @@ Sie liegt im Datenverzeichnis:
     <message>
         <source>Portfolios</source>
         <translation>Portfolios</translation>
+    </message>
+    <message>
+        <source>Portfolios with their investments. Enter shows the details of the current one, Delete deletes it, the menu key or Shift+F10 shows its commands.</source>
+        <translation>Portfolios mit ihren Anlagen. Die Eingabetaste zeigt die Details des aktuellen Eintrags, Entf löscht ihn, die Menütaste oder Umschalt+F10 zeigt seine Befehle.</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1622,22 @@ Bitte versuchen Sie es erneut.</translation>
         <source>Recent Value:</source>
         <translation>Aktueller Wert:</translation>
     </message>
+    <message>
+        <source>%1: time-weighted return in percent</source>
+        <translation>%1: zeitgewichtete Rendite in Prozent</translation>
+    </message>
+    <message>
+        <source>%1: dollar-weighted return (IRR) in percent</source>
+        <translation>%1: kapitalgewichtete Rendite (IZF) in Prozent</translation>
+    </message>
+    <message>
+        <source>%1: the benchmark&apos;s return in percent</source>
+        <translation>%1: Rendite der Benchmark in Prozent</translation>
+    </message>
+    <message>
+        <source>%1: the return minus the benchmark&apos;s, in percentage points</source>
+        <translation>%1: Rendite abzüglich der Benchmark-Rendite, in Prozentpunkten</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::RiskPanel</name>
@@ -1697,6 +1761,10 @@ Bitte versuchen Sie es erneut.</translation>
     <message>
         <source>The data directory to open.</source>
         <translation>Das zu öffnende Datenverzeichnis.</translation>
+    </message>
+    <message>
+        <source>Draw the windows in light text on dark.</source>
+        <translation>Die Fenster mit heller Schrift auf dunklem Grund zeichnen.</translation>
     </message>
 </context>
 </TS>

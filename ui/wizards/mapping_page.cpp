@@ -18,6 +18,7 @@
 #include "exchange/import_export_engine.h"
 #include "store/data_store.h"
 #include "ui/detail/entry_refusal.h"
+#include "ui/platform/colour_scheme.h"
 #include "ui/platform/text_table_model.h"
 
 namespace brevanta {
@@ -112,7 +113,12 @@ MappingPage::MappingPage(UiContext& context, DataStore& store, QWidget* parent)
     skipSpin_->setRange(0, kMostSkippedLines);
     dateFormatNote_->setObjectName("dateFormatNote");
     dateFormatNote_->setWordWrap(true);
-    dateFormatNote_->setStyleSheet("color: #a00000; font-weight: bold");
+    QPalette warning = dateFormatNote_->palette();
+    warning.setColor(QPalette::WindowText, WarningTextColour(warning));
+    dateFormatNote_->setPalette(warning);
+    QFont bold = dateFormatNote_->font();
+    bold.setBold(true);
+    dateFormatNote_->setFont(bold);
     typeMapTable_->setObjectName("typeMapTable");
     typeMapTable_->setAccessibleName(tr("Types"));
     // Each of these stands beside another field of its row, away from the row's label.
