@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "core/date_format.h"
-#include "core/number_format.h"
+#include "core/money_format.h"
 #include "reports/figure_cell.h"
 #include "reports/html_text.h"
 #include "reports/report_cells.h"
 #include "reports/report_writer.h"
+#include "store/currency_setting.h"
 #include "store/data_store.h"
 
 namespace brevanta {
@@ -18,8 +19,8 @@ namespace brevanta {
 namespace {
 
 constexpr const char* kFigurePattern = "###0.00";
-constexpr const char* kHeaderMoney = "$#,##0.00";
-constexpr const char* kListMoney = "$###,##0.00";
+constexpr const char* kHeaderMoney = "#,##0.00";
+constexpr const char* kListMoney = "###,##0.00";
 
 struct ReturnRow {
     const char* label;
@@ -71,6 +72,7 @@ class DetailPage {
           face_(writer.font_face()),
           holding_(holding),
           portfolio_name_(std::move(portfolio_name)),
+          currency_{EscapeHtml(CurrencySymbol(store_)), CurrencyPlacement::Before},
           scale_(BarScale(holding)) {}
 
     void Build(DetailSections sections) {
@@ -86,7 +88,7 @@ class DetailPage {
   private:
     std::string Date(brevanta::Date date) const { return FormatShortDate(date, locale_); }
     std::string Money(double amount, const char* pattern) const {
-        return FormatNumber(amount, pattern, locale_);
+        return FormatMoney(amount, pattern, currency_, locale_);
     }
     static std::string SmallArial(const std::string& text) {
         return "<FONT FACE='Arial' SIZE='1'>" + text + "</FONT></TD>";
@@ -276,6 +278,7 @@ class DetailPage {
     const std::string& face_;
     const HoldingRecord& holding_;
     std::string portfolio_name_;
+    Currency currency_;  // en-style, the symbol escaped for the page
     double scale_;
 };
 

@@ -15,7 +15,8 @@ struct DetailSections {
 };
 
 // Fills the writer's page with the investment detail page: title, header block, the return
-// tables asked for, the lists. NotFound, with the page left empty, when the investment is
+// tables asked for, the lists. Money carries the stored currency symbol before the number,
+// with the writer's separators. NotFound, with the page left empty, when the investment is
 // not in the portfolio.
 Status BuildInvestmentDetailPage(ReportWriter& writer, Pid portfolio_id, Hid holding_id,
                                  DetailSections sections);

@@ -3,9 +3,10 @@
 #include <cmath>
 #include <optional>
 
-#include "core/number_format.h"
+#include "core/money_format.h"
 #include "engine/market_valuation.h"
 #include "reports/figure_cell.h"
+#include "store/currency_setting.h"
 
 namespace brevanta {
 
@@ -14,8 +15,8 @@ namespace {
 constexpr std::string_view kRecentValueColumn = "Recent Value";
 constexpr int kNameColumnWidth = 125;
 constexpr const char* kTotalLine = "   Total";
-constexpr const char* kMoneyPattern = "$#,###.00";
-constexpr const char* kWholeDollarsPattern = "$#,###";
+constexpr const char* kMoneyPattern = "#,###.00";
+constexpr const char* kWholeUnitsPattern = "#,###";
 
 // Half away from zero. Amounts are stored to the cent, so the double error of a sum of them
 // is far below half a cent and the nearest cent is the exact one.
@@ -41,6 +42,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
     const std::optional<PortfolioRecord> portfolio = store.portfolios().FindPortfolio(portfolio_id);
     if (!portfolio) return list;
 
+    const Currency currency = LocaleCurrency(CurrencySymbol(store), locale);
     double total = 0;
     for (const HoldingRecord& holding : store.holdings().HoldingsOfPortfolio(portfolio_id)) {
         const double recent = RoundedToCents(InvestmentMarketValue(store, holding.Id, today));
@@ -48,7 +50,7 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
         TextRow row{holding.Id, {holding.Name}};
         for (const ColumnRecord& column : visible) {
             row.cells.push_back(column.Name == kRecentValueColumn
-                                    ? FormatNumber(recent, kMoneyPattern, locale)
+                                    ? FormatMoney(recent, kMoneyPattern, currency, locale)
                                     : HoldingCell(holding, column.Name, number_pattern, locale));
         }
         list.rows.push_back(std::move(row));
@@ -60,12 +62,12 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
     for (const ColumnRecord& column : visible) {
         total_line.cells.push_back(
             column.Name == kRecentValueColumn
-                ? FormatNumber(total, kMoneyPattern, locale)
+                ? FormatMoney(total, kMoneyPattern, currency, locale)
                 : PortfolioCell(*portfolio, column.Name, number_pattern, locale));
     }
     list.rows.push_back(std::move(total_line));
     list.caption = " Total Value of the " + store.portfolios().PortfolioName(portfolio_id) +
-                   " portfolio: " + FormatNumber(total, kWholeDollarsPattern, locale);
+                   " portfolio: " + FormatMoney(total, kWholeUnitsPattern, currency, locale);
     return list;
 }
 

@@ -28,12 +28,13 @@ struct InvestmentList {
     // The investments by name (ids: HIDs), then the "   Total" line (id 0); a cell per
     // ListColumns entry, the name first.
     std::vector<TextRow> rows;
-    std::string caption;  // " Total Value of the <name> portfolio: $<total, whole dollars>"
+    std::string caption;  // " Total Value of the <name> portfolio: $<total, whole units>"
 };
 
 // The list of one portfolio as of today, every cell as text: the figure columns formatted
 // with number_pattern (see FigurePattern), "Recent Value" as the investment's market value
-// today in dollars and cents. Each recent value is rounded to the cent and the total is the
+// today in dollars and cents, with the stored currency symbol placed as the locale places it
+// (see LocaleCurrency). Each recent value is rounded to the cent and the total is the
 // sum of the rounded rows, so the total line always adds up. A portfolio that does not exist
 // gives no rows and an empty caption.
 InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,

@@ -5,7 +5,9 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/store_calls.h"
+#include "core/blanks.h"
 #include "store/column_choice.h"
+#include "store/currency_setting.h"
 #include "store/data_store.h"
 #include "store/risk_free_setting.h"
 
@@ -25,7 +27,34 @@ void PrintOptions(const DataStore& store) {
               << "available: " << Joined(columns.hidden) << "\n"
               << "decimals: " << store.settings().NumberOfDecimals() << "\n"
               << "log: " << (store.settings().AuditLoggingOn() ? "on" : "off") << "\n"
-              << "risk-free: " << RiskFreeText(RiskFreeRate(store)) << "\n";
+              << "risk-free: " << RiskFreeText(RiskFreeRate(store)) << "\n"
+              << "currency: " << CurrencySymbol(store) << "\n";
+}
+
+// The symbol without the blanks around it, or nullopt having said why it cannot be stored.
+std::optional<std::string> CurrencyOption(std::string_view text) {
+    const std::string_view symbol = TrimBlanks(text);
+    switch (FaultOfCurrencySymbol(symbol)) {
+        case CurrencySymbolFault::None:
+            return std::string(symbol);
+        case CurrencySymbolFault::Empty:
+            Refuse("Please enter a currency symbol.");
+            break;
+        case CurrencySymbolFault::ControlCharacter:
+            Refuse("The currency symbol cannot hold a tab or another control character.");
+            break;
+        case CurrencySymbolFault::NotStorable:
+            Refuse(
+                "The currency symbol can hold only Western European (Windows-1252) "
+                "characters: " +
+                std::string(symbol));
+            break;
+        case CurrencySymbolFault::TooLong:
+            Refuse("The currency symbol can be at most " + std::to_string(kLongestCurrencySymbol) +
+                   " characters long: " + std::string(symbol));
+            break;
+    }
+    return std::nullopt;
 }
 
 // The choice that shows `shown` in that order and hides every other column; nullopt (having
@@ -61,11 +90,12 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
     auto* command = app.add_subcommand(
         "options",
         "Print the main window's list columns, the number of decimals, whether calculations "
-        "are logged and the risk-free rate; or set them");
+        "are logged, the risk-free rate and the currency symbol; or set them");
     static std::vector<std::string> columns;
     static int decimals = 2;
     static std::string log;
     static std::string risk_free;
+    static std::string currency;
     auto* columns_option =
         command
             ->add_option("--columns", columns,
@@ -82,8 +112,14 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
     auto* risk_free_option = command->add_option(
         "--risk-free", risk_free,
         "Yearly risk-free rate of the risk figures in percent (3 means 3 %), above -100");
-    command->callback([&exit_code, columns_option, decimals_option, log_option, risk_free_option] {
-        if (!AnyGiven({columns_option, decimals_option, log_option, risk_free_option})) {
+    auto* currency_option =
+        command->add_option("--currency", currency,
+                            "The currency symbol of money texts (\"$\" unless set), up to " +
+                                std::to_string(kLongestCurrencySymbol) + " characters");
+    command->callback([&exit_code, columns_option, decimals_option, log_option, risk_free_option,
+                       currency_option] {
+        if (!AnyGiven(
+                {columns_option, decimals_option, log_option, risk_free_option, currency_option})) {
             exit_code = WithReadOnlyStore([](DataStore& store) {
                 PrintOptions(store);
                 return kSucceeded;
@@ -92,6 +128,11 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
         }
         std::optional<double> rate;
         if (risk_free_option->count() > 0 && !(rate = RiskFreeOption(risk_free))) {
+            exit_code = kRefused;
+            return;
+        }
+        std::optional<std::string> symbol;
+        if (currency_option->count() > 0 && !(symbol = CurrencyOption(currency))) {
             exit_code = kRefused;
             return;
         }
@@ -113,6 +154,7 @@ void AddOptionsCommand(CLI::App& app, int& exit_code) {
                 status = StoreSetting(store, LogAuditKey, log == "on" ? "1" : "0");
             }
             if (status.ok() && rate) status = StoreRiskFreeRate(store, *rate);
+            if (status.ok() && symbol) status = StoreCurrencySymbol(store, *symbol);
             return ExitCode(status);
         });
     });

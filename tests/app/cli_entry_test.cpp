@@ -7,6 +7,7 @@
 
 #include "core/version.h"
 #include "exchange/run_cli.h"
+#include "store/currency_setting.h"
 #include "store/data_store_fixture.h"
 #include "store/directory_claim.h"
 #include "store/risk_free_setting.h"
@@ -148,6 +149,9 @@ TEST_F(CliEntryTest, CommandsOnWhatDoesNotExistRefuseByNameAndWriteNothing) {
         {"returns --investment 42", "There is no investment 42.\n"},
         {"options --columns Nowhere", "There is no column named \"Nowhere\".\n"},
         {"options --risk-free -100", "Please enter a risk-free rate in percent above -100: -100\n"},
+        {"options --currency ' '", "Please enter a currency symbol.\n"},
+        {"options --currency ABCDEFGHIJKLMNOPQRSTU",
+         "The currency symbol can be at most 20 characters long: ABCDEFGHIJKLMNOPQRSTU\n"},
         {"portfolio benchmark --portfolio 7 --none", "There is no portfolio 7.\n"},
         {"portfolio benchmark --portfolio 1 --investment 42", "There is no investment 42.\n"},
     });
@@ -242,17 +246,21 @@ TEST_F(CliEntryTest, OptionsArePrintedAndSetByTheirNames) {
     AddSettingRow(NumDecKey, "2");
     AddSettingRow(LogAuditKey, "0");
     EXPECT_EQ(RunCli(dir_.path(), "options").out,
-              "columns: Month,QTR\navailable: 1 Year\ndecimals: 2\nlog: off\nrisk-free: 0\n");
-    const CliRun set = RunCli(
-        dir_.path(), "options --columns '1 Year,Month' --decimals 4 --log on --risk-free 2.5");
+              "columns: Month,QTR\navailable: 1 Year\ndecimals: 2\nlog: off\nrisk-free: 0\n"
+              "currency: $\n");
+    const CliRun set = RunCli(dir_.path(),
+                              "options --columns '1 Year,Month' --decimals 4 --log on --risk-free "
+                              "2.5 --currency ' €'");
     EXPECT_EQ(set.exit_code, 0) << set.err;
     EXPECT_EQ(RunCli(dir_.path(), "options").out,
-              "columns: 1 Year,Month\navailable: QTR\ndecimals: 4\nlog: on\nrisk-free: 2.5\n");
+              "columns: 1 Year,Month\navailable: QTR\ndecimals: 4\nlog: on\nrisk-free: 2.5\n"
+              "currency: €\n");
     Reopen();
     EXPECT_EQ(ColumnNames(store().settings().VisibleColumns()), Texts({"1 Year", "Month"}));
     EXPECT_EQ(store().settings().NumberOfDecimals(), 4);
     EXPECT_TRUE(store().settings().AuditLoggingOn());
     EXPECT_EQ(RiskFreeRate(store()), 2.5);
+    EXPECT_EQ(CurrencySymbol(store()), "€");
 
     EXPECT_EQ(RunCli(dir_.path(), "options --columns ''").exit_code, 0);
     Reopen();

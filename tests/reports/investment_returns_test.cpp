@@ -116,7 +116,7 @@ TEST_F(InvestmentDetailRowsTest, TotalsCountTheInitialValueAsAContribution) {
         BuildValueRows(store(), holding, ValueOrder::DateAscending, en);
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].cells, (Texts{"3/31/2023", "$1,600.00"}));
-    EXPECT_EQ(MoneyText(std::nan(""), en), "ERROR!");
+    EXPECT_EQ(MoneyText(std::nan(""), {}, en), "ERROR!");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Settings and list-column rows of sys.dbf.
 #include <filesystem>
 
+#include "store/currency_setting.h"
 #include "store/data_store_fixture.h"
 
 namespace brevanta::testing {
@@ -93,6 +94,33 @@ TEST_F(SettingsTest, MissingSettingsFallBackToTwoDecimalsAndNoLog) {
     Reopen();
     EXPECT_EQ(store().settings().NumberOfDecimals(), 2);
     EXPECT_FALSE(store().settings().AuditLoggingOn());
+}
+
+TEST_F(SettingsTest, CurrencySymbolRoundTripsThroughTheTableAndBadOnesAreRefused) {
+    EXPECT_EQ(CurrencySymbol(store()), "$");  // no row yet
+    const std::string longest(kLongestCurrencySymbol, 'x');
+    for (const std::string& symbol : {std::string("€"), std::string("Fr."), longest}) {
+        ASSERT_TRUE(StoreCurrencySymbol(store(), symbol).ok()) << symbol;
+        Reopen();
+        EXPECT_EQ(CurrencySymbol(store()), symbol);
+    }
+    EXPECT_EQ(Column(kSettingsTableFile, "VAL1").back(), longest);
+    ASSERT_EQ(store().settings().UpdateSetting(CurrencyKey, {.Val1 = ""}).value(), 1);
+    EXPECT_EQ(CurrencySymbol(store()), "$");
+
+    const struct {
+        std::string symbol;
+        CurrencySymbolFault fault;
+    } cases[] = {
+        {"", CurrencySymbolFault::Empty},
+        {"\x1b", CurrencySymbolFault::ControlCharacter},
+        {"a\tb", CurrencySymbolFault::ControlCharacter},
+        {"\u20B9", CurrencySymbolFault::NotStorable},  // the rupee sign: not in Windows-1252
+        {longest + "x", CurrencySymbolFault::TooLong},
+        {std::string(kLongestCurrencySymbol, ' ') + "€", CurrencySymbolFault::TooLong},
+        {std::string(kLongestCurrencySymbol - 1, 'x') + "€", CurrencySymbolFault::None},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FaultOfCurrencySymbol(c.symbol), c.fault) << c.symbol;
 }
 
 TEST_F(SettingsTest, ColumnRowWithANonNumberFailsTheLoad) {

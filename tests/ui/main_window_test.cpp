@@ -27,6 +27,7 @@
 #include <set>
 
 #include "fakes/read_only_file.h"
+#include "store/currency_setting.h"
 #include "store/data_directory.h"
 #include "store/directory_claim.h"
 #include "store/file_size_limit.h"
@@ -932,6 +933,27 @@ TEST_F(MainWindowTest, ChangedOptionsRebuildTheColumnsAndTheList) {
     Action(*window, "optionsAction")->trigger();
     EXPECT_EQ(window->numberFormat(), "#,##0");
     EXPECT_EQ(ListRows(*window)[0], QStringList({"Bonds", "13", "1/15/2020"}));
+}
+
+// A symbol that cannot be stored keeps the dialog open; a good one shows in the list at once.
+TEST_F(MainWindowTest, TheCurrencySymbolChosenInOptionsShowsInTheList) {
+    auto window = Open();
+    OnModal<OptionsDialog>([](OptionsDialog& dialog) {
+        auto* currency = dialog.findChild<QLineEdit*>("currencyEdit");
+        EXPECT_EQ(currency->text(), "$");
+        currency->setText(" ");
+        dialog.findChild<QPushButton*>("okButton")->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), currency);
+        currency->setText(" € ");
+        dialog.findChild<QPushButton*>("okButton")->click();
+    });
+    Action(*window, "optionsAction")->trigger();
+    EXPECT_EQ(platform_.Texts(), std::vector<QString>{"Please enter a currency symbol."});
+    EXPECT_EQ(ListRows(*window)[0], QStringList({"Bonds", "€1,234,567.89", "n/a", "1/15/2020"}));
+    EXPECT_EQ(Caption(*window), " Total Value of the Growth portfolio: €1,235,068");
+    Reopen();
+    EXPECT_EQ(CurrencySymbol(store()), "€");
 }
 
 TEST_F(MainWindowTest, ImportThroughTheWizardRefreshesTheList) {

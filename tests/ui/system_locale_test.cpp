@@ -33,6 +33,23 @@ TEST(SystemLocaleTest, NoBreakGroupSeparatorBecomesABlank) {
     EXPECT_EQ(locale.thousand_separator, ' ');
 }
 
+// Where QLocale::toCurrencyString puts the symbol.
+TEST(SystemLocaleTest, CurrencyPlacementFollowsTheLocalesCurrencyFormat) {
+    const struct {
+        QLocale locale;
+        CurrencyPlacement placement;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), CurrencyPlacement::Before},
+        {QLocale(QLocale::German, QLocale::Germany), CurrencyPlacement::AfterWithBlank},
+        {QLocale(QLocale::Dutch, QLocale::Netherlands), CurrencyPlacement::BeforeWithBlank},
+        {QLocale::c(), CurrencyPlacement::Before},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LocaleFrom(c.locale).currency_placement, c.placement)
+            << c.locale.name().toStdString();
+    }
+}
+
 TEST(SystemLocaleTest, DatesConvertBothWays) {
     EXPECT_EQ(ToQDate(Date::Ymd(2001, 3, 5)), QDate(2001, 3, 5));
     EXPECT_EQ(FromQDate(QDate(2024, 2, 29)), Date::Ymd(2024, 2, 29));

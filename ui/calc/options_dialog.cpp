@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/blanks.h"
 #include "core/number_parse.h"
 #include "store/column_choice.h"
+#include "store/currency_setting.h"
 #include "store/data_store.h"
 #include "store/risk_free_setting.h"
 #include "ui/platform/dialog_buttons.h"
@@ -93,6 +95,7 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
       downButton_(MakeListButton({}, tr("Move down"), "downButton", this)),
       digitsCombo_(new QComboBox(this)),
       riskFreeEdit_(new QLineEdit(this)),
+      currencyEdit_(new QLineEdit(this)),
       auditLogBox_(new QCheckBox(tr("Log performance calculation detail to Audit file."), this)) {
     setObjectName("OptionsDialog");
     setWindowTitle(tr("Options"));
@@ -112,6 +115,7 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
            "the data directory."));
     digitsCombo_->setObjectName("digitsCombo");
     riskFreeEdit_->setObjectName("riskFreeEdit");
+    currencyEdit_->setObjectName("currencyEdit");
     auditLogBox_->setObjectName("auditLogBox");
 
     pages_->addTab(makeDisplayPage(), tr("&Display"));
@@ -146,6 +150,7 @@ OptionsDialog::OptionsDialog(UiContext& context, DataStore& store, QWidget* pare
     digitsCombo_->setCurrentIndex(store_.settings().NumberOfDecimals());
     auditLogBox_->setChecked(store_.settings().AuditLoggingOn());
     riskFreeEdit_->setText(RiskFreeShown(RiskFreeRate(store_), context_.locale));
+    currencyEdit_->setText(QString::fromStdString(CurrencySymbol(store_)));
 }
 
 QWidget* OptionsDialog::makeDisplayPage() {
@@ -208,9 +213,23 @@ QWidget* OptionsDialog::makeFormatPage() {
     riskRow->addWidget(riskFree);
     riskRow->addWidget(riskFreeEdit_);
     riskRow->addStretch();
+    auto* money = new QGroupBox(tr(" Money "), page);
+    auto* currency = new QLabel(tr("&Currency symbol:"), money);
+    currency->setBuddy(currencyEdit_);
+    currencyEdit_->setAccessibleName(tr("Currency symbol"));
+    currencyEdit_->setMaxLength(kLongestCurrencySymbol);
+    currencyEdit_->setMaximumWidth(100);
+    currencyEdit_->setToolTip(
+        tr("The symbol amounts carry, such as $ or €; the windows place it as the system's "
+           "locale places its currency"));
+    auto* moneyRow = new QHBoxLayout(money);
+    moneyRow->addWidget(currency);
+    moneyRow->addWidget(currencyEdit_);
+    moneyRow->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
     layout->addWidget(risk);
+    layout->addWidget(money);
     layout->addStretch();
     return page;
 }
@@ -265,18 +284,48 @@ void OptionsDialog::onSelectedColumnsChanged() {
     downButton_->setEnabled(one);
 }
 
+void OptionsDialog::refuseFormatField(QLineEdit* edit, const QString& message) {
+    context_.platform.ShowPlain(message);
+    pages_->setCurrentIndex(kFormatPage);
+    edit->setFocus();
+    edit->selectAll();
+}
+
+QString OptionsDialog::currencySymbolRefusal(const std::string& symbol) {
+    switch (FaultOfCurrencySymbol(symbol)) {
+        case CurrencySymbolFault::None:
+            break;
+        case CurrencySymbolFault::Empty:
+            return tr("Please enter a currency symbol.");
+        case CurrencySymbolFault::ControlCharacter:
+            return tr("The currency symbol cannot hold a tab or another control character.");
+        case CurrencySymbolFault::NotStorable:
+            return tr(
+                "The currency symbol can hold only Western European (Windows-1252) "
+                "characters.");
+        case CurrencySymbolFault::TooLong:
+            return tr("The currency symbol can be at most %1 characters long.")
+                .arg(kLongestCurrencySymbol);
+    }
+    return {};
+}
+
 void OptionsDialog::onOkClicked() {
     const std::optional<double> riskFree =
         ParseNumber(riskFreeEdit_->text().toStdString(), context_.locale);
     if (!riskFree || !IsRiskFreeRate(*riskFree)) {
-        context_.platform.ShowPlain(
+        refuseFormatField(
+            riskFreeEdit_,
             tr("Please enter a risk-free rate in percent above -100, such as 3 for 3 %."));
-        pages_->setCurrentIndex(kFormatPage);
-        riskFreeEdit_->setFocus();
-        riskFreeEdit_->selectAll();
+        return;
+    }
+    const std::string currency(TrimBlanks(currencyEdit_->text().toStdString()));
+    if (const QString refusal = currencySymbolRefusal(currency); !refusal.isEmpty()) {
+        refuseFormatField(currencyEdit_, refusal);
         return;
     }
     const bool riskFreeChanged = *riskFree != RiskFreeRate(store_);
+    const bool currencyChanged = currency != CurrencySymbol(store_);
     BusyCursor busy(context_.platform);
     const ColumnChoice columns{Names(availableList_), Names(selectedList_)};
     const bool columnsChanged =
@@ -295,10 +344,11 @@ void OptionsDialog::onOkClicked() {
         saved = settings.StoreSetting(LogAuditKey, {.Val1 = auditLogBox_->isChecked() ? "1" : "0"});
     }
     if (saved.ok() && riskFreeChanged) saved = StoreRiskFreeRate(store_, *riskFree);
+    if (saved.ok() && currencyChanged) saved = StoreCurrencySymbol(store_, currency);
     if (saved.ok()) saved = change.Commit();
     ShowIfFailed(context_.platform, saved, tr("The options could not be saved."));
     // Even after a failure: the main window then shows what the store holds.
-    done(columnsChanged || digitsChanged ? Accepted : Rejected);
+    done(columnsChanged || digitsChanged || currencyChanged ? Accepted : Rejected);
 }
 
 void OptionsDialog::onHelpClicked() { context_.platform.ShowHelpTopic("COLUMNS"); }

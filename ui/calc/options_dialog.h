@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "ui/platform/ui_context.h"
 
@@ -16,15 +17,16 @@ namespace brevanta {
 class DataStore;
 
 // The main window's list columns and their order, the number of decimals of the figures, the
-// risk-free rate of the risk figures, and whether calculations are logged.
+// risk-free rate of the risk figures, the currency symbol, and whether calculations are logged.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
   public:
     // Shows the store's settings. OK refuses a risk-free rate that is not a number above -100
-    // (saying so, the dialog left open); else it stores the columns when their choice
-    // changed, the decimals and the risk-free rate when they changed, and the logging choice
-    // always (adding a missing setting row), all in one change; a failure is shown.
+    // and a currency symbol that cannot be stored (saying so, the dialog left open); else it
+    // stores the columns when their choice changed, the decimals, the risk-free rate and the
+    // currency symbol when they changed, and the logging choice always (adding a missing
+    // setting row), all in one change; a failure is shown. Accepted when the list changed.
     // REQUIRES: store outlives the dialog.
     OptionsDialog(UiContext& context, DataStore& store, QWidget* parent = nullptr);
 
@@ -43,6 +45,10 @@ class OptionsDialog : public QDialog {
     QWidget* makeDisplayPage();
     QWidget* makeFormatPage();
     QWidget* makeLoggingPage();
+    // Says why the field's text was refused and puts the cursor on it.
+    void refuseFormatField(QLineEdit* edit, const QString& message);
+    // Why the symbol cannot be stored, worded for the user; empty when it can.
+    static QString currencySymbolRefusal(const std::string& symbol);
     // Swaps the one selected column with its neighbour `step` lines away, if there is one.
     void moveSelectedColumn(int step);
 
@@ -60,6 +66,7 @@ class OptionsDialog : public QDialog {
     QPushButton* downButton_;
     QComboBox* digitsCombo_;
     QLineEdit* riskFreeEdit_;
+    QLineEdit* currencyEdit_;
     QCheckBox* auditLogBox_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;

@@ -20,6 +20,20 @@ int RunLength(const QString& text, qsizetype start) {
     return static_cast<int>(end - start);
 }
 
+// Where the locale's currency format puts the symbol, read off a formatted amount.
+CurrencyPlacement CurrencyPlacementOf(const QLocale& qlocale) {
+    const QString symbol = QStringLiteral("\u00A4");
+    const QString text = qlocale.toCurrencyString(1.0, symbol);
+    if (text.endsWith(symbol) && !text.startsWith(symbol)) {
+        const qsizetype before = text.size() - symbol.size() - 1;
+        return before >= 0 && text[before].isSpace() ? CurrencyPlacement::AfterWithBlank
+                                                     : CurrencyPlacement::After;
+    }
+    const qsizetype after = text.indexOf(symbol) + symbol.size();
+    return after < text.size() && text[after].isSpace() ? CurrencyPlacement::BeforeWithBlank
+                                                        : CurrencyPlacement::Before;
+}
+
 }  // namespace
 
 Locale LocaleFrom(const QLocale& qlocale) {
@@ -52,6 +66,7 @@ Locale LocaleFrom(const QLocale& qlocale) {
         }
     }
     locale.short_date_format = pattern;
+    locale.currency_placement = CurrencyPlacementOf(qlocale);
     return locale;
 }
 

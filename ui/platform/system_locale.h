@@ -9,9 +9,9 @@
 
 namespace brevanta {
 
-// The library's Locale for a Qt locale: its separators and its short date format, the year
-// always with four digits. Separators outside ASCII become their nearest ASCII form. The C
-// locale (a C or POSIX environment) gives en-US.
+// The library's Locale for a Qt locale: its separators, its short date format, the year
+// always with four digits, and where its currency format puts the symbol. Separators outside ASCII
+// become their nearest ASCII form. The C locale (a C or POSIX environment) gives en-US.
 Locale LocaleFrom(const QLocale& locale);
 
 QDate ToQDate(Date date);

@@ -1362,6 +1362,38 @@ Sie liegt im Datenverzeichnis:
         <source>Appends the figures behind every time-weighted return calculated to calclog.txt in the data directory.</source>
         <translation>Schreibt die Zahlen hinter jeder berechneten zeitgewichteten Rendite an das Ende von calclog.txt im Datenverzeichnis.</translation>
     </message>
+    <message>
+        <source> Money </source>
+        <translation> Geld </translation>
+    </message>
+    <message>
+        <source>&amp;Currency symbol:</source>
+        <translation>&amp;Währungssymbol:</translation>
+    </message>
+    <message>
+        <source>Currency symbol</source>
+        <translation>Währungssymbol</translation>
+    </message>
+    <message>
+        <source>The symbol amounts carry, such as $ or €; the windows place it as the system&apos;s locale places its currency</source>
+        <translation>Das Symbol der Beträge, etwa $ oder €; die Fenster stellen es dorthin, wo die Ländereinstellung des Systems die Währung stellt</translation>
+    </message>
+    <message>
+        <source>Please enter a currency symbol.</source>
+        <translation>Bitte geben Sie ein Währungssymbol ein.</translation>
+    </message>
+    <message>
+        <source>The currency symbol cannot hold a tab or another control character.</source>
+        <translation>Das Währungssymbol darf keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The currency symbol can hold only Western European (Windows-1252) characters.</source>
+        <translation>Das Währungssymbol darf nur westeuropäische Zeichen (Windows-1252) enthalten.</translation>
+    </message>
+    <message>
+        <source>The currency symbol can be at most %1 characters long.</source>
+        <translation>Das Währungssymbol darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::PortfolioDialog</name>
