@@ -16,6 +16,9 @@ struct UserText {
 // Marks a text for translation: lupdate collects `english` under `context`, and the desktop
 // looks it up there; the library itself keeps and prints the English.
 #define BREVANTA_TEXT(context, english) (::brevanta::UserText{context, english})
+// A text that says how many of something there are (Message::Counted): its translation has a
+// form for each grammatical number.
+#define BREVANTA_COUNTED_TEXT(context, english) BREVANTA_TEXT(context, english)
 
 // What the library tells a user, kept in parts so that the desktop can translate it while the
 // command line prints the English: a text whose "%1" to "%9" stand for its arguments in order,

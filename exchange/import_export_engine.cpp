@@ -31,12 +31,12 @@ constexpr std::size_t kNamedSkippedLines = 10;
 constexpr UserText kNothingImported = BREVANTA_TEXT("Exchange", "%1\r\nNo records were imported.");
 constexpr UserText kOutOfMemory =
     BREVANTA_TEXT("Exchange", "There is not enough memory to import the file.");
-constexpr UserText kTransactionsDone =
-    BREVANTA_TEXT("Exchange", "%1 transaction records were exported to %2\r\nsuccessfully.");
+constexpr UserText kTransactionsDone = BREVANTA_COUNTED_TEXT(
+    "Exchange", "%1 transaction records were exported to %2\r\nsuccessfully.");
 constexpr UserText kValuesDone =
-    BREVANTA_TEXT("Exchange", "%1 historical value records were exported successfully.");
+    BREVANTA_COUNTED_TEXT("Exchange", "%1 historical value records were exported successfully.");
 constexpr UserText kPerformanceDone =
-    BREVANTA_TEXT("Exchange", "%1 performance records were exported successfully.");
+    BREVANTA_COUNTED_TEXT("Exchange", "%1 performance records were exported successfully.");
 constexpr const char* kPerformanceHeader =
     "PORTFOLIO NAME, HOLDING NAME, CALCULATION DATE, QTR, YTD, 3YR, 5YR, 10YR, INC, QTR$, "
     "YTD$, 3YR$, 5YR$, 10YR$, INC$";
@@ -46,9 +46,9 @@ struct TransactionImport {
     using Record = TransactionRecord;
     // What an import says: records stored, records a preview would store, and none of either.
     static constexpr UserText kImported =
-        BREVANTA_TEXT("Exchange", "%1 Transaction records were imported successfully.%2");
+        BREVANTA_COUNTED_TEXT("Exchange", "%1 Transaction records were imported successfully.%2");
     static constexpr UserText kWouldBeImported =
-        BREVANTA_TEXT("Exchange", "%1 Transaction records would be imported.");
+        BREVANTA_COUNTED_TEXT("Exchange", "%1 Transaction records would be imported.");
     static constexpr UserText kNoneImported =
         BREVANTA_TEXT("Exchange", "No Transaction records were imported: no line %1.%2");
     static constexpr UserText kNoneWouldBeImported =
@@ -69,10 +69,10 @@ struct TransactionImport {
 
 struct ValueImport {
     using Record = ValueRecord;
-    static constexpr UserText kImported =
-        BREVANTA_TEXT("Exchange", "%1 Historical Value records were imported successfully.%2");
+    static constexpr UserText kImported = BREVANTA_COUNTED_TEXT(
+        "Exchange", "%1 Historical Value records were imported successfully.%2");
     static constexpr UserText kWouldBeImported =
-        BREVANTA_TEXT("Exchange", "%1 Historical Value records would be imported.");
+        BREVANTA_COUNTED_TEXT("Exchange", "%1 Historical Value records would be imported.");
     static constexpr UserText kNoneImported =
         BREVANTA_TEXT("Exchange", "No Historical Value records were imported: no line %1.%2");
     static constexpr UserText kNoneWouldBeImported =
@@ -135,8 +135,9 @@ Message SkippedLinesText(const ParsedLines<Record>& parsed) {
     const int skipped = static_cast<int>(parsed.skipped);
     return skipped == 1
                ? Message(BREVANTA_TEXT("Exchange", "\r\n1 line was skipped: line %1"), {numbers})
-               : Message::Counted(BREVANTA_TEXT("Exchange", "\r\n%1 lines were skipped: lines %2"),
-                                  skipped, {std::to_string(skipped), numbers});
+               : Message::Counted(
+                     BREVANTA_COUNTED_TEXT("Exchange", "\r\n%1 lines were skipped: lines %2"),
+                     skipped, {std::to_string(skipped), numbers});
 }
 
 // A figure of the performance file with the separator that follows it; the last figure of a

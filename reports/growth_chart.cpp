@@ -173,7 +173,7 @@ std::vector<std::string> GrowthChartSvg(const std::vector<GrowthPoint>& points,
     for (const GrowthPoint& point : points) {
         lines.push_back("<circle cx='" + Coordinate(scale.X(point.date)) + "' cy='" +
                         Coordinate(scale.Y(point.market_value)) + "' r='2' fill='" + kValueColour +
-                        "'><title>" + EscapeHtml(GrowthPointText(point, locale)) +
+                        "'><title>" + EscapeHtml(GrowthPointText(point, locale).English()) +
                         "</title></circle>");
     }
 

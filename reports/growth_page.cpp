@@ -75,7 +75,7 @@ void AddRiskTable(ReportWriter& writer, const Growth& growth, const std::string&
         writer.Add(line + "</TR>");
     }
     writer.Add("<TR><TD COLSPAN='" + std::to_string(columns.size() + 1) + "' ALIGN='LEFT'>" +
-               EscapeHtml(RiskSourceText(risk_free, locale)) + "</TD></TR>");
+               EscapeHtml(RiskSourceText(risk_free, locale).English()) + "</TD></TR>");
     writer.Add("</TABLE>");
 }
 
@@ -97,14 +97,14 @@ void AddHeatMap(ReportWriter& writer, const Growth& growth) {
             }
             line += "<TD ALIGN='RIGHT' BGCOLOR='" +
                     HexColour(HeatMapColourOf(month->time_weighted, bound)) + "' TITLE='" +
-                    EscapeHtml(HeatMapPeriodText(*month, locale)) + "'>" +
+                    EscapeHtml(HeatMapPeriodText(*month, locale).English()) + "'>" +
                     EscapeHtml(HeatMapPercentText(month->time_weighted, locale)) + "</TD>";
         }
         writer.Add(line + "<TD ALIGN='RIGHT'><B>" +
                    EscapeHtml(HeatMapPercentText(row.year_return, locale)) + "</B></TD></TR>");
     }
-    writer.Add("<TR><TD COLSPAN='14' ALIGN='LEFT'>" + EscapeHtml(HeatMapLegendText(bound, locale)) +
-               "</TD></TR>");
+    writer.Add("<TR><TD COLSPAN='14' ALIGN='LEFT'>" +
+               EscapeHtml(HeatMapLegendText(bound, locale).English()) + "</TD></TR>");
     writer.Add("</TABLE>");
 }
 

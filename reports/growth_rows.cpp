@@ -31,10 +31,11 @@ std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>
     return rows;
 }
 
-std::string GrowthPointText(const GrowthPoint& point, const Locale& locale) {
-    return FormatShortDate(point.date, locale) + ": market value " +
-           FormatNumber(point.market_value, "#,##0.00", locale) + ", cost basis " +
-           FormatNumber(point.cost_basis, "#,##0.00", locale);
+Message GrowthPointText(const GrowthPoint& point, const Locale& locale) {
+    return Message(
+        BREVANTA_TEXT("Reports", "%1: market value %2, cost basis %3"),
+        {FormatShortDate(point.date, locale), FormatNumber(point.market_value, "#,##0.00", locale),
+         FormatNumber(point.cost_basis, "#,##0.00", locale)});
 }
 
 }  // namespace brevanta

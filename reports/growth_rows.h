@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/locale.h"
+#include "core/message.h"
 #include "engine/growth.h"
 #include "engine/growth_calculator.h"
 #include "reports/text_row.h"
@@ -31,6 +32,6 @@ std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>
                                            const BenchmarkGrowth* benchmark = nullptr);
 
 // What a point of the growth chart says: "<date>: market value <amount>, cost basis <amount>".
-std::string GrowthPointText(const GrowthPoint& point, const Locale& locale);
+Message GrowthPointText(const GrowthPoint& point, const Locale& locale);
 
 }  // namespace brevanta

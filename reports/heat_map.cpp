@@ -66,15 +66,17 @@ std::string HeatMapPercentText(double percent, const Locale& locale) {
     return FormatNumber(percent, "#,##0.00", locale);
 }
 
-std::string HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale) {
-    return FormatShortDate(month.start, locale) + " to " + FormatShortDate(month.end, locale) +
-           (month.partial ? ", part of the month" : "");
+Message HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale) {
+    return Message(month.partial ? BREVANTA_TEXT("Reports", "%1 to %2, part of the month")
+                                 : BREVANTA_TEXT("Reports", "%1 to %2"),
+                   {FormatShortDate(month.start, locale), FormatShortDate(month.end, locale)});
 }
 
-std::string HeatMapLegendText(double bound, const Locale& locale) {
-    return "Monthly time-weighted returns in percent, red below 0 and green above, the colour "
-           "full from " +
-           HeatMapPercentText(bound, locale) + " % either way.";
+Message HeatMapLegendText(double bound, const Locale& locale) {
+    return Message(BREVANTA_TEXT("Reports",
+                                 "Monthly time-weighted returns in percent, red below 0 and green "
+                                 "above, the colour full from %1 % either way."),
+                   {HeatMapPercentText(bound, locale)});
 }
 
 }  // namespace brevanta

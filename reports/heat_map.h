@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/locale.h"
+#include "core/message.h"
 #include "engine/growth_calculator.h"
 
 namespace brevanta {
@@ -51,9 +52,9 @@ std::string HeatMapPercentText(double percent, const Locale& locale);
 
 // What a month's cell stands for: "<start> to <end>" in the short date format, with
 // ", part of the month" when the history covers only part of it.
-std::string HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale);
+Message HeatMapPeriodText(const CalendarMonthReturn& month, const Locale& locale);
 
 // The line under the map that explains its colours.
-std::string HeatMapLegendText(double bound, const Locale& locale);
+Message HeatMapLegendText(double bound, const Locale& locale);
 
 }  // namespace brevanta

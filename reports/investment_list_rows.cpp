@@ -66,8 +66,9 @@ InvestmentList BuildInvestmentList(const DataStore& store, Pid portfolio_id,
                 : PortfolioCell(*portfolio, column.Name, number_pattern, locale));
     }
     list.rows.push_back(std::move(total_line));
-    list.caption = " Total Value of the " + store.portfolios().PortfolioName(portfolio_id) +
-                   " portfolio: " + FormatMoney(total, kWholeUnitsPattern, currency, locale);
+    list.caption = Message(BREVANTA_TEXT("Reports", " Total Value of the %1 portfolio: %2"),
+                           {store.portfolios().PortfolioName(portfolio_id),
+                            FormatMoney(total, kWholeUnitsPattern, currency, locale)});
     return list;
 }
 

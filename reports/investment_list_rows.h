@@ -6,6 +6,7 @@
 
 #include "core/date.h"
 #include "core/locale.h"
+#include "core/message.h"
 #include "reports/text_row.h"
 #include "store/data_store.h"
 #include "store/records.h"
@@ -28,7 +29,7 @@ struct InvestmentList {
     // The investments by name (ids: HIDs), then the "   Total" line (id 0); a cell per
     // ListColumns entry, the name first.
     std::vector<TextRow> rows;
-    std::string caption;  // " Total Value of the <name> portfolio: $<total, whole units>"
+    Message caption;  // " Total Value of the <name> portfolio: $<total, whole units>"
 };
 
 // The list of one portfolio as of today, every cell as text: the figure columns formatted

@@ -84,8 +84,9 @@ std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
     return rows;
 }
 
-std::string PerformanceDateText(Date date, const Locale& locale) {
-    return date == NoDate ? "Not Calculated" : FormatShortDate(date, locale);
+Message PerformanceDateText(Date date, const Locale& locale) {
+    if (date == NoDate) return BREVANTA_TEXT("Reports", "Not Calculated");
+    return FormatShortDate(date, locale);
 }
 
 InvestmentTotals TotalsOf(const DataStore& store, Hid holding_id, Date today) {

@@ -5,6 +5,7 @@
 
 #include "core/date.h"
 #include "core/locale.h"
+#include "core/message.h"
 #include "engine/benchmark.h"
 #include "store/data_store.h"
 #include "store/records.h"
@@ -50,7 +51,7 @@ std::array<BenchmarkReturnRow, kReturnRowCount> BenchmarkReturnRows(
     const FigureValues& figures, const BenchmarkFigures& benchmark, const Locale& locale);
 
 // "Not Calculated" for NoDate, else the short date.
-std::string PerformanceDateText(Date date, const Locale& locale);
+Message PerformanceDateText(Date date, const Locale& locale);
 
 // The money panel of the returns pages.
 struct InvestmentTotals {

@@ -46,9 +46,12 @@ std::vector<std::vector<std::string>> RiskColumns(const Growth& growth, double r
     return columns;
 }
 
-std::string RiskSourceText(double risk_free_percent, const Locale& locale) {
-    return "From the monthly returns since inception, with a risk-free rate of " +
-           FormatNumber(risk_free_percent, "#,##0.0000", locale) + " % a year.";
+Message RiskSourceText(double risk_free_percent, const Locale& locale) {
+    return Message(
+        BREVANTA_TEXT(
+            "Reports",
+            "From the monthly returns since inception, with a risk-free rate of %1 % a year."),
+        {FormatNumber(risk_free_percent, "#,##0.0000", locale)});
 }
 
 }  // namespace brevanta

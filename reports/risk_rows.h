@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/locale.h"
+#include "core/message.h"
 #include "engine/risk_figures.h"
 #include "reports/growth_rows.h"
 
@@ -56,6 +57,6 @@ std::vector<std::vector<std::string>> RiskColumns(const Growth& growth, double r
                                                   const Locale& locale);
 
 // The line under the risk table: where the figures come from and the risk-free rate used.
-std::string RiskSourceText(double risk_free_percent, const Locale& locale);
+Message RiskSourceText(double risk_free_percent, const Locale& locale);
 
 }  // namespace brevanta

@@ -24,6 +24,28 @@ CurrencySymbolFault FaultOfCurrencySymbol(std::string_view symbol) {
     return CurrencySymbolFault::None;
 }
 
+std::optional<Message> CurrencySymbolRefusal(std::string_view symbol) {
+    switch (FaultOfCurrencySymbol(symbol)) {
+        case CurrencySymbolFault::None:
+            return std::nullopt;
+        case CurrencySymbolFault::Empty:
+            return BREVANTA_TEXT("Store", "Please enter a currency symbol.");
+        case CurrencySymbolFault::ControlCharacter:
+            return BREVANTA_TEXT("Store",
+                                 "The currency symbol cannot hold a tab or another control "
+                                 "character.");
+        case CurrencySymbolFault::NotStorable:
+            return BREVANTA_TEXT("Store",
+                                 "The currency symbol can hold only Western European "
+                                 "(Windows-1252) characters.");
+        case CurrencySymbolFault::TooLong:
+            return Message(
+                BREVANTA_TEXT("Store", "The currency symbol can be at most %1 characters long."),
+                {std::to_string(kLongestCurrencySymbol)});
+    }
+    return std::nullopt;
+}
+
 std::string CurrencySymbol(const DataStore& store) {
     const std::optional<SettingRecord> setting = store.settings().FindSetting(CurrencyKey);
     if (!setting || FaultOfCurrencySymbol(setting->Val1) != CurrencySymbolFault::None) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,7 @@ inline constexpr const char* CurrencyKey = "CURRENCY";
 // Characters of the longest symbol: Val1's width, one byte a character in Windows-1252.
 inline constexpr int kLongestCurrencySymbol = kSettingWidth;
 
-// Why a text cannot be the currency symbol; each interface words the reason itself.
+// Why a text cannot be the currency symbol.
 enum class CurrencySymbolFault {
     None,
     Empty,
@@ -22,6 +23,8 @@ enum class CurrencySymbolFault {
     TooLong,           // longer than kLongestCurrencySymbol
 };
 CurrencySymbolFault FaultOfCurrencySymbol(std::string_view symbol);
+// What the options say of a symbol they cannot store; nullopt for one they can.
+std::optional<Message> CurrencySymbolRefusal(std::string_view symbol);
 
 // "CURRENCY": "$" when the row is missing or its Val1 could not be stored as the symbol.
 std::string CurrencySymbol(const DataStore& store);

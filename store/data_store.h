@@ -16,9 +16,10 @@
 namespace brevanta {
 
 // Shown (by the GUI) when the tables cannot be loaded; the application then ends.
-inline constexpr const char* DataUnavailableMessage =
+inline constexpr UserText DataUnavailableMessage = BREVANTA_TEXT(
+    "Store",
     "Your data files are currently in use or corrupted.\r\nDue to this the application is "
-    "unable to be run\r\nand will stopped.";
+    "unable to be run\r\nand will stopped.");
 
 // What one write changed, for whoever shows the store.
 struct StoreChanges {

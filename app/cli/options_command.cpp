@@ -34,27 +34,11 @@ void PrintOptions(const DataStore& store) {
 // The symbol without the blanks around it, or nullopt having said why it cannot be stored.
 std::optional<std::string> CurrencyOption(std::string_view text) {
     const std::string_view symbol = TrimBlanks(text);
-    switch (FaultOfCurrencySymbol(symbol)) {
-        case CurrencySymbolFault::None:
-            return std::string(symbol);
-        case CurrencySymbolFault::Empty:
-            Refuse("Please enter a currency symbol.");
-            break;
-        case CurrencySymbolFault::ControlCharacter:
-            Refuse("The currency symbol cannot hold a tab or another control character.");
-            break;
-        case CurrencySymbolFault::NotStorable:
-            Refuse(
-                "The currency symbol can hold only Western European (Windows-1252) "
-                "characters: " +
-                std::string(symbol));
-            break;
-        case CurrencySymbolFault::TooLong:
-            Refuse("The currency symbol can be at most " + std::to_string(kLongestCurrencySymbol) +
-                   " characters long: " + std::string(symbol));
-            break;
+    if (const std::optional<Message> refusal = CurrencySymbolRefusal(symbol)) {
+        Refuse(refusal->English());
+        return std::nullopt;
     }
-    return std::nullopt;
+    return std::string(symbol);
 }
 
 // The choice that shows `shown` in that order and hides every other column; nullopt (having

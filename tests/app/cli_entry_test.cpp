@@ -151,7 +151,7 @@ TEST_F(CliEntryTest, CommandsOnWhatDoesNotExistRefuseByNameAndWriteNothing) {
         {"options --risk-free -100", "Please enter a risk-free rate in percent above -100: -100\n"},
         {"options --currency ' '", "Please enter a currency symbol.\n"},
         {"options --currency ABCDEFGHIJKLMNOPQRSTU",
-         "The currency symbol can be at most 20 characters long: ABCDEFGHIJKLMNOPQRSTU\n"},
+         "The currency symbol can be at most 20 characters long.\n"},
         {"portfolio benchmark --portfolio 7 --none", "There is no portfolio 7.\n"},
         {"portfolio benchmark --portfolio 1 --investment 42", "There is no investment 42.\n"},
     });

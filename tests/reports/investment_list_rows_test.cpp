@@ -75,7 +75,7 @@ TEST_F(InvestmentListRowsTest, TotalIsTheSumOfItsRowsToTheCent) {
     EXPECT_EQ(list.rows[1].id, RowId(b));
     EXPECT_EQ(list.rows[2].id, RowId(c));
     EXPECT_EQ(list.rows[3].id, RowId());
-    EXPECT_EQ(list.caption, " Total Value of the Growth portfolio: $1,234,568");
+    EXPECT_EQ(list.caption.English(), " Total Value of the Growth portfolio: $1,234,568");
 }
 
 TEST_F(InvestmentListRowsTest, EveryKindOfColumn) {
@@ -122,11 +122,11 @@ TEST_F(InvestmentListRowsTest, PortfolioWithoutInvestmentsShowsOnlyItsTotalLine)
 
     const InvestmentList list = List(empty, {"Month", "Recent Value", "Inception Date"});
     EXPECT_EQ(Cells(list), (std::vector<Texts>{{"   Total", "1.50", "$.00", " "}}));
-    EXPECT_EQ(list.caption, " Total Value of the Empty portfolio: $");
+    EXPECT_EQ(list.caption.English(), " Total Value of the Empty portfolio: $");
 
     const InvestmentList unknown = List(Pid{Number(empty) + 1}, {"Month"});
     EXPECT_TRUE(unknown.rows.empty());
-    EXPECT_EQ(unknown.caption, "");
+    EXPECT_EQ(unknown.caption.English(), "");
 }
 
 TEST_F(InvestmentListRowsTest, EmptiedInvestmentIsWorthItsLaterFlows) {
@@ -139,7 +139,7 @@ TEST_F(InvestmentListRowsTest, EmptiedInvestmentIsWorthItsLaterFlows) {
 
     const InvestmentList list = List(growth, {"Recent Value"});
     EXPECT_EQ(Cells(list), (std::vector<Texts>{{"Fund", "$220.50"}, {"   Total", "$220.50"}}));
-    EXPECT_EQ(list.caption, " Total Value of the Growth portfolio: $221");
+    EXPECT_EQ(list.caption.English(), " Total Value of the Growth portfolio: $221");
 }
 
 TEST(ListColumnsTest, NameLeadsAndFiguresAndMoneyAlignRight) {

@@ -68,8 +68,8 @@ TEST(ReturnRowsTest, PercentagesAndDatesAsShown) {
     EXPECT_EQ(rows[0].percentage, "1,110.00 %");
     EXPECT_EQ(rows[1].percentage, "-3.20 %");
     EXPECT_EQ(rows[2].percentage, "n/a");
-    EXPECT_EQ(PerformanceDateText(NoDate, Locale::EnUs()), "Not Calculated");
-    EXPECT_EQ(PerformanceDateText(D(2024, 5, 31), Locale::EnUs()), "5/31/2024");
+    EXPECT_EQ(PerformanceDateText(NoDate, Locale::EnUs()).English(), "Not Calculated");
+    EXPECT_EQ(PerformanceDateText(D(2024, 5, 31), Locale::EnUs()).English(), "5/31/2024");
 }
 
 TEST(ReturnRowsTest, BenchmarkBesideEachFigureWithTheDifferenceInPoints) {

@@ -51,7 +51,7 @@ TEST_F(MoneyTextsTest, ListsPlaceTheSymbolAsTheLocaleDoesAndThePageLeadsWithIt) 
         ASSERT_EQ(list.rows.size(), 2u);
         EXPECT_EQ(list.rows[0].cells, (Texts{"Fund", c.recent_value}));
         EXPECT_EQ(list.rows[1].cells, (Texts{"   Total", c.recent_value}));
-        EXPECT_EQ(list.caption,
+        EXPECT_EQ(list.caption.English(),
                   std::string(" Total Value of the Growth portfolio: ") + c.caption_total);
         EXPECT_EQ(
             BuildTransactionRows(store(), fund_, TransactionOrder::Plain, c.locale)[0].cells[2],

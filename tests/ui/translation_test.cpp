@@ -5,10 +5,13 @@
 #include <QTextBrowser>
 #include <QTreeView>
 
+#include "exchange/import_export_engine.h"
 #include "gui_fixture.h"
+#include "store/entry_checks.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/system_locale.h"
+#include "ui/platform/translated.h"
 #include "ui/platform/translations.h"
 
 namespace brevanta::testing {
@@ -49,6 +52,15 @@ TEST_F(GermanSessionChild, MenusMessagesHelpAndNumbersFollowTheSystemLanguage) {
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].caption, "Anlage löschen");
     EXPECT_EQ(platform_.messages[0].text, "Soll Bonds wirklich gelöscht werden?");
+
+    // Messages the libraries compose arrive translated, counts with their German number.
+    EXPECT_EQ(Translated(CheckPortfolio({})->message), "Bitte geben Sie einen Namen ein.");
+    WriteBytes(dir_.File("import.csv"), "6/1/2024, CC, 100.00\r\n6/2/2024, XX, 5\r\nnone\r\n");
+    ImportExportEngine engine(store());
+    engine.ImportTransactions(growth_, bonds_, dir_.File("import.csv"));
+    EXPECT_EQ(Translated(engine.ResultMessage()),
+              "1 Transaktion wurde erfolgreich importiert.\r\n"
+              "2 Zeilen wurden übersprungen: Zeilen 2, 3");
 
     HelpViewer help;
     help.showTopic("IMPORT");

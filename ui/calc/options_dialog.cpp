@@ -291,25 +291,6 @@ void OptionsDialog::refuseFormatField(QLineEdit* edit, const QString& message) {
     edit->selectAll();
 }
 
-QString OptionsDialog::currencySymbolRefusal(const std::string& symbol) {
-    switch (FaultOfCurrencySymbol(symbol)) {
-        case CurrencySymbolFault::None:
-            break;
-        case CurrencySymbolFault::Empty:
-            return tr("Please enter a currency symbol.");
-        case CurrencySymbolFault::ControlCharacter:
-            return tr("The currency symbol cannot hold a tab or another control character.");
-        case CurrencySymbolFault::NotStorable:
-            return tr(
-                "The currency symbol can hold only Western European (Windows-1252) "
-                "characters.");
-        case CurrencySymbolFault::TooLong:
-            return tr("The currency symbol can be at most %1 characters long.")
-                .arg(kLongestCurrencySymbol);
-    }
-    return {};
-}
-
 void OptionsDialog::onOkClicked() {
     const std::optional<double> riskFree =
         ParseNumber(riskFreeEdit_->text().toStdString(), context_.locale);
@@ -320,8 +301,8 @@ void OptionsDialog::onOkClicked() {
         return;
     }
     const std::string currency(TrimBlanks(currencyEdit_->text().toStdString()));
-    if (const QString refusal = currencySymbolRefusal(currency); !refusal.isEmpty()) {
-        refuseFormatField(currencyEdit_, refusal);
+    if (const std::optional<Message> refusal = CurrencySymbolRefusal(currency)) {
+        refuseFormatField(currencyEdit_, Translated(*refusal));
         return;
     }
     const bool riskFreeChanged = *riskFree != RiskFreeRate(store_);

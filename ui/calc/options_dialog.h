@@ -48,7 +48,6 @@ class OptionsDialog : public QDialog {
     // Says why the field's text was refused and puts the cursor on it.
     void refuseFormatField(QLineEdit* edit, const QString& message);
     // Why the symbol cannot be stored, worded for the user; empty when it can.
-    static QString currencySymbolRefusal(const std::string& symbol);
     // Swaps the one selected column with its neighbour `step` lines away, if there is one.
     void moveSelectedColumn(int step);
 

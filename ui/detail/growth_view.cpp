@@ -40,6 +40,7 @@
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/system_locale.h"
 #include "ui/platform/text_table_model.h"
+#include "ui/platform/translated.h"
 #include "ui/reports/open_report.h"
 
 namespace brevanta {
@@ -246,8 +247,8 @@ void GrowthView::refresh() {
     yearModel_->setRows(
         BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale, benchmark));
     heatMap_->heatMapModel()->setReturns(growth_.months, growth_.years);
-    heatMapLegend_->setText(QString::fromStdString(
-        HeatMapLegendText(heatMap_->heatMapModel()->bound(), context_.locale)));
+    heatMapLegend_->setText(
+        Translated(HeatMapLegendText(heatMap_->heatMapModel()->bound(), context_.locale)));
     fillRisk();
     fillChart();
 }
@@ -272,7 +273,7 @@ void GrowthView::fillRisk() {
         benchmarkTitle = tr("Benchmark: %1").arg(name(growth_.benchmark->holding_id));
     const double riskFree = RiskFreeRate(store_);
     riskPanel_->showFigures(title, benchmarkTitle, RiskColumns(growth_, riskFree, context_.locale),
-                            QString::fromStdString(RiskSourceText(riskFree, context_.locale)));
+                            Translated(RiskSourceText(riskFree, context_.locale)));
 }
 
 void GrowthView::onMonthChosen(const CalendarMonthReturn& month) {
@@ -318,7 +319,7 @@ QString GrowthView::chartFiguresText() const {
     for (size_t i = 0; i < growth_.month_ends.size(); ++i) {
         const GrowthPoint& point = growth_.month_ends[i];
         if (point.date.month() == 12 || i + 1 == growth_.month_ends.size()) {
-            figures << QString::fromStdString(GrowthPointText(point, context_.locale));
+            figures << Translated(GrowthPointText(point, context_.locale));
         }
     }
     return figures.join("; ");
@@ -335,8 +336,7 @@ void GrowthView::onPointHovered(const QPointF& point, bool entered) {
                                               return std::abs(ChartX(a.date) - point.x()) <
                                                      std::abs(ChartX(b.date) - point.x());
                                           });
-    QToolTip::showText(QCursor::pos(),
-                       QString::fromStdString(GrowthPointText(*nearest, context_.locale)),
+    QToolTip::showText(QCursor::pos(), Translated(GrowthPointText(*nearest, context_.locale)),
                        chartView_);
 }
 

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+#include "ui/platform/translated.h"
+
 namespace brevanta {
 
 HeatMapModel::HeatMapModel(Locale locale, QObject* parent)
@@ -62,7 +64,7 @@ QVariant HeatMapModel::data(const QModelIndex& index, int role) const {
                 .arg(QString::fromStdString(HeatMapPercentText(month->time_weighted, locale_)));
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
-            return QString::fromStdString(HeatMapPeriodText(*month, locale_));
+            return Translated(HeatMapPeriodText(*month, locale_));
         case Qt::BackgroundRole: {
             const HeatMapColour colour = HeatMapColourOf(month->time_weighted, bound_);
             return QColor(colour.red, colour.green, colour.blue);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/detail/return_bar_widget.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -139,7 +140,7 @@ void ReturnsPage::showFigures(const HoldingRecord& holding) {
         bars_[row]->setBar(rows[row].bar, percentage);
     }
     performanceDateLabel_->setText(
-        QString::fromStdString(PerformanceDateText(holding.PerformanceDate, locale_)));
+        Translated(PerformanceDateText(holding.PerformanceDate, locale_)));
 }
 
 void ReturnsPage::showTotals(const InvestmentTotals& totals) {

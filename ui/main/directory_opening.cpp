@@ -43,7 +43,7 @@ std::unique_ptr<ObservedStore> OpenForApplication(UiContext& context,
     if (stage != OpeningStage::Load) {
         platform.ShowError(Translated(status.text()));
     } else if (moment == OpeningMoment::AtStartUp) {
-        platform.ShowPlain(DataUnavailableMessage, Translated(status.text()));
+        platform.ShowPlain(Translated(DataUnavailableMessage), Translated(status.text()));
     } else {
         platform.ShowError(
             QCoreApplication::translate("MainWindow", "The data in %1 cannot be read.\n\n%2")

@@ -81,7 +81,7 @@ void InvestmentListPanel::refill() {
     model_->setRows(std::move(list.rows));
     fitFigureColumns();
     caption_->setCaption(
-        QString::fromStdString(list.caption),
+        Translated(list.caption),
         QString::fromStdString(directory_->store().portfolios().PortfolioName(portfolioId_)));
 }
 

@@ -2,6 +2,558 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Core</name>
+    <message>
+        <source>The control character %1 cannot be stored.</source>
+        <translation>Das Steuerzeichen %1 kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the file is open for reading only</source>
+        <translation>die Datei ist schreibgeschützt geöffnet</translation>
+    </message>
+    <message>
+        <source>no program is reading from it</source>
+        <translation>kein Programm liest daraus</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is not followed</source>
+        <translation>es ist ein symbolischer Link, dem nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>es ist ein symbolischer Link auf eine nicht vorhandene Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>die Daten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (%2) cannot be stored.</source>
+        <translation>Das Zeichen &quot;%1&quot; (%2) kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EntryChecks</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of this investment.</source>
+        <translation>Bitte geben Sie den Namen dieser Anlage ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of this holding.</source>
+        <translation>Bitte geben Sie den Namen dieser Anlage ein.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (%2) cannot be stored.
+Please replace it.</source>
+        <translation>Das Zeichen &quot;%1&quot; (%2) kann nicht gespeichert werden.
+Bitte ersetzen Sie es.</translation>
+    </message>
+    <message>
+        <source>The control character %1 cannot be stored.
+Please remove it.</source>
+        <translation>Das Steuerzeichen %1 kann nicht gespeichert werden.
+Bitte entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>The name can not be longer than %1 characters.
+<byte value="xd"/> Please try again.</source>
+        <translation>Der Name darf höchstens %1 Zeichen lang sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The description can not be longer than %1 characters.
+<byte value="xd"/> Please try again.</source>
+        <translation>Die Beschreibung darf höchstens %1 Zeichen lang sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter the initial value of this investment.</source>
+        <translation>Bitte geben Sie den Anfangswert dieser Anlage ein.</translation>
+    </message>
+    <message>
+        <source>The initial value of this investment cannot be larger than %1.
+<byte value="xd"/> Please try again.</source>
+        <translation>Der Anfangswert dieser Anlage darf nicht größer als %1 sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The inception date must be before the first transaction, dated %1.<byte value="xd"/>
+Please try again.</source>
+        <translation>Das Anfangsdatum muss vor der ersten Transaktion vom %1 liegen.<byte value="xd"/>
+Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The inception date must be before the first historical value, dated %1.<byte value="xd"/>
+Please try again.</source>
+        <translation>Das Anfangsdatum muss vor dem ersten historischen Wert vom %1 liegen.<byte value="xd"/>
+Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Transaction dates can not occur before an investments 
+<byte value="xd"/> inception date. 
+<byte value="xd"/> Please change the date and try again.</source>
+        <translation>Das Datum einer Transaktion darf nicht vor dem 
+<byte value="xd"/> Anfangsdatum der Anlage liegen. 
+<byte value="xd"/> Bitte ändern Sie das Datum und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please select a transaction type.</source>
+        <translation>Bitte wählen Sie eine Transaktionsart aus.</translation>
+    </message>
+    <message>
+        <source>The number can not be larger than %1.
+<byte value="xd"/> Please try again.</source>
+        <translation>Die Zahl darf nicht größer als %1 sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between
+<byte value="xd"/> 1 and 100 for the # of periods.</source>
+        <translation>Bitte geben Sie für die Anzahl der Perioden eine Zahl zwischen
+<byte value="xd"/> 1 und 100 ein.</translation>
+    </message>
+    <message>
+        <source>Historical value dates can not occur before an investments 
+<byte value="xd"/> inception date. 
+<byte value="xd"/> Please change the date and try again.</source>
+        <translation>Das Datum eines historischen Werts darf nicht vor dem 
+<byte value="xd"/> Anfangsdatum der Anlage liegen. 
+<byte value="xd"/> Bitte ändern Sie das Datum und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter an investment value.</source>
+        <translation>Bitte geben Sie einen Wert der Anlage ein.</translation>
+    </message>
+    <message>
+        <source>the date %1 is not between %2 and %3</source>
+        <translation>das Datum %1 liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>the date %1 is not after the inception date %2</source>
+        <translation>das Datum %1 liegt nicht nach dem Anfangsdatum %2</translation>
+    </message>
+    <message>
+        <source>the amount is negative</source>
+        <translation>der Betrag ist negativ</translation>
+    </message>
+    <message>
+        <source>the amount rounds to 0.00</source>
+        <translation>der Betrag ergibt gerundet 0.00</translation>
+    </message>
+    <message>
+        <source>the amount is larger than %1</source>
+        <translation>der Betrag ist größer als %1</translation>
+    </message>
+    <message>
+        <source>the description holds the control character %1</source>
+        <translation>die Beschreibung enthält das Steuerzeichen %1</translation>
+    </message>
+    <message>
+        <source>the description holds &quot;%1&quot; (%2), which cannot be stored</source>
+        <translation>die Beschreibung enthält das Zeichen &quot;%1&quot; (%2), das nicht gespeichert werden kann</translation>
+    </message>
+    <message>
+        <source>the description is longer than %1 characters</source>
+        <translation>die Beschreibung ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>You did not enter a valid number for the initial value of this investment.
+<byte value="xd"/> Please try again.</source>
+        <translation>Sie haben für den Anfangswert dieser Anlage keine gültige Zahl eingegeben.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The initial value of this investment must be a positive number.
+<byte value="xd"/> Please try again.</source>
+        <translation>Der Anfangswert dieser Anlage muss eine positive Zahl sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>You did not enter a valid number for the <byte value="xd"/>
+ initial value of this investment.<byte value="xd"/>
+ Please try agian.</source>
+        <translation>Sie haben für den Anfangswert <byte value="xd"/>
+ dieser Anlage keine gültige Zahl eingegeben.<byte value="xd"/>
+ Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The initial value of this investment must be a positive number.
+<byte value="xd"/> Please try agian.</source>
+        <translation>Der Anfangswert dieser Anlage muss eine positive Zahl sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter a number for the amount of the transaction. 
+<byte value="xd"/> Do not enter &apos;$&apos; or &apos;,&apos; symbols.</source>
+        <translation>Bitte geben Sie für den Betrag der Transaktion eine Zahl ein. 
+<byte value="xd"/> Geben Sie weder Währungssymbole wie &apos;$&apos; noch Tausendertrennzeichen ein.</translation>
+    </message>
+    <message>
+        <source>Transactions must be a positive number.
+<byte value="xd"/> Please try again.</source>
+        <translation>Der Betrag einer Transaktion muss eine positive Zahl sein.
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter a number for the value of the holding. 
+<byte value="xd"/> Do not enter &apos;$&apos; or &apos;,&apos; symbols.</source>
+        <translation>Bitte geben Sie für den Wert der Anlage eine Zahl ein. 
+<byte value="xd"/> Geben Sie weder Währungssymbole wie &apos;$&apos; noch Tausendertrennzeichen ein.</translation>
+    </message>
+    <message>
+        <source>The value must be greater than 0 
+<byte value="xd"/> Please try again.</source>
+        <translation>Der Wert muss größer als 0 sein. 
+<byte value="xd"/> Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Bitte geben Sie ein gültiges Datum ein.</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no dates.</source>
+        <translation>Spalte %1 enthält keine Datumsangaben.</translation>
+    </message>
+    <message>
+        <source>No date format reads every date in column %1: name one in &quot;date.format&quot;.</source>
+        <translation>Kein Datumsformat liest alle Datumsangaben in Spalte %1: Geben Sie das Format in &quot;date.format&quot; an.</translation>
+    </message>
+    <message>
+        <source>The dates in column %1 read as %2: name one in &quot;date.format&quot;.</source>
+        <translation>Die Datumsangaben in Spalte %1 lassen sich als %2 lesen: Geben Sie das Format in &quot;date.format&quot; an.</translation>
+    </message>
+    <message>
+        <source>%1 and as %2</source>
+        <translation>%1 und als %2</translation>
+    </message>
+    <message>
+        <source>M/d/yyyy, M/d/yy or yyyy-MM-dd</source>
+        <translation>M/d/yyyy, M/d/yy oder yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>%1 in column 2 is not CC, DI or WI</source>
+        <translation>%1 in Spalte 2 ist nicht CC, DI oder WI</translation>
+    </message>
+    <message>
+        <source>the amount in column %1 goes on in column %2 (%3)</source>
+        <translation>der Betrag in Spalte %1 setzt sich in Spalte %2 fort (%3)</translation>
+    </message>
+    <message>
+        <source>holds a date, a type code (CC, DI or WI) and an amount above 0</source>
+        <translation>enthält ein Datum, ein Kürzel der Buchungsart (CC, DI oder WI) und einen Betrag über 0</translation>
+    </message>
+    <message>
+        <source>holds a date and a value above 0</source>
+        <translation>enthält ein Datum und einen Wert über 0</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+No records were imported.</source>
+        <translation>%1<byte value="xd"/>
+Es wurden keine Datensätze importiert.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to import the file.</source>
+        <translation>Zum Importieren der Datei ist nicht genügend Arbeitsspeicher vorhanden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transaction records were exported to %2<byte value="xd"/>
+successfully.</source>
+        <translation>
+            <numerusform>%1 Transaktion wurde erfolgreich nach %2<byte value="xd"/>
+exportiert.</numerusform>
+            <numerusform>%1 Transaktionen wurden erfolgreich nach %2<byte value="xd"/>
+exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 historical value records were exported successfully.</source>
+        <translation>
+            <numerusform>%1 historischer Wert wurde erfolgreich exportiert.</numerusform>
+            <numerusform>%1 historische Werte wurden erfolgreich exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 performance records were exported successfully.</source>
+        <translation>
+            <numerusform>%1 Datensatz mit Renditekennzahlen wurde erfolgreich exportiert.</numerusform>
+            <numerusform>%1 Datensätze mit Renditekennzahlen wurden erfolgreich exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Transaction records were imported successfully.%2</source>
+        <translation>
+            <numerusform>%1 Transaktion wurde erfolgreich importiert.%2</numerusform>
+            <numerusform>%1 Transaktionen wurden erfolgreich importiert.%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Transaction records would be imported.</source>
+        <translation>
+            <numerusform>%1 Transaktion würde importiert werden.</numerusform>
+            <numerusform>%1 Transaktionen würden importiert werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No Transaction records were imported: no line %1.%2</source>
+        <translation>Es wurden keine Transaktionen importiert: Keine Zeile %1.%2</translation>
+    </message>
+    <message>
+        <source>No Transaction records would be imported: no line %1.</source>
+        <translation>Es würden keine Transaktionen importiert werden: Keine Zeile %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Historical Value records were imported successfully.%2</source>
+        <translation>
+            <numerusform>%1 historischer Wert wurde erfolgreich importiert.%2</numerusform>
+            <numerusform>%1 historische Werte wurden erfolgreich importiert.%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Historical Value records would be imported.</source>
+        <translation>
+            <numerusform>%1 historischer Wert würde importiert werden.</numerusform>
+            <numerusform>%1 historische Werte würden importiert werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No Historical Value records were imported: no line %1.%2</source>
+        <translation>Es wurden keine historischen Werte importiert: Keine Zeile %1.%2</translation>
+    </message>
+    <message>
+        <source>No Historical Value records would be imported: no line %1.</source>
+        <translation>Es würden keine historischen Werte importiert werden: Keine Zeile %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+1 line was skipped: line %1</source>
+        <translation><byte value="xd"/>
+1 Zeile wurde übersprungen: Zeile %1</translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+%1 lines were skipped: lines %2</source>
+        <translation>
+            <numerusform><byte value="xd"/>
+%1 Zeile wurde übersprungen: Zeile %2</numerusform>
+            <numerusform><byte value="xd"/>
+%1 Zeilen wurden übersprungen: Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not write %1: it is a table of the data directory</source>
+        <translation>%1 konnte nicht geschrieben werden: es ist eine Tabelle des Datenverzeichnisses</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+No records were exported.</source>
+        <translation>%1<byte value="xd"/>
+Es wurden keine Datensätze exportiert.</translation>
+    </message>
+    <message>
+        <source>column %1 is empty</source>
+        <translation>Spalte %1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 in column %2 is not a date in %3</source>
+        <translation>%1 in Spalte %2 ist kein Datum im Format %3</translation>
+    </message>
+    <message>
+        <source>%1 in column %2 is not an amount</source>
+        <translation>%1 in Spalte %2 ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss %1 sein</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>must be an object with &quot;column&quot;</source>
+        <translation>muss ein Objekt mit &quot;column&quot; sein</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to %1</source>
+        <translation>muss eine ganze Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>unknown member %1</source>
+        <translation>unbekannter Eintrag %1</translation>
+    </message>
+    <message>
+        <source>must be &quot;UTF-8&quot; or &quot;Windows-1252&quot;</source>
+        <translation>muss &quot;UTF-8&quot; oder &quot;Windows-1252&quot; sein</translation>
+    </message>
+    <message>
+        <source>must be one of %1</source>
+        <translation>muss einer der Werte %1 sein</translation>
+    </message>
+    <message>
+        <source>must differ from &quot;decimal&quot;</source>
+        <translation>muss sich von &quot;decimal&quot; unterscheiden</translation>
+    </message>
+    <message>
+        <source>excludes &quot;debit&quot; and &quot;credit&quot;</source>
+        <translation>schließt &quot;debit&quot; und &quot;credit&quot; aus</translation>
+    </message>
+    <message>
+        <source>needs &quot;credit&quot;</source>
+        <translation>erfordert &quot;credit&quot;</translation>
+    </message>
+    <message>
+        <source>needs &quot;debit&quot;</source>
+        <translation>erfordert &quot;debit&quot;</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>maps %1 to %2, not to &quot;CC&quot;, &quot;DI&quot; or &quot;WI&quot;</source>
+        <translation>ordnet %1 dem Wert %2 zu, nicht &quot;CC&quot;, &quot;DI&quot; oder &quot;WI&quot;</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>excludes &quot;type_from_sign&quot;</source>
+        <translation>schließt &quot;type_from_sign&quot; aus</translation>
+    </message>
+    <message>
+        <source>not valid JSON (at byte %1)</source>
+        <translation>kein gültiges JSON (bei Byte %1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON (a number out of range)</source>
+        <translation>kein gültiges JSON (eine Zahl außerhalb des Wertebereichs)</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>must be a whole number of 0 or more</source>
+        <translation>muss eine ganze Zahl größer oder gleich 0 sein</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: too large for a mapping.</source>
+        <translation>%1: zu groß für eine Zuordnung.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>die Daten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>A mapping needs a name.</source>
+        <translation>Eine Zuordnung benötigt einen Namen.</translation>
+    </message>
+    <message>
+        <source>A mapping&apos;s name cannot hold &quot;/&quot;, start with &quot;.&quot; or end in &quot;.json&quot;.</source>
+        <translation>Der Name einer Zuordnung darf kein &quot;/&quot; enthalten, nicht mit &quot;.&quot; beginnen und nicht auf &quot;.json&quot; enden.</translation>
+    </message>
+    <message>
+        <source>A mapping&apos;s name cannot hold a line break.</source>
+        <translation>Der Name einer Zuordnung darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>both debit and credit hold an amount</source>
+        <translation>sowohl Soll als auch Haben enthalten einen Betrag</translation>
+    </message>
+    <message>
+        <source>neither debit nor credit holds an amount</source>
+        <translation>weder Soll noch Haben enthält einen Betrag</translation>
+    </message>
+    <message>
+        <source>%1 in column %2 is not mapped to a type</source>
+        <translation>%1 in Spalte %2 ist keiner Buchungsart zugeordnet</translation>
+    </message>
+    <message>
+        <source>the amount is negative, and only WI may be; %1 is mapped to %2</source>
+        <translation>der Betrag ist negativ, was nur bei WI erlaubt ist; %1 ist %2 zugeordnet</translation>
+    </message>
+    <message>
+        <source>A mapping for transactions needs &quot;type&quot; or &quot;type_from_sign&quot;.</source>
+        <translation>Eine Zuordnung für Transaktionen benötigt &quot;type&quot; oder &quot;type_from_sign&quot;.</translation>
+    </message>
+    <message>
+        <source>A mapping for historical values takes the value from &quot;amount&quot;.</source>
+        <translation>Eine Zuordnung für historische Werte liest den Wert aus &quot;amount&quot;.</translation>
+    </message>
+    <message>
+        <source>fits the mapping</source>
+        <translation>passt zur Zuordnung</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Text Files (*.csv *.txt);;All Files (*)</source>
@@ -143,6 +695,441 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The report was written to %1, but no browser could be started to show it.</source>
         <translation>Der Bericht wurde unter %1 gespeichert, aber es konnte kein Browser gestartet werden, um ihn anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>There is no report with the code %1.</source>
+        <translation>Es gibt keinen Bericht mit dem Code %1.</translation>
+    </message>
+    <message>
+        <source>%1: market value %2, cost basis %3</source>
+        <translation>%1: Marktwert %2, Einstandswert %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2, part of the month</source>
+        <translation>%1 bis %2, Teil des Monats</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Monthly time-weighted returns in percent, red below 0 and green above, the colour full from %1 % either way.</source>
+        <translation>Monatliche zeitgewichtete Renditen in Prozent, rot unter 0 und grün darüber, die Farbe voll ab %1 % in beide Richtungen.</translation>
+    </message>
+    <message>
+        <source>Not Calculated</source>
+        <translation>Nicht berechnet</translation>
+    </message>
+    <message>
+        <source>From the monthly returns since inception, with a risk-free rate of %1 % a year.</source>
+        <translation>Aus den monatlichen Renditen seit Beginn, mit einem risikofreien Zins von %1 % im Jahr.</translation>
+    </message>
+    <message>
+        <source> Total Value of the %1 portfolio: %2</source>
+        <translation> Gesamtwert des Portfolios %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>There is no portfolio %1.</source>
+        <translation>Es gibt kein Portfolio %1.</translation>
+    </message>
+    <message>
+        <source>There is no investment %1.</source>
+        <translation>Es gibt keine Anlage %1.</translation>
+    </message>
+    <message>
+        <source>%1: cannot change the tables</source>
+        <translation>In %1 können die Tabellen nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>%1 holds an unfinished change (%2) that can only be undone where its tables may be written; nothing was read.</source>
+        <translation>%1 enthält eine nicht abgeschlossene Änderung (%2), die nur mit Schreibzugriff auf ihre Tabellen rückgängig gemacht werden kann; es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 holds an unfinished change that can only be undone where its tables may be written; nothing was read.</source>
+        <translation>%1 enthält eine nicht abgeschlossene Änderung, die nur mit Schreibzugriff auf ihre Tabellen rückgängig gemacht werden kann; es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>%1: cannot undo an unfinished change (%2): %3</source>
+        <translation>In %1 kann die nicht abgeschlossene Änderung (%2) nicht rückgängig gemacht werden: %3</translation>
+    </message>
+    <message>
+        <source>Please enter a currency symbol.</source>
+        <translation>Bitte geben Sie ein Währungssymbol ein.</translation>
+    </message>
+    <message>
+        <source>The currency symbol cannot hold a tab or another control character.</source>
+        <translation>Das Währungssymbol darf keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The currency symbol can hold only Western European (Windows-1252) characters.</source>
+        <translation>Das Währungssymbol darf nur westeuropäische Zeichen (Windows-1252) enthalten.</translation>
+    </message>
+    <message>
+        <source>The currency symbol can be at most %1 characters long.</source>
+        <translation>Das Währungssymbol darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2; nothing was changed.</source>
+        <translation>%1 enthält bereits %2; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>es ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the data directory: %2</source>
+        <translation>Das Datenverzeichnis %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no Brevanta tables.</source>
+        <translation>%1 enthält keine Brevanta-Tabellen.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1 as in use (%2 may not be written); nothing was changed.</source>
+        <translation>%1 kann nicht als in Benutzung markiert werden (%2 darf nicht geschrieben werden); es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Brevanta cannot mark %1 as in use, so it is open for reading only.</source>
+        <translation>Brevanta kann %1 nicht als in Benutzung markieren, daher ist es schreibgeschützt geöffnet.</translation>
+    </message>
+    <message>
+        <source>The data directory is open for reading only.</source>
+        <translation>Das Datenverzeichnis ist schreibgeschützt geöffnet.</translation>
+    </message>
+    <message>
+        <source>The change was dropped.</source>
+        <translation>Die Änderung wurde verworfen.</translation>
+    </message>
+    <message>
+        <source>The change has ended.</source>
+        <translation>Die Änderung ist bereits beendet.</translation>
+    </message>
+    <message>
+        <source>Portfolio %1 was not found.</source>
+        <translation>Das Portfolio %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Investment %1 is not in portfolio %2.</source>
+        <translation>Die Anlage %1 ist nicht im Portfolio %2.</translation>
+    </message>
+    <message>
+        <source>The copy of investment %1 is not stored.</source>
+        <translation>Die Kopie der Anlage %1 ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The moved investment %1 is not stored.</source>
+        <translation>Die verschobene Anlage %1 ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: no identifier is left.</source>
+        <translation>%1: keine Kennung mehr frei.</translation>
+    </message>
+    <message>
+        <source>Cannot tell whether another Brevanta program has %1 open (%2: %3).</source>
+        <translation>Es lässt sich nicht feststellen, ob ein anderes Brevanta-Programm %1 geöffnet hat (%2: %3).</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim: %2</source>
+        <translation>%1 kann nicht als in Benutzung markiert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is open in Brevanta; close it first.</source>
+        <translation>%1 ist in Brevanta geöffnet; schließen Sie es dort zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by brevanta-cli; try again when it has finished.</source>
+        <translation>%1 wird gerade von brevanta-cli geändert; versuchen Sie es erneut, wenn der Vorgang abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another Brevanta program; try again when it has finished.</source>
+        <translation>%1 wird von einem anderen Brevanta-Programm verwendet; versuchen Sie es erneut, wenn dieses fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1: a write inside a read of the tables.</source>
+        <translation>%1: ein Schreibvorgang innerhalb eines Lesevorgangs der Tabellen.</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>the change this file belonged to ended</source>
+        <translation>die Änderung, zu der diese Datei gehörte, ist beendet</translation>
+    </message>
+    <message>
+        <source>permissions cannot change within a change</source>
+        <translation>Zugriffsrechte können innerhalb einer Änderung nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>the owner cannot change within a change</source>
+        <translation>der Eigentümer kann innerhalb einer Änderung nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>the file is open for reading only</source>
+        <translation>die Datei ist schreibgeschützt geöffnet</translation>
+    </message>
+    <message>
+        <source>ends too early</source>
+        <translation>endet zu früh</translation>
+    </message>
+    <message>
+        <source>%1: the change was written, but it may not survive a power loss: %2</source>
+        <translation>%1: die Änderung wurde geschrieben, übersteht aber einen Stromausfall möglicherweise nicht: %2</translation>
+    </message>
+    <message>
+        <source>%1; the change will be undone when the data directory is next opened for writing (%2)</source>
+        <translation>%1; die Änderung wird rückgängig gemacht, wenn das Datenverzeichnis das nächste Mal zum Schreiben geöffnet wird (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>%1 cannot wait inside a change of the tables</source>
+        <translation>Innerhalb einer Änderung der Tabellen kann %1 nicht aufgeschoben werden</translation>
+    </message>
+    <message>
+        <source>a rename</source>
+        <translation>eine Umbenennung</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>a removal</source>
+        <translation>eine Löschung</translation>
+    </message>
+    <message>
+        <source>%1: the table has no field %2</source>
+        <translation>%1: die Tabelle hat kein Feld %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, field %3: &quot;%4&quot; is not %5</source>
+        <translation>%1, Zeile %2, Feld %3: &quot;%4&quot; ist %5</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>keine Kennung</translation>
+    </message>
+    <message>
+        <source>a figure</source>
+        <translation>keine Kennzahl</translation>
+    </message>
+    <message>
+        <source>a date (yyyymmdd)</source>
+        <translation>kein Datum (yyyymmdd)</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1, field %2</source>
+        <translation>%1, Feld %2</translation>
+    </message>
+    <message>
+        <source>bad field name</source>
+        <translation>ungültiger Feldname</translation>
+    </message>
+    <message>
+        <source>bad character field %1</source>
+        <translation>ungültiges Zeichenfeld %1</translation>
+    </message>
+    <message>
+        <source>bad numeric field %1</source>
+        <translation>ungültiges numerisches Feld %1</translation>
+    </message>
+    <message>
+        <source>bad date field %1</source>
+        <translation>ungültiges Datumsfeld %1</translation>
+    </message>
+    <message>
+        <source>unknown field type</source>
+        <translation>unbekannter Feldtyp</translation>
+    </message>
+    <message>
+        <source>no fields</source>
+        <translation>keine Felder</translation>
+    </message>
+    <message>
+        <source>field %1 appears twice</source>
+        <translation>Feld %1 kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>record too long</source>
+        <translation>Datensatz zu lang</translation>
+    </message>
+    <message>
+        <source>The table is not open.</source>
+        <translation>Die Tabelle ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1: no current row.</source>
+        <translation>%1: keine aktuelle Zeile.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <translation>%1: %2: %3</translation>
+    </message>
+    <message>
+        <source>the file ends too early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>cannot save the changes</source>
+        <translation>Speichern der Änderungen nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>Lesen nicht möglich</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>shorter than a table header</source>
+        <translation>kürzer als ein Tabellenkopf</translation>
+    </message>
+    <message>
+        <source>cannot read the header</source>
+        <translation>Lesen des Tabellenkopfs nicht möglich</translation>
+    </message>
+    <message>
+        <source>not a dBASE III table</source>
+        <translation>keine dBASE-III-Tabelle</translation>
+    </message>
+    <message>
+        <source>bad header length</source>
+        <translation>ungültige Länge des Tabellenkopfs</translation>
+    </message>
+    <message>
+        <source>bad row count</source>
+        <translation>ungültige Zeilenzahl</translation>
+    </message>
+    <message>
+        <source>truncated: fewer rows than the header says</source>
+        <translation>abgeschnitten: weniger Zeilen, als der Tabellenkopf angibt</translation>
+    </message>
+    <message>
+        <source>bad field descriptors</source>
+        <translation>ungültige Feldbeschreibungen</translation>
+    </message>
+    <message>
+        <source>unsupported field type in field %1</source>
+        <translation>nicht unterstützter Feldtyp in Feld %1</translation>
+    </message>
+    <message>
+        <source>no end of field descriptors</source>
+        <translation>kein Ende der Feldbeschreibungen</translation>
+    </message>
+    <message>
+        <source>record length does not match the fields</source>
+        <translation>Datensatzlänge passt nicht zu den Feldern</translation>
+    </message>
+    <message>
+        <source>cannot read rows</source>
+        <translation>Lesen der Zeilen nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot write a row</source>
+        <translation>Schreiben einer Zeile nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot write the header</source>
+        <translation>Schreiben des Tabellenkopfs nicht möglich</translation>
+    </message>
+    <message>
+        <source>%1: no such row.</source>
+        <translation>%1: diese Zeile gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Append without AppendStart.</source>
+        <translation>Anfügen ohne AppendStart.</translation>
+    </message>
+    <message>
+        <source>%1: the table is full.</source>
+        <translation>%1: die Tabelle ist voll.</translation>
+    </message>
+    <message>
+        <source>cannot append a row</source>
+        <translation>Anfügen einer Zeile nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot remove the rows of a failed append</source>
+        <translation>Entfernen der Zeilen eines fehlgeschlagenen Anfügens nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot lock the packed table</source>
+        <translation>Sperren der komprimierten Tabelle nicht möglich</translation>
+    </message>
+    <message>
+        <source>%1: cannot pack: %2</source>
+        <translation>%1 kann nicht komprimiert werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot pack</source>
+        <translation>Komprimieren nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot lock</source>
+        <translation>Sperren nicht möglich</translation>
+    </message>
+    <message>
+        <source>%1: field name %2 is too long.</source>
+        <translation>%1: Feldname %2 ist zu lang.</translation>
+    </message>
+    <message>
+        <source>%1: the file already exists.</source>
+        <translation>%1: die Datei ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot open: not a regular file</source>
+        <translation>%1 kann nicht geöffnet werden: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the table is open for reading only</source>
+        <translation>die Tabelle ist schreibgeschützt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1: cannot open: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Unknown field.</source>
+        <translation>Unbekanntes Feld.</translation>
+    </message>
+    <message>
+        <source>A number cannot go into date field %1.</source>
+        <translation>Eine Zahl kann nicht in das Datumsfeld %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The number %1 does not fit field %2.</source>
+        <translation>Die Zahl %1 passt nicht in das Feld %2.</translation>
+    </message>
+    <message>
+        <source>Your data files are currently in use or corrupted.<byte value="xd"/>
+Due to this the application is unable to be run<byte value="xd"/>
+and will stopped.</source>
+        <translation>Ihre Datendateien werden gerade verwendet oder sind beschädigt.<byte value="xd"/>
+Deshalb kann die Anwendung nicht ausgeführt werden<byte value="xd"/>
+und wird beendet.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +2111,7 @@ Soll sie ersetzt werden?</translation>
     </message>
     <message>
         <source>Skipped because</source>
-        <translation>Übersprungen, weil</translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Automatic (%1)</source>
@@ -1377,22 +2364,6 @@ Sie liegt im Datenverzeichnis:
     <message>
         <source>The symbol amounts carry, such as $ or €; the windows place it as the system&apos;s locale places its currency</source>
         <translation>Das Symbol der Beträge, etwa $ oder €; die Fenster stellen es dorthin, wo die Ländereinstellung des Systems die Währung stellt</translation>
-    </message>
-    <message>
-        <source>Please enter a currency symbol.</source>
-        <translation>Bitte geben Sie ein Währungssymbol ein.</translation>
-    </message>
-    <message>
-        <source>The currency symbol cannot hold a tab or another control character.</source>
-        <translation>Das Währungssymbol darf keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
-    </message>
-    <message>
-        <source>The currency symbol can hold only Western European (Windows-1252) characters.</source>
-        <translation>Das Währungssymbol darf nur westeuropäische Zeichen (Windows-1252) enthalten.</translation>
-    </message>
-    <message>
-        <source>The currency symbol can be at most %1 characters long.</source>
-        <translation>Das Währungssymbol darf höchstens %1 Zeichen lang sein.</translation>
     </message>
 </context>
 <context>
