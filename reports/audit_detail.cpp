@@ -22,26 +22,25 @@ constexpr char kFigurePattern[] = "0.##";
 constexpr char kSavedHeader[] = "Date1, Date2, BMV, EMV, SOC, EMV-.5 SOC / BMV+.5 SOC ";
 constexpr char kSavedSeparator[] = ", ";
 
-// The label before a trailing period's figure.
-const char* LabelOf(ReportingPeriod period) {
+// The label of a trailing period's figure, the figure its %1.
+UserText LabelOf(ReportingPeriod period) {
     switch (period) {
         case ReportingPeriod::Quarter:
-            return "Quarter ROR: ";
+            return BREVANTA_TEXT("Reports", "Quarter ROR: %1");
         case ReportingPeriod::OneYear:
-            return "1 Year ROR: ";
+            return BREVANTA_TEXT("Reports", "1 Year ROR: %1");
         case ReportingPeriod::ThreeYear:
-            return "3 Year ROR: ";
+            return BREVANTA_TEXT("Reports", "3 Year ROR: %1");
         case ReportingPeriod::FiveYear:
-            return "5 Year ROR: ";
+            return BREVANTA_TEXT("Reports", "5 Year ROR: %1");
         case ReportingPeriod::TenYear:
-            return "10 Year ROR: ";
+            return BREVANTA_TEXT("Reports", "10 Year ROR: %1");
         case ReportingPeriod::Inception:  // labelled by AuditLabel: it depends on the window
-            return "";
-        case ReportingPeriod::Month:
+        case ReportingPeriod::Month:      // has no audit tab
             break;
     }
-    assert(false && "the month has no audit tab");
-    return "Month ROR: ";
+    assert(false && "no label of its own");
+    return BREVANTA_TEXT("Reports", "Month ROR: %1");
 }
 
 // The engine annualises the inception figure when its window, which starts where the first
@@ -68,14 +67,16 @@ std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, cons
     return rows;
 }
 
-std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
-                       const Locale& locale) {
+Message AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
+                   const Locale& locale) {
     const float value = calculation.figures[TimeWeightedFigure(period)];
-    const std::string figure =
+    std::string figure =
         FigureText(value, kFigurePattern, locale) + (value == NotCalculated ? "" : " %");
-    if (period != ReportingPeriod::Inception) return LabelOf(period) + figure;
-    return "From Inception of " + FormatDate(inception_date, kInceptionDatePattern, locale) +
-           (IsAnnualised(calculation.audit_list(period)) ? " Annualized ROR: " : " ROR: ") + figure;
+    if (period != ReportingPeriod::Inception) return Message(LabelOf(period), {std::move(figure)});
+    return Message(IsAnnualised(calculation.audit_list(period))
+                       ? BREVANTA_TEXT("Reports", "From Inception of %1 Annualized ROR: %2")
+                       : BREVANTA_TEXT("Reports", "From Inception of %1 ROR: %2"),
+                   {FormatDate(inception_date, kInceptionDatePattern, locale), std::move(figure)});
 }
 
 Status SaveAuditDetail(const std::vector<SubPeriodRecord>& periods,

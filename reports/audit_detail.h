@@ -8,6 +8,7 @@
 
 #include "core/date.h"
 #include "core/locale.h"
+#include "core/message.h"
 #include "core/status.h"
 #include "engine/calculation.h"
 #include "engine/reporting_period.h"
@@ -29,8 +30,8 @@ std::vector<TextRow> AuditRows(const std::vector<SubPeriodRecord>& periods, cons
 // the like; for the inception period "From Inception of <inception_date, m/dd/yyyy>" with
 // " Annualized ROR: " or " ROR: " as the calculation decided for its figure. A figure that
 // was not calculated shows as "n/a". REQUIRES: period is one of kAuditPeriods.
-std::string AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
-                       const Locale& locale);
+Message AuditLabel(ReportingPeriod period, const Calculation& calculation, Date inception_date,
+                   const Locale& locale);
 
 // The index of the period that holds the day (start < day <= end); for a day before the first
 // period the first, after the last the last; none for no periods.

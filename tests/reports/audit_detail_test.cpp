@@ -37,13 +37,16 @@ TEST(AuditDetailTest, TrailingLabelsShowTheirFigureToTwoDecimals) {
     calculation.figures[Figure::Qtr] = static_cast<float>(4.761904);
     calculation.figures[Figure::TeYr] = -3.5f;
     EXPECT_EQ(
-        AuditLabel(ReportingPeriod::Quarter, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        AuditLabel(ReportingPeriod::Quarter, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs())
+            .English(),
         "Quarter ROR: 4.76 %");
     EXPECT_EQ(
-        AuditLabel(ReportingPeriod::TenYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        AuditLabel(ReportingPeriod::TenYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs())
+            .English(),
         "10 Year ROR: -3.5 %");
     EXPECT_EQ(
-        AuditLabel(ReportingPeriod::OneYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs()),
+        AuditLabel(ReportingPeriod::OneYear, calculation, Date::Ymd(2000, 1, 5), Locale::EnUs())
+            .English(),
         "1 Year ROR: n/a");
 }
 
@@ -69,7 +72,8 @@ TEST(AuditDetailTest, InceptionLabelSaysAnnualizedOnlyForAWindowOverOneYear) {
                 .push_back({bounds[k], bounds[k + 1]});
         }
         EXPECT_EQ(AuditLabel(ReportingPeriod::Inception, calculation, Date::Ymd(2000, 6, 15),
-                             Locale::EnUs()),
+                             Locale::EnUs())
+                      .English(),
                   c.expected)
             << c.months << " months";
     }

@@ -19,6 +19,7 @@
 #include "ui/platform/file_dialogs.h"
 #include "ui/platform/file_filters.h"
 #include "ui/platform/text_table_model.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -160,7 +161,7 @@ void AuditViewer::fill() {
     const Calculation& calculation = shownCalculation();
     const ReportingPeriod period = shownPeriod();
     tabLabels_[auditTabs_->currentIndex()]->setText(
-        QString::fromStdString(AuditLabel(period, calculation, inceptionDate_, context_.locale)));
+        Translated(AuditLabel(period, calculation, inceptionDate_, context_.locale)));
     auditListModel_->setRows(AuditRows(calculation.audit_list(period), context_.locale));
 }
 

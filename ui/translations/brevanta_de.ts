@@ -728,6 +728,38 @@ Soll die Datei ersetzt werden?</translation>
         <source> Total Value of the %1 portfolio: %2</source>
         <translation> Gesamtwert des Portfolios %1: %2</translation>
     </message>
+    <message>
+        <source>Quarter ROR: %1</source>
+        <translation>Rendite Quartal: %1</translation>
+    </message>
+    <message>
+        <source>1 Year ROR: %1</source>
+        <translation>Rendite 1 Jahr: %1</translation>
+    </message>
+    <message>
+        <source>3 Year ROR: %1</source>
+        <translation>Rendite 3 Jahre: %1</translation>
+    </message>
+    <message>
+        <source>5 Year ROR: %1</source>
+        <translation>Rendite 5 Jahre: %1</translation>
+    </message>
+    <message>
+        <source>10 Year ROR: %1</source>
+        <translation>Rendite 10 Jahre: %1</translation>
+    </message>
+    <message>
+        <source>Month ROR: %1</source>
+        <translation>Rendite Monat: %1</translation>
+    </message>
+    <message>
+        <source>From Inception of %1 Annualized ROR: %2</source>
+        <translation>Seit Beginn am %1, annualisierte Rendite: %2</translation>
+    </message>
+    <message>
+        <source>From Inception of %1 ROR: %2</source>
+        <translation>Seit Beginn am %1, Rendite: %2</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
