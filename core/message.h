@@ -16,6 +16,9 @@ struct UserText {
 // Marks a text for translation: lupdate collects `english` under `context`, and the desktop
 // looks it up there; the library itself keeps and prints the English.
 #define BREVANTA_TEXT(context, english) (::brevanta::UserText{context, english})
+// Marks a caption in a table of plain strings, which report pages and files use as they stand,
+// for the desktop to translate under `context`.
+#define BREVANTA_CAPTION(context, english) english
 // A text that says how many of something there are (Message::Counted): its translation has a
 // form for each grammatical number.
 #define BREVANTA_COUNTED_TEXT(context, english) BREVANTA_TEXT(context, english)

@@ -14,30 +14,39 @@ namespace {
 constexpr const char* kNotAvailable = "n/a";
 constexpr std::string_view kInceptionDateColumn = "Inception Date";
 
-constexpr std::array<std::pair<std::string_view, Figure>, kFigureCount> kColumns = {{
-    {"Month", Figure::Month},
-    {"QTR", Figure::Qtr},
-    {"1 Year", Figure::Ytd},
-    {"3 Year", Figure::ThYr},
-    {"5 Year", Figure::FiYr},
-    {"10 Year", Figure::TeYr},
-    {"Inc", Figure::Inc},
-    {"Inception", Figure::IncAnn},
-    {"QTR$", Figure::QtrD},
-    {"1 Year$", Figure::YtdD},
-    {"3 Year$", Figure::ThYrD},
-    {"5 Year$", Figure::FiYrD},
-    {"10 Year$", Figure::TeYrD},
-    {"Inception$", Figure::IncAnnD},
+// Each figure's column, its name as stored and, translated, its caption.
+constexpr std::array<std::pair<UserText, Figure>, kFigureCount> kColumns = {{
+    {BREVANTA_TEXT("Columns", "Month"), Figure::Month},
+    {BREVANTA_TEXT("Columns", "QTR"), Figure::Qtr},
+    {BREVANTA_TEXT("Columns", "1 Year"), Figure::Ytd},
+    {BREVANTA_TEXT("Columns", "3 Year"), Figure::ThYr},
+    {BREVANTA_TEXT("Columns", "5 Year"), Figure::FiYr},
+    {BREVANTA_TEXT("Columns", "10 Year"), Figure::TeYr},
+    {BREVANTA_TEXT("Columns", "Inc"), Figure::Inc},
+    {BREVANTA_TEXT("Columns", "Inception"), Figure::IncAnn},
+    {BREVANTA_TEXT("Columns", "QTR$"), Figure::QtrD},
+    {BREVANTA_TEXT("Columns", "1 Year$"), Figure::YtdD},
+    {BREVANTA_TEXT("Columns", "3 Year$"), Figure::ThYrD},
+    {BREVANTA_TEXT("Columns", "5 Year$"), Figure::FiYrD},
+    {BREVANTA_TEXT("Columns", "10 Year$"), Figure::TeYrD},
+    {BREVANTA_TEXT("Columns", "Inception$"), Figure::IncAnnD},
 }};
 
 }  // namespace
 
 std::optional<Figure> FigureOfColumn(std::string_view column) {
     for (const auto& [name, figure] : kColumns) {
-        if (name == column) return figure;
+        if (name.english == column) return figure;
     }
     return std::nullopt;
+}
+
+Message ColumnCaption(std::string_view column) {
+    for (const auto& [name, figure] : kColumns) {
+        if (name.english == column) return name;
+    }
+    if (column == kInceptionDateColumn) return BREVANTA_TEXT("Columns", "Inception Date");
+    return std::string(column);
 }
 
 std::string FigurePattern(int decimals) {

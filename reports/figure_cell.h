@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/locale.h"
+#include "core/message.h"
 #include "store/records.h"
 
 namespace brevanta {
@@ -12,6 +13,9 @@ namespace brevanta {
 // The figure a column or period key names ("QTR", "1 Year", ..., "Inception$"; "Month" and
 // "Inc" too); nullopt for any other name.
 std::optional<Figure> FigureOfColumn(std::string_view column);
+// A column's caption: the name translated where it is one of the figures' or "Inception Date",
+// any other name as it stands.
+Message ColumnCaption(std::string_view column);
 
 // The pattern figures are shown with: "#,##0" for 0 decimals, "#,##0.0" for 1, ... up to
 // "#,##0.000000" for 6. REQUIRES: 0 <= decimals <= 6 (DataStore::NumberOfDecimals()).

@@ -19,9 +19,13 @@ std::vector<TextRow> BuildCalendarYearRows(const std::vector<CalendarYearReturn>
     for (size_t i = 0; i < years.size(); ++i) {
         const CalendarYearReturn& year = years[i];
         TextRow& row = rows.emplace_back();
-        row.cells = {std::to_string(year.year),  year.partial ? "yes" : "no",
-                     number(year.time_weighted), number(year.dollar_weighted),
-                     number(year.market_value),  number(year.net_contributions)};
+        row.cells = {
+            std::to_string(year.year),
+            year.partial ? BREVANTA_CAPTION("Reports", "yes") : BREVANTA_CAPTION("Reports", "no"),
+            number(year.time_weighted),
+            number(year.dollar_weighted),
+            number(year.market_value),
+            number(year.net_contributions)};
         if (benchmark) {
             const std::optional<double> compared = benchmark->years[i];
             row.cells.push_back(number(compared));

@@ -14,11 +14,17 @@ namespace brevanta {
 
 // The captions of the calendar-year table, in the order of its cells.
 inline constexpr std::array<const char*, 6> kCalendarYearColumns = {
-    "Year", "Partial", "Time-weighted %", "Dollar-weighted %", "Market value", "Net contributions"};
+    BREVANTA_CAPTION("Reports", "Year"),
+    BREVANTA_CAPTION("Reports", "Partial"),
+    BREVANTA_CAPTION("Reports", "Time-weighted %"),
+    BREVANTA_CAPTION("Reports", "Dollar-weighted %"),
+    BREVANTA_CAPTION("Reports", "Market value"),
+    BREVANTA_CAPTION("Reports", "Net contributions")};
 
 // The captions the table appends with a benchmark: its return over the year's window and the
 // difference in percentage points (return - benchmark).
-inline constexpr std::array<const char*, 2> kBenchmarkColumns = {"Benchmark %", "Difference"};
+inline constexpr std::array<const char*, 2> kBenchmarkColumns = {
+    BREVANTA_CAPTION("Reports", "Benchmark %"), BREVANTA_CAPTION("Reports", "Difference")};
 
 // How the table writes its numbers: grouped for people ("#,##0.00"), plain for files ("0.00").
 enum class NumberStyle { Grouped, Plain };

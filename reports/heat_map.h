@@ -13,7 +13,12 @@ namespace brevanta {
 
 // The captions of the twelve month columns, January first.
 inline constexpr std::array<const char*, 12> kHeatMapMonthCaptions = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    BREVANTA_CAPTION("Reports", "Jan"), BREVANTA_CAPTION("Reports", "Feb"),
+    BREVANTA_CAPTION("Reports", "Mar"), BREVANTA_CAPTION("Reports", "Apr"),
+    BREVANTA_CAPTION("Reports", "May"), BREVANTA_CAPTION("Reports", "Jun"),
+    BREVANTA_CAPTION("Reports", "Jul"), BREVANTA_CAPTION("Reports", "Aug"),
+    BREVANTA_CAPTION("Reports", "Sep"), BREVANTA_CAPTION("Reports", "Oct"),
+    BREVANTA_CAPTION("Reports", "Nov"), "Dec"};
 
 // One year of the heat map of monthly returns: its calendar months and its linked return.
 struct HeatMapRow {

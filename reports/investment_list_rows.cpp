@@ -25,11 +25,12 @@ double RoundedToCents(double amount) { return std::round(amount * 100) / 100; }
 }  // namespace
 
 std::vector<ListColumn> ListColumns(const std::vector<ColumnRecord>& visible) {
-    std::vector<ListColumn> columns{{"Name", kNameColumnWidth, false}};
+    std::vector<ListColumn> columns{{BREVANTA_TEXT("Columns", "Name"), kNameColumnWidth, false}};
     for (const ColumnRecord& column : visible) {
-        const bool right =
-            column.Name == kRecentValueColumn || FigureOfColumn(column.Name).has_value();
-        columns.push_back({column.Name, column.Width, right});
+        const bool recent_value = column.Name == kRecentValueColumn;
+        columns.push_back(
+            {recent_value ? BREVANTA_TEXT("Columns", "Recent Value") : ColumnCaption(column.Name),
+             column.Width, recent_value || FigureOfColumn(column.Name).has_value()});
     }
     return columns;
 }

@@ -15,7 +15,7 @@ namespace brevanta {
 
 // One column of the investment list.
 struct ListColumn {
-    std::string caption;
+    Message caption;
     int width;
     bool right_aligned;
 };

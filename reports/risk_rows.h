@@ -20,24 +20,36 @@ struct RiskFigureCaption {
 
 // In the order of RiskFigureTexts and of the command line's columns.
 inline constexpr std::array<RiskFigureCaption, 10> kRiskFigureCaptions = {{
-    {"Months", "The number of monthly returns since inception."},
-    {"Volatility %",
-     "The sample standard deviation of the monthly returns, times the square "
-     "root of 12."},
-    {"Max drawdown %",
-     "The deepest fall of the linked monthly returns below their previous "
-     "high."},
-    {"Peak", "The date of the high before the deepest fall."},
-    {"Trough", "The date the deepest fall reached its bottom."},
-    {"Sharpe",
-     "The mean monthly return above the risk-free rate over its standard deviation, "
-     "times the square root of 12."},
-    {"Sortino",
-     "The mean monthly return above the risk-free rate over the root mean square of "
-     "those below it, times the square root of 12."},
-    {"Best month %", "The highest monthly return."},
-    {"Worst month %", "The lowest monthly return."},
-    {"Positive months %", "The share of the months with a return above 0."},
+    {BREVANTA_CAPTION("Reports", "Months"),
+     BREVANTA_CAPTION("Reports", "The number of monthly returns since inception.")},
+    {BREVANTA_CAPTION("Reports", "Volatility %"),
+     BREVANTA_CAPTION("Reports",
+                      "The sample standard deviation of the monthly returns, times the square "
+                      "root of 12.")},
+    {BREVANTA_CAPTION("Reports", "Max drawdown %"),
+     BREVANTA_CAPTION("Reports",
+                      "The deepest fall of the linked monthly returns below their previous "
+                      "high.")},
+    {BREVANTA_CAPTION("Reports", "Peak"),
+     BREVANTA_CAPTION("Reports", "The date of the high before the deepest fall.")},
+    {BREVANTA_CAPTION("Reports", "Trough"),
+     BREVANTA_CAPTION("Reports", "The date the deepest fall reached its bottom.")},
+    {BREVANTA_CAPTION("Reports", "Sharpe"),
+     BREVANTA_CAPTION(
+         "Reports",
+         "The mean monthly return above the risk-free rate over its standard deviation, "
+         "times the square root of 12.")},
+    {BREVANTA_CAPTION("Reports", "Sortino"),
+     BREVANTA_CAPTION(
+         "Reports",
+         "The mean monthly return above the risk-free rate over the root mean square of "
+         "those below it, times the square root of 12.")},
+    {BREVANTA_CAPTION("Reports", "Best month %"),
+     BREVANTA_CAPTION("Reports", "The highest monthly return.")},
+    {BREVANTA_CAPTION("Reports", "Worst month %"),
+     BREVANTA_CAPTION("Reports", "The lowest monthly return.")},
+    {BREVANTA_CAPTION("Reports", "Positive months %"),
+     BREVANTA_CAPTION("Reports", "The share of the months with a return above 0.")},
 }};
 
 // The figures as text: numbers rounded half away from zero to 4 decimals ("#,##0.0000" for

@@ -149,7 +149,7 @@ TEST(ListColumnsTest, NameLeadsAndFiguresAndMoneyAlignRight) {
                      VisibleColumn("Inception$", 65), VisibleColumn("Name", 50)});
     Texts shown;
     for (const ListColumn& column : columns) {
-        shown.push_back(column.caption + " " + std::to_string(column.width) +
+        shown.push_back(column.caption.English() + " " + std::to_string(column.width) +
                         (column.right_aligned ? " right" : " left"));
     }
     EXPECT_EQ(shown, (Texts{"Name 125 left", "Month 60 right", "Inception Date 90 left",

@@ -43,6 +43,7 @@ TEST_F(GermanSessionChild, MenusMessagesHelpAndNumbersFollowTheSystemLanguage) {
     EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "E&xtras", "&Hilfe"}));
     const QAbstractItemModel* list = window.findChild<QTreeView*>("investmentList")->model();
     EXPECT_EQ(list->index(0, 1).data().toString(), "$1.234.567,89");
+    EXPECT_EQ(list->headerData(1, Qt::Horizontal).toString(), "Aktueller Wert");
 
     auto* tree = window.findChild<QTreeView*>("portfolioTree");
     tree->expand(tree->model()->index(0, 0));

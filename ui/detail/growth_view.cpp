@@ -54,7 +54,7 @@ QList<TextTableModel::Column> YearColumns(bool benchmark) {
     QList<TextTableModel::Column> columns;
     for (size_t i = 0; i < captions.size(); ++i) {
         // Year and partial read as labels, the figures line up on their decimals.
-        columns.append({QCoreApplication::translate("brevanta::GrowthView", captions[i]),
+        columns.append({QCoreApplication::translate("Reports", captions[i]),
                         i < 2 ? Qt::AlignCenter : Qt::AlignRight});
     }
     return columns;
@@ -244,8 +244,12 @@ void GrowthView::refresh() {
     growth_ = GrowthOf(store_, subject_, asOf_, benchmark_);
     const BenchmarkGrowth* benchmark = growth_.benchmark ? &*growth_.benchmark : nullptr;
     yearModel_->setColumns(YearColumns(benchmark != nullptr));
-    yearModel_->setRows(
-        BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale, benchmark));
+    std::vector<TextRow> years =
+        BuildCalendarYearRows(growth_.years, NumberStyle::Grouped, context_.locale, benchmark);
+    for (TextRow& year : years) {  // "yes" or "no" for a partial year
+        year.cells[1] = QCoreApplication::translate("Reports", year.cells[1].c_str()).toStdString();
+    }
+    yearModel_->setRows(std::move(years));
     heatMap_->heatMapModel()->setReturns(growth_.months, growth_.years);
     heatMapLegend_->setText(
         Translated(HeatMapLegendText(heatMap_->heatMapModel()->bound(), context_.locale)));

@@ -1,6 +1,7 @@
 #include "ui/detail/heat_map_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 
 #include "ui/platform/translated.h"
@@ -90,8 +91,10 @@ QVariant HeatMapModel::headerData(int section, Qt::Orientation orientation, int 
                                     : QVariant();
     }
     if (section == kYearColumn) return tr("Year %");
-    return section < kYearColumn ? tr(kHeatMapMonthCaptions[static_cast<size_t>(section)])
-                                 : QVariant();
+    return section < kYearColumn
+               ? QCoreApplication::translate("Reports",
+                                             kHeatMapMonthCaptions[static_cast<size_t>(section)])
+               : QVariant();
 }
 
 }  // namespace brevanta

@@ -32,10 +32,9 @@ RiskPanel::RiskPanel(QWidget* parent)
     for (size_t i = 0; i < kFigureCount; ++i) {
         const int line = static_cast<int>(i) + 1;
         const QString definition =
-            QCoreApplication::translate("brevanta::RiskPanel", kRiskFigureCaptions[i].definition);
+            QCoreApplication::translate("Reports", kRiskFigureCaptions[i].definition);
         auto* caption = new QLabel(
-            QCoreApplication::translate("brevanta::RiskPanel", kRiskFigureCaptions[i].caption),
-            this);
+            QCoreApplication::translate("Reports", kRiskFigureCaptions[i].caption), this);
         caption->setObjectName(QString("riskCaption%1").arg(i));
         figureLabels_[i] = FigureLabel(QString("riskFigure%1").arg(i), this);
         benchmarkLabels_[i] = FigureLabel(QString("benchmarkRiskFigure%1").arg(i), this);

@@ -92,8 +92,8 @@ void InvestmentListPanel::onSettingsChanged() {
     listColumns_ = ListColumns(columns_);
     QList<TextTableModel::Column> captions;
     for (const ListColumn& column : listColumns_) {
-        captions.append({QString::fromStdString(column.caption),
-                         column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
+        captions.append(
+            {Translated(column.caption), column.right_aligned ? Qt::AlignRight : Qt::AlignLeft});
     }
     model_->setColumns(std::move(captions));
     if (portfolioId_ != Pid{}) {

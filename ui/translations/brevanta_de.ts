@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Columns</name>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>QTR</source>
+        <translation>Quartal</translation>
+    </message>
+    <message>
+        <source>1 Year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>3 Year</source>
+        <translation>3 Jahre</translation>
+    </message>
+    <message>
+        <source>5 Year</source>
+        <translation>5 Jahre</translation>
+    </message>
+    <message>
+        <source>10 Year</source>
+        <translation>10 Jahre</translation>
+    </message>
+    <message>
+        <source>Inc</source>
+        <translation>Kum.</translation>
+    </message>
+    <message>
+        <source>Inception</source>
+        <translation>Seit Beginn</translation>
+    </message>
+    <message>
+        <source>QTR$</source>
+        <translation>Quartal$</translation>
+    </message>
+    <message>
+        <source>1 Year$</source>
+        <translation>1 Jahr$</translation>
+    </message>
+    <message>
+        <source>3 Year$</source>
+        <translation>3 Jahre$</translation>
+    </message>
+    <message>
+        <source>5 Year$</source>
+        <translation>5 Jahre$</translation>
+    </message>
+    <message>
+        <source>10 Year$</source>
+        <translation>10 Jahre$</translation>
+    </message>
+    <message>
+        <source>Inception$</source>
+        <translation>Seit Beginn$</translation>
+    </message>
+    <message>
+        <source>Inception Date</source>
+        <translation>Anfangsdatum</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Recent Value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>The control character %1 cannot be stored.</source>
@@ -759,6 +830,170 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>From Inception of %1 ROR: %2</source>
         <translation>Seit Beginn am %1, Rendite: %2</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Teiljahr</translation>
+    </message>
+    <message>
+        <source>Time-weighted %</source>
+        <translation>Zeitgewichtet %</translation>
+    </message>
+    <message>
+        <source>Dollar-weighted %</source>
+        <translation>Kapitalgewichtet %</translation>
+    </message>
+    <message>
+        <source>Market value</source>
+        <translation>Marktwert</translation>
+    </message>
+    <message>
+        <source>Net contributions</source>
+        <translation>Nettoeinzahlungen</translation>
+    </message>
+    <message>
+        <source>Benchmark %</source>
+        <translation>Benchmark %</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>The number of monthly returns since inception.</source>
+        <translation>Die Zahl der monatlichen Renditen seit Beginn.</translation>
+    </message>
+    <message>
+        <source>Volatility %</source>
+        <translation>Volatilität %</translation>
+    </message>
+    <message>
+        <source>The sample standard deviation of the monthly returns, times the square root of 12.</source>
+        <translation>Die Stichproben-Standardabweichung der monatlichen Renditen, mal der Quadratwurzel aus 12.</translation>
+    </message>
+    <message>
+        <source>Max drawdown %</source>
+        <translation>Max. Rückgang %</translation>
+    </message>
+    <message>
+        <source>The deepest fall of the linked monthly returns below their previous high.</source>
+        <translation>Der tiefste Rückgang der verketteten monatlichen Renditen unter ihren vorherigen Höchststand.</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>The date of the high before the deepest fall.</source>
+        <translation>Das Datum des Höchststands vor dem tiefsten Rückgang.</translation>
+    </message>
+    <message>
+        <source>Trough</source>
+        <translation>Tief</translation>
+    </message>
+    <message>
+        <source>The date the deepest fall reached its bottom.</source>
+        <translation>Das Datum, an dem der tiefste Rückgang seinen Tiefpunkt erreichte.</translation>
+    </message>
+    <message>
+        <source>Sharpe</source>
+        <translation>Sharpe</translation>
+    </message>
+    <message>
+        <source>The mean monthly return above the risk-free rate over its standard deviation, times the square root of 12.</source>
+        <translation>Die mittlere monatliche Rendite über dem risikofreien Zins, geteilt durch ihre Standardabweichung, mal der Quadratwurzel aus 12.</translation>
+    </message>
+    <message>
+        <source>Sortino</source>
+        <translation>Sortino</translation>
+    </message>
+    <message>
+        <source>The mean monthly return above the risk-free rate over the root mean square of those below it, times the square root of 12.</source>
+        <translation>Die mittlere monatliche Rendite über dem risikofreien Zins, geteilt durch die Wurzel des mittleren Quadrats der Renditen darunter, mal der Quadratwurzel aus 12.</translation>
+    </message>
+    <message>
+        <source>Best month %</source>
+        <translation>Bester Monat %</translation>
+    </message>
+    <message>
+        <source>The highest monthly return.</source>
+        <translation>Die höchste monatliche Rendite.</translation>
+    </message>
+    <message>
+        <source>Worst month %</source>
+        <translation>Schlechtester Monat %</translation>
+    </message>
+    <message>
+        <source>The lowest monthly return.</source>
+        <translation>Die niedrigste monatliche Rendite.</translation>
+    </message>
+    <message>
+        <source>Positive months %</source>
+        <translation>Positive Monate %</translation>
+    </message>
+    <message>
+        <source>The share of the months with a return above 0.</source>
+        <translation>Der Anteil der Monate mit einer Rendite über 0.</translation>
     </message>
 </context>
 <context>
