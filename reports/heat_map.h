@@ -18,7 +18,7 @@ inline constexpr std::array<const char*, 12> kHeatMapMonthCaptions = {
     BREVANTA_CAPTION("Reports", "May"), BREVANTA_CAPTION("Reports", "Jun"),
     BREVANTA_CAPTION("Reports", "Jul"), BREVANTA_CAPTION("Reports", "Aug"),
     BREVANTA_CAPTION("Reports", "Sep"), BREVANTA_CAPTION("Reports", "Oct"),
-    BREVANTA_CAPTION("Reports", "Nov"), "Dec"};
+    BREVANTA_CAPTION("Reports", "Nov"), BREVANTA_CAPTION("Reports", "Dec")};
 
 // One year of the heat map of monthly returns: its calendar months and its linked return.
 struct HeatMapRow {

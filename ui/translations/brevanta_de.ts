@@ -995,6 +995,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>The share of the months with a return above 0.</source>
         <translation>Der Anteil der Monate mit einer Rendite über 0.</translation>
     </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
