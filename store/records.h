@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "core/date.h"
+#include "core/message.h"
 #include "store/identifiers.h"
 
 namespace brevanta {
@@ -106,9 +107,10 @@ PerformanceFigures FiguresOf(const HoldingRecord& holding);
 inline constexpr const char* CashContributionCode = "CC";
 inline constexpr const char* DividendReinvestedCode = "DI";
 inline constexpr const char* WithdrawalCode = "WI";
-inline constexpr const char* CashContributionText = "Cash Contribution";
-inline constexpr const char* DividendReinvestedText = "Dividend/Distribution Reinvested";
-inline constexpr const char* WithdrawalText = "Withdrawal";
+inline constexpr const char* CashContributionText = BREVANTA_CAPTION("Store", "Cash Contribution");
+inline constexpr const char* DividendReinvestedText =
+    BREVANTA_CAPTION("Store", "Dividend/Distribution Reinvested");
+inline constexpr const char* WithdrawalText = BREVANTA_CAPTION("Store", "Withdrawal");
 
 // The text shown for a type code, compared exactly; the empty text for an unknown code.
 std::string_view TransactionTypeText(std::string_view code);

@@ -56,6 +56,7 @@ TEST_F(GermanSessionChild, MenusMessagesHelpAndNumbersFollowTheSystemLanguage) {
 
     // Messages the libraries compose arrive translated, counts with their German number.
     EXPECT_EQ(Translated(CheckPortfolio({})->message), "Bitte geben Sie einen Namen ein.");
+    EXPECT_EQ(TranslatedTypeText(WithdrawalText), "Entnahme");
     WriteBytes(dir_.File("import.csv"), "6/1/2024, CC, 100.00\r\n6/2/2024, XX, 5\r\nnone\r\n");
     ImportExportEngine engine(store());
     engine.ImportTransactions(growth_, bonds_, dir_.File("import.csv"));

@@ -7,6 +7,7 @@
 #include "store/data_store.h"
 #include "ui/detail/transaction_dialog.h"
 #include "ui/detail/value_dialog.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -78,8 +79,12 @@ RecordKind TransactionKind() {
         QCoreApplication::translate("RecordListPanel", "Import Transactions"),
         QCoreApplication::translate("RecordListPanel", "Export Transactions"),
         [](const DataStore& store, Hid holding, int column, bool descending, const Locale& locale) {
-            return BuildTransactionRows(store, holding, TransactionOrderOf(column, descending),
-                                        locale);
+            std::vector<TextRow> rows = BuildTransactionRows(
+                store, holding, TransactionOrderOf(column, descending), locale);
+            for (TextRow& row : rows) {  // the type's text, as the dialog shows it
+                row.cells[1] = TranslatedTypeText(row.cells[1]).toStdString();
+            }
+            return rows;
         },
         &Enter<TransactionDialog, Tid>,
         [](DataStore& store, const std::vector<RowId>& rows) {

@@ -13,6 +13,7 @@
 #include "store/data_store.h"
 #include "store/table_layouts.h"
 #include "ui/platform/date_field.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -31,7 +32,7 @@ TransactionDialog::TransactionDialog(UiContext& context, DataStore& store, Hid h
     descriptionEdit_->setMaxLength(kDescriptionWidth);
     descriptionEdit_->setMinimumWidth(320);
     for (const char* code : {CashContributionCode, DividendReinvestedCode, WithdrawalCode}) {
-        typeCombo_->addItem(QString::fromUtf8(TransactionTypeText(code)), QString(code));
+        typeCombo_->addItem(TranslatedTypeText(TransactionTypeText(code)), QString(code));
     }
     addField(tr("Transaction Type: "), typeCombo_);
     addField(tr("Amount: "), amountEdit_);

@@ -103,16 +103,19 @@ void InvestmentListPanel::onSettingsChanged() {
     }
 }
 
-// Money and figures are never cut off: such a column is as wide as its widest text when
-// that is wider than the stored width (which stays as stored).
+// Money, figures and their captions are never cut off: such a column is as wide as its
+// widest text when that is wider than the stored width (which stays as stored).
 void InvestmentListPanel::fitFigureColumns() {
     const QFontMetrics metrics = view_->fontMetrics();
+    const QFontMetrics captionMetrics = view_->header()->fontMetrics();
     const int padding =
         2 * view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 8;
     for (size_t i = 0; i < listColumns_.size(); ++i) {
         const int column = static_cast<int>(i);
         int width = listColumns_[i].width;
         if (listColumns_[i].right_aligned) {
+            const QString caption = model_->headerData(column, Qt::Horizontal).toString();
+            width = qMax(width, captionMetrics.horizontalAdvance(caption) + padding);
             for (int row = 0; row < model_->rowCount(); ++row) {
                 const QString text = model_->index(row, column).data().toString();
                 width = qMax(width, metrics.horizontalAdvance(text) + padding);

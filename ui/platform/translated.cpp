@@ -16,4 +16,8 @@ QString Translated(const Message& message) {
     return QString::fromStdString(FillArguments(translation.toStdString(), arguments));
 }
 
+QString TranslatedTypeText(std::string_view text) {
+    return QCoreApplication::translate("Store", std::string(text).c_str());
+}
+
 }  // namespace brevanta

@@ -1402,6 +1402,18 @@ and will stopped.</source>
 Deshalb kann die Anwendung nicht ausgeführt werden<byte value="xd"/>
 und wird beendet.</translation>
     </message>
+    <message>
+        <source>Cash Contribution</source>
+        <translation>Einzahlung</translation>
+    </message>
+    <message>
+        <source>Dividend/Distribution Reinvested</source>
+        <translation>Wiederangelegte Ausschüttung</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Entnahme</translation>
+    </message>
 </context>
 <context>
     <name>brevanta::AboutDialog</name>
