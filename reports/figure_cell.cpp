@@ -46,6 +46,7 @@ Message ColumnCaption(std::string_view column) {
         if (name.english == column) return name;
     }
     if (column == kInceptionDateColumn) return BREVANTA_TEXT("Columns", "Inception Date");
+    if (column == kRecentValueColumn) return BREVANTA_TEXT("Columns", "Recent Value");
     return std::string(column);
 }
 

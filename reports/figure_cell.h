@@ -10,11 +10,14 @@
 
 namespace brevanta {
 
+// The column of the investment's latest market value (with the portfolio's total).
+inline constexpr std::string_view kRecentValueColumn = "Recent Value";
+
 // The figure a column or period key names ("QTR", "1 Year", ..., "Inception$"; "Month" and
 // "Inc" too); nullopt for any other name.
 std::optional<Figure> FigureOfColumn(std::string_view column);
-// A column's caption: the name translated where it is one of the figures' or "Inception Date",
-// any other name as it stands.
+// A column's caption: the name translated where it is one of the figures', "Inception Date" or
+// "Recent Value", any other name as it stands.
 Message ColumnCaption(std::string_view column);
 
 // The pattern figures are shown with: "#,##0" for 0 decimals, "#,##0.0" for 1, ... up to

@@ -12,7 +12,6 @@ namespace brevanta {
 
 namespace {
 
-constexpr std::string_view kRecentValueColumn = "Recent Value";
 constexpr int kNameColumnWidth = 125;
 constexpr const char* kTotalLine = "   Total";
 constexpr const char* kMoneyPattern = "#,###.00";
@@ -27,10 +26,9 @@ double RoundedToCents(double amount) { return std::round(amount * 100) / 100; }
 std::vector<ListColumn> ListColumns(const std::vector<ColumnRecord>& visible) {
     std::vector<ListColumn> columns{{BREVANTA_TEXT("Columns", "Name"), kNameColumnWidth, false}};
     for (const ColumnRecord& column : visible) {
-        const bool recent_value = column.Name == kRecentValueColumn;
-        columns.push_back(
-            {recent_value ? BREVANTA_TEXT("Columns", "Recent Value") : ColumnCaption(column.Name),
-             column.Width, recent_value || FigureOfColumn(column.Name).has_value()});
+        const bool right =
+            column.Name == kRecentValueColumn || FigureOfColumn(column.Name).has_value();
+        columns.push_back({ColumnCaption(column.Name), column.Width, right});
     }
     return columns;
 }

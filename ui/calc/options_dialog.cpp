@@ -16,11 +16,13 @@
 
 #include "core/blanks.h"
 #include "core/number_parse.h"
+#include "reports/figure_cell.h"
 #include "store/column_choice.h"
 #include "store/currency_setting.h"
 #include "store/data_store.h"
 #include "store/risk_free_setting.h"
 #include "ui/platform/dialog_buttons.h"
+#include "ui/platform/translated.h"
 
 namespace brevanta {
 
@@ -48,7 +50,10 @@ QListWidget* MakeColumnList(const char* name, QWidget* parent) {
 
 void Fill(QListWidget* list, const std::vector<ColumnRecord>& columns) {
     list->clear();
-    for (const ColumnRecord& column : columns) list->addItem(QString::fromStdString(column.Name));
+    for (const ColumnRecord& column : columns) {
+        auto* item = new QListWidgetItem(Translated(ColumnCaption(column.Name)), list);
+        item->setData(Qt::UserRole, QString::fromStdString(column.Name));  // as stored
+    }
 }
 
 // The selected lines, or all, moved in list order to the end of `to`.
@@ -72,7 +77,7 @@ QString RiskFreeShown(double percent, const Locale& locale) {
 std::vector<std::string> Names(const QListWidget* list) {
     std::vector<std::string> names;
     for (int line = 0; line < list->count(); ++line) {
-        names.push_back(list->item(line)->text().toStdString());
+        names.push_back(list->item(line)->data(Qt::UserRole).toString().toStdString());
     }
     return names;
 }
