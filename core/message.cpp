@@ -13,10 +13,9 @@ std::string Message::English() const {
 Message Listed(std::vector<Message> items, UserText last_pair) {
     if (items.empty()) return {};
     Message listed = std::move(items.back());
-    if (items.size() >= 2)
-        listed = Message(last_pair, {std::move(items[items.size() - 2]), listed});
-    for (std::size_t i = items.size() - 2; i-- > 0;) {
-        listed = Message(BREVANTA_TEXT("Core", "%1, %2"), {std::move(items[i]), listed});
+    for (std::size_t i = items.size() - 1; i-- > 0;) {
+        const UserText joint = i + 2 == items.size() ? last_pair : BREVANTA_TEXT("Core", "%1, %2");
+        listed = Message(joint, {std::move(items[i]), std::move(listed)});
     }
     return listed;
 }
